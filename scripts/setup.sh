@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs, by Debian package name, everything that building, running and
+# testing Kestravin 2005 needs on a fresh Debian 12 machine. Quick when all
+# of it is already there: apt is only called for what is missing.
+set -euo pipefail
+
+PACKAGES=(
+  cmake g++ ninja-build pkg-config
+  qt6-base-dev qt6-multimedia-dev qt6-webengine-dev libqt6svg6
+  libjpeg-dev libgtest-dev libgmock-dev
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  xvfb xauth xdotool x11-utils
+  fonts-dejavu-core fonts-freefont-ttf fonts-liberation
+  poppler-utils imagemagick
+  clang libclang-rt-14-dev
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if ((${#missing[@]})); then
+  SUDO=""
+  if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+  echo "setup: installing ${missing[*]}"
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}"
+fi
