@@ -1,0 +1,99 @@
+// TChessBoard's construction and its position and game-state properties:
+// the position string, side to move, castling rights, en passant square,
+// move number, new game, and the rule tests asked of the current position.
+#include "board/ChessBoard.h"
+
+#include "board/Rules.h"
+
+TChessBoard::TChessBoard(QWidget* parent, bool designMode)
+    : QWidget(parent)
+    , designMode_(designMode)
+{
+    InitView();
+    ResetGame();
+    if (!designMode_)
+        CreateSearchThread();
+}
+
+TChessBoard::~TChessBoard()
+{
+    DestroySearchThread();
+    DoneView();
+}
+
+std::string TChessBoard::Position() const
+{
+    return PositionString(game_.Board);
+}
+
+void TChessBoard::SetPosition(const std::string& position)
+{
+    StopThinking();
+    ParsePositionString(game_.Board, position);
+    Paint();
+}
+
+void TChessBoard::SetWhiteToMove(bool value)
+{
+    StopThinking();
+    game_.WhiteToMove = value;
+}
+
+void TChessBoard::SetCastlingAllowed(CastleSet value)
+{
+    game_.CastlingAllowed = value;
+}
+
+void TChessBoard::SetEnPassant(Square value)
+{
+    if (!IsEnPassantRankSquare(value))
+        return;
+    StopThinking();
+    game_.EnPassant = value;
+}
+
+void TChessBoard::SetCurrentMove(int)
+{
+    // The move number follows the moves; a written value is discarded.
+}
+
+void TChessBoard::NewGame()
+{
+    ResetGame();
+    Paint();
+}
+
+void TChessBoard::ResetGame()
+{
+    StopThinking();
+    game_.Board = GameState::InitialBoard();
+    game_.WhiteToMove = true;
+    game_.CurrentMove = 1;
+    history_.Restart();
+    game_.EnPassant = Square::None;
+    game_.CastlingAllowed = CastleSet::All();
+}
+
+bool TChessBoard::IsLegalMove(Square oldSq, Square newSq) const
+{
+    if (Ord(oldSq) < 1 || Ord(oldSq) > 64 || Ord(newSq) < 1 || Ord(newSq) > 64)
+        return false;
+    if (ThreefoldRepetition())
+        return false;
+    return IsMoveAllowed(game_, oldSq, newSq);
+}
+
+bool TChessBoard::HasLegalMove() const
+{
+    return HasMobility(game_);
+}
+
+bool TChessBoard::WhiteKingAttacked(Square oldSq, Square newSq) const
+{
+    return ::WhiteKingAttacked(game_, oldSq, newSq);
+}
+
+bool TChessBoard::BlackKingAttacked(Square oldSq, Square newSq) const
+{
+    return ::BlackKingAttacked(game_, oldSq, newSq);
+}

@@ -1,0 +1,52 @@
+// The state of a game as the board keeps it: the placement of the pieces,
+// the side to move, the castling rights, the en passant square and the move
+// number, with the 64-character position string that carries the placement.
+// Plain C++, no Qt.
+#pragma once
+
+#include "board/Square.h"
+
+#include <string>
+
+// A blank is an empty square; "PNBRQK" are White's pieces, "pnbrqk" Black's.
+inline constexpr char EmptySquare = ' ';
+// Kept in the None element so that lookups falling off the board read as
+// empty; neither a piece letter nor in a colour range.
+inline constexpr char OffBoardFiller = '_';
+
+inline constexpr const char* InitialPositionString =
+    "rnbqkbnrpppppppp                                PPPPPPPPRNBQKBNR";
+
+struct GameState {
+    BoardArray Board = InitialBoard();
+    bool WhiteToMove = true;
+    CastleSet CastlingAllowed = CastleSet::All();
+    Square EnPassant = Square::None;
+    int CurrentMove = 1;
+
+    static BoardArray InitialBoard();
+};
+
+// 1 for a White piece, 0 for a Black piece, -1 for an empty square (or the
+// filler of None): letters "B" to "R" are White, "b" to "r" Black.
+int PieceColor(const BoardArray& board, Square square);
+inline bool IsPieceLetter(char c)
+{
+    switch (c) {
+    case 'P': case 'N': case 'B': case 'R': case 'Q': case 'K':
+    case 'p': case 'n': case 'b': case 'r': case 'q': case 'k':
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The 64 characters of A8 to H1.
+std::string PositionString(const BoardArray& board);
+// Reads a position string into the board: every square is emptied, then the
+// first 64 characters are placed (a NUL ends the string, unknown characters
+// leave their square empty); "init" and "newgame" in any case give the
+// initial position.
+void ParsePositionString(BoardArray& board, const std::string& text);
+// Whether a square may be written as an en passant square (ranks 3 and 6).
+bool IsEnPassantRankSquare(Square square);

@@ -1,0 +1,121 @@
+// The slot table of the game record, its move list and the repetition test.
+#include "board/History.h"
+
+#include <string>
+
+std::string SquareName(Square square)
+{
+    const int n = Ord(square);
+    if (n < 1 || n > 64)
+        return "??";
+    return {static_cast<char>('A' + FileOf(square) - 1), static_cast<char>('0' + RankOf(square))};
+}
+
+long long GameHistory::SlotIndex(int moveNumber, bool whiteToMove)
+{
+    return 2LL * (static_cast<long long>(moveNumber) - 1) + (whiteToMove ? 0 : 1);
+}
+
+MoveInfo& GameHistory::SlotForWriting(long long index)
+{
+    if (index >= static_cast<long long>(slots_.size()))
+        slots_.resize(static_cast<std::size_t>(index) + 1);
+    return slots_[static_cast<std::size_t>(index)];
+}
+
+void GameHistory::RecordMove(int moveNumber, bool whiteToMove, const MoveInfo& slot)
+{
+    const long long index = SlotIndex(moveNumber, whiteToMove);
+    if (index < 0)
+        return;
+    SlotForWriting(index) = slot;
+    if (firstIndex_ < 0 || index < firstIndex_)
+        firstIndex_ = index;
+}
+
+void GameHistory::RecordPosition(int moveNumber, bool whiteToMove, const std::string& placement,
+                                 CastleSet castling, Square enPassant, Square capturableEnPassant)
+{
+    const long long index = SlotIndex(moveNumber, whiteToMove);
+    if (index < 0)
+        return;
+    MoveInfo& slot = SlotForWriting(index);
+    slot.Placement = placement;
+    slot.Castling = castling;
+    slot.EnPassantSq = enPassant;
+    slot.CapturableEnPassant = capturableEnPassant;
+}
+
+void GameHistory::SetEndMarker(int moveNumber, bool whiteToMove)
+{
+    lastMoveNumber_ = moveNumber;
+    lastWhiteToMove_ = whiteToMove;
+}
+
+void GameHistory::Restart()
+{
+    SetEndMarker(1, true);
+    firstIndex_ = -1;
+}
+
+const MoveInfo* GameHistory::Slot(int moveNumber, bool whiteToMove) const
+{
+    if (moveNumber < 1)
+        return nullptr;
+    const long long index = SlotIndex(moveNumber, whiteToMove);
+    if (index >= static_cast<long long>(slots_.size()))
+        return nullptr;
+    return &slots_[static_cast<std::size_t>(index)];
+}
+
+bool GameHistory::HoldsRecordedPosition(int moveNumber, bool whiteToMove) const
+{
+    if (moveNumber < 1 || moveNumber > lastMoveNumber_)
+        return false;
+    if (moveNumber == lastMoveNumber_ && lastWhiteToMove_ && !whiteToMove)
+        return false;
+    if (firstIndex_ < 0 || SlotIndex(moveNumber, whiteToMove) < firstIndex_)
+        return false;
+    const MoveInfo* slot = Slot(moveNumber, whiteToMove);
+    return slot != nullptr && slot->Placement.size() == 64;
+}
+
+void GameHistory::GetMoveList(std::vector<std::string>& list) const
+{
+    if (firstIndex_ < 0)
+        return;
+    const long long end = SlotIndex(lastMoveNumber_, lastWhiteToMove_);
+    const long long available = static_cast<long long>(slots_.size());
+    for (long long index = firstIndex_; index < end && index < available; ++index) {
+        const MoveInfo& slot = slots_[static_cast<std::size_t>(index)];
+        const bool white = index % 2 == 0;
+        const long long moveNumber = index / 2 + 1;
+        const std::string move = SquareName(slot.OldSq) + "-" + SquareName(slot.NewSq);
+        if (white) {
+            list.push_back(std::to_string(moveNumber) + ". " + move);
+        } else {
+            if (index == firstIndex_)
+                list.push_back(std::to_string(moveNumber) + ". ...");
+            list.push_back(std::string(14, ' ') + move);
+        }
+    }
+}
+
+bool GameHistory::ThreefoldRepetition(int moveNumber, bool whiteToMove) const
+{
+    const MoveInfo* current = Slot(moveNumber, whiteToMove);
+    if (current == nullptr || current->Placement.empty() || firstIndex_ < 0)
+        return false;
+    const long long currentIndex = SlotIndex(moveNumber, whiteToMove);
+    int earlier = 0;
+    // Only slots of the same side to move can hold the same position.
+    for (long long index = currentIndex - 2; index >= firstIndex_; index -= 2) {
+        const MoveInfo& slot = slots_[static_cast<std::size_t>(index)];
+        if (slot.Placement == current->Placement && slot.Castling == current->Castling
+            && slot.CapturableEnPassant == current->CapturableEnPassant) {
+            if (++earlier >= 2)
+                return true;
+        }
+    }
+    return false;
+}

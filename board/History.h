@@ -1,0 +1,71 @@
+// The record of a game: for every half-move the position it was played from
+// and the move itself, with the end marker of the game reached by play. It
+// gives the move list, the positions to go back to and the repetition test.
+// Plain C++, no Qt.
+#pragma once
+
+#include "board/Square.h"
+
+#include <string>
+#include <vector>
+
+// One half-move slot.
+struct MoveInfo {
+    std::string Placement;          // position string of the position; empty if never reached
+    CastleSet Castling;             // castling rights in that position
+    Square OldSq = Square::None;    // the half-move played from it
+    Square NewSq = Square::None;
+    Square EnPassantSq = Square::None;  // the en passant square in that position
+    // The en passant square when a capture there is actually possible, else
+    // None: with the side to move it tells apart positions that look alike.
+    Square CapturableEnPassant = Square::None;
+};
+
+class GameHistory {
+public:
+    // Slot (n, White) is 2(n - 1), slot (n, Black) the one after it.
+    static long long SlotIndex(int moveNumber, bool whiteToMove);
+
+    // Writes the slot of the position a half-move is played from, with the
+    // move. The slot table grows as the game does.
+    void RecordMove(int moveNumber, bool whiteToMove, const MoveInfo& slot);
+    // Writes the position of a slot, keeping the move squares it holds.
+    void RecordPosition(int moveNumber, bool whiteToMove, const std::string& placement, CastleSet castling,
+                        Square enPassant, Square capturableEnPassant);
+
+    // The slot of the last position reached by play.
+    void SetEndMarker(int moveNumber, bool whiteToMove);
+    int LastMoveNumber() const { return lastMoveNumber_; }
+    bool LastWhiteToMove() const { return lastWhiteToMove_; }
+    // A new game: the end marker goes to (1, White) and the recorded game is
+    // empty. The slots keep their contents until play reaches them again.
+    void Restart();
+
+    // The slot, or nullptr when play never reached it.
+    const MoveInfo* Slot(int moveNumber, bool whiteToMove) const;
+    // The slot lies within the recorded game (up to and including the end
+    // marker) and holds a position of it.
+    bool HoldsRecordedPosition(int moveNumber, bool whiteToMove) const;
+
+    // One line per half-move of the recorded game: "12. G1-F3" for White,
+    // 14 blanks then "E7-E5" for Black. A game begun by Black starts with
+    // the line "1. ...".
+    void GetMoveList(std::vector<std::string>& list) const;
+
+    // The position of slot (moveNumber, side) has stood at least twice
+    // before in the recorded game: same placement, same side to move, same
+    // castling rights and the same en passant capture possibility.
+    bool ThreefoldRepetition(int moveNumber, bool whiteToMove) const;
+
+private:
+    MoveInfo& SlotForWriting(long long index);
+
+    std::vector<MoveInfo> slots_;
+    int lastMoveNumber_ = 1;
+    bool lastWhiteToMove_ = true;
+    // Index of the first slot of the recorded game, -1 before its first move.
+    long long firstIndex_ = -1;
+};
+
+// "E2" for E2; "??" for None.
+std::string SquareName(Square square);
