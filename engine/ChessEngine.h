@@ -1,0 +1,141 @@
+// The computer player's engine: its own position with make and take-back,
+// the move generators, the evaluation and the iterative-deepening alpha-beta
+// search. It knows nothing of threads, widgets or protocols: its owner sets
+// the links to the position to read (normally the board component's fields),
+// calls FindBestMove, and reads the chosen move from PVTable[0][0]. All its
+// storage is fixed-size and inside the object; nothing is allocated while it
+// searches. Engine square s is the Square with ordinal s + 1.
+#pragma once
+
+#include "board/Square.h"
+#include "engine/EngineTypes.h"
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <span>
+
+struct TBoardState;
+
+// Told after every finished iteration of FindBestMove (the UCI front end
+// prints it). Called on the searching thread.
+class TSearchObserver {
+public:
+    virtual ~TSearchObserver() = default;
+    virtual void IterationDone(int depth, int score, std::uint64_t nodes) = 0;
+};
+
+class TChessEngine {
+public:
+    TChessEngine() = default;
+    TChessEngine(const TChessEngine&) = delete;
+    TChessEngine& operator=(const TChessEngine&) = delete;
+
+    // Links to the position that LoadPosition reads, set by the owner. A
+    // missing link reads as an empty board, White to move, no castling
+    // rights, no en passant square and a search depth of 0.
+    const BoardArray* BoardRef = nullptr;
+    const bool* WhiteToMoveRef = nullptr;
+    const CastleSet* CastlingAllowedRef = nullptr;
+    const Square* EnPassantRef = nullptr;
+    const std::atomic<int>* SearchDepthRef = nullptr;
+
+    // Set from another thread to end the search at once.
+    std::atomic<bool> StopRequested{false};
+
+    // Optional; told of each finished iteration.
+    TSearchObserver* Observer = nullptr;
+
+    // Points every position link at one state.
+    void LinkTo(const TBoardState& state);
+
+    // Position and move generation.
+    void LoadPosition();
+    void GenerateMoves();
+    void GenerateCaptures();
+    bool DoMove(TEngineMove move);
+    void UndoMove();
+    bool SquareAttacked(int target, int byColour) const;
+    bool IsInCheck(int colour) const;
+
+    // Evaluation.
+    void PrepareEvalTables();
+    int Evaluate() const;
+
+    // Search.
+    void FindBestMove();
+    int AlphaBeta(int alpha, int beta, int depth);
+    int Quiescence(int alpha, int beta);
+    void PickBestMove(int index);
+    void BoostPVMove();
+
+    // Writes the current engine position back as a board state (the side to
+    // move, castling rights and en passant square included).
+    void StorePosition(TBoardState& state) const;
+
+    // Read access for the owner, the tools and the tests.
+    int SquareColourAt(int s) const { return SquareColour[s]; }
+    int SquarePieceAt(int s) const { return SquarePiece[s]; }
+    int GetSideToMove() const { return SideToMove; }
+    int GetCastleRights() const { return CastleRights; }
+    int GetEnPassantSquare() const { return EnPassantSquare; }
+    int CurrentPly() const { return Ply; }
+    // The moves generated at the current ply, in list order.
+    std::span<const TMoveEntry> CurrentMoves() const
+    {
+        return {MoveList.data() + PlyStart[Ply], static_cast<std::size_t>(PlyEnd[Ply] - PlyStart[Ply])};
+    }
+    // The chosen move after FindBestMove, and the line behind it.
+    TEngineMove BestMove() const { return PVTable[0][0]; }
+    std::span<const TEngineMove> PrincipalVariation() const
+    {
+        return {PVTable[0].data(), static_cast<std::size_t>(PVLength[0] > 0 ? PVLength[0] : 0)};
+    }
+    int LastScore() const { return LastScore_; }
+    std::uint64_t Nodes() const { return Nodes_; }
+    int HistoryScoreOf(int from, int to) const { return HistoryScore[from][to]; }
+
+private:
+    void AddMove(int from, int to, int flags);
+    void AddPromotions(int from, int to, int flags);
+    void AppendEntry(int from, int to, int promote, int flags, int score);
+    void GeneratePieceMoves(int s, bool capturesOnly);
+    void GenerateEnPassant();
+    bool CastlingAllowedNow(int to) const;
+    void KeepSoundCastleRights();
+    void KeepSoundEnPassant();
+    void PutPiece(int s, int colour, int piece);
+    void ClearSquare(int s);
+    void SwapSides();
+    void UpdatePrincipalVariation(TEngineMove move);
+    bool MoveListOverflowed();
+    int StaticBound(int alpha, int beta) const;
+
+    // Position.
+    std::array<std::int32_t, 64> SquareColour{};
+    std::array<std::int32_t, 64> SquarePiece{};
+    std::int32_t SideToMove = White;
+    std::int32_t Opponent = Black;
+    std::int32_t CastleRights = 0;
+    std::int32_t EnPassantSquare = -1;
+    std::int32_t Ply = 0;
+
+    // Moves of all plies, each ply's delimited by PlyStart and PlyEnd.
+    std::array<TMoveEntry, MoveListSize> MoveList{};
+    std::array<std::int32_t, MaxPly> PlyStart{};
+    std::array<std::int32_t, MaxPly> PlyEnd{};
+    bool MoveListFull = false;
+    std::array<TUndoRecord, MaxPly> UndoStack{};
+
+    // Evaluation tables prepared from the root position: material and square
+    // bonus together, [colour][piece][square].
+    std::array<std::array<std::array<std::int32_t, 64>, 6>, 2> PieceSquare{};
+
+    // Search.
+    std::array<std::array<std::int32_t, 64>, 64> HistoryScore{};
+    std::array<std::array<TEngineMove, MaxPly>, MaxPly> PVTable{};
+    std::array<std::int32_t, MaxPly> PVLength{};
+    bool FollowingPV = false;
+    int LastScore_ = 0;
+    std::uint64_t Nodes_ = 0;
+};

@@ -1,0 +1,116 @@
+// The static evaluation: material and square tables folded together once per
+// search from the root position, then a pawn-structure and rook-file
+// correction at every scored node.
+#include "engine/ChessEngine.h"
+#include "engine/EngineTables.h"
+#include "engine/EvalTables.h"
+
+using namespace EvalTables;
+using EngineTables::MirrorSquare;
+
+namespace {
+
+constexpr int DoubledPawnPenalty = 5;
+constexpr int IsolatedPawnPenalty = 20;
+constexpr int IsolatedOnOpenFilePenalty = 10;
+constexpr int RookOnHalfOpenFileBonus = 10;
+constexpr int RookOnOpenFileExtra = 5;
+
+} // namespace
+
+void TChessEngine::PrepareEvalTables()
+{
+    for (auto& colourTables : PieceSquare)
+        for (auto& table : colourTables)
+            table.fill(0);
+
+    for (int colour = White; colour <= Black; ++colour) {
+        auto base = [colour](const Table& table, int s) {
+            return table[colour == White ? s : MirrorSquare(s)];
+        };
+        auto& own = PieceSquare[colour];
+        for (int s = 0; s < 64; ++s) {
+            own[Pawn][s] = base(PawnTable, s) + MaterialValue[Pawn];
+            own[Knight][s] = base(MinorPieceTable, s) + MaterialValue[Knight];
+            own[Bishop][s] = base(MinorPieceTable, s) + MaterialValue[Bishop];
+            own[Rook][s] = MaterialValue[Rook];
+            own[Queen][s] = MaterialValue[Queen];
+        }
+
+        // The game phase, seen by this colour's king: the opponent's pieces
+        // other than pawns and king, on the board at the root.
+        const int enemy = colour ^ 1;
+        int enemyMaterial = 0;
+        int kingSquare = -1;
+        for (int s = 0; s < 64; ++s) {
+            if (SquareColour[s] == enemy && SquarePiece[s] >= Knight && SquarePiece[s] <= Queen)
+                enemyMaterial += MaterialValue[SquarePiece[s]];
+            if (kingSquare == -1 && SquareColour[s] == colour && SquarePiece[s] == King)
+                kingSquare = s;
+        }
+
+        if (enemyMaterial > MiddleGameMaterial) {
+            for (int s = 0; s < 64; ++s)
+                own[King][s] = base(KingMiddleGameTable, s);
+            // The pawns in front of a castled king are worth more.
+            const Table* shield = nullptr;
+            if (kingSquare != -1 && FileIndex(kingSquare) >= 5)
+                shield = &KingSideShieldTable;
+            else if (kingSquare != -1 && FileIndex(kingSquare) <= 2)
+                shield = &QueenSideShieldTable;
+            if (shield) {
+                for (int s = 0; s < 64; ++s)
+                    own[Pawn][s] += base(*shield, s);
+            }
+        } else {
+            for (int s = 0; s < 64; ++s)
+                own[King][s] = base(KingEndgameTable, s);
+        }
+    }
+}
+
+int TChessEngine::Evaluate() const
+{
+    // Pawns per file, file a at index 1; indexes 0 and 9 stay 0 so that the
+    // neighbours of the edge files need no special case.
+    int pawnsOnFile[2][10] = {};
+    int score[2] = {0, 0};
+
+    for (int s = 0; s < 64; ++s) {
+        const int colour = SquareColour[s];
+        if (colour == EmptyCode)
+            continue;
+        const int piece = SquarePiece[s];
+        score[colour] += PieceSquare[colour][piece][s];
+        if (piece == Pawn)
+            ++pawnsOnFile[colour][FileIndex(s) + 1];
+    }
+
+    for (int s = 0; s < 64; ++s) {
+        const int colour = SquareColour[s];
+        if (colour == EmptyCode)
+            continue;
+        const int piece = SquarePiece[s];
+        const int other = colour ^ 1;
+        const int f = FileIndex(s) + 1;
+        if (piece == Pawn) {
+            if (pawnsOnFile[colour][f] > 1)
+                score[colour] -= DoubledPawnPenalty;
+            if (pawnsOnFile[colour][f - 1] == 0 && pawnsOnFile[colour][f + 1] == 0) {
+                score[colour] -= IsolatedPawnPenalty;
+                if (pawnsOnFile[other][f] == 0)
+                    score[colour] -= IsolatedOnOpenFilePenalty;
+            }
+            if (pawnsOnFile[other][f - 1] == 0 && pawnsOnFile[other][f] == 0 && pawnsOnFile[other][f + 1] == 0)
+                score[colour] += 2 * PieceSquare[colour][Pawn][s];
+        } else if (piece == Rook) {
+            if (pawnsOnFile[colour][f] == 0) {
+                score[colour] += RookOnHalfOpenFileBonus;
+                if (pawnsOnFile[other][f] == 0)
+                    score[colour] += RookOnOpenFileExtra;
+            }
+        }
+    }
+
+    return score[SideToMove] - score[Opponent];
+}

@@ -1,0 +1,24 @@
+// Perft: counts the leaf positions of the legal move tree below the engine's
+// current position, with every move made by DoMove. It checks the move
+// generator against published counts and measures its speed.
+#pragma once
+
+#include "engine/EngineTypes.h"
+
+#include <cstdint>
+#include <vector>
+
+class TChessEngine;
+
+struct TDivideEntry {
+    TEngineMove Move;
+    std::uint64_t Nodes = 0;
+};
+
+// Leaves at the given depth (1 at depth 0). Depths beyond the engine's ply
+// tables count as that deepest depth.
+std::uint64_t Perft(TChessEngine& engine, int depth);
+
+// The count below each legal move of the current position, in generation
+// order (the form "e2e4: 20" that engines print).
+std::vector<TDivideEntry> PerftDivide(TChessEngine& engine, int depth);

@@ -1,0 +1,61 @@
+// Shared helpers of the engine tests: an engine linked to a position given
+// as FEN, and engine squares by name.
+#pragma once
+
+#include "engine/BoardState.h"
+#include "engine/ChessEngine.h"
+#include "engine/Fen.h"
+#include "engine/MoveText.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Engine square of a name such as "e2".
+inline int Sq(std::string_view name) { return ('8' - name[1]) * 8 + (name[0] - 'a'); }
+
+inline TEngineMove MakeMove(std::string_view from, std::string_view to, int flags, int promote = 0)
+{
+    return {static_cast<std::uint8_t>(Sq(from)), static_cast<std::uint8_t>(Sq(to)),
+            static_cast<std::uint8_t>(promote), static_cast<std::uint8_t>(flags)};
+}
+
+// An engine with the position it reads and the depth it searches.
+struct LinkedEngine {
+    TBoardState State;
+    std::atomic<int> Depth{1};
+    std::unique_ptr<TChessEngine> Engine = std::make_unique<TChessEngine>();
+
+    explicit LinkedEngine(std::string_view fen = InitialFen)
+    {
+        std::string error;
+        EXPECT_TRUE(ParseFen(fen, State, error)) << error;
+        Engine->LinkTo(State);
+        Engine->SearchDepthRef = &Depth;
+        Engine->LoadPosition();
+    }
+
+    TChessEngine* operator->() { return Engine.get(); }
+    TChessEngine& operator*() { return *Engine; }
+
+    // Searches to the given depth and answers the chosen move as UCI text.
+    std::string Search(int depth)
+    {
+        Depth = depth;
+        Engine->FindBestMove();
+        return MoveToUci(Engine->BestMove());
+    }
+
+    std::vector<std::string> GeneratedMoves()
+    {
+        Engine->GenerateMoves();
+        std::vector<std::string> moves;
+        for (const TMoveEntry& entry : Engine->CurrentMoves())
+            moves.push_back(MoveToUci(entry.Move));
+        return moves;
+    }
+};
