@@ -1,0 +1,223 @@
+// Worker thread with cooperative suspension and synchronised calls; see
+// Thread.h for the contract.
+#include "platform/Thread.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+#include <chrono>
+
+// The QThread that carries the body.
+class TThread::Runner final : public QThread {
+public:
+    explicit Runner(TThread& owner) : owner_(owner) {}
+
+protected:
+    void run() override { owner_.Run(); }
+
+private:
+    TThread& owner_;
+};
+
+// Lives on the user-interface thread; queued invocations on it serve the
+// worker's synchronised calls from the event loop.
+class TThread::Dispatcher final : public QObject {
+public:
+    using QObject::QObject;
+};
+
+namespace {
+
+QThread::Priority ToQtPriority(TThreadPriority p)
+{
+    switch (p) {
+    case TThreadPriority::tpIdle: return QThread::IdlePriority;
+    case TThreadPriority::tpLowest: return QThread::LowestPriority;
+    case TThreadPriority::tpLower: return QThread::LowPriority;
+    case TThreadPriority::tpNormal: return QThread::NormalPriority;
+    case TThreadPriority::tpHigher: return QThread::HighPriority;
+    case TThreadPriority::tpHighest: return QThread::HighestPriority;
+    case TThreadPriority::tpTimeCritical: return QThread::TimeCriticalPriority;
+    }
+    return QThread::NormalPriority;
+}
+
+} // namespace
+
+TThread::TThread(bool createSuspended)
+    : runner_(std::make_unique<Runner>(*this))
+    , dispatcher_(std::make_unique<Dispatcher>())
+{
+    if (!createSuspended)
+        Resume();
+}
+
+TThread::~TThread()
+{
+    TerminateAndWait();
+}
+
+void TThread::Resume()
+{
+    bool start = false;
+    {
+        std::lock_guard lock(mutex_);
+        suspended_ = false;
+        if (!started_) {
+            started_ = true;
+            start = true;
+        }
+    }
+    workerWake_.notify_all();
+    if (start)
+        runner_->start(ToQtPriority(priority_.load()));
+}
+
+void TThread::Suspend()
+{
+    {
+        std::lock_guard lock(mutex_);
+        suspended_ = true;
+    }
+    workerWake_.notify_all();
+    uiWake_.notify_all();
+}
+
+bool TThread::Suspended() const
+{
+    std::lock_guard lock(mutex_);
+    return suspended_;
+}
+
+void TThread::Terminate()
+{
+    {
+        std::lock_guard lock(mutex_);
+        terminated_.store(true, std::memory_order_release);
+    }
+    workerWake_.notify_all();
+}
+
+void TThread::SetPriority(TThreadPriority priority)
+{
+    priority_.store(priority);
+    if (runner_->isRunning())
+        ApplyPriority();
+}
+
+void TThread::ApplyPriority()
+{
+    // Qt ignores priorities the platform's scheduling policy cannot express;
+    // that is the platform's mapping and not an error.
+    runner_->setPriority(ToQtPriority(priority_.load()));
+}
+
+void TThread::Run()
+{
+    WaitWhileSuspended();
+    if (!Terminated()) {
+        ApplyPriority();
+        Execute();
+    }
+    {
+        std::lock_guard lock(mutex_);
+        finished_.store(true, std::memory_order_release);
+    }
+    uiWake_.notify_all();
+}
+
+void TThread::WaitWhileSuspended()
+{
+    std::unique_lock lock(mutex_);
+    workerWake_.wait(lock, [this] { return !suspended_ || terminated_.load(); });
+}
+
+void TThread::Synchronize(const std::function<void()>& call)
+{
+    if (QThread::currentThread() == dispatcher_->thread()) {
+        call();
+        return;
+    }
+    {
+        std::lock_guard lock(mutex_);
+        pendingCall_ = &call;
+        callDone_ = false;
+    }
+    uiWake_.notify_all();
+    QMetaObject::invokeMethod(dispatcher_.get(), [this] { ServeSynchronize(); }, Qt::QueuedConnection);
+    {
+        std::unique_lock lock(mutex_);
+        workerWake_.wait(lock, [this] { return callDone_; });
+    }
+    WaitWhileSuspended();
+}
+
+bool TThread::ServeSynchronize()
+{
+    const std::function<void()>* call = nullptr;
+    {
+        std::lock_guard lock(mutex_);
+        call = pendingCall_;
+        pendingCall_ = nullptr;
+    }
+    if (!call)
+        return false;
+    auto markDone = [this] {
+        {
+            std::lock_guard lock(mutex_);
+            callDone_ = true;
+        }
+        workerWake_.notify_all();
+    };
+    try {
+        (*call)();
+    } catch (...) {
+        markDone();
+        throw;
+    }
+    markDone();
+    return true;
+}
+
+void TThread::WaitForWorkerEvent(int timeoutMs)
+{
+    std::unique_lock lock(mutex_);
+    uiWake_.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                     [this] { return pendingCall_ != nullptr || suspended_ || finished_.load(); });
+}
+
+void TThread::Wake()
+{
+    {
+        std::lock_guard lock(mutex_);
+    }
+    workerWake_.notify_all();
+}
+
+void TThread::WaitUntil(const std::function<bool()>& wake)
+{
+    std::unique_lock lock(mutex_);
+    workerWake_.wait(lock, [&] { return terminated_.load() || suspended_ || wake(); });
+}
+
+void TThread::TerminateAndWait()
+{
+    {
+        std::lock_guard lock(mutex_);
+        if (!started_)
+            return; // never started: there is no body to end
+    }
+    Terminate();
+    {
+        std::lock_guard lock(mutex_);
+        suspended_ = false;
+    }
+    workerWake_.notify_all();
+    // Serve the worker's synchronised calls until its body has returned, so a
+    // worker blocked in Synchronize can finish.
+    while (!Finished()) {
+        ServeSynchronize();
+        WaitForWorkerEvent(20);
+    }
+    runner_->wait();
+}
