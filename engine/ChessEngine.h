@@ -94,6 +94,7 @@ public:
     int LastScore() const { return LastScore_; }
     std::uint64_t Nodes() const { return Nodes_; }
     int HistoryScoreOf(int from, int to) const { return HistoryScore[from][to]; }
+    int PieceSquareValue(int colour, int piece, int s) const { return PieceSquare[colour][piece][s]; }
 
 private:
     void AddMove(int from, int to, int flags);
@@ -108,7 +109,7 @@ private:
     void ClearSquare(int s);
     void SwapSides();
     void UpdatePrincipalVariation(TEngineMove move);
-    bool MoveListOverflowed();
+    bool MoveListOverflowed() const;
     int StaticBound(int alpha, int beta) const;
 
     // Position.
@@ -124,7 +125,7 @@ private:
     std::array<TMoveEntry, MoveListSize> MoveList{};
     std::array<std::int32_t, MaxPly> PlyStart{};
     std::array<std::int32_t, MaxPly> PlyEnd{};
-    bool MoveListFull = false;
+    bool MoveListFull = false; // the last generation did not fit
     std::array<TUndoRecord, MaxPly> UndoStack{};
 
     // Evaluation tables prepared from the root position: material and square

@@ -124,6 +124,7 @@ void TChessEngine::GenerateEnPassant()
 void TChessEngine::GenerateMoves()
 {
     PlyEnd[Ply] = PlyStart[Ply];
+    MoveListFull = false;
     for (int s = 0; s < 64; ++s) {
         if (SquareColour[s] == SideToMove)
             GeneratePieceMoves(s, false);
@@ -148,6 +149,7 @@ void TChessEngine::GenerateMoves()
 void TChessEngine::GenerateCaptures()
 {
     PlyEnd[Ply] = PlyStart[Ply];
+    MoveListFull = false;
     for (int s = 0; s < 64; ++s) {
         if (SquareColour[s] == SideToMove)
             GeneratePieceMoves(s, true);

@@ -175,10 +175,7 @@ int TChessEngine::StaticBound(int alpha, int beta) const
     return score;
 }
 
-bool TChessEngine::MoveListOverflowed()
+bool TChessEngine::MoveListOverflowed() const
 {
-    if (!MoveListFull)
-        return false;
-    MoveListFull = false;
-    return true;
+    return MoveListFull;
 }
