@@ -12,6 +12,7 @@
 #include "board/History.h"
 #include "board/Square.h"
 #include "board/ThreadPriority.h"
+#include "board/BoardViewTypes.h"
 
 #include <QWidget>
 
@@ -140,12 +141,115 @@ public:
     TNotifyEvent OnPaint;
 
     // ---- View: painting, piece sets, mouse and animation ----
-    // Draws the whole board at once (fires OnPaint first outside design mode).
+    // The board draws on a canvas of its own, the size of the control, so
+    // every drawing routine can run at any time; the widget shows the canvas.
+    // Paint draws the whole board at once (firing OnPaint first outside
+    // design mode). On a board that is not shown, Paint waits for the first
+    // show: that is when the first paint starts the computer player.
     void Paint();
-    bool AnimateMoves() const;
-    void SetAnimateMoves(bool value);
-    int AnimationDelay() const;
-    void SetAnimationDelay(int value);
+    // The three stages of Paint.
+    void DrawBorder();
+    void DrawSquares();
+    void DrawPieces();
+    // The lines between squares, when BoardLines is set.
+    void DrawBoardLines();
+    // Repaints one square's background without its piece, with the parts of
+    // the board lines that cross it.
+    void DrawSquare(Square square);
+    // Draws the image of a piece letter on a square (nothing for a character
+    // that is not a piece letter).
+    void DrawPiece(Square square, char piece);
+    // Redraws every square whose character differs from oldPosition.
+    void RedrawChangedSquares(const std::string& oldPosition);
+    // The square under a point of the control; None outside the 8 x 8 area.
+    Square PointToSquare(int X, int Y) const;
+    // A square's top-left pixel in the control's coordinates.
+    void SquareOrigin(Square square, int& X, int& Y) const;
+    // Slides the piece on FromSq to ToSq with the moving image, one pixel a
+    // step, each step lasting more than Delay ms; processes no messages.
+    void AnimateMove(Square FromSq, Square ToSq, int Delay);
+    const QImage& Canvas() const { return canvas_; }
+
+    // Visual properties. Writers paint at once, except SizeOfSquare and
+    // SizeOfBorder, which set the width and let the change of size paint.
+    int SizeOfSquare() const { return sizeOfSquare_; }
+    void SetSizeOfSquare(int value);
+    int SizeOfBorder() const { return sizeOfBorder_; }
+    void SetSizeOfBorder(int value);
+    int BoardLeft() const { return boardLeft_; }
+    int BoardTop() const { return boardTop_; }
+    bool WhiteOnTop() const { return whiteOnTop_; }
+    void SetWhiteOnTop(bool value);
+    CoordSet DisplayCoords() const { return displayCoords_; }
+    void SetDisplayCoords(CoordSet value);
+    const QFont& CoordFont() const { return coordFont_; }
+    void SetCoordFont(const QFont& font);
+    QColor CoordFontColor() const { return coordFontColor_; }
+    void SetCoordFontColor(const QColor& color);
+    QColor BorderColor() const { return borderColor_; }
+    void SetBorderColor(const QColor& color);
+    // Bitmap properties copy the picture; nullptr empties it.
+    const QImage& BorderBitmap() const { return borderBitmap_; }
+    void SetBorderBitmap(const QImage* bitmap);
+    QColor SquareColorDark() const { return squareColorDark_; }
+    void SetSquareColorDark(const QColor& color);
+    QColor SquareColorLight() const { return squareColorLight_; }
+    void SetSquareColorLight(const QColor& color);
+    const QImage& SquareDark() const { return squareDark_; }
+    void SetSquareDark(const QImage* bitmap);
+    const QImage& SquareLight() const { return squareLight_; }
+    void SetSquareLight(const QImage* bitmap);
+    bool BoardLines() const { return boardLines_; }
+    void SetBoardLines(bool value);
+    const QPen& LineStyle() const { return lineStyle_; }
+    void SetLineStyle(const QPen& pen);
+
+    // Piece sets.
+    StandardSet StandardSize() const { return standardSize_; }
+    void SetStandardSize(StandardSet value);
+    const QImage& CustomPieceSet() const { return customPieceSet_; }
+    // A sheet that is not valid is refused (nothing changes); nullptr
+    // empties the custom sheet.
+    void SetCustomPieceSet(const QImage* sheet);
+    const QImage& StandardSetBitmap() const { return standardSetBitmap_; }
+    const TPieceImages& PieceImages() const { return pieceImages_; }
+    int PieceSize() const { return pieceSize_; }
+    int PieceImageIndex(char piece) const;
+    void LoadStandardSet();
+    void BuildPieceImages();
+
+    // Mouse play, resizing and animation.
+    bool Resizable() const { return resizable_; }
+    void SetResizable(bool value) { resizable_ = value; }
+    int ResizeMinSize() const { return resizeMinSize_; }
+    void SetResizeMinSize(int value);
+    int ResizeMaxSize() const { return resizeMaxSize_; }
+    void SetResizeMaxSize(int value);
+    bool AnimateMoves() const { return animateMoves_; }
+    void SetAnimateMoves(bool value) { animateMoves_ = value; }
+    int AnimationDelay() const { return animationDelay_; }
+    void SetAnimationDelay(int value) { animationDelay_ = value; }
+    // The pointer over a square that accepts the drop.
+    Qt::CursorShape DragCursor() const { return dragCursor_; }
+    void SetDragCursor(Qt::CursorShape shape) { dragCursor_ = shape; }
+    // The squares of the last drag and of the last accepted drop.
+    Square LastDragFrom() const { return DragFromSquare; }
+    Square LastDropTo() const { return DragToSquare; }
+    bool Resizing() const { return resizing_; }
+    // The moving image (drags and animations).
+    const TDragImage& MovingImage() const { return movingImage_; }
+    // The points the last animation moved the image through, in the parent
+    // window's coordinates.
+    const std::vector<QPoint>& LastAnimationPath() const { return animationPath_; }
+
+    // The inherited mouse and drag events.
+    TMouseEvent OnMouseDown;
+    TMouseMoveEvent OnMouseMove;
+    TMouseEvent OnMouseUp;
+    TNotifyEvent OnClick;
+    TDragOverEvent OnDragOver;
+    TDragDropEvent OnDragDrop;
+    TNotifyEvent OnEndDrag;
     // ---- End of view ----
 
 private:
@@ -180,26 +284,100 @@ private:
     // suspends and frees it (destructor).
     void CreateSearchThread();
     void DestroySearchThread();
+    // Tells the search thread that something a pass reads may have changed.
+    void NotifySearchThread();
 
     // ---- View: painting, piece sets, mouse and animation ----
     // Sets up the view's state; called once by the constructor.
     void InitView();
     // Called by the destructor before the board's own state goes.
     void DoneView();
-    void DrawBoardLines();
-    // Repaints one square's background without its piece.
-    void DrawSquare(Square square);
-    // Draws the image of a piece letter on a square.
-    void DrawPiece(Square square, char piece);
-    // Redraws every square whose character differs from oldPosition.
-    void RedrawChangedSquares(const std::string& oldPosition);
-    // Slides the piece on FromSq to ToSq.
-    void AnimateMove(Square FromSq, Square ToSq, int Delay);
+
+    // The control's mouse and drag operations.
+    virtual void MouseDown(Qt::MouseButton Button, Qt::MouseButtons Buttons, Qt::KeyboardModifiers Shift, int X, int Y);
+    virtual void MouseMove(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Shift, int X, int Y);
+    virtual void MouseUp(Qt::MouseButton Button, Qt::MouseButtons Buttons, Qt::KeyboardModifiers Shift, int X, int Y);
+    virtual void Click();
+    virtual void DragOver(QObject* Source, int X, int Y, TDragState State, bool& Accept);
+    virtual void DragDrop(QObject* Source, int X, int Y);
+    virtual void DragCanceled();
+
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+    // Drawing helpers.
+    class CanvasPainter;
+    void EnsureCanvas();
+    // Paint's square size: the mean of width and height less the borders.
+    int SquareSizeFromBounds() const;
+    void ScreenCell(Square square, int& column, int& row) const;
+    void FillArea(QPainter& painter, const QImage& picture, const QColor& color, const QRect& area);
+    void DrawLinesWith(QPainter& painter);
+    // Drag helpers.
+    // Pending: pressed on a piece, below the drag threshold. Active: the
+    // piece follows the pointer. Finished: ended by Escape, the buttons are
+    // still down and their release only closes the press.
+    enum class DragPhase : std::uint8_t { Idle, Pending, Active, Finished };
+    void DragMoveTo(int X, int Y, TDragState state);
+    // Ends a pending or active drag: the drop when accepted, otherwise the
+    // cancellation, then OnEndDrag.
+    void EndDrag(bool accepted, int X, int Y);
+    // The window the moving image is shown over and the board's offset in it.
+    QWidget* ImageHost(QPoint& offset);
+    void AnimationStep(int x, int y, int Delay);
+    void SlideHorizontal(int X1, int X2, int Y, int Delay);
+    void SlideVertical(int Y1, int Y2, int X, int Delay);
+    void SlideLine(int X1, int Y1, int X2, int Y2, int Delay);
+
+    QImage canvas_;
+    QPainter* canvasPainter_ = nullptr;
+    bool paintPending_ = true;
+    bool inPaint_ = false;
+    bool firingOnPaint_ = false;
+
+    int sizeOfSquare_ = 40;
+    int sizeOfBorder_ = 24;
+    int boardLeft_ = 24;
+    int boardTop_ = 24;
+    bool whiteOnTop_ = false;
+    CoordSet displayCoords_;
+    QFont coordFont_;
+    QColor coordFontColor_ = Qt::white;
+    QColor borderColor_ = Qt::black;
+    QImage borderBitmap_;
+    QColor squareColorDark_ = QColor(0x80, 0x80, 0x80);
+    QColor squareColorLight_ = QColor(0xC0, 0xC0, 0xC0);
+    QImage squareDark_;
+    QImage squareLight_;
+    bool boardLines_ = false;
+    QPen lineStyle_;
+
+    StandardSet standardSize_ = StandardSet::Size40;
+    QImage standardSetBitmap_;
+    QImage customPieceSet_;
+    TPieceImages pieceImages_;
+    PieceIndexTable imageIndex_{};
+    int pieceSize_ = 40;
 
     Square DragFromSquare = Square::None;
     Square DragToSquare = Square::None;
     bool FirstPaintDone = false;
+    bool resizing_ = false;
+    Qt::CursorShape NormalCursor = Qt::ArrowCursor;
+    bool resizable_ = false;
+    int resizeMinSize_ = 100;
+    int resizeMaxSize_ = 1000;
     bool animateMoves_ = true;
     int animationDelay_ = 0;
+    Qt::CursorShape dragCursor_ = Qt::DragMoveCursor;
+    DragPhase dragPhase_ = DragPhase::Idle;
+    QPoint pressPoint_;
+    TDragImage movingImage_;
+    std::vector<QPoint> animationPath_;
     // ---- End of view ----
 };

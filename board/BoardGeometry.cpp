@@ -1,0 +1,99 @@
+// The board's geometry: square size and border, the two orientations, the
+// mapping between squares and pixels, and the canvas that follows the
+// control's size.
+#include "board/ChessBoard.h"
+
+#include <QResizeEvent>
+#include <QShowEvent>
+
+#include <algorithm>
+
+namespace {
+
+// Limits that keep the canvas to a sensible size whatever is written.
+constexpr int kMaxSquare = 400;
+constexpr int kMaxBorder = 400;
+constexpr int kMaxCanvasSide = 8 * kMaxSquare + 2 * kMaxBorder;
+
+} // namespace
+
+void TChessBoard::SetSizeOfSquare(int value)
+{
+    sizeOfSquare_ = std::clamp(value, 1, kMaxSquare);
+    resize(8 * sizeOfSquare_ + 2 * sizeOfBorder_, height());
+}
+
+void TChessBoard::SetSizeOfBorder(int value)
+{
+    sizeOfBorder_ = std::clamp(value, 0, kMaxBorder);
+    boardLeft_ = boardTop_ = sizeOfBorder_;
+    resize(8 * sizeOfSquare_ + 2 * sizeOfBorder_, height());
+}
+
+void TChessBoard::ScreenCell(Square square, int& column, int& row) const
+{
+    const int f = FileOf(square);
+    const int k = RankOf(square);
+    column = whiteOnTop_ ? 8 - f : f - 1;
+    row = whiteOnTop_ ? k - 1 : 8 - k;
+}
+
+Square TChessBoard::PointToSquare(int X, int Y) const
+{
+    const int S = sizeOfSquare_;
+    const int x = X - boardLeft_;
+    const int y = Y - boardTop_;
+    if (S <= 0 || x < 0 || x >= 8 * S || y < 0 || y >= 8 * S)
+        return Square::None;
+    int column = std::min(x / S, 7);
+    int row = std::min(y / S, 7);
+    if (whiteOnTop_) {
+        column = 7 - column;
+        row = 7 - row;
+    }
+    return SquareFromOrd(row * 8 + column + 1);
+}
+
+void TChessBoard::SquareOrigin(Square square, int& X, int& Y) const
+{
+    int column = 0;
+    int row = 0;
+    ScreenCell(square, column, row);
+    X = column * sizeOfSquare_ + boardLeft_;
+    Y = row * sizeOfSquare_ + boardTop_;
+}
+
+void TChessBoard::EnsureCanvas()
+{
+    if (canvasPainter_ != nullptr)
+        return; // never swap the picture under an active painter
+    const QSize wanted = size().expandedTo(QSize(1, 1)).boundedTo(QSize(kMaxCanvasSide, kMaxCanvasSide));
+    if (canvas_.size() == wanted)
+        return;
+    canvas_ = QImage(wanted, QImage::Format_RGB32);
+    canvas_.fill(Qt::black);
+}
+
+void TChessBoard::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    EnsureCanvas();
+    // Paint squares the board itself and draws right after; any other change
+    // of size is a paint.
+    if (!inPaint_)
+        Paint();
+}
+
+void TChessBoard::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (paintPending_)
+        Paint();
+}
+
+int TChessBoard::SquareSizeFromBounds() const
+{
+    const long long mean = (static_cast<long long>(width()) + height()) / 2;
+    const long long S = (mean - 2LL * sizeOfBorder_) / 8;
+    return static_cast<int>(std::clamp<long long>(S, 1, kMaxSquare));
+}

@@ -1,0 +1,243 @@
+// Mouse play on the board: a press on a piece arms a drag, which becomes
+// active once the pointer has moved the drag threshold; the piece's image
+// then follows the pointer and every movement asks DragOver whether a drop
+// there is accepted. The release drops (DragDrop) or cancels (DragCanceled);
+// Escape cancels. The bottom-right corner resizes a Resizable board.
+#include "board/ChessBoard.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+bool IsSizeCursor(Qt::CursorShape shape)
+{
+    return shape == Qt::SizeFDiagCursor || shape == Qt::SizeHorCursor || shape == Qt::SizeVerCursor;
+}
+
+} // namespace
+
+void TChessBoard::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (dragPhase_ != DragPhase::Idle)
+        return; // a second button during a drag belongs to the drag
+    const QPoint at = event->position().toPoint();
+    MouseDown(event->button(), event->buttons(), event->modifiers(), at.x(), at.y());
+}
+
+void TChessBoard::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+    const QPoint at = event->position().toPoint();
+    switch (dragPhase_) {
+    case DragPhase::Idle:
+        MouseMove(event->buttons(), event->modifiers(), at.x(), at.y());
+        break;
+    case DragPhase::Pending: {
+        const int threshold = QApplication::startDragDistance();
+        if (std::abs(at.x() - pressPoint_.x()) >= threshold || std::abs(at.y() - pressPoint_.y()) >= threshold) {
+            dragPhase_ = DragPhase::Active;
+            QGuiApplication::setOverrideCursor(Qt::ForbiddenCursor);
+            DragMoveTo(at.x(), at.y(), TDragState::DragEnter);
+        }
+        break;
+    }
+    case DragPhase::Active:
+        DragMoveTo(at.x(), at.y(), TDragState::DragMove);
+        break;
+    case DragPhase::Finished:
+        break;
+    }
+}
+
+void TChessBoard::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    const QPoint at = event->position().toPoint();
+    switch (dragPhase_) {
+    case DragPhase::Idle:
+        MouseUp(event->button(), event->buttons(), event->modifiers(), at.x(), at.y());
+        if (event->button() == Qt::LeftButton && rect().contains(at))
+            Click();
+        break;
+    case DragPhase::Pending:
+        // Released before the drag became active: a plain click on a piece.
+        EndDrag(false, at.x(), at.y());
+        break;
+    case DragPhase::Active: {
+        bool accepted = false;
+        if (rect().contains(at))
+            DragOver(this, at.x(), at.y(), TDragState::DragMove, accepted);
+        EndDrag(accepted, at.x(), at.y());
+        break;
+    }
+    case DragPhase::Finished:
+        if (event->buttons() == Qt::NoButton)
+            dragPhase_ = DragPhase::Idle;
+        break;
+    }
+}
+
+void TChessBoard::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && (dragPhase_ == DragPhase::Pending || dragPhase_ == DragPhase::Active)) {
+        EndDrag(false, 0, 0);
+        if (QGuiApplication::mouseButtons() != Qt::NoButton)
+            dragPhase_ = DragPhase::Finished;
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TChessBoard::DragMoveTo(int X, int Y, TDragState state)
+{
+    bool accepted = false;
+    if (rect().contains(X, Y)) {
+        DragOver(this, X, Y, state, accepted);
+    } else if (movingImage_.Active()) {
+        // Outside the board the image keeps following the pointer.
+        QPoint offset;
+        ImageHost(offset);
+        const int h = sizeOfSquare_ / 2;
+        movingImage_.MoveTo(offset + QPoint(X - h, Y - h));
+    }
+    QGuiApplication::changeOverrideCursor(accepted ? dragCursor_ : Qt::ForbiddenCursor);
+}
+
+void TChessBoard::EndDrag(bool accepted, int X, int Y)
+{
+    const bool wasActive = dragPhase_ == DragPhase::Active;
+    dragPhase_ = DragPhase::Idle;
+    releaseKeyboard();
+    if (wasActive)
+        QGuiApplication::restoreOverrideCursor();
+    if (accepted)
+        DragDrop(this, X, Y);
+    else
+        DragCanceled();
+    if (OnEndDrag)
+        OnEndDrag(this);
+}
+
+QWidget* TChessBoard::ImageHost(QPoint& offset)
+{
+    if (QWidget* window = parentWidget()) {
+        offset = pos();
+        return window;
+    }
+    offset = QPoint(0, 0);
+    return this;
+}
+
+void TChessBoard::MouseDown(Qt::MouseButton Button, Qt::MouseButtons Buttons, Qt::KeyboardModifiers Shift, int X,
+                            int Y)
+{
+    if (OnMouseDown)
+        OnMouseDown(this, Button, Buttons, Shift, X, Y);
+    const Square square = PointToSquare(X, Y);
+    if (square == Square::None || PieceAt(square) == ' ')
+        return;
+    // Any button picks the piece up; whether it may go anywhere is the
+    // drop test's business.
+    DragFromSquare = square;
+    dragPhase_ = DragPhase::Pending;
+    pressPoint_ = QPoint(X, Y);
+    grabKeyboard();
+}
+
+void TChessBoard::MouseMove(Qt::MouseButtons Buttons, Qt::KeyboardModifiers Shift, int X, int Y)
+{
+    if (OnMouseMove)
+        OnMouseMove(this, Buttons, Shift, X, Y);
+    if (!IsSizeCursor(cursor().shape()))
+        NormalCursor = cursor().shape();
+    const int W = width();
+    const int H = height();
+    if (resizable_ && W - 10 <= X && X <= W && H - 10 <= Y && Y <= H) {
+        setCursor(Qt::SizeFDiagCursor);
+        if (Buttons & Qt::LeftButton)
+            resizing_ = true;
+    } else if (resizable_ && !resizing_) {
+        setCursor(NormalCursor);
+    }
+    if (resizable_ && resizing_) {
+        int v = std::max(X, Y);
+        v = std::max(v, resizeMinSize_);
+        v = std::min(v, resizeMaxSize_);
+        if (v != W)
+            resize(v, height());
+    }
+}
+
+void TChessBoard::MouseUp(Qt::MouseButton Button, Qt::MouseButtons Buttons, Qt::KeyboardModifiers Shift, int X, int Y)
+{
+    if (OnMouseUp)
+        OnMouseUp(this, Button, Buttons, Shift, X, Y);
+    resizing_ = false;
+}
+
+void TChessBoard::Click()
+{
+    if (OnClick)
+        OnClick(this);
+}
+
+void TChessBoard::DragOver(QObject* Source, int X, int Y, TDragState State, bool& Accept)
+{
+    Accept = false;
+    if (OnDragOver) {
+        Accept = true;
+        OnDragOver(this, Source, X, Y, State, Accept);
+    }
+    const Square square = PointToSquare(X, Y);
+    const int h = sizeOfSquare_ / 2;
+    QPoint offset;
+    QWidget* host = ImageHost(offset);
+    const QPoint at = offset + QPoint(X - h, Y - h);
+    if (!movingImage_.Active()) {
+        // The piece leaves its square and follows the pointer.
+        DrawSquare(DragFromSquare);
+        DrawBoardLines();
+        movingImage_.SetImage(pieceImages_.Masked(PieceImageIndex(PieceAt(DragFromSquare))));
+        movingImage_.Attach(host, at);
+        movingImage_.Show();
+    }
+    movingImage_.MoveTo(at);
+    if (Source == this && !Thinking() && (IsLegalMove(DragFromSquare, square) || square == DragFromSquare))
+        Accept = true;
+}
+
+void TChessBoard::DragDrop(QObject* Source, int X, int Y)
+{
+    if (OnDragDrop)
+        OnDragDrop(this, Source, X, Y);
+    movingImage_.Release();
+    const Square square = PointToSquare(X, Y);
+    DragToSquare = square;
+    if (square == DragFromSquare) {
+        DrawPiece(DragFromSquare, PieceAt(DragFromSquare));
+        return;
+    }
+    if (!PlayerMove(DragFromSquare, square)) {
+        // The position changed after the drop was accepted and the move was
+        // refused: show the from-square as it now is.
+        DrawSquare(DragFromSquare);
+        DrawPiece(DragFromSquare, PieceAt(DragFromSquare));
+        DrawBoardLines();
+    }
+}
+
+void TChessBoard::DragCanceled()
+{
+    movingImage_.Release();
+    DrawPiece(DragFromSquare, PieceAt(DragFromSquare));
+    if (OnIllegalMove)
+        OnIllegalMove(this, DragFromSquare);
+}

@@ -1,0 +1,286 @@
+// Painting the board on its canvas: border with coordinates and frames,
+// squares in colours or tiled pictures, board lines and pieces, and the
+// single-square routines the game model calls in the middle of a move.
+// Every routine brackets its clip changes with save and restore; pictures
+// are tiled from the control's top-left corner, so a square repainted alone
+// looks exactly as in a full paint.
+#include "board/ChessBoard.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <optional>
+
+// The painter of the canvas: the outermost routine opens it, routines it
+// calls draw with the same one, and closing it asks the widget to show the
+// new picture.
+class TChessBoard::CanvasPainter {
+public:
+    explicit CanvasPainter(TChessBoard& board)
+        : board_(board)
+    {
+        if (board_.canvasPainter_ != nullptr) {
+            painter_ = board_.canvasPainter_;
+            return;
+        }
+        board_.EnsureCanvas();
+        own_.emplace(&board_.canvas_);
+        painter_ = &*own_;
+        board_.canvasPainter_ = painter_;
+    }
+    ~CanvasPainter()
+    {
+        if (!own_)
+            return;
+        own_->end();
+        board_.canvasPainter_ = nullptr;
+        board_.update();
+    }
+    CanvasPainter(const CanvasPainter&) = delete;
+    CanvasPainter& operator=(const CanvasPainter&) = delete;
+
+    QPainter& operator*() { return *painter_; }
+
+private:
+    TChessBoard& board_;
+    std::optional<QPainter> own_;
+    QPainter* painter_ = nullptr;
+};
+
+namespace {
+
+bool HasImage(const QImage& picture)
+{
+    return !picture.isNull() && picture.width() > 0 && picture.height() > 0;
+}
+
+// The coordinate font's size in points, the measure the label offsets use.
+int FontSizeInPoints(const QFont& font)
+{
+    if (font.pointSize() > 0)
+        return font.pointSize();
+    if (font.pixelSize() > 0)
+        return (font.pixelSize() * 72 + 48) / 96;
+    return 0;
+}
+
+} // namespace
+
+void TChessBoard::Paint()
+{
+    if (!isVisible()) {
+        // Drawn at the first show; nothing to show it on before.
+        paintPending_ = true;
+        return;
+    }
+    paintPending_ = false;
+    if (!designMode_ && OnPaint && !firingOnPaint_) {
+        // A handler that writes a visual property paints again, without
+        // being called a second time.
+        firingOnPaint_ = true;
+        struct Reset {
+            bool& flag;
+            ~Reset() { flag = false; }
+        } reset{firingOnPaint_};
+        OnPaint(this);
+    }
+    if (!FirstPaintDone) {
+        FirstPaintDone = true;
+        ResumeThinking();
+    }
+
+    sizeOfSquare_ = SquareSizeFromBounds();
+    const int side = 8 * sizeOfSquare_ + 2 * sizeOfBorder_;
+    inPaint_ = true;
+    resize(side, side);
+    inPaint_ = false;
+    EnsureCanvas();
+
+    CanvasPainter painter(*this);
+    DrawBorder();
+    DrawSquares();
+    DrawPieces();
+}
+
+void TChessBoard::FillArea(QPainter& painter, const QImage& picture, const QColor& color, const QRect& area)
+{
+    if (HasImage(picture)) {
+        // Tiles from the control's corner over the whole control; the clip
+        // decides what shows.
+        painter.setBrushOrigin(0, 0);
+        painter.fillRect(QRect(0, 0, width(), height()), QBrush(picture));
+    } else {
+        painter.fillRect(area, color);
+    }
+}
+
+void TChessBoard::DrawBorder()
+{
+    CanvasPainter canvas(*this);
+    QPainter& p = *canvas;
+    const int W = width();
+    const int H = height();
+    const int B = sizeOfBorder_;
+    const int S = sizeOfSquare_;
+
+    p.save();
+    QRegion border(0, 0, W, H);
+    if (W > 2 * B && H > 2 * B)
+        border -= QRegion(B, B, W - 2 * B, H - 2 * B);
+    p.setClipRegion(border, Qt::IntersectClip);
+    FillArea(p, borderBitmap_, borderColor_, border.boundingRect());
+
+    if (!displayCoords_.Empty()) {
+        p.setFont(coordFont_);
+        p.setPen(coordFontColor_);
+        const QFontMetrics metrics = p.fontMetrics();
+        const int F = FontSizeInPoints(coordFont_);
+        const int a = std::max(0, (B - F) / 2 + 1);
+        const int d = std::max(0, (S - F) / 2);
+        const int lift = metrics.height() / 4;
+        const QString letters = whiteOnTop_ ? QStringLiteral("HGFEDCBA") : QStringLiteral("ABCDEFGH");
+        auto label = [&](int x, int y, const QString& text) { p.drawText(x, y + metrics.ascent(), text); };
+        for (int i = 0; i < 8; ++i) {
+            const QString number = QString::number(whiteOnTop_ ? i + 1 : 8 - i);
+            const QString letter = letters.mid(i, 1);
+            if (displayCoords_.Contains(DisplayCoords::West))
+                label(a, B + i * S + d, number);
+            if (displayCoords_.Contains(DisplayCoords::East))
+                label(W - B + a, B + i * S + d, number);
+            if (displayCoords_.Contains(DisplayCoords::North))
+                label(B + i * S + d, a - lift, letter);
+            if (displayCoords_.Contains(DisplayCoords::South))
+                label(B + i * S + d, H - B + a - lift, letter);
+        }
+    }
+
+    p.setPen(lineStyle_);
+    p.setBrush(Qt::NoBrush);
+    const QPoint outer[] = {{0, 0}, {W - 1, 0}, {W - 1, W - 1}, {0, W - 1}, {0, 0}};
+    const QPoint inner[] = {{B - 1, B - 1}, {W - B, B - 1}, {W - B, W - B}, {B - 1, W - B}, {B - 1, B - 1}};
+    p.drawPolyline(outer, 5);
+    p.drawPolyline(inner, 5);
+    p.restore();
+}
+
+void TChessBoard::DrawSquares()
+{
+    CanvasPainter canvas(*this);
+    QPainter& p = *canvas;
+    const int S = sizeOfSquare_;
+    const int B = sizeOfBorder_;
+    const QRect area(B, B, std::max(0, width() - 2 * B), std::max(0, height() - 2 * B));
+
+    p.save();
+    p.setClipRect(area, Qt::IntersectClip);
+    for (int pass = 0; pass < 2; ++pass) {
+        p.save();
+        // Leave out every square of the other colour.
+        QRegion others;
+        for (int r = 0; r < 8; ++r)
+            for (int c = 0; c < 4; ++c) {
+                const int column = 2 * c + ((r % 2) ^ pass);
+                others += QRect(boardLeft_ + column * S, boardTop_ + r * S, S, S);
+            }
+        p.setClipRegion(QRegion(area) - others, Qt::IntersectClip);
+        const bool light = pass == 1;
+        FillArea(p, light ? squareLight_ : squareDark_, light ? squareColorLight_ : squareColorDark_,
+                 p.clipBoundingRect().toAlignedRect());
+        p.restore();
+    }
+    DrawBoardLines();
+    p.restore();
+}
+
+void TChessBoard::DrawLinesWith(QPainter& p)
+{
+    const int S = sizeOfSquare_;
+    const int W = width();
+    const int H = height();
+    p.setPen(lineStyle_);
+    // A line ends before its end point: the last pixel is one short of it.
+    for (int i = 1; i <= 7; ++i) {
+        p.drawLine(boardLeft_ + i * S, boardTop_, boardLeft_ + i * S, H - boardTop_ - 1);
+        p.drawLine(boardLeft_, boardTop_ + i * S, W - boardLeft_ - 1, boardTop_ + i * S);
+    }
+}
+
+void TChessBoard::DrawBoardLines()
+{
+    if (!boardLines_)
+        return;
+    CanvasPainter canvas(*this);
+    QPainter& p = *canvas;
+    p.save();
+    DrawLinesWith(p);
+    p.restore();
+}
+
+void TChessBoard::DrawPieces()
+{
+    CanvasPainter canvas(*this);
+    for (int q = 1; q <= 64; ++q) {
+        const char piece = PieceAt(SquareFromOrd(q));
+        if (piece != ' ')
+            DrawPiece(SquareFromOrd(q), piece);
+    }
+}
+
+void TChessBoard::DrawSquare(Square square)
+{
+    if (Ord(square) < 1 || Ord(square) > 64)
+        return;
+    CanvasPainter canvas(*this);
+    QPainter& p = *canvas;
+    int x = 0;
+    int y = 0;
+    SquareOrigin(square, x, y);
+    const QRect cell(x, y, sizeOfSquare_, sizeOfSquare_);
+
+    p.save();
+    p.setClipRect(cell, Qt::IntersectClip);
+    const bool light = IsLightSquare(square);
+    FillArea(p, light ? squareLight_ : squareDark_, light ? squareColorLight_ : squareColorDark_, cell);
+    if (boardLines_)
+        DrawLinesWith(p);
+    p.restore();
+}
+
+void TChessBoard::DrawPiece(Square square, char piece)
+{
+    const int index = PieceImageIndex(piece);
+    if (index < 0 || Ord(square) < 1 || Ord(square) > 64)
+        return;
+    CanvasPainter canvas(*this);
+    int x = 0;
+    int y = 0;
+    SquareOrigin(square, x, y);
+    const int offset = (sizeOfSquare_ - pieceSize_) / 2;
+    pieceImages_.Draw(*canvas, x + offset, y + offset, index);
+}
+
+void TChessBoard::RedrawChangedSquares(const std::string& oldPosition)
+{
+    CanvasPainter canvas(*this);
+    for (int q = 1; q <= 64; ++q) {
+        const Square square = SquareFromOrd(q);
+        const char now = PieceAt(square);
+        const char before = static_cast<std::size_t>(q - 1) < oldPosition.size() ? oldPosition[q - 1] : '\0';
+        if (before == now)
+            continue;
+        DrawSquare(square);
+        if (now != ' ')
+            DrawPiece(square, now);
+    }
+    DrawBoardLines();
+}
+
+void TChessBoard::paintEvent(QPaintEvent* event)
+{
+    if (canvas_.size() != size())
+        EnsureCanvas();
+    QPainter p(this);
+    const QRect area = event->rect();
+    p.drawImage(area.topLeft(), canvas_, area);
+}
