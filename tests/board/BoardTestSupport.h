@@ -1,0 +1,116 @@
+// Helpers shared by the board model tests: setting a board up from FEN,
+// naming squares, and recording the events a board fires, in order.
+#pragma once
+
+#include "board/ChessBoard.h"
+#include "board/History.h"
+
+#include <cctype>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace boardtest {
+
+inline Square Sq(const char* name)
+{
+    return SquareAt(name[0] - 'a' + 1, name[1] - '0');
+}
+
+// The 64-character position string of a FEN placement field.
+inline std::string PlacementFromFen(const std::string& placement)
+{
+    std::string out;
+    for (char c : placement) {
+        if (c == '/')
+            continue;
+        if (std::isdigit(static_cast<unsigned char>(c)))
+            out.append(static_cast<std::size_t>(c - '0'), ' ');
+        else
+            out.push_back(c);
+    }
+    return out;
+}
+
+// Sets placement, side to move, castling rights and en passant square.
+inline void SetUpFen(TChessBoard& board, const std::string& fen)
+{
+    std::istringstream in(fen);
+    std::string placement, side = "w", castling = "-", enPassant = "-";
+    in >> placement >> side >> castling >> enPassant;
+    board.SetPosition(PlacementFromFen(placement));
+    board.SetWhiteToMove(side == "w");
+    CastleSet rights;
+    for (char c : castling) {
+        if (c == 'K') rights.Include(CanStillCastle::WhiteKingSide);
+        if (c == 'Q') rights.Include(CanStillCastle::WhiteQueenSide);
+        if (c == 'k') rights.Include(CanStillCastle::BlackKingSide);
+        if (c == 'q') rights.Include(CanStillCastle::BlackQueenSide);
+    }
+    board.SetCastlingAllowed(rights);
+    if (enPassant != "-")
+        board.SetEnPassant(Sq(enPassant.c_str()));
+}
+
+// Every (from, to) pair that IsLegalMove accepts, as "e2e4" strings.
+inline std::vector<std::string> LegalPairs(const TChessBoard& board)
+{
+    std::vector<std::string> pairs;
+    for (int from = 1; from <= 64; ++from)
+        for (int to = 1; to <= 64; ++to)
+            if (board.IsLegalMove(SquareFromOrd(from), SquareFromOrd(to))) {
+                std::string name = SquareName(SquareFromOrd(from)) + SquareName(SquareFromOrd(to));
+                for (char& c : name)
+                    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+                pairs.push_back(name);
+            }
+    return pairs;
+}
+
+// Plays moves given as "e2e4" strings; false at the first refused one.
+inline bool Play(TChessBoard& board, const std::vector<std::string>& moves)
+{
+    for (const std::string& m : moves)
+        if (!board.MakeMove(Sq(m.c_str()), Sq(m.c_str() + 2)))
+            return false;
+    return true;
+}
+
+// Attaches a handler to all twelve event slots and records each event as a
+// short text: "LegalMove e2e4", "Capture p", "Promotion", "Castle",
+// "Check", "Mate", "StaleMate", "NoMatingMaterial", "Threefold", "Draw",
+// "Paint", "Illegal e2".
+class EventLog {
+public:
+    explicit EventLog(TChessBoard& board)
+    {
+        auto squares = [](Square a, Square b) {
+            std::string s = SquareName(a) + SquareName(b);
+            for (char& c : s)
+                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            return s;
+        };
+        board.OnLegalMove = [this, squares](QObject*, Square a, Square b) { events.push_back("LegalMove " + squares(a, b)); };
+        board.OnCapture = [this](QObject*, Square, Square, char piece) { events.push_back(std::string("Capture ") + piece); };
+        board.OnPromotion = [this](QObject*, Square, Square, char&) { events.push_back("Promotion"); };
+        board.OnCastle = [this](QObject*, Square, Square) { events.push_back("Castle"); };
+        board.OnCheck = [this](QObject*, Square, Square) { events.push_back("Check"); };
+        board.OnMate = [this](QObject*, Square, Square) { events.push_back("Mate"); };
+        board.OnStaleMate = [this](QObject*, Square, Square) { events.push_back("StaleMate"); };
+        board.OnIllegalMove = [this](QObject*, Square s) { events.push_back("Illegal " + SquareName(s)); };
+        board.OnNoMatingMaterial = [this](QObject*) { events.push_back("NoMatingMaterial"); };
+        board.OnThreefoldPosition = [this](QObject*) { events.push_back("Threefold"); };
+        board.OnDraw = [this](QObject*) { events.push_back("Draw"); };
+        board.OnPaint = [this](QObject*) { events.push_back("Paint"); };
+    }
+    // The events recorded since the last call.
+    std::vector<std::string> Take()
+    {
+        std::vector<std::string> taken;
+        taken.swap(events);
+        return taken;
+    }
+    std::vector<std::string> events;
+};
+
+} // namespace boardtest
