@@ -64,6 +64,7 @@ bool TChessBoard::MakeMove(Square oldSq, Square newSq)
         ++game_.CurrentMove;
     game_.WhiteToMove = !game_.WhiteToMove;
     history_.SetEndMarker(game_.CurrentMove, game_.WhiteToMove);
+    NotifySearchThread();
 
     Fire(OnLegalMove, this, oldSq, newSq);
     if (captured != EmptySquare)

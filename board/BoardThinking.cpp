@@ -1,44 +1,101 @@
 // The board's controls of its computer player: who the computer plays, how
 // deep it searches, its thread priority, and the stop/resume protocol with
 // the search thread. Every board operation that changes what a search reads
-// goes through StopThinking first; without a search thread (design mode, or
-// before one is attached) StopThinking returns at once and ResumeThinking and
-// ThinkingPassDone do nothing.
+// goes through StopThinking first; in design mode there is no thread, so
+// StopThinking returns at once and ResumeThinking and ThinkingPassDone do
+// nothing.
 #include "board/ChessBoard.h"
+
+#include "engine/ChessThread.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 
 void TChessBoard::CreateSearchThread()
 {
-    // No search thread is attached yet; the board works without one.
+    auto* thread = new TChessThread();
+    thread->BoardRef = &game_.Board;
+    thread->WhiteToMoveRef = &game_.WhiteToMove;
+    thread->ComputerPlaysWhiteRef = &computerPlaysWhite_;
+    thread->ComputerPlaysBlackRef = &computerPlaysBlack_;
+    thread->EnPassantRef = &game_.EnPassant;
+    thread->CastlingAllowedRef = &game_.CastlingAllowed;
+    thread->SearchDepthRef = &searchDepth_;
+    thread->ThinkingPriorityRef = &thinkingPriority_;
+    thread->MoveHandler = [this](Square oldSq, Square newSq) { return MakeMove(oldSq, newSq); };
+    thread->PassDoneHandler = [this] { ThinkingPassDone(); };
+    thread->SetPriority(thinkingPriority_);
+    SearchThread = thread;
 }
 
 void TChessBoard::DestroySearchThread()
 {
+    // The thread goes first: its destructor ends a running search, delivers
+    // nothing and waits for the body, while the board is still whole.
+    delete SearchThread;
     SearchThread = nullptr;
+}
+
+void TChessBoard::NotifySearchThread()
+{
+    if (SearchThread != nullptr)
+        SearchThread->NotifyChange();
 }
 
 void TChessBoard::StopThinking()
 {
-    if (SearchThread == nullptr || endEventGuard_)
+    if (SearchThread == nullptr)
         return;
+    // Whatever the caller changes next must wake an idle pass and must keep a
+    // move computed for the old position from being made.
+    SearchThread->NotifyChange();
+    // Inside the events of a move (after OnMate or OnDraw was announced) the
+    // thread may be waiting for that very move to be made, so waiting for it
+    // would never end. It reads nothing of the board meanwhile (it searches
+    // a snapshot), and the change just announced keeps its move out.
+    if (endEventGuard_)
+        return;
+    // Called from a handler of a move the thread is delivering: the thread
+    // waits for this very call to return, so it cannot suspend now. It reads
+    // nothing of the board meanwhile; the request makes its pass end leave it
+    // stopped.
+    if (SearchThread->ServingSynchronize()) {
+        SearchThread->RequestStop();
+        return;
+    }
+    while (!SearchThread->Suspended()) {
+        // Asserted again at every round: a handler served while waiting may
+        // have called ResumeThinking, which clears it.
+        SearchThread->RequestStop();
+        if (!SearchThread->ServeSynchronize())
+            QCoreApplication::processEvents();
+        if (!SearchThread->Suspended())
+            SearchThread->WaitForWorkerEvent(5);
+    }
 }
 
 void TChessBoard::ResumeThinking()
 {
     if (designMode_ || SearchThread == nullptr)
         return;
+    SearchThread->ClearStop();
+    SearchThread->Resume();
 }
 
 void TChessBoard::ThinkingPassDone()
 {
     if (SearchThread == nullptr)
         return;
+    SearchThread->IsThinking.store(false);
+    SearchThread->Suspend();
+    if (!SearchThread->StopRequested())
+        ResumeThinking();
 }
 
 bool TChessBoard::Thinking() const
 {
-    return false;
+    return SearchThread != nullptr && SearchThread->IsThinking.load();
 }
 
 void TChessBoard::SetComputerPlaysWhite(bool value)
@@ -57,10 +114,13 @@ void TChessBoard::SetComputerPlaysBlack(bool value)
 
 void TChessBoard::SetSearchDepth(int value)
 {
+    // Read once at the start of each search; the thread copies it then.
     searchDepth_ = std::clamp(value, 1, MaxSearchDepth);
 }
 
 void TChessBoard::SetThinkingPriority(TThreadPriority value)
 {
     thinkingPriority_ = value;
+    if (SearchThread != nullptr)
+        SearchThread->SetPriority(value);
 }

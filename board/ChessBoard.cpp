@@ -42,6 +42,7 @@ void TChessBoard::SetWhiteToMove(bool value)
 void TChessBoard::SetCastlingAllowed(CastleSet value)
 {
     game_.CastlingAllowed = value;
+    NotifySearchThread();
 }
 
 void TChessBoard::SetEnPassant(Square value)

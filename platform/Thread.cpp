@@ -162,7 +162,9 @@ bool TThread::ServeSynchronize()
     }
     if (!call)
         return false;
+    serving_.store(true);
     auto markDone = [this] {
+        serving_.store(false);
         {
             std::lock_guard lock(mutex_);
             callDone_ = true;

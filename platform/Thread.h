@@ -55,6 +55,9 @@ public:
     // User-interface thread: runs the pending synchronised call, if any.
     // Returns true when one was run.
     bool ServeSynchronize();
+    // True while the user-interface thread runs one of the worker's
+    // synchronised calls (the worker is blocked until it returns).
+    bool ServingSynchronize() const { return serving_.load(); }
     // User-interface thread: waits up to timeoutMs for the worker to post a
     // synchronised call, become suspended or finish, whichever comes first.
     void WaitForWorkerEvent(int timeoutMs);
@@ -98,6 +101,7 @@ private:
     bool started_ = false;
     const std::function<void()>* pendingCall_ = nullptr;
     bool callDone_ = false;
+    std::atomic<bool> serving_{false};
     std::atomic<bool> terminated_{false};
     std::atomic<bool> finished_{false};
     std::atomic<TThreadPriority> priority_{TThreadPriority::tpNormal};

@@ -1,0 +1,94 @@
+// The computer player's thread: the pass loop, the snapshot of the board,
+// the delivery of the chosen move and the pass end. See ChessThread.h.
+#include "engine/ChessThread.h"
+
+TChessThread::TChessThread() : TThread(true)
+{
+    Engine.LinkTo(Snapshot);
+    Engine.SearchDepthRef = &SnapshotDepth;
+}
+
+TChessThread::~TChessThread()
+{
+    // A search in progress ends at its next node; DeliverMove and the pass
+    // end see Terminated and touch nothing of the board.
+    Engine.StopRequested.store(true);
+    TerminateAndWait();
+}
+
+void TChessThread::RequestStop()
+{
+    Engine.StopRequested.store(true);
+    Wake();
+}
+
+void TChessThread::NotifyChange()
+{
+    generation_.fetch_add(1);
+    Wake();
+}
+
+bool TChessThread::TakeSnapshot()
+{
+    snapshotGeneration_ = generation_.load();
+    if (!BoardRef || !WhiteToMoveRef)
+        return false;
+    const bool whiteToMove = *WhiteToMoveRef;
+    const bool computerToMove = whiteToMove ? (ComputerPlaysWhiteRef && *ComputerPlaysWhiteRef)
+                                            : (ComputerPlaysBlackRef && *ComputerPlaysBlackRef);
+    if (!computerToMove)
+        return false;
+    Snapshot.Board = *BoardRef;
+    Snapshot.WhiteToMove = whiteToMove;
+    Snapshot.CastlingAllowed = CastlingAllowedRef ? *CastlingAllowedRef : CastleSet();
+    Snapshot.EnPassant = EnPassantRef ? *EnPassantRef : Square::None;
+    SnapshotDepth.store(SearchDepthRef ? *SearchDepthRef : 1);
+    snapshotPriority_ = ThinkingPriorityRef ? *ThinkingPriorityRef : TThreadPriority::tpNormal;
+    return true;
+}
+
+void TChessThread::Execute()
+{
+    while (!Terminated()) {
+        bool computerToMove = false;
+        Synchronize([&] { computerToMove = !Terminated() && TakeSnapshot(); });
+
+        const std::uint64_t passGeneration = snapshotGeneration_;
+        if (computerToMove && passGeneration != refusedGeneration_ && !StopRequested()) {
+            SetPriority(snapshotPriority_);
+            IsThinking.store(true);
+            ++searches_;
+            Engine.FindBestMove();
+            if (!StopRequested() && !Terminated()) {
+                IsThinking.store(false);
+                Synchronize([this] { DeliverMove(); });
+            }
+        } else if (!StopRequested() && !Terminated()) {
+            // Nothing to do for this position: sleep until it changes.
+            WaitUntil([&] { return StopRequested() || generation_.load() != passGeneration; });
+        }
+
+        Synchronize([this] { PassEnd(); });
+    }
+}
+
+void TChessThread::DeliverMove()
+{
+    if (Terminated() || !MoveHandler)
+        return;
+    // The board changed while the move was being computed: it no longer
+    // answers the board's position, so it is dropped.
+    if (generation_.load() != snapshotGeneration_)
+        return;
+    const TEngineMove move = Engine.BestMove();
+    const bool made = MoveHandler(SquareFromOrd(move.From + 1), SquareFromOrd(move.To + 1));
+    if (!made)
+        refusedGeneration_ = snapshotGeneration_;
+}
+
+void TChessThread::PassEnd()
+{
+    if (Terminated() || !PassDoneHandler)
+        return;
+    PassDoneHandler();
+}

@@ -1,0 +1,92 @@
+// The computer player's thread. It loops for the life of the board: each
+// pass looks whether the computer plays the side to move and, if so,
+// searches and hands the chosen move to the board on the user-interface
+// thread; every pass ends with the board's pass-end handler, also run on the
+// user-interface thread, which suspends the thread and resumes it unless a
+// stop is pending.
+//
+// The board's values are reached through links that the board sets right
+// after creating the thread. The thread dereferences them only inside its
+// synchronised calls, that is on the user-interface thread: at the start of
+// each pass it copies what it needs into a snapshot, and the search reads
+// the snapshot alone. So a search never reads a board that is being changed,
+// and no board field is shared between the threads.
+//
+// Every change the board makes to what a pass depends on (it calls
+// StopThinking first) is announced with NotifyChange. A pass that has nothing
+// to do (the person is to move, or the board refused the move computed for
+// this very position) waits without using the processor until such a change,
+// a stop request or termination; and a move computed for a position that has
+// changed since is never delivered.
+#pragma once
+
+#include "board/Square.h"
+#include "board/ThreadPriority.h"
+#include "engine/BoardState.h"
+#include "engine/ChessEngine.h"
+#include "platform/Thread.h"
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+
+class TChessThread final : public TThread {
+public:
+    // Fills the engine's tables and creates the thread suspended.
+    TChessThread();
+    // Ends any search, delivers nothing, and waits for the body.
+    ~TChessThread() override;
+
+    // Links to the board's values, read on the user-interface thread only.
+    const BoardArray* BoardRef = nullptr;
+    const bool* WhiteToMoveRef = nullptr;
+    const bool* ComputerPlaysWhiteRef = nullptr;
+    const bool* ComputerPlaysBlackRef = nullptr;
+    const Square* EnPassantRef = nullptr;
+    const CastleSet* CastlingAllowedRef = nullptr;
+    const int* SearchDepthRef = nullptr;
+    const TThreadPriority* ThinkingPriorityRef = nullptr;
+
+    // The board's MakeMove, and its pass-end operation.
+    std::function<bool(Square oldSq, Square newSq)> MoveHandler;
+    std::function<void()> PassDoneHandler;
+
+    // A thinking pass is under way (read by the board's Thinking property).
+    std::atomic<bool> IsThinking{false};
+
+    // The stop request: ends a running search at its next node, keeps the
+    // move from being delivered, and makes the pass end without resuming.
+    bool StopRequested() const { return Engine.StopRequested.load(); }
+    void RequestStop();
+    void ClearStop() { Engine.StopRequested.store(false); }
+
+    // Called by the board, on the user-interface thread, whenever something a
+    // pass reads may have changed.
+    void NotifyChange();
+
+    // Passes that searched, for tests and measurements.
+    std::uint64_t SearchCount() const { return searches_.load(); }
+
+protected:
+    void Execute() override;
+
+private:
+    // User-interface thread: copies the board into the snapshot. Returns
+    // whether the computer plays the side to move.
+    bool TakeSnapshot();
+    // User-interface thread: hands the chosen move to the board.
+    void DeliverMove();
+    void PassEnd();
+
+    TChessEngine Engine;
+    TBoardState Snapshot;
+    std::atomic<int> SnapshotDepth{1};
+
+    std::atomic<std::uint64_t> generation_{0};
+    // Written and read only inside synchronised calls or by the worker
+    // between them; the hand-off orders them.
+    std::uint64_t snapshotGeneration_ = 0;
+    std::uint64_t refusedGeneration_ = UINT64_MAX;
+    TThreadPriority snapshotPriority_ = TThreadPriority::tpNormal;
+    std::atomic<std::uint64_t> searches_{0};
+};
