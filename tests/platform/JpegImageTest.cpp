@@ -1,19 +1,14 @@
 // Tests of the libjpeg decoder: pictures made here with libjpeg's encoder
-// (colour, grayscale, CMYK), the pictures the program ships, and damaged
-// or foreign data that must give a null image and an error text.
+// (colour, grayscale, CMYK), and damaged or foreign data that must give a
+// null image and an error text.
 #include "platform/JpegImage.h"
-
-#include "tests/common/TestPaths.h"
 
 #include <QColor>
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -225,127 +220,4 @@ TEST(JpegImage, LoadsFilesAndReportsMissingOnes)
 
     EXPECT_TRUE(LoadJpeg(dir.path(), &error).isNull());
     EXPECT_FALSE(error.isEmpty());
-}
-
-namespace {
-
-QString ShippedPicture(const char* name)
-{
-    return QString::fromStdString(SourceDir()) + QStringLiteral("/resources/pictures/") + QString::fromLatin1(name);
-}
-
-// Mean brightness (0..255) of a rectangle of the picture.
-double MeanBrightness(const QImage& image, const QRect& area)
-{
-    double sum = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            sum += qGray(image.pixel(x, y));
-    return sum / (area.width() * area.height());
-}
-
-}  // namespace
-
-TEST(ShippedPictures, JpegPicturesDecodeToTheirWindowSizes)
-{
-    const struct {
-        const char* name;
-        QSize size;
-    } pictures[] = {
-        {"title.jpg", QSize(640, 480)},
-        {"mediaplayer.jpg", QSize(274, 116)},
-        {"about.jpg", QSize(450, 209)},
-    };
-    for (const auto& picture : pictures) {
-        QString error;
-        const QImage image = LoadJpeg(ShippedPicture(picture.name), &error);
-        ASSERT_FALSE(image.isNull()) << picture.name << ": " << error.toStdString();
-        EXPECT_EQ(image.size(), picture.size) << picture.name;
-        // A real picture, not a flat fill: the brightness varies.
-        const QRect whole = image.rect();
-        int darkest = 255, lightest = 0;
-        for (int y = 0; y < whole.height(); y += 7)
-            for (int x = 0; x < whole.width(); x += 7) {
-                const int gray = qGray(image.pixel(x, y));
-                darkest = std::min(darkest, gray);
-                lightest = std::max(lightest, gray);
-            }
-        EXPECT_GT(lightest - darkest, 100) << picture.name;
-    }
-}
-
-TEST(ShippedPictures, TitleArtLeavesDarkRoomForTheSilverLabels)
-{
-    QString error;
-    const QImage title = LoadJpeg(ShippedPicture("title.jpg"), &error);
-    ASSERT_FALSE(title.isNull()) << error.toStdString();
-    // The start screen writes its silver (#C0C0C0) labels in these boxes.
-    const QRect labels[] = {QRect(168, 136, 294, 107), QRect(232, 224, 158, 107), QRect(264, 328, 101, 107)};
-    for (const QRect& label : labels)
-        EXPECT_LT(MeanBrightness(title, label), 70.0) << label.x() << "," << label.y();
-}
-
-TEST(ShippedPictures, SmallPicturesHaveTheirSizesAndTransparency)
-{
-    const struct {
-        const char* name;
-        QSize size;
-    } pictures[] = {
-        {"knight-red.png", QSize(23, 33)},
-        {"knight-white.png", QSize(23, 33)},
-        {"printer.png", QSize(16, 16)},
-    };
-    for (const auto& picture : pictures) {
-        const QImage image(ShippedPicture(picture.name));
-        ASSERT_FALSE(image.isNull()) << picture.name;
-        EXPECT_EQ(image.size(), picture.size) << picture.name;
-        EXPECT_TRUE(image.hasAlphaChannel()) << picture.name;
-        EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0) << picture.name;
-        EXPECT_EQ(qAlpha(image.pixel(image.width() / 2, image.height() - 2)), 255) << picture.name;
-    }
-
-    // The red knight is red, the white one white, judged by the mean colour
-    // of their opaque pixels.
-    const auto meanOpaque = [](const QImage& image) {
-        double red = 0, green = 0, gray = 0;
-        int count = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) {
-                const QRgb pixel = image.pixel(x, y);
-                if (qAlpha(pixel) == 255) {
-                    red += qRed(pixel);
-                    green += qGreen(pixel);
-                    gray += qGray(pixel);
-                    ++count;
-                }
-            }
-        return std::array<double, 3>{red / count, green / count, gray / count};
-    };
-    const auto red = meanOpaque(QImage(ShippedPicture("knight-red.png")));
-    const auto white = meanOpaque(QImage(ShippedPicture("knight-white.png")));
-    EXPECT_GT(red[0], 2 * red[1]);
-    EXPECT_GT(white[2], 150);
-
-    const QImage icon(ShippedPicture("icon.png"));
-    ASSERT_FALSE(icon.isNull());
-    EXPECT_GE(icon.width(), 64);
-    EXPECT_EQ(icon.width(), icon.height());
-}
-
-TEST(ShippedPictures, ResourceFileListsExistingPictures)
-{
-    QFile qrc(QString::fromStdString(SourceDir()) + QStringLiteral("/resources/app.qrc"));
-    ASSERT_TRUE(qrc.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(qrc.readAll());
-    const QRegularExpression entry(QStringLiteral("<file>([^<]+)</file>"));
-    QStringList listed;
-    for (auto match = entry.globalMatch(text); match.hasNext();)
-        listed << match.next().captured(1);
-    for (const char* name : {"pictures/title.jpg", "pictures/mediaplayer.jpg", "pictures/about.jpg",
-                             "pictures/knight-red.png", "pictures/knight-white.png", "pictures/printer.png",
-                             "pictures/icon.png"})
-        EXPECT_TRUE(listed.contains(QString::fromLatin1(name))) << name;
-    for (const QString& file : listed)
-        EXPECT_TRUE(QFile::exists(QString::fromStdString(SourceDir()) + QStringLiteral("/resources/") + file))
-            << file.toStdString();
 }

@@ -1,0 +1,236 @@
+// Checks of the data the program ships beside its code: the pictures
+// (decoded as the windows decode them), the sounds and music (valid PCM
+// WAV that the media system can play), and the two help documents.
+#include "platform/JpegImage.h"
+
+#include "tests/common/TestPaths.h"
+
+#include <QFile>
+#include <QImage>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStringDecoder>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+QString ShippedPicture(const char* name)
+{
+    return QString::fromStdString(SourceDir()) + QStringLiteral("/resources/pictures/") + QString::fromLatin1(name);
+}
+
+// Mean brightness (0..255) of a rectangle of the picture.
+double MeanBrightness(const QImage& image, const QRect& area)
+{
+    double sum = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            sum += qGray(image.pixel(x, y));
+    return sum / (area.width() * area.height());
+}
+
+}  // namespace
+
+TEST(ShippedPictures, JpegPicturesDecodeToTheirWindowSizes)
+{
+    const struct {
+        const char* name;
+        QSize size;
+    } pictures[] = {
+        {"title.jpg", QSize(640, 480)},
+        {"mediaplayer.jpg", QSize(274, 116)},
+        {"about.jpg", QSize(450, 209)},
+    };
+    for (const auto& picture : pictures) {
+        QString error;
+        const QImage image = LoadJpeg(ShippedPicture(picture.name), &error);
+        ASSERT_FALSE(image.isNull()) << picture.name << ": " << error.toStdString();
+        EXPECT_EQ(image.size(), picture.size) << picture.name;
+        // A real picture, not a flat fill: the brightness varies.
+        const QRect whole = image.rect();
+        int darkest = 255, lightest = 0;
+        for (int y = 0; y < whole.height(); y += 7)
+            for (int x = 0; x < whole.width(); x += 7) {
+                const int gray = qGray(image.pixel(x, y));
+                darkest = std::min(darkest, gray);
+                lightest = std::max(lightest, gray);
+            }
+        EXPECT_GT(lightest - darkest, 100) << picture.name;
+    }
+}
+
+TEST(ShippedPictures, TitleArtLeavesDarkRoomForTheSilverLabels)
+{
+    QString error;
+    const QImage title = LoadJpeg(ShippedPicture("title.jpg"), &error);
+    ASSERT_FALSE(title.isNull()) << error.toStdString();
+    // The start screen writes its silver (#C0C0C0) labels in these boxes.
+    const QRect labels[] = {QRect(168, 136, 294, 107), QRect(232, 224, 158, 107), QRect(264, 328, 101, 107)};
+    for (const QRect& label : labels)
+        EXPECT_LT(MeanBrightness(title, label), 70.0) << label.x() << "," << label.y();
+}
+
+TEST(ShippedPictures, SmallPicturesHaveTheirSizesAndTransparency)
+{
+    const struct {
+        const char* name;
+        QSize size;
+    } pictures[] = {
+        {"knight-red.png", QSize(23, 33)},
+        {"knight-white.png", QSize(23, 33)},
+        {"printer.png", QSize(16, 16)},
+    };
+    for (const auto& picture : pictures) {
+        const QImage image(ShippedPicture(picture.name));
+        ASSERT_FALSE(image.isNull()) << picture.name;
+        EXPECT_EQ(image.size(), picture.size) << picture.name;
+        EXPECT_TRUE(image.hasAlphaChannel()) << picture.name;
+        EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0) << picture.name;
+        EXPECT_EQ(qAlpha(image.pixel(image.width() / 2, image.height() - 2)), 255) << picture.name;
+    }
+
+    // The red knight is red, the white one white, judged by the mean colour
+    // of their opaque pixels.
+    const auto meanOpaque = [](const QImage& image) {
+        double red = 0, green = 0, gray = 0;
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb pixel = image.pixel(x, y);
+                if (qAlpha(pixel) == 255) {
+                    red += qRed(pixel);
+                    green += qGreen(pixel);
+                    gray += qGray(pixel);
+                    ++count;
+                }
+            }
+        return std::array<double, 3>{red / count, green / count, gray / count};
+    };
+    const auto red = meanOpaque(QImage(ShippedPicture("knight-red.png")));
+    const auto white = meanOpaque(QImage(ShippedPicture("knight-white.png")));
+    EXPECT_GT(red[0], 2 * red[1]);
+    EXPECT_GT(white[2], 150);
+
+    const QImage icon(ShippedPicture("icon.png"));
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_GE(icon.width(), 64);
+    EXPECT_EQ(icon.width(), icon.height());
+}
+
+TEST(ShippedPictures, ResourceFileListsExistingPictures)
+{
+    QFile qrc(QString::fromStdString(SourceDir()) + QStringLiteral("/resources/app.qrc"));
+    ASSERT_TRUE(qrc.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(qrc.readAll());
+    const QRegularExpression entry(QStringLiteral("<file>([^<]+)</file>"));
+    QStringList listed;
+    for (auto match = entry.globalMatch(text); match.hasNext();)
+        listed << match.next().captured(1);
+    for (const char* name : {"pictures/title.jpg", "pictures/mediaplayer.jpg", "pictures/about.jpg",
+                             "pictures/knight-red.png", "pictures/knight-white.png", "pictures/printer.png",
+                             "pictures/icon.png"})
+        EXPECT_TRUE(listed.contains(QString::fromLatin1(name))) << name;
+    for (const QString& file : listed)
+        EXPECT_TRUE(QFile::exists(QString::fromStdString(SourceDir()) + QStringLiteral("/resources/") + file))
+            << file.toStdString();
+}
+
+namespace {
+
+QString ResourcePath(const QString& relative)
+{
+    return QString::fromStdString(SourceDir()) + QStringLiteral("/resources/") + relative;
+}
+
+struct WavInfo
+{
+    bool valid = false;
+    int format = 0;
+    int channels = 0;
+    int sampleRate = 0;
+    int bitsPerSample = 0;
+    double seconds = 0;
+    double peak = 0;  // 0..1
+};
+
+std::uint32_t LittleEndian(const QByteArray& data, qsizetype at, int bytes)
+{
+    std::uint32_t value = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        value = (value << 8) | static_cast<unsigned char>(data[at + i]);
+    return value;
+}
+
+// Walks the RIFF chunks of a WAV file: its "fmt " chunk and the samples of
+// its "data" chunk, which must lie wholly inside the file.
+WavInfo ReadWav(const QString& path)
+{
+    WavInfo info;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return info;
+    const QByteArray data = file.readAll();
+    if (data.size() < 12 || data.left(4) != "RIFF" || data.mid(8, 4) != "WAVE")
+        return info;
+    bool haveFormat = false;
+    for (qsizetype at = 12; at + 8 <= data.size();) {
+        const QByteArray id = data.mid(at, 4);
+        const qsizetype size = LittleEndian(data, at + 4, 4);
+        const qsizetype body = at + 8;
+        if (body + size > data.size())
+            return info;
+        if (id == "fmt " && size >= 16) {
+            info.format = static_cast<int>(LittleEndian(data, body, 2));
+            info.channels = static_cast<int>(LittleEndian(data, body + 2, 2));
+            info.sampleRate = static_cast<int>(LittleEndian(data, body + 4, 4));
+            info.bitsPerSample = static_cast<int>(LittleEndian(data, body + 14, 2));
+            haveFormat = true;
+        } else if (id == "data" && haveFormat && info.bitsPerSample == 16 && info.channels > 0) {
+            const qsizetype frames = size / (2 * info.channels);
+            info.seconds = static_cast<double>(frames) / info.sampleRate;
+            for (qsizetype i = 0; i + 1 < size; i += 2) {
+                const auto sample = static_cast<std::int16_t>(LittleEndian(data, body + i, 2));
+                info.peak = std::max(info.peak, std::abs(sample) / 32768.0);
+            }
+            info.valid = true;
+        }
+        at = body + size + (size & 1);
+    }
+    return info;
+}
+
+}  // namespace
+
+TEST(ShippedSounds, EffectsAndMusicArePlayablePcmOfFittingLength)
+{
+    const struct {
+        const char* path;
+        double minSeconds;
+        double maxSeconds;
+    } sounds[] = {
+        {"FX/click.wav", 0.01, 0.15},
+        {"FX/click2.wav", 0.02, 0.3},
+        {"MUSICAS/Abertura.wav", 20.0, 40.0},
+    };
+    for (const auto& sound : sounds) {
+        const QString path = ResourcePath(QString::fromLatin1(sound.path));
+        const WavInfo wav = ReadWav(path);
+        ASSERT_TRUE(wav.valid) << sound.path;
+        EXPECT_EQ(wav.format, 1) << sound.path << " is not plain PCM";
+        EXPECT_EQ(wav.bitsPerSample, 16) << sound.path;
+        EXPECT_GE(wav.sampleRate, 22050) << sound.path;
+        EXPECT_GE(wav.seconds, sound.minSeconds) << sound.path;
+        EXPECT_LE(wav.seconds, sound.maxSeconds) << sound.path;
+        EXPECT_GT(wav.peak, 0.1) << sound.path << " is nearly silent";
+        EXPECT_LT(wav.peak, 0.99) << sound.path << " clips";
+        EXPECT_LT(QFile(path).size(), 2 * 1024 * 1024) << sound.path;
+    }
+    // The hover tick is the softer of the two.
+    EXPECT_LT(ReadWav(ResourcePath(QStringLiteral("FX/click.wav"))).peak,
+              ReadWav(ResourcePath(QStringLiteral("FX/click2.wav"))).peak);
+}
