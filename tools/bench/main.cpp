@@ -1,0 +1,103 @@
+// kestravin-bench: prints, for the engine's fixed suite of positions from
+// well-known games, the nodes, time and speed of the search at depths 1 to
+// 5 (or the depth given as the first argument), then perft counts and speed
+// of the move generator. The node counts and moves are the engine's
+// signature; the times show its speed on this machine.
+#include "engine/BenchSuite.h"
+#include "engine/ChessEngine.h"
+#include "engine/Fen.h"
+#include "engine/MoveText.h"
+#include "engine/Perft.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+double Rate(std::uint64_t count, double seconds) { return seconds > 0 ? count / seconds : 0.0; }
+
+bool RunSearches(int maxDepth)
+{
+    const auto positions = BenchPositions();
+    std::vector<TBoardState> states(positions.size());
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+        std::string error;
+        if (!SetUpBenchPosition(positions[i], states[i], error)) {
+            std::fprintf(stderr, "%s\n", error.c_str());
+            return false;
+        }
+    }
+
+    std::printf("Search over %zu positions from well-known games\n\n", positions.size());
+    std::printf("%-3s %-5s %12s %10s %12s  %-6s %6s  %s\n", "#", "depth", "nodes", "ms", "nodes/s", "move",
+                "score", "position");
+    std::vector<std::uint64_t> depthNodes(maxDepth + 1, 0);
+    std::vector<double> depthSeconds(maxDepth + 1, 0);
+    double slowest = 0;
+    std::size_t slowestIndex = 0;
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+        for (int depth = 1; depth <= maxDepth; ++depth) {
+            const TBenchSearch r = RunBenchSearch(states[i], depth);
+            depthNodes[depth] += r.Nodes;
+            depthSeconds[depth] += r.Seconds;
+            if (depth == maxDepth) {
+                std::printf("%-3zu %-5d %12llu %10.1f %12.0f  %-6s %6d  %s\n", i + 1, depth,
+                            static_cast<unsigned long long>(r.Nodes), r.Seconds * 1000, Rate(r.Nodes, r.Seconds),
+                            MoveToUci(r.Move).c_str(), r.Score, positions[i].Name);
+                if (r.Seconds > slowest) {
+                    slowest = r.Seconds;
+                    slowestIndex = i;
+                }
+            }
+        }
+    }
+
+    std::printf("\nTotals per depth\n%-5s %12s %10s %12s\n", "depth", "nodes", "ms", "nodes/s");
+    for (int depth = 1; depth <= maxDepth; ++depth)
+        std::printf("%-5d %12llu %10.1f %12.0f\n", depth, static_cast<unsigned long long>(depthNodes[depth]),
+                    depthSeconds[depth] * 1000, Rate(depthNodes[depth], depthSeconds[depth]));
+    std::printf("\nSlowest position at depth %d: #%zu, %.1f ms\n", maxDepth, slowestIndex + 1, slowest * 1000);
+    return true;
+}
+
+void RunPerft(const char* name, const char* fen, int maxDepth)
+{
+    TBoardState state;
+    std::string error;
+    if (!ParseFen(fen, state, error)) {
+        std::fprintf(stderr, "%s: %s\n", name, error.c_str());
+        return;
+    }
+    auto engine = std::make_unique<TChessEngine>();
+    engine->LinkTo(state);
+    engine->LoadPosition();
+    for (int depth = 1; depth <= maxDepth; ++depth) {
+        const auto start = std::chrono::steady_clock::now();
+        const std::uint64_t leaves = Perft(*engine, depth);
+        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+        std::printf("%-12s %5d %12llu %10.1f %12.0f\n", name, depth, static_cast<unsigned long long>(leaves),
+                    elapsed.count() * 1000, Rate(leaves, elapsed.count()));
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const int maxDepth = argc > 1 ? std::clamp(std::atoi(argv[1]), 1, 8) : 5;
+    if (!RunSearches(maxDepth))
+        return 1;
+
+    std::printf("\nPerft (moves made with DoMove)\n%-12s %5s %12s %10s %12s\n", "position", "depth", "leaves", "ms",
+                "leaves/s");
+    RunPerft("initial", "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", 5);
+    RunPerft("kiwipete", "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1", 4);
+    RunPerft("endgame", "8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w - - 0 1", 5);
+    return 0;
+}
