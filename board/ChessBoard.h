@@ -118,6 +118,8 @@ public:
     TThreadPriority ThinkingPriority() const { return thinkingPriority_; }
     void SetThinkingPriority(TThreadPriority value);
     bool Thinking() const;
+    // The search thread (none in design mode), for measurements and tests.
+    const TChessThread* ComputerPlayer() const { return SearchThread; }
     void SetThinking(bool) {}
     // Makes the search thread stand still before the position changes.
     void StopThinking();

@@ -50,6 +50,7 @@ bool TChessThread::TakeSnapshot()
 void TChessThread::Execute()
 {
     while (!Terminated()) {
+        ++passes_;
         bool computerToMove = false;
         Synchronize([&] { computerToMove = !Terminated() && TakeSnapshot(); });
 

@@ -64,7 +64,8 @@ public:
     // pass reads may have changed.
     void NotifyChange();
 
-    // Passes that searched, for tests and measurements.
+    // Passes made, and passes that searched, for tests and measurements.
+    std::uint64_t PassCount() const { return passes_.load(); }
     std::uint64_t SearchCount() const { return searches_.load(); }
 
 protected:
@@ -88,5 +89,6 @@ private:
     std::uint64_t snapshotGeneration_ = 0;
     std::uint64_t refusedGeneration_ = UINT64_MAX;
     TThreadPriority snapshotPriority_ = TThreadPriority::tpNormal;
+    std::atomic<std::uint64_t> passes_{0};
     std::atomic<std::uint64_t> searches_{0};
 };
