@@ -234,3 +234,74 @@ TEST(ShippedSounds, EffectsAndMusicArePlayablePcmOfFittingLength)
     EXPECT_LT(ReadWav(ResourcePath(QStringLiteral("FX/click.wav"))).peak,
               ReadWav(ResourcePath(QStringLiteral("FX/click2.wav"))).peak);
 }
+
+namespace {
+
+// The document's text, or an empty string when it is missing or is not
+// valid UTF-8.
+QString ReadUtf8Document(const QString& relative)
+{
+    QFile file(ResourcePath(relative));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString text = decoder(file.readAll());
+    return decoder.hasError() ? QString() : text;
+}
+
+QSet<QString> Captures(const QString& text, const QString& pattern)
+{
+    QSet<QString> found;
+    const QRegularExpression expression(pattern);
+    for (auto match = expression.globalMatch(text); match.hasNext();)
+        found.insert(match.next().captured(1));
+    return found;
+}
+
+}  // namespace
+
+TEST(ShippedDocuments, HelpDocumentsAreUtf8HtmlWithWorkingLinks)
+{
+    for (const char* name : {"DOC/JOGO.html", "DOC/HISTORIA.html"}) {
+        const QString text = ReadUtf8Document(QString::fromLatin1(name));
+        ASSERT_FALSE(text.isEmpty()) << name << " is missing or not UTF-8";
+        EXPECT_TRUE(text.startsWith(QStringLiteral("<!DOCTYPE html>"))) << name;
+        EXPECT_TRUE(text.contains(QStringLiteral("<meta charset=\"utf-8\">"))) << name;
+        EXPECT_TRUE(text.contains(QStringLiteral("lang=\"pt-BR\""))) << name;
+        EXPECT_TRUE(text.trimmed().endsWith(QStringLiteral("</html>"))) << name;
+        // Every link inside the page leads to an anchor that exists.
+        const QSet<QString> ids = Captures(text, QStringLiteral("id=\"([^\"]+)\""));
+        const QSet<QString> targets = Captures(text, QStringLiteral("href=\"#([^\"]+)\""));
+        EXPECT_FALSE(targets.isEmpty()) << name;
+        for (const QString& target : targets)
+            EXPECT_TRUE(ids.contains(target)) << name << ": no anchor " << target.toStdString();
+        // Nothing is left unclosed among the sectioning and list elements.
+        for (const char* tag : {"h2", "h3", "table", "ul", "ol", "p", "pre", "nav", "main"}) {
+            const QString open = QStringLiteral("<%1[ >]").arg(QString::fromLatin1(tag));
+            const QString close = QStringLiteral("</%1>").arg(QString::fromLatin1(tag));
+            EXPECT_EQ(text.count(QRegularExpression(open)), text.count(close)) << name << " <" << tag << ">";
+        }
+    }
+}
+
+TEST(ShippedDocuments, RulesUseTheProgramsOwnWords)
+{
+    const QString rules = ReadUtf8Document(QStringLiteral("DOC/JOGO.html"));
+    ASSERT_FALSE(rules.isEmpty());
+    // The menu items, boxes and status texts as the game window shows them.
+    for (const char* words : {"Novo Jogo", "Super Fácil", "Fácil", "Médio", "Difícil", "Super Difícil", "Carregar",
+                              "Salvar", "Imprimir", "Computador", "Humano", "Peça capturada!", "Peão promovido!",
+                              "Cheque!", "Cheque Mate!", "Empate!", "Movimento ilegal!", "roque", "en passant",
+                              "promo", "afogad", "material insuficiente", "repetição"})
+        EXPECT_TRUE(rules.contains(QString::fromUtf8(words))) << words;
+    // The game file's example is the real 64-character initial position.
+    EXPECT_TRUE(rules.contains(QStringLiteral("rnbqkbnrpppppppp") + QString(32, QLatin1Char(' ')) +
+                               QStringLiteral("PPPPPPPPRNBQKBNR")));
+    // Black's lines of the move list examples are indented by 14 blanks.
+    EXPECT_TRUE(rules.contains(QString(14, QLatin1Char(' ')) + QStringLiteral("E7-E5")));
+    EXPECT_FALSE(rules.contains(QString(15, QLatin1Char(' ')) + QStringLiteral("E7-E5")));
+
+    const QString history = ReadUtf8Document(QStringLiteral("DOC/HISTORIA.html"));
+    for (const char* words : {"chaturanga", "Pérsia", "shatranj", "Europa", "Damiano", "Kasparov", "Deep Blue"})
+        EXPECT_TRUE(history.contains(QString::fromUtf8(words))) << words;
+}
