@@ -1,0 +1,91 @@
+// A window with one board, for driving the board with real X pointer events.
+//   view_e2e_board --out FOLDER [--look default|custom]
+// Writes FOLDER/ready with the window's title and the centres of e2 and e4
+// in window coordinates once shown, and appends a line to FOLDER/events for
+// every legal and illegal move.
+#include "board/ChessBoard.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTextStream>
+#include <QTimer>
+#include <QWidget>
+
+namespace {
+
+void Append(const QString& path, const QString& line)
+{
+    QFile file(path);
+    if (file.open(QIODevice::Append | QIODevice::Text))
+        QTextStream(&file) << line << '\n';
+}
+
+QString Name(Square s)
+{
+    return QString(QChar('a' + FileOf(s) - 1)) + QString::number(RankOf(s));
+}
+
+// The main window's stored look: maroon and olive squares, coordinates on
+// every side in a 9-pixel font, squares of 44, and the stored custom sheet.
+void ApplyCustomLook(TChessBoard& board)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(9);
+    board.SetCoordFont(font);
+    board.SetCoordFontColor(Qt::white);
+    board.SetDisplayCoords(CoordSet::All());
+    board.SetSquareColorDark(QColor(0x80, 0x00, 0x00));
+    board.SetSquareColorLight(QColor(0x80, 0x80, 0x00));
+    const QImage sheet = LoadSheetResource(QStringLiteral("CUSTOMSET"));
+    board.SetCustomPieceSet(&sheet);
+    board.SetStandardSize(StandardSet::Size40);
+    board.SetSizeOfBorder(24);
+    board.SetSizeOfSquare(44);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    const int outAt = args.indexOf(QStringLiteral("--out"));
+    if (outAt < 0 || outAt + 1 >= args.size())
+        return 2;
+    const QString out = args[outAt + 1];
+    QDir().mkpath(out);
+    const bool custom = args.contains(QStringLiteral("custom"));
+
+    QWidget window;
+    const QString title = QStringLiteral("Kestravin board %1").arg(custom ? "custom" : "default");
+    window.setWindowTitle(title);
+    window.resize(440, 440);
+    window.move(0, 0);
+    auto* board = new TChessBoard(&window, true);
+    board->move(20, 20);
+    board->resize(400, 400);
+    if (custom)
+        ApplyCustomLook(*board);
+
+    const QString events = QDir(out).filePath(QStringLiteral("events"));
+    board->OnLegalMove = [&](QObject*, Square a, Square b) {
+        Append(events, QStringLiteral("legal %1 %2 %3")
+                           .arg(Name(a), Name(b), QString::fromStdString(board->Position())));
+    };
+    board->OnIllegalMove = [&](QObject*, Square a) { Append(events, QStringLiteral("illegal %1").arg(Name(a))); };
+
+    window.show();
+    QTimer::singleShot(300, [&] {
+        auto centre = [&](Square s) {
+            int x = 0, y = 0;
+            board->SquareOrigin(s, x, y);
+            const QPoint p = board->mapTo(&window, QPoint(x + board->SizeOfSquare() / 2, y + board->SizeOfSquare() / 2));
+            return QStringLiteral("%1 %2").arg(p.x()).arg(p.y());
+        };
+        QFile ready(QDir(out).filePath(QStringLiteral("ready")));
+        if (ready.open(QIODevice::WriteOnly | QIODevice::Text))
+            QTextStream(&ready) << "e2 " << centre(Square::E2) << "\ne4 " << centre(Square::E4) << "\n";
+    });
+    return app.exec();
+}
