@@ -1,0 +1,280 @@
+// kestravin-uci through its protocol: the handshake, a whole game against
+// itself, perft output, the Depth option, stopping, and answers to bad
+// input.
+#include "UciProcess.h"
+
+#include "engine/BoardState.h"
+#include "engine/ChessEngine.h"
+#include "engine/Fen.h"
+#include "engine/MoveText.h"
+#include "engine/Perft.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <iostream>
+#include <map>
+#include <memory>
+#include <regex>
+#include <sstream>
+
+namespace {
+
+class UciProtocol : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(uci.Started()); }
+
+    // Sends isready and expects readyok: the program is alive and has
+    // answered everything sent before.
+    void ExpectReady()
+    {
+        uci.Send("isready");
+        std::string skipped;
+        EXPECT_EQ(uci.ReadUntil("readyok", &skipped, 20000), "readyok") << skipped;
+    }
+
+    static std::string Program()
+    {
+        // The built program, unless the environment names another one.
+        const char* other = std::getenv("KESTRAVIN_UCI_PROGRAM");
+        return other ? other : KESTRAVIN_UCI_PROGRAM;
+    }
+
+    UciProcess uci{Program()};
+};
+
+bool HasLegalMove(TBoardState& state)
+{
+    auto engine = std::make_unique<TChessEngine>();
+    engine->LinkTo(state);
+    engine->LoadPosition();
+    engine->GenerateMoves();
+    for (const TMoveEntry& entry : engine->CurrentMoves()) {
+        if (engine->DoMove(entry.Move)) {
+            engine->UndoMove();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool OnlyKings(const TBoardState& state)
+{
+    for (int s = 1; s <= 64; ++s) {
+        if (state.Board[s] != ' ' && state.Board[s] != 'K' && state.Board[s] != 'k')
+            return false;
+    }
+    return true;
+}
+
+int PieceCount(const TBoardState& state)
+{
+    int count = 0;
+    for (int s = 1; s <= 64; ++s)
+        count += state.Board[s] != ' ';
+    return count;
+}
+
+} // namespace
+
+TEST_F(UciProtocol, HandshakeNamesTheEngineAndItsOption)
+{
+    uci.Send("uci");
+    std::string lines;
+    ASSERT_TRUE(uci.ReadUntil("uciok", &lines, 10000));
+    EXPECT_NE(lines.find("id name Kestravin 2005\n"), std::string::npos) << lines;
+    EXPECT_NE(lines.find("option name Depth type spin default 5"), std::string::npos) << lines;
+    ExpectReady();
+    uci.Send("quit");
+    EXPECT_EQ(uci.WaitForExit(), 0);
+}
+
+TEST_F(UciProtocol, PlaysAWholeGameAgainstItself)
+{
+    const std::regex infoLine(R"(info depth (\d+) score (cp -?\d+|mate -?\d+) nodes \d+ nps \d+ time \d+ pv( [a-h][1-8][a-h][1-8][nbrq]?)+)");
+    uci.Send("uci");
+    ASSERT_TRUE(uci.ReadUntil("uciok"));
+    uci.Send("ucinewgame");
+    ExpectReady();
+
+    TBoardState state = TBoardState::Initial();
+    std::string moves;
+    std::map<std::string, int> seen;
+    int quietPlies = 0;
+    std::string ending;
+    auto engine = std::make_unique<TChessEngine>();
+    for (int ply = 0; ply < 600 && ending.empty(); ++ply) {
+        const int depth = ply % 2 == 0 ? 3 : 2; // White looks further
+        uci.Send("position startpos" + (moves.empty() ? std::string() : " moves" + moves));
+        uci.Send("go depth " + std::to_string(depth));
+        std::string infos;
+        const auto best = uci.ReadUntil("bestmove ", &infos);
+        ASSERT_TRUE(best) << "no answer after" << moves;
+        const std::string move = best->substr(9);
+
+        if (!HasLegalMove(state)) {
+            EXPECT_EQ(move, "0000");
+            EXPECT_TRUE(infos.empty()) << infos;
+            ending = "no legal move";
+            break;
+        }
+        // One info line per iteration, the last at the depth asked for.
+        std::istringstream lines(infos);
+        int iterations = 0;
+        for (std::string line; std::getline(lines, line);) {
+            std::smatch m;
+            ASSERT_TRUE(std::regex_match(line, m, infoLine)) << line;
+            EXPECT_EQ(std::stoi(m[1]), ++iterations) << infos;
+        }
+        EXPECT_EQ(iterations, depth);
+
+        const int piecesBefore = PieceCount(state);
+        const bool pawnMove = move.size() >= 4 &&
+                              (state.At(SquareAt(move[0] - 'a' + 1, move[1] - '0')) | 0x20) == 'p';
+        ASSERT_EQ(PlayMove(*engine, state, move), MoveTextResult::Legal) << move << " after" << moves;
+        moves += " " + move;
+        quietPlies = (pawnMove || PieceCount(state) != piecesBefore) ? 0 : quietPlies + 1;
+
+        if (++seen[FormatFen(state)] >= 3)
+            ending = "threefold repetition";
+        else if (quietPlies >= 100)
+            ending = "fifty moves";
+        else if (OnlyKings(state))
+            ending = "bare kings";
+    }
+    EXPECT_FALSE(ending.empty()) << "the game did not end:" << moves;
+    if (ending == "no legal move") {
+        // The final position is mate or stalemate, as the engine saw it.
+        EXPECT_FALSE(HasLegalMove(state));
+    }
+    RecordProperty("ending", ending);
+    std::cout << "self-play: " << seen.size() << " positions, ended by " << ending << "\n";
+    uci.Send("quit");
+    EXPECT_EQ(uci.WaitForExit(), 0);
+}
+
+TEST_F(UciProtocol, PerftPrintsEachRootMoveAndTheTotal)
+{
+    struct Case {
+        const char* Position;
+        const char* Fen;
+        int Depth;
+        std::uint64_t Total;
+    };
+    const Case cases[] = {
+        {"startpos", "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", 4, 197281},
+        {"fen r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1",
+         "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1", 3, 97862},
+        {"fen 8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w - - 0 1", "8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w - - 0 1", 4, 43238},
+    };
+    for (const Case& c : cases) {
+        uci.Send(std::string("position ") + c.Position);
+        uci.Send("go perft " + std::to_string(c.Depth));
+        std::string lines;
+        const auto total = uci.ReadUntil("Nodes searched: ", &lines);
+        ASSERT_TRUE(total);
+        EXPECT_EQ(*total, "Nodes searched: " + std::to_string(c.Total));
+
+        // The same counts as the library's, in the same order, then a blank.
+        TBoardState state;
+        std::string error;
+        ASSERT_TRUE(ParseFen(c.Fen, state, error));
+        auto engine = std::make_unique<TChessEngine>();
+        engine->LinkTo(state);
+        engine->LoadPosition();
+        std::string expected;
+        for (const TDivideEntry& part : PerftDivide(*engine, c.Depth))
+            expected += MoveToUci(part.Move) + ": " + std::to_string(part.Nodes) + "\n";
+        EXPECT_EQ(lines, expected + "\n");
+    }
+}
+
+TEST_F(UciProtocol, GoWithoutDepthUsesTheDepthOption)
+{
+    uci.Send("setoption name Depth value 2");
+    uci.Send("position startpos moves e2e4");
+    uci.Send("go");
+    std::string infos;
+    const auto best = uci.ReadUntil("bestmove ", &infos);
+    ASSERT_TRUE(best);
+    EXPECT_NE(infos.find("info depth 2 "), std::string::npos) << infos;
+    EXPECT_EQ(infos.find("info depth 3 "), std::string::npos) << infos;
+}
+
+TEST_F(UciProtocol, FindsMateAndAnswersNoMoveWhenMated)
+{
+    uci.Send("position fen 6k1/5ppp/8/8/8/8/8/R5K1 w - - 0 1");
+    uci.Send("go depth 2");
+    std::string infos;
+    EXPECT_EQ(uci.ReadUntil("bestmove ", &infos), "bestmove a1a8");
+    EXPECT_NE(infos.find("score mate 1 "), std::string::npos) << infos;
+
+    uci.Send("position fen 6k1/5ppp/8/8/8/8/8/R5K1 w - - 0 1 moves a1a8");
+    uci.Send("go depth 2");
+    EXPECT_EQ(uci.ReadUntil("bestmove "), "bestmove 0000");
+}
+
+TEST_F(UciProtocol, StopEndsAnInfiniteSearchWithALegalMove)
+{
+    uci.Send("position startpos moves d2d4 d7d5 c2c4");
+    uci.Send("go infinite");
+    ASSERT_TRUE(uci.ReadUntil("info depth 2 "));
+    uci.Send("stop");
+    const auto best = uci.ReadUntil("bestmove ", nullptr, 20000);
+    ASSERT_TRUE(best);
+    TBoardState state = TBoardState::Initial();
+    auto engine = std::make_unique<TChessEngine>();
+    for (const char* move : {"d2d4", "d7d5", "c2c4"})
+        ASSERT_EQ(PlayMove(*engine, state, move), MoveTextResult::Legal);
+    EXPECT_EQ(PlayMove(*engine, state, best->substr(9)), MoveTextResult::Legal) << *best;
+    ExpectReady();
+}
+
+TEST_F(UciProtocol, BadInputIsAnsweredAndTheSessionGoesOn)
+{
+    struct Case {
+        const char* Command;
+        const char* Answer;
+    };
+    const Case cases[] = {
+        {"fly away", "info string unknown command: fly"},
+        {"position", "info string expected 'position startpos' or 'position fen <fen>'"},
+        {"position fen 8/8/8 w - -", "info string Invalid FEN: the placement does not describe 8 ranks of 8 squares"},
+        {"position fen rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR x KQkq - 0 1",
+         "info string Invalid FEN: side to move must be 'w' or 'b'"},
+        {"position fen 4k3/8/8/8/8/8/8/8 w - - 0 1", "info string Invalid FEN: each side needs exactly one king"},
+        {"position fen rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkz - 0 1",
+         "info string Invalid FEN: invalid castling field 'KQkz'"},
+        {"position startpos moves e2e4 e7e5 e1e3", "info string illegal move: e1e3; the position stands after the 2 moves before it"},
+        {"position startpos moves e2e4 zz99", "info string malformed move: zz99; the position stands after the 1 moves before it"},
+        {"position startpos moves e2e4 e7e5 g1f3 b8c6 f3e5 c6e5 e4e5x", "info string malformed move: e4e5x; the position stands after the 6 moves before it"},
+        {"go depth 0", "info string go depth needs a number from 1 to 30"},
+        {"go depth many", "info string go depth needs a number from 1 to 30"},
+        {"go perft", "info string go perft needs a number from 1 to 10"},
+        {"setoption name Depth value 99", "info string Depth needs a value from 1 to 30"},
+        {"setoption name Hash value 16", "info string unknown option: Hash"},
+        {"setoption", "info string expected 'setoption name <name> value <value>'"},
+        {"\x01\x02\xff", "info string unknown command: \x01\x02\xff"},
+    };
+    for (const Case& c : cases) {
+        uci.Send(c.Command);
+        EXPECT_EQ(uci.ReadLine(10000), std::string(c.Answer)) << c.Command;
+    }
+    // A very long line is only an unknown command.
+    uci.Send(std::string(100000, 'x'));
+    const auto answer = uci.ReadLine(10000);
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(answer->rfind("info string unknown command: ", 0), 0u);
+    ExpectReady();
+
+    // The last good position stands: the same as the six moves alone.
+    uci.Send("position startpos moves e2e4 e7e5 g1f3 b8c6 f3e5 c6e5");
+    uci.Send("go perft 3");
+    const auto good = uci.ReadUntil("Nodes searched: ");
+    uci.Send("position startpos moves e2e4 e7e5 g1f3 b8c6 f3e5 c6e5 e4e5x");
+    EXPECT_TRUE(uci.ReadLine(10000));
+    uci.Send("go perft 3");
+    const auto afterBadMove = uci.ReadUntil("Nodes searched: ");
+    ASSERT_TRUE(good);
+    EXPECT_EQ(afterBadMove, good);
+}

@@ -1,0 +1,44 @@
+// The UCI protocol: reads commands line by line, keeps the current position
+// and options, and drives the search. Bad input is answered with an
+// "info string" that says what is wrong; the session goes on.
+#pragma once
+
+#include "UciSearch.h"
+
+#include "engine/BoardState.h"
+
+#include <iosfwd>
+#include <mutex>
+#include <string>
+#include <vector>
+
+class TUciSession {
+public:
+    TUciSession(std::istream& in, std::ostream& out);
+
+    // Serves commands until "quit" or the end of the input.
+    void Run();
+
+private:
+    // Each returns false when the session should end.
+    bool Handle(const std::string& line);
+    void HandleUci();
+    void HandlePosition(const std::vector<std::string>& words);
+    void HandleGo(const std::vector<std::string>& words);
+    void HandleSetOption(const std::vector<std::string>& words);
+    void RunPerft(int depth);
+
+    void Write(const std::string& line);
+    void Info(const std::string& text) { Write("info string " + text); }
+
+    std::istream& in_;
+    std::ostream& out_;
+    std::mutex outputMutex_;
+    TBoardState position_ = TBoardState::Initial();
+    int depthOption_ = DefaultDepth;
+    TUciSearch search_;
+
+    static constexpr int DefaultDepth = 5;
+    static constexpr int MaxDepthOption = 30;
+    static constexpr int MaxPerftDepth = 10;
+};
