@@ -39,11 +39,9 @@ void GameHistory::RecordPosition(int moveNumber, bool whiteToMove, const std::st
     const long long index = SlotIndex(moveNumber, whiteToMove);
     if (index < 0)
         return;
-    MoveInfo& slot = SlotForWriting(index);
-    slot.Placement = placement;
-    slot.Castling = castling;
-    slot.EnPassantSq = enPassant;
-    slot.CapturableEnPassant = capturableEnPassant;
+    // The move squares are written when the half-move is played; until then
+    // the slot holds none, not those of an abandoned line.
+    SlotForWriting(index) = MoveInfo{placement, castling, Square::None, Square::None, enPassant, capturableEnPassant};
 }
 
 void GameHistory::SetEndMarker(int moveNumber, bool whiteToMove)
@@ -90,7 +88,10 @@ void GameHistory::GetMoveList(std::vector<std::string>& list) const
         const MoveInfo& slot = slots_[static_cast<std::size_t>(index)];
         const bool white = index % 2 == 0;
         const long long moveNumber = index / 2 + 1;
-        const std::string move = SquareName(slot.OldSq) + "-" + SquareName(slot.NewSq);
+        // A slot skipped by play (the side to move was written in between)
+        // holds no move of this game: it shows as "...".
+        const bool played = slot.OldSq != Square::None && slot.NewSq != Square::None;
+        const std::string move = played ? SquareName(slot.OldSq) + "-" + SquareName(slot.NewSq) : "...";
         if (white) {
             list.push_back(std::to_string(moveNumber) + ". " + move);
         } else {

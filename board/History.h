@@ -29,7 +29,8 @@ public:
     // Writes the slot of the position a half-move is played from, with the
     // move. The slot table grows as the game does.
     void RecordMove(int moveNumber, bool whiteToMove, const MoveInfo& slot);
-    // Writes the position of a slot, keeping the move squares it holds.
+    // Writes the position of a slot reached by play; its move squares follow
+    // when the half-move from it is played.
     void RecordPosition(int moveNumber, bool whiteToMove, const std::string& placement, CastleSet castling,
                         Square enPassant, Square capturableEnPassant);
 

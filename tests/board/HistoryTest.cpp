@@ -58,6 +58,16 @@ TEST(MoveList, DoubleDigitMoveNumbersKeepFourteenBlanks)
     EXPECT_EQ(lines[18], "10. F3-H4");
 }
 
+TEST(MoveList, SlotSkippedByWritingTheSideToMove)
+{
+    TChessBoard board(nullptr, true);
+    ASSERT_TRUE(Play(board, {"e2e4", "e7e5"}));
+    board.SetWhiteToMove(false);
+    ASSERT_TRUE(board.MakeMove(Square::D7, Square::D5));
+    EXPECT_EQ(MoveList(board),
+              (Lines{"1. E2-E4", "              E7-E5", "2. ...", "              D7-D5"}));
+}
+
 TEST(GotoMove, BackAndForwardThroughTheRecordedGame)
 {
     TChessBoard board(nullptr, true);
