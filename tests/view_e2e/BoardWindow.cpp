@@ -2,7 +2,8 @@
 //   view_e2e_board --out FOLDER [--look default|custom]
 // Writes FOLDER/ready with the window's title and the centres of e2 and e4
 // in window coordinates once shown, and appends a line to FOLDER/events for
-// every legal and illegal move.
+// every legal and illegal move. When FOLDER/animate appears, the board makes
+// e7-e5 itself, sliding the pawn slowly, as the computer's moves slide.
 #include "board/ChessBoard.h"
 
 #include <QApplication>
@@ -87,5 +88,14 @@ int main(int argc, char** argv)
         if (ready.open(QIODevice::WriteOnly | QIODevice::Text))
             QTextStream(&ready) << "e2 " << centre(Square::E2) << "\ne4 " << centre(Square::E4) << "\n";
     });
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (!QFile::exists(QDir(out).filePath(QStringLiteral("animate"))))
+            return;
+        poll.stop();
+        board->SetAnimationDelay(20);
+        board->MakeMove(Square::E7, Square::E5);
+    });
+    poll.start(50);
     return app.exec();
 }

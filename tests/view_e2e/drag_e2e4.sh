@@ -50,6 +50,12 @@ xdotool mouseup 1
 wait_for_file "$out/default/events" 10
 sleep 0.3
 import -window root -crop 440x440+0+0 "$out/board-after-e2e4.png"
+# A move the board slides by itself (about two seconds at 20 ms a pixel).
+touch "$out/default/animate"
+sleep 1.0
+import -window root -crop 440x440+0+0 "$out/board-sliding.png"
+sleep 2.0
+import -window root -crop 440x440+0+0 "$out/board-after-e7e5.png"
 stop
 cat "$out/default/events"
 expected="legal e2 e4 rnbqkbnrpppppppp$(printf '%20s')P$(printf '%11s')PPPP PPPRNBQKBNR"
