@@ -4,6 +4,8 @@
 #include "ViewTestSupport.h"
 
 #include <QApplication>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -329,4 +331,22 @@ TEST(BoardAnimation, EachStepLastsLongerThanTheDelay)
     EXPECT_EQ(b->LastAnimationPath().size(), 41u);
     EXPECT_GE(timer.elapsed(), 41 * 3 - 5);
     EXPECT_FALSE(b->MovingImage().Active());
+}
+
+TEST(BoardMouse, ThePointerShowsWhetherTheSquareBelowAcceptsTheDrop)
+{
+    ShownBoard b(400);
+    const QPoint e2 = Centre(*b, Square::E2);
+    QTest::mousePress(b.board, Qt::LeftButton, Qt::NoModifier, e2);
+    QTest::mouseMove(b.board, Centre(*b, Square::E3));
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::DragMoveCursor);
+    QTest::mouseMove(b.board, Centre(*b, Square::E5));
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ForbiddenCursor);
+    QTest::mouseMove(b.board, Centre(*b, Square::E2));
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::DragMoveCursor);
+    QTest::mouseMove(b.board, QPoint(-30, 10));
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ForbiddenCursor);
+    QTest::mouseRelease(b.board, Qt::LeftButton, Qt::NoModifier, QPoint(-30, 10));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }

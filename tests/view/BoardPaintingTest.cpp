@@ -420,3 +420,30 @@ TEST(BoardPainting, AHiddenBoardPaintsAtItsFirstShow)
     EXPECT_EQ(SquareCentre(*board, Square::A3), QColor(1, 2, 3));
     EXPECT_EQ(board->Canvas().size(), QSize(368, 368));
 }
+
+TEST(BoardPainting, OnPaintComesBeforeTheDrawingAndOnlyOutsideDesignMode)
+{
+    QWidget window;
+    auto* board = new TChessBoard(&window, false);
+    board->SetPosition(kEmpty);
+    int paints = 0;
+    board->OnPaint = [&](QObject* sender) {
+        EXPECT_EQ(sender, board);
+        ++paints;
+        board->DrawPiece(Square::E4, 'Q'); // painted over by the paint
+    };
+    EXPECT_EQ(paints, 0); // nothing is painted before the first show
+    window.show();
+    EXPECT_EQ(paints, 1);
+    EXPECT_EQ(SquareCentre(*board, Square::E4), IsLightSquare(Square::E4) ? kLight : kDark);
+    board->SetBoardLines(true);
+    board->SetWhiteOnTop(true);
+    EXPECT_EQ(paints, 3);
+    board->OnPaint = nullptr;
+
+    ShownBoard design(400);
+    int designPaints = 0;
+    design->OnPaint = [&](QObject*) { ++designPaints; };
+    design->SetBoardLines(true);
+    EXPECT_EQ(designPaints, 0);
+}
