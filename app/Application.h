@@ -1,0 +1,33 @@
+// Application-wide services of the windows: the application title, the
+// plain message box that carries it, ending the program, and showing a
+// side window. Message boxes and ending can be redirected, so that tests
+// of the windows run without modal boxes and without leaving the event loop.
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// Makes the program's pictures (":/pictures/...") available. Called by
+// every window that shows one; repeated calls do nothing.
+void InitApplicationResources();
+
+// "Kestravin 2005": the task-bar text and every message box's caption.
+QString ApplicationTitle();
+
+// A message box with the text, one OK button and the application title as
+// caption; returns when it is closed.
+void ShowMessage(const QString& text);
+// Tests capture the text instead of a modal box; an empty sink restores it.
+void SetMessageSink(std::function<void(const QString&)> sink);
+
+// Tells the application to end: the message loop finishes and the windows
+// are destroyed.
+void EndApplication();
+// Tests record the request instead; an empty sink restores the real end.
+void SetEndApplicationSink(std::function<void()> sink);
+
+// Shows a window non-modally; one already visible is brought to the front.
+void ShowWindow(QWidget* window);

@@ -1,0 +1,176 @@
+// The main game window: its controls, their places, the board's stored
+// settings and what happens when the window is shown.
+#include "app/Unit2.h"
+
+#include "app/Application.h"
+#include "app/MoveListBox.h"
+#include "board/ChessBoard.h"
+
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+
+namespace {
+
+constexpr int ClientWidth = 792;
+constexpr int ClientHeight = 546;
+
+// The board as laid out, before FormShow gives it its place.
+constexpr QRect BoardAsLaidOut(384, 136, 400, 400);
+constexpr QRect BoardOnScreen(248, 8, 536, 536);
+
+} // namespace
+
+std::pair<int, bool> MoveSlotOfLine(int lineIndex)
+{
+    const int line = lineIndex + 1;
+    return {line / 2 + 1, line % 2 == 0};
+}
+
+TForm2::TForm2(QWidget* parent, bool designMode)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                              | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    InitApplicationResources();
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(ApplicationTitle());
+    // Closing the game window only hides it; the start screen lives on.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    QFont windowFont(QStringLiteral("Liberation Sans"));
+    windowFont.setPixelSize(11);
+    setFont(windowFont);
+
+    Client = new QWidget(this);
+    Client->setObjectName(QStringLiteral("Client"));
+    Client->setFixedSize(ClientWidth, ClientHeight);
+    setCentralWidget(Client);
+
+    ChessBoard1 = new TChessBoard(Client, designMode);
+    ChessBoard1->setObjectName(QStringLiteral("ChessBoard1"));
+    ChessBoard1->setGeometry(BoardAsLaidOut);
+
+    CreateControls();
+    CreateMenus();
+    ApplyBoardSettings();
+    ConnectBoardEvents();
+    ConnectControls();
+    setFixedSize(sizeHint());
+}
+
+TForm2::~TForm2() = default;
+
+void TForm2::CreateControls()
+{
+    Label1 = new QLabel(QStringLiteral("Jogadas"), Client);
+    Label1->setObjectName(QStringLiteral("Label1"));
+
+    ListBox1 = new MoveListBox(Client);
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+
+    Panel1 = new QLabel(StatusText::Initial, Client);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel1->setAlignment(Qt::AlignCenter);
+
+    BitBtn1 = new QPushButton(QIcon(QPixmap(QStringLiteral(":/pictures/printer.png"))),
+                              QStringLiteral("Imprimir"), Client);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setIconSize(QSize(16, 16));
+
+    Label2 = new QLabel(QStringLiteral("Jogadores:"), Client);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    QFont bold = Label2->font();
+    bold.setBold(true);
+    Label2->setFont(bold);
+
+    Image1 = new QLabel(Client);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAttribute(Qt::WA_TranslucentBackground);
+    Image1->setPixmap(QPixmap(QStringLiteral(":/pictures/knight-red.png")));
+
+    Computador1 = new QCheckBox(QStringLiteral("Computador"), Client);
+    Computador1->setObjectName(QStringLiteral("Computador1"));
+    Computador1->setChecked(true);
+    Humano1 = new QCheckBox(QStringLiteral("Humano"), Client);
+    Humano1->setObjectName(QStringLiteral("Humano1"));
+
+    Image2 = new QLabel(Client);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setAttribute(Qt::WA_TranslucentBackground);
+    Image2->setPixmap(QPixmap(QStringLiteral(":/pictures/knight-white.png")));
+
+    Computador2 = new QCheckBox(QStringLiteral("Computador"), Client);
+    Computador2->setObjectName(QStringLiteral("Computador2"));
+    Humano2 = new QCheckBox(QStringLiteral("Humano"), Client);
+    Humano2->setObjectName(QStringLiteral("Humano2"));
+    Humano2->setChecked(true);
+
+    // The places the controls hold whenever the window is on screen;
+    // FormShow puts them there again.
+    FormShow(this);
+    // Until the window is first shown the board stands where it was laid out.
+    ChessBoard1->setGeometry(BoardAsLaidOut);
+}
+
+void TForm2::ApplyBoardSettings()
+{
+    TChessBoard& board = *ChessBoard1;
+    board.SetAnimateMoves(true);
+    board.SetAnimationDelay(0);
+    board.SetCastlingAllowed(CastleSet{CanStillCastle::WhiteKingSide, CanStillCastle::WhiteQueenSide,
+                                       CanStillCastle::BlackKingSide, CanStillCastle::BlackQueenSide});
+    board.SetComputerPlaysBlack(true);
+    board.SetComputerPlaysWhite(false);
+    board.SetThinking(false);
+    board.SetCurrentMove(1);
+    board.SetEnPassant(Square::None);
+    board.SetPosition("rnbqkbnrpppppppp                                PPPPPPPPRNBQKBNR");
+    board.SetSearchDepth(1);
+    board.SetWhiteToMove(true);
+    board.SetThinkingPriority(TThreadPriority::tpNormal);
+    // View settings: board lines, border colour and size, coordinates and
+    // their font, square size and colours, piece set and the stored custom
+    // sheet, orientation and resizing are applied here as the board
+    // publishes them.
+}
+
+void TForm2::FormShow(QObject*)
+{
+    Label1->setGeometry(8, 8, 40, 13);
+    ListBox1->setGeometry(8, 24, 209, 361);
+    Panel1->setGeometry(8, 392, 209, 17);
+    BitBtn1->setGeometry(8, 416, 153, 25);
+    Label2->setGeometry(8, 448, 63, 13);
+    Image1->setGeometry(8, 464, 23, 33);
+    Computador1->setGeometry(40, 464, 97, 17);
+    Humano1->setGeometry(40, 480, 97, 17);
+    Image2->setGeometry(8, 504, 23, 33);
+    Computador2->setGeometry(40, 504, 97, 17);
+    Humano2->setGeometry(40, 520, 97, 17);
+    ChessBoard1->setGeometry(BoardOnScreen);
+}
+
+void TForm2::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous()) {
+        if (!centred_) {
+            // Centred on the desktop the first time it appears.
+            if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+                QRect frame(QPoint(), size());
+                frame.moveCenter(screen->availableGeometry().center());
+                move(frame.topLeft());
+            }
+            centred_ = true;
+        }
+        FormShow(this);
+    }
+    QMainWindow::showEvent(event);
+}
+
+void TForm2::SetStatus(const QString& text)
+{
+    Panel1->setText(text);
+}

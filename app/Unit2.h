@@ -1,0 +1,149 @@
+// TForm2: the main game window. The board ChessBoard1 on the right; down
+// the left side the move list, the status line, the print button and the
+// two pairs of player check boxes. The window does no chess work of its
+// own: it configures the board, calls a few of its operations and reacts
+// to its events.
+#pragma once
+
+#include "app/GameFile.h"
+#include "board/Square.h"
+
+#include <QMainWindow>
+#include <QString>
+
+#include <utility>
+
+class MoveListBox;
+class QAction;
+class QActionGroup;
+class QCheckBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QWidget;
+class TChessBoard;
+
+// The board's slot shown by a line of the move list, counted from 0: the
+// full-move number and whether White is to move there (the position just
+// after the line's move).
+std::pair<int, bool> MoveSlotOfLine(int lineIndex);
+
+// The status line's texts.
+namespace StatusText {
+inline const QString Initial = QStringLiteral("Status");
+inline const QString Capture = QStringLiteral("Peça capturada!");
+inline const QString Promotion = QStringLiteral("Peão promovido!");
+inline const QString Check = QStringLiteral("Cheque!");
+inline const QString Mate = QStringLiteral("Cheque Mate!");
+inline const QString Draw = QStringLiteral("Empate!");
+inline const QString IllegalMove = QStringLiteral("Movimento ilegal!");
+} // namespace StatusText
+
+class TForm2 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // designMode builds the board without its search thread (tests).
+    explicit TForm2(QWidget* parent = nullptr, bool designMode = false);
+    ~TForm2() override;
+
+    // The side windows the menus show; until set, their items do nothing.
+    void SetMediaPlayerWindow(QWidget* form4) { Form4 = form4; }
+    void SetOnlineWindow(QWidget* form6) { Form6 = form6; }
+    void SetAboutWindow(QWidget* form8) { Form8 = form8; }
+
+    // Where "Regras" and "História" find their documents.
+    static QString RulesDocument() { return QStringLiteral("DOC/JOGO.html"); }
+    static QString HistoryDocument() { return QStringLiteral("DOC/HISTORIA.html"); }
+
+    // ---- Controls ----
+    QWidget* Client = nullptr;
+    QLabel* Label1 = nullptr;
+    MoveListBox* ListBox1 = nullptr;
+    QLabel* Panel1 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Image1 = nullptr;
+    QCheckBox* Computador1 = nullptr;
+    QCheckBox* Humano1 = nullptr;
+    QLabel* Image2 = nullptr;
+    QCheckBox* Computador2 = nullptr;
+    QCheckBox* Humano2 = nullptr;
+    TChessBoard* ChessBoard1 = nullptr;
+
+    // ---- Menus ----
+    QMenu* Kestravin1 = nullptr;
+    QAction* NovoJogo1 = nullptr;
+    QMenu* Dificuldade1 = nullptr;
+    QAction* SuperFcil1 = nullptr;
+    QAction* Fcil1 = nullptr;
+    QAction* Difcil1 = nullptr;
+    QAction* Difcil2 = nullptr;
+    QAction* SuperDifcil1 = nullptr;
+    QAction* Abrir1 = nullptr;
+    QAction* Salvar1 = nullptr;
+    QAction* Sair1 = nullptr;
+    QMenu* Online1 = nullptr;
+    QAction* Jogar1 = nullptr;
+    QMenu* MediaPlayer1 = nullptr;
+    QAction* Abrir3 = nullptr;
+    QMenu* Ajuda1 = nullptr;
+    QAction* Regras1 = nullptr;
+    QAction* Histria1 = nullptr;
+    QAction* Sobre1 = nullptr;
+
+    // ---- Game files ----
+    GameSaveDialog Salvar;
+    GameOpenDialog Abrir;
+
+    // ---- Handlers ----
+    void FormShow(QObject* Sender);
+    void NovoJogo1Click(QObject* Sender);
+    void SuperFcil1Click(QObject* Sender);
+    void Fcil1Click(QObject* Sender);
+    void Difcil1Click(QObject* Sender);
+    void Difcil2Click(QObject* Sender);
+    void SuperDifcil1Click(QObject* Sender);
+    void Abrir1Click(QObject* Sender);
+    void Salvar1Click(QObject* Sender);
+    void Sair1Click(QObject* Sender);
+    void Jogar1Click(QObject* Sender);
+    void Abrir3Click(QObject* Sender);
+    void Regras1Click(QObject* Sender);
+    void Histria1Click(QObject* Sender);
+    void Sobre1Click(QObject* Sender);
+    void BitBtn1Click(QObject* Sender);
+
+    void ChessBoard1LegalMove(QObject* Sender, Square oldSq, Square newSq);
+    void ChessBoard1IllegalMove(QObject* Sender, Square square);
+    void ChessBoard1Capture(QObject* Sender, Square oldSq, Square newSq, char CapturedPiece);
+    void ChessBoard1Promotion(QObject* Sender, Square oldSq, Square newSq, char& NewPiece);
+    void ChessBoard1Check(QObject* Sender, Square oldSq, Square newSq);
+    void ChessBoard1Mate(QObject* Sender, Square oldSq, Square newSq);
+    void ChessBoard1Draw(QObject* Sender);
+
+    void ListBox1Click(QObject* Sender);
+    void Computador1Click(QObject* Sender);
+    void Humano1Click(QObject* Sender);
+    void Computador2Click(QObject* Sender);
+    void Humano2Click(QObject* Sender);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateMenus();
+    void ApplyBoardSettings();
+    void ConnectBoardEvents();
+    void ConnectControls();
+    void SetStatus(const QString& text);
+    void OpenHelpDocument(const QString& relativeName);
+    void SetSearchDepthFromMenu(int depth);
+
+    QActionGroup* difficultyGroup_ = nullptr;
+    QWidget* Form4 = nullptr;
+    QWidget* Form6 = nullptr;
+    QWidget* Form8 = nullptr;
+    bool centred_ = false;
+};

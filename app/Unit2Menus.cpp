@@ -1,0 +1,122 @@
+// The game window's menu bar and the handlers of its items and of the
+// print button.
+#include "app/Application.h"
+#include "app/MoveListBox.h"
+#include "app/Unit2.h"
+#include "board/ChessBoard.h"
+#include "platform/DataPaths.h"
+#include "platform/ErrorBox.h"
+#include "platform/ShellOpen.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+void TForm2::CreateMenus()
+{
+    QMenuBar* MainMenu1 = menuBar();
+    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    const auto item = [this](QMenu* menu, const char* name, const QString& caption, void (TForm2::*handler)(QObject*)) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, [this, action, handler] { (this->*handler)(action); });
+        return action;
+    };
+
+    Kestravin1 = MainMenu1->addMenu(QStringLiteral("Jogo"));
+    Kestravin1->setObjectName(QStringLiteral("Kestravin1"));
+    NovoJogo1 = item(Kestravin1, "NovoJogo1", QStringLiteral("Novo Jogo"), &TForm2::NovoJogo1Click);
+    Dificuldade1 = Kestravin1->addMenu(QStringLiteral("Dificuldade"));
+    Dificuldade1->setObjectName(QStringLiteral("Dificuldade1"));
+    SuperFcil1 = item(Dificuldade1, "SuperFcil1", QStringLiteral("Super Fácil"), &TForm2::SuperFcil1Click);
+    Fcil1 = item(Dificuldade1, "Fcil1", QStringLiteral("Fácil"), &TForm2::Fcil1Click);
+    Difcil1 = item(Dificuldade1, "Difcil1", QStringLiteral("Médio"), &TForm2::Difcil1Click);
+    Difcil2 = item(Dificuldade1, "Difcil2", QStringLiteral("Difícil"), &TForm2::Difcil2Click);
+    SuperDifcil1 = item(Dificuldade1, "SuperDifcil1", QStringLiteral("Super Difícil"), &TForm2::SuperDifcil1Click);
+    // The check mark follows the chosen level; it starts on the stored depth 1.
+    difficultyGroup_ = new QActionGroup(this);
+    for (QAction* level : {SuperFcil1, Fcil1, Difcil1, Difcil2, SuperDifcil1}) {
+        level->setCheckable(true);
+        difficultyGroup_->addAction(level);
+    }
+    SuperFcil1->setChecked(true);
+    Abrir1 = item(Kestravin1, "Abrir1", QStringLiteral("Carregar"), &TForm2::Abrir1Click);
+    Salvar1 = item(Kestravin1, "Salvar1", QStringLiteral("Salvar"), &TForm2::Salvar1Click);
+    Sair1 = item(Kestravin1, "Sair1", QStringLiteral("Sair"), &TForm2::Sair1Click);
+
+    Online1 = MainMenu1->addMenu(QStringLiteral("Online"));
+    Online1->setObjectName(QStringLiteral("Online1"));
+    Jogar1 = item(Online1, "Jogar1", QStringLiteral("Jogar"), &TForm2::Jogar1Click);
+
+    MediaPlayer1 = MainMenu1->addMenu(QStringLiteral("Media Player"));
+    MediaPlayer1->setObjectName(QStringLiteral("MediaPlayer1"));
+    Abrir3 = item(MediaPlayer1, "Abrir3", QStringLiteral("Abrir"), &TForm2::Abrir3Click);
+
+    Ajuda1 = MainMenu1->addMenu(QStringLiteral("Ajuda"));
+    Ajuda1->setObjectName(QStringLiteral("Ajuda1"));
+    Regras1 = item(Ajuda1, "Regras1", QStringLiteral("Regras"), &TForm2::Regras1Click);
+    Histria1 = item(Ajuda1, "Histria1", QStringLiteral("História"), &TForm2::Histria1Click);
+    Sobre1 = item(Ajuda1, "Sobre1", QStringLiteral("Sobre"), &TForm2::Sobre1Click);
+
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(BitBtn1); });
+}
+
+void TForm2::NovoJogo1Click(QObject*)
+{
+    // Only the board starts afresh; the list, the status line, the players
+    // and the difficulty stay as they are.
+    RunGuarded([this] { ChessBoard1->NewGame(); });
+}
+
+void TForm2::SetSearchDepthFromMenu(int depth)
+{
+    RunGuarded([this, depth] { ChessBoard1->SetSearchDepth(depth); });
+}
+
+void TForm2::SuperFcil1Click(QObject*) { SetSearchDepthFromMenu(1); }
+void TForm2::Fcil1Click(QObject*) { SetSearchDepthFromMenu(2); }
+void TForm2::Difcil1Click(QObject*) { SetSearchDepthFromMenu(3); }
+void TForm2::Difcil2Click(QObject*) { SetSearchDepthFromMenu(4); }
+void TForm2::SuperDifcil1Click(QObject*) { SetSearchDepthFromMenu(5); }
+
+void TForm2::Abrir1Click(QObject*)
+{
+    RunGuarded([this] {
+        if (const auto text = LoadGameWithDialog(Abrir, this))
+            ChessBoard1->SetPosition(*text);
+    });
+}
+
+void TForm2::Salvar1Click(QObject*)
+{
+    RunGuarded([this] { SaveGameWithDialog(Salvar, this, ChessBoard1->Position()); });
+}
+
+void TForm2::BitBtn1Click(QObject*)
+{
+    // Printing the move list is wired here once the printer unit is in.
+}
+
+void TForm2::Sair1Click(QObject*)
+{
+    ChessBoard1->ResumeThinking();
+    EndApplication();
+}
+
+void TForm2::Jogar1Click(QObject*) { ShowWindow(Form6); }
+void TForm2::Abrir3Click(QObject*) { ShowWindow(Form4); }
+void TForm2::Sobre1Click(QObject*) { ShowWindow(Form8); }
+
+void TForm2::Regras1Click(QObject*) { OpenHelpDocument(RulesDocument()); }
+void TForm2::Histria1Click(QObject*) { OpenHelpDocument(HistoryDocument()); }
+
+void TForm2::OpenHelpDocument(const QString& relativeName)
+{
+    // A document that is nowhere to be found reports nothing, like a shell
+    // "open" whose result is not examined.
+    const QString path = FindHelpDocument(relativeName);
+    if (!path.isEmpty())
+        ShellOpen(QUrl::fromLocalFile(path));
+}

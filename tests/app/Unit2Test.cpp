@@ -1,0 +1,342 @@
+// The main game window: its layout and menus, the status line after each
+// board event and after sequences of events within one move, the move list
+// and going back through it, the player check boxes, the difficulty items,
+// "Novo Jogo" and the help documents.
+#include "AppTestSupport.h"
+#include "app/MoveListBox.h"
+#include "app/Unit2.h"
+#include "board/ChessBoard.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Move = std::pair<Square, Square>;
+
+class GameWindow : public ::testing::Test {
+protected:
+    // Plays the moves on the board, each one as a legal move.
+    void Play(std::initializer_list<Move> moves)
+    {
+        for (const auto& [from, to] : moves)
+            ASSERT_TRUE(form.ChessBoard1->MakeMove(from, to)) << Ord(from) << "-" << Ord(to);
+    }
+    QString Status() const { return form.Panel1->text(); }
+    QStringList BoardMoveList() const
+    {
+        std::vector<std::string> list;
+        form.ChessBoard1->GetMoveList(list);
+        QStringList lines;
+        for (const auto& line : list)
+            lines.append(QString::fromStdString(line));
+        return lines;
+    }
+    // Sets a position with the given side to move, e.g. for end games.
+    void SetUp(const std::string& position, bool whiteToMove)
+    {
+        form.ChessBoard1->SetPosition(position);
+        form.ChessBoard1->SetWhiteToMove(whiteToMove);
+        form.ChessBoard1->SetCastlingAllowed(CastleSet());
+    }
+    static std::string Placement(std::initializer_list<std::pair<Square, char>> pieces)
+    {
+        std::string position(64, ' ');
+        for (const auto& [square, piece] : pieces)
+            position[static_cast<std::size_t>(Ord(square) - 1)] = piece;
+        return position;
+    }
+
+    CapturedBoxes boxes;
+    TForm2 form{nullptr, true};
+};
+
+const std::initializer_list<Move> FoolsMate = {
+    {Square::F2, Square::F3}, {Square::E7, Square::E5}, {Square::G2, Square::G4}, {Square::D8, Square::H4}};
+
+} // namespace
+
+TEST_F(GameWindow, ControlsStandAtTheirPlacesWhenShown)
+{
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    EXPECT_EQ(form.windowTitle(), "Kestravin 2005");
+    EXPECT_EQ(form.Client->size(), QSize(792, 546));
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
+
+    const struct { QWidget* control; QRect place; } places[] = {
+        {form.Label1, {8, 8, 40, 13}},       {form.ListBox1, {8, 24, 209, 361}},  {form.Panel1, {8, 392, 209, 17}},
+        {form.BitBtn1, {8, 416, 153, 25}},   {form.Label2, {8, 448, 63, 13}},     {form.Image1, {8, 464, 23, 33}},
+        {form.Computador1, {40, 464, 97, 17}}, {form.Humano1, {40, 480, 97, 17}}, {form.Image2, {8, 504, 23, 33}},
+        {form.Computador2, {40, 504, 97, 17}}, {form.Humano2, {40, 520, 97, 17}}, {form.ChessBoard1, {248, 8, 536, 536}}};
+    for (const auto& [control, place] : places)
+        EXPECT_EQ(control->geometry(), place) << control->objectName().toStdString();
+
+    EXPECT_EQ(form.Label1->text(), "Jogadas");
+    EXPECT_EQ(form.Panel1->text(), "Status");
+    EXPECT_EQ(form.BitBtn1->text(), "Imprimir");
+    EXPECT_FALSE(form.BitBtn1->icon().isNull());
+    EXPECT_EQ(form.Label2->text(), "Jogadores:");
+    EXPECT_TRUE(form.Label2->font().bold());
+    EXPECT_EQ(form.Image1->pixmap().size(), QSize(23, 33));
+    EXPECT_EQ(form.Image2->pixmap().size(), QSize(23, 33));
+    EXPECT_EQ(form.Computador1->text(), "Computador");
+    EXPECT_EQ(form.Humano2->text(), "Humano");
+    form.hide();
+}
+
+TEST_F(GameWindow, MenusCarryTheirCaptionsInOrder)
+{
+    QStringList menus;
+    for (QAction* action : form.menuBar()->actions())
+        menus.append(action->text());
+    EXPECT_EQ(menus, QStringList({"Jogo", "Online", "Media Player", "Ajuda"}));
+
+    const auto captions = [](QMenu* menu) {
+        QStringList list;
+        for (QAction* action : menu->actions())
+            list.append(action->text());
+        return list;
+    };
+    EXPECT_EQ(captions(form.Kestravin1), QStringList({"Novo Jogo", "Dificuldade", "Carregar", "Salvar", "Sair"}));
+    EXPECT_EQ(captions(form.Dificuldade1),
+              QStringList({"Super Fácil", "Fácil", "Médio", "Difícil", "Super Difícil"}));
+    EXPECT_EQ(captions(form.Online1), QStringList({"Jogar"}));
+    EXPECT_EQ(captions(form.MediaPlayer1), QStringList({"Abrir"}));
+    EXPECT_EQ(captions(form.Ajuda1), QStringList({"Regras", "História", "Sobre"}));
+    for (QAction* action : form.findChildren<QAction*>())
+        EXPECT_TRUE(action->shortcut().isEmpty()) << action->text().toStdString();
+}
+
+TEST_F(GameWindow, StoredSettingsMatchTheCheckBoxes)
+{
+    EXPECT_TRUE(form.Computador1->isChecked());
+    EXPECT_FALSE(form.Humano1->isChecked());
+    EXPECT_FALSE(form.Computador2->isChecked());
+    EXPECT_TRUE(form.Humano2->isChecked());
+    EXPECT_TRUE(form.ChessBoard1->ComputerPlaysBlack());
+    EXPECT_FALSE(form.ChessBoard1->ComputerPlaysWhite());
+    EXPECT_EQ(form.ChessBoard1->SearchDepth(), 1);
+    EXPECT_TRUE(form.SuperFcil1->isChecked());
+    EXPECT_EQ(form.ChessBoard1->Position(), "rnbqkbnrpppppppp                                PPPPPPPPRNBQKBNR");
+    EXPECT_TRUE(form.ChessBoard1->WhiteToMove());
+    EXPECT_EQ(form.ChessBoard1->CastlingAllowed(), CastleSet::All());
+    EXPECT_TRUE(form.ChessBoard1->AnimateMoves());
+    EXPECT_EQ(form.ChessBoard1->AnimationDelay(), 0);
+}
+
+TEST_F(GameWindow, EveryLegalMoveRebuildsTheMoveList)
+{
+    Play({{Square::E2, Square::E4}});
+    EXPECT_EQ(form.ListBox1->count(), 1);
+    Play({{Square::E7, Square::E5}, {Square::G1, Square::F3}});
+    EXPECT_EQ(form.ListBox1->Lines(), BoardMoveList());
+    EXPECT_EQ(form.ListBox1->count(), 3);
+    EXPECT_EQ(form.ListBox1->currentRow(), -1);
+    // A quiet opening raises no status event.
+    EXPECT_EQ(Status(), "Status");
+}
+
+TEST_F(GameWindow, FoolsMateEndsOnCheckMateWithOneMessageBox)
+{
+    Play(FoolsMate);
+    EXPECT_EQ(Status(), "Cheque Mate!");
+    EXPECT_EQ(boxes.messages, QStringList({"Cheque Mate!"}));
+    EXPECT_EQ(form.ListBox1->count(), 4);
+    EXPECT_EQ(form.ListBox1->Lines(), BoardMoveList());
+}
+
+TEST_F(GameWindow, TheStatusEndsWithTheLastEventOfEachMove)
+{
+    // 3. Bxf7+ captures with check: "Cheque!".
+    Play({{Square::E2, Square::E4}, {Square::E7, Square::E5}, {Square::F1, Square::C4}, {Square::D7, Square::D6}});
+    Play({{Square::C4, Square::F7}});
+    EXPECT_EQ(Status(), "Cheque!");
+    EXPECT_EQ(form.ListBox1->count(), 5);
+    // 3... Kxf7 captures: "Peça capturada!".
+    Play({{Square::E8, Square::F7}});
+    EXPECT_EQ(Status(), "Peça capturada!");
+    // A quiet move leaves the last text.
+    Play({{Square::G1, Square::F3}});
+    EXPECT_EQ(Status(), "Peça capturada!");
+    EXPECT_TRUE(boxes.messages.isEmpty());
+}
+
+TEST_F(GameWindow, AQuietMoveAfterCheckLeavesCheck)
+{
+    Play({{Square::E2, Square::E4}, {Square::F7, Square::F5}, {Square::D1, Square::H5}});
+    EXPECT_EQ(Status(), "Cheque!");
+    Play({{Square::G7, Square::G6}});
+    EXPECT_EQ(Status(), "Cheque!");
+}
+
+TEST_F(GameWindow, ACaptureThatPromotesEndsOnPromotion)
+{
+    SetUp(Placement({{Square::A8, 'r'}, {Square::B7, 'P'}, {Square::H6, 'k'}, {Square::E1, 'K'}}), true);
+    Play({{Square::B7, Square::A8}});
+    EXPECT_EQ(Status(), "Peão promovido!");
+}
+
+TEST_F(GameWindow, StalemateShowsDrawWithoutAMessageBox)
+{
+    SetUp(Placement({{Square::A8, 'k'}, {Square::B6, 'K'}, {Square::D7, 'Q'}}), true);
+    Play({{Square::D7, Square::C7}});
+    EXPECT_EQ(Status(), "Empate!");
+    EXPECT_TRUE(boxes.messages.isEmpty());
+}
+
+TEST_F(GameWindow, AnIllegalDropIsReported)
+{
+    ASSERT_TRUE(form.ChessBoard1->OnIllegalMove);
+    form.ChessBoard1->OnIllegalMove(form.ChessBoard1, Square::E2);
+    EXPECT_EQ(Status(), "Movimento ilegal!");
+    EXPECT_FALSE(form.ChessBoard1->OnCastle);
+    EXPECT_FALSE(form.ChessBoard1->OnStaleMate);
+    EXPECT_FALSE(form.ChessBoard1->OnPaint);
+}
+
+TEST(MoveSlotOfLine, EachLineNamesThePositionAfterItsMove)
+{
+    EXPECT_EQ(MoveSlotOfLine(0), std::make_pair(1, false));
+    EXPECT_EQ(MoveSlotOfLine(1), std::make_pair(2, true));
+    EXPECT_EQ(MoveSlotOfLine(2), std::make_pair(2, false));
+    EXPECT_EQ(MoveSlotOfLine(3), std::make_pair(3, true));
+    EXPECT_EQ(MoveSlotOfLine(40), std::make_pair(21, false));
+}
+
+TEST_F(GameWindow, ClickingALineGoesBackToThePositionAfterThatMove)
+{
+    Play({{Square::E2, Square::E4}, {Square::E7, Square::E5}, {Square::G1, Square::F3}, {Square::B8, Square::C6},
+          {Square::F1, Square::B5}});
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    const auto clickLine = [this](int row) {
+        const QRect rect = form.ListBox1->visualItemRect(form.ListBox1->item(row));
+        QTest::mouseClick(form.ListBox1->viewport(), Qt::LeftButton, {}, rect.center());
+    };
+
+    // The fourth line, Black's second move: White to move, knight on c6,
+    // no bishop on b5 yet.
+    clickLine(3);
+    EXPECT_TRUE(form.ChessBoard1->WhiteToMove());
+    EXPECT_EQ(form.ChessBoard1->PieceAt(Square::C6), 'n');
+    EXPECT_EQ(form.ChessBoard1->PieceAt(Square::B5), ' ');
+    EXPECT_EQ(form.ChessBoard1->PieceAt(Square::F1), 'B');
+
+    // The first line: after 1. e4, Black to move.
+    clickLine(0);
+    EXPECT_FALSE(form.ChessBoard1->WhiteToMove());
+    EXPECT_EQ(form.ChessBoard1->PieceAt(Square::E4), 'P');
+    EXPECT_EQ(form.ChessBoard1->PieceAt(Square::E5), ' ');
+
+    // The keyboard moves the selection and goes along.
+    QTest::keyClick(form.ListBox1, Qt::Key_Down);
+    EXPECT_EQ(form.ListBox1->currentRow(), 1);
+    EXPECT_TRUE(form.ChessBoard1->WhiteToMove());
+    EXPECT_EQ(form.ChessBoard1->PieceAt(Square::E5), 'p');
+
+    // The list itself is left as it was.
+    EXPECT_EQ(form.ListBox1->count(), 5);
+    form.hide();
+}
+
+TEST_F(GameWindow, NovoJogoResetsOnlyTheBoard)
+{
+    Play({{Square::E2, Square::E4}, {Square::F7, Square::F5}, {Square::D1, Square::H5}});
+    form.Humano1->setChecked(true);
+    form.Difcil2->trigger();
+    const QStringList lines = form.ListBox1->Lines();
+
+    form.NovoJogo1->trigger();
+    EXPECT_EQ(form.ChessBoard1->Position(), "rnbqkbnrpppppppp                                PPPPPPPPRNBQKBNR");
+    EXPECT_TRUE(form.ChessBoard1->WhiteToMove());
+    EXPECT_EQ(form.ListBox1->Lines(), lines);
+    EXPECT_EQ(Status(), "Cheque!");
+    EXPECT_TRUE(form.Humano1->isChecked());
+    EXPECT_EQ(form.ChessBoard1->SearchDepth(), 4);
+
+    // A leftover line that names no stored position changes nothing.
+    form.ListBox1->setCurrentRow(2);
+    form.ListBox1Click(form.ListBox1);
+    EXPECT_EQ(form.ChessBoard1->Position(), "rnbqkbnrpppppppp                                PPPPPPPPRNBQKBNR");
+    EXPECT_TRUE(boxes.errors.isEmpty());
+
+    // The first move of the new game rebuilds the list.
+    Play({{Square::D2, Square::D4}});
+    EXPECT_EQ(form.ListBox1->count(), 1);
+}
+
+TEST_F(GameWindow, EachPairOfBoxesChoosesOnePlayer)
+{
+    form.Humano1->click();
+    EXPECT_TRUE(form.Humano1->isChecked());
+    EXPECT_FALSE(form.Computador1->isChecked());
+    EXPECT_FALSE(form.ChessBoard1->ComputerPlaysBlack());
+
+    form.Computador2->click();
+    EXPECT_FALSE(form.Humano2->isChecked());
+    EXPECT_TRUE(form.ChessBoard1->ComputerPlaysWhite());
+
+    // Clearing a box leaves its partner and the board as they are.
+    form.Computador2->click();
+    EXPECT_FALSE(form.Computador2->isChecked());
+    EXPECT_FALSE(form.Humano2->isChecked());
+    EXPECT_TRUE(form.ChessBoard1->ComputerPlaysWhite());
+
+    form.Humano2->click();
+    EXPECT_FALSE(form.ChessBoard1->ComputerPlaysWhite());
+    form.Computador1->click();
+    EXPECT_FALSE(form.Humano1->isChecked());
+    EXPECT_TRUE(form.ChessBoard1->ComputerPlaysBlack());
+    EXPECT_FALSE(form.ChessBoard1->ComputerPlaysWhite());
+}
+
+TEST_F(GameWindow, DifficultyItemsSetTheSearchDepthOnly)
+{
+    const struct { QAction* item; int depth; } levels[] = {
+        {form.Fcil1, 2}, {form.Difcil1, 3}, {form.Difcil2, 4}, {form.SuperDifcil1, 5}, {form.SuperFcil1, 1}};
+    for (const auto& [item, depth] : levels) {
+        item->trigger();
+        EXPECT_EQ(form.ChessBoard1->SearchDepth(), depth) << item->text().toStdString();
+        EXPECT_TRUE(item->isChecked());
+        EXPECT_TRUE(form.ChessBoard1->ComputerPlaysBlack());
+    }
+    form.Difcil2->trigger();
+    EXPECT_FALSE(form.SuperFcil1->isChecked());
+}
+
+TEST_F(GameWindow, SairEndsTheApplication)
+{
+    form.Sair1->trigger();
+    EXPECT_EQ(boxes.endRequests, 1);
+}
+
+TEST_F(GameWindow, HelpDocumentsOpenFromTheCurrentFolder)
+{
+    QTemporaryDir folder;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    ASSERT_TRUE(WriteFile(folder.filePath("DOC/JOGO.html"), "<p>Regras</p>"));
+
+    form.Regras1->trigger();
+    ASSERT_EQ(boxes.opened.size(), 1);
+    EXPECT_EQ(boxes.opened[0], QUrl::fromLocalFile(QFileInfo(folder.filePath("DOC/JOGO.html")).absoluteFilePath()));
+
+    // History is not present anywhere here: nothing is opened, nothing said.
+    form.Histria1->trigger();
+    EXPECT_EQ(boxes.opened.size(), 1);
+    EXPECT_TRUE(boxes.errors.isEmpty());
+    QDir::setCurrent(previous);
+}
