@@ -9,3 +9,9 @@ cmake --build "$BUILD" --parallel "$(nproc)"
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-/tmp/kestravin-runtime-$(id -u)}
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 ctest --test-dir "$BUILD" --output-on-failure --parallel "$(nproc)" "$@"
+
+# The thread protocol under ThreadSanitizer, and the whole suite under
+# AddressSanitizer and UBSan (skipped with KESTRAVIN_QUICK=1 for a fast local run).
+if [ "${KESTRAVIN_QUICK:-0}" != "1" ]; then
+  scripts/sanitizer-tests.sh thread address
+fi
