@@ -6,7 +6,7 @@
 
 #include <array>
 #include <atomic>
-#include <chrono>
+#include <ctime>
 #include <memory>
 #include <sstream>
 
@@ -116,14 +116,21 @@ TBenchSearch RunBenchSearch(const TBoardState& state, int depth)
     engine->LinkTo(state);
     engine->SearchDepthRef = &searchDepth;
 
-    const auto start = std::chrono::steady_clock::now();
+    const double start = ThreadCpuSeconds();
     engine->FindBestMove();
-    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    const double elapsed = ThreadCpuSeconds() - start;
 
     TBenchSearch result;
     result.Nodes = engine->Nodes();
     result.Move = engine->BestMove();
     result.Score = engine->LastScore();
-    result.Seconds = elapsed.count();
+    result.Seconds = elapsed;
     return result;
+}
+
+double ThreadCpuSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }

@@ -27,8 +27,12 @@ struct TBenchSearch {
     std::uint64_t Nodes = 0;
     TEngineMove Move;
     int Score = 0;
-    double Seconds = 0;
+    double Seconds = 0; // processor time of the searching thread
 };
+
+// Processor time used by the calling thread so far. The benchmark measures
+// with it so that other programs sharing the machine do not blur figures.
+double ThreadCpuSeconds();
 
 // Searches the state to the given depth with a new engine, so that no
 // earlier search influences the result.

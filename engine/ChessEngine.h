@@ -105,8 +105,35 @@ private:
     bool CastlingAllowedNow(int to) const;
     void KeepSoundCastleRights();
     void KeepSoundEnPassant();
-    void PutPiece(int s, int colour, int piece);
-    void ClearSquare(int s);
+    // Every change of a square goes through these two, which keep the
+    // piece sets in step with the arrays.
+    void PutPiece(int s, int colour, int piece)
+    {
+        if (SquareColour[s] != EmptyCode)
+            RemoveFromSets(s);
+        SquareColour[s] = colour;
+        SquarePiece[s] = piece;
+        AddToSets(s);
+    }
+    void ClearSquare(int s)
+    {
+        if (SquareColour[s] == EmptyCode)
+            return;
+        RemoveFromSets(s);
+        SquareColour[s] = EmptyCode;
+        SquarePiece[s] = EmptyCode;
+    }
+    void AddToSets(int s)
+    {
+        if (SquarePiece[s] == King)
+            KingMask[SquareColour[s]] |= std::uint64_t{1} << s;
+    }
+    void RemoveFromSets(int s)
+    {
+        if (SquarePiece[s] == King)
+            KingMask[SquareColour[s]] &= ~(std::uint64_t{1} << s);
+    }
+    void RebuildPieceSets();
     void SwapSides();
     void UpdatePrincipalVariation(TEngineMove move);
     bool MoveListOverflowed() const;
@@ -120,6 +147,10 @@ private:
     std::int32_t CastleRights = 0;
     std::int32_t EnPassantSquare = -1;
     std::int32_t Ply = 0;
+
+    // Derived from the arrays and kept in step by PutPiece and ClearSquare:
+    // the squares of each colour's kings, bit s for engine square s.
+    std::array<std::uint64_t, 2> KingMask{};
 
     // Moves of all plies, each ply's delimited by PlyStart and PlyEnd.
     std::array<TMoveEntry, MoveListSize> MoveList{};

@@ -62,11 +62,11 @@ void TChessEngine::LoadPosition()
         const int colour = ColourOfLetter(c);
         const int piece = PieceOfLetter(c);
         // A character that is not a piece letter leaves the square empty.
-        if (colour == EmptyCode || piece == EmptyCode)
-            ClearSquare(s);
-        else
-            PutPiece(s, colour, piece);
+        const bool empty = colour == EmptyCode || piece == EmptyCode;
+        SquareColour[s] = empty ? EmptyCode : colour;
+        SquarePiece[s] = empty ? EmptyCode : piece;
     }
+    RebuildPieceSets();
     SideToMove = (WhiteToMoveRef && *WhiteToMoveRef) ? White : Black;
     Opponent = SideToMove ^ 1;
     CastleRights = CastlingAllowedRef ? CastlingAllowedRef->Bits() : 0;
@@ -124,16 +124,13 @@ void TChessEngine::StorePosition(TBoardState& state) const
     state.EnPassant = EnPassantSquare >= 0 ? SquareFromOrd(EnPassantSquare + 1) : Square::None;
 }
 
-void TChessEngine::PutPiece(int s, int colour, int piece)
+void TChessEngine::RebuildPieceSets()
 {
-    SquareColour[s] = colour;
-    SquarePiece[s] = piece;
-}
-
-void TChessEngine::ClearSquare(int s)
-{
-    SquareColour[s] = EmptyCode;
-    SquarePiece[s] = EmptyCode;
+    KingMask = {};
+    for (int s = 0; s < 64; ++s) {
+        if (SquareColour[s] != EmptyCode)
+            AddToSets(s);
+    }
 }
 
 void TChessEngine::SwapSides()

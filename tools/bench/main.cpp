@@ -2,7 +2,8 @@
 // well-known games, the nodes, time and speed of the search at depths 1 to
 // 5 (or the depth given as the first argument), then perft counts and speed
 // of the move generator. The node counts and moves are the engine's
-// signature; the times show its speed on this machine.
+// signature; the times (processor time of the measuring thread, so that a
+// busy machine does not distort them) show its speed on this machine.
 #include "engine/BenchSuite.h"
 #include "engine/ChessEngine.h"
 #include "engine/Fen.h"
@@ -11,7 +12,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -35,7 +35,7 @@ bool RunSearches(int maxDepth)
     }
 
     std::printf("Search over %zu positions from well-known games\n\n", positions.size());
-    std::printf("%-3s %-5s %12s %10s %12s  %-6s %6s  %s\n", "#", "depth", "nodes", "ms", "nodes/s", "move",
+    std::printf("%-3s %-5s %12s %10s %12s  %-6s %6s  %s\n", "#", "depth", "nodes", "cpu ms", "nodes/s", "move",
                 "score", "position");
     std::vector<std::uint64_t> depthNodes(maxDepth + 1, 0);
     std::vector<double> depthSeconds(maxDepth + 1, 0);
@@ -58,11 +58,11 @@ bool RunSearches(int maxDepth)
         }
     }
 
-    std::printf("\nTotals per depth\n%-5s %12s %10s %12s\n", "depth", "nodes", "ms", "nodes/s");
+    std::printf("\nTotals per depth\n%-5s %12s %10s %12s\n", "depth", "nodes", "cpu ms", "nodes/s");
     for (int depth = 1; depth <= maxDepth; ++depth)
         std::printf("%-5d %12llu %10.1f %12.0f\n", depth, static_cast<unsigned long long>(depthNodes[depth]),
                     depthSeconds[depth] * 1000, Rate(depthNodes[depth], depthSeconds[depth]));
-    std::printf("\nSlowest position at depth %d: #%zu, %.1f ms\n", maxDepth, slowestIndex + 1, slowest * 1000);
+    std::printf("\nSlowest position at depth %d: #%zu, %.1f cpu ms\n", maxDepth, slowestIndex + 1, slowest * 1000);
     return true;
 }
 
@@ -78,11 +78,11 @@ void RunPerft(const char* name, const char* fen, int maxDepth)
     engine->LinkTo(state);
     engine->LoadPosition();
     for (int depth = 1; depth <= maxDepth; ++depth) {
-        const auto start = std::chrono::steady_clock::now();
+        const double start = ThreadCpuSeconds();
         const std::uint64_t leaves = Perft(*engine, depth);
-        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+        const double elapsed = ThreadCpuSeconds() - start;
         std::printf("%-12s %5d %12llu %10.1f %12.0f\n", name, depth, static_cast<unsigned long long>(leaves),
-                    elapsed.count() * 1000, Rate(leaves, elapsed.count()));
+                    elapsed * 1000, Rate(leaves, elapsed));
     }
 }
 
@@ -94,7 +94,7 @@ int main(int argc, char** argv)
     if (!RunSearches(maxDepth))
         return 1;
 
-    std::printf("\nPerft (moves made with DoMove)\n%-12s %5s %12s %10s %12s\n", "position", "depth", "leaves", "ms",
+    std::printf("\nPerft (moves made with DoMove)\n%-12s %5s %12s %10s %12s\n", "position", "depth", "leaves", "cpu ms",
                 "leaves/s");
     RunPerft("initial", "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", 5);
     RunPerft("kiwipete", "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1", 4);
