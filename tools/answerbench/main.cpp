@@ -1,0 +1,118 @@
+// Answer-time benchmark. For a few positions from real games and each
+// difficulty level 1 to 5, it measures (a) the engine's own FindBestMove on
+// the position and (b) the time from handing the side to move to the
+// computer on a real board until the board has made the move (thread
+// start-up of the pass, snapshot, search, synchronised delivery, MakeMove
+// with its events; animation off). The difference is the cost of the path.
+#include "board/ChessBoard.h"
+#include "engine/BoardState.h"
+#include "engine/ChessEngine.h"
+#include "engine/Fen.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct BenchPosition {
+    const char* name;
+    const char* fen;
+};
+
+const std::vector<BenchPosition> kPositions = {
+    {"initial position", "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1"},
+    {"Ruy Lopez, Morphy defence", "r1bqkbnr/1ppp1ppp/p1n5/1B2p3/4P3/5N2/PPPP1PPP/RNBQK2R w KQkq - 0 4"},
+    {"Sicilian Najdorf", "rnbqkb1r/1p2pppp/p2p1n2/8/3NP3/2N5/PPP2PPP/R1BQKB1R w KQkq - 0 6"},
+    {"Queen's Gambit Declined middlegame", "r1bq1rk1/pp1nbppp/2p1pn2/3p2B1/2PP4/2NBPN2/PP3PPP/R2QK2R w KQ - 2 8"},
+    {"rook endgame", "8/5pk1/6p1/3R4/r4P2/6K1/6P1/8 b - - 0 45"},
+};
+
+double EngineOnlyMs(const TBoardState& state, int depth)
+{
+    TChessEngine engine;
+    engine.LinkTo(state);
+    std::atomic<int> d{depth};
+    engine.SearchDepthRef = &d;
+    QElapsedTimer t;
+    t.start();
+    engine.FindBestMove();
+    return t.nsecsElapsed() / 1e6;
+}
+
+// Time from giving the side to move to the computer until its move is made.
+double WholePathMs(const TBoardState& state, int depth, std::string& moveText)
+{
+    TChessBoard board;
+    board.SetAnimateMoves(false);
+    std::string placement;
+    for (int n = 1; n <= 64; ++n)
+        placement += state.Board[n];
+    board.SetPosition(placement);
+    board.SetWhiteToMove(state.WhiteToMove);
+    board.SetCastlingAllowed(state.CastlingAllowed);
+    if (state.EnPassant != Square::None)
+        board.SetEnPassant(state.EnPassant);
+    board.SetSearchDepth(depth);
+    board.show();
+    QApplication::processEvents();
+
+    bool moved = false;
+    board.OnLegalMove = [&](QObject*, Square from, Square to) {
+        moved = true;
+        auto name = [](Square s) {
+            return std::string{char('a' + FileOf(s) - 1), char('0' + RankOf(s))};
+        };
+        moveText = name(from) + name(to);
+    };
+    QElapsedTimer t;
+    t.start();
+    if (state.WhiteToMove)
+        board.SetComputerPlaysWhite(true);
+    else
+        board.SetComputerPlaysBlack(true);
+    while (!moved) {
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 1);
+        if (t.elapsed() > 120000) {
+            std::fprintf(stderr, "no answer within 120 s\n");
+            std::exit(1);
+        }
+    }
+    return t.nsecsElapsed() / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    const int maxLevel = argc > 1 ? std::atoi(argv[1]) : 5;
+
+    std::printf("%-36s %5s %12s %12s %10s  %s\n", "position", "level", "engine ms", "board ms", "path ms", "move");
+    double worstPath = 0;
+    for (const auto& p : kPositions) {
+        TBoardState state;
+        std::string error;
+        if (!ParseFen(p.fen, state, error)) {
+            std::fprintf(stderr, "bad position %s: %s\n", p.name, error.c_str());
+            return 1;
+        }
+        for (int level = 1; level <= maxLevel; ++level) {
+            const double engineMs = EngineOnlyMs(state, level);
+            std::string move;
+            const double boardMs = WholePathMs(state, level, move);
+            const double path = boardMs - engineMs;
+            worstPath = std::max(worstPath, path);
+            std::printf("%-36s %5d %12.2f %12.2f %10.2f  %s\n", p.name, level, engineMs, boardMs, path, move.c_str());
+        }
+    }
+    std::printf("\nworst path cost over the engine's own time: %.2f ms\n", worstPath);
+    return 0;
+}
