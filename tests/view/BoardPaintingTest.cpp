@@ -447,3 +447,38 @@ TEST(BoardPainting, OnPaintComesBeforeTheDrawingAndOnlyOutsideDesignMode)
     design->SetBoardLines(true);
     EXPECT_EQ(designPaints, 0);
 }
+
+TEST(BoardDefaults, VisualPropertiesStartAtTheirDefaults)
+{
+    TChessBoard board(nullptr, true);
+    EXPECT_EQ(board.size(), QSize(368, 368));
+    EXPECT_EQ(board.SizeOfSquare(), 40);
+    EXPECT_EQ(board.SizeOfBorder(), 24);
+    EXPECT_EQ(board.BoardLeft(), 24);
+    EXPECT_EQ(board.BoardTop(), 24);
+    EXPECT_FALSE(board.WhiteOnTop());
+    EXPECT_TRUE(board.DisplayCoords().Empty());
+    EXPECT_EQ(board.CoordFont().family(), QStringLiteral("Arial"));
+    EXPECT_EQ(board.CoordFont().pointSize(), 7);
+    EXPECT_EQ(board.CoordFontColor(), QColor(Qt::white));
+    EXPECT_EQ(board.BorderColor(), QColor(Qt::black));
+    EXPECT_TRUE(board.BorderBitmap().isNull());
+    EXPECT_EQ(board.SquareColorDark(), kDark);
+    EXPECT_EQ(board.SquareColorLight(), kLight);
+    EXPECT_TRUE(board.SquareDark().isNull());
+    EXPECT_TRUE(board.SquareLight().isNull());
+    EXPECT_FALSE(board.BoardLines());
+    EXPECT_EQ(board.LineStyle().color(), QColor(Qt::black));
+    EXPECT_EQ(board.LineStyle().width(), 1);
+    EXPECT_EQ(board.LineStyle().style(), Qt::SolidLine);
+    EXPECT_EQ(board.StandardSize(), StandardSet::Size40);
+    EXPECT_EQ(board.StandardSetBitmap().size(), QSize(240, 160));
+    EXPECT_TRUE(board.CustomPieceSet().isNull());
+    EXPECT_EQ(board.PieceSize(), 40);
+    EXPECT_EQ(board.PieceImages().Count(), 12);
+    EXPECT_FALSE(board.Resizable());
+    EXPECT_TRUE(board.AnimateMoves());
+    EXPECT_EQ(board.AnimationDelay(), 0);
+    EXPECT_EQ(board.LastDragFrom(), Square::None);
+    EXPECT_EQ(board.LastDropTo(), Square::None);
+}
