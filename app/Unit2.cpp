@@ -5,6 +5,7 @@
 #include "app/Application.h"
 #include "app/MoveListBox.h"
 #include "board/ChessBoard.h"
+#include "board/PieceSet.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -12,6 +13,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+
+#include <algorithm>
 
 namespace {
 
@@ -120,30 +123,60 @@ void TForm2::ApplyBoardSettings()
     TChessBoard& board = *ChessBoard1;
     board.SetAnimateMoves(true);
     board.SetAnimationDelay(0);
+    board.SetBoardLines(false);
+    board.SetBorderColor(Qt::black);
     board.SetCastlingAllowed(CastleSet{CanStillCastle::WhiteKingSide, CanStillCastle::WhiteQueenSide,
                                        CanStillCastle::BlackKingSide, CanStillCastle::BlackQueenSide});
     board.SetComputerPlaysBlack(true);
     board.SetComputerPlaysWhite(false);
     board.SetThinking(false);
+    // "Arial" is matched to an installed sans-serif face by the font system.
+    QFont coordFont(QStringLiteral("Arial"));
+    coordFont.setStyleHint(QFont::SansSerif);
+    coordFont.setPixelSize(9);
+    board.SetCoordFont(coordFont);
+    board.SetCoordFontColor(Qt::white);
     board.SetCurrentMove(1);
+    // The stored custom sheet: grey White pieces and red Black pieces. Being
+    // a valid sheet it is the one drawn; a missing one leaves the standard set.
+    const QImage customSheet = LoadSheetResource(QStringLiteral("CUSTOMSET"));
+    if (!customSheet.isNull())
+        board.SetCustomPieceSet(&customSheet);
+    board.SetDisplayCoords(CoordSet{DisplayCoords::West, DisplayCoords::North, DisplayCoords::East, DisplayCoords::South});
     board.SetEnPassant(Square::None);
     board.SetPosition("rnbqkbnrpppppppp                                PPPPPPPPRNBQKBNR");
+    board.SetResizable(false);
+    board.SetResizeMinSize(100);
+    board.SetResizeMaxSize(1000);
     board.SetSearchDepth(1);
+    board.SetSizeOfBorder(24);
+    board.SetSizeOfSquare(44);
+    board.SetSquareColorDark(QColor(0x80, 0x00, 0x00));
+    board.SetSquareColorLight(QColor(0x80, 0x80, 0x00));
+    board.SetStandardSize(StandardSet::Size40);
+    board.SetWhiteOnTop(false);
     board.SetWhiteToMove(true);
     board.SetThinkingPriority(TThreadPriority::tpNormal);
-    // View settings: board lines, border colour and size, coordinates and
-    // their font, square size and colours, piece set and the stored custom
-    // sheet, orientation and resizing are applied here as the board
-    // publishes them.
 }
+
+namespace {
+
+// A label keeps the place the layout gives it and grows to its text when
+// this platform's face is wider than the one the layout was made with.
+void PlaceLabel(QLabel* label, int left, int top, int width, int height)
+{
+    label->setGeometry(left, top, std::max(width, label->sizeHint().width()), height);
+}
+
+} // namespace
 
 void TForm2::FormShow(QObject*)
 {
-    Label1->setGeometry(8, 8, 40, 13);
+    PlaceLabel(Label1, 8, 8, 40, 13);
     ListBox1->setGeometry(8, 24, 209, 361);
     Panel1->setGeometry(8, 392, 209, 17);
     BitBtn1->setGeometry(8, 416, 153, 25);
-    Label2->setGeometry(8, 448, 63, 13);
+    PlaceLabel(Label2, 8, 448, 63, 13);
     Image1->setGeometry(8, 464, 23, 33);
     Computador1->setGeometry(40, 464, 97, 17);
     Humano1->setGeometry(40, 480, 97, 17);

@@ -2,6 +2,7 @@
 // print button.
 #include "app/Application.h"
 #include "app/MoveListBox.h"
+#include "app/MoveListPrinter.h"
 #include "app/Unit2.h"
 #include "board/ChessBoard.h"
 #include "platform/DataPaths.h"
@@ -96,7 +97,7 @@ void TForm2::Salvar1Click(QObject*)
 
 void TForm2::BitBtn1Click(QObject*)
 {
-    // Printing the move list is wired here once the printer unit is in.
+    RunGuarded([this] { PrintMoveList(ListBox1->Lines()); });
 }
 
 void TForm2::Sair1Click(QObject*)

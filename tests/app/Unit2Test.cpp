@@ -12,11 +12,13 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -77,12 +79,19 @@ TEST_F(GameWindow, ControlsStandAtTheirPlacesWhenShown)
     EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
 
     const struct { QWidget* control; QRect place; } places[] = {
-        {form.Label1, {8, 8, 40, 13}},       {form.ListBox1, {8, 24, 209, 361}},  {form.Panel1, {8, 392, 209, 17}},
-        {form.BitBtn1, {8, 416, 153, 25}},   {form.Label2, {8, 448, 63, 13}},     {form.Image1, {8, 464, 23, 33}},
+        {form.ListBox1, {8, 24, 209, 361}},  {form.Panel1, {8, 392, 209, 17}},
+        {form.BitBtn1, {8, 416, 153, 25}},   {form.Image1, {8, 464, 23, 33}},
         {form.Computador1, {40, 464, 97, 17}}, {form.Humano1, {40, 480, 97, 17}}, {form.Image2, {8, 504, 23, 33}},
         {form.Computador2, {40, 504, 97, 17}}, {form.Humano2, {40, 520, 97, 17}}, {form.ChessBoard1, {248, 8, 536, 536}}};
     for (const auto& [control, place] : places)
         EXPECT_EQ(control->geometry(), place) << control->objectName().toStdString();
+    // The labels stand at their places, wide enough for their text.
+    for (const auto& [label, place] : {std::pair{form.Label1, QRect(8, 8, 40, 13)}, std::pair{form.Label2, QRect(8, 448, 63, 13)}}) {
+        EXPECT_EQ(label->pos(), place.topLeft());
+        EXPECT_EQ(label->height(), place.height());
+        EXPECT_GE(label->width(), place.width());
+        EXPECT_GE(label->width(), label->sizeHint().width());
+    }
 
     EXPECT_EQ(form.Label1->text(), "Jogadas");
     EXPECT_EQ(form.Panel1->text(), "Status");
@@ -135,6 +144,56 @@ TEST_F(GameWindow, StoredSettingsMatchTheCheckBoxes)
     EXPECT_EQ(form.ChessBoard1->CastlingAllowed(), CastleSet::All());
     EXPECT_TRUE(form.ChessBoard1->AnimateMoves());
     EXPECT_EQ(form.ChessBoard1->AnimationDelay(), 0);
+
+    const TChessBoard& board = *form.ChessBoard1;
+    EXPECT_EQ(board.SquareColorDark(), QColor(0x80, 0x00, 0x00));
+    EXPECT_EQ(board.SquareColorLight(), QColor(0x80, 0x80, 0x00));
+    EXPECT_EQ(board.BorderColor(), QColor(Qt::black));
+    EXPECT_FALSE(board.BoardLines());
+    EXPECT_FALSE(board.WhiteOnTop());
+    EXPECT_FALSE(board.Resizable());
+    EXPECT_EQ(board.DisplayCoords(), CoordSet::All());
+    EXPECT_EQ(board.CoordFont().pixelSize(), 9);
+    EXPECT_EQ(board.CoordFontColor(), QColor(Qt::white));
+    EXPECT_EQ(board.StandardSize(), StandardSet::Size40);
+    EXPECT_EQ(board.CustomPieceSet().size(), QSize(240, 160));
+    // As laid out: 8 squares of 44 and two borders of 24.
+    EXPECT_EQ(board.SizeOfBorder(), 24);
+    EXPECT_EQ(board.SizeOfSquare(), 44);
+    EXPECT_EQ(board.geometry(), QRect(384, 136, 400, 400));
+}
+
+TEST_F(GameWindow, ShowingGivesTheBoardItsPlaceAndSixtyOnePixelSquares)
+{
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    EXPECT_EQ(form.ChessBoard1->geometry(), QRect(248, 8, 536, 536));
+    EXPECT_EQ(form.ChessBoard1->SizeOfSquare(), 61);
+    EXPECT_EQ(form.ChessBoard1->SizeOfBorder(), 24);
+
+    // The custom sheet's grey and red pieces on maroon and olive squares.
+    const QImage shot = form.ChessBoard1->grab().toImage();
+    const auto countNear = [&shot](QColor target) {
+        int n = 0;
+        for (int y = 0; y < shot.height(); y += 2)
+            for (int x = 0; x < shot.width(); x += 2) {
+                const QColor c = shot.pixelColor(x, y);
+                n += std::abs(c.red() - target.red()) + std::abs(c.green() - target.green())
+                         + std::abs(c.blue() - target.blue()) < 30;
+            }
+        return n;
+    };
+    EXPECT_GT(countNear(QColor(0x80, 0x00, 0x00)), 1000);
+    EXPECT_GT(countNear(QColor(0x80, 0x80, 0x00)), 1000);
+
+    // Hidden and shown again: the same places, the game untouched.
+    ASSERT_TRUE(form.ChessBoard1->MakeMove(Square::E2, Square::E4));
+    form.close();
+    form.show();
+    EXPECT_EQ(form.ChessBoard1->geometry(), QRect(248, 8, 536, 536));
+    EXPECT_EQ(form.ChessBoard1->PieceAt(Square::E4), 'P');
+    EXPECT_EQ(form.ListBox1->count(), 1);
+    form.hide();
 }
 
 TEST_F(GameWindow, EveryLegalMoveRebuildsTheMoveList)
@@ -339,4 +398,35 @@ TEST_F(GameWindow, HelpDocumentsOpenFromTheCurrentFolder)
     EXPECT_EQ(boxes.opened.size(), 1);
     EXPECT_TRUE(boxes.errors.isEmpty());
     QDir::setCurrent(previous);
+}
+
+TEST_F(GameWindow, SideWindowItemsShowTheirWindows)
+{
+    QWidget mediaPlayer;
+    QWidget online;
+    QWidget about;
+    // Before the windows are known the items do nothing.
+    form.Jogar1->trigger();
+    form.SetMediaPlayerWindow(&mediaPlayer);
+    form.SetOnlineWindow(&online);
+    form.SetAboutWindow(&about);
+    form.Abrir3->trigger();
+    EXPECT_TRUE(mediaPlayer.isVisible());
+    EXPECT_FALSE(online.isVisible());
+    form.Jogar1->trigger();
+    EXPECT_TRUE(online.isVisible());
+    form.Sobre1->trigger();
+    EXPECT_TRUE(about.isVisible());
+}
+
+TEST_F(GameWindow, PrintingWithoutAPrinterIsReportedInTheErrorBox)
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "this machine has a default printer";
+    Play({{Square::E2, Square::E4}});
+    form.BitBtn1->click();
+    EXPECT_EQ(boxes.errors, QStringList({"There is no default printer currently selected."}));
+    // The window goes on: the next move still lands in the list.
+    Play({{Square::E7, Square::E5}});
+    EXPECT_EQ(form.ListBox1->count(), 2);
 }
