@@ -19,6 +19,11 @@ struct ListingCase {
     int promotionPairs;  // square pairs that are promotions
 };
 
+void PrintTo(const ListingCase& c, std::ostream* out)
+{
+    *out << c.name << " (" << c.fen << ")";
+}
+
 class LegalMoveListing : public ::testing::TestWithParam<ListingCase> {};
 
 TEST_P(LegalMoveListing, PairCountMatchesKnownMoveCount)
