@@ -1,0 +1,54 @@
+// TForm4, the media player window (see Unit4.h).
+#include "app/Unit4.h"
+
+#include "app/HoverLabel.h"
+#include "app/MediaPlayerBar.h"
+#include "app/SideWindow.h"
+#include "platform/ErrorBox.h"
+#include "platform/JpegImage.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QLabel>
+
+TForm4::TForm4(QWidget* parent)
+    : QWidget(parent)
+    , Image1(new QLabel(this))
+    , Label1(new HoverLabel(QStringLiteral("ABRIR"), this))
+    , MediaPlayer1(new MediaPlayerBar(this))
+{
+    SetUpSideWindow(this, QStringLiteral("Media Player"), QSize(274, 115));
+    move(192, 114);
+
+    Image1->setGeometry(0, 0, 274, 116);
+    ShowPicture(Image1, LoadJpeg(QStringLiteral(":/pictures/mediaplayer.jpg")));
+
+    Label1->setGeometry(16, 24, 77, 29);
+    Label1->setFont(SideWindowFont(24, true));
+    Label1->setStyleSheet(QStringLiteral("color: #C0C0C0; background: transparent;"));
+    Label1->setCursor(Qt::PointingHandCursor);
+    connect(Label1, &HoverLabel::Clicked, this, &TForm4::Label1Click);
+
+    MediaPlayer1->setGeometry(16, 80, 85, 28);
+}
+
+QString TForm4::MusicFolder()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/MUSICAS");
+}
+
+void TForm4::Label1Click()
+{
+    RunGuarded([this] {
+        MediaPlayer1->Close();
+        QFileDialog OpenDialog1(this);
+        OpenDialog1.setAcceptMode(QFileDialog::AcceptOpen);
+        OpenDialog1.setFileMode(QFileDialog::ExistingFile);
+        OpenDialog1.setDirectory(MusicFolder());
+        if (OpenDialog1.exec() != QDialog::Accepted)
+            return;
+        const QStringList files = OpenDialog1.selectedFiles();
+        if (!files.isEmpty())
+            MediaPlayer1->Open(files.front());
+    });
+}
