@@ -285,6 +285,30 @@ TEST(MoveEvents, HandlerMayClearItsOwnSlot)
     EXPECT_EQ(calls, 1);
 }
 
+// The same game on a board with its view and its (idle) search thread.
+TEST(MoveEvents, FoolsMateOnAFullBoard)
+{
+    TChessBoard board;
+    ASSERT_TRUE(Play(board, {"f2f3", "e7e5", "g2g4"}));
+    EventLog log(board);
+    ASSERT_TRUE(board.MakeMove(Square::D8, Square::H4));
+    EXPECT_EQ(log.Take(), (Events{"LegalMove d8h4", "Check", "Mate", "Paint"}));
+}
+
+TEST(MoveEvents, MateHandlerMayStartANewGame)
+{
+    TChessBoard board;
+    ASSERT_TRUE(Play(board, {"f2f3", "e7e5", "g2g4"}));
+    board.OnMate = [&](QObject*, Square, Square) { board.NewGame(); };
+    ASSERT_TRUE(board.MakeMove(Square::D8, Square::H4));
+    EXPECT_EQ(board.Position(), PlacementFromFen("rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR"));
+    EXPECT_TRUE(board.WhiteToMove());
+    EXPECT_TRUE(board.MakeMove(Square::E2, Square::E4));
+    std::vector<std::string> list;
+    board.GetMoveList(list);
+    EXPECT_EQ(list, std::vector<std::string>{"1. E2-E4"});
+}
+
 TEST(MoveEvents, PlayerMoveMakesTheMove)
 {
     TChessBoard board;
