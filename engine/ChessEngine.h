@@ -125,15 +125,20 @@ private:
     }
     void AddToSets(int s)
     {
-        if (SquarePiece[s] == King)
-            KingMask[SquareColour[s]] |= std::uint64_t{1} << s;
+        const std::uint64_t bit = std::uint64_t{1} << s;
+        Occupancy[SquareColour[s]] |= bit;
+        PieceMask[SquareColour[s]][SquarePiece[s]] |= bit;
+        PieceSquareSum[SquareColour[s]] += PieceSquare[SquareColour[s]][SquarePiece[s]][s];
     }
     void RemoveFromSets(int s)
     {
-        if (SquarePiece[s] == King)
-            KingMask[SquareColour[s]] &= ~(std::uint64_t{1} << s);
+        const std::uint64_t bit = std::uint64_t{1} << s;
+        Occupancy[SquareColour[s]] &= ~bit;
+        PieceMask[SquareColour[s]][SquarePiece[s]] &= ~bit;
+        PieceSquareSum[SquareColour[s]] -= PieceSquare[SquareColour[s]][SquarePiece[s]][s];
     }
     void RebuildPieceSets();
+    bool SliderOnLine(int target, std::uint64_t sliders, bool diagonal) const;
     void SwapSides();
     void UpdatePrincipalVariation(TEngineMove move);
     bool MoveListOverflowed() const;
@@ -149,8 +154,12 @@ private:
     std::int32_t Ply = 0;
 
     // Derived from the arrays and kept in step by PutPiece and ClearSquare:
-    // the squares of each colour's kings, bit s for engine square s.
-    std::array<std::uint64_t, 2> KingMask{};
+    // the squares of each colour's pieces, and of each kind of piece, as
+    // masks with bit s for engine square s.
+    std::array<std::uint64_t, 2> Occupancy{};
+    std::array<std::array<std::uint64_t, 6>, 2> PieceMask{};
+    // Each colour's PieceSquare entries summed over its pieces.
+    std::array<std::int32_t, 2> PieceSquareSum{};
 
     // Moves of all plies, each ply's delimited by PlyStart and PlyEnd.
     std::array<TMoveEntry, MoveListSize> MoveList{};

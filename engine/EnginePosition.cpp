@@ -126,7 +126,9 @@ void TChessEngine::StorePosition(TBoardState& state) const
 
 void TChessEngine::RebuildPieceSets()
 {
-    KingMask = {};
+    Occupancy = {};
+    PieceMask = {};
+    PieceSquareSum = {};
     for (int s = 0; s < 64; ++s) {
         if (SquareColour[s] != EmptyCode)
             AddToSets(s);

@@ -4,6 +4,9 @@
 #include "engine/ChessEngine.h"
 #include "engine/EngineTables.h"
 #include "engine/EvalTables.h"
+#include "engine/SquareSets.h"
+
+#include <bit>
 
 using namespace EvalTables;
 using EngineTables::MirrorSquare;
@@ -67,46 +70,44 @@ void TChessEngine::PrepareEvalTables()
                 own[King][s] = base(KingEndgameTable, s);
         }
     }
+    // The running sums follow the new tables.
+    RebuildPieceSets();
 }
 
 int TChessEngine::Evaluate() const
 {
-    // Pawns per file, file a at index 1; indexes 0 and 9 stay 0 so that the
-    // neighbours of the edge files need no special case.
+    // Material and squares are summed as pieces move (PieceSquareSum); what
+    // is left are the pawn and rook terms. Pawns per file, file a at index
+    // 1; indexes 0 and 9 stay 0 so that the edge files need no special case.
     int pawnsOnFile[2][10] = {};
-    int score[2] = {0, 0};
-
-    for (int s = 0; s < 64; ++s) {
-        const int colour = SquareColour[s];
-        if (colour == EmptyCode)
-            continue;
-        const int piece = SquarePiece[s];
-        score[colour] += PieceSquare[colour][piece][s];
-        if (piece == Pawn)
-            ++pawnsOnFile[colour][FileIndex(s) + 1];
+    for (int colour = White; colour <= Black; ++colour) {
+        for (int file = 0; file < 8; ++file)
+            pawnsOnFile[colour][file + 1] = std::popcount(PieceMask[colour][Pawn] & SquareSets::Files[file]);
     }
 
-    for (int s = 0; s < 64; ++s) {
-        const int colour = SquareColour[s];
-        if (colour == EmptyCode)
-            continue;
-        const int piece = SquarePiece[s];
+    int score[2] = {PieceSquareSum[White], PieceSquareSum[Black]};
+    for (int colour = White; colour <= Black; ++colour) {
         const int other = colour ^ 1;
-        const int f = FileIndex(s) + 1;
-        if (piece == Pawn) {
-            if (pawnsOnFile[colour][f] > 1)
+        const int* own = pawnsOnFile[colour];
+        const int* theirs = pawnsOnFile[other];
+        for (std::uint64_t pawns = PieceMask[colour][Pawn]; pawns != 0; pawns &= pawns - 1) {
+            const int s = std::countr_zero(pawns);
+            const int f = FileIndex(s) + 1;
+            if (own[f] > 1)
                 score[colour] -= DoubledPawnPenalty;
-            if (pawnsOnFile[colour][f - 1] == 0 && pawnsOnFile[colour][f + 1] == 0) {
+            if (own[f - 1] == 0 && own[f + 1] == 0) {
                 score[colour] -= IsolatedPawnPenalty;
-                if (pawnsOnFile[other][f] == 0)
+                if (theirs[f] == 0)
                     score[colour] -= IsolatedOnOpenFilePenalty;
             }
-            if (pawnsOnFile[other][f - 1] == 0 && pawnsOnFile[other][f] == 0 && pawnsOnFile[other][f + 1] == 0)
+            if (theirs[f - 1] == 0 && theirs[f] == 0 && theirs[f + 1] == 0)
                 score[colour] += 2 * PieceSquare[colour][Pawn][s];
-        } else if (piece == Rook) {
-            if (pawnsOnFile[colour][f] == 0) {
+        }
+        for (std::uint64_t rooks = PieceMask[colour][Rook]; rooks != 0; rooks &= rooks - 1) {
+            const int f = FileIndex(std::countr_zero(rooks)) + 1;
+            if (own[f] == 0) {
                 score[colour] += RookOnHalfOpenFileBonus;
-                if (pawnsOnFile[other][f] == 0)
+                if (theirs[f] == 0)
                     score[colour] += RookOnOpenFileExtra;
             }
         }

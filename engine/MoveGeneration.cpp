@@ -3,6 +3,8 @@
 #include "engine/ChessEngine.h"
 #include "engine/EngineTables.h"
 
+#include <bit>
+
 using namespace EngineTables;
 
 void TChessEngine::AppendEntry(int from, int to, int promote, int flags, int score)
@@ -125,10 +127,9 @@ void TChessEngine::GenerateMoves()
 {
     PlyEnd[Ply] = PlyStart[Ply];
     MoveListFull = false;
-    for (int s = 0; s < 64; ++s) {
-        if (SquareColour[s] == SideToMove)
-            GeneratePieceMoves(s, false);
-    }
+    // The pieces in square order, a8 first.
+    for (std::uint64_t pieces = Occupancy[SideToMove]; pieces != 0; pieces &= pieces - 1)
+        GeneratePieceMoves(std::countr_zero(pieces), false);
     // Castling needs only the right here; DoMove tests the rest.
     if (SideToMove == White) {
         if (CastleRights & 1)
@@ -150,10 +151,8 @@ void TChessEngine::GenerateCaptures()
 {
     PlyEnd[Ply] = PlyStart[Ply];
     MoveListFull = false;
-    for (int s = 0; s < 64; ++s) {
-        if (SquareColour[s] == SideToMove)
-            GeneratePieceMoves(s, true);
-    }
+    for (std::uint64_t pieces = Occupancy[SideToMove]; pieces != 0; pieces &= pieces - 1)
+        GeneratePieceMoves(std::countr_zero(pieces), true);
     GenerateEnPassant();
     if (Ply + 1 < MaxPly)
         PlyStart[Ply + 1] = PlyEnd[Ply];

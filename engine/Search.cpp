@@ -134,9 +134,13 @@ int TChessEngine::Quiescence(int alpha, int beta)
 void TChessEngine::PickBestMove(int index)
 {
     int best = index;
-    for (int i = index + 1; i < PlyEnd[Ply]; ++i) {
-        if (MoveList[i].Score > MoveList[best].Score)
+    int bestScore = MoveList[index].Score;
+    const int end = PlyEnd[Ply];
+    for (int i = index + 1; i < end; ++i) {
+        if (MoveList[i].Score > bestScore) {
             best = i;
+            bestScore = MoveList[i].Score;
+        }
     }
     if (best != index)
         std::swap(MoveList[index], MoveList[best]);
