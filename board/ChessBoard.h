@@ -65,7 +65,11 @@ public:
 
     // The placement, indexed by Square; element None holds a filler.
     const BoardArray& Board() const { return game_.Board; }
-    char PieceAt(Square square) const { return game_.Board[Ord(square)]; }
+    // A blank for a square off the board.
+    char PieceAt(Square square) const
+    {
+        return Ord(square) >= 1 && Ord(square) <= 64 ? game_.Board[Ord(square)] : EmptySquare;
+    }
 
     // The fields the search thread reads at the start of a search. They stay
     // at the same address for the board's lifetime.

@@ -15,6 +15,8 @@ BoardArray GameState::InitialBoard()
 
 int PieceColor(const BoardArray& board, Square square)
 {
+    if (Ord(square) > 64)
+        return -1;
     const char c = board[Ord(square)];
     if (c >= 'B' && c <= 'R')
         return 1;

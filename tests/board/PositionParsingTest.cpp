@@ -150,6 +150,10 @@ TEST(GameStateProperties, PieceColorByLetterRange)
     EXPECT_EQ(PieceColor(board, Square::D1), 0);
     EXPECT_EQ(PieceColor(board, Square::E1), -1);
     EXPECT_EQ(PieceColor(board, Square::None), -1);
+    EXPECT_EQ(PieceColor(board, SquareFromOrd(65)), -1);
+    TChessBoard chessBoard(nullptr, true);
+    EXPECT_EQ(chessBoard.PieceAt(Square::None), ' ');
+    EXPECT_EQ(chessBoard.PieceAt(SquareFromOrd(255)), ' ');
 }
 
 TEST(GameStateProperties, LinksPointAtTheLiveFields)
