@@ -3,6 +3,7 @@
 #include "app/MediaPlayerBar.h"
 #include "app/Unit4.h"
 #include "platform/ErrorBox.h"
+#include "tests/common/TestPaths.h"
 #include "tests/windows/WindowTestHelpers.h"
 
 #include "app/HoverLabel.h"
@@ -168,4 +169,16 @@ TEST_F(MediaPlayerTest, MusicPlaysOnWhileTheWindowIsHidden)
     form.show();
     EXPECT_EQ(form.MediaPlayer1->FileName(), wav);
     EXPECT_EQ(form.MediaPlayer1->CurrentState(), State::Playing);
+}
+
+TEST_F(MediaPlayerTest, OpensTheMusicShippedWithTheProgram)
+{
+    const QDir music(QString::fromStdString(SourceDir()) + "/resources/MUSICAS");
+    const QStringList pieces = music.entryList({"*.wav"}, QDir::Files);
+    ASSERT_FALSE(pieces.isEmpty()) << music.path().toStdString();
+    MediaPlayerBar bar;
+    bar.Open(music.filePath(pieces.front()));
+    EXPECT_TRUE(WaitFor([&] { return bar.Player()->mediaStatus() == QMediaPlayer::LoadedMedia; }));
+    EXPECT_GT(bar.Player()->duration(), 0);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(" ").toStdString();
 }
