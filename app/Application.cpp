@@ -43,8 +43,14 @@ void ShowMessage(const QString& text)
         MessageSink()(text);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), text, QMessageBox::Ok, QApplication::activeWindow());
-    box.exec();
+    QMessageBox* box = CreateMessageBox(text, QApplication::activeWindow());
+    box->exec();
+    delete box;
+}
+
+QMessageBox* CreateMessageBox(const QString& text, QWidget* parent)
+{
+    return new QMessageBox(QMessageBox::NoIcon, ApplicationTitle(), text, QMessageBox::Ok, parent);
 }
 
 void SetMessageSink(std::function<void(const QString&)> sink)

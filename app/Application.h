@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QMessageBox;
 class QWidget;
 
 // Makes the program's pictures (":/pictures/...") available. Called by
@@ -20,6 +21,9 @@ QString ApplicationTitle();
 // A message box with the text, one OK button and the application title as
 // caption; returns when it is closed.
 void ShowMessage(const QString& text);
+// The box ShowMessage shows, not yet shown (also drawn by tests for
+// comparison with the screen).
+QMessageBox* CreateMessageBox(const QString& text, QWidget* parent = nullptr);
 // Tests capture the text instead of a modal box; an empty sink restores it.
 void SetMessageSink(std::function<void(const QString&)> sink);
 
