@@ -141,12 +141,15 @@ void TForm1::Label3Click(QObject*)
     EndApplication();
 }
 
-void TForm1::showEvent(QShowEvent* event)
+void TForm1::paintEvent(QPaintEvent* event)
 {
-    QWidget::showEvent(event);
-    // Set up the media system once the screen is up, so the first hover
-    // does not wait for it and start-up does not either.
-    QTimer::singleShot(0, MediaPlayer1, &SoundPlayer::Prepare);
+    QWidget::paintEvent(event);
+    // Set up the media system once the screen has been drawn, so neither
+    // the first sight of the start screen nor the first hover waits for it.
+    if (!mediaPrepared_) {
+        mediaPrepared_ = true;
+        QTimer::singleShot(0, MediaPlayer1, &SoundPlayer::Prepare);
+    }
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

@@ -54,7 +54,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     HoverLabel* MakeLabel(const QString& caption, int left, int top, const QFont& font);
@@ -65,4 +65,5 @@ private:
     TForm2* Form2 = nullptr;
     QWidget* Form8 = nullptr;
     QString soundFolder_;
+    bool mediaPrepared_ = false;
 };

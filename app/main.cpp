@@ -9,7 +9,42 @@
 #include "app/Unit8.h"
 
 #include <QApplication>
+#include <QDateTime>
+#include <QEvent>
 #include <QIcon>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Start-up measurement: with KESTRAVIN_REPORT_FIRST_PAINT set, the program
+// prints the wall-clock time (ms since the epoch) at which the start
+// screen's first paint is done, and ends.
+class FirstPaintReporter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !reported_) {
+            reported_ = true;
+            QTimer::singleShot(0, this, [] {
+                std::printf("first paint %lld\n", static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+                std::fflush(stdout);
+                QApplication::quit();
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool reported_ = false;
+};
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -31,6 +66,8 @@ int main(int argc, char** argv)
     Form2.SetOnlineWindow(&Form6);
     Form2.SetAboutWindow(&Form8);
 
+    if (std::getenv("KESTRAVIN_REPORT_FIRST_PAINT"))
+        Form1.installEventFilter(new FirstPaintReporter(&Form1));
     Form1.show();
     return QApplication::exec();
 }
