@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs under xvfb-run. Starts the program, opens the game window with the
-# start screen's "Novo Jogo", makes Black a person ("Humano"), drags the
+# start screen's "Novo Jogo", plays 1. e4 and waits for the computer's
+# answer, starts a new game from the menu, makes Black a person ("Humano"), drags the
 # fool's mate (1. f3 e5 2. g4 Qh4#) with real pointer events, and checks
 # what a person sees: the mate message box, the status line "Cheque Mate!"
 # and the four lines of the move list. Ends the program from its menu.
@@ -65,10 +66,6 @@ cy=$(( gy + gh - 546 ))   # the client area lies below the menu bar
 sleep 0.5
 shot game-window.png
 
-# Black's "Humano" (left 40, top 480): two people play.
-xdotool mousemove $(( cx + 48 )) $(( cy + 488 )) click 1
-sleep 0.3
-
 # The board stands at (248, 8) with a border of 24 and squares of 61.
 square_xy() { # square -> screen x y of its centre
   local file=$(( $(printf '%d' "'${1:0:1}") - 96 )) rank=${1:1:1}
@@ -89,6 +86,31 @@ drag() { # from to
   xdotool mouseup 1
   sleep 0.4
 }
+# As stored, the computer plays Black: it answers 1. e4 by itself, and the
+# list gains its line.
+drag e2 e4
+xdotool windowfocus --sync "$gid" 2>/dev/null || true
+reply=""
+for _ in $(seq 1 10); do
+  xdotool mousemove $(( cx + 40 )) $(( cy + 24 + 2 + 13 + 6 )) click 1
+  xdotool key ctrl+c
+  reply=$("$probe" clipboard 2>/dev/null || true)
+  [ -n "$reply" ] && break
+done
+echo "the computer answered 1. e4 with: $reply"
+[[ "$reply" =~ [A-H][1-8]-[A-H][1-8] ]] || fail "the computer did not answer for Black"
+shot game-computer-answered.png
+
+# "Novo Jogo" in the "Jogo" menu starts afresh.
+xdotool mousemove $(( cx + 20 )) $(( gy + (gh - 546) / 2 )) click 1
+sleep 0.4
+xdotool key Down Return
+sleep 0.5
+
+# Black's "Humano" (left 40, top 480): two people play.
+xdotool mousemove $(( cx + 48 )) $(( cy + 488 )) click 1
+sleep 0.3
+
 drag f2 f3
 drag e7 e5
 drag g2 g4
