@@ -102,7 +102,8 @@ private:
     void AppendEntry(int from, int to, int promote, int flags, int score);
     void GeneratePieceMoves(int s, bool capturesOnly);
     void GenerateEnPassant();
-    bool CastlingAllowedNow(int to) const;
+    bool CastlingAllowedNow(int to);
+    bool MoveNeedsCheckTest(int from, int flags);
     void KeepSoundCastleRights();
     void KeepSoundEnPassant();
     // Every change of a square goes through these two, which keep the
@@ -123,12 +124,34 @@ private:
         SquareColour[s] = EmptyCode;
         SquarePiece[s] = EmptyCode;
     }
+    // Moves the piece on from (piece code `piece`) to the empty square to,
+    // where it becomes newPiece (a promotion, or its undoing).
+    void MovePiece(int from, int to, int piece, int newPiece)
+    {
+        const int side = SquareColour[from];
+        const std::uint64_t fromBit = std::uint64_t{1} << from;
+        const std::uint64_t toBit = std::uint64_t{1} << to;
+        Occupancy[side] ^= fromBit | toBit;
+        PieceMask[side][piece] ^= fromBit;
+        PieceMask[side][newPiece] ^= toBit;
+        PieceSquareSum[side] += PieceSquare[side][newPiece][to] - PieceSquare[side][piece][from];
+        if (piece == Pawn)
+            --PawnsOnFile[side][FileIndex(from) + 1];
+        if (newPiece == Pawn)
+            ++PawnsOnFile[side][FileIndex(to) + 1];
+        SquareColour[to] = side;
+        SquarePiece[to] = newPiece;
+        SquareColour[from] = EmptyCode;
+        SquarePiece[from] = EmptyCode;
+    }
     void AddToSets(int s)
     {
         const std::uint64_t bit = std::uint64_t{1} << s;
         Occupancy[SquareColour[s]] |= bit;
         PieceMask[SquareColour[s]][SquarePiece[s]] |= bit;
         PieceSquareSum[SquareColour[s]] += PieceSquare[SquareColour[s]][SquarePiece[s]][s];
+        if (SquarePiece[s] == Pawn)
+            ++PawnsOnFile[SquareColour[s]][FileIndex(s) + 1];
     }
     void RemoveFromSets(int s)
     {
@@ -136,8 +159,12 @@ private:
         Occupancy[SquareColour[s]] &= ~bit;
         PieceMask[SquareColour[s]][SquarePiece[s]] &= ~bit;
         PieceSquareSum[SquareColour[s]] -= PieceSquare[SquareColour[s]][SquarePiece[s]][s];
+        if (SquarePiece[s] == Pawn)
+            --PawnsOnFile[SquareColour[s]][FileIndex(s) + 1];
     }
     void RebuildPieceSets();
+    bool SideToMoveInCheck();
+    std::array<std::int32_t, 2> PawnStructure() const;
     bool SliderOnLine(int target, std::uint64_t sliders, bool diagonal) const;
     void SwapSides();
     void UpdatePrincipalVariation(TEngineMove move);
@@ -160,6 +187,11 @@ private:
     std::array<std::array<std::uint64_t, 6>, 2> PieceMask{};
     // Each colour's PieceSquare entries summed over its pieces.
     std::array<std::int32_t, 2> PieceSquareSum{};
+    // Pawns per file, file a at index 1; indexes 0 and 9 stay 0 so that
+    // the neighbours of the edge files need no special case.
+    std::array<std::array<std::int32_t, 10>, 2> PawnsOnFile{};
+    // Whether the side to move at each ply is in check: -1 not yet known.
+    std::array<std::int8_t, MaxPly + 1> SideInCheck{};
 
     // Moves of all plies, each ply's delimited by PlyStart and PlyEnd.
     std::array<TMoveEntry, MoveListSize> MoveList{};
@@ -171,6 +203,16 @@ private:
     // Evaluation tables prepared from the root position: material and square
     // bonus together, [colour][piece][square].
     std::array<std::array<std::array<std::int32_t, 64>, 6>, 2> PieceSquare{};
+
+    // Pawn terms of recently scored pawn placements, cleared with the tables.
+    struct TPawnCacheEntry {
+        std::uint64_t WhitePawns = 0;
+        std::uint64_t BlackPawns = 0;
+        std::array<std::int32_t, 2> Score{};
+        bool Valid = false;
+    };
+    static constexpr int PawnCacheBits = 10;
+    mutable std::array<TPawnCacheEntry, 1 << PawnCacheBits> PawnCache{};
 
     // Search.
     std::array<std::array<std::int32_t, 64>, 64> HistoryScore{};

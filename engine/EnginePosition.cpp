@@ -3,6 +3,9 @@
 #include "engine/BoardState.h"
 #include "engine/ChessEngine.h"
 #include "engine/EngineTables.h"
+#include "engine/SquareSets.h"
+
+#include <bit>
 
 using EngineTables::CastleKeep;
 
@@ -76,6 +79,7 @@ void TChessEngine::LoadPosition()
     Ply = 0;
     PlyStart[0] = 0;
     MoveListFull = false;
+    SideInCheck[0] = -1;
 }
 
 // A board position set directly can hold castling rights whose king or rook
@@ -129,6 +133,7 @@ void TChessEngine::RebuildPieceSets()
     Occupancy = {};
     PieceMask = {};
     PieceSquareSum = {};
+    PawnsOnFile = {};
     for (int s = 0; s < 64; ++s) {
         if (SquareColour[s] != EmptyCode)
             AddToSets(s);
@@ -143,9 +148,32 @@ void TChessEngine::SwapSides()
 
 // The squares a castling king crosses must be empty, and those it passes or
 // lands on not attacked; the king must not be in check.
-bool TChessEngine::CastlingAllowedNow(int to) const
+bool TChessEngine::SideToMoveInCheck()
 {
-    if (IsInCheck(SideToMove))
+    if (SideInCheck[Ply] < 0)
+        SideInCheck[Ply] = IsInCheck(SideToMove) ? 1 : 0;
+    return SideInCheck[Ply] != 0;
+}
+
+// A move can leave its own king attacked only if the king was attacked
+// already, or the king itself moves, or a square on one of the king's lines
+// is vacated (the moving piece's, or the pawn taken en passant). Other moves
+// need no test after they are made.
+bool TChessEngine::MoveNeedsCheckTest(int from, int flags)
+{
+    const std::uint64_t kings = PieceMask[SideToMove][King];
+    if (kings == 0)
+        return false; // without a king there is no check
+    if ((flags & (FlagCastle | FlagEnPassant)) || SquarePiece[from] == King)
+        return true;
+    const int king = std::countr_zero(kings);
+    return ((SquareSets::DiagonalLines[king] | SquareSets::StraightLines[king]) & SquareSets::Bit(from)) != 0 ||
+           SideToMoveInCheck();
+}
+
+bool TChessEngine::CastlingAllowedNow(int to)
+{
+    if (SideToMoveInCheck())
         return false;
     auto empty = [this](int s) { return SquarePiece[s] == EmptyCode; };
     auto safe = [this](int s) { return !SquareAttacked(s, Opponent); };
@@ -164,18 +192,24 @@ bool TChessEngine::DoMove(TEngineMove move)
     const int to = move.To;
     const int flags = move.Flags;
 
+    // Only a piece of the side to move can move, and not onto its own men.
+    if (from > 63 || to > 63 || SquareColour[from] != SideToMove || SquareColour[to] == SideToMove)
+        return false;
     if ((flags & FlagCastle) && !CastlingAllowedNow(to))
         return false;
+    const bool testCheck = MoveNeedsCheckTest(from, flags);
 
-    UndoStack[Ply] = {move, SquarePiece[to], CastleRights, EnPassantSquare};
+    const int piece = SquarePiece[from];
+    const int captured = SquarePiece[to];
+    UndoStack[Ply] = {move, captured, CastleRights, EnPassantSquare};
     ++Ply;
 
     if (flags & FlagCastle) {
         switch (to) {
-        case 62: PutPiece(61, White, Rook); ClearSquare(63); break;
-        case 58: PutPiece(59, White, Rook); ClearSquare(56); break;
-        case 6: PutPiece(5, Black, Rook); ClearSquare(7); break;
-        case 2: PutPiece(3, Black, Rook); ClearSquare(0); break;
+        case 62: MovePiece(63, 61, Rook, Rook); break;
+        case 58: MovePiece(56, 59, Rook, Rook); break;
+        case 6: MovePiece(7, 5, Rook, Rook); break;
+        case 2: MovePiece(0, 3, Rook, Rook); break;
         default: break;
         }
     }
@@ -186,14 +220,16 @@ bool TChessEngine::DoMove(TEngineMove move)
     else
         EnPassantSquare = -1;
 
-    PutPiece(to, SideToMove, (flags & FlagPromotion) ? move.Promote : SquarePiece[from]);
-    ClearSquare(from);
+    if (captured != EmptyCode)
+        ClearSquare(to);
+    MovePiece(from, to, piece, (flags & FlagPromotion) ? move.Promote : piece);
 
     if (flags & FlagEnPassant)
         ClearSquare(SideToMove == White ? to + 8 : to - 8);
 
     SwapSides();
-    if (IsInCheck(Opponent)) {
+    SideInCheck[Ply] = -1;
+    if (testCheck && IsInCheck(Opponent)) {
         UndoMove();
         return false;
     }
@@ -212,18 +248,17 @@ void TChessEngine::UndoMove()
     const int to = undo.Move.To;
     const int flags = undo.Move.Flags;
 
-    PutPiece(from, SideToMove, (flags & FlagPromotion) ? Pawn : SquarePiece[to]);
-    if (undo.Captured == EmptyCode)
-        ClearSquare(to);
-    else
+    const int piece = SquarePiece[to];
+    MovePiece(to, from, piece, (flags & FlagPromotion) ? Pawn : piece);
+    if (undo.Captured != EmptyCode)
         PutPiece(to, Opponent, undo.Captured);
 
     if (flags & FlagCastle) {
         switch (to) {
-        case 62: PutPiece(63, White, Rook); ClearSquare(61); break;
-        case 58: PutPiece(56, White, Rook); ClearSquare(59); break;
-        case 6: PutPiece(7, Black, Rook); ClearSquare(5); break;
-        case 2: PutPiece(0, Black, Rook); ClearSquare(3); break;
+        case 62: MovePiece(61, 63, Rook, Rook); break;
+        case 58: MovePiece(59, 56, Rook, Rook); break;
+        case 6: MovePiece(5, 7, Rook, Rook); break;
+        case 2: MovePiece(3, 0, Rook, Rook); break;
         default: break;
         }
     }

@@ -4,7 +4,6 @@
 #include "engine/ChessEngine.h"
 #include "engine/EngineTables.h"
 #include "engine/EvalTables.h"
-#include "engine/SquareSets.h"
 
 #include <bit>
 
@@ -70,26 +69,54 @@ void TChessEngine::PrepareEvalTables()
                 own[King][s] = base(KingEndgameTable, s);
         }
     }
-    // The running sums follow the new tables.
+    // The running sums and the pawn results follow the new tables.
     RebuildPieceSets();
+    for (TPawnCacheEntry& entry : PawnCache)
+        entry.Valid = false;
 }
 
 int TChessEngine::Evaluate() const
 {
-    // Material and squares are summed as pieces move (PieceSquareSum); what
-    // is left are the pawn and rook terms. Pawns per file, file a at index
-    // 1; indexes 0 and 9 stay 0 so that the edge files need no special case.
-    int pawnsOnFile[2][10] = {};
+    // Material and squares are summed as pieces move (PieceSquareSum), and
+    // the pawns per file counted (PawnsOnFile); what is left are the pawn
+    // and rook terms.
+    int score[2] = {PieceSquareSum[White], PieceSquareSum[Black]};
+    const std::array<std::int32_t, 2> pawnTerms = PawnStructure();
+    score[White] += pawnTerms[White];
+    score[Black] += pawnTerms[Black];
     for (int colour = White; colour <= Black; ++colour) {
-        for (int file = 0; file < 8; ++file)
-            pawnsOnFile[colour][file + 1] = std::popcount(PieceMask[colour][Pawn] & SquareSets::Files[file]);
+        const auto& own = PawnsOnFile[colour];
+        const auto& theirs = PawnsOnFile[colour ^ 1];
+        for (std::uint64_t rooks = PieceMask[colour][Rook]; rooks != 0; rooks &= rooks - 1) {
+            const int f = FileIndex(std::countr_zero(rooks)) + 1;
+            if (own[f] == 0) {
+                score[colour] += RookOnHalfOpenFileBonus;
+                if (theirs[f] == 0)
+                    score[colour] += RookOnOpenFileExtra;
+            }
+        }
     }
 
-    int score[2] = {PieceSquareSum[White], PieceSquareSum[Black]};
+    return score[SideToMove] - score[Opponent];
+}
+
+// The doubled, isolated and passed pawn terms of each colour. They depend
+// only on where the pawns stand (and on the tables, fixed for a search), so
+// the last results are kept by pawn placement; most nodes of a search share
+// their pawns with many others.
+std::array<std::int32_t, 2> TChessEngine::PawnStructure() const
+{
+    const std::uint64_t whitePawns = PieceMask[White][Pawn];
+    const std::uint64_t blackPawns = PieceMask[Black][Pawn];
+    const std::uint64_t key = whitePawns * 0x9E3779B97F4A7C15ull ^ blackPawns * 0xC2B2AE3D27D4EB4Full;
+    TPawnCacheEntry& entry = PawnCache[key >> (64 - PawnCacheBits)];
+    if (entry.Valid && entry.WhitePawns == whitePawns && entry.BlackPawns == blackPawns)
+        return entry.Score;
+
+    std::array<std::int32_t, 2> score{};
     for (int colour = White; colour <= Black; ++colour) {
-        const int other = colour ^ 1;
-        const int* own = pawnsOnFile[colour];
-        const int* theirs = pawnsOnFile[other];
+        const auto& own = PawnsOnFile[colour];
+        const auto& theirs = PawnsOnFile[colour ^ 1];
         for (std::uint64_t pawns = PieceMask[colour][Pawn]; pawns != 0; pawns &= pawns - 1) {
             const int s = std::countr_zero(pawns);
             const int f = FileIndex(s) + 1;
@@ -103,15 +130,7 @@ int TChessEngine::Evaluate() const
             if (theirs[f - 1] == 0 && theirs[f] == 0 && theirs[f + 1] == 0)
                 score[colour] += 2 * PieceSquare[colour][Pawn][s];
         }
-        for (std::uint64_t rooks = PieceMask[colour][Rook]; rooks != 0; rooks &= rooks - 1) {
-            const int f = FileIndex(std::countr_zero(rooks)) + 1;
-            if (own[f] == 0) {
-                score[colour] += RookOnHalfOpenFileBonus;
-                if (theirs[f] == 0)
-                    score[colour] += RookOnOpenFileExtra;
-            }
-        }
     }
-
-    return score[SideToMove] - score[Opponent];
+    entry = {whitePawns, blackPawns, score, true};
+    return score;
 }

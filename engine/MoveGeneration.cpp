@@ -2,10 +2,12 @@
 // the quiescence search) and the ordering score each move gets when added.
 #include "engine/ChessEngine.h"
 #include "engine/EngineTables.h"
+#include "engine/SquareSets.h"
 
 #include <bit>
 
 using namespace EngineTables;
+using namespace SquareSets;
 
 void TChessEngine::AppendEntry(int from, int to, int promote, int flags, int score)
 {
@@ -84,24 +86,42 @@ void TChessEngine::GeneratePieceMoves(int s, bool capturesOnly)
         return;
     }
 
-    const bool slides = Slides[piece];
-    for (int d = 0; d < DirectionCount[piece]; ++d) {
-        const int offset = Directions[piece][d];
-        int n = s;
-        for (;;) {
-            n = Mailbox120[Square120[n] + offset];
-            if (n == -1)
-                break;
-            if (SquareColour[n] != EmptyCode) {
-                if (SquareColour[n] == Opponent)
-                    AddMove(s, n, PieceCapture);
-                break;
-            }
-            if (!capturesOnly)
-                AddMove(s, n, QuietMove);
-            if (!slides)
-                break;
+    if (!Slides[piece]) {
+        // A knight's or king's targets rise with its direction order, so
+        // walking the target set in square order keeps that order.
+        Mask targets = (piece == Knight ? KnightTargets[s] : KingTargets[s]) & ~Occupancy[SideToMove];
+        if (capturesOnly)
+            targets &= Occupancy[Opponent];
+        for (; targets != 0; targets &= targets - 1) {
+            const int n = std::countr_zero(targets);
+            AddMove(s, n, SquareColour[n] == Opponent ? PieceCapture : QuietMove);
         }
+        return;
+    }
+
+    // Sliders: along each direction in table order, the empty squares
+    // nearest first, then the first piece if it is the opponent's.
+    const Mask occupied = Occupancy[White] | Occupancy[Black];
+    for (int d = 0; d < DirectionCount[piece]; ++d) {
+        const int line = PieceLines[piece][d];
+        const bool rising = line >= 4; // the last four lines raise the square number
+        const Mask ray = Rays[s][line];
+        const Mask blockers = ray & occupied;
+        int nearest = -1;
+        Mask reach = ray;
+        if (blockers != 0) {
+            nearest = rising ? std::countr_zero(blockers) : 63 - std::countl_zero(blockers);
+            reach &= ~Rays[nearest][line];
+        }
+        if (!capturesOnly) {
+            for (Mask empty = reach & ~occupied; empty != 0;) {
+                const int n = rising ? std::countr_zero(empty) : 63 - std::countl_zero(empty);
+                AddMove(s, n, QuietMove);
+                empty &= ~Bit(n);
+            }
+        }
+        if (nearest != -1 && SquareColour[nearest] == Opponent)
+            AddMove(s, nearest, PieceCapture);
     }
 }
 

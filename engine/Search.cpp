@@ -44,7 +44,7 @@ int TChessEngine::AlphaBeta(int alpha, int beta, int depth)
     ++Nodes_;
     PVLength[Ply] = Ply;
 
-    const bool inCheck = IsInCheck(SideToMove);
+    const bool inCheck = SideToMoveInCheck();
     if (inCheck)
         ++depth;
 
@@ -89,7 +89,7 @@ int TChessEngine::Quiescence(int alpha, int beta)
 
     // In check every evasion is searched; otherwise the side to move may
     // stand pat on the static score.
-    const bool inCheck = IsInCheck(SideToMove);
+    const bool inCheck = SideToMoveInCheck();
     if (inCheck) {
         if (Ply >= MaxPly - 1)
             return StaticBound(alpha, beta);

@@ -20,6 +20,14 @@ constexpr Mask Bit(int s) { return Mask{1} << s; }
 // square number as they go, the last four raise it.
 inline constexpr std::array<int, 8> LineOffsets = {-11, -10, -9, -1, 1, 9, 10, 11};
 constexpr bool Diagonal(int offset) { return offset == -11 || offset == -9 || offset == 9 || offset == 11; }
+constexpr int LineIndex(int offset)
+{
+    for (int d = 0; d < 8; ++d) {
+        if (LineOffsets[d] == offset)
+            return d;
+    }
+    return -1;
+}
 
 // Squares one step of the piece away from s, for knight and king.
 constexpr std::array<Mask, 64> MakeStepTargets(int piece)
@@ -92,6 +100,19 @@ constexpr std::array<Mask, 8> MakeFiles()
     return t;
 }
 
+// For each piece code and direction (in the generator's order), the index
+// of that direction in LineOffsets.
+constexpr std::array<std::array<int, 8>, 6> MakePieceLines()
+{
+    std::array<std::array<int, 8>, 6> t{};
+    for (int piece = 0; piece < 6; ++piece) {
+        for (int d = 0; d < EngineTables::DirectionCount[piece]; ++d)
+            t[piece][d] = LineIndex(EngineTables::Directions[piece][d]);
+    }
+    return t;
+}
+
+inline constexpr std::array<std::array<int, 8>, 6> PieceLines = MakePieceLines();
 inline constexpr std::array<Mask, 64> KnightTargets = MakeStepTargets(Knight);
 inline constexpr std::array<Mask, 64> KingTargets = MakeStepTargets(King);
 inline constexpr std::array<std::array<Mask, 64>, 2> PawnAttackers = MakePawnAttackers();
