@@ -1,6 +1,7 @@
 // TForm4, the media player window (see Unit4.h).
 #include "app/Unit4.h"
 
+#include "app/Application.h"
 #include "app/HoverLabel.h"
 #include "app/MediaPlayerBar.h"
 #include "app/SideWindow.h"
@@ -21,6 +22,7 @@ TForm4::TForm4(QWidget* parent)
     move(192, 114);
 
     Image1->setGeometry(0, 0, 274, 116);
+    InitApplicationResources();
     ShowPicture(Image1, LoadJpeg(QStringLiteral(":/pictures/mediaplayer.jpg")));
 
     Label1->setGeometry(16, 24, 77, 29);

@@ -37,6 +37,7 @@ TForm8::TForm8(QWidget* parent)
     move(192, 114);
 
     Image1->setGeometry(0, 0, 450, 209);
+    InitApplicationResources();
     ShowPicture(Image1, LoadJpeg(QStringLiteral(":/pictures/about.jpg")));
     Image1->lower();
 
