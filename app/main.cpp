@@ -49,8 +49,10 @@ private:
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    // The title "Kestravin 2005" is each window's caption and every message
+    // box's; it is not set as the display name, which Qt would append to the
+    // side windows' own captions.
     QApplication::setApplicationName(QStringLiteral("kestravin"));
-    QApplication::setApplicationDisplayName(ApplicationTitle());
     InitApplicationResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
 
