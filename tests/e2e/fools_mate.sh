@@ -89,7 +89,7 @@ drag() { # from to
 # As stored, the computer plays Black: it answers 1. e4 by itself, and the
 # list gains its line.
 drag e2 e4
-xdotool windowfocus --sync "$gid" 2>/dev/null || true
+timeout 5 xdotool windowfocus --sync "$gid" 2>/dev/null || true
 reply=""
 for _ in $(seq 1 10); do
   xdotool mousemove $(( cx + 40 )) $(( cy + 24 + 2 + 13 + 6 )) click 1
@@ -144,7 +144,7 @@ read -r _ bx by bw bh <<<"$box"
 box_mate=$(differing "$out/box.png" "$out/box-mate.png")
 echo "message box pixels differing from the mate box: $box_mate"
 [ "$box_mate" -le 40 ] || fail "the message box does not say Cheque Mate!"
-xdotool windowfocus --sync "$bid" 2>/dev/null || true
+timeout 5 xdotool windowfocus --sync "$bid" 2>/dev/null || true
 xdotool key Return
 for _ in $(seq 1 30); do
   windows | grep -q "^$bid " || break
@@ -168,7 +168,7 @@ echo "status pixels differing: from \"Cheque Mate!\" $mate_diff, from \"Cheque!\
 mapfile -t expected < <("$probe" move-lines f2-f3 e7-e5 g2-g4 d8-h4)
 [ "${#expected[@]}" -eq 4 ] || fail "the reference game gives ${#expected[@]} lines"
 xdotool mousemove $(( cx + 40 )) $(( cy + 24 + 2 + 6 )) click 1
-xdotool windowfocus --sync "$gid" 2>/dev/null || true
+timeout 5 xdotool windowfocus --sync "$gid" 2>/dev/null || true
 for i in 0 1 2 3; do
   [ "$i" -gt 0 ] && xdotool key Down
   sleep 0.2

@@ -45,7 +45,7 @@ start_screen() { windows | awk '$4 == 632'; }
 close_box() {
   local id
   id=$(boxes | head -n 1 | cut -d' ' -f1)
-  xdotool windowfocus --sync "$id" 2>/dev/null || true
+  timeout 5 xdotool windowfocus --sync "$id" 2>/dev/null || true
   xdotool key Return
   for _ in $(seq 1 30); do [ -z "$(boxes)" ] && return 0; sleep 0.1; done
   fail "the error box did not close"
