@@ -84,6 +84,10 @@ int TChessEngine::AlphaBeta(int alpha, int beta, int depth)
 
 int TChessEngine::Quiescence(int alpha, int beta)
 {
+    // Capture sequences can outgrow any time given to a search (queens
+    // facing queens): the stop request must end this part too.
+    if (StopRequested.load(std::memory_order_relaxed))
+        return 0;
     ++Nodes_;
     PVLength[Ply] = Ply;
 
@@ -111,6 +115,8 @@ int TChessEngine::Quiescence(int alpha, int beta)
 
     bool anyLegal = false;
     for (int i = PlyStart[Ply]; i < PlyEnd[Ply]; ++i) {
+        if (StopRequested.load(std::memory_order_relaxed))
+            break;
         PickBestMove(i);
         const TEngineMove move = MoveList[i].Move;
         if (!DoMove(move))

@@ -1,0 +1,30 @@
+// Inputs found by fuzzing the engine that once broke it, kept as tests.
+#include "EngineTestSupport.h"
+
+#include <chrono>
+#include <future>
+#include <thread>
+
+// Queens facing queens: the capture sequences of the quiescence search grow
+// beyond any time a search can be given, so only the stop request ends it.
+// The request must reach the quiescence search too, or a board waiting for
+// its thread to stop waits for ever.
+TEST(FuzzFindings, StopRequestEndsAQuiescenceSearchOfQueensFacingQueens)
+{
+    auto e = std::make_shared<LinkedEngine>("qqqqkqqq/qqqqqqqq/8/8/8/8/QQQQQQQQ/QQQQKQQQ w - - 0 1");
+    e->Depth = 1;
+    // Detached, so that a search that never ends fails the test instead of
+    // hanging it; the engine is shared with the thread.
+    auto finished = std::make_shared<std::promise<void>>();
+    std::future<void> search = finished->get_future();
+    std::thread([e, finished] {
+        (*e)->FindBestMove();
+        finished->set_value();
+    }).detach();
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    (*e)->StopRequested = true;
+    // Generous: a search that heeds the request ends within milliseconds.
+    const bool ended = search.wait_for(std::chrono::seconds(60)) == std::future_status::ready;
+    ASSERT_TRUE(ended) << "the search ignored the stop request";
+    EXPECT_EQ((*e)->CurrentPly(), 0);
+}
