@@ -132,8 +132,12 @@ private:
         const std::uint64_t fromBit = std::uint64_t{1} << from;
         const std::uint64_t toBit = std::uint64_t{1} << to;
         Occupancy[side] ^= fromBit | toBit;
-        PieceMask[side][piece] ^= fromBit;
-        PieceMask[side][newPiece] ^= toBit;
+        if (piece == newPiece) {
+            PieceMask[side][piece] ^= fromBit | toBit;
+        } else {
+            PieceMask[side][piece] ^= fromBit;
+            PieceMask[side][newPiece] ^= toBit;
+        }
         PieceSquareSum[side] += PieceSquare[side][newPiece][to] - PieceSquare[side][piece][from];
         if (piece == Pawn)
             --PawnsOnFile[side][FileIndex(from) + 1];
