@@ -157,3 +157,21 @@ TEST_F(StartScreen, ClosingTheStartScreenEndsTheProgram)
     form1.close();
     EXPECT_EQ(boxes.endRequests, 1);
 }
+
+TEST(HoverLabel, AClickIsAPressAndReleaseOverTheLabel)
+{
+    HoverLabel label(QStringLiteral("Sair"));
+    label.resize(100, 40);
+    int clicks = 0;
+    QObject::connect(&label, &HoverLabel::Clicked, [&clicks] { ++clicks; });
+
+    QTest::mouseClick(&label, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(clicks, 1);
+    // Released away from the label: no click, as with a button.
+    QTest::mousePress(&label, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(150, 10));
+    EXPECT_EQ(clicks, 1);
+    // The right button does not click.
+    QTest::mouseClick(&label, Qt::RightButton, {}, QPoint(10, 10));
+    EXPECT_EQ(clicks, 1);
+}
