@@ -11,9 +11,8 @@ using namespace SquareSets;
 // The first occupied square along a line decides whether a slider on that
 // line attacks the target. Lines whose offset is negative run towards bit
 // 0, so their nearest square is the highest set bit.
-bool TChessEngine::SliderOnLine(int target, Mask sliders, bool diagonal) const
+bool TChessEngine::SliderOnLine(int target, Mask sliders, bool diagonal, Mask occupied) const
 {
-    const Mask occupied = Occupancy[White] | Occupancy[Black];
     for (int d = 0; d < 8; ++d) {
         if (Diagonal(LineOffsets[d]) != diagonal || (Rays[target][d] & sliders) == 0)
             continue;
@@ -27,15 +26,45 @@ bool TChessEngine::SliderOnLine(int target, Mask sliders, bool diagonal) const
 
 bool TChessEngine::SquareAttacked(int target, int byColour) const
 {
-    const auto& pieces = PieceMask[byColour];
-    if ((PawnAttackers[byColour][target] & pieces[Pawn]) || (KnightTargets[target] & pieces[Knight]) ||
-        (KingTargets[target] & pieces[King]))
+    return AttackedBy(target, PieceMask[byColour], byColour, Occupancy[White] | Occupancy[Black], 0);
+}
+
+// Whether any of the pieces (the masks of byColour, less the squares in
+// removed) attacks the target, with the board occupied as given.
+bool TChessEngine::AttackedBy(int target, const std::array<Mask, 6>& pieces, int byColour, Mask occupied,
+                              Mask removed) const
+{
+    const Mask kept = ~removed;
+    if ((PawnAttackers[byColour][target] & pieces[Pawn] & kept) || (KnightTargets[target] & pieces[Knight] & kept) ||
+        (KingTargets[target] & pieces[King] & kept))
         return true;
-    const Mask diagonalSliders = (pieces[Bishop] | pieces[Queen]) & DiagonalLines[target];
-    if (diagonalSliders && SliderOnLine(target, diagonalSliders, true))
+    const Mask diagonalSliders = (pieces[Bishop] | pieces[Queen]) & kept & DiagonalLines[target];
+    if (diagonalSliders && SliderOnLine(target, diagonalSliders, true, occupied))
         return true;
-    const Mask straightSliders = (pieces[Rook] | pieces[Queen]) & StraightLines[target];
-    return straightSliders && SliderOnLine(target, straightSliders, false);
+    const Mask straightSliders = (pieces[Rook] | pieces[Queen]) & kept & StraightLines[target];
+    return straightSliders && SliderOnLine(target, straightSliders, false, occupied);
+}
+
+// Whether the side to move's king would stand attacked after the move,
+// worked out on the piece sets without making it: the same answer as
+// making the move and asking IsInCheck. Not for castling.
+bool TChessEngine::MoveLeavesKingAttacked(int from, int to, int flags) const
+{
+    const Mask fromBit = Bit(from);
+    const Mask toBit = Bit(to);
+    Mask occupied = ((Occupancy[White] | Occupancy[Black]) & ~fromBit) | toBit;
+    Mask taken = toBit;
+    if (flags & FlagEnPassant) {
+        const Mask passed = Bit(SideToMove == White ? to + 8 : to - 8);
+        occupied &= ~passed;
+        taken |= passed;
+    }
+    Mask kings = PieceMask[SideToMove][King];
+    if (kings & fromBit)
+        kings = (kings & ~fromBit) | toBit;
+    if (kings == 0)
+        return false;
+    return AttackedBy(std::countr_zero(kings), PieceMask[Opponent], Opponent, occupied, taken);
 }
 
 // The king checked is the first of that colour from a8 onwards (a position

@@ -169,7 +169,10 @@ private:
     void RebuildPieceSets();
     bool SideToMoveInCheck();
     std::array<std::int32_t, 2> PawnStructure() const;
-    bool SliderOnLine(int target, std::uint64_t sliders, bool diagonal) const;
+    bool SliderOnLine(int target, std::uint64_t sliders, bool diagonal, std::uint64_t occupied) const;
+    bool AttackedBy(int target, const std::array<std::uint64_t, 6>& pieces, int byColour, std::uint64_t occupied,
+                    std::uint64_t removed) const;
+    bool MoveLeavesKingAttacked(int from, int to, int flags) const;
     void SwapSides();
     void UpdatePrincipalVariation(TEngineMove move);
     bool MoveListOverflowed() const;

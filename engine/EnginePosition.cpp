@@ -197,7 +197,11 @@ bool TChessEngine::DoMove(TEngineMove move)
         return false;
     if ((flags & FlagCastle) && !CastlingAllowedNow(to))
         return false;
+    // Castlings are tested once made; other moves are tested beforehand on
+    // the piece sets, so that a refused move changes nothing at all.
     const bool testCheck = MoveNeedsCheckTest(from, flags);
+    if (testCheck && !(flags & FlagCastle) && MoveLeavesKingAttacked(from, to, flags))
+        return false;
 
     const int piece = SquarePiece[from];
     const int captured = SquarePiece[to];
@@ -229,7 +233,7 @@ bool TChessEngine::DoMove(TEngineMove move)
 
     SwapSides();
     SideInCheck[Ply] = -1;
-    if (testCheck && IsInCheck(Opponent)) {
+    if (testCheck && (flags & FlagCastle) && IsInCheck(Opponent)) {
         UndoMove();
         return false;
     }
