@@ -1,13 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test via CTest.
 set -euo pipefail
-cd "$(dirname "$0")/.."
-scripts/setup.sh
-BUILD=${BUILD_DIR:-build}
-cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$BUILD" --parallel "$(nproc)"
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-/tmp/kestravin-runtime-$(id -u)}
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+source "$(dirname "$0")/build.sh"
 ctest --test-dir "$BUILD" --output-on-failure --parallel "$(nproc)" "$@"
 
 # The thread protocol under ThreadSanitizer, and the whole suite under

@@ -3,8 +3,9 @@
 // never deadlocks with a worker blocked in Synchronize.
 #include "platform/Thread.h"
 
+#include "tests/common/EventPump.h"
+
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -12,20 +13,6 @@
 #include <functional>
 
 namespace {
-
-// Processes events until done() or the time runs out; true when done.
-bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents();
-        QThread::msleep(1);
-    }
-    return true;
-}
 
 // A body that counts its passes; each pass ends with a synchronised call that
 // runs `onPass` on the user-interface thread.

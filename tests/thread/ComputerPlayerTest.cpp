@@ -5,8 +5,9 @@
 #include "board/ChessBoard.h"
 #include "engine/ChessThread.h"
 
+#include "tests/common/EventPump.h"
+
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -15,24 +16,6 @@
 #include <vector>
 
 namespace {
-
-bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 20000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(1);
-    }
-    return true;
-}
-
-void PumpFor(int ms)
-{
-    PumpUntil([] { return false; }, ms);
-}
 
 struct MoveLog {
     std::vector<std::pair<Square, Square>> moves;
