@@ -182,6 +182,9 @@ def uci_seeds():
         "promotion": "position fen 4k3/P7/8/8/8/8/8/4K3 w - - 0 1 moves a7a8q\ngo depth 1\n",
         "mated": "position fen 6k1/5ppp/8/8/8/8/5PPP/R5K1 w - - 0 1 moves a1a8\ngo depth 1\n",
         "crlf": "uci\r\nisready\r\nposition startpos\r\ngo depth 1\r\n",
+        # A search that only a stop ends, followed by commands that wait for it.
+        "queens_stop": "position fen qqqqkqqq/qqqqqqqq/8/8/8/8/QQQQQQQQ/QQQQKQQQ w - - 0 1\ngo depth 2\n"
+                       "position startpos\ngo\n",
     }
     for name, text in scripts.items():
         write("uci", name, text.encode())
