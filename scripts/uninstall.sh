@@ -36,6 +36,11 @@ if [ -n "$prefix" ]; then
   scratch=$(mktemp -d)
   trap 'rm -rf "$scratch"' EXIT
   DESTDIR=$scratch cmake --install "$BUILD" --prefix "$prefix" >/dev/null
+  # Run through sudo, the rewritten manifest goes back to the user who owns
+  # the build, whose later installs (the test suite's too) rewrite it.
+  if [ -n "${SUDO_UID:-}" ] && [ -f "$manifest" ]; then
+    chown "$SUDO_UID:${SUDO_GID:-$SUDO_UID}" "$manifest"
+  fi
 fi
 if [ ! -f "$manifest" ]; then
   echo "uninstall: $manifest not found; install first (cmake --install $BUILD --prefix <folder>)" >&2
