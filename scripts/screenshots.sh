@@ -19,6 +19,7 @@ IMPORT=/usr/bin/import
 CONVERT=/usr/bin/convert
 
 if [ "${1:-}" != "--on-virtual-screen" ]; then
+  scripts/setup.sh
   if [ ! -f "$BUILD/CMakeCache.txt" ]; then
     cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
   fi
@@ -127,6 +128,8 @@ drag() { # from to
   # The computer (Black, "Super Fácil") answers and its piece slides.
   sleep 2
 }
+# Moves that stay legal whatever the computer answers, short of a check;
+# the picture shows whether each was taken.
 drag e2 e4
 drag d2 d4
 drag b1 c3
