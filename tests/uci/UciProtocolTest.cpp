@@ -239,6 +239,7 @@ TEST_F(UciProtocol, BadInputIsAnsweredAndTheSessionGoesOn)
     const Case cases[] = {
         {"fly away", "info string unknown command: fly"},
         {"position", "info string expected 'position startpos' or 'position fen <fen>'"},
+        {"position startpos e2e4", "info string expected 'moves' after 'position startpos'"},
         {"position fen 8/8/8 w - -", "info string Invalid FEN: the placement does not describe 8 ranks of 8 squares"},
         {"position fen rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR x KQkq - 0 1",
          "info string Invalid FEN: side to move must be 'w' or 'b'"},

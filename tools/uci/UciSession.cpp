@@ -124,8 +124,8 @@ void TUciSession::HandlePosition(const std::vector<std::string>& words)
     }
 
     TBoardState state;
-    if (words.size() >= 2 && words[1] == "startpos" && (movesAt == 2 || movesAt == words.size())) {
-        if (words.size() > 2 && movesAt == words.size()) {
+    if (words.size() >= 2 && words[1] == "startpos") {
+        if (words.size() > 2 && movesAt != 2) {
             Info("expected 'moves' after 'position startpos'");
             return;
         }
