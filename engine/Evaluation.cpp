@@ -5,6 +5,7 @@
 #include "engine/EngineTables.h"
 #include "engine/EvalTables.h"
 
+#include <algorithm>
 #include <bit>
 
 using namespace EvalTables;
@@ -97,7 +98,11 @@ int TChessEngine::Evaluate() const
         }
     }
 
-    return score[SideToMove] - score[Opponent];
+    // A static score stays inside the root's window and below every mate
+    // score, however lopsided the material: otherwise no move could raise
+    // the root's lower bound and the search would choose none.
+    constexpr int EvaluationBound = MateScore - MaxPly - 1;
+    return std::clamp(score[SideToMove] - score[Opponent], -EvaluationBound, EvaluationBound);
 }
 
 // The doubled, isolated and passed pawn terms of each colour. They depend

@@ -28,3 +28,18 @@ TEST(FuzzFindings, StopRequestEndsAQuiescenceSearchOfQueensFacingQueens)
     ASSERT_TRUE(ended) << "the search ignored the stop request";
     EXPECT_EQ((*e)->CurrentPly(), 0);
 }
+
+// A lone king against twenty queens: the static score is beyond the root's
+// window, so no move of the king ever raised the root's lower bound and the
+// search chose nothing (the untouched a8a8). Static scores stay inside the
+// window, below every mate score, and the king must choose one of its moves.
+TEST(FuzzFindings, LoneKingAgainstAHugeArmyStillChoosesAMove)
+{
+    const char* fen = "k7/8/4QQQQ/5QQQ/2Q3QQ/2QQ3Q/2QQQ3/2QQQQ1K b - - 0 1";
+    for (int depth = 1; depth <= 3; ++depth) {
+        LinkedEngine e(fen);
+        const std::string move = e.Search(depth);
+        EXPECT_TRUE(move == "a8a7" || move == "a8b7" || move == "a8b8") << "depth " << depth << ": " << move;
+        EXPECT_GT(e->LastScore(), -SearchBound);
+    }
+}

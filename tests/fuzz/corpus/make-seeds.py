@@ -36,6 +36,9 @@ POSITIONS = {
     "queens": placement(["qqqqkqqq", "qqqqqqqq", "........", "........",
                          "........", "........", "QQQQQQQQ", "QQQQKQQQ"]),
     "empty": " " * 64,
+    # A lone king against twenty queens: a static score beyond mate scores.
+    "lone_king_army": placement(["k.......", "........", "....QQQQ", ".....QQQ",
+                                 "..Q...QQ", "..QQ...Q", "..QQQ...", "..QQQQ.K"]),
 }
 
 
