@@ -26,7 +26,10 @@ for kind in "${kinds[@]}"; do
       cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
             -DKESTRAVIN_SANITIZE=address >/dev/null
       cmake --build "$dir" --parallel "$(nproc)"
-      export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"
+      # Qt WebEngine's own library frees one of its objects through a base
+      # of another size (seen in Qt 6.4); that check would stop every web
+      # view test in code that is not the program's.
+      export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1:new_delete_type_mismatch=0"
       export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
       ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)" -LE "e2e|soak" --timeout 1200
       ;;
