@@ -2,6 +2,8 @@
 // the delivery of the chosen move and the pass end. See ChessThread.h.
 #include "engine/ChessThread.h"
 
+#include <chrono>
+
 TChessThread::TChessThread() : TThread(true)
 {
     Engine.LinkTo(Snapshot);
@@ -59,7 +61,11 @@ void TChessThread::Execute()
             SetPriority(snapshotPriority_);
             IsThinking.store(true);
             ++searches_;
+            const auto started = std::chrono::steady_clock::now();
             Engine.FindBestMove();
+            lastSearchNs_.store(std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                    std::chrono::steady_clock::now() - started)
+                                    .count());
             if (!StopRequested() && !Terminated()) {
                 IsThinking.store(false);
                 Synchronize([this] { DeliverMove(); });

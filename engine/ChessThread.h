@@ -67,6 +67,8 @@ public:
     // Passes made, and passes that searched, for tests and measurements.
     std::uint64_t PassCount() const { return passes_.load(); }
     std::uint64_t SearchCount() const { return searches_.load(); }
+    // Wall-clock time of the last search, in nanoseconds.
+    std::int64_t LastSearchNanoseconds() const { return lastSearchNs_.load(); }
 
 protected:
     void Execute() override;
@@ -91,4 +93,5 @@ private:
     TThreadPriority snapshotPriority_ = TThreadPriority::tpNormal;
     std::atomic<std::uint64_t> passes_{0};
     std::atomic<std::uint64_t> searches_{0};
+    std::atomic<std::int64_t> lastSearchNs_{0};
 };

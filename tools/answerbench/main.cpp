@@ -3,15 +3,18 @@
 // the position and (b) the time from handing the side to move to the
 // computer on a real board until the board has made the move (thread
 // start-up of the pass, snapshot, search, synchronised delivery, MakeMove
-// with its events; animation off). The difference is the cost of the path.
+// with its events; animation off). The board time less the search time
+// measured inside the thread in the same run is the cost of the path.
 #include "board/ChessBoard.h"
 #include "engine/BoardState.h"
 #include "engine/ChessEngine.h"
+#include "engine/ChessThread.h"
 #include "engine/Fen.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QThread>
+#include <QEventLoop>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -45,8 +48,9 @@ double EngineOnlyMs(const TBoardState& state, int depth)
     return t.nsecsElapsed() / 1e6;
 }
 
-// Time from giving the side to move to the computer until its move is made.
-double WholePathMs(const TBoardState& state, int depth, std::string& moveText)
+// Time from giving the side to move to the computer until its move is made,
+// and the time the search itself took inside the thread.
+double WholePathMs(const TBoardState& state, int depth, std::string& moveText, double& searchMs)
 {
     TChessBoard board;
     board.SetAnimateMoves(false);
@@ -62,6 +66,9 @@ double WholePathMs(const TBoardState& state, int depth, std::string& moveText)
     board.show();
     QApplication::processEvents();
 
+    // The user-interface thread waits in an event loop, as in the program,
+    // instead of polling, which would take a core from the search.
+    QEventLoop loop;
     bool moved = false;
     board.OnLegalMove = [&](QObject*, Square from, Square to) {
         moved = true;
@@ -69,21 +76,23 @@ double WholePathMs(const TBoardState& state, int depth, std::string& moveText)
             return std::string{char('a' + FileOf(s) - 1), char('0' + RankOf(s))};
         };
         moveText = name(from) + name(to);
+        loop.quit();
     };
+    QTimer::singleShot(120000, &loop, [&] {
+        std::fprintf(stderr, "no answer within 120 s\n");
+        std::exit(1);
+    });
     QElapsedTimer t;
     t.start();
     if (state.WhiteToMove)
         board.SetComputerPlaysWhite(true);
     else
         board.SetComputerPlaysBlack(true);
-    while (!moved) {
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 1);
-        if (t.elapsed() > 120000) {
-            std::fprintf(stderr, "no answer within 120 s\n");
-            std::exit(1);
-        }
-    }
-    return t.nsecsElapsed() / 1e6;
+    if (!moved)
+        loop.exec();
+    const double total = t.nsecsElapsed() / 1e6;
+    searchMs = board.ComputerPlayer()->LastSearchNanoseconds() / 1e6;
+    return total;
 }
 
 } // namespace
@@ -95,7 +104,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const int maxLevel = argc > 1 ? std::atoi(argv[1]) : 5;
 
-    std::printf("%-36s %5s %12s %12s %10s  %s\n", "position", "level", "engine ms", "board ms", "path ms", "move");
+    std::printf("%-36s %5s %10s %10s %10s %8s  %s\n", "position", "level", "engine ms", "in-thread", "board ms",
+                "path ms", "move");
     double worstPath = 0;
     for (const auto& p : kPositions) {
         TBoardState state;
@@ -107,12 +117,15 @@ int main(int argc, char** argv)
         for (int level = 1; level <= maxLevel; ++level) {
             const double engineMs = EngineOnlyMs(state, level);
             std::string move;
-            const double boardMs = WholePathMs(state, level, move);
-            const double path = boardMs - engineMs;
+            double searchMs = 0;
+            const double boardMs = WholePathMs(state, level, move, searchMs);
+            // The path's cost: everything but the search, in the same run.
+            const double path = boardMs - searchMs;
             worstPath = std::max(worstPath, path);
-            std::printf("%-36s %5d %12.2f %12.2f %10.2f  %s\n", p.name, level, engineMs, boardMs, path, move.c_str());
+            std::printf("%-36s %5d %10.2f %10.2f %10.2f %8.2f  %s\n", p.name, level, engineMs, searchMs, boardMs, path,
+                        move.c_str());
         }
     }
-    std::printf("\nworst path cost over the engine's own time: %.2f ms\n", worstPath);
+    std::printf("\nworst path cost (board time less the search inside the thread): %.2f ms\n", worstPath);
     return 0;
 }
