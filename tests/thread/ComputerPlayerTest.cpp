@@ -8,7 +8,9 @@
 #include "tests/common/EventPump.h"
 
 #include <QCoreApplication>
+#include <QTest>
 #include <QThread>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -298,4 +300,44 @@ TEST(ComputerPlayer, DesignModeBoardHasNoThread)
     board.show(); // the first paint starts the thread
     EXPECT_FALSE(board.Thinking());
     EXPECT_TRUE(board.ComputerPlaysWhite());
+}
+
+TEST(ComputerPlayer, APersonCannotDropAPieceWhileTheComputerThinks)
+{
+    QWidget window;
+    window.resize(500, 500);
+    auto* board = new TChessBoard(&window);
+    MoveLog log;
+    Watch(*board, log);
+    std::vector<Square> refused;
+    board->OnIllegalMove = [&](QObject*, Square s) { refused.push_back(s); };
+    window.show();
+    board->SetSearchDepth(8);
+    board->SetComputerPlaysWhite(true);
+    ASSERT_TRUE(PumpUntil([&] { return board->Thinking(); }, 5000));
+
+    // e2-e4 would be legal, but the computer is thinking: the drop is refused.
+    auto centre = [&](Square s) {
+        int x = 0, y = 0;
+        board->SquareOrigin(s, x, y);
+        return QPoint(x + board->SizeOfSquare() / 2, y + board->SizeOfSquare() / 2);
+    };
+    const QPoint from = centre(Square::E2), to = centre(Square::E4);
+    auto drag = [&] {
+        QTest::mousePress(board, Qt::LeftButton, Qt::NoModifier, from);
+        for (int i = 1; i <= 6; ++i)
+            QTest::mouseMove(board, from + (to - from) * i / 6);
+        QTest::mouseRelease(board, Qt::LeftButton, Qt::NoModifier, to);
+    };
+    drag();
+    EXPECT_EQ(refused.size(), 1u);
+    EXPECT_EQ(board->PieceAt(Square::E2), 'P');
+    EXPECT_TRUE(log.moves.empty());
+
+    // Once White is handed back to a person, the same drag makes the move.
+    board->SetComputerPlaysWhite(false);
+    drag();
+    EXPECT_EQ(refused.size(), 1u);
+    ASSERT_EQ(log.moves.size(), 1u);
+    EXPECT_EQ(log.moves[0], std::make_pair(Square::E2, Square::E4));
 }
