@@ -1,7 +1,7 @@
 // Fuzz target: the UCI front end's command reader. The input is a stream of
 // command lines served by a real session, fed as a chess GUI feeds them:
 // after a "go" the feeder waits for the "bestmove", and sends "stop" when
-// none comes within a short time (a search of a position crowded with
+// none comes within 50 ms (a search of a position crowded with
 // queens can run for ever; only "stop" ends it). Every line the session
 // writes must be one of the protocol's forms, every "bestmove" must name a
 // move in UCI form, and the session must come to an end. Numbers in "go"
@@ -158,7 +158,7 @@ protected:
             return traits_type::to_int_type(*gptr());
         if (awaitingBestMove_) {
             awaitingBestMove_ = false;
-            if (!output_.WaitForAnswer(goOutputAt_, std::chrono::milliseconds(300)))
+            if (!output_.WaitForAnswer(goOutputAt_, std::chrono::milliseconds(50)))
                 lines_.push_front("stop");
         }
         if (lines_.empty())
