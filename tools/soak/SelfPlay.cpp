@@ -5,7 +5,6 @@
 
 #include "board/History.h"
 
-#include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -73,7 +72,8 @@ TGameRecord TSelfPlay::PlayGame(int gameNumber)
     record.Level = options_.MinLevel + (gameNumber - 1) % (options_.MaxLevel - options_.MinLevel + 1);
     StartGame(record);
     if (!ended_) {
-        // The mid-game steps, each in about every other game.
+        // Going back in the history in about every other game, loading a
+        // position in about one game in four.
         if (Uniform(0, 1) == 0)
             jumpAt_ = plies_ + Uniform(4, 40);
         if (Uniform(0, 3) == 0)

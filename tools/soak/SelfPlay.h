@@ -12,12 +12,12 @@
 
 #include "board/ChessBoard.h"
 
-class QEventLoop;
-
 #include <climits>
 #include <random>
 #include <string>
 #include <vector>
+
+class QEventLoop;
 
 enum class TGameResult { WhiteMates, BlackMates, Stalemate, Threefold, NoMatingMaterial, MoveCap, NoMoveAfterLoad };
 
