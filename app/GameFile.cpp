@@ -24,13 +24,17 @@ QString FullPath(const QString& fileName) { return QDir::toNativeSeparators(QFil
 
 [[noreturn]] void ThrowCapacityError() { throw std::runtime_error("Text exceeds memo capacity"); }
 
-// Shows `dialog`; the first selected file, or an empty string on cancel.
-QString RunDialog(QFileDialog& dialog)
+// Shows `dialog`; the first selected file, or an empty string on cancel. A
+// chosen file becomes `remembered`, the name the dialog starts with next.
+QString RunDialog(QFileDialog& dialog, QString& remembered)
 {
     if (dialog.exec() != QDialog::Accepted)
         return {};
     const QStringList files = dialog.selectedFiles();
-    return files.isEmpty() ? QString() : files.front();
+    if (files.isEmpty())
+        return {};
+    remembered = files.front();
+    return remembered;
 }
 
 } // namespace
@@ -109,10 +113,7 @@ QString GameSaveDialog::Execute(QWidget* parent)
 {
     QFileDialog dialog(parent);
     Configure(dialog);
-    const QString chosen = RunDialog(dialog);
-    if (!chosen.isEmpty())
-        fileName_ = chosen;
-    return chosen;
+    return RunDialog(dialog, fileName_);
 }
 
 void GameOpenDialog::Configure(QFileDialog& dialog) const
@@ -129,10 +130,7 @@ QString GameOpenDialog::Execute(QWidget* parent)
 {
     QFileDialog dialog(parent);
     Configure(dialog);
-    const QString chosen = RunDialog(dialog);
-    if (!chosen.isEmpty())
-        fileName_ = chosen;
-    return chosen;
+    return RunDialog(dialog, fileName_);
 }
 
 bool SaveGameWithDialog(GameSaveDialog& dialog, QWidget* parent, const std::string& position)

@@ -5,14 +5,14 @@
 # an invariant or times out; the input that did it is kept in
 # <build>/fuzz-artifacts/.
 #   KESTRAVIN_FUZZ_SECONDS  seconds per target (default 60)
-#   BUILD_DIR               the build folder (default build-fuzz)
+#   FUZZ_BUILD_DIR          the build folder (default build-fuzz)
 # Usage: scripts/fuzz.sh [target...]   (default: every target)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-/tmp/kestravin-runtime-$(id -u)}
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
-build=${BUILD_DIR:-build-fuzz}
+build=${FUZZ_BUILD_DIR:-build-fuzz}
 seconds=${KESTRAVIN_FUZZ_SECONDS:-60}
 targets=("$@")
 ((${#targets[@]})) || targets=(position gamefile moves engine uci)

@@ -11,25 +11,8 @@ out="$2"
 rm -rf "$out"
 mkdir -p "$out/bin"
 cp "$prog" "$out/bin/kestravin"
-export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/kestravin-runtime-$(id -u)}"
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-export QT_QPA_PLATFORM=xcb
-IMPORT=/usr/bin/import; [ -x "$IMPORT" ] || IMPORT=import
-TITLE="Kestravin 2005"
+source "$(dirname "$0")/x11-session.sh"
 
-pid=""
-cleanup() { if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; fi; }
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; "$IMPORT" -window root "$out/failure.png" 2>/dev/null || true; exit 1; }
-shot() { "$IMPORT" -window root "$out/$1" 2>/dev/null || echo "note: no screenshot $1"; }
-
-windows() {
-  local id
-  for id in $(xdotool search --onlyvisible --name "^$TITLE\$" 2>/dev/null); do
-    eval "$(xdotool getwindowgeometry --shell "$id")"
-    echo "$id $X $Y $WIDTH $HEIGHT"
-  done
-}
 # Error boxes: program windows that are neither the start screen (632
 # wide) nor the game window (792 wide).
 boxes() { windows | awk '$4 != 632 && $4 != 792'; }
