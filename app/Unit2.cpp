@@ -144,7 +144,7 @@ void TForm2::ApplyBoardSettings()
         board.SetCustomPieceSet(&customSheet);
     board.SetDisplayCoords(CoordSet{DisplayCoords::West, DisplayCoords::North, DisplayCoords::East, DisplayCoords::South});
     board.SetEnPassant(Square::None);
-    board.SetPosition("rnbqkbnrpppppppp                                PPPPPPPPRNBQKBNR");
+    board.SetPosition(InitialPositionString);
     board.SetResizable(false);
     board.SetResizeMinSize(100);
     board.SetResizeMaxSize(1000);

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "app/GameFile.h"
-#include "board/Square.h"
+#include "core/Square.h"
 
 #include <QMainWindow>
 #include <QString>

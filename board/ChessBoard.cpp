@@ -3,7 +3,7 @@
 // move number, new game, and the rule tests asked of the current position.
 #include "board/ChessBoard.h"
 
-#include "board/Rules.h"
+#include "core/Rules.h"
 
 TChessBoard::TChessBoard(QWidget* parent, bool designMode)
     : QWidget(parent)

@@ -8,11 +8,11 @@
 // the thinking controls around it.
 #pragma once
 
-#include "board/GameState.h"
-#include "board/History.h"
-#include "board/Square.h"
-#include "board/ThreadPriority.h"
-#include "board/BoardViewTypes.h"
+#include "core/GameState.h"
+#include "core/GameHistory.h"
+#include "core/Square.h"
+#include "platform/ThreadPriority.h"
+#include "board/ChessBoardTypes.h"
 
 #include <QWidget>
 
@@ -268,9 +268,7 @@ private:
     // MakeMove's steps after the piece has moved, each firing its events.
     void CarryOutPromotion(Square oldSq, Square newSq);
     void CarryOutEnPassant(Square oldSq, Square newSq);
-    void UpdateEnPassantSquare(Square oldSq, Square newSq);
     void CarryOutCastling(Square oldSq, Square newSq);
-    void UpdateCastlingRights(Square oldSq, Square newSq);
     // OnCheck, then OnMate or OnStaleMate; true for a stalemate (a draw).
     bool AnnounceMateOrStalemate(Square oldSq, Square newSq);
 

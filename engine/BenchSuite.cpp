@@ -95,9 +95,9 @@ std::span<const TBenchPosition> BenchPositions()
     return suite.Positions;
 }
 
-bool SetUpBenchPosition(const TBenchPosition& position, TBoardState& state, std::string& error)
+bool SetUpBenchPosition(const TBenchPosition& position, GameState& state, std::string& error)
 {
-    state = TBoardState::Initial();
+    state = GameState::Initial();
     auto engine = std::make_unique<TChessEngine>();
     std::istringstream in(position.Moves);
     for (std::string move; in >> move;) {
@@ -109,7 +109,7 @@ bool SetUpBenchPosition(const TBenchPosition& position, TBoardState& state, std:
     return true;
 }
 
-TBenchSearch RunBenchSearch(const TBoardState& state, int depth)
+TBenchSearch RunBenchSearch(const GameState& state, int depth)
 {
     auto engine = std::make_unique<TChessEngine>();
     std::atomic<int> searchDepth{depth};

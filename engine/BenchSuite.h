@@ -5,7 +5,7 @@
 // node counts and chosen moves, which define the engine's behaviour.
 #pragma once
 
-#include "engine/BoardState.h"
+#include "core/GameState.h"
 #include "engine/EngineTypes.h"
 
 #include <cstdint>
@@ -21,7 +21,7 @@ struct TBenchPosition {
 std::span<const TBenchPosition> BenchPositions();
 
 // Replays the position's moves; false (with the reason) if one is illegal.
-bool SetUpBenchPosition(const TBenchPosition& position, TBoardState& state, std::string& error);
+bool SetUpBenchPosition(const TBenchPosition& position, GameState& state, std::string& error);
 
 struct TBenchSearch {
     std::uint64_t Nodes = 0;
@@ -36,4 +36,4 @@ double ThreadCpuSeconds();
 
 // Searches the state to the given depth with a new engine, so that no
 // earlier search influences the result.
-TBenchSearch RunBenchSearch(const TBoardState& state, int depth);
+TBenchSearch RunBenchSearch(const GameState& state, int depth);

@@ -7,7 +7,8 @@
 // searches. Engine square s is the Square with ordinal s + 1.
 #pragma once
 
-#include "board/Square.h"
+#include "core/CastleSet.h"
+#include "core/Square.h"
 #include "engine/EngineTypes.h"
 
 #include <array>
@@ -15,7 +16,7 @@
 #include <cstdint>
 #include <span>
 
-struct TBoardState;
+struct GameState;
 
 // Told after every finished iteration of FindBestMove (the UCI front end
 // prints it). Called on the searching thread.
@@ -47,7 +48,7 @@ public:
     TSearchObserver* Observer = nullptr;
 
     // Points every position link at one state.
-    void LinkTo(const TBoardState& state);
+    void LinkTo(const GameState& state);
 
     // Position and move generation.
     void LoadPosition();
@@ -71,7 +72,7 @@ public:
 
     // Writes the current engine position back as a board state (the side to
     // move, castling rights and en passant square included).
-    void StorePosition(TBoardState& state) const;
+    void StorePosition(GameState& state) const;
 
     // Read access for the owner, the tools and the tests.
     int SquareColourAt(int s) const { return SquareColour[s]; }

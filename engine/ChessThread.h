@@ -20,9 +20,9 @@
 // changed since is never delivered.
 #pragma once
 
-#include "board/Square.h"
-#include "board/ThreadPriority.h"
-#include "engine/BoardState.h"
+#include "core/Square.h"
+#include "platform/ThreadPriority.h"
+#include "core/GameState.h"
 #include "engine/ChessEngine.h"
 #include "platform/Thread.h"
 
@@ -82,7 +82,7 @@ private:
     void PassEnd();
 
     TChessEngine Engine;
-    TBoardState Snapshot;
+    GameState Snapshot;
     std::atomic<int> SnapshotDepth{1};
 
     std::atomic<std::uint64_t> generation_{0};

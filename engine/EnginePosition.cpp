@@ -1,6 +1,6 @@
 // The engine position: loading it from the linked board state, writing it
 // back, and making and taking back moves inside the search.
-#include "engine/BoardState.h"
+#include "core/GameState.h"
 #include "engine/ChessEngine.h"
 #include "engine/EngineTables.h"
 #include "engine/SquareSets.h"
@@ -50,7 +50,7 @@ char LetterOf(int colour, int piece)
 
 } // namespace
 
-void TChessEngine::LinkTo(const TBoardState& state)
+void TChessEngine::LinkTo(const GameState& state)
 {
     BoardRef = &state.Board;
     WhiteToMoveRef = &state.WhiteToMove;
@@ -118,7 +118,7 @@ void TChessEngine::KeepSoundEnPassant()
         EnPassantSquare = -1;
 }
 
-void TChessEngine::StorePosition(TBoardState& state) const
+void TChessEngine::StorePosition(GameState& state) const
 {
     state.Clear();
     for (int s = 0; s < 64; ++s)

@@ -18,7 +18,7 @@ std::vector<std::string> SplitFields(std::string_view text)
     return fields;
 }
 
-bool ParsePlacement(const std::string& field, TBoardState& state, std::string& error)
+bool ParsePlacement(const std::string& field, GameState& state, std::string& error)
 {
     int rank = 8;
     int file = 1;
@@ -104,14 +104,14 @@ bool IsCounter(const std::string& field)
 
 } // namespace
 
-bool ParseFen(std::string_view fen, TBoardState& state, std::string& error)
+bool ParseFen(std::string_view fen, GameState& state, std::string& error)
 {
     const std::vector<std::string> fields = SplitFields(fen);
     if (fields.size() < 4 || fields.size() > 6) {
         error = "Invalid FEN: expected 4 to 6 fields, got " + std::to_string(fields.size());
         return false;
     }
-    TBoardState parsed;
+    GameState parsed;
     parsed.Clear();
     std::string reason;
     bool ok = ParsePlacement(fields[0], parsed, reason);
@@ -150,7 +150,7 @@ bool ParseFen(std::string_view fen, TBoardState& state, std::string& error)
     return true;
 }
 
-std::string FormatFen(const TBoardState& state)
+std::string FormatFen(const GameState& state)
 {
     std::string fen;
     for (int rank = 8; rank >= 1; --rank) {

@@ -2,7 +2,7 @@
 // a board state with a precise reason when it is malformed, and writing one.
 #pragma once
 
-#include "engine/BoardState.h"
+#include "core/GameState.h"
 
 #include <string>
 #include <string_view>
@@ -10,9 +10,9 @@
 // Reads placement, side to move, castling rights and en passant square; the
 // two move counters may follow and are checked but not kept. On failure the
 // state is left alone and error says what is wrong.
-bool ParseFen(std::string_view fen, TBoardState& state, std::string& error);
+bool ParseFen(std::string_view fen, GameState& state, std::string& error);
 
 // The four fields and "0 1" as counters.
-std::string FormatFen(const TBoardState& state);
+std::string FormatFen(const GameState& state);
 
 inline constexpr std::string_view InitialFen = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";

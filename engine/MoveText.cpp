@@ -1,7 +1,7 @@
 // UCI move text.
 #include "engine/MoveText.h"
 
-#include "engine/BoardState.h"
+#include "core/GameState.h"
 #include "engine/ChessEngine.h"
 
 namespace {
@@ -64,7 +64,7 @@ MoveTextResult FindLegalMove(TChessEngine& engine, std::string_view text, TEngin
     return MoveTextResult::Illegal;
 }
 
-MoveTextResult PlayMove(TChessEngine& engine, TBoardState& state, std::string_view text)
+MoveTextResult PlayMove(TChessEngine& engine, GameState& state, std::string_view text)
 {
     engine.LinkTo(state);
     engine.LoadPosition();

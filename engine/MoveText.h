@@ -8,7 +8,7 @@
 #include <string_view>
 
 class TChessEngine;
-struct TBoardState;
+struct GameState;
 
 std::string MoveToUci(TEngineMove move);
 
@@ -21,4 +21,4 @@ MoveTextResult FindLegalMove(TChessEngine& engine, std::string_view text, TEngin
 // Makes the named move on a board state through the engine (which is linked
 // to the state and loaded from it). The state is changed only when the move
 // is legal.
-MoveTextResult PlayMove(TChessEngine& engine, TBoardState& state, std::string_view text);
+MoveTextResult PlayMove(TChessEngine& engine, GameState& state, std::string_view text);

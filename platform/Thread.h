@@ -15,7 +15,7 @@
 // the user-interface thread that is destroying it.
 #pragma once
 
-#include "board/ThreadPriority.h"
+#include "platform/ThreadPriority.h"
 
 #include <QObject>
 

@@ -17,9 +17,8 @@ seconds=${KESTRAVIN_FUZZ_SECONDS:-60}
 targets=("$@")
 ((${#targets[@]})) || targets=(position gamefile moves engine uci)
 
-flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DKESTRAVIN_FUZZ=ON -DCMAKE_C_FLAGS="$flags" -DCMAKE_CXX_FLAGS="$flags" >/dev/null
+  -DKESTRAVIN_SANITIZE=fuzzer >/dev/null
 cmake --build "$build" --parallel "$(nproc)" --target "${targets[@]/#/fuzz_}"
 
 # Leaks count as findings too: what the targets create once (the

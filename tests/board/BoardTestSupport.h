@@ -3,7 +3,7 @@
 #pragma once
 
 #include "board/ChessBoard.h"
-#include "board/History.h"
+#include "core/GameHistory.h"
 
 #include <cctype>
 #include <sstream>

@@ -65,7 +65,7 @@ const ListingCase listingCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(KnownPositions, LegalMoveListing, ::testing::ValuesIn(listingCases),
-                         [](const ::testing::TestParamInfo<ListingCase>& info) { return info.param.name; });
+                         [](const ::testing::TestParamInfo<ListingCase>& c) { return c.param.name; });
 
 bool Contains(const std::vector<std::string>& pairs, const char* move)
 {

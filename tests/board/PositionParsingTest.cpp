@@ -3,7 +3,7 @@
 // the reset to a new game.
 #include "BoardTestSupport.h"
 
-#include "board/GameState.h"
+#include "core/GameState.h"
 
 #include <gtest/gtest.h>
 

@@ -64,7 +64,7 @@ TEST(BenchSuite, PositionsComeFromGamesThatReplayLegally)
     const auto positions = BenchPositions();
     ASSERT_GE(positions.size(), 20u);
     for (const TBenchPosition& position : positions) {
-        TBoardState state;
+        GameState state;
         std::string error;
         EXPECT_TRUE(SetUpBenchPosition(position, state, error)) << error;
     }
@@ -80,7 +80,7 @@ TEST(BenchSuite, MatingGamesEndInMate)
         const auto it = std::find_if(positions.begin(), positions.end(),
                                      [&](const TBenchPosition& p) { return std::string(p.Name) == name; });
         ASSERT_NE(it, positions.end()) << name;
-        TBoardState state;
+        GameState state;
         std::string error;
         ASSERT_TRUE(SetUpBenchPosition(*it, state, error)) << error;
         // Let the engine play the mate out against itself.
@@ -107,7 +107,7 @@ TEST(BenchSuite, SearchSignatureIsUnchanged)
     ASSERT_EQ(positions.size(), std::size(DepthFive));
     std::uint64_t totals[4] = {};
     for (std::size_t i = 0; i < positions.size(); ++i) {
-        TBoardState state;
+        GameState state;
         std::string error;
         ASSERT_TRUE(SetUpBenchPosition(positions[i], state, error)) << error;
         for (int depth = 1; depth <= 4; ++depth)

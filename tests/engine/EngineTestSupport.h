@@ -2,7 +2,7 @@
 // as FEN, and engine squares by name.
 #pragma once
 
-#include "engine/BoardState.h"
+#include "core/GameState.h"
 #include "engine/ChessEngine.h"
 #include "engine/Fen.h"
 #include "engine/MoveText.h"
@@ -26,7 +26,7 @@ inline TEngineMove MakeMove(std::string_view from, std::string_view to, int flag
 
 // An engine with the position it reads and the depth it searches.
 struct LinkedEngine {
-    TBoardState State;
+    GameState State;
     std::atomic<int> Depth{1};
     std::unique_ptr<TChessEngine> Engine = std::make_unique<TChessEngine>();
 

@@ -16,7 +16,7 @@ bool Generates(LinkedEngine& e, const std::string& move)
 
 TEST(LoadPosition, ReadsLettersSideAndRights)
 {
-    TBoardState state = TBoardState::FromPlacement("rnbqkbnrpppppppp" + std::string(32, ' ') + "PPPPPPPPRNBQKBNR",
+    GameState state = GameState::FromPlacement("rnbqkbnrpppppppp" + std::string(32, ' ') + "PPPPPPPPRNBQKBNR",
                                                    false, CastleSet{CanStillCastle::WhiteKingSide,
                                                                     CanStillCastle::BlackQueenSide});
     TChessEngine engine;
@@ -82,7 +82,7 @@ TEST(LoadPosition, DropsAnEnPassantSquareNoPawnPassed)
     EXPECT_EQ(ownPawn->GetEnPassantSquare(), -1);
 
     // A square on the wrong rank for the side to move, given directly.
-    TBoardState state = TBoardState::FromPlacement(std::string(64, ' '));
+    GameState state = GameState::FromPlacement(std::string(64, ' '));
     state.Put(Square::E1, 'K');
     state.Put(Square::E8, 'k');
     state.Put(Square::D4, 'P');
@@ -95,7 +95,7 @@ TEST(LoadPosition, DropsAnEnPassantSquareNoPawnPassed)
 
 TEST(LoadPosition, PositionsReachedByPlayKeepTheirRights)
 {
-    TBoardState state = TBoardState::Initial();
+    GameState state = GameState::Initial();
     TChessEngine engine;
     for (const char* move : {"e2e4", "g8f6", "e4e5", "d7d5"})
         ASSERT_EQ(PlayMove(engine, state, move), MoveTextResult::Legal) << move;
@@ -113,7 +113,7 @@ TEST(LoadPosition, StoreGivesBackWhatWasLoaded)
 {
     const std::string fen = "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1";
     LinkedEngine e(fen);
-    TBoardState stored;
+    GameState stored;
     e->StorePosition(stored);
     EXPECT_EQ(FormatFen(stored), fen);
     EXPECT_EQ(stored.Board, e.State.Board);

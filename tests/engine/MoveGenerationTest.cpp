@@ -230,7 +230,7 @@ TEST(MoveGeneration, CapturesOnlySet)
 TEST(MoveGeneration, PawnsOnTheirLastRankStayInsideTheBoard)
 {
     // A position written directly may hold pawns on the far ranks.
-    TBoardState state = TBoardState::FromPlacement(
+    GameState state = GameState::FromPlacement(
         "P      k" "        " "        " "        " "        " "        " "        " "K      p", true);
     TChessEngine engine;
     engine.LinkTo(state);

@@ -50,7 +50,7 @@ TEST_P(PerftCounts, MatchThePublishedCountsAtEachDepth)
 }
 
 INSTANTIATE_TEST_SUITE_P(StandardPositions, PerftCounts, ::testing::ValuesIn(Cases()),
-                         [](const ::testing::TestParamInfo<PerftCase>& info) { return std::string(info.param.Name); });
+                         [](const ::testing::TestParamInfo<PerftCase>& c) { return std::string(c.param.Name); });
 
 TEST(Perft, DividePartsAddUpAndFollowGenerationOrder)
 {
@@ -69,10 +69,10 @@ TEST(Perft, DividePartsAddUpAndFollowGenerationOrder)
 TEST(Perft, PositionIsIntactAfterwards)
 {
     LinkedEngine e("r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1");
-    TBoardState before;
+    GameState before;
     e->StorePosition(before);
     Perft(*e, 3);
-    TBoardState after;
+    GameState after;
     e->StorePosition(after);
     EXPECT_EQ(FormatFen(after), FormatFen(before));
 }

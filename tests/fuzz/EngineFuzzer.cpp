@@ -7,10 +7,10 @@
 // board's rules.
 #include "FuzzSupport.h"
 
-#include "board/GameState.h"
-#include "board/History.h"
-#include "board/Rules.h"
-#include "engine/BoardState.h"
+#include "core/GameState.h"
+#include "core/GameHistory.h"
+#include "core/Rules.h"
+#include "core/GameState.h"
 #include "engine/ChessEngine.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     FuzzedDataProvider input(data, size);
-    TBoardState state;
+    GameState state;
     state.Clear();
     // About one square in three holds a piece, as in a game; crowded boards
     // still come from the seeds and from mutation.
@@ -92,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Loading alone keeps the placement and the side to move.
     engine->LoadPosition();
-    TBoardState loaded;
+    GameState loaded;
     engine->StorePosition(loaded);
     for (int n = 1; n <= 64; ++n)
         FUZZ_CHECK(loaded.Board[n] == state.Board[n], "LoadPosition changed the placement");
@@ -104,7 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool stopped = engine->StopRequested.load();
 
     FUZZ_CHECK(engine->CurrentPly() == 0, "the search did not return to the root");
-    TBoardState after;
+    GameState after;
     engine->StorePosition(after);
     for (int n = 1; n <= 64; ++n)
         FUZZ_CHECK(after.Board[n] == state.Board[n], "the search left the position changed");

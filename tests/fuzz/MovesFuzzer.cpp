@@ -9,8 +9,8 @@
 #include "FuzzSupport.h"
 
 #include "board/ChessBoard.h"
-#include "board/GameState.h"
-#include "board/History.h"
+#include "core/GameState.h"
+#include "core/GameHistory.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

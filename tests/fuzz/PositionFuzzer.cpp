@@ -6,7 +6,7 @@
 #include "FuzzSupport.h"
 
 #include "board/ChessBoard.h"
-#include "board/GameState.h"
+#include "core/GameState.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -3,7 +3,7 @@
 // input.
 #include "UciProcess.h"
 
-#include "engine/BoardState.h"
+#include "core/GameState.h"
 #include "engine/ChessEngine.h"
 #include "engine/Fen.h"
 #include "engine/MoveText.h"
@@ -43,7 +43,7 @@ protected:
     UciProcess uci{Program()};
 };
 
-bool HasLegalMove(TBoardState& state)
+bool HasLegalMove(GameState& state)
 {
     auto engine = std::make_unique<TChessEngine>();
     engine->LinkTo(state);
@@ -58,7 +58,7 @@ bool HasLegalMove(TBoardState& state)
     return false;
 }
 
-bool OnlyKings(const TBoardState& state)
+bool OnlyKings(const GameState& state)
 {
     for (int s = 1; s <= 64; ++s) {
         if (state.Board[s] != ' ' && state.Board[s] != 'K' && state.Board[s] != 'k')
@@ -67,7 +67,7 @@ bool OnlyKings(const TBoardState& state)
     return true;
 }
 
-int PieceCount(const TBoardState& state)
+int PieceCount(const GameState& state)
 {
     int count = 0;
     for (int s = 1; s <= 64; ++s)
@@ -97,7 +97,7 @@ TEST_F(UciProtocol, PlaysAWholeGameAgainstItself)
     uci.Send("ucinewgame");
     ExpectReady();
 
-    TBoardState state = TBoardState::Initial();
+    GameState state = GameState::Initial();
     std::string moves;
     std::map<std::string, int> seen;
     int quietPlies = 0;
@@ -176,7 +176,7 @@ TEST_F(UciProtocol, PerftPrintsEachRootMoveAndTheTotal)
         EXPECT_EQ(*total, "Nodes searched: " + std::to_string(c.Total));
 
         // The same counts as the library's, in the same order, then a blank.
-        TBoardState state;
+        GameState state;
         std::string error;
         ASSERT_TRUE(ParseFen(c.Fen, state, error));
         auto engine = std::make_unique<TChessEngine>();
@@ -222,7 +222,7 @@ TEST_F(UciProtocol, StopEndsAnInfiniteSearchWithALegalMove)
     uci.Send("stop");
     const auto best = uci.ReadUntil("bestmove ", nullptr, 20000);
     ASSERT_TRUE(best);
-    TBoardState state = TBoardState::Initial();
+    GameState state = GameState::Initial();
     auto engine = std::make_unique<TChessEngine>();
     for (const char* move : {"d2d4", "d7d5", "c2c4"})
         ASSERT_EQ(PlayMove(*engine, state, move), MoveTextResult::Legal);

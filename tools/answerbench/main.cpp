@@ -6,7 +6,7 @@
 // with its events; animation off). The board time less the search time
 // measured inside the thread in the same run is the cost of the path.
 #include "board/ChessBoard.h"
-#include "engine/BoardState.h"
+#include "core/GameState.h"
 #include "engine/ChessEngine.h"
 #include "engine/ChessThread.h"
 #include "engine/Fen.h"
@@ -36,7 +36,7 @@ const std::vector<BenchPosition> kPositions = {
     {"rook endgame", "8/5pk1/6p1/3R4/r4P2/6K1/6P1/8 b - - 0 45"},
 };
 
-double EngineOnlyMs(const TBoardState& state, int depth)
+double EngineOnlyMs(const GameState& state, int depth)
 {
     TChessEngine engine;
     engine.LinkTo(state);
@@ -50,7 +50,7 @@ double EngineOnlyMs(const TBoardState& state, int depth)
 
 // Time from giving the side to move to the computer until its move is made,
 // and the time the search itself took inside the thread.
-double WholePathMs(const TBoardState& state, int depth, std::string& moveText, double& searchMs)
+double WholePathMs(const GameState& state, int depth, std::string& moveText, double& searchMs)
 {
     TChessBoard board;
     board.SetAnimateMoves(false);
@@ -108,7 +108,7 @@ int main(int argc, char** argv)
                 "path ms", "move");
     double worstPath = 0;
     for (const auto& p : kPositions) {
-        TBoardState state;
+        GameState state;
         std::string error;
         if (!ParseFen(p.fen, state, error)) {
             std::fprintf(stderr, "bad position %s: %s\n", p.name, error.c_str());

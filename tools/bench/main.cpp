@@ -25,7 +25,7 @@ double Rate(std::uint64_t count, double seconds) { return seconds > 0 ? count / 
 bool RunSearches(int maxDepth)
 {
     const auto positions = BenchPositions();
-    std::vector<TBoardState> states(positions.size());
+    std::vector<GameState> states(positions.size());
     for (std::size_t i = 0; i < positions.size(); ++i) {
         std::string error;
         if (!SetUpBenchPosition(positions[i], states[i], error)) {
@@ -68,7 +68,7 @@ bool RunSearches(int maxDepth)
 
 void RunPerft(const char* name, const char* fen, int maxDepth)
 {
-    TBoardState state;
+    GameState state;
     std::string error;
     if (!ParseFen(fen, state, error)) {
         std::fprintf(stderr, "%s: %s\n", name, error.c_str());

@@ -2,7 +2,7 @@
 // part of, and positions to load, as a person would from a game file.
 #pragma once
 
-#include "board/Square.h"
+#include "core/Square.h"
 
 #include <string>
 #include <utility>

@@ -3,7 +3,7 @@
 
 #include "Openings.h"
 
-#include "board/History.h"
+#include "core/GameHistory.h"
 
 #include <QEventLoop>
 #include <QTimer>

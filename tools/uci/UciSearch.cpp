@@ -12,7 +12,7 @@ TUciSearch::TUciSearch(LineWriter write) : write_(std::move(write))
 
 TUciSearch::~TUciSearch() { Stop(); }
 
-void TUciSearch::Start(const TBoardState& state, int depth, bool infinite)
+void TUciSearch::Start(const GameState& state, int depth, bool infinite)
 {
     Finish();
     state_ = state;

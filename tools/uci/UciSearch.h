@@ -3,7 +3,7 @@
 // the end, and stops on request.
 #pragma once
 
-#include "engine/BoardState.h"
+#include "core/GameState.h"
 #include "engine/ChessEngine.h"
 
 #include <atomic>
@@ -25,7 +25,7 @@ public:
     // Searches the state to the depth on the worker thread; the state is
     // copied. An infinite search runs until Stop. A search still running
     // is first finished (Finish).
-    void Start(const TBoardState& state, int depth, bool infinite = false);
+    void Start(const GameState& state, int depth, bool infinite = false);
     // Ends a running search at once (its "bestmove" is printed) and waits.
     void Stop();
     // Waits for a running search to end by itself; an infinite one is
@@ -42,7 +42,7 @@ private:
 
     LineWriter write_;
     std::unique_ptr<TChessEngine> engine_ = std::make_unique<TChessEngine>();
-    TBoardState state_;
+    GameState state_;
     std::atomic<int> depth_{1};
     std::thread worker_;
     std::chrono::steady_clock::time_point start_;

@@ -81,7 +81,7 @@ bool TUciSession::Handle(const std::string& line)
         Write("readyok");
     } else if (command == "ucinewgame") {
         search_.NewGame();
-        position_ = TBoardState::Initial();
+        position_ = GameState::Initial();
     } else if (command == "position") {
         search_.Finish();
         HandlePosition(words);
@@ -123,13 +123,13 @@ void TUciSession::HandlePosition(const std::vector<std::string>& words)
         }
     }
 
-    TBoardState state;
+    GameState state;
     if (words.size() >= 2 && words[1] == "startpos") {
         if (words.size() > 2 && movesAt != 2) {
             Info("expected 'moves' after 'position startpos'");
             return;
         }
-        state = TBoardState::Initial();
+        state = GameState::Initial();
     } else if (words.size() >= 2 && words[1] == "fen") {
         std::string error;
         if (!ParseFen(Join(words, 2, movesAt), state, error)) {

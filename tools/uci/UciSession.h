@@ -5,7 +5,7 @@
 
 #include "UciSearch.h"
 
-#include "engine/BoardState.h"
+#include "core/GameState.h"
 
 #include <iosfwd>
 #include <mutex>
@@ -34,7 +34,7 @@ private:
     std::istream& in_;
     std::ostream& out_;
     std::mutex outputMutex_;
-    TBoardState position_ = TBoardState::Initial();
+    GameState position_ = GameState::Initial();
     int depthOption_ = DefaultDepth;
     TUciSearch search_;
 

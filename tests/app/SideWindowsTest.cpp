@@ -6,7 +6,7 @@
 #include "app/Unit6.h"
 #include "app/Unit8.h"
 #include "platform/ShellOpen.h"
-#include "tests/windows/WindowTestHelpers.h"
+#include "tests/app/WindowTestHelpers.h"
 
 #include <QLabel>
 #include <QWebEngineView>

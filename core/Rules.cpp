@@ -1,6 +1,6 @@
 // Movement rules, castling, en passant, king-attack tests and mobility,
 // computed straight from the placement; nothing is cached between calls.
-#include "board/Rules.h"
+#include "core/Rules.h"
 
 #include <cstdlib>
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "board/PieceSet.h"
+#include "core/FlagSet.h"
 #include "platform/DragImage.h"
 
 #include <QColor>
@@ -13,34 +14,13 @@
 
 #include <cstdint>
 #include <functional>
-#include <initializer_list>
 
 // Border sides: West and East carry rank numbers, North and South file
 // letters. Ordinals 0 to 3.
 enum class DisplayCoords : std::uint8_t { West, North, East, South };
 
-// A set of DisplayCoords in one byte: West = 1, North = 2, East = 4, South = 8.
-class CoordSet {
-public:
-    constexpr explicit CoordSet(std::uint8_t bits = 0) : bits_(bits & 0x0F) {}
-    constexpr CoordSet(std::initializer_list<DisplayCoords> members)
-    {
-        for (DisplayCoords m : members)
-            Include(m);
-    }
-    static constexpr CoordSet All() { return CoordSet(0x0F); }
-
-    constexpr std::uint8_t Bits() const { return bits_; }
-    constexpr bool Contains(DisplayCoords c) const { return (bits_ & Bit(c)) != 0; }
-    constexpr void Include(DisplayCoords c) { bits_ = static_cast<std::uint8_t>(bits_ | Bit(c)); }
-    constexpr void Exclude(DisplayCoords c) { bits_ = static_cast<std::uint8_t>(bits_ & ~Bit(c)); }
-    constexpr bool Empty() const { return bits_ == 0; }
-    friend constexpr bool operator==(CoordSet a, CoordSet b) { return a.bits_ == b.bits_; }
-
-private:
-    static constexpr std::uint8_t Bit(DisplayCoords c) { return static_cast<std::uint8_t>(1u << static_cast<int>(c)); }
-    std::uint8_t bits_ = 0;
-};
+// West = 1, North = 2, East = 4, South = 8.
+using CoordSet = FlagSet<DisplayCoords, 4>;
 
 // Where the pointer is in a drag, as DragOver is told.
 enum class TDragState : std::uint8_t { DragEnter, DragLeave, DragMove };

@@ -1,5 +1,6 @@
 // Square coordinates and the castling-rights byte.
-#include "board/Square.h"
+#include "core/CastleSet.h"
+#include "core/Square.h"
 
 #include <gtest/gtest.h>
 

@@ -1,15 +1,7 @@
 // The slot table of the game record, its move list and the repetition test.
-#include "board/History.h"
+#include "core/GameHistory.h"
 
 #include <string>
-
-std::string SquareName(Square square)
-{
-    const int n = Ord(square);
-    if (n < 1 || n > 64)
-        return "??";
-    return {static_cast<char>('A' + FileOf(square) - 1), static_cast<char>('0' + RankOf(square))};
-}
 
 long long GameHistory::SlotIndex(int moveNumber, bool whiteToMove)
 {

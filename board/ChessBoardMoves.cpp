@@ -6,7 +6,8 @@
 // OnThreefoldPosition, OnDraw, OnPaint.
 #include "board/ChessBoard.h"
 
-#include "board/Rules.h"
+#include "core/MoveExecution.h"
+#include "core/Rules.h"
 
 namespace {
 
@@ -19,11 +20,6 @@ void Fire(const Handler& slot, Args&&... args)
         return;
     Handler handler = slot;
     handler(std::forward<Args>(args)...);
-}
-
-char UpperAscii(char c)
-{
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
 }
 
 } // namespace
@@ -53,16 +49,12 @@ bool TChessBoard::MakeMove(Square oldSq, Square newSq)
         AnimateMove(oldSq, newSq, AnimationDelay());
     }
 
-    const char captured = game_.Board[Ord(newSq)];
-    game_.Board[Ord(newSq)] = game_.Board[Ord(oldSq)];
-    game_.Board[Ord(oldSq)] = EmptySquare;
+    const char captured = MovePiece(game_, oldSq, newSq);
     DrawSquare(newSq);
     DrawPiece(newSq, game_.Board[Ord(newSq)]);
     DrawBoardLines();
 
-    if (!game_.WhiteToMove)
-        ++game_.CurrentMove;
-    game_.WhiteToMove = !game_.WhiteToMove;
+    PassTurn(game_);
     history_.SetEndMarker(game_.CurrentMove, game_.WhiteToMove);
     NotifySearchThread();
 
@@ -73,9 +65,9 @@ bool TChessBoard::MakeMove(Square oldSq, Square newSq)
     CarryOutPromotion(oldSq, newSq);
     if (capturesEnPassant)
         CarryOutEnPassant(oldSq, newSq);
-    UpdateEnPassantSquare(oldSq, newSq);
+    UpdateEnPassantSquare(game_, oldSq, newSq);
     CarryOutCastling(oldSq, newSq);
-    UpdateCastlingRights(oldSq, newSq);
+    UpdateCastlingRights(game_, oldSq, newSq);
 
     bool draw = AnnounceMateOrStalemate(oldSq, newSq);
     if (MatingMaterial(game_.Board, true) < 5 && MatingMaterial(game_.Board, false) < 5) {
@@ -99,8 +91,7 @@ bool TChessBoard::MakeMove(Square oldSq, Square newSq)
 
 void TChessBoard::CarryOutPromotion(Square oldSq, Square newSq)
 {
-    const char piece = game_.Board[Ord(newSq)];
-    if ((piece != 'P' && piece != 'p') || (RankOf(newSq) != 8 && RankOf(newSq) != 1))
+    if (!NeedsPromotion(game_, newSq))
         return;
     Fire(OnPromotion, this, oldSq, newSq, promotionPiece_);
     PromotePawn(newSq);
@@ -108,8 +99,7 @@ void TChessBoard::CarryOutPromotion(Square oldSq, Square newSq)
 
 void TChessBoard::PromotePawn(Square square)
 {
-    const char upper = UpperAscii(promotionPiece_);
-    game_.Board[Ord(square)] = RankOf(square) == 8 ? upper : static_cast<char>(upper + 32);
+    ::PromotePawn(game_, square, promotionPiece_);
     DrawSquare(square);
     DrawPiece(square, game_.Board[Ord(square)]);
     DrawBoardLines();
@@ -119,73 +109,20 @@ void TChessBoard::CarryOutEnPassant(Square oldSq, Square newSq)
 {
     const Square victim = EnPassantVictimSquare(oldSq, newSq);
     Fire(OnCapture, this, oldSq, newSq, game_.Board[Ord(victim)]);
-    game_.Board[Ord(victim)] = EmptySquare;
+    RemoveEnPassantVictim(game_, oldSq, newSq);
     DrawSquare(victim);
     DrawBoardLines();
 }
 
-void TChessBoard::UpdateEnPassantSquare(Square oldSq, Square newSq)
-{
-    const char piece = game_.Board[Ord(newSq)];
-    const bool whiteDoubleStep = piece == 'P' && RankOf(oldSq) == 2 && RankOf(newSq) == 4;
-    const bool blackDoubleStep = piece == 'p' && RankOf(oldSq) == 7 && RankOf(newSq) == 5;
-    game_.EnPassant = (whiteDoubleStep || blackDoubleStep) ? SquareFromOrd((Ord(oldSq) + Ord(newSq)) / 2)
-                                                          : Square::None;
-}
-
 void TChessBoard::CarryOutCastling(Square oldSq, Square newSq)
 {
-    struct RookMove {
-        char king;
-        Square kingFrom, kingTo, rookFrom, rookTo;
-        char rook;
-    };
-    static constexpr RookMove rookMoves[4] = {
-        {'K', Square::E1, Square::G1, Square::H1, Square::F1, 'R'},
-        {'K', Square::E1, Square::C1, Square::A1, Square::D1, 'R'},
-        {'k', Square::E8, Square::G8, Square::H8, Square::F8, 'r'},
-        {'k', Square::E8, Square::C8, Square::A8, Square::D8, 'r'},
-    };
-    for (const RookMove& m : rookMoves) {
-        if (game_.Board[Ord(newSq)] != m.king || oldSq != m.kingFrom || newSq != m.kingTo)
-            continue;
-        game_.Board[Ord(m.rookTo)] = m.rook;
-        game_.Board[Ord(m.rookFrom)] = EmptySquare;
-        DrawSquare(m.rookFrom);
-        DrawPiece(m.rookTo, m.rook);
-        DrawBoardLines();
-        Fire(OnCastle, this, oldSq, newSq);
+    const std::optional<CastlingRookMove> rook = MoveCastlingRook(game_, oldSq, newSq);
+    if (!rook)
         return;
-    }
-}
-
-void TChessBoard::UpdateCastlingRights(Square oldSq, Square newSq)
-{
-    // A right goes when its king or rook leaves home, and when anything lands
-    // on the rook's corner (the rook there has been taken).
-    auto removeFor = [this](Square square, bool cornersOnly) {
-        switch (square) {
-        case Square::A1: game_.CastlingAllowed.Exclude(CanStillCastle::WhiteQueenSide); break;
-        case Square::H1: game_.CastlingAllowed.Exclude(CanStillCastle::WhiteKingSide); break;
-        case Square::A8: game_.CastlingAllowed.Exclude(CanStillCastle::BlackQueenSide); break;
-        case Square::H8: game_.CastlingAllowed.Exclude(CanStillCastle::BlackKingSide); break;
-        case Square::E1:
-            if (!cornersOnly) {
-                game_.CastlingAllowed.Exclude(CanStillCastle::WhiteQueenSide);
-                game_.CastlingAllowed.Exclude(CanStillCastle::WhiteKingSide);
-            }
-            break;
-        case Square::E8:
-            if (!cornersOnly) {
-                game_.CastlingAllowed.Exclude(CanStillCastle::BlackQueenSide);
-                game_.CastlingAllowed.Exclude(CanStillCastle::BlackKingSide);
-            }
-            break;
-        default: break;
-        }
-    };
-    removeFor(oldSq, false);
-    removeFor(newSq, true);
+    DrawSquare(rook->from);
+    DrawPiece(rook->to, rook->rook);
+    DrawBoardLines();
+    Fire(OnCastle, this, oldSq, newSq);
 }
 
 bool TChessBoard::AnnounceMateOrStalemate(Square oldSq, Square newSq)

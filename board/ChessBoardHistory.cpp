@@ -2,7 +2,7 @@
 // its slot, the move list, going back to an earlier position, repetition.
 #include "board/ChessBoard.h"
 
-#include "board/Rules.h"
+#include "core/Rules.h"
 
 void TChessBoard::RecordCurrentPosition()
 {

@@ -1,8 +1,8 @@
 // The widget-free core on its own: game state, rules and history work with
 // no board component around them.
-#include "board/GameState.h"
-#include "board/History.h"
-#include "board/Rules.h"
+#include "core/GameState.h"
+#include "core/GameHistory.h"
+#include "core/Rules.h"
 
 #include <gtest/gtest.h>
 

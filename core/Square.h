@@ -1,10 +1,10 @@
-// The vocabulary shared by the board and the engine: squares, their
-// coordinates, and the set of castling rights. Header-only, no Qt.
+// The squares of the board and their coordinates, shared by every layer.
+// Header-only, standard C++ only.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <initializer_list>
+#include <string>
 
 // 65 values: None, then A8..H8, A7..H7, ... A1..H1 (rank 8 first, files a to
 // h within a rank). Ordinals 0 to 64; None means no square or off the board.
@@ -45,28 +45,9 @@ constexpr bool IsLightSquare(Square s)
 // read as empty.
 using BoardArray = std::array<char, 65>;
 
-enum class CanStillCastle : std::uint8_t { WhiteKingSide, WhiteQueenSide, BlackKingSide, BlackQueenSide };
-
-// A set of castling rights in one byte: WhiteKingSide = 1, WhiteQueenSide = 2,
-// BlackKingSide = 4, BlackQueenSide = 8. The search thread reads the byte.
-class CastleSet {
-public:
-    constexpr explicit CastleSet(std::uint8_t bits = 0) : bits_(bits & 0x0F) {}
-    constexpr CastleSet(std::initializer_list<CanStillCastle> members)
-    {
-        for (CanStillCastle m : members)
-            Include(m);
-    }
-    static constexpr CastleSet All() { return CastleSet(0x0F); }
-
-    constexpr std::uint8_t Bits() const { return bits_; }
-    constexpr bool Contains(CanStillCastle c) const { return (bits_ & Bit(c)) != 0; }
-    constexpr void Include(CanStillCastle c) { bits_ = static_cast<std::uint8_t>(bits_ | Bit(c)); }
-    constexpr void Exclude(CanStillCastle c) { bits_ = static_cast<std::uint8_t>(bits_ & ~Bit(c)); }
-    constexpr bool Empty() const { return bits_ == 0; }
-    friend constexpr bool operator==(CastleSet a, CastleSet b) { return a.bits_ == b.bits_; }
-
-private:
-    static constexpr std::uint8_t Bit(CanStillCastle c) { return static_cast<std::uint8_t>(1u << static_cast<int>(c)); }
-    std::uint8_t bits_ = 0;
-};
+// "E2" for E2; "??" for None.
+std::string SquareName(Square square);
+// "e2" for E2, as algebraic notation writes it; "-" for None.
+std::string LowerSquareName(Square square);
+// The square named by two characters "a1".."h8" (either case), else None.
+Square SquareFromName(char file, char rank);

@@ -4,7 +4,8 @@
 // Plain C++, no Qt.
 #pragma once
 
-#include "board/Square.h"
+#include "core/CastleSet.h"
+#include "core/Square.h"
 
 #include <string>
 #include <vector>
@@ -68,5 +69,3 @@ private:
     long long firstIndex_ = -1;
 };
 
-// "E2" for E2; "??" for None.
-std::string SquareName(Square square);

@@ -1,5 +1,5 @@
 // Position string reading and writing, and the colour of a square's piece.
-#include "board/GameState.h"
+#include "core/GameState.h"
 
 #include <algorithm>
 #include <cctype>
@@ -11,6 +11,27 @@ BoardArray GameState::InitialBoard()
     for (int i = 1; i <= 64; ++i)
         board[i] = InitialPositionString[i - 1];
     return board;
+}
+
+GameState GameState::FromPlacement(std::string_view placement, bool whiteToMove, CastleSet castling,
+                                   Square enPassant)
+{
+    GameState state;
+    state.Clear();
+    for (std::size_t i = 0; i < placement.size() && i < 64; ++i) {
+        if (IsPieceLetter(placement[i]))
+            state.Board[i + 1] = placement[i];
+    }
+    state.WhiteToMove = whiteToMove;
+    state.CastlingAllowed = castling;
+    state.EnPassant = enPassant;
+    return state;
+}
+
+void GameState::Clear()
+{
+    Board.fill(EmptySquare);
+    Board[0] = OffBoardFiller;
 }
 
 int PieceColor(const BoardArray& board, Square square)

@@ -4,9 +4,11 @@
 // Plain C++, no Qt.
 #pragma once
 
-#include "board/Square.h"
+#include "core/CastleSet.h"
+#include "core/Square.h"
 
 #include <string>
+#include <string_view>
 
 // A blank is an empty square; "PNBRQK" are White's pieces, "pnbrqk" Black's.
 inline constexpr char EmptySquare = ' ';
@@ -25,6 +27,18 @@ struct GameState {
     int CurrentMove = 1;
 
     static BoardArray InitialBoard();
+    // The initial position, White to move, every castling right.
+    static GameState Initial() { return GameState(); }
+    // A state with the 64-character placement (A8 to H1) given; characters
+    // other than piece letters leave their square empty.
+    static GameState FromPlacement(std::string_view placement, bool whiteToMove = true,
+                                   CastleSet castling = CastleSet(), Square enPassant = Square::None);
+
+    // Empties every square (the None element keeps its filler).
+    void Clear();
+    // Puts a piece letter (or a blank) on a square.
+    void Put(Square s, char piece) { Board[Ord(s)] = piece; }
+    char At(Square s) const { return Board[Ord(s)]; }
 };
 
 // 1 for a White piece, 0 for a Black piece, -1 for an empty square (or the

@@ -3,7 +3,7 @@
 // A move is only its two squares; promotion is not a matter of legality.
 #pragma once
 
-#include "board/GameState.h"
+#include "core/GameState.h"
 
 // Movement rules: the piece on from may go to to by its own rule (the king's
 // includes castling); the mover's own king is not considered.

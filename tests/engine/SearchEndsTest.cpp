@@ -1,4 +1,4 @@
-// Inputs found by fuzzing the engine that once broke it, kept as tests.
+// Searches that must end, with a move, however wild the position.
 #include "EngineTestSupport.h"
 
 #include <chrono>
@@ -9,7 +9,7 @@
 // beyond any time a search can be given, so only the stop request ends it.
 // The request must reach the quiescence search too, or a board waiting for
 // its thread to stop waits for ever.
-TEST(FuzzFindings, StopRequestEndsAQuiescenceSearchOfQueensFacingQueens)
+TEST(SearchEnds, StopRequestEndsAQuiescenceSearchOfQueensFacingQueens)
 {
     auto e = std::make_shared<LinkedEngine>("qqqqkqqq/qqqqqqqq/8/8/8/8/QQQQQQQQ/QQQQKQQQ w - - 0 1");
     e->Depth = 1;
@@ -33,7 +33,7 @@ TEST(FuzzFindings, StopRequestEndsAQuiescenceSearchOfQueensFacingQueens)
 // window, so no move of the king ever raised the root's lower bound and the
 // search chose nothing (the untouched a8a8). Static scores stay inside the
 // window, below every mate score, and the king must choose one of its moves.
-TEST(FuzzFindings, LoneKingAgainstAHugeArmyStillChoosesAMove)
+TEST(SearchEnds, LoneKingAgainstAHugeArmyStillChoosesAMove)
 {
     const char* fen = "k7/8/4QQQQ/5QQQ/2Q3QQ/2QQ3Q/2QQQ3/2QQQQ1K b - - 0 1";
     for (int depth = 1; depth <= 3; ++depth) {

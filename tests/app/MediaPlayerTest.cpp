@@ -4,7 +4,7 @@
 #include "app/Unit4.h"
 #include "platform/ErrorBox.h"
 #include "tests/common/TestPaths.h"
-#include "tests/windows/WindowTestHelpers.h"
+#include "tests/app/WindowTestHelpers.h"
 
 #include "app/HoverLabel.h"
 
