@@ -83,6 +83,8 @@ public:
     QAction* Abrir1 = nullptr;
     QAction* Salvar1 = nullptr;
     QAction* Sair1 = nullptr;
+    QMenu* Partida1 = nullptr;  // commands on the game (the program's additions)
+    QMenu* Opcoes1 = nullptr;   // switches of the program's additions
     QMenu* Online1 = nullptr;
     QAction* Jogar1 = nullptr;
     QMenu* MediaPlayer1 = nullptr;

