@@ -95,6 +95,10 @@ void TChessBoard::CarryOutPromotion(Square oldSq, Square newSq)
         return;
     Fire(OnPromotion, this, oldSq, newSq, promotionPiece_);
     PromotePawn(newSq);
+    // The move was recorded from the slot before the turn passed.
+    const bool moverWasWhite = !game_.WhiteToMove;
+    const int moverMove = moverWasWhite ? game_.CurrentMove : game_.CurrentMove - 1;
+    history_.RecordPromotion(moverMove, moverWasWhite, game_.Board[Ord(newSq)]);
 }
 
 void TChessBoard::PromotePawn(Square square)

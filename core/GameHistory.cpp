@@ -36,6 +36,14 @@ void GameHistory::RecordPosition(int moveNumber, bool whiteToMove, const std::st
     SlotForWriting(index) = MoveInfo{placement, castling, Square::None, Square::None, enPassant, capturableEnPassant};
 }
 
+void GameHistory::RecordPromotion(int moveNumber, bool whiteToMove, char piece)
+{
+    const long long index = SlotIndex(moveNumber, whiteToMove);
+    if (index < 0 || index >= static_cast<long long>(slots_.size()))
+        return;
+    slots_[static_cast<std::size_t>(index)].Promotion = piece;
+}
+
 void GameHistory::SetEndMarker(int moveNumber, bool whiteToMove)
 {
     lastMoveNumber_ = moveNumber;

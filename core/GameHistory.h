@@ -20,6 +20,9 @@ struct MoveInfo {
     // The en passant square when a capture there is actually possible, else
     // None: with the side to move it tells apart positions that look alike.
     Square CapturableEnPassant = Square::None;
+    // The piece letter a pawn of this half-move became (EmptySquare when the
+    // move was no promotion).
+    char Promotion = ' ';
 };
 
 class GameHistory {
@@ -34,6 +37,10 @@ public:
     // when the half-move from it is played.
     void RecordPosition(int moveNumber, bool whiteToMove, const std::string& placement, CastleSet castling,
                         Square enPassant, Square capturableEnPassant);
+
+    // Notes the piece the pawn of the half-move played from slot (n, side)
+    // became.
+    void RecordPromotion(int moveNumber, bool whiteToMove, char piece);
 
     // The slot of the last position reached by play.
     void SetEndMarker(int moveNumber, bool whiteToMove);
