@@ -1,0 +1,2 @@
+// Reaches up into the widget layer.
+#include "board/ChessBoard.h"

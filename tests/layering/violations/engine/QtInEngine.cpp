@@ -1,0 +1,2 @@
+// The engine must stay free of Qt.
+#include <QString>

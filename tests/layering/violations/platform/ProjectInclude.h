@@ -1,0 +1,2 @@
+// The platform layer includes nothing of the project.
+#include "core/Square.h"
