@@ -9,8 +9,7 @@
 # Usage: scripts/fuzz.sh [target...]   (default: every target)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-/tmp/kestravin-runtime-$(id -u)}
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+source scripts/runtime-dir.sh
 
 build=${FUZZ_BUILD_DIR:-build-fuzz}
 seconds=${KESTRAVIN_FUZZ_SECONDS:-60}
