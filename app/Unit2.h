@@ -85,6 +85,7 @@ public:
     QAction* Sair1 = nullptr;
     QMenu* Partida1 = nullptr;  // commands on the game (the program's additions)
     QMenu* Opcoes1 = nullptr;   // switches of the program's additions
+    QMenu* Idioma1 = nullptr;   // Opções › Idioma
     QMenu* Online1 = nullptr;
     QAction* Jogar1 = nullptr;
     QMenu* MediaPlayer1 = nullptr;
@@ -136,6 +137,7 @@ protected:
 private:
     void CreateControls();
     void CreateMenus();
+    void CreateLanguageMenu();
     void ApplyBoardSettings();
     void ConnectBoardEvents();
     void ConnectControls();

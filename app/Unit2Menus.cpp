@@ -62,6 +62,7 @@ void TForm2::CreateMenus()
 
     Opcoes1 = MainMenu1->addMenu(tr("Opções"));
     Opcoes1->setObjectName(QStringLiteral("Opcoes1"));
+    CreateLanguageMenu();
 
     Ajuda1 = MainMenu1->addMenu(QStringLiteral("Ajuda"));
     Ajuda1->setObjectName(QStringLiteral("Ajuda1"));

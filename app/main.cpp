@@ -2,6 +2,7 @@
 // in order (the start screen first, the application's main window), and
 // runs the message loop, which shows the start screen.
 #include "app/Application.h"
+#include "app/Language.h"
 #include "app/Unit1.h"
 #include "app/Unit2.h"
 #include "app/Unit4.h"
@@ -54,6 +55,7 @@ int main(int argc, char** argv)
     // side windows' own captions.
     QApplication::setApplicationName(QStringLiteral("kestravin"));
     InitApplicationResources();
+    InstallTranslators(application, ChosenLanguage());
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
 
     TForm1 Form1;

@@ -7,6 +7,7 @@ set -euo pipefail
 PACKAGES=(
   cmake g++ ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-webengine-dev libqt6svg6
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libjpeg-dev libgtest-dev libgmock-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   xvfb xauth xdotool x11-utils

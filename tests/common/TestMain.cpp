@@ -1,5 +1,7 @@
 // Test entry shared by every test program: a QApplication on the offscreen
 // platform, so widgets can be built, painted and grabbed without a display.
+// The program's settings and data go to a fresh temporary folder, so that a
+// test never reads or writes a person's real ones.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -21,7 +23,16 @@ int main(int argc, char** argv)
                               QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         setenv("XDG_RUNTIME_DIR", dir.c_str(), 1);
     }
+    char configTemplate[] = "/tmp/kestravin-test-config-XXXXXX";
+    const char* config = mkdtemp(configTemplate);
+    if (config) {
+        setenv("XDG_CONFIG_HOME", config, 1);
+        setenv("XDG_DATA_HOME", config, 1);
+    }
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    if (config)
+        QDir(QString::fromLocal8Bit(config)).removeRecursively();
+    return result;
 }

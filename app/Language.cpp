@@ -1,0 +1,64 @@
+// Choosing and installing the interface language.
+#include "app/Language.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QSettings>
+#include <QTranslator>
+
+namespace {
+
+const char* const LanguageKey = "interface/language";
+
+QSettings ProgramSettings()
+{
+    return QSettings(QStringLiteral("Kestravin"), QStringLiteral("Kestravin 2005"));
+}
+
+} // namespace
+
+QString LanguageCode(InterfaceLanguage language)
+{
+    return language == InterfaceLanguage::English ? QStringLiteral("en") : QStringLiteral("pt_BR");
+}
+
+InterfaceLanguage LanguageForLocale(const QLocale& locale)
+{
+    return locale.language() == QLocale::English ? InterfaceLanguage::English : InterfaceLanguage::Portuguese;
+}
+
+InterfaceLanguage ChosenLanguage()
+{
+    const QString stored = ProgramSettings().value(QLatin1String(LanguageKey)).toString();
+    if (stored == LanguageCode(InterfaceLanguage::English))
+        return InterfaceLanguage::English;
+    if (stored == LanguageCode(InterfaceLanguage::Portuguese))
+        return InterfaceLanguage::Portuguese;
+    return LanguageForLocale(QLocale::system());
+}
+
+void StoreLanguage(InterfaceLanguage language)
+{
+    QSettings settings = ProgramSettings();
+    settings.setValue(QLatin1String(LanguageKey), LanguageCode(language));
+}
+
+bool InstallTranslators(QCoreApplication& application, InterfaceLanguage language)
+{
+    bool complete = true;
+    // Qt's dialogs speak the interface language too.
+    auto* qtTranslator = new QTranslator(&application);
+    if (qtTranslator->load(QStringLiteral("qtbase_") + LanguageCode(language),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTranslator);
+    else
+        complete = false;
+    if (language == InterfaceLanguage::English) {
+        auto* own = new QTranslator(&application);
+        if (own->load(QStringLiteral(":/i18n/kestravin_en.qm")))
+            QCoreApplication::installTranslator(own);
+        else
+            complete = false;
+    }
+    return complete;
+}
