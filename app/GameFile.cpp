@@ -28,6 +28,7 @@ QString FullPath(const QString& fileName) { return QDir::toNativeSeparators(QFil
 // chosen file becomes `remembered`, the name the dialog starts with next.
 QString RunDialog(QFileDialog& dialog, QString& remembered)
 {
+    SizeFileDialog(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     const QStringList files = dialog.selectedFiles();
@@ -38,6 +39,12 @@ QString RunDialog(QFileDialog& dialog, QString& remembered)
 }
 
 } // namespace
+
+void SizeFileDialog(QFileDialog& dialog)
+{
+    dialog.setViewMode(QFileDialog::Detail);
+    dialog.resize(dialog.sizeHint().expandedTo(QSize(860, 520)));
+}
 
 void SaveGameFile(const QString& fileName, const std::string& position)
 {

@@ -47,6 +47,10 @@ std::string GameTextFromBytes(const QByteArray& bytes);
 // than the capacity needs.
 std::string LoadGameFile(const QString& fileName);
 
+// Gives a file dialog a size at which its list shows every column whole
+// (name, size, type, date) instead of Qt's narrow default.
+void SizeFileDialog(QFileDialog& dialog);
+
 // The save dialog: no title, filter or folder of its own; it starts with the
 // name last chosen in it and asks before replacing an existing file.
 class GameSaveDialog {

@@ -26,7 +26,7 @@ void TForm2::CreateMenus()
         return action;
     };
 
-    Kestravin1 = MainMenu1->addMenu(QStringLiteral("Jogo"));
+    Kestravin1 = MainMenu1->addMenu(QStringLiteral("&Jogo"));
     Kestravin1->setObjectName(QStringLiteral("Kestravin1"));
     NovoJogo1 = item(Kestravin1, "NovoJogo1", QStringLiteral("Novo Jogo"), &TForm2::NovoJogo1Click);
     Dificuldade1 = Kestravin1->addMenu(QStringLiteral("Dificuldade"));
@@ -49,26 +49,32 @@ void TForm2::CreateMenus()
 
     // The program's own additions: commands on the game in "Partida",
     // switches in "Opções". Each feature adds its items to them.
-    Partida1 = MainMenu1->addMenu(tr("Partida"));
+    Partida1 = MainMenu1->addMenu(tr("&Partida"));
     Partida1->setObjectName(QStringLiteral("Partida1"));
 
-    Online1 = MainMenu1->addMenu(QStringLiteral("Online"));
+    Online1 = MainMenu1->addMenu(QStringLiteral("O&nline"));
     Online1->setObjectName(QStringLiteral("Online1"));
     Jogar1 = item(Online1, "Jogar1", QStringLiteral("Jogar"), &TForm2::Jogar1Click);
 
-    MediaPlayer1 = MainMenu1->addMenu(QStringLiteral("Media Player"));
+    MediaPlayer1 = MainMenu1->addMenu(QStringLiteral("&Media Player"));
     MediaPlayer1->setObjectName(QStringLiteral("MediaPlayer1"));
     Abrir3 = item(MediaPlayer1, "Abrir3", QStringLiteral("Abrir"), &TForm2::Abrir3Click);
 
-    Opcoes1 = MainMenu1->addMenu(tr("Opções"));
+    Opcoes1 = MainMenu1->addMenu(tr("&Opções"));
     Opcoes1->setObjectName(QStringLiteral("Opcoes1"));
     CreateLanguageMenu();
 
-    Ajuda1 = MainMenu1->addMenu(QStringLiteral("Ajuda"));
+    Ajuda1 = MainMenu1->addMenu(QStringLiteral("&Ajuda"));
     Ajuda1->setObjectName(QStringLiteral("Ajuda1"));
     Regras1 = item(Ajuda1, "Regras1", QStringLiteral("Regras"), &TForm2::Regras1Click);
     Histria1 = item(Ajuda1, "Histria1", QStringLiteral("História"), &TForm2::Histria1Click);
     Sobre1 = item(Ajuda1, "Sobre1", QStringLiteral("Sobre"), &TForm2::Sobre1Click);
+
+    // The usual shortcuts, so that the game can be run from the keyboard;
+    // the menus open with Alt and their underlined letters.
+    NovoJogo1->setShortcut(QKeySequence::New);
+    Sair1->setShortcut(QKeySequence::Quit);
+    Regras1->setShortcut(QKeySequence::HelpContents);
 
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(BitBtn1); });
 }

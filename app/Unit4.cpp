@@ -1,6 +1,8 @@
 // TForm4, the media player window (see Unit4.h).
 #include "app/Unit4.h"
 
+#include "app/GameFile.h"
+
 #include "app/Application.h"
 #include "app/HoverLabel.h"
 #include "app/MediaPlayerBar.h"
@@ -47,6 +49,7 @@ void TForm4::Label1Click()
         OpenDialog1.setAcceptMode(QFileDialog::AcceptOpen);
         OpenDialog1.setFileMode(QFileDialog::ExistingFile);
         OpenDialog1.setDirectory(MusicFolder());
+        SizeFileDialog(OpenDialog1);
         if (OpenDialog1.exec() != QDialog::Accepted)
             return;
         const QStringList files = OpenDialog1.selectedFiles();

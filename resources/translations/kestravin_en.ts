@@ -4,20 +4,20 @@
 <context>
     <name>TForm2</name>
     <message>
-        <source>Partida</source>
-        <translation>Game</translation>
-    </message>
-    <message>
-        <source>Opções</source>
-        <translation>Options</translation>
-    </message>
-    <message>
         <source>Idioma</source>
         <translation>Language</translation>
     </message>
     <message>
         <source>O idioma escolhido vale a partir da próxima vez que o programa for aberto.</source>
         <translation>The chosen language applies from the next time the program is started.</translation>
+    </message>
+    <message>
+        <source>&amp;Partida</source>
+        <translation>&amp;Game</translation>
+    </message>
+    <message>
+        <source>&amp;Opções</source>
+        <translation>&amp;Options</translation>
     </message>
 </context>
 </TS>

@@ -40,17 +40,17 @@ TEST(InterfaceLanguage, PortugueseTranslatesQtsOwnDialogs)
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancelar"));
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Save"), QStringLiteral("Salvar"));
     // The program's own texts stay as they are written.
-    EXPECT_EQ(QCoreApplication::translate("TForm2", "Partida"), QStringLiteral("Partida"));
+    EXPECT_EQ(QCoreApplication::translate("TForm2", "&Partida"), QStringLiteral("&Partida"));
     RemoveTranslators();
 }
 
 TEST(InterfaceLanguage, EnglishTranslatesTheProgramsTexts)
 {
     EXPECT_TRUE(InstallTranslators(*qApp, InterfaceLanguage::English));
-    EXPECT_EQ(QCoreApplication::translate("TForm2", "Partida"), QStringLiteral("Game"));
-    EXPECT_EQ(QCoreApplication::translate("TForm2", "Opções"), QStringLiteral("Options"));
+    EXPECT_EQ(QCoreApplication::translate("TForm2", "&Partida"), QStringLiteral("&Game"));
+    EXPECT_EQ(QCoreApplication::translate("TForm2", "&Opções"), QStringLiteral("&Options"));
     RemoveTranslators();
-    EXPECT_EQ(QCoreApplication::translate("TForm2", "Partida"), QStringLiteral("Partida"));
+    EXPECT_EQ(QCoreApplication::translate("TForm2", "&Partida"), QStringLiteral("&Partida"));
 }
 
 } // namespace

@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QSet>
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -110,8 +112,16 @@ TEST_F(GameWindow, MenusCarryTheirCaptionsInOrder)
 {
     QStringList menus;
     for (QAction* action : form.menuBar()->actions())
-        menus.append(action->text());
+        menus.append(QString(action->text()).remove(QLatin1Char('&')));
     EXPECT_EQ(menus, QStringList({"Jogo", "Partida", "Online", "Media Player", "Opções", "Ajuda"}));
+    // Each menu of the bar opens with Alt and a letter of its own.
+    QSet<QChar> mnemonics;
+    for (QAction* action : form.menuBar()->actions()) {
+        const qsizetype amp = action->text().indexOf(QLatin1Char('&'));
+        ASSERT_GE(amp, 0) << action->text().toStdString();
+        mnemonics.insert(action->text().at(amp + 1).toLower());
+    }
+    EXPECT_EQ(mnemonics.size(), form.menuBar()->actions().size());
 
     const auto captions = [](QMenu* menu) {
         QStringList list;
@@ -125,9 +135,10 @@ TEST_F(GameWindow, MenusCarryTheirCaptionsInOrder)
     EXPECT_EQ(captions(form.Online1), QStringList({"Jogar"}));
     EXPECT_EQ(captions(form.MediaPlayer1), QStringList({"Abrir"}));
     EXPECT_EQ(captions(form.Ajuda1), QStringList({"Regras", "História", "Sobre"}));
-    for (QMenu* menu : {form.Kestravin1, form.Dificuldade1, form.Online1, form.MediaPlayer1, form.Ajuda1})
-        for (QAction* action : menu->actions())
-            EXPECT_TRUE(action->shortcut().isEmpty()) << action->text().toStdString();
+    // The usual shortcuts on the items that have one.
+    EXPECT_EQ(form.NovoJogo1->shortcut(), QKeySequence(QKeySequence::New));
+    EXPECT_EQ(form.Sair1->shortcut(), QKeySequence(QKeySequence::Quit));
+    EXPECT_EQ(form.Regras1->shortcut(), QKeySequence(QKeySequence::HelpContents));
 }
 
 TEST_F(GameWindow, StoredSettingsMatchTheCheckBoxes)
