@@ -34,6 +34,8 @@ public:
     enum class State { Loading, Ready, Broken };
 
     LoadedSound(const QString& fileName, QObject* parent) : QObject(parent), fileName(fileName) {}
+    // The sink reads from `reader` until it is closed: it goes first.
+    ~LoadedSound() override { delete sink; }
 
     const QString fileName;
     State state = State::Loading;
