@@ -19,7 +19,7 @@ rm -rf "$out"
 mkdir -p "$out"
 
 skip() { echo "SKIP: $*"; exit 77; }
-for tool in pulseaudio pactl parecord python3; do
+for tool in pulseaudio pactl parec python3; do
   command -v "$tool" >/dev/null || skip "$tool is not installed (packages pulseaudio pulseaudio-utils)"
 done
 [ -f "$(dirname "$prog")/MUSICAS/Abertura.wav" ] || skip "no MUSICAS/Abertura.wav beside the program"
