@@ -17,7 +17,7 @@
 namespace {
 
 // How much sound the audio system holds ahead of what is heard. Small, for
-// a quick start; as long as the start screen's sounds, so that each is
+// a quick start; about as long as the start screen's sounds, so that each is
 // handed over at once and a busy moment of the program cannot break it up.
 constexpr int BufferMilliseconds = 100;
 
@@ -33,7 +33,7 @@ class LoadedSound : public QObject {
 public:
     enum class State { Loading, Ready, Broken };
 
-    LoadedSound(const QString& fileName, QObject* parent) : QObject(parent), fileName(fileName) {}
+    LoadedSound(const QString& file, QObject* parent) : QObject(parent), fileName(file) {}
     // The sink reads from `reader` until it is closed: it goes first.
     ~LoadedSound() override { delete sink; }
 
