@@ -83,9 +83,22 @@ void MediaPlayerBar::Play()
 {
     if (state_ == State::Closed || state_ == State::Playing)
         return;
-    if (player_->mediaStatus() == QMediaPlayer::EndOfMedia)
-        player_->setPosition(0);
+    const bool atEnd = player_->mediaStatus() == QMediaPlayer::EndOfMedia;
     SetState(State::Playing);
+    StartPlayer(atEnd);
+}
+
+void MediaPlayerBar::StartPlayer(bool fromStart)
+{
+    // The audio sink's clock runs on while the player waits, loaded or
+    // paused: started later, the sound came out as many seconds late, and
+    // the sink then dropped sound until it had caught up, so a piece lost
+    // its first seconds. Attaching the output afresh gives a new sink, which
+    // starts with the player.
+    player_->setAudioOutput(nullptr);
+    player_->setAudioOutput(audio_);
+    if (fromStart)
+        player_->setPosition(0);
     player_->play();
 }
 
@@ -96,7 +109,7 @@ void MediaPlayerBar::Pause()
         SetState(State::Paused);
     } else if (state_ == State::Paused) {
         SetState(State::Playing);
-        player_->play();
+        StartPlayer(false);
     }
 }
 

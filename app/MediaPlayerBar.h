@@ -46,6 +46,7 @@ private:
     void SetState(State state);
     void EnableButtons();
     void ReportError(const QString& text);
+    void StartPlayer(bool fromStart);
 
     QMediaPlayer* player_;
     QAudioOutput* audio_;

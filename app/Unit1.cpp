@@ -144,11 +144,11 @@ void TForm1::Label3Click(QObject*)
 void TForm1::paintEvent(QPaintEvent* event)
 {
     QWidget::paintEvent(event);
-    // Set up the media system once the screen has been drawn, so neither
-    // the first sight of the start screen nor the first hover waits for it.
+    // Load the sounds once the screen has been drawn, so neither the first
+    // sight of the start screen nor the first hover waits for them.
     if (!mediaPrepared_) {
         mediaPrepared_ = true;
-        QTimer::singleShot(0, MediaPlayer1, &SoundPlayer::Prepare);
+        QTimer::singleShot(0, MediaPlayer1, [this] { MediaPlayer1->Prepare({HoverSoundFile(), ClickSoundFile()}); });
     }
 }
 

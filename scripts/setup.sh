@@ -11,6 +11,7 @@ PACKAGES=(
   libjpeg-dev libgtest-dev libgmock-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   xvfb xauth xdotool x11-utils
+  pulseaudio pulseaudio-utils
   fonts-dejavu-core fonts-freefont-ttf fonts-liberation fonts-tomsontalks
   poppler-utils imagemagick
   clang libclang-rt-14-dev
