@@ -122,9 +122,12 @@ sleep 1
 
 # ---- The media player: "Media Player" > "Abrir", then its ABRIR ----
 timeout 5 xdotool windowfocus --sync "$gid" 2>/dev/null || true
+# The menu bar's "Jogo", then Alt+M for "Media Player" and its "Abrir".
 xdotool mousemove $(( gx + 20 )) $(( gy + (gh - 546) / 2 )) click 1
 sleep 0.4
-xdotool key Right Right Return
+xdotool key Escape alt+m
+sleep 0.3
+xdotool key Return
 player=""
 for _ in $(seq 1 50); do
   player=$(program_windows | awk '$4 == 274' | head -n 1)
