@@ -3,8 +3,8 @@
 #include "app/MediaPlayerBar.h"
 #include "app/Unit4.h"
 #include "platform/ErrorBox.h"
-#include "tests/common/TestPaths.h"
-#include "tests/app/WindowTestHelpers.h"
+#include "TestPaths.h"
+#include "WindowTestHelpers.h"
 
 #include "app/HoverLabel.h"
 
@@ -25,7 +25,7 @@ class MediaPlayerTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(WriteToneWav(wav, 3.0));
+        ASSERT_TRUE(WriteFile(wav, WavBytes(3000, true)));
         SetErrorBoxSink([this](const QString& text) { errors << text; });
     }
     void TearDown() override { SetErrorBoxSink({}); }
@@ -34,7 +34,7 @@ protected:
     void OpenTone(MediaPlayerBar& bar)
     {
         bar.Open(wav);
-        ASSERT_TRUE(WaitFor([&] { return bar.Player()->mediaStatus() == QMediaPlayer::LoadedMedia; }))
+        ASSERT_TRUE(PumpUntil([&] { return bar.Player()->mediaStatus() == QMediaPlayer::LoadedMedia; }))
             << "status " << bar.Player()->mediaStatus() << ", errors: " << errors.join(" ").toStdString();
     }
 
@@ -46,13 +46,13 @@ protected:
 bool Advances(QMediaPlayer* player)
 {
     const qint64 from = player->position();
-    return WaitFor([&] { return player->position() > from + 100; }, 3000);
+    return PumpUntil([&] { return player->position() > from + 100; }, 3000);
 }
 
 bool StandsStill(QMediaPlayer* player)
 {
     const qint64 from = player->position();
-    Pause(400);
+    PumpFor(400);
     return std::abs(player->position() - from) < 60;
 }
 
@@ -90,24 +90,24 @@ TEST_F(MediaPlayerTest, OpensPlaysPausesResumesAndStopsAWav)
 
 TEST_F(MediaPlayerTest, PlaysAgainFromTheStartOnceTheEndWasReached)
 {
-    ASSERT_TRUE(WriteToneWav(wav, 0.5));
+    ASSERT_TRUE(WriteFile(wav, WavBytes(500, true)));
     MediaPlayerBar bar;
     OpenTone(bar);
     bar.Play();
-    ASSERT_TRUE(WaitFor([&] { return bar.CurrentState() == State::Stopped; }, 5000));
+    ASSERT_TRUE(PumpUntil([&] { return bar.CurrentState() == State::Stopped; }, 5000));
     EXPECT_TRUE(bar.PlayButton()->isEnabled());
     bar.Play();
     EXPECT_EQ(bar.CurrentState(), State::Playing);
-    EXPECT_TRUE(WaitFor([&] { return bar.Player()->playbackState() == QMediaPlayer::PlayingState; }, 3000));
-    EXPECT_TRUE(WaitFor([&] { return bar.CurrentState() == State::Stopped; }, 5000)); // and ends again
+    EXPECT_TRUE(PumpUntil([&] { return bar.Player()->playbackState() == QMediaPlayer::PlayingState; }, 3000));
+    EXPECT_TRUE(PumpUntil([&] { return bar.CurrentState() == State::Stopped; }, 5000)); // and ends again
 }
 
 TEST_F(MediaPlayerTest, ReportsAFileItCannotOpenOnceAndStaysClosed)
 {
     MediaPlayerBar bar;
     bar.Open(dir.filePath("missing.wav"));
-    ASSERT_TRUE(WaitFor([&] { return !errors.isEmpty(); }));
-    Pause(500); // further complaints of the media system about the same file
+    ASSERT_TRUE(PumpUntil([&] { return !errors.isEmpty(); }));
+    PumpFor(500); // further complaints of the media system about the same file
     EXPECT_EQ(errors.size(), 1) << errors.join(" | ").toStdString();
     EXPECT_TRUE(errors.front().endsWith('.'));
     EXPECT_EQ(bar.CurrentState(), State::Closed);
@@ -120,7 +120,7 @@ TEST_F(MediaPlayerTest, ReportsAFileItCannotOpenOnceAndStaysClosed)
     text.close();
     errors.clear();
     bar.Open(text.fileName());
-    ASSERT_TRUE(WaitFor([&] { return !errors.isEmpty(); }));
+    ASSERT_TRUE(PumpUntil([&] { return !errors.isEmpty(); }));
     EXPECT_EQ(bar.CurrentState(), State::Closed);
 }
 
@@ -178,7 +178,7 @@ TEST_F(MediaPlayerTest, OpensTheMusicShippedWithTheProgram)
     ASSERT_FALSE(pieces.isEmpty()) << music.path().toStdString();
     MediaPlayerBar bar;
     bar.Open(music.filePath(pieces.front()));
-    EXPECT_TRUE(WaitFor([&] { return bar.Player()->mediaStatus() == QMediaPlayer::LoadedMedia; }));
+    EXPECT_TRUE(PumpUntil([&] { return bar.Player()->mediaStatus() == QMediaPlayer::LoadedMedia; }));
     EXPECT_GT(bar.Player()->duration(), 0);
     EXPECT_TRUE(errors.isEmpty()) << errors.join(" ").toStdString();
 }

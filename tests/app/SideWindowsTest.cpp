@@ -6,7 +6,7 @@
 #include "app/Unit6.h"
 #include "app/Unit8.h"
 #include "platform/ShellOpen.h"
-#include "tests/app/WindowTestHelpers.h"
+#include "WindowTestHelpers.h"
 
 #include <QLabel>
 #include <QWebEngineView>
@@ -60,14 +60,14 @@ TEST(OnlineWindow, PointsItsViewAtTheSiteOnEveryShowing)
     EXPECT_EQ(view->geometry(), QRect(0, 0, 792, 566));
     // Whether the page itself loads depends on the network; the address is what counts.
     auto showsSite = [&] { return view->url() == TForm6::OnlineSite(); };
-    EXPECT_TRUE(WaitFor(showsSite, 30000)) << view->url().toString().toStdString();
+    EXPECT_TRUE(PumpUntil(showsSite, 30000)) << view->url().toString().toStdString();
 
     view->setUrl(QUrl("about:blank"));
-    ASSERT_TRUE(WaitFor([&] { return view->url() == QUrl("about:blank"); }, 30000));
+    ASSERT_TRUE(PumpUntil([&] { return view->url() == QUrl("about:blank"); }, 30000));
     online.close();
     online.show();
     EXPECT_EQ(online.WebBrowser1(), view); // the same view, loaded anew
-    EXPECT_TRUE(WaitFor(showsSite, 30000)) << view->url().toString().toStdString();
+    EXPECT_TRUE(PumpUntil(showsSite, 30000)) << view->url().toString().toStdString();
     EXPECT_EQ(TForm6::OnlineSite().scheme(), "https");
     online.close();
 }

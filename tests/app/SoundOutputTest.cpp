@@ -18,8 +18,8 @@ TEST(SoundOutput, EveryRepeatOfASoundPlaysToItsEnd)
     QTemporaryDir folder;
     const QString sound = folder.filePath(QStringLiteral("sound.wav"));
     const QString other = folder.filePath(QStringLiteral("other.wav"));
-    ASSERT_TRUE(WriteFile(sound, SilentWav(300)));
-    ASSERT_TRUE(WriteFile(other, SilentWav(300)));
+    ASSERT_TRUE(WriteFile(sound, WavBytes(300)));
+    ASSERT_TRUE(WriteFile(other, WavBytes(300)));
 
     SoundPlayer player;
     player.Prepare({sound, other});
@@ -28,14 +28,14 @@ TEST(SoundOutput, EveryRepeatOfASoundPlaysToItsEnd)
     for (int pass = 0; pass < 8; ++pass) {
         const QString& file = pass % 3 == 2 ? other : sound;
         player.Play(file);
-        ASSERT_TRUE(WaitUntil([&] { return player.IsPlaying(); }, 3000)) << "pass " << pass;
-        ASSERT_TRUE(WaitUntil([&] { return !player.IsPlaying(); }, 3000)) << "pass " << pass;
+        ASSERT_TRUE(PumpUntil([&] { return player.IsPlaying(); }, 3000)) << "pass " << pass;
+        ASSERT_TRUE(PumpUntil([&] { return !player.IsPlaying(); }, 3000)) << "pass " << pass;
     }
     // Cut off in the middle and started again at once.
     player.Play(sound);
-    ASSERT_TRUE(WaitUntil([&] { return player.IsPlaying(); }, 3000));
+    ASSERT_TRUE(PumpUntil([&] { return player.IsPlaying(); }, 3000));
     player.Play(sound);
-    EXPECT_TRUE(WaitUntil([&] { return player.IsPlaying(); }, 3000));
-    EXPECT_TRUE(WaitUntil([&] { return !player.IsPlaying(); }, 3000));
+    EXPECT_TRUE(PumpUntil([&] { return player.IsPlaying(); }, 3000));
+    EXPECT_TRUE(PumpUntil([&] { return !player.IsPlaying(); }, 3000));
     EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
 }

@@ -38,7 +38,7 @@ TEST(SoundPlayer, AFileTheMediaSystemRejectsIsReportedOnce)
 
     SoundPlayer player;
     player.Play(broken);
-    ASSERT_TRUE(WaitUntil([&] { return !boxes.errors.isEmpty(); }, 10000));
+    ASSERT_TRUE(PumpUntil([&] { return !boxes.errors.isEmpty(); }, 10000));
     player.Play(broken);
     QTest::qWait(500);
     EXPECT_EQ(boxes.errors.size(), 1);
@@ -51,16 +51,16 @@ TEST(SoundPlayer, AGoodFilePlaysWithoutAReportAndTheNextCutsItOff)
     QTemporaryDir folder;
     const QString longSound = folder.filePath(QStringLiteral("long.wav"));
     const QString shortSound = folder.filePath(QStringLiteral("short.wav"));
-    ASSERT_TRUE(WriteFile(longSound, SilentWav(3000)));
-    ASSERT_TRUE(WriteFile(shortSound, SilentWav(50)));
+    ASSERT_TRUE(WriteFile(longSound, WavBytes(3000)));
+    ASSERT_TRUE(WriteFile(shortSound, WavBytes(50)));
 
     SoundPlayer player;
     player.Play(longSound);
-    ASSERT_TRUE(WaitUntil([&] { return player.IsPlaying(); }));
+    ASSERT_TRUE(PumpUntil([&] { return player.IsPlaying(); }));
     player.Play(shortSound);
     EXPECT_EQ(player.FileName(), shortSound);
     // The long sound would play for 3 s; the short one that replaced it
     // ends well before.
-    EXPECT_TRUE(WaitUntil([&] { return !player.IsPlaying(); }, 2000));
+    EXPECT_TRUE(PumpUntil([&] { return !player.IsPlaying(); }, 2000));
     EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
 }

@@ -32,8 +32,8 @@ protected:
     }
     void InstallSounds()
     {
-        ASSERT_TRUE(WriteFile(form1.HoverSoundFile(), SilentWav()));
-        ASSERT_TRUE(WriteFile(form1.ClickSoundFile(), SilentWav()));
+        ASSERT_TRUE(WriteFile(form1.HoverSoundFile(), WavBytes(50)));
+        ASSERT_TRUE(WriteFile(form1.ClickSoundFile(), WavBytes(50)));
     }
 
     CapturedBoxes boxes;
@@ -92,9 +92,9 @@ TEST_F(StartScreen, RealPointerEventsReachTheHandlers)
     QWindow* window = form1.windowHandle();
     QTest::mouseMove(window, QPoint(5, 5));
     QTest::mouseMove(window, form1.Label3->geometry().center());
-    EXPECT_TRUE(WaitUntil([&] { return TextColor(form1.Label3) == QColor(0xFF, 0, 0); }));
+    EXPECT_TRUE(PumpUntil([&] { return TextColor(form1.Label3) == QColor(0xFF, 0, 0); }));
     QTest::mouseMove(window, QPoint(5, 5));
-    EXPECT_TRUE(WaitUntil([&] { return TextColor(form1.Label3) == QColor(0xC0, 0xC0, 0xC0); }));
+    EXPECT_TRUE(PumpUntil([&] { return TextColor(form1.Label3) == QColor(0xC0, 0xC0, 0xC0); }));
 
     QTest::mouseClick(form1.Label1, Qt::LeftButton);
     EXPECT_TRUE(form2.isVisible());

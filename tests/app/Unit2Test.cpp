@@ -3,6 +3,7 @@
 // and going back through it, the player check boxes, the difficulty items,
 // "Novo Jogo" and the help documents.
 #include "AppTestSupport.h"
+#include "Placement.h"
 #include "app/MoveListBox.h"
 #include "app/Unit2.h"
 #include "board/ChessBoard.h"
@@ -54,13 +55,6 @@ protected:
         form.ChessBoard1->SetPosition(position);
         form.ChessBoard1->SetWhiteToMove(whiteToMove);
         form.ChessBoard1->SetCastlingAllowed(CastleSet());
-    }
-    static std::string Placement(std::initializer_list<std::pair<Square, char>> pieces)
-    {
-        std::string position(64, ' ');
-        for (const auto& [square, piece] : pieces)
-            position[static_cast<std::size_t>(Ord(square) - 1)] = piece;
-        return position;
     }
 
     CapturedBoxes boxes;
@@ -255,14 +249,14 @@ TEST_F(GameWindow, AQuietMoveAfterCheckLeavesCheck)
 
 TEST_F(GameWindow, ACaptureThatPromotesEndsOnPromotion)
 {
-    SetUp(Placement({{Square::A8, 'r'}, {Square::B7, 'P'}, {Square::H6, 'k'}, {Square::E1, 'K'}}), true);
+    SetUp(PlacementOf({{Square::A8, 'r'}, {Square::B7, 'P'}, {Square::H6, 'k'}, {Square::E1, 'K'}}), true);
     Play({{Square::B7, Square::A8}});
     EXPECT_EQ(Status(), "Peão promovido!");
 }
 
 TEST_F(GameWindow, StalemateShowsDrawWithoutAMessageBox)
 {
-    SetUp(Placement({{Square::A8, 'k'}, {Square::B6, 'K'}, {Square::D7, 'Q'}}), true);
+    SetUp(PlacementOf({{Square::A8, 'k'}, {Square::B6, 'K'}, {Square::D7, 'Q'}}), true);
     Play({{Square::D7, Square::C7}});
     EXPECT_EQ(Status(), "Empate!");
     EXPECT_TRUE(boxes.messages.isEmpty());

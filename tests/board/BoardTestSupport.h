@@ -5,32 +5,14 @@
 #include "board/ChessBoard.h"
 #include "core/GameHistory.h"
 
+#include "Placement.h"
+
 #include <cctype>
 #include <sstream>
 #include <string>
 #include <vector>
 
 namespace boardtest {
-
-inline Square Sq(const char* name)
-{
-    return SquareAt(name[0] - 'a' + 1, name[1] - '0');
-}
-
-// The 64-character position string of a FEN placement field.
-inline std::string PlacementFromFen(const std::string& placement)
-{
-    std::string out;
-    for (char c : placement) {
-        if (c == '/')
-            continue;
-        if (std::isdigit(static_cast<unsigned char>(c)))
-            out.append(static_cast<std::size_t>(c - '0'), ' ');
-        else
-            out.push_back(c);
-    }
-    return out;
-}
 
 // Sets placement, side to move, castling rights and en passant square.
 inline void SetUpFen(TChessBoard& board, const std::string& fen)

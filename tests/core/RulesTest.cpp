@@ -4,6 +4,8 @@
 #include "core/GameHistory.h"
 #include "core/Rules.h"
 
+#include "Placement.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -17,29 +19,21 @@ GameState StateFrom(const std::string& placement, bool whiteToMove)
     return state;
 }
 
-std::string Placement(std::initializer_list<std::pair<Square, char>> pieces)
-{
-    std::string placement(64, ' ');
-    for (const auto& [square, piece] : pieces)
-        placement[Ord(square) - 1] = piece;
-    return placement;
-}
-
 TEST(CoreRules, MobilityTellsStalemateFromMate)
 {
     // Black king h8, White king g6: with a queen on f7 Black cannot move
     // and is not in check; with the queen on g7 it is mate.
-    GameState stalemate = StateFrom(Placement({{Square::H8, 'k'}, {Square::G6, 'K'}, {Square::F7, 'Q'}}), false);
+    GameState stalemate = StateFrom(PlacementOf({{Square::H8, 'k'}, {Square::G6, 'K'}, {Square::F7, 'Q'}}), false);
     EXPECT_FALSE(HasMobility(stalemate));
     EXPECT_FALSE(BlackKingAttacked(stalemate, Square::H8, Square::H8));
-    GameState mate = StateFrom(Placement({{Square::H8, 'k'}, {Square::G6, 'K'}, {Square::G7, 'Q'}}), false);
+    GameState mate = StateFrom(PlacementOf({{Square::H8, 'k'}, {Square::G6, 'K'}, {Square::G7, 'Q'}}), false);
     EXPECT_FALSE(HasMobility(mate));
     EXPECT_TRUE(BlackKingAttacked(mate, Square::H8, Square::H8));
 }
 
 TEST(CoreRules, CapturableEnPassantNeedsALegalCapture)
 {
-    GameState state = StateFrom(Placement({{Square::E8, 'k'}, {Square::E1, 'K'}, {Square::D5, 'P'}, {Square::E5, 'p'}}), true);
+    GameState state = StateFrom(PlacementOf({{Square::E8, 'k'}, {Square::E1, 'K'}, {Square::D5, 'P'}, {Square::E5, 'p'}}), true);
     state.EnPassant = Square::E6;
     EXPECT_EQ(CapturableEnPassant(state), Square::E6);
     // Both pawns leaving the rank would open it to the rook: no capture.
@@ -54,7 +48,7 @@ TEST(CoreRules, CapturableEnPassantNeedsALegalCapture)
 TEST(CoreRules, MatingMaterialCounts)
 {
     BoardArray board{};
-    ParsePositionString(board, Placement({{Square::A1, 'B'}, {Square::B1, 'N'}, {Square::C1, 'n'}, {Square::D1, 'n'},
+    ParsePositionString(board, PlacementOf({{Square::A1, 'B'}, {Square::B1, 'N'}, {Square::C1, 'n'}, {Square::D1, 'n'},
                                           {Square::E1, 'K'}, {Square::E8, 'k'}, {Square::A8, 'q'}}));
     EXPECT_EQ(MatingMaterial(board, true), 5);
     EXPECT_EQ(MatingMaterial(board, false), 9);

@@ -16,11 +16,11 @@
 #include <vector>
 
 // Engine square of a name such as "e2".
-inline int Sq(std::string_view name) { return ('8' - name[1]) * 8 + (name[0] - 'a'); }
+inline int EngineSq(std::string_view name) { return ('8' - name[1]) * 8 + (name[0] - 'a'); }
 
 inline TEngineMove MakeMove(std::string_view from, std::string_view to, int flags, int promote = 0)
 {
-    return {static_cast<std::uint8_t>(Sq(from)), static_cast<std::uint8_t>(Sq(to)),
+    return {static_cast<std::uint8_t>(EngineSq(from)), static_cast<std::uint8_t>(EngineSq(to)),
             static_cast<std::uint8_t>(promote), static_cast<std::uint8_t>(flags)};
 }
 

@@ -73,34 +73,34 @@ TEST(Evaluation, PhaseThresholdAndShield)
     {
         LinkedEngine e("q3k2r/8/8/8/8/8/6P1/6K1 w - - 0 1");
         e->PrepareEvalTables();
-        EXPECT_EQ(e->PieceSquareValue(White, King, Sq("g1")), -5);
-        EXPECT_EQ(e->PieceSquareValue(White, Pawn, Sq("g2")), 100);
+        EXPECT_EQ(e->PieceSquareValue(White, King, EngineSq("g1")), -5);
+        EXPECT_EQ(e->PieceSquareValue(White, Pawn, EngineSq("g2")), 100);
     }
     // Adding a knight (1700): middle-game table and the king-side shield.
     {
         LinkedEngine e("q3k1nr/8/8/8/8/8/6P1/6K1 w - - 0 1");
         e->PrepareEvalTables();
-        EXPECT_EQ(e->PieceSquareValue(White, King, Sq("g1")), 10);
-        EXPECT_EQ(e->PieceSquareValue(White, Pawn, Sq("g2")), 120);
-        EXPECT_EQ(e->PieceSquareValue(White, Pawn, Sq("g3")), 100 + 2 + 10);
-        EXPECT_EQ(e->PieceSquareValue(White, Pawn, Sq("b2")), 100);
+        EXPECT_EQ(e->PieceSquareValue(White, King, EngineSq("g1")), 10);
+        EXPECT_EQ(e->PieceSquareValue(White, Pawn, EngineSq("g2")), 120);
+        EXPECT_EQ(e->PieceSquareValue(White, Pawn, EngineSq("g3")), 100 + 2 + 10);
+        EXPECT_EQ(e->PieceSquareValue(White, Pawn, EngineSq("b2")), 100);
         // Black's king has only White's pawn against it: endgame table.
-        EXPECT_EQ(e->PieceSquareValue(Black, King, Sq("e8")), -5);
+        EXPECT_EQ(e->PieceSquareValue(Black, King, EngineSq("e8")), -5);
     }
     // The king on e1 gets no shield.
     {
         LinkedEngine e("q3k1nr/8/8/8/8/8/6P1/4K3 w - - 0 1");
         e->PrepareEvalTables();
-        EXPECT_EQ(e->PieceSquareValue(White, Pawn, Sq("g2")), 100);
+        EXPECT_EQ(e->PieceSquareValue(White, Pawn, EngineSq("g2")), 100);
     }
     // Black's king on b8: queen-side shield on ranks 7 to 5, read mirrored.
     {
         LinkedEngine e("1k6/8/8/8/8/8/8/QR2K1N1 w - - 0 1");
         e->PrepareEvalTables();
-        EXPECT_EQ(e->PieceSquareValue(Black, Pawn, Sq("a7")), 100 + 20);
-        EXPECT_EQ(e->PieceSquareValue(Black, Pawn, Sq("c6")), 100 + 3 + 10);
-        EXPECT_EQ(e->PieceSquareValue(Black, Pawn, Sq("b5")), 100 + 4 + 5);
-        EXPECT_EQ(e->PieceSquareValue(Black, King, Sq("b8")), 0);
+        EXPECT_EQ(e->PieceSquareValue(Black, Pawn, EngineSq("a7")), 100 + 20);
+        EXPECT_EQ(e->PieceSquareValue(Black, Pawn, EngineSq("c6")), 100 + 3 + 10);
+        EXPECT_EQ(e->PieceSquareValue(Black, Pawn, EngineSq("b5")), 100 + 4 + 5);
+        EXPECT_EQ(e->PieceSquareValue(Black, King, EngineSq("b8")), 0);
     }
 }
 
@@ -108,9 +108,9 @@ TEST(Evaluation, MinorPiecesAndMaterial)
 {
     LinkedEngine e("4k3/8/8/8/8/8/8/4K3 w - - 0 1");
     e->PrepareEvalTables();
-    EXPECT_EQ(e->PieceSquareValue(White, Knight, Sq("d4")), 310);
-    EXPECT_EQ(e->PieceSquareValue(White, Bishop, Sq("a1")), 280);
-    EXPECT_EQ(e->PieceSquareValue(Black, Knight, Sq("a8")), 280);
-    EXPECT_EQ(e->PieceSquareValue(Black, Queen, Sq("h8")), 900);
-    EXPECT_EQ(e->PieceSquareValue(Black, Rook, Sq("d5")), 500);
+    EXPECT_EQ(e->PieceSquareValue(White, Knight, EngineSq("d4")), 310);
+    EXPECT_EQ(e->PieceSquareValue(White, Bishop, EngineSq("a1")), 280);
+    EXPECT_EQ(e->PieceSquareValue(Black, Knight, EngineSq("a8")), 280);
+    EXPECT_EQ(e->PieceSquareValue(Black, Queen, EngineSq("h8")), 900);
+    EXPECT_EQ(e->PieceSquareValue(Black, Rook, EngineSq("d5")), 500);
 }

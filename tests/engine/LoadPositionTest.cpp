@@ -102,7 +102,7 @@ TEST(LoadPosition, PositionsReachedByPlayKeepTheirRights)
     EXPECT_EQ(state.EnPassant, Square::D6);
     engine.LinkTo(state);
     engine.LoadPosition();
-    EXPECT_EQ(engine.GetEnPassantSquare(), Sq("d6"));
+    EXPECT_EQ(engine.GetEnPassantSquare(), EngineSq("d6"));
     EXPECT_EQ(engine.GetCastleRights(), 15);
     TEngineMove move;
     EXPECT_EQ(FindLegalMove(engine, "e5d6", move), MoveTextResult::Legal);

@@ -50,11 +50,11 @@ TEST(MoveGeneration, PromotionsComeInFourWithTheirScores)
     e->GenerateMoves();
     std::vector<TMoveEntry> promotions;
     for (const TMoveEntry& entry : Entries(*e))
-        if (entry.Move.From == Sq("a7"))
+        if (entry.Move.From == EngineSq("a7"))
             promotions.push_back(entry);
     ASSERT_EQ(promotions.size(), 4u);
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(promotions[i].Move.To, Sq("a8"));
+        EXPECT_EQ(promotions[i].Move.To, EngineSq("a8"));
         EXPECT_EQ(promotions[i].Move.Promote, i + 1);
         EXPECT_EQ(promotions[i].Move.Flags, 48);
         EXPECT_EQ(promotions[i].Score, 1000010 + 10 * i);
@@ -67,12 +67,12 @@ TEST(MoveGeneration, StepToSeventhRankIsNoPromotion)
     e->GenerateMoves();
     const auto entries = Entries(*e);
     const auto step = std::find_if(entries.begin(), entries.end(),
-                                   [](const TMoveEntry& m) { return m.Move.From == Sq("a6"); });
+                                   [](const TMoveEntry& m) { return m.Move.From == EngineSq("a6"); });
     ASSERT_NE(step, entries.end());
     EXPECT_EQ(step->Move.Flags, PawnStep);
     EXPECT_EQ(step->Move.Promote, 0);
     EXPECT_EQ(std::count_if(entries.begin(), entries.end(),
-                            [](const TMoveEntry& m) { return m.Move.From == Sq("a6"); }),
+                            [](const TMoveEntry& m) { return m.Move.From == EngineSq("a6"); }),
               1);
 }
 
@@ -82,7 +82,7 @@ TEST(MoveGeneration, CapturingPromotionScoresAsPromotion)
     e->GenerateMoves();
     std::vector<TMoveEntry> captures;
     for (const TMoveEntry& entry : Entries(*e))
-        if (entry.Move.From == Sq("a7") && entry.Move.To == Sq("b8"))
+        if (entry.Move.From == EngineSq("a7") && entry.Move.To == EngineSq("b8"))
             captures.push_back(entry);
     ASSERT_EQ(captures.size(), 4u);
     for (int i = 0; i < 4; ++i) {
@@ -99,9 +99,9 @@ TEST(MoveGeneration, CaptureScoresPreferValuableVictimsAndCheapAttackers)
     int knightTakesQueen = 0;
     int pawnTakesQueen = 0;
     for (const TMoveEntry& entry : Entries(*e)) {
-        if (entry.Move.To == Sq("d4") && entry.Move.From == Sq("c6"))
+        if (entry.Move.To == EngineSq("d4") && entry.Move.From == EngineSq("c6"))
             knightTakesQueen = entry.Score;
-        if (entry.Move.To == Sq("d4") && entry.Move.From == Sq("e5"))
+        if (entry.Move.To == EngineSq("d4") && entry.Move.From == EngineSq("e5"))
             pawnTakesQueen = entry.Score;
     }
     EXPECT_EQ(knightTakesQueen, 1000000 + 10 * Queen - Knight);
@@ -117,22 +117,22 @@ TEST(MoveGeneration, EnPassantBothSidesAndTakeBack)
         if (entry.Move.Flags == EnPassantCapture)
             enPassant.push_back(entry);
     ASSERT_EQ(enPassant.size(), 2u);
-    EXPECT_EQ(enPassant[0].Move.From, Sq("c5"));
-    EXPECT_EQ(enPassant[1].Move.From, Sq("e5"));
+    EXPECT_EQ(enPassant[0].Move.From, EngineSq("c5"));
+    EXPECT_EQ(enPassant[1].Move.From, EngineSq("e5"));
     for (const TMoveEntry& entry : enPassant) {
-        EXPECT_EQ(entry.Move.To, Sq("d6"));
+        EXPECT_EQ(entry.Move.To, EngineSq("d6"));
         EXPECT_EQ(entry.Score, 1000060);
     }
     ASSERT_TRUE(e->DoMove(enPassant[0].Move));
-    EXPECT_EQ(e->SquarePieceAt(Sq("d5")), EmptyCode);
-    EXPECT_EQ(e->SquarePieceAt(Sq("d6")), Pawn);
-    EXPECT_EQ(e->SquareColourAt(Sq("d6")), White);
+    EXPECT_EQ(e->SquarePieceAt(EngineSq("d5")), EmptyCode);
+    EXPECT_EQ(e->SquarePieceAt(EngineSq("d6")), Pawn);
+    EXPECT_EQ(e->SquareColourAt(EngineSq("d6")), White);
     e->UndoMove();
-    EXPECT_EQ(e->SquarePieceAt(Sq("d5")), Pawn);
-    EXPECT_EQ(e->SquareColourAt(Sq("d5")), Black);
-    EXPECT_EQ(e->SquarePieceAt(Sq("d6")), EmptyCode);
-    EXPECT_EQ(e->SquarePieceAt(Sq("c5")), Pawn);
-    EXPECT_EQ(e->GetEnPassantSquare(), Sq("d6"));
+    EXPECT_EQ(e->SquarePieceAt(EngineSq("d5")), Pawn);
+    EXPECT_EQ(e->SquareColourAt(EngineSq("d5")), Black);
+    EXPECT_EQ(e->SquarePieceAt(EngineSq("d6")), EmptyCode);
+    EXPECT_EQ(e->SquarePieceAt(EngineSq("c5")), Pawn);
+    EXPECT_EQ(e->GetEnPassantSquare(), EngineSq("d6"));
 }
 
 TEST(MoveGeneration, CastlingConditions)
@@ -142,13 +142,13 @@ TEST(MoveGeneration, CastlingConditions)
     {
         LinkedEngine e("4k3/8/8/8/8/8/8/R3K2R w KQ - 0 1");
         EXPECT_TRUE(e->DoMove(kingSide));
-        EXPECT_EQ(e->SquarePieceAt(Sq("f1")), Rook);
-        EXPECT_EQ(e->SquarePieceAt(Sq("h1")), EmptyCode);
+        EXPECT_EQ(e->SquarePieceAt(EngineSq("f1")), Rook);
+        EXPECT_EQ(e->SquarePieceAt(EngineSq("h1")), EmptyCode);
         EXPECT_EQ(e->GetCastleRights(), 0);
         e->UndoMove();
-        EXPECT_EQ(e->SquarePieceAt(Sq("h1")), Rook);
-        EXPECT_EQ(e->SquarePieceAt(Sq("e1")), King);
-        EXPECT_EQ(e->SquarePieceAt(Sq("f1")), EmptyCode);
+        EXPECT_EQ(e->SquarePieceAt(EngineSq("h1")), Rook);
+        EXPECT_EQ(e->SquarePieceAt(EngineSq("e1")), King);
+        EXPECT_EQ(e->SquarePieceAt(EngineSq("f1")), EmptyCode);
         EXPECT_EQ(e->GetCastleRights(), 3);
     }
     {   // In check.
@@ -172,14 +172,14 @@ TEST(MoveGeneration, CastlingConditions)
         EXPECT_FALSE(occupied->DoMove(queenSide));
         LinkedEngine attacked("1r2k3/8/8/8/8/8/8/R3K2R w KQ - 0 1");
         EXPECT_TRUE(attacked->DoMove(queenSide));
-        EXPECT_EQ(attacked->SquarePieceAt(Sq("d1")), Rook);
-        EXPECT_EQ(attacked->SquarePieceAt(Sq("a1")), EmptyCode);
+        EXPECT_EQ(attacked->SquarePieceAt(EngineSq("d1")), Rook);
+        EXPECT_EQ(attacked->SquarePieceAt(EngineSq("a1")), EmptyCode);
     }
     {   // Black's castlings move Black's rooks.
         LinkedEngine e("r3k2r/8/8/8/8/8/8/4K3 b kq - 0 1");
         EXPECT_TRUE(e->DoMove(MakeMove("e8", "c8", CastleMove)));
-        EXPECT_EQ(e->SquarePieceAt(Sq("d8")), Rook);
-        EXPECT_EQ(e->SquareColourAt(Sq("d8")), Black);
+        EXPECT_EQ(e->SquarePieceAt(EngineSq("d8")), Rook);
+        EXPECT_EQ(e->SquareColourAt(EngineSq("d8")), Black);
         EXPECT_EQ(e->GetCastleRights(), 0);
     }
 }
@@ -205,9 +205,9 @@ TEST(MoveGeneration, IllegalMovesAreRefusedWithoutTrace)
     // The e-pawn is pinned against the king by the rook on e8.
     LinkedEngine e("4r1k1/8/8/8/8/3b4/4P3/4K3 w - - 0 1");
     EXPECT_FALSE(e->DoMove(MakeMove("e2", "d3", PawnCapture)));
-    EXPECT_EQ(e->SquarePieceAt(Sq("e2")), Pawn);
-    EXPECT_EQ(e->SquarePieceAt(Sq("d3")), Bishop);
-    EXPECT_EQ(e->SquareColourAt(Sq("d3")), Black);
+    EXPECT_EQ(e->SquarePieceAt(EngineSq("e2")), Pawn);
+    EXPECT_EQ(e->SquarePieceAt(EngineSq("d3")), Bishop);
+    EXPECT_EQ(e->SquareColourAt(EngineSq("d3")), Black);
     EXPECT_EQ(e->CurrentPly(), 0);
     EXPECT_EQ(e->GetSideToMove(), White);
 }
@@ -237,10 +237,10 @@ TEST(MoveGeneration, PawnsOnTheirLastRankStayInsideTheBoard)
     engine.LoadPosition();
     engine.GenerateMoves();
     for (const TMoveEntry& entry : engine.CurrentMoves())
-        EXPECT_NE(entry.Move.From, Sq("a8"));
+        EXPECT_NE(entry.Move.From, EngineSq("a8"));
     state.WhiteToMove = false;
     engine.LoadPosition();
     engine.GenerateMoves();
     for (const TMoveEntry& entry : engine.CurrentMoves())
-        EXPECT_NE(entry.Move.From, Sq("h1"));
+        EXPECT_NE(entry.Move.From, EngineSq("h1"));
 }

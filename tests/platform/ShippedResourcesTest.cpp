@@ -3,7 +3,7 @@
 // WAV that the media system can play), and the two help documents.
 #include "platform/JpegImage.h"
 
-#include "tests/common/TestPaths.h"
+#include "TestPaths.h"
 
 #include <QFile>
 #include <QImage>

@@ -3,7 +3,7 @@
 // never deadlocks with a worker blocked in Synchronize.
 #include "platform/Thread.h"
 
-#include "tests/common/EventPump.h"
+#include "EventPump.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -140,9 +140,9 @@ TEST(WorkerThread, WaitUntilSleepsUntilWokenOrTerminated)
     protected:
         void Execute() override
         {
-            WaitUntil([this] { return go.load(); });
+            PumpUntil([this] { return go.load(); });
             ++woke;
-            WaitUntil([] { return false; }); // only termination ends this one
+            PumpUntil([] { return false; }); // only termination ends this one
             ++woke;
         }
     };

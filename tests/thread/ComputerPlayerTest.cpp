@@ -5,7 +5,8 @@
 #include "board/ChessBoard.h"
 #include "engine/ChessThread.h"
 
-#include "tests/common/EventPump.h"
+#include "EventPump.h"
+#include "Placement.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -32,15 +33,6 @@ void Watch(TChessBoard& board, MoveLog& log)
         log.moves.emplace_back(from, to);
         log.thinkingDuringMove.push_back(board.Thinking());
     };
-}
-
-// A placement string from rank lines (8 characters each, rank 8 first).
-std::string Placement(const std::vector<std::string>& ranks)
-{
-    std::string s;
-    for (const auto& r : ranks)
-        s += r;
-    return s;
 }
 
 } // namespace
@@ -148,7 +140,7 @@ TEST(ComputerPlayer, AMateHandlerMayChangeSettingsWithoutHanging)
     TChessBoard board;
     MoveLog log;
     Watch(board, log);
-    board.SetPosition(Placement({"r bqkb r", "pppp ppp", "  n  n  ", "    p  Q", "  B P   ", "        ",
+    board.SetPosition(PlacementOfRanks({"r bqkb r", "pppp ppp", "  n  n  ", "    p  Q", "  B P   ", "        ",
                                  "PPPP PPP", "RNB K NR"}));
     board.SetCastlingAllowed(CastleSet());
     int mates = 0;
@@ -174,7 +166,7 @@ TEST(ComputerPlayer, AfterMateWithTheComputerToMoveItDoesNotSearchAgainAndAgain)
     MoveLog log;
     Watch(board, log);
     // White is mated (the fool's mate), and the computer plays White.
-    board.SetPosition(Placement({"rnb kbnr", "pppp ppp", "        ", "    p   ", "      Pq", "     P  ",
+    board.SetPosition(PlacementOfRanks({"rnb kbnr", "pppp ppp", "        ", "    p   ", "      Pq", "     P  ",
                                  "PPPPP  P", "RNBQKBNR"}));
     board.SetWhiteToMove(true);
     ASSERT_FALSE(board.HasLegalMove());
@@ -245,7 +237,7 @@ TEST(ComputerPlayer, AMoveComputedForAPositionThatChangedIsNeverMade)
     bool drawn = false;
     board.OnDraw = [&](QObject*) { drawn = true; };
     // White's knight takes Black's rook: two knights against a bishop.
-    const auto before = Placement({"  b k   ", "        ", "        ", "   r    ", "        ", "    N   ",
+    const auto before = PlacementOfRanks({"  b k   ", "        ", "        ", "   r    ", "        ", "    N   ",
                                    "        ", "    K N "});
     board.SetPosition(before);
     board.SetCastlingAllowed(CastleSet());
