@@ -2,6 +2,7 @@
 // in order (the start screen first, the application's main window), and
 // runs the message loop, which shows the start screen.
 #include "app/Application.h"
+#include "app/CommandLine.h"
 #include "app/Language.h"
 #include "app/Unit1.h"
 #include "app/Unit2.h"
@@ -17,6 +18,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -49,6 +51,9 @@ private:
 
 int main(int argc, char** argv)
 {
+    // --help and --version answer before any window, and without a display.
+    if (const std::optional<int> status = AnswerInformationRequest(argc, argv))
+        return *status;
     QApplication application(argc, argv);
     // The title "Kestravin 2005" is each window's caption and every message
     // box's; it is not set as the display name, which Qt would append to the
@@ -56,6 +61,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("kestravin"));
     InitApplicationResources();
     InstallTranslators(application, ChosenLanguage());
+    if (const std::optional<int> status = AnswerCommandLine(QApplication::arguments()))
+        return *status;
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
 
     TForm1 Form1;

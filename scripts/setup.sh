@@ -14,6 +14,7 @@ PACKAGES=(
   pulseaudio pulseaudio-utils
   fonts-dejavu-core fonts-freefont-ttf fonts-liberation fonts-tomsontalks
   poppler-utils imagemagick
+  dpkg-dev desktop-file-utils appstream lintian
   clang libclang-rt-14-dev
 )
 

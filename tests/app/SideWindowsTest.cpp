@@ -5,10 +5,15 @@
 #include "app/Unit4.h"
 #include "app/Unit6.h"
 #include "app/Unit8.h"
+#include "platform/DataPaths.h"
 #include "platform/ShellOpen.h"
 #include "WindowTestHelpers.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QWebEngineView>
 #include <gtest/gtest.h>
 
@@ -91,18 +96,87 @@ protected:
 
 TEST_F(AboutWindowTest, ClickingTheAddressesAsksTheDesktopToOpenThem)
 {
-    about.show();
-    Click(about.Label6);
+    TForm8 box{QStringLiteral("xadrez@kestravin.org"), QUrl(QStringLiteral("https://kestravin.org/"))};
+    box.show();
+    Click(box.Label6);
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0].scheme(), "mailto");
-    EXPECT_EQ(opened[0].path(), TForm8::ContactEmail());
-    EXPECT_EQ(about.Label6->text(), TForm8::ContactEmail());
+    EXPECT_EQ(opened[0].path(), "xadrez@kestravin.org");
+    EXPECT_EQ(box.Label6->text(), "xadrez@kestravin.org");
 
-    Click(about.Label7);
+    Click(box.Label7);
     ASSERT_EQ(opened.size(), 2u);
-    EXPECT_EQ(opened[1], TForm8::WebSite());
-    EXPECT_EQ(QUrl(about.Label7->text()), TForm8::WebSite());
+    EXPECT_EQ(opened[1], QUrl("https://kestravin.org/"));
+    EXPECT_EQ(QUrl(box.Label7->text()), QUrl("https://kestravin.org/"));
+    EXPECT_EQ(box.Label6->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(box.Label7->cursor().shape(), Qt::PointingHandCursor);
     EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(AboutWindowTest, WithoutAddressesOffersTheUserGuideAndNoMailLink)
+{
+    // The help documents are looked up from the current folder first.
+    QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkpath("DOC"));
+    QFile guide(folder.filePath(TForm8::UserGuideDocument()));
+    ASSERT_TRUE(guide.open(QIODevice::WriteOnly));
+    guide.close();
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(folder.path()));
+    TForm8 box{QString(), QUrl()};
+    QDir::setCurrent(previous);
+    box.show();
+
+    Click(box.Label6);
+    EXPECT_TRUE(opened.empty());
+    EXPECT_EQ(box.Label6->text(), "não informado");
+    EXPECT_FALSE(box.Label6->testAttribute(Qt::WA_SetCursor));
+    EXPECT_NE(box.Label6->cursor().shape(), Qt::PointingHandCursor);
+
+    Click(box.Label7);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], QUrl::fromLocalFile(QFileInfo(guide).absoluteFilePath()));
+    EXPECT_EQ(box.Label7->text(), "Guia: regras do xadrez e como jogar");
+    EXPECT_EQ(box.Label7->cursor().shape(), Qt::PointingHandCursor);
+    // Where the addresses were, in their colour and font.
+    EXPECT_EQ(box.Label6->pos(), QPoint(80, 72));
+    EXPECT_EQ(box.Label7->pos(), QPoint(80, 88));
+    EXPECT_TRUE(box.Label7->font().bold());
+    EXPECT_EQ(box.Label7->palette().color(QPalette::WindowText), QColor("#0000FF"));
+}
+
+TEST_F(AboutWindowTest, WithoutAWebSiteOrAGuideNeitherLineIsALink)
+{
+    QTemporaryDir empty;
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(empty.path()));
+    TForm8 box{QString(), QUrl()};
+    QDir::setCurrent(previous);
+    if (!FindHelpDocument(TForm8::UserGuideDocument()).isEmpty())
+        GTEST_SKIP() << "a user guide is installed on this machine";
+    box.show();
+    Click(box.Label6);
+    Click(box.Label7);
+    EXPECT_TRUE(opened.empty());
+    EXPECT_EQ(box.Label7->text(), "não informado");
+    EXPECT_FALSE(box.Label7->testAttribute(Qt::WA_SetCursor));
+}
+
+TEST_F(AboutWindowTest, ShowsTheAddressesTheProgramWasBuiltWith)
+{
+    // Built without addresses (the default), the box falls back as above;
+    // a build that names them shows them.
+    if (TForm8::ContactEmail().isEmpty())
+        EXPECT_EQ(about.Label6->text(), "não informado");
+    else
+        EXPECT_EQ(about.Label6->text(), TForm8::ContactEmail());
+    if (TForm8::WebSite().isEmpty()) {
+        EXPECT_TRUE(about.WebSiteLink().isEmpty() || about.WebSiteLink().isLocalFile())
+            << about.WebSiteLink().toString().toStdString();
+    } else {
+        EXPECT_EQ(about.WebSiteLink(), TForm8::WebSite());
+        EXPECT_EQ(QUrl(about.Label7->text()), TForm8::WebSite());
+    }
 }
 
 TEST_F(AboutWindowTest, ClickingThePictureShowsTheCreditLine)

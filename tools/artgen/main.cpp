@@ -1,6 +1,8 @@
-// artgen <output folder>: draws the program's pictures and writes them
-// into the folder (title.jpg, about.jpg, mediaplayer.jpg, knight-red.png,
-// knight-white.png, printer.png, icon.png).
+// artgen <output folder> [<icon folder>]: draws the program's pictures and
+// writes them into the folder (title.jpg, about.jpg, mediaplayer.jpg,
+// knight-red.png, knight-white.png, printer.png, icon.png); with an icon
+// folder, also the program's icon for the desktop's icon theme, drawn at
+// each size rather than scaled (<icon folder>/<N>x<N>/apps/kestravin.png).
 #include "Pictures.h"
 
 #include <QDir>
@@ -34,7 +36,7 @@ int main(int argc, char** argv)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QGuiApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: artgen <output folder>\n");
+        std::fprintf(stderr, "usage: artgen <output folder> [<icon folder>]\n");
         return 2;
     }
     if (!LoadArtFonts()) {
@@ -61,6 +63,19 @@ int main(int argc, char** argv)
             return 1;
         }
         std::printf("%s %dx%d\n", qPrintable(path), image.width(), image.height());
+    }
+    if (argc > 2) {
+        const QDir icons(QString::fromLocal8Bit(argv[2]));
+        for (const int size : {16, 32, 48, 64, 128, 256}) {
+            const QString sizeFolder = QStringLiteral("%1x%1/apps").arg(size);
+            QDir().mkpath(icons.filePath(sizeFolder));
+            const QString path = icons.filePath(sizeFolder + QStringLiteral("/kestravin.png"));
+            if (!Write(DrawProgramIcon(size), path)) {
+                std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(path));
+                return 1;
+            }
+            std::printf("%s %dx%d\n", qPrintable(path), size, size);
+        }
     }
     return 0;
 }
