@@ -99,6 +99,7 @@ void TAnalysisService::EnsureUciClient()
     if (uci_)
         return;
     uci_ = new TUciClient(this);
+    uci_->SetTimeLimits(uciLimits_);
     connect(uci_, &TUciClient::Failed, this, &TAnalysisService::UciFailed);
     connect(uci_, &TUciClient::Info, this, [this](const TUciInfo& info) {
         if (!searching_ || info.Depth < 0 || !info.HasScore || info.Bound || info.MultiPv != 1)

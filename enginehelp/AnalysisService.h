@@ -7,6 +7,7 @@
 
 #include "core/GameState.h"
 #include "enginehelp/AnalysisReport.h"
+#include "enginehelp/UciClient.h"
 
 #include <QObject>
 #include <QString>
@@ -14,7 +15,6 @@
 #include <cstdint>
 
 class TBuiltinAnalyser;
-class TUciClient;
 
 struct TAnalysisRequest {
     GameState State;
@@ -39,6 +39,10 @@ public:
     // Whether searches now go to the UCI engine (chosen and not failed).
     bool UsingUci() const { return !uciProgram_.isEmpty() && !uciFailed_; }
     QString EngineName() const;
+    // The waits allowed to a UCI engine (tests shorten them).
+    void SetUciTimeLimits(const TUciClient::TimeLimits& limits) { uciLimits_ = limits; }
+    // The running UCI client, if any (tests look at its process).
+    const TUciClient* UciClient() const { return uci_; }
 
     // Starts a search; a running one is stopped and its signals no longer
     // arrive. The id identifies its reports. A position no engine can be
@@ -71,6 +75,7 @@ private:
     bool uciFailed_ = false;
     bool searching_ = false;
     std::uint64_t id_ = 0;
+    TUciClient::TimeLimits uciLimits_;
     TAnalysisRequest request_;
     TAnalysisReport last_;
 };

@@ -2,6 +2,7 @@
 // has reached, "bestmove" lines, and the shape of a move in the protocol.
 #pragma once
 
+#include <QMetaType>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -21,6 +22,8 @@ struct TUciInfo {
     int TimeMs = -1;
     QStringList Pv;
 };
+
+Q_DECLARE_METATYPE(TUciInfo)
 
 // Reads an "info" line; false for any other line and for "info string ...".
 // Unknown fields are skipped as the protocol asks; a field whose value is
