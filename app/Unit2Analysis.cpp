@@ -22,6 +22,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QListWidget>
 #include <QLocale>
 #include <QMenu>
@@ -30,6 +31,7 @@
 #include <QPainterPath>
 #include <QProgressDialog>
 #include <QSettings>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -239,7 +241,9 @@ void TAnalysisController::CreateMenus()
     analysisAction_->setShortcut(QKeySequence(Qt::Key_F5));
     analysisAction_->setStatusTip(tr("Mostra ou esconde a avaliação do motor para a posição no tabuleiro."));
     form_->Partida1->addAction(analysisAction_);
-    connect(analysisAction_, &QAction::toggled, this, &TAnalysisController::FitWindow);
+    // The panel has changed its visibility once the action's own handlers ran.
+    connect(analysisAction_, &QAction::triggered, this,
+            [this] { QTimer::singleShot(0, this, &TAnalysisController::FitWindow); });
 
     reviewAction_ = form_->Partida1->addAction(tr("Revisar partida"));
     reviewAction_->setObjectName(QStringLiteral("RevisarPartida1"));
@@ -328,8 +332,8 @@ void TAnalysisController::EngineFailed(const QString& message)
     // with the built-in engine.
     const QString program = panelService_->UciEngine();
     for (TAnalysisService* service : {panelService_, hintService_, reviewService_}) {
-        if (service->UsingUci() && service != sender())
-            service->SetUciEngine(QString());
+        if (service != sender())
+            service->FallBackToBuiltin();
     }
     if (failedPrograms_.contains(program))
         return;
@@ -391,9 +395,14 @@ void TAnalysisController::CreatePanel()
 void TAnalysisController::FitWindow()
 {
     // The game window has a fixed size: it grows by the panel and back.
+    if (form_->layout())
+        form_->layout()->activate();
+    const QSize size = form_->sizeHint();
+    if (!size.isValid())
+        return;
     form_->setMinimumSize(0, 0);
     form_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    form_->setFixedSize(form_->sizeHint());
+    form_->setFixedSize(size);
 }
 
 void TAnalysisController::PanelVisibilityChanged(bool visible)
@@ -490,21 +499,16 @@ void TAnalysisController::ClearHint()
 
 void TAnalysisController::HookBoard()
 {
-    // Every way the shown position changes ends in one of these: a move
-    // (the window has rebuilt its list by then), a full repaint (a new game,
-    // a loaded position), a line of the move list chosen, and the board's
-    // own notice where it gives one.
+    // Every way the shown position changes ends in one of these: a move, a
+    // line of the move list chosen, a new game, a loaded position, and the
+    // board's own notice where it gives one. A move is looked at once it is
+    // complete (its castling, promotion and en passant steps come after
+    // OnLegalMove), and the window has rebuilt its list by then.
     auto previousLegal = board_->OnLegalMove;
     board_->OnLegalMove = [this, previousLegal](QObject* sender, Square from, Square to) {
         if (previousLegal)
             previousLegal(sender, from, to);
-        ShownPositionMaybeChanged();
-    };
-    auto previousPaint = board_->OnPaint;
-    board_->OnPaint = [this, previousPaint](QObject* sender) {
-        if (previousPaint)
-            previousPaint(sender);
-        ShownPositionMaybeChanged();
+        QTimer::singleShot(0, this, &TAnalysisController::ShownPositionMaybeChanged);
     };
     connect(form_->ListBox1, &MoveListBox::Click, this, &TAnalysisController::ShownPositionMaybeChanged);
     connect(form_->NovoJogo1, &QAction::triggered, this, &TAnalysisController::ShownPositionMaybeChanged);

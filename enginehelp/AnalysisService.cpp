@@ -147,21 +147,36 @@ void TAnalysisService::StartUci()
     uci_->Go(StateToFen(request_.State), {}, go, expected);
 }
 
+void TAnalysisService::FallBackToBuiltin()
+{
+    if (!UsingUci())
+        return;
+    LeaveUciEngine();
+}
+
 void TAnalysisService::UciFailed(const QString& message)
 {
     if (uciFailed_)
         return;
+    LeaveUciEngine();
+    emit EngineFailed(message + QLatin1Char(' ') + tr("A análise continua com o motor interno."));
+}
+
+void TAnalysisService::LeaveUciEngine()
+{
     uciFailed_ = true;
     if (uci_) {
         TUciClient* old = uci_;
         old->disconnect(this);
         uci_ = nullptr;
-        // The failed client has killed its engine; it goes once reaped.
+        // A failed client has killed its engine, a sound one is asked to
+        // quit; either goes once its process is reaped.
+        if (old->CurrentState() != TUciClient::State::Failed)
+            old->Quit();
         connect(old, &TUciClient::Ended, old, &QObject::deleteLater);
         if (!old->Running())
             old->deleteLater();
     }
-    emit EngineFailed(message + QLatin1Char(' ') + tr("A análise continua com o motor interno."));
     // The request goes on with the built-in engine, as if nothing happened.
     if (searching_) {
         last_ = TAnalysisReport();

@@ -44,6 +44,10 @@ public:
     // The running UCI client, if any (tests look at its process).
     const TUciClient* UciClient() const { return uci_; }
 
+    // Leaves the UCI engine for the built-in one without a message (another
+    // service already reported the same engine); a running request goes on.
+    void FallBackToBuiltin();
+
     // Starts a search; a running one is stopped and its signals no longer
     // arrive. The id identifies its reports. A position no engine can be
     // asked about (no king of a colour) is not searched: Finished follows
@@ -67,6 +71,7 @@ private:
     void StartBuiltin();
     void StartUci();
     void UciFailed(const QString& message);
+    void LeaveUciEngine();
     void EnsureUciClient();
 
     TBuiltinAnalyser* builtin_ = nullptr;

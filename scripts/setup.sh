@@ -14,6 +14,7 @@ PACKAGES=(
   fonts-dejavu-core fonts-freefont-ttf fonts-liberation fonts-tomsontalks
   poppler-utils imagemagick
   clang libclang-rt-14-dev
+  stockfish
 )
 
 missing=()
