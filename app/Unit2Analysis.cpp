@@ -647,7 +647,8 @@ void TAnalysisController::ShowReviewSummary()
         });
     }
     column->addWidget(summaryList_);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
+    auto* buttons = new QDialogButtonBox(dialog);
+    buttons->addButton(tr("Fechar"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::close);
     column->addWidget(buttons);
     summary_ = dialog;
