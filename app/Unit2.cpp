@@ -4,6 +4,7 @@
 
 #include "app/Application.h"
 #include "app/MoveListBox.h"
+#include "app/Unit2Analysis.h"
 #include "board/ChessBoard.h"
 #include "board/PieceSet.h"
 
@@ -60,6 +61,7 @@ TForm2::TForm2(QWidget* parent, bool designMode)
     ApplyBoardSettings();
     ConnectBoardEvents();
     ConnectControls();
+    Analysis = new TAnalysisController(this);
     setFixedSize(sizeHint());
 }
 

@@ -21,6 +21,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QWidget;
+class TAnalysisController;
 class TChessBoard;
 
 // The board's slot shown by a line of the move list, counted from 0: the
@@ -70,6 +71,8 @@ public:
     QCheckBox* Computador2 = nullptr;
     QCheckBox* Humano2 = nullptr;
     TChessBoard* ChessBoard1 = nullptr;
+    // Hint, analysis panel, review and the analysing engine (Unit2Analysis).
+    TAnalysisController* Analysis = nullptr;
 
     // ---- Menus ----
     QMenu* Kestravin1 = nullptr;

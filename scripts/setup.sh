@@ -16,6 +16,7 @@ PACKAGES=(
   poppler-utils imagemagick
   dpkg-dev desktop-file-utils appstream lintian
   clang libclang-rt-14-dev
+  stockfish
 )
 
 missing=()

@@ -5,4 +5,4 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 /usr/lib/qt6/bin/lupdate -no-obsolete -locations none -source-language pt_BR -target-language en \
-  app board -ts resources/translations/kestravin_en.ts
+  app board enginehelp -ts resources/translations/kestravin_en.ts

@@ -25,6 +25,144 @@
     </message>
 </context>
 <context>
+    <name>TAnalysisController</name>
+    <message>
+        <source>Dica</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mostra no tabuleiro um bom lance para quem joga agora.</source>
+        <translation>Shows a good move for the side to move on the board.</translation>
+    </message>
+    <message>
+        <source>Análise</source>
+        <translation>Analysis</translation>
+    </message>
+    <message>
+        <source>Mostra ou esconde a avaliação do motor para a posição no tabuleiro.</source>
+        <translation>Shows or hides the engine&apos;s evaluation of the position on the board.</translation>
+    </message>
+    <message>
+        <source>Revisar partida</source>
+        <translation>Review game</translation>
+    </message>
+    <message>
+        <source>Procura os erros da partida e os marca na lista de jogadas.</source>
+        <translation>Looks for the game&apos;s mistakes and marks them in the move list.</translation>
+    </message>
+    <message>
+        <source>Motor de análise</source>
+        <translation>Analysis engine</translation>
+    </message>
+    <message>
+        <source>Adicionar motor…</source>
+        <translation>Add engine…</translation>
+    </message>
+    <message>
+        <source>Escolher o programa do motor de análise</source>
+        <translation>Choose the analysis engine&apos;s program</translation>
+    </message>
+    <message>
+        <source>“%1” não é um programa que possa ser executado.</source>
+        <translation>“%1” is not a program that can be run.</translation>
+    </message>
+    <message>
+        <source>Nesta posição falta um rei ou há peão na última fileira: não há o que analisar.</source>
+        <translation>This position lacks a king or has a pawn on the last rank: there is nothing to analyse.</translation>
+    </message>
+    <message>
+        <source>Mate</source>
+        <translation>Mate</translation>
+    </message>
+    <message>
+        <source>Afogado</source>
+        <translation>Stalemate</translation>
+    </message>
+    <message>
+        <source>Xeque-mate: a partida terminou.</source>
+        <translation>Checkmate: the game is over.</translation>
+    </message>
+    <message>
+        <source>Empate por afogamento.</source>
+        <translation>Draw by stalemate.</translation>
+    </message>
+    <message>
+        <source>Profundidade %1%2</source>
+        <translation>Depth %1%2</translation>
+    </message>
+    <message>
+        <source> (fim)</source>
+        <translation> (done)</translation>
+    </message>
+    <message>
+        <source>%1 nós/s</source>
+        <translation>%1 nodes/s</translation>
+    </message>
+    <message>
+        <source>A partida ainda não tem lances para revisar.</source>
+        <translation>The game has no moves to review yet.</translation>
+    </message>
+    <message>
+        <source>Revisando a partida…</source>
+        <translation>Reviewing the game…</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Revisão da partida</source>
+        <translation>Game review</translation>
+    </message>
+    <message>
+        <source>Lances duvidosos (?!): %1
+Erros (?): %2
+Erros graves (??): %3</source>
+        <translation>Dubious moves (?!): %1
+Mistakes (?): %2
+Blunders (??): %3</translation>
+    </message>
+    <message>
+        <source>Nenhum erro encontrado. Boa partida!</source>
+        <translation>No mistakes found. Well played!</translation>
+    </message>
+    <message>
+        <source>Os maiores erros (clique para ver a posição):</source>
+        <translation>The biggest mistakes (click to see the position):</translation>
+    </message>
+    <message>
+        <source>Brancas</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>Pretas</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>%1. %2%3-%4 %5  (%6, perde %7)</source>
+        <translation>%1. %2%3-%4 %5  (%6, loses %7)</translation>
+    </message>
+    <message>
+        <source>Fechar</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>TAnalysisService</name>
+    <message>
+        <source>O motor de análise “%1” propôs um lance ilegal.</source>
+        <translation>The analysis engine “%1” proposed an illegal move.</translation>
+    </message>
+    <message>
+        <source>A análise continua com o motor interno.</source>
+        <translation>The analysis goes on with the built-in engine.</translation>
+    </message>
+    <message>
+        <source>Motor interno</source>
+        <translation>Built-in engine</translation>
+    </message>
+</context>
+<context>
     <name>TForm2</name>
     <message>
         <source>Idioma</source>
@@ -52,6 +190,25 @@
     <message>
         <source>Guia: regras do xadrez e como jogar</source>
         <translation>Guide: the rules of chess and how to play</translation>
+    </message>
+</context>
+<context>
+    <name>TUciClient</name>
+    <message>
+        <source>O motor de análise “%1” respondeu de forma incompreensível.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>O motor de análise “%1” não respondeu.</source>
+        <translation>The analysis engine “%1” did not answer.</translation>
+    </message>
+    <message>
+        <source>O motor de análise “%1” terminou de repente.</source>
+        <translation>The analysis engine “%1” ended suddenly.</translation>
+    </message>
+    <message>
+        <source>Não foi possível iniciar o motor de análise “%1”.</source>
+        <translation>The analysis engine “%1” could not be started.</translation>
     </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 #   engine/  core and engine, no Qt (ChessThread.* also platform, with Qt)
 #   platform/ platform only (Qt and libjpeg, nothing else of the project)
 #   board/   core, engine, platform, board
+#   enginehelp/ core, engine, enginehelp (Qt Core only)
 #   app/     anything but tools and tests
 # Usage: check-layering.sh ROOT   (exit 1 and one line per violation)
 set -uo pipefail
@@ -47,6 +48,7 @@ mapfile -t engine < <(sources engine ! -name 'ChessThread.*')
 mapfile -t enginethread < <(sources engine -name 'ChessThread.*')
 mapfile -t platform < <(sources platform)
 mapfile -t board < <(sources board)
+mapfile -t enginehelp < <(sources enginehelp)
 mapfile -t app < <(find app -type f \( -name '*.h' -o -name '*.cpp' \) | sort)
 
 check core 'core' no "${core[@]}"
@@ -54,7 +56,8 @@ check engine 'core|engine' no "${engine[@]}"
 check engine 'core|engine|platform' yes "${enginethread[@]}"
 check platform 'platform' yes "${platform[@]}"
 check board 'core|engine|platform|board' yes "${board[@]}"
-check app 'core|engine|platform|board|app' yes "${app[@]}"
+check enginehelp 'core|engine|enginehelp' yes "${enginehelp[@]}"
+check app 'core|engine|platform|board|enginehelp|app' yes "${app[@]}"
 
 ((status == 0)) && echo "layering: every include respects the layers"
 exit $status

@@ -13,7 +13,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$ts" "$work/kestravin_en.ts"
 "$lupdate" -silent -no-obsolete -locations none -source-language pt_BR -target-language en \
-  "$root/app" "$root/board" -ts "$work/kestravin_en.ts"
+  "$root/app" "$root/board" "$root/enginehelp" -ts "$work/kestravin_en.ts"
 unfinished=$(grep -c 'type="unfinished"' "$work/kestravin_en.ts" || true)
 if ((unfinished > 0)); then
   echo "$unfinished text(s) without an English translation:"

@@ -1,0 +1,663 @@
+// The game window's engine help: hint, analysis panel, game review and the
+// choice of the analysing engine.
+#include "app/Unit2Analysis.h"
+
+#include "app/Application.h"
+#include "app/MoveListBox.h"
+#include "app/Unit2.h"
+#include "board/ChessBoard.h"
+#include "enginehelp/AnalysisService.h"
+#include "enginehelp/EngineChoice.h"
+#include "enginehelp/GameReviewer.h"
+#include "enginehelp/MoveLine.h"
+#include "platform/ErrorBox.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDockWidget>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLayout>
+#include <QListWidget>
+#include <QLocale>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPainterPath>
+#include <QProgressDialog>
+#include <QSettings>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <cmath>
+#include <vector>
+
+QString DifficultyStatusTip(int level)
+{
+    // The words for each level come from measuring the levels against
+    // players of known strength; until then the items have no tip.
+    switch (level) {
+    case 1: case 2: case 3: case 4: case 5:
+        return {};
+    default:
+        return {};
+    }
+}
+
+namespace {
+
+QSettings Settings()
+{
+    return QSettings(QStringLiteral("Kestravin"), QStringLiteral("Kestravin 2005"));
+}
+
+Square SquareOfUci(QStringView text)
+{
+    if (text.size() < 2)
+        return Square::None;
+    const int file = text[0].unicode() - 'a';
+    const int rank = text[1].unicode() - '1';
+    if (file < 0 || file > 7 || rank < 0 || rank > 7)
+        return Square::None;
+    // A8 is ordinal 1, H1 ordinal 64.
+    return static_cast<Square>((7 - rank) * 8 + file + 1);
+}
+
+
+// The board shows a suggested move itself when it can; otherwise an arrow
+// drawn over it stands in.
+template <typename Board>
+bool BoardShowsHint(Board& board, Square from, Square to)
+{
+    if constexpr (requires { board.SetHintMove(from, to); }) {
+        board.SetHintMove(from, to);
+        return true;
+    } else {
+        return false;
+    }
+}
+
+template <typename Board>
+void BoardClearsHint(Board& board)
+{
+    if constexpr (requires { board.ClearHintMove(); })
+        board.ClearHintMove();
+}
+
+template <typename Board, typename F>
+void FollowShownPosition(Board& board, F handler)
+{
+    if constexpr (requires { board.OnShownPositionChanged; }) {
+        auto previous = board.OnShownPositionChanged;
+        board.OnShownPositionChanged = [previous, handler](QObject* sender) {
+            if (previous)
+                previous(sender);
+            handler();
+        };
+    }
+}
+
+} // namespace
+
+// An arrow from the suggested move's square to its target, over the board
+// and transparent to the mouse.
+class THintArrow : public QWidget {
+public:
+    explicit THintArrow(TChessBoard* board) : QWidget(board), board_(board)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+        hide();
+    }
+
+    void Show(Square from, Square to)
+    {
+        from_ = from;
+        to_ = to;
+        setGeometry(board_->rect());
+        raise();
+        show();
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        int fx = 0;
+        int fy = 0;
+        int tx = 0;
+        int ty = 0;
+        board_->SquareOrigin(from_, fx, fy);
+        board_->SquareOrigin(to_, tx, ty);
+        const double half = board_->SizeOfSquare() / 2.0;
+        const QPointF a(fx + half, fy + half);
+        const QPointF b(tx + half, ty + half);
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QColor colour(30, 160, 60, 200);
+        const double width = std::max(4.0, half / 3.0);
+        const double length = std::hypot(b.x() - a.x(), b.y() - a.y());
+        if (length < 1)
+            return;
+        const QPointF unit((b.x() - a.x()) / length, (b.y() - a.y()) / length);
+        const QPointF normal(-unit.y(), unit.x());
+        const double head = width * 2.6;
+        const QPointF neck = b - unit * head;
+        painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(a, neck);
+        QPainterPath tip;
+        tip.moveTo(b);
+        tip.lineTo(neck + normal * head * 0.6);
+        tip.lineTo(neck - normal * head * 0.6);
+        tip.closeSubpath();
+        painter.fillPath(tip, colour);
+        painter.setPen(QPen(colour, 3));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(a, half * 0.8, half * 0.8);
+    }
+
+private:
+    TChessBoard* board_;
+    Square from_ = Square::None;
+    Square to_ = Square::None;
+};
+
+TAnalysisController::TAnalysisController(TForm2* form)
+    : QObject(form), form_(form), board_(form->ChessBoard1)
+{
+    setObjectName(QStringLiteral("Analysis"));
+    panelService_ = new TAnalysisService(this);
+    hintService_ = new TAnalysisService(this);
+    reviewService_ = new TAnalysisService(this);
+    reviewer_ = new TGameReviewer(reviewService_, this);
+    for (TAnalysisService* service : {panelService_, hintService_, reviewService_})
+        connect(service, &TAnalysisService::EngineFailed, this, &TAnalysisController::EngineFailed);
+
+    CreatePanel();
+    CreateMenus();
+    HookBoard();
+    ApplyEngine(EngineChoice::Chosen(Settings()));
+    shownKey_ = PositionKey();
+
+    connect(panelService_, &TAnalysisService::Report, this,
+            [this](std::uint64_t, const TAnalysisReport& report) { ShowReport(report, false); });
+    connect(panelService_, &TAnalysisService::Finished, this,
+            [this](std::uint64_t, const QString&, const TAnalysisReport& last) { ShowReport(last, true); });
+    connect(hintService_, &TAnalysisService::Finished, this,
+            [this](std::uint64_t, const QString& best, const TAnalysisReport&) {
+                hintAction_->setEnabled(true);
+                // A hint for a position no longer shown is of no use.
+                if (best.size() < 4 || hintKey_ != PositionKey())
+                    return;
+                ShowHint(SquareOfUci(best), SquareOfUci(QStringView(best).mid(2)));
+            });
+    connect(reviewer_, &TGameReviewer::Done, this, &TAnalysisController::ReviewDone);
+}
+
+TAnalysisController::~TAnalysisController()
+{
+    // The services go with this object; their searches are ended by them.
+    if (reviewer_)
+        reviewer_->disconnect(this);
+}
+
+std::string TAnalysisController::PositionKey() const
+{
+    std::string key = board_->Position();
+    key += board_->WhiteToMove() ? 'w' : 'b';
+    key += static_cast<char>('0' + board_->CastlingAllowed().Bits());
+    key += std::to_string(Ord(board_->EnPassant()));
+    key += '/' + std::to_string(board_->CurrentMove());
+    return key;
+}
+
+GameState TAnalysisController::ShownState() const
+{
+    GameState state;
+    state.Board = board_->Board();
+    state.WhiteToMove = board_->WhiteToMove();
+    state.CastlingAllowed = board_->CastlingAllowed();
+    state.EnPassant = board_->EnPassant();
+    state.CurrentMove = board_->CurrentMove();
+    return state;
+}
+
+void TAnalysisController::CreateMenus()
+{
+    hintAction_ = form_->Partida1->addAction(tr("Dica"));
+    hintAction_->setObjectName(QStringLiteral("Dica1"));
+    hintAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    hintAction_->setStatusTip(tr("Mostra no tabuleiro um bom lance para quem joga agora."));
+    connect(hintAction_, &QAction::triggered, this, &TAnalysisController::Hint);
+
+    analysisAction_ = dock_->toggleViewAction();
+    analysisAction_->setText(tr("Análise"));
+    analysisAction_->setObjectName(QStringLiteral("Analise1"));
+    analysisAction_->setShortcut(QKeySequence(Qt::Key_F5));
+    analysisAction_->setStatusTip(tr("Mostra ou esconde a avaliação do motor para a posição no tabuleiro."));
+    form_->Partida1->addAction(analysisAction_);
+    // The panel has changed its visibility once the action's own handlers ran.
+    connect(analysisAction_, &QAction::triggered, this,
+            [this] { QTimer::singleShot(0, this, &TAnalysisController::FitWindow); });
+
+    reviewAction_ = form_->Partida1->addAction(tr("Revisar partida"));
+    reviewAction_->setObjectName(QStringLiteral("RevisarPartida1"));
+    reviewAction_->setStatusTip(tr("Procura os erros da partida e os marca na lista de jogadas."));
+    connect(reviewAction_, &QAction::triggered, this, &TAnalysisController::StartReview);
+
+    engineMenu_ = form_->Opcoes1->addMenu(tr("Motor de análise"));
+    engineMenu_->setObjectName(QStringLiteral("MotorDeAnalise1"));
+    engineGroup_ = new QActionGroup(this);
+    RebuildEngineMenu();
+
+    const QList<QAction*> levels{form_->SuperFcil1, form_->Fcil1, form_->Difcil1, form_->Difcil2,
+                                 form_->SuperDifcil1};
+    for (int i = 0; i < levels.size(); ++i) {
+        const QString tip = DifficultyStatusTip(i + 1);
+        if (!tip.isEmpty())
+            levels[i]->setStatusTip(tip);
+    }
+}
+
+void TAnalysisController::RebuildEngineMenu()
+{
+    engineMenu_->clear();
+    for (QAction* action : engineGroup_->actions())
+        engineGroup_->removeAction(action);
+    const QSettings settings = Settings();
+    const QString chosen = panelService_->UsingUci() ? panelService_->UciEngine() : QString();
+    for (const TEngineEntry& entry : EngineChoice::Available(settings)) {
+        QAction* action = engineMenu_->addAction(entry.Name);
+        action->setCheckable(true);
+        action->setData(entry.Program);
+        action->setToolTip(entry.Program);
+        action->setChecked(entry.Program == chosen);
+        engineGroup_->addAction(action);
+        const QString program = entry.Program;
+        connect(action, &QAction::triggered, this, [this, program] { ChooseEngine(program); });
+    }
+    engineMenu_->addSeparator();
+    QAction* add = engineMenu_->addAction(tr("Adicionar motor…"));
+    add->setObjectName(QStringLiteral("AdicionarMotor1"));
+    connect(add, &QAction::triggered, this, &TAnalysisController::AddEngine);
+}
+
+void TAnalysisController::AddEngine()
+{
+    const QString program =
+        QFileDialog::getOpenFileName(form_, tr("Escolher o programa do motor de análise"));
+    if (program.isEmpty())
+        return;
+    const QFileInfo info(program);
+    if (!info.isFile() || !info.isExecutable()) {
+        QMessageBox::warning(form_, ApplicationTitle(),
+                             tr("“%1” não é um programa que possa ser executado.").arg(info.fileName()));
+        return;
+    }
+    QSettings settings = Settings();
+    EngineChoice::Add(settings, info.absoluteFilePath());
+    ChooseEngine(info.absoluteFilePath());
+}
+
+void TAnalysisController::ChooseEngine(const QString& program)
+{
+    QSettings settings = Settings();
+    EngineChoice::Choose(settings, program);
+    failedPrograms_.removeAll(program);
+    ApplyEngine(program);
+}
+
+void TAnalysisController::ApplyEngine(const QString& program)
+{
+    // An engine that is gone since it was chosen is not tried.
+    const QString usable = !program.isEmpty() && QFileInfo(program).isExecutable() ? program : QString();
+    if (reviewer_->Running())
+        reviewer_->Cancel();
+    for (TAnalysisService* service : {panelService_, hintService_, reviewService_})
+        service->SetUciEngine(usable);
+    hintAction_->setEnabled(true);
+    RebuildEngineMenu();
+    if (panelVisible_)
+        StartPanelAnalysis();
+}
+
+void TAnalysisController::EngineFailed(const QString& message)
+{
+    // Every service met the same engine: one message, and all of them go on
+    // with the built-in engine.
+    const QString program = panelService_->UciEngine();
+    for (TAnalysisService* service : {panelService_, hintService_, reviewService_}) {
+        if (service != sender())
+            service->FallBackToBuiltin();
+    }
+    if (failedPrograms_.contains(program))
+        return;
+    failedPrograms_.append(program);
+    engineMessages_.append(message);
+    RebuildEngineMenu();
+    if (panelVisible_ && !panelService_->Searching())
+        StartPanelAnalysis();
+    auto* box = new QMessageBox(QMessageBox::Warning, ApplicationTitle(), message, QMessageBox::Ok, form_);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
+}
+
+void TAnalysisController::CreatePanel()
+{
+    dock_ = new QDockWidget(tr("Análise"), form_);
+    dock_->setObjectName(QStringLiteral("AnalysisPanel"));
+    dock_->setFeatures(QDockWidget::DockWidgetClosable);
+    dock_->setAllowedAreas(Qt::BottomDockWidgetArea);
+    auto* body = new QWidget(dock_);
+    auto* column = new QVBoxLayout(body);
+    column->setContentsMargins(8, 4, 8, 6);
+    column->setSpacing(2);
+    auto* row = new QHBoxLayout();
+    row->setSpacing(16);
+    scoreLabel_ = new QLabel(QStringLiteral("–"), body);
+    scoreLabel_->setObjectName(QStringLiteral("AnalysisScore"));
+    QFont big = scoreLabel_->font();
+    big.setPixelSize(20);
+    big.setBold(true);
+    scoreLabel_->setFont(big);
+    scoreLabel_->setMinimumWidth(80);
+    depthLabel_ = new QLabel(body);
+    depthLabel_->setObjectName(QStringLiteral("AnalysisDepth"));
+    speedLabel_ = new QLabel(body);
+    speedLabel_->setObjectName(QStringLiteral("AnalysisSpeed"));
+    engineLabel_ = new QLabel(body);
+    engineLabel_->setObjectName(QStringLiteral("AnalysisEngine"));
+    row->addWidget(scoreLabel_);
+    row->addWidget(depthLabel_);
+    row->addWidget(speedLabel_);
+    row->addStretch(1);
+    row->addWidget(engineLabel_);
+    column->addLayout(row);
+    lineLabel_ = new QLabel(body);
+    lineLabel_->setObjectName(QStringLiteral("AnalysisLine"));
+    lineLabel_->setWordWrap(true);
+    lineLabel_->setMinimumHeight(30);
+    lineLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lineLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    column->addWidget(lineLabel_);
+    dock_->setWidget(body);
+    form_->addDockWidget(Qt::BottomDockWidgetArea, dock_);
+    dock_->hide();
+    connect(dock_, &QDockWidget::visibilityChanged, this, &TAnalysisController::PanelVisibilityChanged);
+}
+
+void TAnalysisController::FitWindow()
+{
+    // The game window has a fixed size: it grows by the panel and back.
+    if (form_->layout())
+        form_->layout()->activate();
+    const QSize size = form_->sizeHint();
+    if (!size.isValid())
+        return;
+    form_->setMinimumSize(0, 0);
+    form_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    form_->setFixedSize(size);
+}
+
+void TAnalysisController::PanelVisibilityChanged(bool visible)
+{
+    if (visible == panelVisible_)
+        return;
+    panelVisible_ = visible;
+    if (visible) {
+        StartPanelAnalysis();
+    } else {
+        // Hidden, the panel costs nothing: its search ends at once.
+        panelService_->Stop();
+    }
+}
+
+void TAnalysisController::StartPanelAnalysis()
+{
+    scoreLabel_->setText(QStringLiteral("…"));
+    depthLabel_->clear();
+    speedLabel_->clear();
+    lineLabel_->clear();
+    engineLabel_->setText(panelService_->EngineName());
+    TAnalysisRequest request;
+    request.State = ShownState();
+    request.MaxDepth = efforts_.PanelDepth;
+    panelService_->Start(request);
+}
+
+void TAnalysisController::ShowReport(const TAnalysisReport& report, bool finished)
+{
+    if (finished && report.Depth == 0 && report.PvUci.isEmpty()) {
+        const GameState state = ShownState();
+        if (!IsAnalysablePosition(state)) {
+            scoreLabel_->setText(QStringLiteral("–"));
+            lineLabel_->setText(tr("Nesta posição falta um rei ou há peão na última fileira: não há o que analisar."));
+            return;
+        }
+        scoreLabel_->setText(report.Score.Mate ? tr("Mate") : tr("Afogado"));
+        depthLabel_->clear();
+        speedLabel_->clear();
+        lineLabel_->setText(report.Score.Mate ? tr("Xeque-mate: a partida terminou.") : tr("Empate por afogamento."));
+        return;
+    }
+    if (report.Depth == 0 && !finished)
+        return;
+    const QLocale locale(QLocale::Portuguese, QLocale::Brazil);
+    scoreLabel_->setText(report.Score.Text());
+    depthLabel_->setText(tr("Profundidade %1%2").arg(report.Depth).arg(finished ? tr(" (fim)") : QString()));
+    speedLabel_->setText(tr("%1 nós/s").arg(locale.toString(static_cast<qulonglong>(report.NodesPerSecond))));
+    engineLabel_->setText(report.EngineName);
+    lineLabel_->setText(report.PvText);
+}
+
+void TAnalysisController::Hint()
+{
+    // One hint at a time: a second request while searching does nothing.
+    if (hintService_->Searching())
+        return;
+    hintKey_ = PositionKey();
+    TAnalysisRequest request;
+    request.State = ShownState();
+    request.MaxDepth = efforts_.HintDepth;
+    request.TimeLimitMs = efforts_.HintTimeMs;
+    request.UciMoveTimeMs = efforts_.HintUciMoveTimeMs;
+    hintService_->Start(request);
+}
+
+void TAnalysisController::ShowHint(Square from, Square to)
+{
+    if (from == Square::None || to == Square::None)
+        return;
+    hintFrom_ = from;
+    hintTo_ = to;
+    if (!BoardShowsHint(*board_, from, to)) {
+        if (!arrow_)
+            arrow_ = new THintArrow(board_);
+        arrow_->Show(from, to);
+    }
+    emit HintShown(from, to);
+}
+
+void TAnalysisController::ClearHint()
+{
+    if (hintFrom_ == Square::None && !hintService_->Searching())
+        return;
+    hintService_->Stop();
+    hintAction_->setEnabled(true);
+    hintFrom_ = Square::None;
+    hintTo_ = Square::None;
+    BoardClearsHint(*board_);
+    if (arrow_)
+        arrow_->hide();
+}
+
+void TAnalysisController::HookBoard()
+{
+    // Every way the shown position changes ends in one of these: a move, a
+    // line of the move list chosen, a new game, a loaded position, and the
+    // board's own notice where it gives one. A move is looked at once it is
+    // complete (its castling, promotion and en passant steps come after
+    // OnLegalMove), and the window has rebuilt its list by then.
+    auto previousLegal = board_->OnLegalMove;
+    board_->OnLegalMove = [this, previousLegal](QObject* sender, Square from, Square to) {
+        if (previousLegal)
+            previousLegal(sender, from, to);
+        QTimer::singleShot(0, this, &TAnalysisController::ShownPositionMaybeChanged);
+    };
+    connect(form_->ListBox1, &MoveListBox::Click, this, &TAnalysisController::ShownPositionMaybeChanged);
+    connect(form_->NovoJogo1, &QAction::triggered, this, &TAnalysisController::ShownPositionMaybeChanged);
+    connect(form_->Abrir1, &QAction::triggered, this, &TAnalysisController::ShownPositionMaybeChanged);
+    FollowShownPosition(*board_, [this] { ShownPositionMaybeChanged(); });
+}
+
+void TAnalysisController::ShownPositionMaybeChanged()
+{
+    ApplyReviewMarks();
+    const std::string key = PositionKey();
+    if (key == shownKey_)
+        return;
+    shownKey_ = key;
+    ClearHint();
+    if (panelVisible_)
+        StartPanelAnalysis();
+}
+
+void TAnalysisController::StartReview()
+{
+    if (reviewer_->Running())
+        return;
+    const std::vector<TReviewPosition> positions = ReviewPositions(board_->History());
+    if (positions.size() < 2) {
+        QMessageBox::information(form_, ApplicationTitle(), tr("A partida ainda não tem lances para revisar."));
+        return;
+    }
+    reviewer_->SetEffort(efforts_.ReviewDepth, efforts_.ReviewUciMoveTimeMs);
+    auto* progress = new QProgressDialog(tr("Revisando a partida…"), tr("Cancelar"), 0,
+                                         static_cast<int>(positions.size()), form_);
+    progress->setObjectName(QStringLiteral("ReviewProgress"));
+    progress->setWindowTitle(tr("Revisar partida"));
+    progress->setWindowModality(Qt::WindowModal);
+    progress->setMinimumDuration(0);
+    progress->setAutoClose(false);
+    progress->setAutoReset(false);
+    progress->setAttribute(Qt::WA_DeleteOnClose);
+    progress_ = progress;
+    connect(reviewer_, &TGameReviewer::Progress, progress, &QProgressDialog::setValue);
+    connect(progress, &QProgressDialog::canceled, reviewer_, &TGameReviewer::Cancel);
+    connect(reviewer_, &TGameReviewer::Cancelled, progress, &QProgressDialog::close);
+    connect(reviewer_, &TGameReviewer::Done, progress, &QProgressDialog::close);
+    progress->show();
+    reviewer_->Start(positions);
+}
+
+void TAnalysisController::ReviewDone(const TGameReview& review)
+{
+    review_ = review;
+    ApplyReviewMarks();
+    ShowReviewSummary();
+}
+
+void TAnalysisController::ApplyReviewMarks()
+{
+    if (review_.Moves.empty())
+        return;
+    std::vector<std::string> lines;
+    board_->GetMoveList(lines);
+    MoveListBox* list = form_->ListBox1;
+    if (list->count() != static_cast<int>(lines.size()))
+        return;
+    const GameHistory& history = board_->History();
+    // The last line holds the half-move played just before the end marker.
+    const long long end = GameHistory::SlotIndex(history.LastMoveNumber(), history.LastWhiteToMove());
+    for (int i = 0; i < list->count(); ++i) {
+        const long long index = end - (list->count() - i);
+        if (index < 0)
+            continue;
+        const int moveNumber = static_cast<int>(index / 2 + 1);
+        const bool white = index % 2 == 0;
+        const TReviewedMove* reviewed = review_.Find(moveNumber, white);
+        const MoveInfo* slot = history.Slot(moveNumber, white);
+        QString text = QString::fromStdString(lines[static_cast<std::size_t>(i)]);
+        // A mark belongs to the move reviewed, not to another one played
+        // from the same slot since.
+        if (reviewed && slot && slot->OldSq == reviewed->From && slot->NewSq == reviewed->To
+            && reviewed->Mark != TMoveMark::None)
+            text += QLatin1Char(' ') + QString::fromStdString(MarkText(reviewed->Mark));
+        if (list->item(i)->text() != text)
+            list->item(i)->setText(text);
+    }
+}
+
+void TAnalysisController::ShowReviewSummary()
+{
+    if (summary_)
+        summary_->close();
+    auto* dialog = new QDialog(form_);
+    dialog->setObjectName(QStringLiteral("ReviewSummary"));
+    dialog->setWindowTitle(tr("Revisão da partida"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    auto* column = new QVBoxLayout(dialog);
+    int dubious = 0;
+    int mistakes = 0;
+    int blunders = 0;
+    for (const TReviewedMove& move : review_.Moves) {
+        dubious += move.Mark == TMoveMark::Dubious;
+        mistakes += move.Mark == TMoveMark::Mistake;
+        blunders += move.Mark == TMoveMark::Blunder;
+    }
+    auto* counts = new QLabel(tr("Lances duvidosos (?!): %1\nErros (?): %2\nErros graves (?\?): %3")
+                                  .arg(dubious)
+                                  .arg(mistakes)
+                                  .arg(blunders),
+                              dialog);
+    column->addWidget(counts);
+    const std::vector<TReviewedMove> worst = review_.WorstMoves(3);
+    summaryList_ = new QListWidget(dialog);
+    summaryList_->setObjectName(QStringLiteral("ReviewWorstMoves"));
+    if (worst.empty()) {
+        column->addWidget(new QLabel(tr("Nenhum erro encontrado. Boa partida!"), dialog));
+        summaryList_->hide();
+    } else {
+        column->addWidget(new QLabel(tr("Os maiores erros (clique para ver a posição):"), dialog));
+        for (const TReviewedMove& move : worst) {
+            const QString side = move.WhiteMoved ? tr("Brancas") : tr("Pretas");
+            const QString text = tr("%1. %2%3-%4 %5  (%6, perde %7)")
+                                     .arg(move.MoveNumber)
+                                     .arg(move.WhiteMoved ? QString() : QStringLiteral("... "))
+                                     .arg(QString::fromStdString(SquareName(move.From)))
+                                     .arg(QString::fromStdString(SquareName(move.To)))
+                                     .arg(QString::fromStdString(MarkText(move.Mark)))
+                                     .arg(side)
+                                     .arg(QString::number(move.LossCp / 100.0, 'f', 2));
+            auto* item = new QListWidgetItem(text, summaryList_);
+            item->setData(Qt::UserRole, move.MoveNumber);
+            item->setData(Qt::UserRole + 1, move.WhiteMoved);
+        }
+        connect(summaryList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+            const TReviewedMove* move =
+                review_.Find(item->data(Qt::UserRole).toInt(), item->data(Qt::UserRole + 1).toBool());
+            if (move)
+                GotoReviewedMove(*move);
+        });
+    }
+    column->addWidget(summaryList_);
+    auto* buttons = new QDialogButtonBox(dialog);
+    buttons->addButton(tr("Fechar"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::close);
+    column->addWidget(buttons);
+    summary_ = dialog;
+    dialog->show();
+    emit ReviewShown();
+}
+
+void TAnalysisController::GotoReviewedMove(const TReviewedMove& move)
+{
+    RunGuarded([this, &move] { board_->GotoMove(move.MoveNumber, move.WhiteMoved); });
+    ShownPositionMaybeChanged();
+}

@@ -1,0 +1,149 @@
+// The game window's help from an engine: "Dica" marks a suggested move,
+// "Análise" shows a panel that follows the shown position, "Revisar partida"
+// marks the game's mistakes in the move list, and "Opções › Motor de
+// análise" chooses the engine. None of it touches the game: the computer
+// player keeps its own engine and thread.
+#pragma once
+
+#include "core/GameState.h"
+#include "enginehelp/AnalysisReport.h"
+#include "enginehelp/GameReview.h"
+
+#include <QDialog>
+#include <QObject>
+#include <QPointer>
+#include <QProgressDialog>
+#include <QString>
+
+#include <cstdint>
+#include <string>
+
+class QAction;
+class QActionGroup;
+class QDockWidget;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QWidget;
+class TAnalysisService;
+class TChessBoard;
+class TForm2;
+class TGameReviewer;
+class THintArrow;
+
+// The status tip of a level of "Jogo › Dificuldade" (1 Super Fácil to 5
+// Super Difícil), in a player's words; empty while a level has none.
+QString DifficultyStatusTip(int level);
+
+class TAnalysisController : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TAnalysisController(TForm2* form);
+    ~TAnalysisController() override;
+
+    // Effort of each feature (tests make them small).
+    struct Efforts {
+        int HintDepth = 64;         // built-in iterations, within HintTimeMs
+        int HintTimeMs = 3000;
+        int HintUciMoveTimeMs = 2000;
+        int PanelDepth = 30;
+        int ReviewDepth = 4;
+        int ReviewUciMoveTimeMs = 300;
+    };
+    void SetEfforts(const Efforts& efforts) { efforts_ = efforts; }
+
+    // The shown position as the engines get it.
+    GameState ShownState() const;
+
+    // The menu items.
+    QAction* HintAction() const { return hintAction_; }
+    QAction* AnalysisAction() const { return analysisAction_; }
+    QAction* ReviewAction() const { return reviewAction_; }
+    QMenu* EngineMenu() const { return engineMenu_; }
+
+    // The panel and the services, for the window and its tests.
+    QDockWidget* Panel() const { return dock_; }
+    QLabel* ScoreLabel() const { return scoreLabel_; }
+    QLabel* DepthLabel() const { return depthLabel_; }
+    QLabel* SpeedLabel() const { return speedLabel_; }
+    QLabel* LineLabel() const { return lineLabel_; }
+    TAnalysisService* PanelService() const { return panelService_; }
+    TAnalysisService* HintService() const { return hintService_; }
+    TAnalysisService* ReviewService() const { return reviewService_; }
+    TGameReviewer* Reviewer() const { return reviewer_; }
+    QDialog* ReviewSummary() const { return summary_; }
+    QListWidget* ReviewSummaryList() const { return summaryList_; }
+    QProgressDialog* ReviewProgress() const { return progress_; }
+    // The last review (kept for the game file's NAGs), empty before one.
+    const TGameReview& LastReview() const { return review_; }
+    // The suggested move shown, None when no hint is shown.
+    Square HintFrom() const { return hintFrom_; }
+    Square HintTo() const { return hintTo_; }
+    // Messages about failed engines, one per engine, in order.
+    const QStringList& EngineMessages() const { return engineMessages_; }
+
+    void Hint();
+    void StartReview();
+    // Uses the engine program (empty: the built-in engine) and remembers it.
+    void ChooseEngine(const QString& program);
+    // Something may have changed the shown position: the hint goes, the
+    // panel starts again, the review's marks are written again.
+    void ShownPositionMaybeChanged();
+    // Goes to the position a reviewed move was played from.
+    void GotoReviewedMove(const TReviewedMove& move);
+
+signals:
+    void HintShown(Square from, Square to);
+    void ReviewShown();
+
+private:
+    void CreateMenus();
+    void CreatePanel();
+    void HookBoard();
+    void RebuildEngineMenu();
+    void AddEngine();
+    void ApplyEngine(const QString& program);
+    void EngineFailed(const QString& message);
+    void PanelVisibilityChanged(bool visible);
+    void StartPanelAnalysis();
+    void ShowReport(const TAnalysisReport& report, bool finished);
+    void ShowHint(Square from, Square to);
+    void ClearHint();
+    void ReviewDone(const TGameReview& review);
+    void ApplyReviewMarks();
+    void ShowReviewSummary();
+    void FitWindow();
+    std::string PositionKey() const;
+
+    TForm2* form_;
+    TChessBoard* board_;
+    Efforts efforts_;
+    TAnalysisService* panelService_ = nullptr;
+    TAnalysisService* hintService_ = nullptr;
+    TAnalysisService* reviewService_ = nullptr;
+    TGameReviewer* reviewer_ = nullptr;
+    QAction* hintAction_ = nullptr;
+    QAction* analysisAction_ = nullptr;
+    QAction* reviewAction_ = nullptr;
+    QMenu* engineMenu_ = nullptr;
+    QActionGroup* engineGroup_ = nullptr;
+    QDockWidget* dock_ = nullptr;
+    QLabel* scoreLabel_ = nullptr;
+    QLabel* depthLabel_ = nullptr;
+    QLabel* speedLabel_ = nullptr;
+    QLabel* engineLabel_ = nullptr;
+    QLabel* lineLabel_ = nullptr;
+    QPointer<QDialog> summary_;
+    QListWidget* summaryList_ = nullptr;
+    QPointer<QProgressDialog> progress_;
+    THintArrow* arrow_ = nullptr;
+    TGameReview review_;
+    QStringList engineMessages_;
+    QStringList failedPrograms_;
+    Square hintFrom_ = Square::None;
+    Square hintTo_ = Square::None;
+    std::string hintKey_;
+    std::string shownKey_;
+    bool panelVisible_ = false;
+};

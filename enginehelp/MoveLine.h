@@ -1,0 +1,31 @@
+// Lines of moves as the game window writes them, and the checks a line from
+// an outside engine must pass before it is shown.
+#pragma once
+
+#include "core/GameState.h"
+
+#include <QString>
+#include <QStringList>
+
+// The name the built-in engine goes by in menus and reports.
+QString BuiltinEngineName();
+
+// Plays the UCI moves from the state; the number of moves that were legal
+// one after the other (the state ends after the last of them).
+int PlayUciMoves(GameState& state, const QStringList& uciMoves);
+
+// Whether the UCI move is legal in the state.
+bool IsLegalUciMove(const GameState& state, const QString& uciMove);
+
+// The legal beginning of a line written as the move list does, with move
+// numbers: "12. G1-F3 B8-C6 13. E2-E4", "12... B8-C6 13. E2-E4" when Black
+// begins; a promotion adds the piece: "E7-E8=D".
+QString MoveLineText(const GameState& state, const QStringList& uciMoves);
+
+// The state's position as a FEN record for a UCI engine; the move number is
+// the state's, the half-move clock 0.
+QString StateToFen(const GameState& state);
+
+// One king of each colour and no pawn on the first or last rank: a position
+// an engine can be asked about.
+bool IsAnalysablePosition(const GameState& state);
