@@ -28,7 +28,7 @@
     <name>TAnalysisController</name>
     <message>
         <source>Dica</source>
-        <translation type="unfinished"></translation>
+        <translation>Hint</translation>
     </message>
     <message>
         <source>Mostra no tabuleiro um bom lance para quem joga agora.</source>
@@ -196,7 +196,7 @@ Blunders (??): %3</translation>
     <name>TUciClient</name>
     <message>
         <source>O motor de análise “%1” respondeu de forma incompreensível.</source>
-        <translation type="unfinished"></translation>
+        <translation>The analysis engine “%1” gave answers that make no sense.</translation>
     </message>
     <message>
         <source>O motor de análise “%1” não respondeu.</source>
