@@ -4,6 +4,7 @@
 
 #include "app/Application.h"
 #include "app/MoveListBox.h"
+#include "app/MoveAnnouncer.h"
 #include "app/Unit2Analysis.h"
 #include "board/ChessBoard.h"
 #include "board/PieceSet.h"
@@ -62,6 +63,9 @@ TForm2::TForm2(QWidget* parent, bool designMode)
     ConnectBoardEvents();
     ConnectControls();
     Analysis = new TAnalysisController(this);
+    Announcer = new MoveAnnouncer(ChessBoard1, Panel1, this);
+    Announcer->AddMenuItems(Partida1, Opcoes1);
+    SetAccessibleNames();
     setFixedSize(sizeHint());
 }
 
@@ -208,4 +212,15 @@ void TForm2::showEvent(QShowEvent* event)
 void TForm2::SetStatus(const QString& text)
 {
     Panel1->setText(text);
+}
+
+void TForm2::SetAccessibleNames()
+{
+    ListBox1->setAccessibleName(tr("Lista de lances"));
+    Panel1->setAccessibleName(tr("Status"));
+    Computador1->setAccessibleName(tr("Pretas: computador"));
+    Humano1->setAccessibleName(tr("Pretas: humano"));
+    Computador2->setAccessibleName(tr("Brancas: computador"));
+    Humano2->setAccessibleName(tr("Brancas: humano"));
+    BitBtn1->setAccessibleName(tr("Imprimir a lista de lances"));
 }

@@ -13,6 +13,7 @@
 
 #include <utility>
 
+class MoveAnnouncer;
 class MoveListBox;
 class QAction;
 class QActionGroup;
@@ -73,6 +74,7 @@ public:
     TChessBoard* ChessBoard1 = nullptr;
     // Hint, analysis panel, review and the analysing engine (Unit2Analysis).
     TAnalysisController* Analysis = nullptr;
+    MoveAnnouncer* Announcer = nullptr;  // the moves in words, for listeners
 
     // ---- Menus ----
     QMenu* Kestravin1 = nullptr;
@@ -141,6 +143,7 @@ private:
     void CreateControls();
     void CreateMenus();
     void CreateLanguageMenu();
+    void SetAccessibleNames();
     void ApplyBoardSettings();
     void ConnectBoardEvents();
     void ConnectControls();

@@ -1,6 +1,7 @@
 // The game window's reactions: the board's events on the status line and
 // the move list, going back through the list, and the player check boxes.
 #include "app/Application.h"
+#include "app/MoveAnnouncer.h"
 #include "app/MoveListBox.h"
 #include "app/Unit2.h"
 #include "board/ChessBoard.h"
@@ -37,6 +38,7 @@ void TForm2::ConnectControls()
 
 void TForm2::ChessBoard1LegalMove(QObject*, Square, Square)
 {
+    Announcer->MoveMade();
     std::vector<std::string> list;
     ChessBoard1->GetMoveList(list);
     QStringList lines;

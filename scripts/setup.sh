@@ -8,6 +8,7 @@ PACKAGES=(
   cmake g++ ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-webengine-dev libqt6svg6
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+  qt6-speech-dev qt6-speech-speechd-plugin speech-dispatcher espeak-ng
   libjpeg-dev libgtest-dev libgmock-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   xvfb xauth xdotool x11-utils

@@ -25,6 +25,49 @@
     </message>
 </context>
 <context>
+    <name>MoveAnnouncer</name>
+    <message>
+        <source>Nenhum sintetizador de voz está instalado (por exemplo speech-dispatcher com espeak-ng).</source>
+        <translation>No speech synthesiser is installed (for example speech-dispatcher with espeak-ng).</translation>
+    </message>
+    <message>
+        <source>O sintetizador de voz não pôde ser iniciado.</source>
+        <translation>The speech synthesiser could not be started.</translation>
+    </message>
+    <message>
+        <source>Falar lances</source>
+        <translation>Speak moves</translation>
+    </message>
+    <message>
+        <source>Ler posição</source>
+        <translation>Read position</translation>
+    </message>
+    <message>
+        <source>Peças das Brancas</source>
+        <translation>White&apos;s pieces</translation>
+    </message>
+    <message>
+        <source>Peças das Pretas</source>
+        <translation>Black&apos;s pieces</translation>
+    </message>
+    <message>
+        <source>Uma fileira…</source>
+        <translation>A rank…</translation>
+    </message>
+    <message>
+        <source>Ler fileira</source>
+        <translation>Read rank</translation>
+    </message>
+    <message>
+        <source>Fileira (1 a 8):</source>
+        <translation>Rank (1 to 8):</translation>
+    </message>
+    <message>
+        <source>De quem é a vez</source>
+        <translation>Whose turn it is</translation>
+    </message>
+</context>
+<context>
     <name>TAnalysisController</name>
     <message>
         <source>Dica</source>
@@ -179,6 +222,34 @@ Blunders (??): %3</translation>
     <message>
         <source>&amp;Opções</source>
         <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>Lista de lances</source>
+        <translation>Move list</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Pretas: computador</source>
+        <translation>Black: computer</translation>
+    </message>
+    <message>
+        <source>Pretas: humano</source>
+        <translation>Black: human</translation>
+    </message>
+    <message>
+        <source>Brancas: computador</source>
+        <translation>White: computer</translation>
+    </message>
+    <message>
+        <source>Brancas: humano</source>
+        <translation>White: human</translation>
+    </message>
+    <message>
+        <source>Imprimir a lista de lances</source>
+        <translation>Print the move list</translation>
     </message>
 </context>
 <context>
