@@ -76,9 +76,11 @@ void Game::Truncate(std::size_t plies)
 {
     if (plies >= moves_.size())
         return;
+    const GameState position = PositionAt(plies);
+    const int clock = HalfMoveClockAt(plies);
     moves_.resize(plies);
-    last_ = PositionAt(plies);
-    lastClock_ = HalfMoveClockAt(plies);
+    last_ = position;
+    lastClock_ = clock;
 }
 
 GameState Game::PositionAt(std::size_t plies) const

@@ -41,6 +41,25 @@ bool IsSpace(char c)
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }
 
+// A comment's words with single blanks between them: line breaks in a
+// comment are the file's layout, not its text.
+std::string Trimmed(std::string_view text)
+{
+    std::string out;
+    bool blank = false;
+    for (char c : text) {
+        if (IsSpace(c)) {
+            blank = !out.empty();
+            continue;
+        }
+        if (blank)
+            out += ' ';
+        blank = false;
+        out += c;
+    }
+    return out;
+}
+
 // The NAG a suffix annotation stands for; 0 when it is none of the six.
 int SuffixNag(std::string_view text)
 {
@@ -194,7 +213,7 @@ private:
         }
         if (place_.Pos >= text_.size())
             return Fail(token, "comentário sem '}' de fechamento");
-        token.Text = std::string(text_.substr(start, place_.Pos - start));
+        token.Text = Trimmed(text_.substr(start, place_.Pos - start));
         Advance();
         token.Type = TokenType::Comment;
         return token;
@@ -209,10 +228,7 @@ private:
                 return Fail(token, "comentário longo demais");
             Advance();
         }
-        std::string_view body = text_.substr(start, place_.Pos - start);
-        if (!body.empty() && body.back() == '\r')
-            body.remove_suffix(1);
-        token.Text = std::string(body);
+        token.Text = Trimmed(text_.substr(start, place_.Pos - start));
         token.Type = TokenType::Comment;
         return token;
     }
@@ -381,6 +397,8 @@ private:
                 break;
             case TokenType::Comment: {
                 const Token comment = Take();
+                if (comment.Text.empty())
+                    break;
                 if (game.Moves().empty()) {
                     std::string text = game.StartComment();
                     game.SetStartComment((text.empty() ? text : text + ' ') + comment.Text);
