@@ -277,6 +277,15 @@ private:
         }
         token.Type = TokenType::Symbol;
         token.Text = std::string(text_.substr(start, place_.Pos - start));
+        // Old files mark en passant captures "exd6 e.p." or "exd6e.p.": the
+        // mark is dropped (a lone mark reads as a period, which is skipped).
+        if (token.Text.back() == 'e' && text_.substr(place_.Pos, 3) == ".p.") {
+            for (int i = 0; i < 3; ++i)
+                Advance();
+            token.Text.pop_back();
+            if (token.Text.empty())
+                token.Type = TokenType::Period;
+        }
         return token;
     }
 

@@ -81,9 +81,11 @@ TEST(CorePgn, ReadsWhatRealFilesContain)
         "\n"
         "40. a8Q+ Kd7 41. Qb7+ Ke6 *\n"
         "\n"
+        "1. e4 d5 2. e5 f5 3. exf6 e.p. e5 4. d4 e4 5. f4 exf3e.p. *\n"
+        "\n"
         "1. d4 d5 2. c4";  // no result and no final newline
     const std::vector<PgnGame> games = ReadPgn(text);
-    ASSERT_EQ(games.size(), 3u);
+    ASSERT_EQ(games.size(), 4u);
     for (const PgnGame& g : games)
         ASSERT_TRUE(g.Ok) << g.Index << ": " << ErrorOf(g);
 
@@ -105,7 +107,10 @@ TEST(CorePgn, ReadsWhatRealFilesContain)
     EXPECT_EQ(second.Moves()[0].San, "a8=Q+");
     EXPECT_EQ(second.FinalFen(), "8/1Q6/4k3/8/8/8/8/4K3 w - - 3 42");
 
-    const Game& third = games[2].Value;
+    EXPECT_EQ(games[2].Value.FinalFen(), "rnbqkbnr/ppp3pp/5P2/3p4/3P4/5p2/PPP3PP/RNBQKBNR w KQkq - 0 6");
+    EXPECT_EQ(games[2].Value.Moves()[4].San, "exf6");
+
+    const Game& third = games[3].Value;
     EXPECT_EQ(third.PlyCount(), 3u);
     EXPECT_EQ(third.Result(), "*");
     EXPECT_FALSE(third.Tag("Result").has_value());
