@@ -274,7 +274,12 @@ std::string WriteFen(const GameState& state, int halfMoveClock)
     add(CanStillCastle::BlackQueenSide, Square::E8, 'k', Square::A8, 'r', 'q');
     out += castling.empty() ? "-" : castling;
     out += ' ';
-    out += LowerSquareName(state.EnPassant);
+    // Likewise an en passant square whose pawn is not where the double
+    // step put it.
+    GameState check = state;
+    std::string ignored;
+    const std::string square = LowerSquareName(state.EnPassant);
+    out += (state.EnPassant != Square::None && ReadEnPassant(square, check, ignored)) ? square : "-";
     out += ' ' + std::to_string(halfMoveClock) + ' ' + std::to_string(state.CurrentMove);
     return out;
 }

@@ -25,6 +25,37 @@
     </message>
 </context>
 <context>
+    <name>GameRecord</name>
+    <message>
+        <source>O tabuleiro recusou o lance %1 (%2) da partida.</source>
+        <translation>The board refused move %1 (%2) of the game.</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo &quot;%1&quot;. %2</source>
+        <translation>Cannot open the file &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>O arquivo &quot;%1&quot; é grande demais para uma partida.</source>
+        <translation>The file &quot;%1&quot; is too large for a game.</translation>
+    </message>
+    <message>
+        <source>Não foi possível ler o arquivo &quot;%1&quot;. %2</source>
+        <translation>Cannot read the file &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>Partida %1, linha %2, coluna %3: %4</source>
+        <translation>Game %1, line %2, column %3: %4</translation>
+    </message>
+    <message>
+        <source>Não foi possível gravar o arquivo &quot;%1&quot;. %2</source>
+        <translation>Cannot write the file &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>Não foi possível criar a pasta &quot;%1&quot;.</source>
+        <translation>Cannot create the folder &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
     <name>TAnalysisController</name>
     <message>
         <source>Dica</source>

@@ -44,6 +44,10 @@ TEST(CoreFen, WritesTheSixFields)
     // its rights) is not written.
     state.Put(Square::H1, EmptySquare);
     EXPECT_EQ(WriteFen(state, 1), "rnbqkb1r/pppppppp/5n2/8/4P3/8/PPPP1PPP/RNBQKBN1 w Qkq - 1 2");
+    // So is an en passant square whose pawn has gone.
+    state = PositionAfter(GameState::Initial(), {Square::E2, Square::E4, EmptySquare});
+    state.Put(Square::E4, EmptySquare);
+    EXPECT_EQ(WriteFen(state), "rnbqkbnr/pppppppp/8/8/8/8/PPPP1PPP/RNBQKBNR b KQkq - 0 1");
 }
 
 TEST(CoreFen, CountersMayBeLeftOutTogether)
