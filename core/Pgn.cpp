@@ -316,22 +316,27 @@ public:
     // Reads the next game; false at the end of the text.
     bool ReadGame(PgnGame& out)
     {
-        Token first = Peek();
-        if (first.Type == TokenType::End)
-            return false;
-        gameStart_ = first.Offset;
-        try {
-            ReadOne(out.Value);
-            out.Ok = true;
-        } catch (const ReadError& e) {
-            out.Ok = false;
-            out.Value = Game();
-            out.Line = e.At.Line;
-            out.Column = e.At.Column;
-            out.Error = e.Reason;
-            Recover(e.At);
+        while (true) {
+            const Token first = Peek();
+            if (first.Type == TokenType::End)
+                return false;
+            gameStart_ = first.Offset;
+            try {
+                // Comments and move numbers with no tags, moves or result
+                // around them (a note after the last game) are no game.
+                if (!ReadOne(out.Value))
+                    continue;
+                out.Ok = true;
+            } catch (const ReadError& e) {
+                out.Ok = false;
+                out.Value = Game();
+                out.Line = e.At.Line;
+                out.Column = e.At.Column;
+                out.Error = e.Reason;
+                Recover(e.At);
+            }
+            return true;
         }
-        return true;
     }
 
 private:
@@ -363,7 +368,8 @@ private:
         return token;
     }
 
-    void ReadOne(Game& game)
+    // False when the text held nothing of a game.
+    bool ReadOne(Game& game)
     {
         game = Game();
         std::optional<Token> fenTag;
@@ -396,11 +402,11 @@ private:
                 // the next game's tags begin.
                 if (const std::optional<std::string> tag = game.Tag("Result"))
                     game.SetResult(*tag);
-                return;
+                return !game.Tags().empty() || game.PlyCount() > 0;
             case TokenType::Star:
                 Take();
                 game.SetResult("*");
-                return;
+                return true;
             case TokenType::Period:
                 Take();
                 break;
@@ -434,7 +440,7 @@ private:
                     break;  // a move number
                 if (Game::IsResultToken(symbol.Text)) {
                     game.SetResult(symbol.Text);
-                    return;
+                    return true;
                 }
                 if (game.PlyCount() >= limits_.MaxPlies)
                     throw ReadError{symbol, "partida longa demais"};

@@ -83,7 +83,8 @@ TEST(CorePgn, ReadsWhatRealFilesContain)
         "\n"
         "1. e4 d5 2. e5 f5 3. exf6 e.p. e5 4. d4 e4 5. f4 exf3e.p. *\n"
         "\n"
-        "1. d4 d5 2. c4";  // no result and no final newline
+        "1. d4 d5 2. c4\n"  // no result
+        "{A note after the last game, which is no game}";
     const std::vector<PgnGame> games = ReadPgn(text);
     ASSERT_EQ(games.size(), 4u);
     for (const PgnGame& g : games)
@@ -158,6 +159,8 @@ TEST(CorePgn, HostileInputIsBounded)
 {
     EXPECT_TRUE(ReadPgn("").empty());
     EXPECT_TRUE(ReadPgn("\xEF\xBB\xBF  \r\n% nothing\n").empty());
+    EXPECT_TRUE(ReadPgn("{just a comment} ; and another\n 1. ...").empty());
+    EXPECT_EQ(ReadPgn("*").size(), 1u);
 
     // Variations nested beyond the limit.
     std::string deep = "1. e4 ";
