@@ -56,6 +56,33 @@
     </message>
 </context>
 <context>
+    <name>PgnGameDialog</name>
+    <message>
+        <source>Abrir partida</source>
+        <translation>Open game</translation>
+    </message>
+    <message>
+        <source>%1. Partida ilegível (linha %2, coluna %3: %4)</source>
+        <translation>%1. Unreadable game (line %2, column %3: %4)</translation>
+    </message>
+    <message>
+        <source>1 meio-lance</source>
+        <translation>1 half-move</translation>
+    </message>
+    <message>
+        <source>%1 meios-lances</source>
+        <translation>%1 half-moves</translation>
+    </message>
+    <message>
+        <source>%1. %2 – %3, %4, %5, %6 (%7)</source>
+        <translation>%1. %2 – %3, %4, %5, %6 (%7)</translation>
+    </message>
+    <message>
+        <source>O arquivo não contém nenhuma partida.</source>
+        <translation>The file holds no game.</translation>
+    </message>
+</context>
+<context>
     <name>TAnalysisController</name>
     <message>
         <source>Dica</source>

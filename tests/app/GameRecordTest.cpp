@@ -3,9 +3,11 @@
 // earlier move, a position set by hand starts the record anew, and file
 // errors are reported.
 #include "app/GameRecord.h"
+#include "app/PgnGameDialog.h"
 #include "board/ChessBoard.h"
 
 #include <QFile>
+#include <QListWidget>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -176,4 +178,33 @@ TEST(GameRecord, FileErrorsAreReportedAndAutosaveComesBack)
     RemoveAutosave();
     EXPECT_FALSE(QFile::exists(AutosaveFileName()));
     QStandardPaths::setTestModeEnabled(false);
+}
+
+TEST(GameRecord, TheGameListShowsEveryGameAndOffersOnlyReadableOnes)
+{
+    const std::vector<PgnGame> games = ReadPgn("1. e4 e5 2. Ke3 *\n\n"
+                                               "[Event \"Paris\"]\n[White \"Morphy\"]\n[Black \"Duke\"]\n"
+                                               "[Date \"1858.??.??\"]\n\n1. e4 e5 1-0\n\n"
+                                               "1. d4 *\n");
+    ASSERT_EQ(games.size(), 3u);
+    PgnGameDialog dialog(games);
+    QListWidget* list = dialog.List();
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_EQ(list->item(0)->text().toStdString(), "1. Partida ilegível (linha 1, coluna 13: lance ilegal: \"Ke3\")");
+    EXPECT_FALSE(list->item(0)->flags() & Qt::ItemIsEnabled);
+    EXPECT_EQ(list->item(1)->text().toStdString(), "2. Morphy – Duke, Paris, 1858.??.??, 1-0 (2 meios-lances)");
+    EXPECT_EQ(list->item(2)->text().toStdString(), "3. ? – ?, ?, ?, * (1 meio-lance)");
+    EXPECT_EQ(dialog.ChosenGame(), 1u);
+    list->setCurrentRow(2);
+    EXPECT_EQ(dialog.ChosenGame(), 2u);
+
+    // One game alone is opened without asking; none readable is an error.
+    EXPECT_EQ(ChoosePgnGame(ReadPgn("1. d4 *"), nullptr), 0u);
+    EXPECT_THROW(ChoosePgnGame(ReadPgn("1. Ke2 *"), nullptr), std::runtime_error);
+    try {
+        ChoosePgnGame({}, nullptr);
+        ADD_FAILURE() << "no error for a file without games";
+    } catch (const std::runtime_error& e) {
+        EXPECT_STREQ(e.what(), "O arquivo não contém nenhuma partida.");
+    }
 }
