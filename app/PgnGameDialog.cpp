@@ -42,7 +42,7 @@ PgnGameDialog::PgnGameDialog(const std::vector<PgnGame>& games, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_);
     layout->addWidget(buttons);
-    resize(560, 360);
+    resize(680, 360);
 }
 
 std::optional<std::size_t> PgnGameDialog::ChosenGame() const
