@@ -161,9 +161,8 @@ bool Replay(const Game& game, TChessBoard& board, std::size_t ply, std::size_t& 
     return true;
 }
 
-} // namespace
-
-BoardGame GameFromBoard(const TChessBoard& board)
+// The moves and positions of the board's history, without a result.
+BoardGame RecordedGame(const TChessBoard& board)
 {
     BoardGame game;
     const GameHistory& history = board.History();
@@ -218,6 +217,24 @@ BoardGame GameFromBoard(const TChessBoard& board)
     StartAt(game, shown, true);
     return game;
 }
+
+} // namespace
+
+BoardGame GameFromBoard(const TChessBoard& board)
+{
+    BoardGame game = RecordedGame(board);
+    // A game the rules have ended says so; the board's own repetition test
+    // covers the draw the position alone cannot show.
+    const GameHistory& history = board.History();
+    std::string result = Game::RulesResult(game.Record.FinalPosition());
+    if (result == "*" && game.Record.PlyCount() > 0
+        && history.ThreefoldRepetition(history.LastMoveNumber(), history.LastWhiteToMove()))
+        result = "1/2-1/2";
+    if (result != "*")
+        game.Record.SetResult(result);
+    return game;
+}
+
 
 void PutGameOnBoard(const Game& game, TChessBoard& board, std::size_t ply)
 {

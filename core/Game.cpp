@@ -1,6 +1,7 @@
 // The recorded game.
 #include "core/Game.h"
 
+#include "core/Rules.h"
 #include "core/San.h"
 
 #include <algorithm>
@@ -116,6 +117,18 @@ std::string Game::FenAt(std::size_t plies) const
 bool Game::IsResultToken(std::string_view text)
 {
     return text == "1-0" || text == "0-1" || text == "1/2-1/2" || text == "*";
+}
+
+std::string Game::RulesResult(const GameState& state)
+{
+    if (!HasMobility(state)) {
+        if (SideToMoveInCheck(state))
+            return state.WhiteToMove ? "0-1" : "1-0";
+        return "1/2-1/2";
+    }
+    if (MatingMaterial(state.Board, true) < 5 && MatingMaterial(state.Board, false) < 5)
+        return "1/2-1/2";
+    return "*";
 }
 
 void Game::SetResult(std::string_view result)

@@ -72,6 +72,10 @@ public:
     const std::string& Result() const { return result_; }
     void SetResult(std::string_view result);
     static bool IsResultToken(std::string_view text);
+    // The result the rules give a position: "1-0" or "0-1" when the side
+    // to move is mated, "1/2-1/2" after stalemate or when neither side has
+    // the material to mate, else "*".
+    static std::string RulesResult(const GameState& state);
 
     // WhiteType/BlackType ("human", "program"), absent when not recorded.
     std::optional<PlayerType> Player(bool white) const;

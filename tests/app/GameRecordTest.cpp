@@ -136,6 +136,14 @@ TEST(GameRecord, APositionSetByHandStartsTheRecordAnew)
     EXPECT_EQ(game.Record.Moves()[0].San, "O-O");
     EXPECT_EQ(game.Record.FenAt(0), "4k3/8/8/8/8/8/8/4K2R w K - 0 2");
 
+    // A game ended by mate records its result.
+    TChessBoard mated(nullptr, true);
+    for (const auto& [from, to] : std::vector<std::pair<Square, Square>>{
+             {Square::F2, Square::F3}, {Square::E7, Square::E5}, {Square::G2, Square::G4}, {Square::D8, Square::H4}})
+        ASSERT_TRUE(mated.MakeMove(from, to));
+    EXPECT_EQ(GameFromBoard(mated).Record.Result(), "0-1");
+    EXPECT_EQ(GameFromBoard(board).Record.Result(), "*");
+
     // A board where nothing was played gives the position it shows.
     TChessBoard fresh(nullptr, true);
     game = GameFromBoard(fresh);

@@ -280,3 +280,13 @@ TEST(CorePgn, ExportFromAPositionWritesSetUpAndBlackMoveNumbers)
     game.Truncate(1);
     EXPECT_EQ(game.FinalFen(), "8/3k4/8/8/8/8/8/R3K3 w Q - 6 31");
 }
+
+TEST(CoreGame, TheRulesGiveTheResultOfMateStalemateAndBareKings)
+{
+    EXPECT_EQ(Game::RulesResult(FenState("rnb1kbnr/pppp1ppp/8/4p3/6Pq/5P2/PPPPP2P/RNBQKBNR w KQkq - 1 3")), "0-1");
+    EXPECT_EQ(Game::RulesResult(FenState("6k1/5ppp/8/8/8/8/8/R5K1 w - - 0 1")), "*");
+    EXPECT_EQ(Game::RulesResult(FenState("R5k1/5ppp/8/8/8/8/8/6K1 b - - 0 1")), "1-0");
+    EXPECT_EQ(Game::RulesResult(FenState("7k/5Q2/6K1/8/8/8/8/8 b - - 0 1")), "1/2-1/2");
+    EXPECT_EQ(Game::RulesResult(FenState("7k/8/6K1/8/8/8/8/5B2 b - - 0 1")), "1/2-1/2");
+    EXPECT_EQ(Game::RulesResult(GameState::Initial()), "*");
+}
