@@ -3,6 +3,7 @@
 
 #include "core/San.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -270,11 +271,10 @@ private:
     Token ReadSymbol(Token token)
     {
         const std::size_t start = place_.Pos;
-        while (place_.Pos < text_.size() && IsSymbolChar(text_[place_.Pos])) {
-            if (place_.Pos - start >= 255)
-                return Fail(token, "símbolo longo demais");
+        while (place_.Pos < text_.size() && IsSymbolChar(text_[place_.Pos]))
             Advance();
-        }
+        if (place_.Pos - start > 255)
+            return Fail(token, "símbolo longo demais");
         token.Type = TokenType::Symbol;
         token.Text = std::string(text_.substr(start, place_.Pos - start));
         // Old files mark en passant captures "exd6 e.p." or "exd6e.p.": the
@@ -475,62 +475,99 @@ private:
         }
     }
 
-    bool LineStartsWithBracket(std::size_t lineStart) const
-    {
-        const std::string_view text = lexer_.Text();
-        return lineStart < text.size() && text[lineStart] == '[';
-    }
-
     // After a broken game: past its termination marker, or to the first
-    // line of the next tag section, whichever comes first.
+    // line of the next tag section, whichever comes first. A plain scan of
+    // the characters, not of tokens: it keeps no token and looks at each
+    // character a bounded number of times, whatever the text holds.
     void Recover(const Token& at)
     {
         peeked_ = false;
-        // Back to the place of the error, then on past it.
-        Lexer::Place back;
-        back.Pos = at.Offset;
-        back.Line = at.Line;
-        back.LineStart = at.Offset - static_cast<std::size_t>(at.Column - 1);
-        lexer_.Restore(back);
-        lexer_.Skip();
         const std::string_view text = lexer_.Text();
-        while (true) {
-            const Lexer::Place before = lexer_.Where();
-            const Token token = lexer_.Next();
-            switch (token.Type) {
-            case TokenType::End:
-                return;
-            case TokenType::Error:
-                lexer_.Restore(before);
-                while (lexer_.Where().Pos < token.Offset)
-                    lexer_.Skip();
-                lexer_.Skip();
-                break;
-            case TokenType::Star:
-                return;
-            case TokenType::Symbol:
-                if (token.Text == "1-0" || token.Text == "0-1" || token.Text == "1/2-1/2")
-                    return;
-                break;
-            case TokenType::LeftBracket:
-                if (token.Column == 1) {
-                    // The first tag of a section: the line before it is no tag.
-                    std::size_t previous = token.Offset;
-                    if (previous > 0)
-                        --previous;  // its newline
-                    std::size_t start = previous;
-                    while (start > 0 && text[start - 1] != '\n')
-                        --start;
-                    if (token.Offset == 0 || !LineStartsWithBracket(start)) {
-                        lexer_.Restore(before);
-                        return;
-                    }
-                }
-                break;
-            default:
+        Lexer::Place place;
+        place.Line = at.Line;
+        place.LineStart = at.Offset - static_cast<std::size_t>(at.Column - 1);
+        std::size_t previousLineStart = place.LineStart;
+        if (place.LineStart > 0) {
+            previousLineStart = place.LineStart - 1;
+            while (previousLineStart > 0 && text[previousLineStart - 1] != '\n')
+                --previousLineStart;
+        }
+        enum class Inside { Nothing, Brace, Line, String };
+        Inside inside = Inside::Nothing;
+        std::size_t i = at.Offset + 1;
+        auto step = [&](std::size_t& pos) {
+            if (text[pos] == '\n') {
+                ++place.Line;
+                previousLineStart = place.LineStart;
+                place.LineStart = pos + 1;
+            }
+            ++pos;
+        };
+        // A skipped game's text up to here is on earlier lines than i.
+        for (std::size_t pos = place.LineStart; pos < i && pos < text.size();)
+            step(pos);
+        while (i < text.size()) {
+            const char c = text[i];
+            switch (inside) {
+            case Inside::Brace:
+                if (c == '}')
+                    inside = Inside::Nothing;
+                step(i);
+                continue;
+            case Inside::Line:
+                if (c == '\n')
+                    inside = Inside::Nothing;
+                step(i);
+                continue;
+            case Inside::String:
+                if (c == '"' || c == '\n')
+                    inside = Inside::Nothing;
+                else if (c == '\\' && i + 1 < text.size() && text[i + 1] != '\n')
+                    ++i;
+                step(i);
+                continue;
+            case Inside::Nothing:
                 break;
             }
+            const bool lineStart = i == place.LineStart;
+            if (lineStart && c == '[' && (i == 0 || text[previousLineStart] != '[')) {
+                place.Pos = i;
+                lexer_.Restore(place);
+                return;
+            }
+            if (lineStart && c == '%') {
+                inside = Inside::Line;
+            } else if (c == ';') {
+                inside = Inside::Line;
+            } else if (c == '"') {
+                inside = Inside::String;
+            } else if (c == '{') {
+                // A brace that nothing closes is only a character.
+                if (i >= unclosedBraceFrom_ || text.find('}', i + 1) == std::string_view::npos)
+                    unclosedBraceFrom_ = std::min(unclosedBraceFrom_, i);
+                else
+                    inside = Inside::Brace;
+            } else if (c == '*') {
+                step(i);
+                place.Pos = i;
+                lexer_.Restore(place);
+                return;
+            } else if (IsSymbolStart(c)) {
+                const std::size_t start = i;
+                while (i < text.size() && IsSymbolChar(text[i]))
+                    ++i;
+                const std::string_view symbol = text.substr(start, i - start);
+                if (symbol == "1-0" || symbol == "0-1" || symbol == "1/2-1/2") {
+                    place.Pos = i;
+                    lexer_.Restore(place);
+                    return;
+                }
+                continue;  // a symbol holds no line break
+            }
+            step(i);
         }
+        place.Pos = text.size();
+        lexer_.Restore(place);
     }
 
     Lexer lexer_;
@@ -538,6 +575,8 @@ private:
     bool peeked_ = false;
     Token peekedToken_;
     std::size_t gameStart_ = 0;
+    // No closing brace follows this offset (found while recovering).
+    std::size_t unclosedBraceFrom_ = std::string_view::npos;
 };
 
 } // namespace

@@ -193,6 +193,18 @@ TEST(CorePgn, HostileInputIsBounded)
     ASSERT_EQ(games.size(), 1u);
     EXPECT_EQ(games[0].Error, "partida grande demais");
 
+    // Reading on after an error looks at each character a bounded number of
+    // times: a megabyte of unclosed braces, or of semicolons on one line,
+    // would otherwise be scanned once per character (minutes, not
+    // milliseconds).
+    games = ReadPgn("1. e4 {" + std::string(1 << 20, '{') + "\n[Event \"after\"]\n1. d4 *\n");
+    ASSERT_EQ(games.size(), 2u);
+    EXPECT_EQ(ErrorOf(games[0]), "1:7 comentário longo demais");
+    EXPECT_TRUE(games[1].Ok);
+    games = ReadPgn("1. e4 {" + std::string(1 << 20, ';') + "\n[Event \"after\"]\n1. d4 *\n");
+    ASSERT_EQ(games.size(), 2u);
+    EXPECT_TRUE(games[1].Ok);
+
     // A very long line of moves without any line break is read.
     games = ReadPgn(shuffle + shuffle + "*");
     ASSERT_EQ(games.size(), 1u);
