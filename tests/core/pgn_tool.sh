@@ -69,6 +69,8 @@ expect_status 0 "--help" "$tool" --help
 grep -q -- "--export" "$work/out" || fail "--help does not describe --export"
 expect_status 0 "--version" "$tool" --version
 grep -q "^kestravin-pgn [0-9]" "$work/out" || fail "--version printed $(cat "$work/out")"
+expect_status 0 "-v" "$tool" -v
+grep -q "^kestravin-pgn [0-9]" "$work/out" || fail "-v printed $(cat "$work/out")"
 expect_status 2 "no arguments" "$tool"
 expect_status 2 "unknown option" "$tool" --frobnicate "$data/famous.pgn"
 

@@ -25,9 +25,9 @@ void PrintUsage(std::ostream& out)
            "Result), o número de meios-lances e a posição final em FEN. Uma partida ilegível dá\n"
            "ARQUIVO, número, error, LINHA:COLUNA e o motivo.\n"
            "\n"
-           "  --export   escreve as partidas legíveis de novo em PGN (formato de exportação)\n"
-           "  --help     mostra esta ajuda\n"
-           "  --version  mostra a versão\n"
+           "  --export       escreve as partidas legíveis de novo em PGN (formato de exportação)\n"
+           "  -h, --help     mostra esta ajuda\n"
+           "  -v, --version  mostra a versão\n"
            "\n"
            "Código de saída: 0 todas as partidas lidas, 1 alguma partida ilegível,\n"
            "2 arquivo que não abre ou argumentos errados.\n";
@@ -82,10 +82,10 @@ int main(int argc, char** argv)
         const std::string arg = argv[i];
         if (!optionsEnded && arg == "--") {
             optionsEnded = true;
-        } else if (!optionsEnded && arg == "--help") {
+        } else if (!optionsEnded && (arg == "--help" || arg == "-h")) {
             PrintUsage(std::cout);
             return 0;
-        } else if (!optionsEnded && arg == "--version") {
+        } else if (!optionsEnded && (arg == "--version" || arg == "-v")) {
             std::cout << "kestravin-pgn " << KESTRAVIN_VERSION << "\n";
             return 0;
         } else if (!optionsEnded && arg == "--export") {
