@@ -11,7 +11,7 @@ include(GNUInstallDirs)
 set(KESTRAVIN_PACKAGE_PROGRAMS
   kestravin
   kestravin-uci
-  # kestravin-pgn  <- the game-file tool goes here once tools/pgn installs it
+  kestravin-pgn
 )
 
 # Who answers for the package: the Maintainer field and the changelog's

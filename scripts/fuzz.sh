@@ -14,7 +14,7 @@ source scripts/runtime-dir.sh
 build=${FUZZ_BUILD_DIR:-build-fuzz}
 seconds=${KESTRAVIN_FUZZ_SECONDS:-60}
 targets=("$@")
-((${#targets[@]})) || targets=(position gamefile moves engine uci)
+((${#targets[@]})) || targets=(position gamefile moves engine uci pgn)
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DKESTRAVIN_SANITIZE=fuzzer >/dev/null

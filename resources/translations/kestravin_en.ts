@@ -25,6 +25,37 @@
     </message>
 </context>
 <context>
+    <name>GameRecord</name>
+    <message>
+        <source>O tabuleiro recusou o lance %1 (%2) da partida.</source>
+        <translation>The board refused move %1 (%2) of the game.</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo &quot;%1&quot;. %2</source>
+        <translation>Cannot open the file &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>O arquivo &quot;%1&quot; é grande demais para uma partida.</source>
+        <translation>The file &quot;%1&quot; is too large for a game.</translation>
+    </message>
+    <message>
+        <source>Não foi possível ler o arquivo &quot;%1&quot;. %2</source>
+        <translation>Cannot read the file &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>Partida %1, linha %2, coluna %3: %4</source>
+        <translation>Game %1, line %2, column %3: %4</translation>
+    </message>
+    <message>
+        <source>Não foi possível gravar o arquivo &quot;%1&quot;. %2</source>
+        <translation>Cannot write the file &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>Não foi possível criar a pasta &quot;%1&quot;.</source>
+        <translation>Cannot create the folder &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
     <name>MoveAnnouncer</name>
     <message>
         <source>Nenhum sintetizador de voz está instalado (por exemplo speech-dispatcher com espeak-ng).</source>
@@ -65,6 +96,33 @@
     <message>
         <source>De quem é a vez</source>
         <translation>Whose turn it is</translation>
+    </message>
+</context>
+<context>
+    <name>PgnGameDialog</name>
+    <message>
+        <source>Abrir partida</source>
+        <translation>Open game</translation>
+    </message>
+    <message>
+        <source>%1. Partida ilegível (linha %2, coluna %3: %4)</source>
+        <translation>%1. Unreadable game (line %2, column %3: %4)</translation>
+    </message>
+    <message>
+        <source>1 meio-lance</source>
+        <translation>1 half-move</translation>
+    </message>
+    <message>
+        <source>%1 meios-lances</source>
+        <translation>%1 half-moves</translation>
+    </message>
+    <message>
+        <source>%1. %2 – %3, %4, %5, %6 (%7)</source>
+        <translation>%1. %2 – %3, %4, %5, %6 (%7)</translation>
+    </message>
+    <message>
+        <source>O arquivo não contém nenhuma partida.</source>
+        <translation>The file holds no game.</translation>
     </message>
 </context>
 <context>

@@ -89,4 +89,6 @@ out=$(env -u DISPLAY QT_QPA_PLATFORM=xcb "$root/usr/games/kestravin" --version) 
 [ "$out" = "kestravin $version" ] || fail "the packed kestravin --version printed '$out'"
 out=$("$root/usr/games/kestravin-uci" --version) || fail "the packed kestravin-uci --version failed"
 [ "$out" = "kestravin-uci $version" ] || fail "the packed kestravin-uci --version printed '$out'"
+out=$("$root/usr/games/kestravin-pgn" --version) || fail "the packed kestravin-pgn --version failed"
+[ "$out" = "kestravin-pgn $version" ] || fail "the packed kestravin-pgn --version printed '$out'"
 echo "PASS: $(basename "$deb") ($(stat -c %s "$deb") bytes)"

@@ -1,0 +1,730 @@
+// PGN import and export.
+#include "core/Pgn.h"
+
+#include "core/San.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <utility>
+
+namespace {
+
+enum class TokenType {
+    End, LeftBracket, RightBracket, LeftParen, RightParen, Period, Star, String, Symbol, Nag, Comment, Error
+};
+
+struct Token {
+    TokenType Type = TokenType::End;
+    std::string Text;  // a string's value, a comment's text, a symbol, an error's reason
+    int Nag = 0;
+    std::size_t Offset = 0;
+    int Line = 1;
+    int Column = 1;
+};
+
+bool IsSymbolStart(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+}
+
+bool IsSymbolChar(char c)
+{
+    switch (c) {
+    case '_': case '+': case '#': case '=': case ':': case '-': case '/':
+        return true;
+    default:
+        return IsSymbolStart(c);
+    }
+}
+
+bool IsSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+// A comment's words with single blanks between them: line breaks in a
+// comment are the file's layout, not its text.
+std::string Trimmed(std::string_view text)
+{
+    std::string out;
+    bool blank = false;
+    for (char c : text) {
+        if (IsSpace(c)) {
+            blank = !out.empty();
+            continue;
+        }
+        if (blank)
+            out += ' ';
+        blank = false;
+        out += c;
+    }
+    return out;
+}
+
+// The NAG a suffix annotation stands for; 0 when it is none of the six.
+int SuffixNag(std::string_view text)
+{
+    static constexpr std::pair<std::string_view, int> suffixes[] = {
+        {"!", 1}, {"?", 2}, {"!!", 3}, {"??", 4}, {"!?", 5}, {"?!", 6}};
+    for (const auto& [suffix, nag] : suffixes)
+        if (suffix == text)
+            return nag;
+    return 0;
+}
+
+std::string Printable(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x21 && byte < 0x7f)
+        return std::string("'") + c + "'";
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "0x%02X", byte);
+    return hex;
+}
+
+class Lexer {
+public:
+    struct Place {
+        std::size_t Pos = 0;
+        int Line = 1;
+        std::size_t LineStart = 0;
+    };
+
+    Lexer(std::string_view text, std::size_t maxToken) : text_(text), maxToken_(maxToken)
+    {
+        if (text_.substr(0, 3) == "\xEF\xBB\xBF")
+            place_.Pos = place_.LineStart = 3;
+    }
+
+    Place Where() const { return place_; }
+    void Restore(const Place& place) { place_ = place; }
+    std::string_view Text() const { return text_; }
+    // Steps over one character, counting lines.
+    void Skip()
+    {
+        if (place_.Pos < text_.size())
+            Advance();
+    }
+
+    Token Next()
+    {
+        SkipBlanks();
+        Token token;
+        token.Offset = place_.Pos;
+        token.Line = place_.Line;
+        token.Column = static_cast<int>(place_.Pos - place_.LineStart) + 1;
+        if (place_.Pos >= text_.size())
+            return token;
+        const char c = text_[place_.Pos];
+        auto single = [&](TokenType type) {
+            Advance();
+            token.Type = type;
+            return token;
+        };
+        switch (c) {
+        case '[': return single(TokenType::LeftBracket);
+        case ']': return single(TokenType::RightBracket);
+        case '(': return single(TokenType::LeftParen);
+        case ')': return single(TokenType::RightParen);
+        case '.': return single(TokenType::Period);
+        case '*': return single(TokenType::Star);
+        case '"': return ReadString(token);
+        case '{': return ReadBraceComment(token);
+        case ';': return ReadLineComment(token);
+        case '$': return ReadNag(token);
+        case '!': case '?': return ReadSuffix(token);
+        default: break;
+        }
+        if (IsSymbolStart(c))
+            return ReadSymbol(token);
+        token.Type = TokenType::Error;
+        if (c == '-' && place_.Pos + 1 < text_.size() && text_[place_.Pos + 1] == '-')
+            token.Text = "lance nulo (--) não é aceito";
+        else if (c == '<' || c == '>')
+            token.Text = "símbolo reservado " + Printable(c);
+        else
+            token.Text = "caractere inesperado " + Printable(c);
+        return token;
+    }
+
+private:
+    void Advance()
+    {
+        if (text_[place_.Pos] == '\n') {
+            ++place_.Line;
+            place_.LineStart = place_.Pos + 1;
+        }
+        ++place_.Pos;
+    }
+
+    void SkipBlanks()
+    {
+        while (place_.Pos < text_.size()) {
+            const char c = text_[place_.Pos];
+            if (IsSpace(c)) {
+                Advance();
+            } else if (c == '%' && place_.Pos == place_.LineStart) {
+                // An escape line: another program's data, ignored whole.
+                while (place_.Pos < text_.size() && text_[place_.Pos] != '\n')
+                    Advance();
+            } else {
+                break;
+            }
+        }
+    }
+
+    Token Fail(Token token, std::string reason)
+    {
+        token.Type = TokenType::Error;
+        token.Text = std::move(reason);
+        return token;
+    }
+
+    Token ReadString(Token token)
+    {
+        Advance();
+        while (true) {
+            if (place_.Pos >= text_.size() || text_[place_.Pos] == '\n')
+                return Fail(token, "texto entre aspas sem as aspas de fechamento");
+            char c = text_[place_.Pos];
+            if (c == '"') {
+                Advance();
+                token.Type = TokenType::String;
+                return token;
+            }
+            if (c == '\\' && place_.Pos + 1 < text_.size() && text_[place_.Pos + 1] != '\n') {
+                Advance();
+                c = text_[place_.Pos];
+            }
+            if (token.Text.size() >= maxToken_)
+                return Fail(token, "texto entre aspas longo demais");
+            token.Text += c;
+            Advance();
+        }
+    }
+
+    Token ReadBraceComment(Token token)
+    {
+        Advance();
+        const std::size_t start = place_.Pos;
+        while (place_.Pos < text_.size() && text_[place_.Pos] != '}') {
+            if (place_.Pos - start >= maxToken_)
+                return Fail(token, "comentário longo demais");
+            Advance();
+        }
+        if (place_.Pos >= text_.size())
+            return Fail(token, "comentário sem '}' de fechamento");
+        token.Text = Trimmed(text_.substr(start, place_.Pos - start));
+        Advance();
+        token.Type = TokenType::Comment;
+        return token;
+    }
+
+    Token ReadLineComment(Token token)
+    {
+        Advance();
+        const std::size_t start = place_.Pos;
+        while (place_.Pos < text_.size() && text_[place_.Pos] != '\n') {
+            if (place_.Pos - start >= maxToken_)
+                return Fail(token, "comentário longo demais");
+            Advance();
+        }
+        token.Text = Trimmed(text_.substr(start, place_.Pos - start));
+        token.Type = TokenType::Comment;
+        return token;
+    }
+
+    Token ReadNag(Token token)
+    {
+        Advance();
+        int value = 0, digits = 0;
+        while (place_.Pos < text_.size() && text_[place_.Pos] >= '0' && text_[place_.Pos] <= '9') {
+            if (++digits > 3)
+                return Fail(token, "NAG fora do intervalo 0 a 255");
+            value = value * 10 + (text_[place_.Pos] - '0');
+            Advance();
+        }
+        if (digits == 0)
+            return Fail(token, "'$' sem número de NAG");
+        if (value > 255)
+            return Fail(token, "NAG fora do intervalo 0 a 255");
+        token.Type = TokenType::Nag;
+        token.Nag = value;
+        return token;
+    }
+
+    Token ReadSuffix(Token token)
+    {
+        const std::size_t start = place_.Pos;
+        while (place_.Pos < text_.size() && (text_[place_.Pos] == '!' || text_[place_.Pos] == '?')) {
+            if (place_.Pos - start >= 8)
+                return Fail(token, "anotação inválida");
+            Advance();
+        }
+        token.Type = TokenType::Nag;
+        token.Nag = SuffixNag(text_.substr(start, place_.Pos - start));
+        if (token.Nag == 0)
+            return Fail(token, "anotação inválida: " + std::string(text_.substr(start, place_.Pos - start)));
+        return token;
+    }
+
+    Token ReadSymbol(Token token)
+    {
+        const std::size_t start = place_.Pos;
+        while (place_.Pos < text_.size() && IsSymbolChar(text_[place_.Pos]))
+            Advance();
+        if (place_.Pos - start > 255)
+            return Fail(token, "símbolo longo demais");
+        token.Type = TokenType::Symbol;
+        token.Text = std::string(text_.substr(start, place_.Pos - start));
+        // Old files mark en passant captures "exd6 e.p." or "exd6e.p.": the
+        // mark is dropped (a lone mark reads as a period, which is skipped).
+        if (token.Text.back() == 'e' && text_.substr(place_.Pos, 3) == ".p.") {
+            for (int i = 0; i < 3; ++i)
+                Advance();
+            token.Text.pop_back();
+            if (token.Text.empty())
+                token.Type = TokenType::Period;
+        }
+        return token;
+    }
+
+    std::string_view text_;
+    std::size_t maxToken_;
+    Place place_;
+};
+
+struct ReadError {
+    Token At;
+    std::string Reason;
+};
+
+bool AllDigits(std::string_view text)
+{
+    if (text.empty())
+        return false;
+    for (char c : text)
+        if (c < '0' || c > '9')
+            return false;
+    return true;
+}
+
+class Reader {
+public:
+    Reader(std::string_view text, const PgnLimits& limits) : lexer_(text, limits.MaxTokenBytes), limits_(limits) {}
+
+    // Reads the next game; false at the end of the text.
+    bool ReadGame(PgnGame& out)
+    {
+        while (true) {
+            const Token first = Peek();
+            if (first.Type == TokenType::End)
+                return false;
+            gameStart_ = first.Offset;
+            try {
+                // Comments and move numbers with no tags, moves or result
+                // around them (a note after the last game) are no game.
+                if (!ReadOne(out.Value))
+                    continue;
+                out.Ok = true;
+            } catch (const ReadError& e) {
+                out.Ok = false;
+                out.Value = Game();
+                out.Line = e.At.Line;
+                out.Column = e.At.Column;
+                out.Error = e.Reason;
+                Recover(e.At);
+            }
+            return true;
+        }
+    }
+
+private:
+    Token Peek()
+    {
+        if (!peeked_) {
+            peekedToken_ = lexer_.Next();
+            peeked_ = true;
+        }
+        return peekedToken_;
+    }
+
+    Token Take()
+    {
+        Token token = Peek();
+        peeked_ = false;
+        if (token.Type == TokenType::Error)
+            throw ReadError{token, token.Text};
+        if (token.Offset - gameStart_ > limits_.MaxGameBytes)
+            throw ReadError{token, "partida grande demais"};
+        return token;
+    }
+
+    Token Expect(TokenType type, const char* what)
+    {
+        Token token = Take();
+        if (token.Type != type)
+            throw ReadError{token, std::string("esperado ") + what};
+        return token;
+    }
+
+    // False when the text held nothing of a game.
+    bool ReadOne(Game& game)
+    {
+        game = Game();
+        std::optional<Token> fenTag;
+        std::size_t tagCount = 0;
+        while (Peek().Type == TokenType::LeftBracket) {
+            Take();
+            const Token name = Expect(TokenType::Symbol, "o nome da tag");
+            const Token value = Expect(TokenType::String, "o valor da tag entre aspas");
+            Expect(TokenType::RightBracket, "']' no fim da tag");
+            if (++tagCount > limits_.MaxTags)
+                throw ReadError{name, "tags demais"};
+            game.SetTag(name.Text, value.Text);
+            if (name.Text == "FEN")
+                fenTag = value;
+        }
+        if (fenTag) {
+            FenPosition start;
+            std::string error;
+            if (!ReadFen(fenTag->Text, start, error))
+                throw ReadError{*fenTag, error};
+            game.SetStart(start);
+        }
+
+        while (true) {
+            const Token next = Peek();
+            switch (next.Type) {
+            case TokenType::End:
+            case TokenType::LeftBracket:
+                // No termination marker: the game ends where the text or
+                // the next game's tags begin.
+                if (const std::optional<std::string> tag = game.Tag("Result"))
+                    game.SetResult(*tag);
+                return !game.Tags().empty() || game.PlyCount() > 0;
+            case TokenType::Star:
+                Take();
+                game.SetResult("*");
+                return true;
+            case TokenType::Period:
+                Take();
+                break;
+            case TokenType::Comment: {
+                const Token comment = Take();
+                if (comment.Text.empty())
+                    break;
+                if (game.Moves().empty()) {
+                    std::string text = game.StartComment();
+                    game.SetStartComment((text.empty() ? text : text + ' ') + comment.Text);
+                } else {
+                    std::string& target = game.Moves().back().Comment;
+                    target += (target.empty() ? "" : " ") + comment.Text;
+                }
+                break;
+            }
+            case TokenType::Nag: {
+                const Token nag = Take();
+                if (!game.Moves().empty() && game.Moves().back().Nags.size() < 16)
+                    game.Moves().back().Nags.push_back(nag.Nag);
+                break;
+            }
+            case TokenType::LeftParen:
+                SkipVariation();
+                break;
+            case TokenType::RightParen:
+                throw ReadError{next, "')' sem variação aberta"};
+            case TokenType::Symbol: {
+                const Token symbol = Take();
+                if (AllDigits(symbol.Text))
+                    break;  // a move number
+                if (Game::IsResultToken(symbol.Text)) {
+                    game.SetResult(symbol.Text);
+                    return true;
+                }
+                if (game.PlyCount() >= limits_.MaxPlies)
+                    throw ReadError{symbol, "partida longa demais"};
+                ChessMove move;
+                std::string error;
+                if (!ReadSan(game.FinalPosition(), symbol.Text, move, error))
+                    throw ReadError{symbol, error};
+                game.AddMove(move);
+                break;
+            }
+            default:
+                Take();
+                throw ReadError{next, next.Type == TokenType::String ? "texto entre aspas fora de uma tag"
+                                                                      : "']' fora de uma tag"};
+            }
+        }
+    }
+
+    void SkipVariation()
+    {
+        const Token open = Take();
+        int depth = 1;
+        while (depth > 0) {
+            Token token = Peek();
+            if (token.Type == TokenType::End || token.Type == TokenType::LeftBracket)
+                throw ReadError{open, "variação sem ')' de fechamento"};
+            token = Take();
+            if (token.Type == TokenType::LeftParen && ++depth > limits_.MaxVariationDepth)
+                throw ReadError{token, "variações aninhadas demais"};
+            if (token.Type == TokenType::RightParen)
+                --depth;
+        }
+    }
+
+    // After a broken game: past its termination marker, or to the first
+    // line of the next tag section, whichever comes first. A plain scan of
+    // the characters, not of tokens: it keeps no token and looks at each
+    // character a bounded number of times, whatever the text holds.
+    void Recover(const Token& at)
+    {
+        peeked_ = false;
+        const std::string_view text = lexer_.Text();
+        Lexer::Place place;
+        place.Line = at.Line;
+        place.LineStart = at.Offset - static_cast<std::size_t>(at.Column - 1);
+        std::size_t previousLineStart = place.LineStart;
+        if (place.LineStart > 0) {
+            previousLineStart = place.LineStart - 1;
+            while (previousLineStart > 0 && text[previousLineStart - 1] != '\n')
+                --previousLineStart;
+        }
+        enum class Inside { Nothing, Brace, Line, String };
+        Inside inside = Inside::Nothing;
+        std::size_t i = at.Offset + 1;
+        auto step = [&](std::size_t& pos) {
+            if (text[pos] == '\n') {
+                ++place.Line;
+                previousLineStart = place.LineStart;
+                place.LineStart = pos + 1;
+            }
+            ++pos;
+        };
+        // A skipped game's text up to here is on earlier lines than i.
+        for (std::size_t pos = place.LineStart; pos < i && pos < text.size();)
+            step(pos);
+        while (i < text.size()) {
+            const char c = text[i];
+            switch (inside) {
+            case Inside::Brace:
+                if (c == '}')
+                    inside = Inside::Nothing;
+                step(i);
+                continue;
+            case Inside::Line:
+                if (c == '\n')
+                    inside = Inside::Nothing;
+                step(i);
+                continue;
+            case Inside::String:
+                if (c == '"' || c == '\n')
+                    inside = Inside::Nothing;
+                else if (c == '\\' && i + 1 < text.size() && text[i + 1] != '\n')
+                    ++i;
+                step(i);
+                continue;
+            case Inside::Nothing:
+                break;
+            }
+            const bool lineStart = i == place.LineStart;
+            if (lineStart && c == '[' && (i == 0 || text[previousLineStart] != '[')) {
+                place.Pos = i;
+                lexer_.Restore(place);
+                return;
+            }
+            if (lineStart && c == '%') {
+                inside = Inside::Line;
+            } else if (c == ';') {
+                inside = Inside::Line;
+            } else if (c == '"') {
+                inside = Inside::String;
+            } else if (c == '{') {
+                // A brace that nothing closes is only a character.
+                if (i >= unclosedBraceFrom_ || text.find('}', i + 1) == std::string_view::npos)
+                    unclosedBraceFrom_ = std::min(unclosedBraceFrom_, i);
+                else
+                    inside = Inside::Brace;
+            } else if (c == '*') {
+                step(i);
+                place.Pos = i;
+                lexer_.Restore(place);
+                return;
+            } else if (IsSymbolStart(c)) {
+                const std::size_t start = i;
+                while (i < text.size() && IsSymbolChar(text[i]))
+                    ++i;
+                const std::string_view symbol = text.substr(start, i - start);
+                if (symbol == "1-0" || symbol == "0-1" || symbol == "1/2-1/2") {
+                    place.Pos = i;
+                    lexer_.Restore(place);
+                    return;
+                }
+                continue;  // a symbol holds no line break
+            }
+            step(i);
+        }
+        place.Pos = text.size();
+        lexer_.Restore(place);
+    }
+
+    Lexer lexer_;
+    PgnLimits limits_;
+    bool peeked_ = false;
+    Token peekedToken_;
+    std::size_t gameStart_ = 0;
+    // No closing brace follows this offset (found while recovering).
+    std::size_t unclosedBraceFrom_ = std::string_view::npos;
+};
+
+} // namespace
+
+std::size_t ReadPgn(std::string_view text, const std::function<void(PgnGame&&)>& sink, const PgnLimits& limits)
+{
+    Reader reader(text, limits);
+    std::size_t index = 0;
+    while (true) {
+        PgnGame game;
+        game.Index = index;
+        if (!reader.ReadGame(game))
+            break;
+        ++index;
+        sink(std::move(game));
+    }
+    return index;
+}
+
+std::vector<PgnGame> ReadPgn(std::string_view text, const PgnLimits& limits)
+{
+    std::vector<PgnGame> games;
+    ReadPgn(text, [&games](PgnGame&& game) { games.push_back(std::move(game)); }, limits);
+    return games;
+}
+
+std::string EscapePgnString(std::string_view value)
+{
+    std::string out;
+    out.reserve(value.size());
+    for (char c : value) {
+        if (c == '"' || c == '\\')
+            out += '\\';
+        // A string token ends at its line; a line break in a value becomes a
+        // blank.
+        out += (c == '\n' || c == '\r' || c == '\t') ? ' ' : c;
+    }
+    return out;
+}
+
+namespace {
+
+// Splits a comment into the words of "{...}", so that the export lines can
+// break between them. A closing brace inside would end the comment early
+// and becomes a parenthesis; a word longer than a line is cut.
+void AppendCommentWords(std::string_view comment, std::vector<std::string>& words)
+{
+    std::vector<std::string> parts;
+    std::string current;
+    auto flush = [&]() {
+        while (current.size() > 78) {
+            parts.push_back(current.substr(0, 78));
+            current.erase(0, 78);
+        }
+        if (!current.empty())
+            parts.push_back(current);
+        current.clear();
+    };
+    for (char c : comment) {
+        if (IsSpace(c))
+            flush();
+        else
+            current += c == '}' ? ')' : c;
+    }
+    flush();
+    if (parts.empty())
+        return;
+    parts.front().insert(0, "{");
+    if (parts.front().size() > 79) {
+        parts.insert(parts.begin() + 1, parts.front().substr(79));
+        parts.front().resize(79);
+    }
+    parts.back() += '}';
+    if (parts.back().size() > 79 && parts.back().size() > 1) {
+        std::string tail = parts.back().substr(parts.back().size() - 2);
+        parts.back().resize(parts.back().size() - 2);
+        parts.push_back(tail);
+    }
+    for (std::string& part : parts)
+        words.push_back(std::move(part));
+}
+
+} // namespace
+
+std::string WritePgn(const Game& game)
+{
+    std::string out;
+    auto tagLine = [&out](std::string_view name, std::string_view value) {
+        out += '[';
+        out += name;
+        out += " \"";
+        out += EscapePgnString(value);
+        out += "\"]\n";
+    };
+    static constexpr std::pair<std::string_view, std::string_view> roster[] = {
+        {"Event", "?"}, {"Site", "?"}, {"Date", "????.??.??"}, {"Round", "?"}, {"White", "?"}, {"Black", "?"}};
+    for (const auto& [name, fallback] : roster)
+        tagLine(name, game.Tag(name).value_or(std::string(fallback)));
+    tagLine("Result", game.Result());
+    if (!game.StartsFromStandardPosition()) {
+        tagLine("SetUp", "1");
+        tagLine("FEN", WriteFen(game.StartState(), game.StartHalfMoveClock()));
+    }
+    for (const GameTag& tag : game.Tags()) {
+        bool special = tag.Name == "Result" || tag.Name == "SetUp" || tag.Name == "FEN";
+        for (const auto& [name, fallback] : roster)
+            special = special || tag.Name == name;
+        if (!special)
+            tagLine(tag.Name, tag.Value);
+    }
+    out += '\n';
+
+    std::vector<std::string> words;
+    AppendCommentWords(game.StartComment(), words);
+    const GameState& start = game.StartState();
+    int number = start.CurrentMove;
+    bool white = start.WhiteToMove;
+    bool needNumber = true;
+    for (const GameMove& move : game.Moves()) {
+        // A move number stays on the line of its move.
+        if (white)
+            words.push_back(std::to_string(number) + ". " + move.San);
+        else if (needNumber)
+            words.push_back(std::to_string(number) + "... " + move.San);
+        else
+            words.push_back(move.San);
+        for (int nag : move.Nags)
+            words.push_back("$" + std::to_string(nag));
+        needNumber = !move.Comment.empty();
+        AppendCommentWords(move.Comment, words);
+        if (!white)
+            ++number;
+        white = !white;
+    }
+    words.push_back(game.Result());
+
+    std::string line;
+    for (const std::string& word : words) {
+        if (!line.empty() && line.size() + 1 + word.size() > 80) {
+            out += line;
+            out += '\n';
+            line.clear();
+        }
+        if (!line.empty())
+            line += ' ';
+        line += word;
+    }
+    out += line;
+    out += "\n\n";
+    return out;
+}

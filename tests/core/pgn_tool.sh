@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# kestravin-pgn through its command line: the line per game, the error
+# lines, --export read back, --help and --version, and the exit statuses.
+# Usage: pgn_tool.sh PROGRAM SOURCE_DIR
+set -u
+tool=$1
+data=$2/tests/core/data
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+expect_status() {  # expected, description, command...
+  local expected=$1 what=$2
+  shift 2
+  "$@" >"$work/out" 2>"$work/err"
+  local status=$?
+  [[ $status == "$expected" ]] || fail "$what: exit status $status, expected $expected ($(head -c 300 "$work/err"))"
+}
+
+# Every game of the famous games read: status 0, one line each.
+expect_status 0 "famous games" "$tool" "$data/famous.pgn"
+[[ $(wc -l <"$work/out") == 4 ]] || fail "famous games: $(wc -l <"$work/out") lines"
+printf '%s\t0\t1-0\t33\t1n1Rkb1r/p4ppp/4q3/4p1B1/4P3/8/PPP2PPP/2K5 b k - 1 17\n' "$data/famous.pgn" >"$work/expected"
+head -1 "$work/out" | cmp -s - "$work/expected" || fail "famous games: first line is $(head -1 "$work/out")"
+grep -q $'\t3\t0-1\t82\t1Q6/5pk1/2p3p1/1p2N2p/1b5P/1bn5/2r3P1/2K5 w - - 16 42$' "$work/out" ||
+  fail "famous games: no line for the fourth game"
+
+# A broken game between two good ones: an error line, the rest still read,
+# status 1. The Result tag is printed as * when absent.
+printf '[Result "1-0"]\n\n1. e4 e5 1-0\n\n1. e4 e5 2. Ke3 *\n\n1. d4\n' >"$work/mixed.pgn"
+expect_status 1 "broken game" "$tool" "$work/mixed.pgn"
+printf '%s\t0\t1-0\t2\trnbqkbnr/pppp1ppp/8/4p3/4P3/8/PPPP1PPP/RNBQKBNR w KQkq e6 0 2\n%s\t1\terror\t5:13\tlance ilegal: "Ke3"\n%s\t2\t*\t1\trnbqkbnr/pppppppp/8/8/3P4/8/PPP1PPPP/RNBQKBNR b KQkq d3 0 1\n' \
+  "$work/mixed.pgn" "$work/mixed.pgn" "$work/mixed.pgn" >"$work/expected"
+cmp -s "$work/out" "$work/expected" || fail "broken game: output was $(cat "$work/out")"
+
+# A file that cannot be opened: status 2, the other files still read.
+expect_status 2 "missing file" "$tool" "$work/none.pgn" "$data/famous.pgn"
+[[ $(wc -l <"$work/out") == 4 ]] || fail "missing file: the other file was not read"
+grep -q "none.pgn" "$work/err" || fail "missing file: no message"
+
+# An empty file and binary noise give no crash.
+: >"$work/empty.pgn"
+expect_status 0 "empty file" "$tool" "$work/empty.pgn"
+[[ ! -s "$work/out" ]] || fail "empty file: printed $(cat "$work/out")"
+head -c 20000 /dev/urandom >"$work/noise.pgn"
+"$tool" "$work/noise.pgn" >/dev/null 2>&1
+status=$?
+[[ $status == 0 || $status == 1 ]] || fail "binary noise: exit status $status"
+
+# --export writes games that read back to the same positions.
+expect_status 0 "export" "$tool" --export "$data/famous.pgn"
+cp "$work/out" "$work/exported.pgn"
+grep -q '^\[Event "Paris"\]$' "$work/exported.pgn" || fail "export: no Event tag"
+awk 'length($0) > 80 { exit 1 }' "$work/exported.pgn" || fail "export: a line longer than 80 characters"
+"$tool" "$data/famous.pgn" | cut -f 2- >"$work/original"
+"$tool" "$work/exported.pgn" | cut -f 2- >"$work/again"
+cmp -s "$work/original" "$work/again" || fail "export: the games read back differently"
+expect_status 1 "export of a broken game" "$tool" --export "$work/mixed.pgn"
+[[ $(grep -c '^\[Event ' "$work/out") == 2 ]] || fail "export: the readable games were not all written"
+grep -q $'\t1\terror\t5:13\t' "$work/err" || fail "export: no error line on stderr"
+
+# Options.
+expect_status 0 "--help" "$tool" --help
+grep -q -- "--export" "$work/out" || fail "--help does not describe --export"
+expect_status 0 "--version" "$tool" --version
+grep -q "^kestravin-pgn [0-9]" "$work/out" || fail "--version printed $(cat "$work/out")"
+expect_status 0 "-v" "$tool" -v
+grep -q "^kestravin-pgn [0-9]" "$work/out" || fail "-v printed $(cat "$work/out")"
+expect_status 2 "no arguments" "$tool"
+expect_status 2 "unknown option" "$tool" --frobnicate "$data/famous.pgn"
+
+if ((failures)); then
+  echo "$failures check(s) failed" >&2
+  exit 1
+fi
+echo "kestravin-pgn: all checks passed"
