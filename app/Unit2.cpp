@@ -5,6 +5,7 @@
 #include "app/Application.h"
 #include "app/MoveListBox.h"
 #include "app/MoveAnnouncer.h"
+#include "app/TypedMoveEntry.h"
 #include "app/Unit2Analysis.h"
 #include "board/ChessBoard.h"
 #include "board/PieceSet.h"
@@ -65,6 +66,7 @@ TForm2::TForm2(QWidget* parent, bool designMode)
     Analysis = new TAnalysisController(this);
     Announcer = new MoveAnnouncer(ChessBoard1, Panel1, this);
     Announcer->AddMenuItems(Partida1, Opcoes1);
+    MoveEntry = new TypedMoveEntry(ChessBoard1);
     SetAccessibleNames();
     setFixedSize(sizeHint());
 }

@@ -14,6 +14,7 @@
 #include <utility>
 
 class MoveAnnouncer;
+class TypedMoveEntry;
 class MoveListBox;
 class QAction;
 class QActionGroup;
@@ -75,6 +76,7 @@ public:
     // Hint, analysis panel, review and the analysing engine (Unit2Analysis).
     TAnalysisController* Analysis = nullptr;
     MoveAnnouncer* Announcer = nullptr;  // the moves in words, for listeners
+    TypedMoveEntry* MoveEntry = nullptr;  // moves typed on the keyboard
 
     // ---- Menus ----
     QMenu* Kestravin1 = nullptr;

@@ -340,4 +340,27 @@ Blunders (??): %3</translation>
         <translation>The analysis engine “%1” could not be started.</translation>
     </message>
 </context>
+<context>
+    <name>TypedMoveEntry</name>
+    <message>
+        <source>Lance ambíguo: “%1” pode ser %2 ou %3.</source>
+        <translation>Ambiguous move: “%1” may be %2 or %3.</translation>
+    </message>
+    <message>
+        <source>Lance:</source>
+        <translation>Move:</translation>
+    </message>
+    <message>
+        <source>Lance</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>O computador está pensando.</source>
+        <translation>The computer is thinking.</translation>
+    </message>
+    <message>
+        <source>Lance ilegal.</source>
+        <translation>Illegal move.</translation>
+    </message>
+</context>
 </TS>
