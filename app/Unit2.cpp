@@ -168,6 +168,10 @@ void TForm2::ApplyBoardSettings()
     const QImage customSheet = LoadSheetResource(QStringLiteral("CUSTOMSET"));
     if (!customSheet.isNull())
         board.SetCustomPieceSet(&customSheet);
+    // The same pieces twice as large, for screens denser than one device
+    // pixel per logical pixel; not read otherwise.
+    const QImage customSheetLarge = LoadSheetResource(QStringLiteral("CUSTOMSET@2x"));
+    board.SetCustomPieceSetLarge(customSheetLarge.isNull() ? nullptr : &customSheetLarge);
     board.SetDisplayCoords(CoordSet{DisplayCoords::West, DisplayCoords::North, DisplayCoords::East, DisplayCoords::South});
     board.SetEnPassant(Square::None);
     board.SetPosition(InitialPositionString);
