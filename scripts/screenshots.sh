@@ -9,6 +9,9 @@
 #   media-player.png   the music player with the shipped music opened
 #   about-box.png      the about box
 #   online-window.png  online play (without a network: the browser's error page)
+#   game-window-1x.png, game-window-1.5x.png, game-window-2x.png
+#                      the game window after 1.e4 on screens of 1, 1.5 and 2
+#                      device pixels per logical pixel (QT_SCALE_FACTOR)
 # Usage: scripts/screenshots.sh        (BUILD_DIR picks the build folder,
 #                                       default "build")
 set -euo pipefail
@@ -18,13 +21,18 @@ OUT=docs/screenshots
 IMPORT=/usr/bin/import
 CONVERT=/usr/bin/convert
 
-if [ "${1:-}" != "--on-virtual-screen" ]; then
+if [ "${1:-}" != "--on-virtual-screen" ] && [ "${1:-}" != "--scaled" ]; then
   scripts/setup.sh
   if [ ! -f "$BUILD/CMakeCache.txt" ]; then
     cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
   fi
   cmake --build "$BUILD" --target kestravin --parallel "$(nproc)"
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" --on-virtual-screen
+  xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" --on-virtual-screen
+  # A screen large enough for the game window at twice its size.
+  for scale in 1 1.5 2; do
+    xvfb-run -a -s "-screen 0 1800x1400x24" bash "$0" --scaled "$scale"
+  done
+  exit 0
 fi
 
 # ---------------------------------------------------------------------------
@@ -83,6 +91,42 @@ shoot() { # window-line file
              -define png:compression-level=9 "$OUT/$2"
   echo "screenshots: $OUT/$2 (${w}x${h})"
 }
+
+# ---- The game window on a denser screen: the program at QT_SCALE_FACTOR ----
+if [ "$1" = "--scaled" ]; then
+  scale=$2
+  # Logical pixels to the screen's pixels.
+  px() { awk -v v="$1" -v s="$scale" 'BEGIN { printf "%d", v * s + 0.5 }'; }
+  QT_SCALE_FACTOR=$scale "$prog" >"$work/program.log" 2>&1 &
+  pid=$!
+  start=$(wait_window "Kestravin 2005" "$(px 632)") || fail "the start screen did not appear at scale $scale"
+  read -r _ sx sy _ _ <<<"$start"
+  sleep 1
+  xdotool mousemove $(( sx + $(px 228) )) $(( sy + $(px 181) )) click 1
+  game=$(wait_window "Kestravin 2005" "$(px 792)") || fail "Novo Jogo did not open the game window at scale $scale"
+  read -r _ gx gy _ gh <<<"$game"
+  cx=$gx
+  cy=$(( gy + gh - $(px 546) ))
+  sleep 1
+  # e2 to e4: the board at (248, 8), border 24, squares of 61.
+  x1=$(( cx + $(px $(( 248 + 24 + 4 * 61 + 30 ))) ))
+  y1=$(( cy + $(px $(( 8 + 24 + 6 * 61 + 30 ))) ))
+  y2=$(( cy + $(px $(( 8 + 24 + 4 * 61 + 30 ))) ))
+  xdotool mousemove "$x1" "$y1"
+  sleep 0.2
+  xdotool mousedown 1
+  for i in 1 2 3 4 5 6 7 8 9 10; do
+    xdotool mousemove "$x1" $(( y1 + (y2 - y1) * i / 10 ))
+    sleep 0.05
+  done
+  sleep 0.2
+  xdotool mouseup 1
+  sleep 2
+  xdotool mousemove $(( cx + $(px 140) )) $(( cy + $(px 300) ))
+  sleep 0.5
+  shoot "$game" "game-window-${scale}x.png"
+  exit 0
+fi
 
 # ---- Start screen: "Novo Jogo" lit red under the pointer ----
 "$prog" >"$work/program.log" 2>&1 &
