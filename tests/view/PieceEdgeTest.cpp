@@ -136,9 +136,8 @@ TEST(PieceEdges, NoSheetLeavesItsBackgroundAroundItsPieces)
         for (const char* variant : {"", "@2x"}) {
             const QString resource = QString::fromLatin1(name) + QString::fromLatin1(variant);
             SCOPED_TRACE(resource.toStdString());
-            QImage sheet = LoadSheetResource(resource);
+            const QImage sheet = LoadSheetResource(resource);
             ASSERT_FALSE(sheet.isNull());
-            sheet.setDevicePixelRatio(1); // cut pixel for pixel
             for (const Ground& ground : kGrounds)
                 EXPECT_EQ(Fringe(sheet, ground), "") << ground.name;
         }
@@ -175,5 +174,31 @@ TEST(PieceEdges, TwiceAsLargeSheetsKeepTheFormat)
         EXPECT_EQ(two.size(), 2 * one.size());
         EXPECT_EQ(two.format(), one.format());
         EXPECT_LE(two.colorCount(), one.colorCount() <= 16 ? 16 : 256);
+        // A sheet is a grid of pixels, whatever "@2x" in its name says.
+        EXPECT_EQ(two.devicePixelRatio(), 1.0);
     }
+}
+
+TEST(PieceEdges, ASheetIsCutPixelForPixelWhateverRatioItCarries)
+{
+    // An image read from a file named "...@2x" says its ratio is 2; the
+    // cells are still P x P pixels of it.
+    QImage sheet(120, 80, QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    QPainter p(&sheet);
+    for (int j = 0; j < 6; ++j)
+        for (int row = 0; row < 4; row += 2) {
+            p.fillRect(j * 20, row * 20, 20, 20, QColor(40 * j, 100, row * 50));
+            p.fillRect(j * 20 + 2, (row + 1) * 20 + 2, 16, 16, Qt::black);
+        }
+    p.end();
+    TPieceImages plain, marked;
+    PieceIndexTable index{};
+    ASSERT_EQ(CutPieceSheet(sheet, plain, index), 20);
+    sheet.setDevicePixelRatio(2.0);
+    ASSERT_EQ(CutPieceSheet(sheet, marked, index), 20);
+    for (int i = 0; i < 12; ++i)
+        EXPECT_EQ(marked.Masked(i), plain.Masked(i)) << i;
+    EXPECT_EQ(qAlpha(marked.Masked(5).pixel(18, 18)), 0);
+    EXPECT_EQ(QColor(marked.Masked(5).pixel(17, 17)), QColor(200, 100, 0));
 }
