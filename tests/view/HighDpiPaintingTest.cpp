@@ -94,9 +94,9 @@ TEST(HighDpiPainting, SquaresLinesAndFramesCoverWhatTheyCoverAtOneDevicePixel)
     const QColor red(255, 0, 0), blue(0, 0, 200);
     // What one logical pixel shows at one device pixel per logical pixel.
     auto expected = [&](int x, int y) {
-        const bool frame = x == 0 || y == 0 || x == W - 1 || y == W - 1
-                           || ((x == B - 1 || x == W - B) && y >= B - 1 && y <= W - B)
-                           || ((y == B - 1 || y == W - B) && x >= B - 1 && x <= W - B);
+        const bool frame = x == 0 || y == 0 || x == W - 1 || y == W - 1 ||
+            ((x == B - 1 || x == W - B) && y >= B - 1 && y <= W - B) ||
+            ((y == B - 1 || y == W - B) && x >= B - 1 && x <= W - B);
         if (frame)
             return red;
         if (x < B || y < B || x >= W - B || y >= W - B)

@@ -17,8 +17,7 @@
 
 namespace {
 
-const char* const kSheets[] = {"SET16",   "SET32",       "SET40",     "SET64", "SET80",
-                               "SETCM36", "SETORVANE40", "CUSTOMSET"};
+const char* const kSheets[] = {"SET16", "SET32", "SET40", "SET64", "SET80", "SETCM36", "SETORVANE40", "CUSTOMSET"};
 
 // The squares the pieces are tried on: the board's own colours, the game
 // window's, and a picture with both light and dark pixels.
@@ -28,8 +27,10 @@ struct Ground {
 };
 
 const Ground kGrounds[] = {
-    {"board light", QColor(0xC0, 0xC0, 0xC0)}, {"board dark", QColor(0x80, 0x80, 0x80)},
-    {"window light", QColor(0x80, 0x80, 0x00)}, {"window dark", QColor(0x80, 0x00, 0x00)},
+    {"board light", QColor(0xC0, 0xC0, 0xC0)},
+    {"board dark", QColor(0x80, 0x80, 0x80)},
+    {"window light", QColor(0x80, 0x80, 0x00)},
+    {"window dark", QColor(0x80, 0x00, 0x00)},
     {"picture", QColor()},
 };
 
@@ -68,8 +69,8 @@ bool InFamily(QRgb c, const std::vector<QRgb>& backgrounds)
                 return true;
             continue;
         }
-        if (std::abs(qRed(c) - qRed(b)) <= 40 && std::abs(qGreen(c) - qGreen(b)) <= 40
-            && std::abs(qBlue(c) - qBlue(b)) <= 40)
+        if (std::abs(qRed(c) - qRed(b)) <= 40 && std::abs(qGreen(c) - qGreen(b)) <= 40 &&
+            std::abs(qBlue(c) - qBlue(b)) <= 40)
             return true;
     }
     return false;
@@ -122,8 +123,8 @@ std::string Fringe(const QImage& sheet, const Ground& ground)
                     first = QPoint(x, y);
             }
         if (count > 0)
-            found += "piece " + std::to_string(i) + ": " + std::to_string(count) + " pixels, first at "
-                     + std::to_string(first.x()) + "," + std::to_string(first.y()) + "; ";
+            found += "piece " + std::to_string(i) + ": " + std::to_string(count) + " pixels, first at " +
+                std::to_string(first.x()) + "," + std::to_string(first.y()) + "; ";
     }
     return found;
 }
