@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QPixmap>
+#include <QTest>
 #include <QtMath>
 
 #include <gtest/gtest.h>
@@ -189,4 +190,31 @@ TEST(HighDpiPainting, ACustomSheetIsScaledSmoothlyUnlessItsLargeOneIsGiven)
     // large sheet.
     b->SetCustomPieceSet(nullptr);
     EXPECT_EQ(b->PieceImages().Masked(b->PieceImageIndex('n')).size(), QSize(side, side));
+}
+
+TEST(HighDpiPainting, TheMovingImageShowsThePieceWithDevicePixels)
+{
+    NEED_RATIO_TWO();
+    ShownBoard b(368);
+    int x = 0, y = 0;
+    b->SquareOrigin(Square::E2, x, y);
+    const QPoint e2(x + 20, y + 20);
+    QTest::mousePress(b.board, Qt::LeftButton, Qt::NoModifier, e2);
+    QTest::mouseMove(b.board, e2 + QPoint(0, -10));
+    QTest::mouseMove(b.board, e2 + QPoint(0, -30));
+    ASSERT_TRUE(b->MovingImage().Visible());
+    const QImage shown = b.window->grab().toImage();
+    const QImage& pawn = b->PieceImages().Masked(b->PieceImageIndex('P'));
+    ASSERT_EQ(pawn.size(), QSize(80, 80));
+    const QPoint at = b->MovingImage().Position() * 2;
+    int same = 0, opaque = 0;
+    for (int dy = 0; dy < 80; ++dy)
+        for (int dx = 0; dx < 80; ++dx)
+            if (qAlpha(pawn.pixel(dx, dy)) == 255) {
+                ++opaque;
+                same += QColor(shown.pixel(at.x() + dx, at.y() + dy)) == QColor(pawn.pixel(dx, dy)) ? 1 : 0;
+            }
+    EXPECT_GT(opaque, 400);
+    EXPECT_EQ(same, opaque);
+    QTest::mouseRelease(b.board, Qt::LeftButton, Qt::NoModifier, e2);
 }
