@@ -165,13 +165,14 @@ void TForm2::ApplyBoardSettings()
     board.SetCurrentMove(1);
     // The stored custom sheet: grey White pieces and red Black pieces. Being
     // a valid sheet it is the one drawn; a missing one leaves the standard set.
+    // Its pieces twice as large, for screens denser than one device pixel per
+    // logical pixel (not read otherwise), come first, so the pieces are cut
+    // once.
+    const QImage customSheetLarge = LoadSheetResource(QStringLiteral("CUSTOMSET@2x"));
+    board.SetCustomPieceSetLarge(customSheetLarge.isNull() ? nullptr : &customSheetLarge);
     const QImage customSheet = LoadSheetResource(QStringLiteral("CUSTOMSET"));
     if (!customSheet.isNull())
         board.SetCustomPieceSet(&customSheet);
-    // The same pieces twice as large, for screens denser than one device
-    // pixel per logical pixel; not read otherwise.
-    const QImage customSheetLarge = LoadSheetResource(QStringLiteral("CUSTOMSET@2x"));
-    board.SetCustomPieceSetLarge(customSheetLarge.isNull() ? nullptr : &customSheetLarge);
     board.SetDisplayCoords(CoordSet{DisplayCoords::West, DisplayCoords::North, DisplayCoords::East, DisplayCoords::South});
     board.SetEnPassant(Square::None);
     board.SetPosition(InitialPositionString);
