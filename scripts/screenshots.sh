@@ -184,23 +184,26 @@ sleep 0.5
 shoot "$game" game-window.png
 
 # Opens item `item` (counted from 1) of menu `menu` (counted from 0: Jogo,
-# Online, Media Player, Ajuda) of the game window's menu bar: a click on
-# "Jogo" opens its menu with no item chosen; each Right opens the next menu
-# with its first item chosen.
+# Partida, Online, Media Player, Opções, Ajuda) of the game window's menu
+# bar: a click on "Jogo" opens its menu with no item chosen; each Right opens
+# the next menu with its first item chosen, each Left the one before (from
+# "Jogo" round to "Ajuda"). A negative menu counts Left presses: past
+# "Opções", whose first item opens a submenu, Right would open that.
 menu_item() { # menu item
-  local i downs=$2
+  local i downs=$2 key=Right steps=$1
+  if (( steps < 0 )); then key=Left; steps=$(( -steps )); fi
   xdotool windowraise "$gid"
   sleep 0.3
   xdotool mousemove $(( cx + 20 )) "$menu_y" click 1
   sleep 0.5
-  for (( i = 0; i < $1; i++ )); do xdotool key Right; sleep 0.3; done
-  if (( $1 > 0 )); then downs=$(( downs - 1 )); fi
+  for (( i = 0; i < steps; i++ )); do xdotool key "$key"; sleep 0.3; done
+  if (( steps > 0 )); then downs=$(( downs - 1 )); fi
   for (( i = 0; i < downs; i++ )); do xdotool key Down; sleep 0.2; done
   xdotool key Return
 }
 
 # ---- Media player, with the music of its MUSICAS folder opened ----
-menu_item 2 1
+menu_item 3 1
 player=$(wait_window "Media Player") || fail "Media Player > Abrir did not open the player"
 read -r _ px py _ _ <<<"$player"
 sleep 0.5
@@ -229,13 +232,13 @@ player=$(wait_window "Media Player") || fail "the player window went away"
 shoot "$player" media-player.png
 
 # ---- About box ----
-menu_item 3 3
+menu_item -1 3
 about=$(wait_window "Sobre o Kestravin 2005") || fail "Ajuda > Sobre did not open the about box"
 sleep 1
 shoot "$about" about-box.png
 
 # ---- Online play: the browser view; with no network, its error page ----
-menu_item 1 1
+menu_item 2 1
 online=$(wait_window "Jogo Online") || fail "Online > Jogar did not open the online window"
 # The browser engine starts on first use and the page (or its error page)
 # takes a while to appear.
