@@ -4,8 +4,8 @@
 #include "board/ChessBoard.h"
 
 #include <QResizeEvent>
-#include <QtMath>
 #include <QShowEvent>
+#include <QtMath>
 
 #include <algorithm>
 
