@@ -28,6 +28,26 @@ constexpr int ClientHeight = 546;
 constexpr QRect BoardAsLaidOut(384, 136, 400, 400);
 constexpr QRect BoardOnScreen(248, 8, 536, 536);
 
+// A knight beside the player boxes. On a screen of more than one device
+// pixel per logical pixel the twice as large picture, brought smoothly to
+// the screen's own ratio, keeps it as sharp as the board's pieces.
+QPixmap KnightPicture(const QString& name, qreal ratio)
+{
+    const QString path = QStringLiteral(":/pictures/") + name;
+    const QPixmap plain(path + QStringLiteral(".png"));
+    if (ratio <= 1.0)
+        return plain;
+    QImage large(path + QStringLiteral("@2x.png"));
+    if (large.isNull() || plain.isNull())
+        return plain;
+    large.setDevicePixelRatio(1.0);
+    const QSize device = (QSizeF(plain.size()) * ratio).toSize();
+    QPixmap sharp = QPixmap::fromImage(
+        device == large.size() ? large : large.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    sharp.setDevicePixelRatio(ratio);
+    return sharp;
+}
+
 } // namespace
 
 std::pair<int, bool> MoveSlotOfLine(int lineIndex)
@@ -100,7 +120,7 @@ void TForm2::CreateControls()
     Image1 = new QLabel(Client);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAttribute(Qt::WA_TranslucentBackground);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/pictures/knight-red.png")));
+    Image1->setPixmap(KnightPicture(QStringLiteral("knight-red"), devicePixelRatioF()));
 
     Computador1 = new QCheckBox(QStringLiteral("Computador"), Client);
     Computador1->setObjectName(QStringLiteral("Computador1"));
@@ -111,7 +131,7 @@ void TForm2::CreateControls()
     Image2 = new QLabel(Client);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setAttribute(Qt::WA_TranslucentBackground);
-    Image2->setPixmap(QPixmap(QStringLiteral(":/pictures/knight-white.png")));
+    Image2->setPixmap(KnightPicture(QStringLiteral("knight-white"), devicePixelRatioF()));
 
     Computador2 = new QCheckBox(QStringLiteral("Computador"), Client);
     Computador2->setObjectName(QStringLiteral("Computador2"));
@@ -147,6 +167,11 @@ void TForm2::ApplyBoardSettings()
     board.SetCurrentMove(1);
     // The stored custom sheet: grey White pieces and red Black pieces. Being
     // a valid sheet it is the one drawn; a missing one leaves the standard set.
+    // Its pieces twice as large, for screens denser than one device pixel per
+    // logical pixel (not read otherwise), come first, so the pieces are cut
+    // once.
+    const QImage customSheetLarge = LoadSheetResource(QStringLiteral("CUSTOMSET@2x"));
+    board.SetCustomPieceSetLarge(customSheetLarge.isNull() ? nullptr : &customSheetLarge);
     const QImage customSheet = LoadSheetResource(QStringLiteral("CUSTOMSET"));
     if (!customSheet.isNull())
         board.SetCustomPieceSet(&customSheet);

@@ -149,6 +149,8 @@ public:
     // ---- View: painting, piece sets, mouse and animation ----
     // The board draws on a canvas of its own, the size of the control, so
     // every drawing routine can run at any time; the widget shows the canvas.
+    // The canvas has the screen's device pixels (its devicePixelRatio() is
+    // the screen's); the drawing routines speak in logical pixels.
     // Paint draws the whole board at once (firing OnPaint first outside
     // design mode). On a board that is not shown, Paint waits for the first
     // show: that is when the first paint starts the computer player.
@@ -175,6 +177,8 @@ public:
     // step, each step lasting more than Delay ms; processes no messages.
     void AnimateMove(Square FromSq, Square ToSq, int Delay);
     const QImage& Canvas() const { return canvas_; }
+    // Device pixels per logical pixel the board draws for: its screen's.
+    qreal DeviceRatio() const;
 
     // Visual properties. Writers paint at once, except SizeOfSquare and
     // SizeOfBorder, which set the width and let the change of size paint.
@@ -217,6 +221,13 @@ public:
     // A sheet that is not valid is refused (nothing changes); nullptr
     // empties the custom sheet.
     void SetCustomPieceSet(const QImage* sheet);
+    // The custom sheet's pieces drawn twice as large, for screens of more
+    // device pixels than logical ones; used while it is exactly twice the
+    // size of the custom sheet, which is otherwise scaled smoothly there.
+    // nullptr empties it. At one device pixel per logical pixel it is never
+    // read.
+    const QImage& CustomPieceSetLarge() const { return customPieceSetLarge_; }
+    void SetCustomPieceSetLarge(const QImage* sheet);
     const QImage& StandardSetBitmap() const { return standardSetBitmap_; }
     const TPieceImages& PieceImages() const { return pieceImages_; }
     int PieceSize() const { return pieceSize_; }
@@ -322,6 +333,9 @@ private:
     void ScreenCell(Square square, int& column, int& row) const;
     void FillArea(QPainter& painter, const QImage& picture, const QColor& color, const QRect& area);
     void DrawLinesWith(QPainter& painter);
+    // Sets LineStyle on the painter so that lines and frames cover the
+    // device pixels they cover at one device pixel per logical pixel.
+    void UseLinePen(QPainter& painter) const;
     // Drag helpers.
     // Pending: pressed on a piece, below the drag threshold. Active: the
     // piece follows the pointer. Finished: ended by Escape, the buttons are
@@ -339,6 +353,7 @@ private:
     void SlideLine(int X1, int Y1, int X2, int Y2, int Delay);
 
     QImage canvas_;
+    QSize canvasSize_; // in logical pixels
     QPainter* canvasPainter_ = nullptr;
     bool paintPending_ = true;
     bool inPaint_ = false;
@@ -364,7 +379,9 @@ private:
     StandardSet standardSize_ = StandardSet::Size40;
     QImage standardSetBitmap_;
     QImage customPieceSet_;
+    QImage customPieceSetLarge_;
     TPieceImages pieceImages_;
+    qreal piecesRatio_ = 1.0; // the device ratio the piece images were made for
     PieceIndexTable imageIndex_{};
     int pieceSize_ = 40;
 

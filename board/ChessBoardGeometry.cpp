@@ -5,6 +5,7 @@
 
 #include <QResizeEvent>
 #include <QShowEvent>
+#include <QtMath>
 
 #include <algorithm>
 
@@ -63,14 +64,30 @@ void TChessBoard::SquareOrigin(Square square, int& X, int& Y) const
     Y = row * sizeOfSquare_ + boardTop_;
 }
 
+qreal TChessBoard::DeviceRatio() const
+{
+    // The one place that asks: painting, the canvas and the piece images all
+    // follow what it says.
+    const qreal ratio = devicePixelRatioF();
+    return ratio > 1.0 ? ratio : 1.0;
+}
+
 void TChessBoard::EnsureCanvas()
 {
     if (canvasPainter_ != nullptr)
         return; // never swap the picture under an active painter
     const QSize wanted = size().expandedTo(QSize(1, 1)).boundedTo(QSize(kMaxCanvasSide, kMaxCanvasSide));
-    if (canvas_.size() == wanted)
+    const qreal ratio = DeviceRatio();
+    if (canvasSize_ == wanted && canvas_.devicePixelRatio() == ratio)
         return;
-    canvas_ = QImage(wanted, QImage::Format_RGB32);
+    canvasSize_ = wanted;
+    if (ratio == 1.0) {
+        canvas_ = QImage(wanted, QImage::Format_RGB32);
+    } else {
+        const QSize device(qCeil(wanted.width() * ratio), qCeil(wanted.height() * ratio));
+        canvas_ = QImage(device, QImage::Format_RGB32);
+        canvas_.setDevicePixelRatio(ratio);
+    }
     canvas_.fill(Qt::black);
 }
 

@@ -90,6 +90,8 @@ void TChessBoard::Paint()
         ResumeThinking();
     }
 
+    if (piecesRatio_ != DeviceRatio())
+        BuildPieceImages();
     sizeOfSquare_ = SquareSizeFromBounds();
     const int side = 8 * sizeOfSquare_ + 2 * sizeOfBorder_;
     inPaint_ = true;
@@ -107,8 +109,11 @@ void TChessBoard::FillArea(QPainter& painter, const QImage& picture, const QColo
 {
     if (HasImage(picture)) {
         // Tiles from the control's corner over the whole control; the clip
-        // decides what shows.
+        // decides what shows. On a denser screen the picture is enlarged
+        // smoothly rather than in uneven blocks.
         painter.setBrushOrigin(0, 0);
+        if (canvas_.devicePixelRatio() != 1.0)
+            painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
         painter.fillRect(QRect(0, 0, width(), height()), QBrush(picture));
     } else {
         painter.fillRect(area, color);
@@ -155,7 +160,7 @@ void TChessBoard::DrawBorder()
         }
     }
 
-    p.setPen(lineStyle_);
+    UseLinePen(p);
     p.setBrush(Qt::NoBrush);
     const QPoint outer[] = {{0, 0}, {W - 1, 0}, {W - 1, W - 1}, {0, W - 1}, {0, 0}};
     const QPoint inner[] = {{B - 1, B - 1}, {W - B, B - 1}, {W - B, W - B}, {B - 1, W - B}, {B - 1, B - 1}};
@@ -193,12 +198,35 @@ void TChessBoard::DrawSquares()
     p.restore();
 }
 
+void TChessBoard::UseLinePen(QPainter& p) const
+{
+    const qreal ratio = canvas_.devicePixelRatio();
+    if (ratio == 1.0) {
+        p.setPen(lineStyle_);
+        return;
+    }
+    // At one device pixel per logical pixel a line of odd width has its
+    // spare pixel right of and below its mathematical place, so a one-pixel
+    // line lies on the first pixels of the square after it. Scaled up, the
+    // pen is spread evenly about that place: half a logical pixel right and
+    // down puts it back. A cosmetic pen, one device pixel wide whatever the
+    // scale, is one logical pixel wide, as it looks at one device pixel.
+    // Mitred joins keep the frames' corners square, as thin lines meet.
+    QPen pen = lineStyle_;
+    if (pen.widthF() == 0.0)
+        pen.setWidth(1);
+    pen.setJoinStyle(Qt::MiterJoin);
+    p.setPen(pen);
+    if (qRound(pen.widthF()) % 2 == 1)
+        p.translate(0.5, 0.5);
+}
+
 void TChessBoard::DrawLinesWith(QPainter& p)
 {
     const int S = sizeOfSquare_;
     const int W = width();
     const int H = height();
-    p.setPen(lineStyle_);
+    UseLinePen(p);
     // A line ends before its end point: the last pixel is one short of it.
     for (int i = 1; i <= 7; ++i) {
         p.drawLine(boardLeft_ + i * S, boardTop_, boardLeft_ + i * S, H - boardTop_ - 1);
@@ -278,9 +306,25 @@ void TChessBoard::RedrawChangedSquares(const std::string& oldPosition)
 
 void TChessBoard::paintEvent(QPaintEvent* event)
 {
-    if (canvas_.size() != size())
+    if (canvasPainter_ == nullptr && canvas_.devicePixelRatio() != DeviceRatio()) {
+        // Moved to a screen of another density: the same picture, drawn
+        // anew with that screen's pixels.
+        BuildPieceImages();
         EnsureCanvas();
+        CanvasPainter painter(*this);
+        DrawBorder();
+        DrawSquares();
+        DrawPieces();
+    } else if (canvasSize_ != size()) {
+        EnsureCanvas();
+    }
     QPainter p(this);
     const QRect area = event->rect();
-    p.drawImage(area.topLeft(), canvas_, area);
+    const qreal ratio = canvas_.devicePixelRatio();
+    if (ratio == 1.0) {
+        p.drawImage(area.topLeft(), canvas_, area);
+        return;
+    }
+    const QRectF source(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio);
+    p.drawImage(QRectF(area), canvas_, source);
 }

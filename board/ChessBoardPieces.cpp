@@ -19,6 +19,15 @@ void TChessBoard::SetCustomPieceSet(const QImage* sheet)
     Paint();
 }
 
+void TChessBoard::SetCustomPieceSetLarge(const QImage* sheet)
+{
+    customPieceSetLarge_ = sheet ? sheet->copy() : QImage();
+    if (DeviceRatio() == 1.0 || !IsValidPieceSet(&customPieceSet_))
+        return;
+    BuildPieceImages();
+    Paint();
+}
+
 void TChessBoard::LoadStandardSet()
 {
     const QString name = StandardSetResourceName(standardSize_);
@@ -29,8 +38,18 @@ void TChessBoard::LoadStandardSet()
 
 void TChessBoard::BuildPieceImages()
 {
-    const QImage& sheet = IsValidPieceSet(&customPieceSet_) ? customPieceSet_ : standardSetBitmap_;
-    pieceSize_ = CutPieceSheet(sheet, pieceImages_, imageIndex_);
+    const bool custom = IsValidPieceSet(&customPieceSet_);
+    const QImage& sheet = custom ? customPieceSet_ : standardSetBitmap_;
+    piecesRatio_ = DeviceRatio();
+    if (piecesRatio_ == 1.0) {
+        pieceSize_ = CutPieceSheet(sheet, pieceImages_, imageIndex_);
+        return;
+    }
+    // On a denser screen the pieces get its pixels: from the sheet drawn
+    // twice as large where there is one, otherwise scaled smoothly.
+    const QImage larger = custom ? customPieceSetLarge_
+                                 : LoadSheetResource(StandardSetResourceName(standardSize_) + QStringLiteral("@2x"));
+    pieceSize_ = CutPieceSheetFor(piecesRatio_, sheet, larger, pieceImages_, imageIndex_);
 }
 
 int TChessBoard::PieceImageIndex(char piece) const

@@ -61,7 +61,11 @@ QImage LoadSheetResource(const QString& name)
     const QString path = QStringLiteral(":/") + name;
     if (!QFile::exists(path))
         return {};
-    return QImage(path, "BMP");
+    // The image reader takes "@2x" in a name for a device pixel ratio.
+    QImage sheet(path, "BMP");
+    if (!sheet.isNull() && sheet.devicePixelRatio() != 1.0)
+        sheet.setDevicePixelRatio(1.0);
+    return sheet;
 }
 
 bool IsValidPieceSet(const QImage* sheet)
@@ -106,6 +110,13 @@ const QImage& TPieceImages::Masked(int index) const
     return images_[static_cast<std::size_t>(index)];
 }
 
+void TPieceImages::SetDeviceImage(int index, const QImage& image)
+{
+    if (index < 0 || index >= Count())
+        return;
+    images_[static_cast<std::size_t>(index)] = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
 void TPieceImages::Draw(QPainter& painter, int x, int y, int index) const
 {
     const QImage& image = Masked(index);
@@ -113,12 +124,20 @@ void TPieceImages::Draw(QPainter& painter, int x, int y, int index) const
         return;
     painter.save();
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter.drawImage(QPoint(x, y), image);
+    if (image.devicePixelRatio() == 1.0)
+        painter.drawImage(QPoint(x, y), image);
+    else
+        painter.drawImage(QRectF(x, y, size_, size_), image);
     painter.restore();
 }
 
-int CutPieceSheet(const QImage& sheet, TPieceImages& store, PieceIndexTable& index)
+int CutPieceSheet(const QImage& givenSheet, TPieceImages& store, PieceIndexTable& index)
 {
+    // A sheet is cut pixel for pixel, whatever device pixel ratio it carries
+    // (an image read from a file named "...@2x" has 2).
+    QImage sheet = givenSheet;
+    if (!sheet.isNull() && sheet.devicePixelRatio() != 1.0)
+        sheet.setDevicePixelRatio(1.0);
     const int P = sheet.isNull() ? 0 : sheet.height() / 4;
     store.Clear();
     store.SetImageSize(P);
@@ -134,6 +153,29 @@ int CutPieceSheet(const QImage& sheet, TPieceImages& store, PieceIndexTable& ind
             const QImage mask = CutCell(sheet, piece, 2 * colour + 1, P);
             index[colour][piece] = store.Add(image, mask);
         }
+    return P;
+}
+
+int CutPieceSheetFor(qreal ratio, const QImage& sheet, const QImage& larger, TPieceImages& store,
+                     PieceIndexTable& index)
+{
+    const int P = CutPieceSheet(sheet, store, index);
+    if (ratio <= 1.0 || P == 0)
+        return P;
+    TPieceImages large;
+    PieceIndexTable largeIndex{};
+    const bool twice = !larger.isNull() && larger.height() == 2 * sheet.height() && larger.width() == 2 * sheet.width();
+    if (twice)
+        CutPieceSheet(larger, large, largeIndex);
+    const TPieceImages& source = twice ? large : store;
+    const int side = qRound(P * ratio);
+    for (int i = 0; i < store.Count(); ++i) {
+        QImage picture = source.Masked(i);
+        if (picture.width() != side)
+            picture = picture.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        picture.setDevicePixelRatio(ratio);
+        store.SetDeviceImage(i, picture);
+    }
     return P;
 }
 

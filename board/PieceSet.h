@@ -24,8 +24,10 @@ enum class StandardSet : std::uint8_t { Size16, Size32, Size40, Size64, Size80, 
 // "SET16" ... "SETORVANE40"; empty for a value outside the enumeration.
 QString StandardSetResourceName(StandardSet set);
 
-// A sheet built into the program, by resource name ("SET40", "CUSTOMSET").
-// A null image when there is no such resource.
+// A sheet built into the program, by resource name ("SET40", "CUSTOMSET";
+// "SET40@2x" for the same pieces drawn twice as large). A null image when
+// there is no such resource. Its device pixel ratio is 1: a sheet is a grid
+// of pixels, whatever its name says.
 QImage LoadSheetResource(const QString& name);
 
 // True when a sheet is given, both its sides are above zero and
@@ -50,6 +52,12 @@ public:
     // image for an index out of range.
     const QImage& Masked(int index) const;
 
+    // Puts in place of picture index one made for a screen of more device
+    // pixels than logical ones (its devicePixelRatio() above 1), drawn over
+    // ImageSize() x ImageSize() logical pixels. Nothing for an index out of
+    // range.
+    void SetDeviceImage(int index, const QImage& image);
+
     // Draws picture index with its top-left corner at (x, y) through its
     // mask. Nothing for an index out of range.
     void Draw(QPainter& painter, int x, int y, int index) const;
@@ -67,6 +75,15 @@ using PieceIndexTable = std::array<std::array<int, 7>, 2>;
 // king, then Black), filling the index table. Returns P, the sheet's
 // height / 4 (0 for a null sheet, which leaves 12 empty pictures).
 int CutPieceSheet(const QImage& sheet, TPieceImages& store, PieceIndexTable& index);
+
+// CutPieceSheet for a screen of `ratio` device pixels per logical pixel. P,
+// the index table and the pictures' logical size come from `sheet`. Above
+// 1, each picture gets P x ratio device pixels (rounded), cut from `larger`
+// when that is the same pieces drawn exactly twice as large (a built-in
+// sheet's "@2x" one), otherwise from `sheet`, and brought smoothly to that
+// size when it differs.
+int CutPieceSheetFor(qreal ratio, const QImage& sheet, const QImage& larger, TPieceImages& store,
+                     PieceIndexTable& index);
 
 // The store index of a piece letter of "PNBRQKpnbrqk" (case-sensitive),
 // -1 for any other character.

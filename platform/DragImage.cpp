@@ -17,7 +17,9 @@ public:
         setAttribute(Qt::WA_NoSystemBackground);
         setAutoFillBackground(false);
         setFocusPolicy(Qt::NoFocus);
-        resize(image_.size().isEmpty() ? QSize(1, 1) : image_.size());
+        // An image made for a denser screen covers its logical size.
+        const QSize logical = image_.deviceIndependentSize().toSize();
+        resize(logical.isEmpty() ? QSize(1, 1) : logical);
     }
 
 protected:

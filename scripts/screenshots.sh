@@ -9,6 +9,9 @@
 #   media-player.png   the music player with the shipped music opened
 #   about-box.png      the about box
 #   online-window.png  online play (without a network: the browser's error page)
+#   game-window-1x.png, game-window-1.5x.png, game-window-2x.png
+#                      the game window after 1.e4 on screens of 1, 1.5 and 2
+#                      device pixels per logical pixel (QT_SCALE_FACTOR)
 # Usage: scripts/screenshots.sh        (BUILD_DIR picks the build folder,
 #                                       default "build")
 set -euo pipefail
@@ -18,13 +21,18 @@ OUT=docs/screenshots
 IMPORT=/usr/bin/import
 CONVERT=/usr/bin/convert
 
-if [ "${1:-}" != "--on-virtual-screen" ]; then
+if [ "${1:-}" != "--on-virtual-screen" ] && [ "${1:-}" != "--scaled" ]; then
   scripts/setup.sh
   if [ ! -f "$BUILD/CMakeCache.txt" ]; then
     cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
   fi
   cmake --build "$BUILD" --target kestravin --parallel "$(nproc)"
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" --on-virtual-screen
+  xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" --on-virtual-screen
+  # A screen large enough for the game window at twice its size.
+  for scale in 1 1.5 2; do
+    xvfb-run -a -s "-screen 0 1800x1400x24" bash "$0" --scaled "$scale"
+  done
+  exit 0
 fi
 
 # ---------------------------------------------------------------------------
@@ -84,6 +92,42 @@ shoot() { # window-line file
   echo "screenshots: $OUT/$2 (${w}x${h})"
 }
 
+# ---- The game window on a denser screen: the program at QT_SCALE_FACTOR ----
+if [ "$1" = "--scaled" ]; then
+  scale=$2
+  # Logical pixels to the screen's pixels.
+  px() { awk -v v="$1" -v s="$scale" 'BEGIN { printf "%d", v * s + 0.5 }'; }
+  QT_SCALE_FACTOR=$scale "$prog" >"$work/program.log" 2>&1 &
+  pid=$!
+  start=$(wait_window "Kestravin 2005" "$(px 632)") || fail "the start screen did not appear at scale $scale"
+  read -r _ sx sy _ _ <<<"$start"
+  sleep 1
+  xdotool mousemove $(( sx + $(px 228) )) $(( sy + $(px 181) )) click 1
+  game=$(wait_window "Kestravin 2005" "$(px 792)") || fail "Novo Jogo did not open the game window at scale $scale"
+  read -r _ gx gy _ gh <<<"$game"
+  cx=$gx
+  cy=$(( gy + gh - $(px 546) ))
+  sleep 1
+  # e2 to e4: the board at (248, 8), border 24, squares of 61.
+  x1=$(( cx + $(px $(( 248 + 24 + 4 * 61 + 30 ))) ))
+  y1=$(( cy + $(px $(( 8 + 24 + 6 * 61 + 30 ))) ))
+  y2=$(( cy + $(px $(( 8 + 24 + 4 * 61 + 30 ))) ))
+  xdotool mousemove "$x1" "$y1"
+  sleep 0.2
+  xdotool mousedown 1
+  for i in 1 2 3 4 5 6 7 8 9 10; do
+    xdotool mousemove "$x1" $(( y1 + (y2 - y1) * i / 10 ))
+    sleep 0.05
+  done
+  sleep 0.2
+  xdotool mouseup 1
+  sleep 2
+  xdotool mousemove $(( cx + $(px 140) )) $(( cy + $(px 300) ))
+  sleep 0.5
+  shoot "$game" "game-window-${scale}x.png"
+  exit 0
+fi
+
 # ---- Start screen: "Novo Jogo" lit red under the pointer ----
 "$prog" >"$work/program.log" 2>&1 &
 pid=$!
@@ -140,23 +184,26 @@ sleep 0.5
 shoot "$game" game-window.png
 
 # Opens item `item` (counted from 1) of menu `menu` (counted from 0: Jogo,
-# Online, Media Player, Ajuda) of the game window's menu bar: a click on
-# "Jogo" opens its menu with no item chosen; each Right opens the next menu
-# with its first item chosen.
+# Partida, Online, Media Player, Opções, Ajuda) of the game window's menu
+# bar: a click on "Jogo" opens its menu with no item chosen; each Right opens
+# the next menu with its first item chosen, each Left the one before (from
+# "Jogo" round to "Ajuda"). A negative menu counts Left presses: past
+# "Opções", whose first item opens a submenu, Right would open that.
 menu_item() { # menu item
-  local i downs=$2
+  local i downs=$2 key=Right steps=$1
+  if (( steps < 0 )); then key=Left; steps=$(( -steps )); fi
   xdotool windowraise "$gid"
   sleep 0.3
   xdotool mousemove $(( cx + 20 )) "$menu_y" click 1
   sleep 0.5
-  for (( i = 0; i < $1; i++ )); do xdotool key Right; sleep 0.3; done
-  if (( $1 > 0 )); then downs=$(( downs - 1 )); fi
+  for (( i = 0; i < steps; i++ )); do xdotool key "$key"; sleep 0.3; done
+  if (( steps > 0 )); then downs=$(( downs - 1 )); fi
   for (( i = 0; i < downs; i++ )); do xdotool key Down; sleep 0.2; done
   xdotool key Return
 }
 
 # ---- Media player, with the music of its MUSICAS folder opened ----
-menu_item 2 1
+menu_item 3 1
 player=$(wait_window "Media Player") || fail "Media Player > Abrir did not open the player"
 read -r _ px py _ _ <<<"$player"
 sleep 0.5
@@ -185,13 +232,13 @@ player=$(wait_window "Media Player") || fail "the player window went away"
 shoot "$player" media-player.png
 
 # ---- About box ----
-menu_item 3 3
+menu_item -1 3
 about=$(wait_window "Sobre o Kestravin 2005") || fail "Ajuda > Sobre did not open the about box"
 sleep 1
 shoot "$about" about-box.png
 
 # ---- Online play: the browser view; with no network, its error page ----
-menu_item 1 1
+menu_item 2 1
 online=$(wait_window "Jogo Online") || fail "Online > Jogar did not open the online window"
 # The browser engine starts on first use and the page (or its error page)
 # takes a while to appear.

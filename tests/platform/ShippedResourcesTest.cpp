@@ -16,6 +16,8 @@
 #include <array>
 #include <cstdint>
 #include <cstdlib>
+#include <map>
+#include <string>
 
 namespace {
 
@@ -83,6 +85,8 @@ TEST(ShippedPictures, SmallPicturesHaveTheirSizesAndTransparency)
     } pictures[] = {
         {"knight-red.png", QSize(23, 33)},
         {"knight-white.png", QSize(23, 33)},
+        {"knight-red@2x.png", QSize(46, 66)},
+        {"knight-white@2x.png", QSize(46, 66)},
         {"printer.png", QSize(16, 16)},
     };
     for (const auto& picture : pictures) {
@@ -94,27 +98,31 @@ TEST(ShippedPictures, SmallPicturesHaveTheirSizesAndTransparency)
         EXPECT_EQ(qAlpha(image.pixel(image.width() / 2, image.height() - 2)), 255) << picture.name;
     }
 
-    // The red knight is red, the white one white, judged by the mean colour
-    // of their opaque pixels.
-    const auto meanOpaque = [](const QImage& image) {
-        double red = 0, green = 0, gray = 0;
-        int count = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) {
+    // The knights are the game window board's own pieces: the commonest
+    // colour of each is that of its side's knight in the board's custom
+    // sheet (red Black pieces, grey White pieces).
+    const auto commonest = [](const QImage& image, const QRect& area) {
+        std::map<QRgb, int> counts;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x) {
                 const QRgb pixel = image.pixel(x, y);
-                if (qAlpha(pixel) == 255) {
-                    red += qRed(pixel);
-                    green += qGreen(pixel);
-                    gray += qGray(pixel);
-                    ++count;
-                }
+                if (qAlpha(pixel) == 255 && (pixel & 0xFFFFFF) != 0xFFFFFF)
+                    ++counts[pixel | 0xFF000000];
             }
-        return std::array<double, 3>{red / count, green / count, gray / count};
+        return std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) { return a.second < b.second; })
+            ->first;
     };
-    const auto red = meanOpaque(QImage(ShippedPicture("knight-red.png")));
-    const auto white = meanOpaque(QImage(ShippedPicture("knight-white.png")));
-    EXPECT_GT(red[0], 2 * red[1]);
-    EXPECT_GT(white[2], 150);
+    const QImage sheet(QString::fromStdString(SourceDir()) + QStringLiteral("/resources/pieces/CUSTOMSET.bmp"));
+    ASSERT_FALSE(sheet.isNull());
+    for (const char* suffix : {"", "@2x"}) {
+        SCOPED_TRACE(suffix);
+        const QImage red(ShippedPicture((std::string("knight-red") + suffix + ".png").c_str()));
+        const QImage white(ShippedPicture((std::string("knight-white") + suffix + ".png").c_str()));
+        EXPECT_EQ(QColor(commonest(red, red.rect())), QColor(commonest(sheet, QRect(40, 80, 40, 40))));
+        EXPECT_EQ(QColor(commonest(white, white.rect())), QColor(commonest(sheet, QRect(40, 0, 40, 40))));
+        EXPECT_GT(qRed(commonest(red, red.rect())), 2 * qGreen(commonest(red, red.rect())));
+        EXPECT_GT(qGray(commonest(white, white.rect())), 150);
+    }
 
     const QImage icon(ShippedPicture("icon.png"));
     ASSERT_FALSE(icon.isNull());

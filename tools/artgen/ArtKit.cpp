@@ -67,14 +67,6 @@ Finish FinishOf(PieceFinish finish)
         return {{{0.0, QColor(0x0a, 0x0a, 0x0c)}, {0.24, QColor(0x66, 0x62, 0x5e)}, {0.44, QColor(0x2a, 0x27, 0x2c)},
                  {0.8, QColor(0x10, 0x0f, 0x12)}, {1.0, QColor(0x04, 0x04, 0x04)}},
                 QColor(0xb9, 0xae, 0x98), QColor(0, 0, 0, 0), QColor(235, 225, 205, 150), false};
-    case PieceFinish::Ruby:
-        return {{{0.0, QColor(0x50, 0x00, 0x00)}, {0.28, QColor(0xff, 0x6e, 0x5c)}, {0.5, QColor(0xd4, 0x16, 0x16)},
-                 {0.84, QColor(0x86, 0x00, 0x00)}, {1.0, QColor(0x48, 0x00, 0x00)}},
-                QColor(0xff, 0xd8, 0xcc), QColor(0x2a, 0x00, 0x00), QColor(0, 0, 0, 0), false};
-    case PieceFinish::Snow:
-        return {{{0.0, QColor(0xb4, 0xb4, 0xb8)}, {0.3, QColor(0xff, 0xff, 0xff)}, {0.56, QColor(0xf4, 0xf4, 0xf6)},
-                 {0.9, QColor(0xc6, 0xc6, 0xcc)}, {1.0, QColor(0xa0, 0xa0, 0xa8)}},
-                QColor(0x10, 0x10, 0x14), QColor(0, 0, 0, 0), QColor(0, 0, 0, 0), true};
     }
     return FinishOf(PieceFinish::Ivory);
 }
@@ -118,19 +110,6 @@ QFont PixelFont(const QString& family, qreal pixelSize, int weight, bool italic)
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
-}
-
-QLinearGradient FinishGradient(PieceFinish finish, qreal left, qreal right)
-{
-    QLinearGradient gradient(left, 0, right, 0);
-    gradient.setStops(FinishOf(finish).body);
-    return gradient;
-}
-
-QColor FinishContour(PieceFinish finish)
-{
-    const Finish look = FinishOf(finish);
-    return look.lightBody ? look.detail : (look.edge.alpha() > 0 ? look.edge : QColor(0, 0, 0));
 }
 
 QPainterPath TextPath(const QString& text, const QFont& font, QPointF origin)

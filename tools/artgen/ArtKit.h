@@ -14,9 +14,8 @@ class QPainter;
 
 enum class PieceType { King, Queen, Rook, Bishop, Knight, Pawn };
 
-// How a piece is finished: polished ivory and ebony for the title scenes,
-// red lacquer and plain white for the small knights of the game window.
-enum class PieceFinish { Ivory, Ebony, Ruby, Snow };
+// How a piece is finished: polished ivory and ebony for the title scenes.
+enum class PieceFinish { Ivory, Ebony };
 
 // Registers the font files the pictures use. Returns false when the chess
 // glyph font (FreeSerif) is missing, since no piece could be drawn then.
@@ -33,11 +32,6 @@ QFont PixelFont(const QString& family, qreal pixelSize, int weight = QFont::Norm
 // A piece of the given height in pixels, on a transparent background,
 // lit from the upper left. `mirrored` turns it to face the other way.
 QImage ShadedPiece(PieceType type, PieceFinish finish, int height, bool mirrored = false);
-
-// The lit surface of a finish across [left, right], and the colour of its
-// contour lines, for parts drawn beside the glyphs (a pedestal, a plinth).
-QLinearGradient FinishGradient(PieceFinish finish, qreal left, qreal right);
-QColor FinishContour(PieceFinish finish);
 
 // The outline of a text, its baseline starting at `origin`.
 QPainterPath TextPath(const QString& text, const QFont& font, QPointF origin = {});

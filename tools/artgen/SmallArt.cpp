@@ -2,48 +2,40 @@
 // printer glyph of the print button and the program's icon.
 #include "Pictures.h"
 
+#include "SheetPainter.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 
-// A knight on a turned pedestal, as a full Staunton piece stands: the
-// glyph alone is about as wide as it is tall, the picture half as tall
-// again as it is wide.
-QImage DrawSmallKnight(PieceFinish finish)
+// The knight of the game window's board (the grey and red set), drawn by the
+// sheets' own painter, as large as the picture's width allows and standing on
+// its bottom edge. colour: 0 White, 1 Black; ratio: pixels per logical pixel.
+QImage DrawSmallKnight(const SheetPainter& pieces, int colour, int ratio)
 {
-    constexpr int kWidth = 23;
-    constexpr int kHeight = 33;
-    constexpr int kScale = 4;
-
-    QImage pedestal(kWidth * kScale, kHeight * kScale, QImage::Format_ARGB32_Premultiplied);
-    pedestal.fill(Qt::transparent);
-    {
-        QPainter p(&pedestal);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(kScale, kScale);
-        QPainterPath shape;
-        shape.addRoundedRect(QRectF(5, 22.2, 13, 2.8), 1.2, 1.2);  // collar
-        QPolygonF stem({QPointF(7, 25), QPointF(16, 25), QPointF(18, 28.6), QPointF(5, 28.6)});
-        shape.addPolygon(stem);
-        shape.addRoundedRect(QRectF(2, 28.4, 19, 4.1), 1.6, 1.6);  // foot
-        shape = shape.simplified();
-        p.setPen(QPen(FinishContour(finish), 0.9));
-        p.setBrush(FinishGradient(finish, 2, 21));
-        p.drawPath(shape);
-        p.setPen(QPen(FinishContour(finish), 0.6));
-        p.drawLine(QPointF(5.4, 28.6), QPointF(17.6, 28.6));
-    }
-
-    QImage picture = pedestal.scaled(kWidth, kHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    QImage knight;
-    for (int height = 25; height > 8; --height) {
-        knight = ShadedPiece(PieceType::Knight, finish, height);
-        if (knight.width() <= kWidth)
+    const QSize size(23 * ratio, 33 * ratio);
+    QImage best;
+    QRect bestBox;
+    for (int P = size.height(); P > 8; --P) {
+        const QImage knight = pieces.DrawPiece(1, colour, P, SheetLook::GreyAndRed);
+        QRect box;
+        for (int y = 0; y < knight.height(); ++y)
+            for (int x = 0; x < knight.width(); ++x)
+                if (qAlpha(knight.pixel(x, y)) != 0)
+                    box |= QRect(x, y, 1, 1);
+        if (box.width() <= size.width() && box.height() <= size.height()) {
+            best = knight;
+            bestBox = box;
             break;
+        }
     }
+    QImage picture(size, QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
     QPainter p(&picture);
-    p.drawImage((kWidth - knight.width()) / 2, 24 - knight.height(), knight);
+    const QPoint at((size.width() - bestBox.width()) / 2, size.height() - bestBox.height());
+    p.drawImage(at, best, bestBox);
+    p.end();
     return picture;
 }
 

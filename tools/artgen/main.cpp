@@ -1,9 +1,11 @@
 // artgen <output folder> [<icon folder>]: draws the program's pictures and
 // writes them into the folder (title.jpg, about.jpg, mediaplayer.jpg,
-// knight-red.png, knight-white.png, printer.png, icon.png); with an icon
-// folder, also the program's icon for the desktop's icon theme, drawn at
-// each size rather than scaled (<icon folder>/<N>x<N>/apps/kestravin.png).
+// knight-red.png, knight-white.png and their twice as large @2x variants,
+// printer.png, icon.png); with an icon folder, also the program's icon for
+// the desktop's icon theme, drawn at each size rather than scaled
+// (<icon folder>/<N>x<N>/apps/kestravin.png).
 #include "Pictures.h"
+#include "SheetPainter.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -43,6 +45,11 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "artgen: FreeSerif (fonts-freefont-ttf) is needed for the chess glyphs\n");
         return 1;
     }
+    const SheetPainter pieces(QStringLiteral("/usr/share/fonts/truetype/freefont/FreeSerif.ttf"));
+    if (!pieces.IsValid()) {
+        std::fprintf(stderr, "artgen: FreeSerif (fonts-freefont-ttf) has no chess glyphs\n");
+        return 1;
+    }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(folder.path());
 
@@ -50,8 +57,10 @@ int main(int argc, char** argv)
         {"title.jpg", DrawTitleArt},
         {"about.jpg", DrawAboutArt},
         {"mediaplayer.jpg", DrawMediaPlayerArt},
-        {"knight-red.png", [] { return DrawSmallKnight(PieceFinish::Ruby); }},
-        {"knight-white.png", [] { return DrawSmallKnight(PieceFinish::Snow); }},
+        {"knight-red.png", [&] { return DrawSmallKnight(pieces, 1, 1); }},
+        {"knight-white.png", [&] { return DrawSmallKnight(pieces, 0, 1); }},
+        {"knight-red@2x.png", [&] { return DrawSmallKnight(pieces, 1, 2); }},
+        {"knight-white@2x.png", [&] { return DrawSmallKnight(pieces, 0, 2); }},
         {"printer.png", DrawPrinterGlyph},
         {"icon.png", [] { return DrawProgramIcon(128); }},
     };

@@ -16,6 +16,9 @@ namespace {
 
 constexpr double kFontPixels = 1000.0;
 
+// Samples per pixel edge when a piece is drawn.
+constexpr int kSubsamples = 8;
+
 // Pawn, knight, bishop, rook, queen, king: the order of the sheet columns.
 constexpr std::array<char32_t, 6> kWhiteGlyphs = {0x2659, 0x2658, 0x2657, 0x2656, 0x2655, 0x2654};
 constexpr std::array<char32_t, 6> kBlackGlyphs = {0x265F, 0x265E, 0x265D, 0x265C, 0x265B, 0x265A};
@@ -88,6 +91,27 @@ void QuantiseCell(QImage& sheet, const QRect& cell, SheetLook look)
         }
 }
 
+// The average colour of a pixel's samples on the finer grid, weighted by
+// their coverage (so a half-covered edge pixel has the piece's colour, not
+// a blend with nothing), and the summed coverage, 255 a sample.
+QRgb Average(const QImage& fine, int x, int y, int* coverage)
+{
+    int a = 0, r = 0, g = 0, b = 0;
+    for (int sy = 0; sy < kSubsamples; ++sy) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(fine.constScanLine(y * kSubsamples + sy));
+        for (int sx = 0; sx < kSubsamples; ++sx) {
+            const QRgb c = line[x * kSubsamples + sx];
+            a += qAlpha(c);
+            r += qRed(c);
+            g += qGreen(c);
+            b += qBlue(c);
+        }
+    }
+    if (coverage != nullptr)
+        *coverage = a;
+    return a == 0 ? qRgb(0, 0, 0) : qRgb(r * 255 / a, g * 255 / a, b * 255 / a);
+}
+
 } // namespace
 
 SheetPainter::SheetPainter(const QString& fontFile)
@@ -121,7 +145,8 @@ QImage SheetPainter::Draw(int P, SheetLook look, int width) const
     return sheet;
 }
 
-void SheetPainter::DrawCell(QImage& sheet, int column, int colour, int P, SheetLook look, int usableWidth) const
+void SheetPainter::RenderFine(int column, int colour, int P, SheetLook look, int usableWidth, QImage& fine,
+                              QImage& rim) const
 {
     const Glyph& g = glyphs_[column];
     const QPainterPath& shape = colour == 0 ? g.outline : g.solid;
@@ -134,27 +159,15 @@ void SheetPainter::DrawCell(QImage& sheet, int column, int colour, int P, SheetL
     const double dx = (usableWidth - own.width() * scale) / 2.0 - own.left() * scale;
     const double dy = (P - unionBox_.height() * scale) / 2.0 - unionBox_.top() * scale;
 
-    const QRect imageCell(column * P, 2 * colour * P, P, P);
-    const QRect maskCell(column * P, (2 * colour + 1) * P, P, P);
-
-    QColor background = Qt::white;
-    if (look == SheetLook::WoodAndGreen)
-        background = ((column + colour) % 2 == 0) ? QColor(139, 90, 43) : QColor(200, 228, 176);
-
-    QPainter p(&sheet);
-    p.fillRect(imageCell, background);
-    p.fillRect(maskCell, Qt::white);
+    fine = QImage(P * kSubsamples, P * kSubsamples, QImage::Format_ARGB32_Premultiplied);
+    fine.fill(Qt::transparent);
+    rim = fine.copy();
+    QPainter p(&fine);
     p.setRenderHint(QPainter::Antialiasing, true);
-
-    auto place = [&](const QRect& cell) {
-        p.resetTransform();
-        p.translate(cell.topLeft());
-        p.translate(dx, dy);
-        p.scale(scale, scale);
-    };
-
-    // The picture.
-    place(imageCell);
+    p.scale(kSubsamples, kSubsamples);
+    p.translate(dx, dy);
+    p.scale(scale, scale);
+    QBrush edge;
     const QRectF box = shape.boundingRect();
     if (colour == 0) {
         QBrush body = Qt::white;
@@ -175,6 +188,7 @@ void SheetPainter::DrawCell(QImage& sheet, int column, int colour, int P, SheetL
         }
         FillSilhouette(p, g.outline, body);
         FillPath(p, g.outline, ink);
+        edge = ink;
     } else {
         QBrush body = Qt::black;
         QBrush detail = Qt::white;
@@ -196,34 +210,78 @@ void SheetPainter::DrawCell(QImage& sheet, int column, int colour, int P, SheetL
         }
         FillSilhouette(p, g.solid, detail);
         FillPath(p, g.solid, body);
+        edge = body;
     }
-
-    // The mask: the silhouette in black.
-    if (look != SheetLook::GreyAndRed) {
-        place(maskCell);
-        FillSilhouette(p, shape, Qt::black);
-    }
+    const QTransform placed = p.transform();
     p.end();
+    p.begin(&rim);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setTransform(placed);
+    FillSilhouette(p, shape, edge);
+    p.end();
+}
+
+QImage SheetPainter::DrawPiece(int column, int colour, int P, SheetLook look) const
+{
+    QImage fine, rim;
+    RenderFine(column, colour, P, look, P, fine, rim);
+    QImage piece(P, P, QImage::Format_ARGB32);
+    for (int y = 0; y < P; ++y)
+        for (int x = 0; x < P; ++x) {
+            int coverage = 0;
+            const QRgb c = Average(fine, x, y, &coverage);
+            piece.setPixel(x, y, qRgba(qRed(c), qGreen(c), qBlue(c), coverage / (kSubsamples * kSubsamples)));
+        }
+    return piece;
+}
+
+void SheetPainter::DrawCell(QImage& sheet, int column, int colour, int P, SheetLook look, int usableWidth) const
+{
+    const QRect imageCell(column * P, 2 * colour * P, P, P);
+    const QRect maskCell(column * P, (2 * colour + 1) * P, P, P);
+
+    QColor background = Qt::white;
+    if (look == SheetLook::WoodAndGreen)
+        background = ((column + colour) % 2 == 0) ? QColor(139, 90, 43) : QColor(200, 228, 176);
+
+    // The piece is drawn alone on a transparent, finer grid and averaged
+    // down: an edge pixel then takes the colour of the piece's own edge,
+    // never a blend with the cell's background, which would show as a pale
+    // fringe on any darker square. The piece's outermost pixels are all of
+    // its edge colour (the White pieces' ink, the Black pieces' body), so
+    // that no light inside shows at the rim where a line of the glyph is
+    // thinner than a pixel.
+    QImage fine, rim;
+    RenderFine(column, colour, P, look, usableWidth, fine, rim);
+
+    // A pixel belongs to the piece when the piece covers at least half of it.
+    constexpr int kSamples = kSubsamples * kSubsamples;
+    std::vector<bool> opaque(std::size_t(P) * std::size_t(P));
+    std::vector<QRgb> inside(opaque.size());
+    for (int y = 0; y < P; ++y)
+        for (int x = 0; x < P; ++x) {
+            int coverage = 0;
+            inside[std::size_t(y * P + x)] = Average(fine, x, y, &coverage);
+            opaque[std::size_t(y * P + x)] = 2 * coverage >= 255 * kSamples;
+        }
+    auto isOpaque = [&](int x, int y) { return x >= 0 && y >= 0 && x < P && y < P && opaque[std::size_t(y * P + x)]; };
+    for (int y = 0; y < P; ++y)
+        for (int x = 0; x < P; ++x) {
+            const bool in = isOpaque(x, y);
+            QRgb picture = background.rgb();
+            if (in) {
+                const bool outermost = !isOpaque(x - 1, y) || !isOpaque(x + 1, y) || !isOpaque(x, y - 1) || !isOpaque(x, y + 1);
+                picture = outermost ? Average(rim, x, y, nullptr) : inside[std::size_t(y * P + x)];
+            }
+            sheet.setPixel(imageCell.topLeft() + QPoint(x, y), picture);
+            // Mask pixels are pure black or white; where the mask is a copy
+            // of the picture, the picture's see-through pixels are white.
+            const QRgb cover = look == SheetLook::GreyAndRed ? picture : (in ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+            sheet.setPixel(maskCell.topLeft() + QPoint(x, y), cover);
+        }
 
     if (look == SheetLook::Diagram || look == SheetLook::DiagramGrey)
         QuantiseCell(sheet, imageCell, look);
-
-    for (int y = 0; y < P; ++y)
-        for (int x = 0; x < P; ++x) {
-            const QPoint at = imageCell.topLeft() + QPoint(x, y);
-            const QPoint under = maskCell.topLeft() + QPoint(x, y);
-            if (look == SheetLook::GreyAndRed) {
-                // The mask is a copy of the picture.
-                sheet.setPixel(under, sheet.pixel(at));
-                continue;
-            }
-            // Mask pixels are pure black or white; any ink of the picture
-            // outside the silhouette's edge is kept opaque as well.
-            bool opaque = Luminance(sheet.pixel(under)) < 128;
-            if (background == Qt::white && sheet.pixel(at) != qRgb(255, 255, 255))
-                opaque = true;
-            sheet.setPixel(under, opaque ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
-        }
 }
 
 QImage ToSixteenColours(const QImage& sheet)

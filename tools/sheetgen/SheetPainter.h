@@ -28,6 +28,11 @@ public:
     // A full-colour sheet of 6P x 4P (cropped to width when width < 6P).
     QImage Draw(int P, SheetLook look, int width = 0) const;
 
+    // One piece as it stands in a P x P cell of a sheet of that look
+    // (column 0 pawn ... 5 king, colour 0 White, 1 Black), on transparent
+    // with anti-aliased edges: for pictures beside the board.
+    QImage DrawPiece(int column, int colour, int P, SheetLook look) const;
+
 private:
     struct Glyph {
         QPainterPath outline; // the White glyph: an outline with open insides
@@ -35,6 +40,9 @@ private:
     };
 
     void DrawCell(QImage& sheet, int column, int colour, int P, SheetLook look, int usableWidth) const;
+    // The piece on a transparent grid of kSubsamples x kSubsamples samples a
+    // pixel, and its silhouette in the piece's edge colour.
+    void RenderFine(int column, int colour, int P, SheetLook look, int usableWidth, QImage& fine, QImage& rim) const;
 
     QRawFont font_;
     std::array<Glyph, 6> glyphs_;

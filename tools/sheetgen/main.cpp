@@ -1,6 +1,8 @@
 // sheetgen <output folder> [font file]: writes the seven built-in piece
 // sheets (SET16.bmp ... SETORVANE40.bmp) and the main window's custom sheet
-// (CUSTOMSET.bmp) into the folder.
+// (CUSTOMSET.bmp) into the folder, each with a twice as large variant
+// (SET16@2x.bmp ...) that the board draws on screens of more than one device
+// pixel per logical pixel.
 #include "BmpWriter.h"
 #include "SheetPainter.h"
 
@@ -48,15 +50,17 @@ int main(int argc, char** argv)
         return 1;
     }
     QDir().mkpath(folder);
-    for (const SheetSpec& spec : kSheets) {
-        const QImage sheet = painter.Draw(spec.P, spec.look, spec.width);
-        const QImage indexed = spec.bits == 4 ? ToSixteenColours(sheet) : ToTwoHundredFiftySixColours(sheet);
-        const QString path = QDir(folder).filePath(QString::fromLatin1(spec.name) + ".bmp");
-        if (!WriteIndexedBmp(indexed, spec.bits, path)) {
-            std::fprintf(stderr, "sheetgen: cannot write %s\n", qPrintable(path));
-            return 1;
+    for (const SheetSpec& spec : kSheets)
+        for (int ratio : {1, 2}) {
+            const QImage sheet = painter.Draw(ratio * spec.P, spec.look, ratio * spec.width);
+            const QImage indexed = spec.bits == 4 ? ToSixteenColours(sheet) : ToTwoHundredFiftySixColours(sheet);
+            const QString suffix = ratio == 1 ? QStringLiteral(".bmp") : QStringLiteral("@%1x.bmp").arg(ratio);
+            const QString path = QDir(folder).filePath(QString::fromLatin1(spec.name) + suffix);
+            if (!WriteIndexedBmp(indexed, spec.bits, path)) {
+                std::fprintf(stderr, "sheetgen: cannot write %s\n", qPrintable(path));
+                return 1;
+            }
+            std::printf("%s %dx%d\n", qPrintable(path), indexed.width(), indexed.height());
         }
-        std::printf("%s %dx%d\n", qPrintable(path), indexed.width(), indexed.height());
-    }
     return 0;
 }
