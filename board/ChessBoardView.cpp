@@ -7,6 +7,8 @@
 void TChessBoard::InitView()
 {
     setMouseTracking(true);
+    // Tab and a click give the board the keyboard, for keyboard play.
+    setFocusPolicy(Qt::StrongFocus);
     // paintEvent copies the canvas over every pixel it is asked for.
     setAttribute(Qt::WA_OpaquePaintEvent);
 
@@ -37,6 +39,7 @@ void TChessBoard::InitView()
 
 void TChessBoard::DoneView()
 {
+    ClosePromotionChooser();
     movingImage_.Release();
     if (dragPhase_ == DragPhase::Active)
         QGuiApplication::restoreOverrideCursor();

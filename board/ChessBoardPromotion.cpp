@@ -1,0 +1,203 @@
+// The promotion chooser: when AskPromotionPiece is set, a person's pawn that
+// reaches the last rank waits while four pieces (queen, rook, bishop,
+// knight), drawn with the board's own piece images, stand in a column from
+// the promotion square towards the middle of the board. A click on one, or
+// the keyboard, makes the move with it; Escape or a click anywhere else
+// cancels, leaving the pawn where it was and the game unchanged.
+//
+// The chooser is a child of the board covering it with a veil. It holds the
+// mouse and the keyboard while open, so a click outside the board reaches it
+// too.
+#include "board/ChessBoard.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <array>
+
+class TChessBoard::PromotionChooser : public QWidget {
+public:
+    PromotionChooser(TChessBoard& board, Square square, bool white)
+        : QWidget(&board)
+        , board_(board)
+    {
+        setObjectName(QStringLiteral("promotionChooser"));
+        setAccessibleName(QCoreApplication::translate("TChessBoard", "Escolha a peça da promoção"));
+        setFocusPolicy(Qt::StrongFocus);
+        setMouseTracking(true);
+        setGeometry(board.rect());
+        static constexpr std::array<char, 4> kLetters = {'q', 'r', 'b', 'n'};
+        const int S = board.sizeOfSquare_;
+        int column = 0;
+        int row = 0;
+        board.ScreenCell(square, column, row);
+        const int step = row < 4 ? 1 : -1;
+        for (std::size_t i = 0; i < kLetters.size(); ++i) {
+            const char letter = white ? static_cast<char>(kLetters[i] - 'a' + 'A') : kLetters[i];
+            letters_[i] = kLetters[i];
+            images_[i] = board.pieceImages_.Masked(board.PieceImageIndex(letter));
+            cells_[i] = QRect(board.boardLeft_ + column * S, board.boardTop_ + (row + step * static_cast<int>(i)) * S, S, S);
+        }
+        pieceOffset_ = (S - board.pieceSize_) / 2;
+    }
+
+    void Open()
+    {
+        show();
+        raise();
+        setFocus(Qt::OtherFocusReason);
+        grabMouse();
+        grabKeyboard();
+    }
+
+    // The cell under a point of the chooser, -1 for none.
+    int CellAt(QPoint at) const
+    {
+        for (std::size_t i = 0; i < cells_.size(); ++i)
+            if (cells_[i].contains(at))
+                return static_cast<int>(i);
+        return -1;
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), QColor(0, 0, 0, 80));
+        p.setRenderHint(QPainter::Antialiasing, true);
+        const QRect column = cells_.front().united(cells_.back());
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 0, 70));
+        p.drawRoundedRect(QRectF(column).translated(2, 3), 6, 6);
+        p.setBrush(QColor(248, 248, 244));
+        p.setPen(QPen(QColor(70, 70, 70), 1));
+        p.drawRoundedRect(QRectF(column).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
+        for (std::size_t i = 0; i < cells_.size(); ++i) {
+            if (static_cast<int>(i) == current_) {
+                p.setPen(Qt::NoPen);
+                p.setBrush(QColor(60, 130, 240, 90));
+                p.drawRoundedRect(QRectF(cells_[i]).adjusted(2, 2, -2, -2), 5, 5);
+            }
+            p.drawImage(cells_[i].topLeft() + QPoint(pieceOffset_, pieceOffset_), images_[i]);
+        }
+    }
+
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        event->accept();
+        const int cell = CellAt(event->position().toPoint());
+        board_.PromotionChosen(cell >= 0 ? letters_[static_cast<std::size_t>(cell)] : 0);
+    }
+
+    void mouseReleaseEvent(QMouseEvent* event) override { event->accept(); }
+
+    void mouseMoveEvent(QMouseEvent* event) override
+    {
+        const int cell = CellAt(event->position().toPoint());
+        if (cell >= 0 && cell != current_) {
+            current_ = cell;
+            update();
+        }
+    }
+
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        event->accept();
+        // The queen's cell touches the promotion square; the others follow
+        // it towards the middle of the board.
+        const bool downwards = cells_[1].top() > cells_[0].top();
+        switch (event->key()) {
+        case Qt::Key_Escape:
+            board_.PromotionChosen(0);
+            return;
+        case Qt::Key_Up:
+        case Qt::Key_Down: {
+            const int towardsMiddle = (event->key() == Qt::Key_Down) == downwards ? 1 : -1;
+            current_ = std::clamp(current_ + towardsMiddle, 0, 3);
+            update();
+            return;
+        }
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            board_.PromotionChosen(letters_[static_cast<std::size_t>(current_)]);
+            return;
+        // The Portuguese initials (Dama, Torre, Bispo, Cavalo) and the
+        // English ones.
+        case Qt::Key_D:
+        case Qt::Key_Q:
+            board_.PromotionChosen('q');
+            return;
+        case Qt::Key_T:
+        case Qt::Key_R:
+            board_.PromotionChosen('r');
+            return;
+        case Qt::Key_B:
+            board_.PromotionChosen('b');
+            return;
+        case Qt::Key_C:
+        case Qt::Key_N:
+            board_.PromotionChosen('n');
+            return;
+        default:
+            return;
+        }
+    }
+
+private:
+    TChessBoard& board_;
+    std::array<char, 4> letters_{};
+    std::array<QImage, 4> images_;
+    std::array<QRect, 4> cells_;
+    int pieceOffset_ = 0;
+    int current_ = 0;
+};
+
+bool TChessBoard::OpenPromotionChooser(Square from, Square to)
+{
+    if (!askPromotionPiece_ || !IsLegalMove(from, to))
+        return false;
+    const char pawn = PieceAt(from);
+    if (!((pawn == 'P' && RankOf(to) == 8) || (pawn == 'p' && RankOf(to) == 1)))
+        return false;
+    ClosePromotionChooser();
+    promotionFrom_ = from;
+    promotionTo_ = to;
+    chooser_ = new PromotionChooser(*this, to, pawn == 'P');
+    chooser_->Open();
+    return true;
+}
+
+void TChessBoard::PromotionChosen(char piece)
+{
+    const Square from = promotionFrom_;
+    const Square to = promotionTo_;
+    ClosePromotionChooser();
+    if (piece == 0)
+        return;
+    // The chosen piece reaches OnPromotion as its NewPiece; the property
+    // keeps the value it had for the moves that ask nothing.
+    const char kept = promotionPiece_;
+    promotionPiece_ = piece;
+    PlayerMove(from, to);
+    promotionPiece_ = kept;
+}
+
+void TChessBoard::ClosePromotionChooser()
+{
+    if (chooser_ == nullptr)
+        return;
+    PromotionChooser* chooser = chooser_;
+    chooser_ = nullptr;
+    promotionFrom_ = promotionTo_ = Square::None;
+    const bool hadFocus = chooser->hasFocus();
+    chooser->releaseKeyboard();
+    chooser->releaseMouse();
+    chooser->hide();
+    // Possibly inside the chooser's own event handler.
+    chooser->deleteLater();
+    if (hadFocus)
+        setFocus(Qt::OtherFocusReason);
+}
