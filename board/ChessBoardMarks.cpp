@@ -103,6 +103,7 @@ void TChessBoard::DrawMarks(QPainter& p, const QRect& cell, std::uint8_t marks)
         return;
     const double S = cell.width();
     const QPointF centre(cell.x() + S / 2.0, cell.y() + S / 2.0);
+    p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
     if (marks & MarkCheck) {
         // A red glow from the king's centre, fading before the edges.
@@ -127,6 +128,7 @@ void TChessBoard::DrawMarks(QPainter& p, const QRect& cell, std::uint8_t marks)
         const double r = S / 2.0 - w / 2.0 - 0.5;
         p.drawEllipse(centre, r, r);
     }
+    p.restore();
 }
 
 void TChessBoard::DrawFocusFrame(QPainter& p, const QRect& cell)

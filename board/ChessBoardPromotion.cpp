@@ -10,7 +10,7 @@
 // too.
 #include "board/ChessBoard.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -48,8 +48,20 @@ public:
         show();
         raise();
         setFocus(Qt::OtherFocusReason);
+        // Not every platform lets a widget grab the mouse: a press on any
+        // other widget of the program is caught on its way as well.
+        qApp->installEventFilter(this);
         grabMouse();
         grabKeyboard();
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+        if (!press || !watched->isWidgetType() || watched == this)
+            return false;
+        board_.PromotionChosen(0);
+        return true;
     }
 
     // The cell under a point of the chooser, -1 for none.
@@ -193,6 +205,7 @@ void TChessBoard::ClosePromotionChooser()
     chooser_ = nullptr;
     promotionFrom_ = promotionTo_ = Square::None;
     const bool hadFocus = chooser->hasFocus();
+    qApp->removeEventFilter(chooser);
     chooser->releaseKeyboard();
     chooser->releaseMouse();
     chooser->hide();
