@@ -17,9 +17,9 @@ namespace {
 
 // Translucent, so that the square's colour or picture shows through.
 const QColor kLastMoveTint(246, 226, 40, 110);
-const QColor kHintTint(60, 130, 240, 105);
+const QColor kHintTint(40, 120, 255, 135);
 const QColor kSelectedTint(40, 140, 60, 125);
-const QColor kTargetDot(25, 25, 25, 72);
+const QColor kTargetDot(25, 25, 25, 85);
 const QColor kFocusOuter(20, 100, 220);
 const QColor kFocusInner(255, 255, 255);
 
@@ -107,11 +107,11 @@ void TChessBoard::DrawMarks(QPainter& p, const QRect& cell, std::uint8_t marks)
     p.setRenderHint(QPainter::Antialiasing, true);
     if (marks & MarkCheck) {
         // A red glow from the king's centre, fading before the edges.
-        QRadialGradient glow(centre, S * 0.55);
-        glow.setColorAt(0.0, QColor(255, 20, 20, 235));
-        glow.setColorAt(0.35, QColor(230, 0, 0, 170));
-        glow.setColorAt(0.75, QColor(200, 0, 0, 60));
-        glow.setColorAt(1.0, QColor(180, 0, 0, 0));
+        QRadialGradient glow(centre, S * 0.62);
+        glow.setColorAt(0.0, QColor(255, 40, 40, 255));
+        glow.setColorAt(0.3, QColor(250, 0, 0, 220));
+        glow.setColorAt(0.7, QColor(220, 0, 0, 90));
+        glow.setColorAt(1.0, QColor(200, 0, 0, 0));
         p.fillRect(cell, glow);
     }
     p.setPen(Qt::NoPen);
