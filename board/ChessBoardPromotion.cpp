@@ -22,6 +22,7 @@ public:
     PromotionChooser(TChessBoard& board, Square square, bool white)
         : QWidget(&board)
         , board_(board)
+        , square_(square)
     {
         setObjectName(QStringLiteral("promotionChooser"));
         setAccessibleName(QCoreApplication::translate("TChessBoard", "Escolha a peça da promoção"));
@@ -29,18 +30,11 @@ public:
         setMouseTracking(true);
         setGeometry(board.rect());
         static constexpr std::array<char, 4> kLetters = {'q', 'r', 'b', 'n'};
-        const int S = board.sizeOfSquare_;
-        int column = 0;
-        int row = 0;
-        board.ScreenCell(square, column, row);
-        const int step = row < 4 ? 1 : -1;
         for (std::size_t i = 0; i < kLetters.size(); ++i) {
-            const char letter = white ? static_cast<char>(kLetters[i] - 'a' + 'A') : kLetters[i];
             letters_[i] = kLetters[i];
-            images_[i] = board.pieceImages_.Masked(board.PieceImageIndex(letter));
-            cells_[i] = QRect(board.boardLeft_ + column * S, board.boardTop_ + (row + step * static_cast<int>(i)) * S, S, S);
+            const char piece = white ? static_cast<char>(kLetters[i] - 'a' + 'A') : kLetters[i];
+            pieces_[i] = piece;
         }
-        pieceOffset_ = (S - board.pieceSize_) / 2;
     }
 
     void Open()
@@ -57,6 +51,10 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        if (watched == &board_ && event->type() == QEvent::Resize) {
+            setGeometry(board_.rect());
+            return false;
+        }
         const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
         if (!press || !watched->isWidgetType() || watched == this)
             return false;
@@ -64,11 +62,29 @@ public:
         return true;
     }
 
+    // The four cells, from the promotion square towards the middle of the
+    // board, as the board stands now (its size or orientation may change
+    // while the chooser waits).
+    std::array<QRect, 4> Cells() const
+    {
+        const int S = board_.sizeOfSquare_;
+        int column = 0;
+        int row = 0;
+        board_.ScreenCell(square_, column, row);
+        const int step = row < 4 ? 1 : -1;
+        std::array<QRect, 4> cells;
+        for (std::size_t i = 0; i < cells.size(); ++i)
+            cells[i] = QRect(board_.boardLeft_ + column * S, board_.boardTop_ + (row + step * static_cast<int>(i)) * S,
+                             S, S);
+        return cells;
+    }
+
     // The cell under a point of the chooser, -1 for none.
     int CellAt(QPoint at) const
     {
-        for (std::size_t i = 0; i < cells_.size(); ++i)
-            if (cells_[i].contains(at))
+        const std::array<QRect, 4> cells = Cells();
+        for (std::size_t i = 0; i < cells.size(); ++i)
+            if (cells[i].contains(at))
                 return static_cast<int>(i);
         return -1;
     }
@@ -76,23 +92,27 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override
     {
+        const std::array<QRect, 4> cells = Cells();
+        const int offset = (board_.sizeOfSquare_ - board_.pieceSize_) / 2;
         QPainter p(this);
         p.fillRect(rect(), QColor(0, 0, 0, 80));
         p.setRenderHint(QPainter::Antialiasing, true);
-        const QRect column = cells_.front().united(cells_.back());
+        const QRect column = cells.front().united(cells.back());
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0, 0, 0, 70));
         p.drawRoundedRect(QRectF(column).translated(2, 3), 6, 6);
         p.setBrush(QColor(248, 248, 244));
         p.setPen(QPen(QColor(70, 70, 70), 1));
         p.drawRoundedRect(QRectF(column).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
-        for (std::size_t i = 0; i < cells_.size(); ++i) {
+        for (std::size_t i = 0; i < cells.size(); ++i) {
             if (static_cast<int>(i) == current_) {
                 p.setPen(Qt::NoPen);
                 p.setBrush(QColor(60, 130, 240, 90));
-                p.drawRoundedRect(QRectF(cells_[i]).adjusted(2, 2, -2, -2), 5, 5);
+                p.drawRoundedRect(QRectF(cells[i]).adjusted(2, 2, -2, -2), 5, 5);
             }
-            p.drawImage(cells_[i].topLeft() + QPoint(pieceOffset_, pieceOffset_), images_[i]);
+            // The board's own piece images, as it draws them on a square.
+            const QImage& image = board_.pieceImages_.Masked(board_.PieceImageIndex(pieces_[i]));
+            p.drawImage(cells[i].topLeft() + QPoint(offset, offset), image);
         }
     }
 
@@ -119,7 +139,8 @@ protected:
         event->accept();
         // The queen's cell touches the promotion square; the others follow
         // it towards the middle of the board.
-        const bool downwards = cells_[1].top() > cells_[0].top();
+        const std::array<QRect, 4> cells = Cells();
+        const bool downwards = cells[1].top() > cells[0].top();
         switch (event->key()) {
         case Qt::Key_Escape:
             board_.PromotionChosen(0);
@@ -160,10 +181,10 @@ protected:
 
 private:
     TChessBoard& board_;
+    Square square_;
+    // The letters handed to OnPromotion and the pieces shown, queen first.
     std::array<char, 4> letters_{};
-    std::array<QImage, 4> images_;
-    std::array<QRect, 4> cells_;
-    int pieceOffset_ = 0;
+    std::array<char, 4> pieces_{};
     int current_ = 0;
 };
 

@@ -406,3 +406,17 @@ TEST_F(PromotionChooserTest, OffOrForTheComputerThePawnBecomesThePromotionPiece)
     b->NewGame();
     EXPECT_FALSE(b->ChoosingPromotion());
 }
+
+TEST_F(PromotionChooserTest, TheChooserFollowsAResizeOrAFlipOfTheBoard)
+{
+    Drag(*b, Centre(*b, Sq("e7")), Centre(*b, Sq("e8")));
+    ASSERT_TRUE(b->ChoosingPromotion());
+    b->resize(480, 480);
+    b->SetWhiteOnTop(true);
+    QWidget* chooser = Chooser(*b);
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_EQ(chooser->geometry(), b->rect());
+    // e8 is now at the bottom: the rook stands one square above it.
+    QTest::mouseClick(chooser, Qt::LeftButton, Qt::NoModifier, Cell(Sq("e8"), 1));
+    EXPECT_EQ(b->PieceAt(Sq("e8")), 'R');
+}
