@@ -155,10 +155,6 @@ public:
     // design mode). On a board that is not shown, Paint waits for the first
     // show: that is when the first paint starts the computer player.
     void Paint();
-    // The three stages of Paint.
-    void DrawBorder();
-    void DrawSquares();
-    void DrawPieces();
     // The lines between squares, when BoardLines is set.
     void DrawBoardLines();
     // Repaints one square's background without its piece, with the parts of
@@ -223,8 +219,6 @@ public:
     const TPieceImages& PieceImages() const { return pieceImages_; }
     int PieceSize() const { return pieceSize_; }
     int PieceImageIndex(char piece) const;
-    void LoadStandardSet();
-    void BuildPieceImages();
 
     // Mouse play, resizing and animation.
     bool Resizable() const { return resizable_; }
@@ -362,6 +356,15 @@ private:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
+    // The three stages of Paint.
+    void DrawBorder();
+    void DrawSquares();
+    void DrawPieces();
+    // The built-in sheet of StandardSize, and the piece images cut from the
+    // active sheet.
+    void LoadStandardSet();
+    void BuildPieceImages();
+
     // Drawing helpers.
     class CanvasPainter;
     void EnsureCanvas();
@@ -486,7 +489,7 @@ private:
     QImage squareDark_;
     QImage squareLight_;
     bool boardLines_ = false;
-    QPen lineStyle_;
+    QPen lineStyle_{Qt::black, 1, Qt::SolidLine};
 
     StandardSet standardSize_ = StandardSet::Size40;
     QImage standardSetBitmap_;
