@@ -30,13 +30,16 @@ void TChessBoard::SetPosition(const std::string& position)
 {
     StopThinking();
     ParsePositionString(game_.Board, position);
+    positionFromPlay_ = false;
     Paint();
+    ShownPositionChanged();
 }
 
 void TChessBoard::SetWhiteToMove(bool value)
 {
     StopThinking();
     game_.WhiteToMove = value;
+    positionFromPlay_ = false;
 }
 
 void TChessBoard::SetCastlingAllowed(CastleSet value)
@@ -62,6 +65,7 @@ void TChessBoard::NewGame()
 {
     ResetGame();
     Paint();
+    ShownPositionChanged();
 }
 
 void TChessBoard::ResetGame()
@@ -73,6 +77,7 @@ void TChessBoard::ResetGame()
     history_.Restart();
     game_.EnPassant = Square::None;
     game_.CastlingAllowed = CastleSet::All();
+    positionFromPlay_ = false;
 }
 
 bool TChessBoard::IsLegalMove(Square oldSq, Square newSq) const

@@ -16,6 +16,8 @@
 
 #include <QWidget>
 
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -155,10 +157,6 @@ public:
     // design mode). On a board that is not shown, Paint waits for the first
     // show: that is when the first paint starts the computer player.
     void Paint();
-    // The three stages of Paint.
-    void DrawBorder();
-    void DrawSquares();
-    void DrawPieces();
     // The lines between squares, when BoardLines is set.
     void DrawBoardLines();
     // Repaints one square's background without its piece, with the parts of
@@ -232,8 +230,6 @@ public:
     const TPieceImages& PieceImages() const { return pieceImages_; }
     int PieceSize() const { return pieceSize_; }
     int PieceImageIndex(char piece) const;
-    void LoadStandardSet();
-    void BuildPieceImages();
 
     // Mouse play, resizing and animation.
     bool Resizable() const { return resizable_; }
@@ -259,6 +255,45 @@ public:
     // window's coordinates.
     const std::vector<QPoint>& LastAnimationPath() const { return animationPath_; }
 
+    // ---- Play aids: click-to-move, marks, promotion chooser, keyboard ----
+    // Each is off by default; the board then looks and plays as without them.
+    // A click on one of the mover's pieces selects it, a click on a square
+    // it can reach makes the move; dragging works as always.
+    bool ClickToMove() const { return clickToMove_; }
+    void SetClickToMove(bool value);
+    // The two squares of the move that led to the shown position.
+    bool HighlightLastMove() const { return highlightLastMove_; }
+    void SetHighlightLastMove(bool value);
+    // The square of the king to move while it is in check.
+    bool HighlightCheck() const { return highlightCheck_; }
+    void SetHighlightCheck(bool value);
+    // Dots on the empty squares and rings on the captures that the selected
+    // or dragged piece can reach.
+    bool ShowLegalMoves() const { return showLegalMoves_; }
+    void SetShowLegalMoves(bool value);
+    // A person's promotion opens a chooser over the promotion square.
+    bool AskPromotionPiece() const { return askPromotionPiece_; }
+    void SetAskPromotionPiece(bool value);
+    // The piece picked up by a click or the keyboard; None when none is.
+    Square SelectedSquare() const { return selected_; }
+    // A suggested move, marked until the next move, GotoMove, NewGame or
+    // SetPosition. A square off the board clears it.
+    void SetHintMove(Square from, Square to);
+    void ClearHintMove();
+    Square HintFrom() const { return hintFrom_; }
+    Square HintTo() const { return hintTo_; }
+    // The square the keyboard points at; None until the keyboard is first
+    // used on the board. Its frame shows only while the board has the focus.
+    Square FocusSquare() const { return focusSquare_; }
+    // Whether the promotion chooser is open, waiting for a piece.
+    bool ChoosingPromotion() const { return chooser_ != nullptr; }
+
+    // Fired after every change of the shown position: a move, GotoMove,
+    // SetPosition, NewGame.
+    TNotifyEvent OnShownPositionChanged;
+    // Fired when the keyboard's focus square moves, with the new square.
+    TOneSquareEvent OnFocusSquareChanged;
+
     // The inherited mouse and drag events.
     TMouseEvent OnMouseDown;
     TMouseMoveEvent OnMouseMove;
@@ -270,6 +305,11 @@ public:
     // ---- End of view ----
 
 private:
+    // What follows every change of the shown position: the chooser closes,
+    // the selection and the hint go, the marks follow, and
+    // OnShownPositionChanged fires.
+    void ShownPositionChanged();
+
     // Writes the history slot of the current position (its placement,
     // rights and en passant square).
     void RecordCurrentPosition();
@@ -324,6 +364,17 @@ private:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+    // The three stages of Paint.
+    void DrawBorder();
+    void DrawSquares();
+    void DrawPieces();
+    // The built-in sheet of StandardSize, and the piece images cut from the
+    // active sheet.
+    void LoadStandardSet();
+    void BuildPieceImages();
 
     // Drawing helpers.
     class CanvasPainter;
@@ -352,6 +403,85 @@ private:
     void SlideVertical(int Y1, int Y2, int X, int Delay);
     void SlideLine(int X1, int Y1, int X2, int Y2, int Delay);
 
+    // Marks (board/ChessBoardMarks.cpp). A square's marks are bits; the
+    // canvas remembers which it shows on each square, so RefreshMarks
+    // redraws only the squares whose marks changed.
+    enum MarkBit : std::uint8_t {
+        MarkLastMove = 1,
+        MarkHint = 2,
+        MarkSelected = 4,
+        MarkCheck = 8,
+        MarkTarget = 16,
+        MarkCapture = 32,
+        MarkFocus = 64,
+    };
+    // What the marks of every square depend on, worked out once per drawing.
+    struct MarkContext {
+        Square lastFrom = Square::None;
+        Square lastTo = Square::None;
+        Square checkedKing = Square::None;
+        Square targetsOf = Square::None;
+    };
+    MarkContext CurrentMarkContext() const;
+    std::uint8_t MarksAt(const MarkContext& context, Square square) const;
+    // The marks beneath the piece, clipped to the cell.
+    void DrawMarks(QPainter& painter, const QRect& cell, std::uint8_t marks);
+    void DrawFocusFrame(QPainter& painter, const QRect& cell);
+    // A full paint's marks: those beneath the board lines, or the focus
+    // frame above them.
+    void DrawAllMarks(QPainter& painter, bool focusFrame);
+    bool FocusFrameShown() const;
+    // Redraws the squares whose marks differ from those on the canvas.
+    void RefreshMarks();
+    // A square's background, marks and piece (not the piece being dragged).
+    void RedrawSquare(Square square);
+    // The move of the history that led to the shown position.
+    bool LastMoveSquares(Square& from, Square& to) const;
+
+    // Click-to-move and the keyboard (board/ChessBoardPlay.cpp).
+    bool IsMoversPiece(Square square) const;
+    void SquareClicked(Square square);
+    void SelectSquare(Square square);
+    void ClearSelection();
+    // A person's move chosen by a click or the keyboard: refused while the
+    // computer thinks; a promotion may open the chooser first.
+    void PersonMove(Square from, Square to);
+    void SetFocusSquare(Square square);
+    void MoveFocusSquare(int columns, int rows);
+    // Shows the focus frame at its starting square the first time.
+    void StartKeyboardPlay();
+    void KeyboardAction();
+
+    // The promotion chooser (board/ChessBoardPromotion.cpp).
+    class PromotionChooser;
+    // Opens the chooser when a person's legal move from -> to promotes and
+    // AskPromotionPiece is set; true when it opened.
+    bool OpenPromotionChooser(Square from, Square to);
+    // The chooser's answer: a piece letter, or 0 to cancel.
+    void PromotionChosen(char piece);
+    void ClosePromotionChooser();
+
+    bool clickToMove_ = false;
+    bool highlightLastMove_ = false;
+    bool highlightCheck_ = false;
+    bool showLegalMoves_ = false;
+    bool askPromotionPiece_ = false;
+    Square selected_ = Square::None;
+    Square hintFrom_ = Square::None;
+    Square hintTo_ = Square::None;
+    Square focusSquare_ = Square::None;
+    // The piece being dragged, for its legal-move marks.
+    Square draggedFrom_ = Square::None;
+    // The shown position came from play or GotoMove, so the history holds
+    // the move that led to it.
+    bool positionFromPlay_ = false;
+    bool keyboardInUse_ = false;
+    bool hasKeyboardFocus_ = false;
+    std::array<std::uint8_t, 65> drawnMarks_{};
+    PromotionChooser* chooser_ = nullptr;
+    Square promotionFrom_ = Square::None;
+    Square promotionTo_ = Square::None;
+
     QImage canvas_;
     QSize canvasSize_; // in logical pixels
     QPainter* canvasPainter_ = nullptr;
@@ -374,7 +504,7 @@ private:
     QImage squareDark_;
     QImage squareLight_;
     bool boardLines_ = false;
-    QPen lineStyle_;
+    QPen lineStyle_{Qt::black, 1, Qt::SolidLine};
 
     StandardSet standardSize_ = StandardSet::Size40;
     QImage standardSetBitmap_;

@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -27,6 +26,11 @@ void TChessBoard::mousePressEvent(QMouseEvent* event)
     event->accept();
     if (dragPhase_ != DragPhase::Idle)
         return; // a second button during a drag belongs to the drag
+    if (keyboardInUse_) {
+        // Back to the mouse: the keyboard's frame goes until a key is used.
+        keyboardInUse_ = false;
+        RefreshMarks();
+    }
     const QPoint at = event->position().toPoint();
     MouseDown(event->button(), event->buttons(), event->modifiers(), at.x(), at.y());
 }
@@ -44,7 +48,11 @@ void TChessBoard::mouseMoveEvent(QMouseEvent* event)
         if (std::abs(at.x() - pressPoint_.x()) >= threshold || std::abs(at.y() - pressPoint_.y()) >= threshold) {
             dragPhase_ = DragPhase::Active;
             QGuiApplication::setOverrideCursor(Qt::ForbiddenCursor);
+            // A dragged piece replaces any selection and shows its own moves.
+            selected_ = Square::None;
+            draggedFrom_ = DragFromSquare;
             DragMoveTo(at.x(), at.y(), TDragState::DragEnter);
+            RefreshMarks();
         }
         break;
     }
@@ -65,10 +73,20 @@ void TChessBoard::mouseReleaseEvent(QMouseEvent* event)
         MouseUp(event->button(), event->buttons(), event->modifiers(), at.x(), at.y());
         if (event->button() == Qt::LeftButton && rect().contains(at))
             Click();
+        if (clickToMove_ && event->button() == Qt::LeftButton)
+            SquareClicked(PointToSquare(at.x(), at.y()));
         break;
     case DragPhase::Pending:
         // Released before the drag became active: a plain click on a piece.
-        EndDrag(false, at.x(), at.y());
+        if (clickToMove_ && event->button() == Qt::LeftButton) {
+            dragPhase_ = DragPhase::Idle;
+            releaseKeyboard();
+            if (OnEndDrag)
+                OnEndDrag(this);
+            SquareClicked(DragFromSquare);
+        } else {
+            EndDrag(false, at.x(), at.y());
+        }
         break;
     case DragPhase::Active: {
         bool accepted = false;
@@ -82,18 +100,6 @@ void TChessBoard::mouseReleaseEvent(QMouseEvent* event)
             dragPhase_ = DragPhase::Idle;
         break;
     }
-}
-
-void TChessBoard::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape && (dragPhase_ == DragPhase::Pending || dragPhase_ == DragPhase::Active)) {
-        EndDrag(false, 0, 0);
-        if (QGuiApplication::mouseButtons() != Qt::NoButton)
-            dragPhase_ = DragPhase::Finished;
-        event->accept();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void TChessBoard::DragMoveTo(int X, int Y, TDragState state)
@@ -115,6 +121,7 @@ void TChessBoard::EndDrag(bool accepted, int X, int Y)
 {
     const bool wasActive = dragPhase_ == DragPhase::Active;
     dragPhase_ = DragPhase::Idle;
+    draggedFrom_ = Square::None;
     releaseKeyboard();
     if (wasActive)
         QGuiApplication::restoreOverrideCursor();
@@ -122,6 +129,7 @@ void TChessBoard::EndDrag(bool accepted, int X, int Y)
         DragDrop(this, X, Y);
     else
         DragCanceled();
+    RefreshMarks();
     if (OnEndDrag)
         OnEndDrag(this);
 }
@@ -223,6 +231,13 @@ void TChessBoard::DragDrop(QObject* Source, int X, int Y)
     DragToSquare = square;
     if (square == DragFromSquare) {
         DrawPiece(DragFromSquare, PieceAt(DragFromSquare));
+        return;
+    }
+    if (OpenPromotionChooser(DragFromSquare, square)) {
+        // The pawn waits on its square for the chooser's answer.
+        DrawSquare(DragFromSquare);
+        DrawPiece(DragFromSquare, PieceAt(DragFromSquare));
+        DrawBoardLines();
         return;
     }
     if (!PlayerMove(DragFromSquare, square)) {

@@ -42,6 +42,12 @@ bool TChessBoard::MakeMove(Square oldSq, Square newSq)
     history_.RecordMove(game_.CurrentMove, game_.WhiteToMove,
                         MoveInfo{Position(), game_.CastlingAllowed, oldSq, newSq, game_.EnPassant,
                                  CapturableEnPassant(game_)});
+    // The selection, the hint and a waiting chooser belong to the position
+    // being left; their marks go before the piece slides.
+    ClosePromotionChooser();
+    selected_ = Square::None;
+    hintFrom_ = hintTo_ = Square::None;
+    RefreshMarks();
 
     DrawSquare(oldSq);
     if (AnimateMoves() && (oldSq != DragFromSquare || newSq != DragToSquare)) {
@@ -56,6 +62,7 @@ bool TChessBoard::MakeMove(Square oldSq, Square newSq)
 
     PassTurn(game_);
     history_.SetEndMarker(game_.CurrentMove, game_.WhiteToMove);
+    positionFromPlay_ = true;
     NotifySearchThread();
 
     Fire(OnLegalMove, this, oldSq, newSq);
@@ -68,6 +75,9 @@ bool TChessBoard::MakeMove(Square oldSq, Square newSq)
     UpdateEnPassantSquare(game_, oldSq, newSq);
     CarryOutCastling(oldSq, newSq);
     UpdateCastlingRights(game_, oldSq, newSq);
+    // The new position is complete: its marks (last move, check) show
+    // before the handlers of what it means run.
+    RefreshMarks();
 
     bool draw = AnnounceMateOrStalemate(oldSq, newSq);
     if (MatingMaterial(game_.Board, true) < 5 && MatingMaterial(game_.Board, false) < 5) {
@@ -86,6 +96,7 @@ bool TChessBoard::MakeMove(Square oldSq, Square newSq)
         Fire(OnDraw, this);
     }
     Fire(OnPaint, this);
+    Fire(OnShownPositionChanged, this);
     return true;
 }
 

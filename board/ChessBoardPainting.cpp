@@ -194,7 +194,9 @@ void TChessBoard::DrawSquares()
                  p.clipBoundingRect().toAlignedRect());
         p.restore();
     }
+    DrawAllMarks(p, false);
     DrawBoardLines();
+    DrawAllMarks(p, true);
     p.restore();
 }
 
@@ -270,8 +272,14 @@ void TChessBoard::DrawSquare(Square square)
     p.setClipRect(cell, Qt::IntersectClip);
     const bool light = IsLightSquare(square);
     FillArea(p, light ? squareLight_ : squareDark_, light ? squareColorLight_ : squareColorDark_, cell);
+    const std::uint8_t marks = MarksAt(CurrentMarkContext(), square);
+    drawnMarks_[Ord(square)] = marks;
+    if (marks & ~MarkFocus)
+        DrawMarks(p, cell, marks);
     if (boardLines_)
         DrawLinesWith(p);
+    if (marks & MarkFocus)
+        DrawFocusFrame(p, cell);
     p.restore();
 }
 
@@ -286,6 +294,8 @@ void TChessBoard::DrawPiece(Square square, char piece)
     SquareOrigin(square, x, y);
     const int offset = (sizeOfSquare_ - pieceSize_) / 2;
     pieceImages_.Draw(*canvas, x + offset, y + offset, index);
+    if (square == focusSquare_ && FocusFrameShown())
+        DrawFocusFrame(*canvas, QRect(x, y, sizeOfSquare_, sizeOfSquare_));
 }
 
 void TChessBoard::RedrawChangedSquares(const std::string& oldPosition)

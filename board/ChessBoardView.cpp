@@ -7,16 +7,14 @@
 void TChessBoard::InitView()
 {
     setMouseTracking(true);
+    // Tab and a click give the board the keyboard, for keyboard play.
+    setFocusPolicy(Qt::StrongFocus);
     // paintEvent copies the canvas over every pixel it is asked for.
     setAttribute(Qt::WA_OpaquePaintEvent);
 
-    pieceImages_.SetImageSize(40);
-    lineStyle_ = QPen(Qt::black, 1, Qt::SolidLine);
-    standardSize_ = StandardSet::Size40;
-    resizeMinSize_ = 100;
-    resizeMaxSize_ = 1000;
-    animateMoves_ = true;
-    animationDelay_ = 0;
+    // The visual properties start at their in-class defaults (ChessBoard.h);
+    // only what needs more than a value is set up here.
+    pieceImages_.SetImageSize(pieceSize_);
     LoadStandardSet();
     BuildPieceImages();
 
@@ -24,19 +22,14 @@ void TChessBoard::InitView()
     coordFont_ = QFont(QStringLiteral("Arial"));
     coordFont_.setStyleHint(QFont::SansSerif);
     coordFont_.setPointSize(7);
-    coordFontColor_ = Qt::white;
 
-    sizeOfSquare_ = 40;
-    sizeOfBorder_ = 24;
-    borderColor_ = Qt::black;
-    squareColorDark_ = QColor(0x80, 0x80, 0x80);
-    squareColorLight_ = QColor(0xC0, 0xC0, 0xC0);
-    boardLeft_ = boardTop_ = 24;
-    resize(8 * 40 + 2 * 24, 8 * 40 + 2 * 24);
+    const int side = 8 * sizeOfSquare_ + 2 * sizeOfBorder_;
+    resize(side, side);
 }
 
 void TChessBoard::DoneView()
 {
+    ClosePromotionChooser();
     movingImage_.Release();
     if (dragPhase_ == DragPhase::Active)
         QGuiApplication::restoreOverrideCursor();

@@ -264,6 +264,13 @@ Blunders (??): %3</translation>
     </message>
 </context>
 <context>
+    <name>TChessBoard</name>
+    <message>
+        <source>Escolha a peça da promoção</source>
+        <translation>Choose the promotion piece</translation>
+    </message>
+</context>
+<context>
     <name>TForm2</name>
     <message>
         <source>Idioma</source>

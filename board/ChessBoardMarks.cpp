@@ -1,0 +1,199 @@
+// Marks on the squares: the last move, the king in check, the selected
+// piece and the squares it can reach, a suggested move and the keyboard's
+// focus frame. Every routine that paints a square's background paints its
+// marks too, beneath the piece and the board lines, clipped to the cell, so
+// a square repainted alone looks as in a full paint. The focus frame alone
+// lies above the piece; it is opaque, so drawing it twice changes nothing.
+#include "board/ChessBoard.h"
+
+#include "core/Rules.h"
+
+#include <QPainter>
+#include <QRadialGradient>
+
+#include <algorithm>
+
+namespace {
+
+// Translucent, so that the square's colour or picture shows through.
+const QColor kLastMoveTint(246, 226, 40, 110);
+const QColor kHintTint(40, 120, 255, 135);
+const QColor kSelectedTint(40, 140, 60, 125);
+const QColor kTargetDot(25, 25, 25, 85);
+const QColor kFocusOuter(20, 100, 220);
+const QColor kFocusInner(255, 255, 255);
+
+} // namespace
+
+bool TChessBoard::LastMoveSquares(Square& from, Square& to) const
+{
+    if (!positionFromPlay_)
+        return false;
+    const bool moverWhite = !game_.WhiteToMove;
+    const int moveNumber = game_.WhiteToMove ? game_.CurrentMove - 1 : game_.CurrentMove;
+    if (!history_.HoldsRecordedPosition(moveNumber, moverWhite))
+        return false;
+    const MoveInfo* slot = history_.Slot(moveNumber, moverWhite);
+    if (slot == nullptr || slot->OldSq == Square::None || slot->NewSq == Square::None)
+        return false;
+    from = slot->OldSq;
+    to = slot->NewSq;
+    return true;
+}
+
+TChessBoard::MarkContext TChessBoard::CurrentMarkContext() const
+{
+    MarkContext context;
+    if (highlightLastMove_)
+        LastMoveSquares(context.lastFrom, context.lastTo);
+    if (highlightCheck_) {
+        const char king = game_.WhiteToMove ? 'K' : 'k';
+        const auto at = std::find(game_.Board.begin() + 1, game_.Board.end(), king);
+        if (at != game_.Board.end()) {
+            const Square square = SquareFromOrd(static_cast<int>(at - game_.Board.begin()));
+            const bool attacked = game_.WhiteToMove ? ::WhiteKingAttacked(game_, square, square)
+                                                    : ::BlackKingAttacked(game_, square, square);
+            if (attacked)
+                context.checkedKing = square;
+        }
+    }
+    if (selected_ != Square::None)
+        context.targetsOf = selected_;
+    else if (showLegalMoves_)
+        context.targetsOf = draggedFrom_;
+    return context;
+}
+
+std::uint8_t TChessBoard::MarksAt(const MarkContext& context, Square square) const
+{
+    std::uint8_t marks = 0;
+    if (square == context.lastFrom || square == context.lastTo)
+        marks |= MarkLastMove;
+    if (square == hintFrom_ || square == hintTo_)
+        marks |= MarkHint;
+    if (context.targetsOf != Square::None) {
+        if (square == context.targetsOf) {
+            marks |= MarkSelected;
+        } else if (showLegalMoves_ && IsLegalMove(context.targetsOf, square)) {
+            const bool capture = PieceAt(square) != EmptySquare || IsEnPassantCapture(game_, context.targetsOf, square);
+            marks |= capture ? MarkCapture : MarkTarget;
+        }
+    }
+    if (square == context.checkedKing)
+        marks |= MarkCheck;
+    if (square == focusSquare_ && FocusFrameShown())
+        marks |= MarkFocus;
+    return marks;
+}
+
+bool TChessBoard::FocusFrameShown() const
+{
+    return keyboardInUse_ && hasKeyboardFocus_ && focusSquare_ != Square::None;
+}
+
+void TChessBoard::DrawMarks(QPainter& p, const QRect& cell, std::uint8_t marks)
+{
+    if (marks & MarkLastMove)
+        p.fillRect(cell, kLastMoveTint);
+    if (marks & MarkHint)
+        p.fillRect(cell, kHintTint);
+    if (marks & MarkSelected)
+        p.fillRect(cell, kSelectedTint);
+    if (!(marks & (MarkCheck | MarkTarget | MarkCapture)))
+        return;
+    const double S = cell.width();
+    const QPointF centre(cell.x() + S / 2.0, cell.y() + S / 2.0);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    if (marks & MarkCheck) {
+        // A red glow from the king's centre, fading before the edges.
+        QRadialGradient glow(centre, S * 0.62);
+        glow.setColorAt(0.0, QColor(255, 40, 40, 255));
+        glow.setColorAt(0.3, QColor(250, 0, 0, 220));
+        glow.setColorAt(0.7, QColor(220, 0, 0, 90));
+        glow.setColorAt(1.0, QColor(200, 0, 0, 0));
+        p.fillRect(cell, glow);
+    }
+    p.setPen(Qt::NoPen);
+    if (marks & MarkTarget) {
+        p.setBrush(kTargetDot);
+        const double r = S * 0.16;
+        p.drawEllipse(centre, r, r);
+    }
+    if (marks & MarkCapture) {
+        // A ring along the edge, where the piece leaves the square free.
+        const double w = std::max(2.0, S * 0.09);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(kTargetDot, w));
+        const double r = S / 2.0 - w / 2.0 - 0.5;
+        p.drawEllipse(centre, r, r);
+    }
+    p.restore();
+}
+
+void TChessBoard::DrawFocusFrame(QPainter& p, const QRect& cell)
+{
+    // Whole pixels and opaque colours only: the frame is drawn again over
+    // the piece and must come out the same.
+    const int t = std::max(2, cell.width() / 16);
+    const QRegion outer = QRegion(cell) - QRegion(cell.adjusted(t, t, -t, -t));
+    const QRegion inner = QRegion(cell.adjusted(t, t, -t, -t)) - QRegion(cell.adjusted(t + 1, t + 1, -t - 1, -t - 1));
+    for (const QRect& r : outer)
+        p.fillRect(r, kFocusOuter);
+    for (const QRect& r : inner)
+        p.fillRect(r, kFocusInner);
+}
+
+void TChessBoard::RedrawSquare(Square square)
+{
+    DrawSquare(square);
+    // The dragged piece is away from its square until the drop.
+    const bool inFlight = dragPhase_ == DragPhase::Active && square == DragFromSquare && movingImage_.Active();
+    if (!inFlight)
+        DrawPiece(square, PieceAt(square));
+}
+
+void TChessBoard::RefreshMarks()
+{
+    const MarkContext context = CurrentMarkContext();
+    std::uint8_t wanted[65] = {};
+    bool changed = false;
+    for (int q = 1; q <= 64; ++q) {
+        wanted[q] = MarksAt(context, SquareFromOrd(q));
+        changed = changed || wanted[q] != drawnMarks_[q];
+    }
+    if (!changed)
+        return;
+    for (int q = 1; q <= 64; ++q)
+        if (wanted[q] != drawnMarks_[q])
+            RedrawSquare(SquareFromOrd(q));
+}
+
+void TChessBoard::DrawAllMarks(QPainter& p, bool focusFrame)
+{
+    const MarkContext context = focusFrame ? MarkContext{} : CurrentMarkContext();
+    for (int q = 1; q <= 64; ++q) {
+        const Square square = SquareFromOrd(q);
+        int x = 0;
+        int y = 0;
+        SquareOrigin(square, x, y);
+        const QRect cell(x, y, sizeOfSquare_, sizeOfSquare_);
+        if (focusFrame) {
+            if (drawnMarks_[q] & MarkFocus) {
+                p.save();
+                p.setClipRect(cell, Qt::IntersectClip);
+                DrawFocusFrame(p, cell);
+                p.restore();
+            }
+            continue;
+        }
+        const std::uint8_t marks = MarksAt(context, square);
+        drawnMarks_[q] = marks;
+        if (marks & ~MarkFocus) {
+            p.save();
+            p.setClipRect(cell, Qt::IntersectClip);
+            DrawMarks(p, cell, marks);
+            p.restore();
+        }
+    }
+}
