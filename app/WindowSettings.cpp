@@ -30,9 +30,14 @@ const QString WindowPosition = QStringLiteral("Janela/Posicao");
 
 void TForm2::CreateOptionActions()
 {
-    const auto option = [this](const char* name, const QString& caption, const QString& key,
-                               std::function<void(bool)> apply) {
-        QAction* action = Opcoes1->addAction(caption);
+    // The switches come first, the language's submenu after them.
+    QAction* before = Idioma1 != nullptr ? Idioma1->menuAction() : nullptr;
+    if (before != nullptr)
+        before = Opcoes1->insertSeparator(before);
+    const auto option = [this, &before](const char* name, const QString& caption, const QString& key,
+                                        std::function<void(bool)> apply) {
+        auto* action = new QAction(caption, this);
+        Opcoes1->insertAction(before, action);
         action->setObjectName(QString::fromLatin1(name));
         action->setCheckable(true);
         action->setProperty("settingsKey", key);
