@@ -93,6 +93,7 @@ void TForm2::CreatePlayActions()
         *mark = new QLabel(Client);
         QFont font = (*mark)->font();
         font.setBold(true);
+        font.setPixelSize(14);
         (*mark)->setFont(font);
         (*mark)->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         (*mark)->hide();
