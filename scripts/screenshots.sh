@@ -9,6 +9,10 @@
 #   media-player.png   the music player with the shipped music opened
 #   about-box.png      the about box
 #   online-window.png  online play (without a network: the browser's error page)
+#   game-menu-partida.png  the game window with its menu "Partida" open
+#   game-menu-opcoes.png   the menu "Opções", two switches on
+#   game-window-turn-mark.png  the mark of the side to move, the list
+#                      following the game
 # Usage: scripts/screenshots.sh        (BUILD_DIR picks the build folder,
 #                                       default "build")
 set -euo pipefail
@@ -37,6 +41,8 @@ work=$(mktemp -d)
 # which it cannot set up as root or in a container.
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+# A first run: none of the person's stored choices.
+export XDG_CONFIG_HOME=$work/config
 export QTWEBENGINE_DISABLE_SANDBOX=1
 export QT_QPA_PLATFORM=xcb
 
@@ -140,7 +146,7 @@ sleep 0.5
 shoot "$game" game-window.png
 
 # Opens item `item` (counted from 1) of menu `menu` (counted from 0: Jogo,
-# Online, Media Player, Ajuda) of the game window's menu bar: a click on
+# Partida, Online, Media Player, Opções, Ajuda) of the game window's menu bar: a click on
 # "Jogo" opens its menu with no item chosen; each Right opens the next menu
 # with its first item chosen.
 menu_item() { # menu item
@@ -156,7 +162,7 @@ menu_item() { # menu item
 }
 
 # ---- Media player, with the music of its MUSICAS folder opened ----
-menu_item 2 1
+menu_item 3 1
 player=$(wait_window "Media Player") || fail "Media Player > Abrir did not open the player"
 read -r _ px py _ _ <<<"$player"
 sleep 0.5
@@ -185,13 +191,38 @@ player=$(wait_window "Media Player") || fail "the player window went away"
 shoot "$player" media-player.png
 
 # ---- About box ----
-menu_item 3 3
+menu_item 5 3
 about=$(wait_window "Sobre o Kestravin 2005") || fail "Ajuda > Sobre did not open the about box"
 sleep 1
 shoot "$about" about-box.png
 
+# ---- The menus Partida and Opções, and the mark of the side to move ----
+menu_open() { # menu: opened from the menu bar, its first item chosen
+  local i
+  xdotool windowraise "$gid"
+  sleep 0.3
+  xdotool mousemove $(( cx + 20 )) "$menu_y" click 1
+  sleep 0.5
+  for (( i = 0; i < $1; i++ )); do xdotool key Right; sleep 0.3; done
+  sleep 0.5
+}
+menu_close() { xdotool key Escape; sleep 0.2; xdotool key Escape; sleep 0.3; }
+menu_open 1
+shoot "$game" game-menu-partida.png
+menu_close
+menu_item 4 1   # Opções › Mostrar de quem é a vez
+sleep 0.3
+menu_item 4 2   # Opções › Acompanhar a lista
+sleep 0.3
+menu_open 4
+shoot "$game" game-menu-opcoes.png
+menu_close
+xdotool mousemove $(( cx + 140 )) $(( cy + 300 ))
+sleep 0.5
+shoot "$game" game-window-turn-mark.png
+
 # ---- Online play: the browser view; with no network, its error page ----
-menu_item 1 1
+menu_item 2 1
 online=$(wait_window "Jogo Online") || fail "Online > Jogar did not open the online window"
 # The browser engine starts on first use and the page (or its error page)
 # takes a while to appear.
