@@ -233,6 +233,8 @@ void TForm2::UpdatePlayActions()
         return;
     VoltarLance1->setEnabled(TakeBackStep() > 0);
     RefazerLance1->setEnabled(RedoStep() > 0);
+    const TChessBoard& board = *ChessBoard1;
+    Continuar1->setEnabled(board.WhiteToMove() ? board.ComputerPlaysWhite() : board.ComputerPlaysBlack());
 }
 
 void TForm2::UpdateTurnMarks()

@@ -137,9 +137,17 @@ TEST_F(Additions, PartidaAndOpcoesHoldTheirItemsAllOffAtFirst)
         EXPECT_TRUE(option->isCheckable()) << option->text().toStdString();
         EXPECT_FALSE(option->isChecked()) << option->text().toStdString();
     }
-    // Nothing to take back or replay in a new game.
+    // Nothing to take back or replay in a new game; the person has the
+    // first move, so there is nothing to continue either.
     EXPECT_FALSE(form.VoltarLance1->isEnabled());
     EXPECT_FALSE(form.RefazerLance1->isEnabled());
+    EXPECT_FALSE(form.Continuar1->isEnabled());
+    form.ChessBoard1->MakeMove(Square::E2, Square::E4);
+    Settle();
+    EXPECT_TRUE(form.Continuar1->isEnabled());
+    form.Humano1->click();
+    Settle();
+    EXPECT_FALSE(form.Continuar1->isEnabled());
     EXPECT_FALSE(form.TurnMark1->isVisibleTo(&form));
     EXPECT_FALSE(form.TurnMark2->isVisibleTo(&form));
     EXPECT_EQ(form.ChessBoard1->AnimationDelay(), 0);
@@ -489,7 +497,10 @@ TEST_F(WithComputer, ContinuarLetsTheComputerPlayFromAPositionOfTheList)
     EXPECT_EQ(form.ChessBoard1->Position(), afterE4);
     EXPECT_EQ(Lines(), 4);
 
-    QTest::keyClick(&form, Qt::Key_Return, Qt::ControlModifier);
+    // The list has the keyboard after a click on a line; the key still
+    // reaches the command.
+    form.ListBox1->setFocus();
+    QTest::keyClick(form.ListBox1, Qt::Key_Return, Qt::ControlModifier);
     ASSERT_TRUE(WaitUntil([this] { return form.ChessBoard1->WhiteToMove(); }, 20000))
         << "Continuar did not let the computer move";
     // Its move continues the game from there.
