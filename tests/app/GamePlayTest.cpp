@@ -121,7 +121,8 @@ protected:
 
 TEST_F(Additions, PartidaAndOpcoesHoldTheirItemsAllOffAtFirst)
 {
-    EXPECT_EQ(Captions(form.Partida1), QStringList({"Virar tabuleiro", "Voltar lance", "Refazer lance", "Continuar"}));
+    EXPECT_EQ(Captions(form.Partida1).mid(0, 4),
+              QStringList({"Virar tabuleiro", "Voltar lance", "Refazer lance", "Continuar"}));
     EXPECT_EQ(form.VirarTabuleiro1->shortcut(), QKeySequence("Ctrl+F"));
     EXPECT_EQ(form.VoltarLance1->shortcut(), QKeySequence("Ctrl+Z"));
     EXPECT_EQ(form.RefazerLance1->shortcut(), QKeySequence("Ctrl+Shift+Z"));
@@ -441,14 +442,14 @@ protected:
 TEST_F(WithComputer, TheComputerAnswersAfterNovoJogoWhenItPlaysWhite)
 {
     form.Computador2->click();
-    ASSERT_TRUE(WaitUntil([this] { return Lines() >= 2; }, 20000)) << "the computer did not play both sides";
+    ASSERT_TRUE(PumpUntil([this] { return Lines() >= 2; }, 20000)) << "the computer did not play both sides";
     // Black back to a person: the computer stops after its move for White.
     form.Humano1->click();
-    ASSERT_TRUE(WaitUntil([this] { return !form.ChessBoard1->WhiteToMove(); }, 20000));
+    ASSERT_TRUE(PumpUntil([this] { return !form.ChessBoard1->WhiteToMove(); }, 20000));
 
     form.NovoJogo1->trigger();
     EXPECT_EQ(form.ChessBoard1->Position(), Initial);
-    EXPECT_TRUE(WaitUntil([this] { return form.ChessBoard1->Position() != Initial; }, 20000))
+    EXPECT_TRUE(PumpUntil([this] { return form.ChessBoard1->Position() != Initial; }, 20000))
         << "the computer did not move for White in the new game";
     EXPECT_FALSE(form.ChessBoard1->WhiteToMove());
     EXPECT_EQ(Lines(), 1);
@@ -462,7 +463,7 @@ TEST_F(WithComputer, TheComputerAnswersAfterCarregarWhenItIsToMove)
     // After 1. e4 the computer (Black) answers; back to the start by the
     // list leaves it stopped, and the loaded position is Black's to move.
     ASSERT_TRUE(form.ChessBoard1->PlayerMove(Square::E2, Square::E4));
-    ASSERT_TRUE(WaitUntil([this] { return Lines() == 2; }, 20000));
+    ASSERT_TRUE(PumpUntil([this] { return Lines() == 2; }, 20000));
     ASSERT_TRUE(form.ChessBoard1->GotoMove(1, false));
     const std::string afterE4 = form.ChessBoard1->Position();
     QTimer::singleShot(0, [path] {
@@ -473,7 +474,7 @@ TEST_F(WithComputer, TheComputerAnswersAfterCarregarWhenItIsToMove)
     });
     form.Abrir1->trigger();
     EXPECT_EQ(form.ChessBoard1->Position(), Initial);
-    EXPECT_TRUE(WaitUntil([this] { return form.ChessBoard1->WhiteToMove(); }, 20000))
+    EXPECT_TRUE(PumpUntil([this] { return form.ChessBoard1->WhiteToMove(); }, 20000))
         << "the computer did not move for Black in the loaded position";
     EXPECT_NE(form.ChessBoard1->Position(), Initial);
     EXPECT_NE(form.ChessBoard1->Position(), afterE4);
@@ -483,9 +484,9 @@ TEST_F(WithComputer, TheComputerAnswersAfterCarregarWhenItIsToMove)
 TEST_F(WithComputer, ContinuarLetsTheComputerPlayFromAPositionOfTheList)
 {
     ASSERT_TRUE(form.ChessBoard1->PlayerMove(Square::E2, Square::E4));
-    ASSERT_TRUE(WaitUntil([this] { return Lines() == 2; }, 20000));
+    ASSERT_TRUE(PumpUntil([this] { return Lines() == 2; }, 20000));
     ASSERT_TRUE(form.ChessBoard1->PlayerMove(Square::G1, Square::F3));
-    ASSERT_TRUE(WaitUntil([this] { return Lines() == 4; }, 20000));
+    ASSERT_TRUE(PumpUntil([this] { return Lines() == 4; }, 20000));
 
     // The first line: after 1. e4, Black (the computer) to move. Going back
     // does not start it.
@@ -501,7 +502,7 @@ TEST_F(WithComputer, ContinuarLetsTheComputerPlayFromAPositionOfTheList)
     // reaches the command.
     form.ListBox1->setFocus();
     QTest::keyClick(form.ListBox1, Qt::Key_Return, Qt::ControlModifier);
-    ASSERT_TRUE(WaitUntil([this] { return form.ChessBoard1->WhiteToMove(); }, 20000))
+    ASSERT_TRUE(PumpUntil([this] { return form.ChessBoard1->WhiteToMove(); }, 20000))
         << "Continuar did not let the computer move";
     // Its move continues the game from there.
     EXPECT_EQ(Lines(), 2);
@@ -511,7 +512,7 @@ TEST_F(WithComputer, ContinuarLetsTheComputerPlayFromAPositionOfTheList)
 TEST_F(WithComputer, TakingBackStopsTheSearchAndTheComputerWaitsForThePerson)
 {
     ASSERT_TRUE(form.ChessBoard1->PlayerMove(Square::E2, Square::E4));
-    ASSERT_TRUE(WaitUntil([this] { return Lines() == 2; }, 20000));
+    ASSERT_TRUE(PumpUntil([this] { return Lines() == 2; }, 20000));
     Settle();
     form.MostrarVez1->trigger();
 
@@ -528,13 +529,13 @@ TEST_F(WithComputer, TakingBackStopsTheSearchAndTheComputerWaitsForThePerson)
     form.SuperDifcil1->trigger();
     form.ChessBoard1->SetSearchDepth(8);
     ASSERT_TRUE(form.ChessBoard1->PlayerMove(Square::D2, Square::D4));
-    ASSERT_TRUE(WaitUntil([this] { return form.ChessBoard1->Thinking(); }, 5000));
-    ASSERT_TRUE(WaitUntil([this] { return form.TurnMark1->text().contains(QString::fromUtf8("pensando…")); }, 2000));
+    ASSERT_TRUE(PumpUntil([this] { return form.ChessBoard1->Thinking(); }, 5000));
+    ASSERT_TRUE(PumpUntil([this] { return form.TurnMark1->text().contains(QString::fromUtf8("pensando…")); }, 2000));
     form.VoltarLance1->trigger();
     EXPECT_FALSE(form.ChessBoard1->Thinking());
     EXPECT_EQ(form.ChessBoard1->Position(), Initial);
     QTest::qWait(400);
     EXPECT_EQ(form.ChessBoard1->Position(), Initial);
     EXPECT_EQ(Lines(), 0);
-    EXPECT_TRUE(WaitUntil([this] { return form.TurnMark2->text() == QString::fromUtf8("◀"); }, 2000));
+    EXPECT_TRUE(PumpUntil([this] { return form.TurnMark2->text() == QString::fromUtf8("◀"); }, 2000));
 }
