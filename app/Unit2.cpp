@@ -88,10 +88,16 @@ TForm2::TForm2(QWidget* parent, bool designMode)
     Announcer->AddMenuItems(Partida1, Opcoes1);
     MoveEntry = new TypedMoveEntry(ChessBoard1);
     SetAccessibleNames();
+    LoadSettings();
     setFixedSize(sizeHint());
 }
 
-TForm2::~TForm2() = default;
+TForm2::~TForm2()
+{
+    // Ending the program destroys the window without hiding it first.
+    if (isVisible())
+        SaveWindowPosition();
+}
 
 void TForm2::CreateControls()
 {
@@ -223,8 +229,10 @@ void TForm2::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous()) {
         if (!centred_) {
-            // Centred on the desktop the first time it appears.
-            if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            // Centred on the desktop the first time it appears, unless it
+            // goes back where the user left it last time.
+            if (RestoreWindowPosition()) {
+            } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
                 QRect frame(QPoint(), size());
                 frame.moveCenter(screen->availableGeometry().center());
                 move(frame.topLeft());
@@ -232,6 +240,7 @@ void TForm2::showEvent(QShowEvent* event)
             centred_ = true;
         }
         FormShow(this);
+        shownOnce_ = true;
     }
     QMainWindow::showEvent(event);
 }

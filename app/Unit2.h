@@ -10,6 +10,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <QVariant>
 
 #include <utility>
 
@@ -22,6 +23,8 @@ class QCheckBox;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QSettings;
+class QTimer;
 class QWidget;
 class TAnalysisController;
 class TChessBoard;
@@ -102,6 +105,28 @@ public:
     QAction* Histria1 = nullptr;
     QAction* Sobre1 = nullptr;
 
+    // ---- The program's additions: "Partida" ----
+    QAction* VirarTabuleiro1 = nullptr;  // Ctrl+F
+    QAction* VoltarLance1 = nullptr;     // Ctrl+Z
+    QAction* RefazerLance1 = nullptr;    // Ctrl+Shift+Z
+    QAction* Continuar1 = nullptr;       // Ctrl+Enter, Ctrl+Return
+    // ---- "Opções": switches remembered between runs, all off at first ----
+    QAction* MostrarVez1 = nullptr;
+    QAction* AcompanharLista1 = nullptr;
+    QAction* AvisarFim1 = nullptr;
+    QAction* AnimacaoLenta1 = nullptr;
+    // The marks of the side to move, beside the Black and the White players
+    // ("Mostrar de quem é a vez"); hidden while the switch is off.
+    QLabel* TurnMark1 = nullptr;
+    QLabel* TurnMark2 = nullptr;
+
+    // Where the window keeps the user's choices: organisation "Kestravin",
+    // application "Kestravin 2005".
+    static QString SettingsOrganisation() { return QStringLiteral("Kestravin"); }
+    static QString SettingsApplication() { return QStringLiteral("Kestravin 2005"); }
+    // The step of the slow animation: AnimationDelay, in ms per pixel.
+    static constexpr int SlowAnimationDelay = 1;
+
     // ---- Game files ----
     GameSaveDialog Salvar;
     GameOpenDialog Abrir;
@@ -138,8 +163,23 @@ public:
     void Computador2Click(QObject* Sender);
     void Humano2Click(QObject* Sender);
 
+    // ---- The program's additions ----
+    void VirarTabuleiro1Click(QObject* Sender);
+    void VoltarLance1Click(QObject* Sender);
+    void RefazerLance1Click(QObject* Sender);
+    void Continuar1Click(QObject* Sender);
+    // Half-moves "Voltar lance" and "Refazer lance" would take back or play
+    // again now (0: the command has nothing to do). Against the computer a
+    // step reaches the person's previous or next turn.
+    int TakeBackStep() const;
+    int RedoStep() const;
+    // The text of the end of the game in the current position (mate,
+    // stalemate, threefold repetition, too little material), or empty.
+    QString EndOfGameText() const;
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void CreateControls();
@@ -152,6 +192,35 @@ private:
     void SetStatus(const QString& text);
     void OpenHelpDocument(const QString& relativeName);
     void SetSearchDepthFromMenu(int depth);
+
+    // The program's additions (GamePlayActions.cpp, WindowSettings.cpp).
+    void CreatePlayActions();
+    void CreateOptionActions();
+    void LoadSettings();
+    void SaveSetting(const QString& key, const QVariant& value) const;
+    void SaveWindowPosition() const;
+    // After anything that changes the game or the side to move: the
+    // commands' states, the turn marks and the list's current line.
+    void GameChanged();
+    // The same once the current event is done (from inside a move's events).
+    void ScheduleGameChanged();
+    void UpdatePlayActions();
+    void UpdateTurnMarks();
+    void FollowMoveList();
+    void RebuildMoveList();
+    void AnnounceEndOfGame();
+    void KeepResultAfterRefusedMove();
+    // Puts the window where it stood last time; false when nothing usable
+    // is stored.
+    bool RestoreWindowPosition();
+    // The computer plays the side to move after a command that left its
+    // thread stopped.
+    void LetComputerMove();
+
+    QTimer* thinkingWatch_ = nullptr;
+    QTimer* gameChangedTimer_ = nullptr;
+    bool noMaterialAnnounced_ = false;
+    bool shownOnce_ = false;
 
     QActionGroup* difficultyGroup_ = nullptr;
     QWidget* Form4 = nullptr;

@@ -500,10 +500,11 @@ void TAnalysisController::ClearHint()
 void TAnalysisController::HookBoard()
 {
     // Every way the shown position changes ends in one of these: a move, a
-    // line of the move list chosen, a new game, a loaded position, and the
-    // board's own notice where it gives one. A move is looked at once it is
-    // complete (its castling, promotion and en passant steps come after
-    // OnLegalMove), and the window has rebuilt its list by then.
+    // line of the move list chosen, a new game, a loaded position, a move
+    // taken back or replayed, and the board's own notice where it gives one.
+    // A move is looked at once it is complete (its castling, promotion and
+    // en passant steps come after OnLegalMove), and the window has rebuilt
+    // its list by then.
     auto previousLegal = board_->OnLegalMove;
     board_->OnLegalMove = [this, previousLegal](QObject* sender, Square from, Square to) {
         if (previousLegal)
@@ -513,6 +514,8 @@ void TAnalysisController::HookBoard()
     connect(form_->ListBox1, &MoveListBox::Click, this, &TAnalysisController::ShownPositionMaybeChanged);
     connect(form_->NovoJogo1, &QAction::triggered, this, &TAnalysisController::ShownPositionMaybeChanged);
     connect(form_->Abrir1, &QAction::triggered, this, &TAnalysisController::ShownPositionMaybeChanged);
+    connect(form_->VoltarLance1, &QAction::triggered, this, &TAnalysisController::ShownPositionMaybeChanged);
+    connect(form_->RefazerLance1, &QAction::triggered, this, &TAnalysisController::ShownPositionMaybeChanged);
     FollowShownPosition(*board_, [this] { ShownPositionMaybeChanged(); });
 }
 

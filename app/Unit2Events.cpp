@@ -39,20 +39,25 @@ void TForm2::ConnectControls()
 void TForm2::ChessBoard1LegalMove(QObject*, Square, Square)
 {
     Announcer->MoveMade();
-    std::vector<std::string> list;
-    ChessBoard1->GetMoveList(list);
-    QStringList lines;
-    lines.reserve(static_cast<qsizetype>(list.size()));
-    for (const std::string& line : list)
-        lines.append(QString::fromStdString(line));
-    ListBox1->SetLines(lines);
+    RebuildMoveList();
+    ScheduleGameChanged();
 }
 
-void TForm2::ChessBoard1IllegalMove(QObject*, Square) { SetStatus(StatusText::IllegalMove); }
+void TForm2::ChessBoard1IllegalMove(QObject*, Square)
+{
+    SetStatus(StatusText::IllegalMove);
+    KeepResultAfterRefusedMove();
+}
+
 void TForm2::ChessBoard1Capture(QObject*, Square, Square, char) { SetStatus(StatusText::Capture); }
 void TForm2::ChessBoard1Promotion(QObject*, Square, Square, char&) { SetStatus(StatusText::Promotion); }
 void TForm2::ChessBoard1Check(QObject*, Square, Square) { SetStatus(StatusText::Check); }
-void TForm2::ChessBoard1Draw(QObject*) { SetStatus(StatusText::Draw); }
+
+void TForm2::ChessBoard1Draw(QObject*)
+{
+    SetStatus(StatusText::Draw);
+    AnnounceEndOfGame();
+}
 
 void TForm2::ChessBoard1Mate(QObject*, Square, Square)
 {
@@ -70,6 +75,8 @@ void TForm2::ListBox1Click(QObject*)
     // A line that names no stored position (one left from an earlier game)
     // is refused by the board; the position stays.
     RunGuarded([this, moveNumber, whiteToMove] { ChessBoard1->GotoMove(moveNumber, whiteToMove); });
+    FollowMoveList();
+    GameChanged();
 }
 
 void TForm2::Computador1Click(QObject*)

@@ -77,13 +77,20 @@ void TForm2::CreateMenus()
     Regras1->setShortcut(QKeySequence::HelpContents);
 
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(BitBtn1); });
+
+    CreatePlayActions();
+    CreateOptionActions();
 }
 
 void TForm2::NovoJogo1Click(QObject*)
 {
     // Only the board starts afresh; the list, the status line, the players
-    // and the difficulty stay as they are.
+    // and the difficulty stay as they are. The board leaves its computer
+    // player stopped; it plays at once when it has the first move.
     RunGuarded([this] { ChessBoard1->NewGame(); });
+    LetComputerMove();
+    GameChanged();
+    FollowMoveList();
 }
 
 void TForm2::SetSearchDepthFromMenu(int depth)
@@ -100,9 +107,14 @@ void TForm2::SuperDifcil1Click(QObject*) { SetSearchDepthFromMenu(5); }
 void TForm2::Abrir1Click(QObject*)
 {
     RunGuarded([this] {
-        if (const auto text = LoadGameWithDialog(Abrir, this))
+        if (const auto text = LoadGameWithDialog(Abrir, this)) {
             ChessBoard1->SetPosition(*text);
+            // The board leaves its computer player stopped; it plays when
+            // it is to move in the loaded position.
+            LetComputerMove();
+        }
     });
+    GameChanged();
 }
 
 void TForm2::Salvar1Click(QObject*)

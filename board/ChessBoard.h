@@ -113,6 +113,28 @@ public:
     bool ThreefoldRepetition() const;
     const GameHistory& History() const { return history_; }
 
+    // ---- Taking moves back and replaying them ----
+    // Half-moves of the recorded game that lead to the current position and
+    // can be taken back, one by one, down to the game's first position.
+    int TakeBackCount() const;
+    // Half-moves taken back from here that can be played again; none once
+    // another move has been made (or the game restarted, a position loaded,
+    // another position of the list shown).
+    int RedoCount() const;
+    bool CanTakeBack() const { return TakeBackCount() > 0; }
+    bool CanRedo() const { return RedoCount() > 0; }
+    // Returns to the position halfMoves half-moves before the current one.
+    // The recorded game then ends there (the move list stops at it), and the
+    // half-moves taken back wait for Redo. The computer player is stopped
+    // first and runs again afterwards, so it moves if it is to play.
+    // False, with nothing changed, unless 1 <= halfMoves <= TakeBackCount().
+    bool TakeBack(int halfMoves);
+    // Plays the next halfMoves half-moves taken back again, each through
+    // MakeMove with all its events (a promotion becomes the piece it became
+    // before). Stops and resumes the computer player like TakeBack. False,
+    // with nothing changed, unless 1 <= halfMoves <= RedoCount().
+    bool Redo(int halfMoves);
+
     // ---- Computer player controls ----
     bool ComputerPlaysWhite() const { return computerPlaysWhite_; }
     void SetComputerPlaysWhite(bool value);
@@ -325,6 +347,20 @@ private:
 
     GameState game_;
     GameHistory history_;
+
+    // The half-moves taken back, in the order they were played; valid while
+    // the game still stands where the last TakeBack or Redo left it.
+    struct TakenBackMove {
+        Square OldSq = Square::None;
+        Square NewSq = Square::None;
+        char Promotion = ' ';
+    };
+    std::vector<TakenBackMove> redoLine_;
+    long long redoAnchor_ = -1;
+    unsigned long long redoRevision_ = 0;
+    std::string redoPlacement_;
+    long long CurrentSlotIndex() const;
+    bool RedoLineValid() const;
     char promotionPiece_ = 'q';
     bool endEventGuard_ = false;
     bool designMode_ = false;

@@ -21,6 +21,7 @@ void GameHistory::RecordMove(int moveNumber, bool whiteToMove, const MoveInfo& s
     if (index < 0)
         return;
     SlotForWriting(index) = slot;
+    ++revision_;
     if (firstIndex_ < 0 || index < firstIndex_)
         firstIndex_ = index;
 }
@@ -54,6 +55,7 @@ void GameHistory::Restart()
 {
     SetEndMarker(1, true);
     firstIndex_ = -1;
+    ++revision_;
 }
 
 const MoveInfo* GameHistory::Slot(int moveNumber, bool whiteToMove) const

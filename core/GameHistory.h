@@ -50,6 +50,10 @@ public:
     // empty. The slots keep their contents until play reaches them again.
     void Restart();
 
+    // Counts the half-moves recorded and the restarts: a value read earlier
+    // and still the same means no move has entered the game since.
+    unsigned long long Revision() const { return revision_; }
+
     // The slot, or nullptr when play never reached it.
     const MoveInfo* Slot(int moveNumber, bool whiteToMove) const;
     // The slot lies within the recorded game (up to and including the end
@@ -74,5 +78,6 @@ private:
     bool lastWhiteToMove_ = true;
     // Index of the first slot of the recorded game, -1 before its first move.
     long long firstIndex_ = -1;
+    unsigned long long revision_ = 0;
 };
 

@@ -12,6 +12,10 @@
 #   game-window-1x.png, game-window-1.5x.png, game-window-2x.png
 #                      the game window after 1.e4 on screens of 1, 1.5 and 2
 #                      device pixels per logical pixel (QT_SCALE_FACTOR)
+#   game-menu-partida.png  the game window with its menu "Partida" open
+#   game-menu-opcoes.png   the menu "Opções", two switches on
+#   game-window-turn-mark.png  the mark of the side to move, the list
+#                      following the game
 # Usage: scripts/screenshots.sh        (BUILD_DIR picks the build folder,
 #                                       default "build")
 set -euo pipefail
@@ -45,6 +49,8 @@ work=$(mktemp -d)
 # which it cannot set up as root or in a container.
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+# A first run: none of the person's stored choices.
+export XDG_CONFIG_HOME=$work/config
 export QTWEBENGINE_DISABLE_SANDBOX=1
 export QT_QPA_PLATFORM=xcb
 
@@ -236,6 +242,31 @@ menu_item -1 3
 about=$(wait_window "Sobre o Kestravin 2005") || fail "Ajuda > Sobre did not open the about box"
 sleep 1
 shoot "$about" about-box.png
+
+# ---- The menus Partida and Opções, and the mark of the side to move ----
+menu_open() { # menu: opened from the menu bar, its first item chosen
+  local i
+  xdotool windowraise "$gid"
+  sleep 0.3
+  xdotool mousemove $(( cx + 20 )) "$menu_y" click 1
+  sleep 0.5
+  for (( i = 0; i < $1; i++ )); do xdotool key Right; sleep 0.3; done
+  sleep 0.5
+}
+menu_close() { xdotool key Escape; sleep 0.2; xdotool key Escape; sleep 0.3; }
+menu_open 1
+shoot "$game" game-menu-partida.png
+menu_close
+menu_item 4 1   # Opções › Mostrar de quem é a vez
+sleep 0.3
+menu_item 4 2   # Opções › Acompanhar a lista
+sleep 0.3
+menu_open 4
+shoot "$game" game-menu-opcoes.png
+menu_close
+xdotool mousemove $(( cx + 140 )) $(( cy + 300 ))
+sleep 0.5
+shoot "$game" game-window-turn-mark.png
 
 # ---- Online play: the browser view; with no network, its error page ----
 menu_item 2 1

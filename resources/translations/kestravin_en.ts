@@ -316,6 +316,54 @@ Blunders (??): %3</translation>
         <source>Imprimir a lista de lances</source>
         <translation>Print the move list</translation>
     </message>
+    <message>
+        <source>Empate por afogamento.</source>
+        <translation>Draw by stalemate.</translation>
+    </message>
+    <message>
+        <source>Empate por repetição: a mesma posição pela terceira vez.</source>
+        <translation>Draw by repetition: the same position for the third time.</translation>
+    </message>
+    <message>
+        <source>Empate por falta de material para dar mate.</source>
+        <translation>Draw: too little material left to mate.</translation>
+    </message>
+    <message>
+        <source>Virar tabuleiro</source>
+        <translation>Flip board</translation>
+    </message>
+    <message>
+        <source>Voltar lance</source>
+        <translation>Take back move</translation>
+    </message>
+    <message>
+        <source>Refazer lance</source>
+        <translation>Redo move</translation>
+    </message>
+    <message>
+        <source>Continuar</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>pensando…</source>
+        <translation>thinking…</translation>
+    </message>
+    <message>
+        <source>Mostrar de quem é a vez</source>
+        <translation>Show whose turn it is</translation>
+    </message>
+    <message>
+        <source>Acompanhar a lista</source>
+        <translation>Follow the move list</translation>
+    </message>
+    <message>
+        <source>Avisar fim de partida</source>
+        <translation>Announce the end of the game</translation>
+    </message>
+    <message>
+        <source>Animação lenta</source>
+        <translation>Slow animation</translation>
+    </message>
 </context>
 <context>
     <name>TForm8</name>

@@ -5,11 +5,24 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <string>
 #include <unistd.h>
+
+namespace {
+
+// Every test starts as a first run: no stored choices of the program.
+class FreshSettings : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override
+    {
+        QSettings(QStringLiteral("Kestravin"), QStringLiteral("Kestravin 2005")).clear();
+    }
+};
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -31,6 +44,7 @@ int main(int argc, char** argv)
     }
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new FreshSettings);
     const int result = RUN_ALL_TESTS();
     if (config)
         QDir(QString::fromLocal8Bit(config)).removeRecursively();

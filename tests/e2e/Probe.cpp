@@ -5,6 +5,9 @@
 //   probe render-message TEXT FILE  saves the program's message box with TEXT
 //   probe move-lines FROM-TO ...    plays the moves on a game window of its
 //                                   own and prints the move list's lines
+//   probe render-board FILE normal|turned FROM-TO ...
+//                                   saves the game window's board after the
+//                                   moves, White below or turned
 #include "app/Application.h"
 #include "app/MoveListBox.h"
 #include "app/Unit2.h"
@@ -87,6 +90,28 @@ int MoveLines(const QStringList& moves)
     return 0;
 }
 
+int RenderBoard(const QString& file, bool turned, const QStringList& moves)
+{
+    SetMessageSink([](const QString&) {});
+    TForm2 form(nullptr, true);
+    form.ChessBoard1->SetAnimateMoves(false);
+    form.move(0, 0);
+    form.show();
+    for (const QString& move : moves) {
+        const QStringList ends = move.split('-');
+        if (ends.size() != 2 || !form.ChessBoard1->MakeMove(ParseSquare(ends[0]), ParseSquare(ends[1]))) {
+            std::fprintf(stderr, "probe: cannot play %s\n", qPrintable(move));
+            return 1;
+        }
+    }
+    form.ChessBoard1->SetWhiteOnTop(turned);
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 500)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    return form.ChessBoard1->grab().save(file) ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -101,6 +126,8 @@ int main(int argc, char** argv)
         return RenderMessage(args[1], args[2]);
     if (args.value(0) == "move-lines")
         return MoveLines(args.mid(1));
-    std::fprintf(stderr, "usage: probe clipboard | render-status TEXT FILE | render-message TEXT FILE | move-lines FROM-TO...\n");
+    if (args.value(0) == "render-board" && args.size() >= 3)
+        return RenderBoard(args[1], args[2] == "turned", args.mid(3));
+    std::fprintf(stderr, "usage: probe clipboard | render-status TEXT FILE | render-message TEXT FILE | move-lines FROM-TO... | render-board FILE normal|turned FROM-TO...\n");
     return 2;
 }

@@ -4,6 +4,10 @@
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/kestravin-runtime-$(id -u)}"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=xcb
+# The program's stored choices: a folder of this run, which a script may
+# fill before starting the program; never the person's own settings.
+export XDG_CONFIG_HOME="$out/config"
+mkdir -p "$XDG_CONFIG_HOME"
 IMPORT=/usr/bin/import; [ -x "$IMPORT" ] || IMPORT=import
 TITLE="Kestravin 2005"
 
