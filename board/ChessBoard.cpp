@@ -2,6 +2,7 @@
 // the position string, side to move, castling rights, en passant square,
 // move number, new game, and the rule tests asked of the current position.
 #include "board/ChessBoard.h"
+#include "board/ChessBoardAccessible.h"
 
 #include "core/Rules.h"
 
@@ -9,6 +10,8 @@ TChessBoard::TChessBoard(QWidget* parent, bool designMode)
     : QWidget(parent)
     , designMode_(designMode)
 {
+    InstallBoardAccessibility();
+    setAccessibleName(tr("Tabuleiro"));
     InitView();
     ResetGame();
     if (!designMode_)

@@ -5,6 +5,7 @@
 // passant), OnCastle, OnCheck, OnMate or OnStaleMate, OnNoMatingMaterial,
 // OnThreefoldPosition, OnDraw, OnPaint.
 #include "board/ChessBoard.h"
+#include "board/ChessBoardAccessible.h"
 
 #include "core/MoveExecution.h"
 #include "core/Rules.h"
@@ -96,6 +97,7 @@ bool TChessBoard::MakeMove(Square oldSq, Square newSq)
         Fire(OnDraw, this);
     }
     Fire(OnPaint, this);
+    NotifyPositionChanged(this);
     Fire(OnShownPositionChanged, this);
     return true;
 }

@@ -5,6 +5,7 @@
 // the piece back. The focus frame shows only once the keyboard has been used
 // and while the board has the focus, so mouse users never see it.
 #include "board/ChessBoard.h"
+#include "board/ChessBoardAccessible.h"
 
 #include <QFocusEvent>
 #include <QGuiApplication>
@@ -68,6 +69,7 @@ void TChessBoard::ShownPositionChanged()
     selected_ = Square::None;
     hintFrom_ = hintTo_ = Square::None;
     RefreshMarks();
+    NotifyPositionChanged(this);
     if (OnShownPositionChanged) {
         const TNotifyEvent handler = OnShownPositionChanged;
         handler(this);
@@ -144,6 +146,7 @@ void TChessBoard::SetFocusSquare(Square square)
         return;
     focusSquare_ = square;
     RefreshMarks();
+    NotifyFocusSquare(this, CellIndexOfSquare(*this, square));
     if (OnFocusSquareChanged) {
         const TOneSquareEvent handler = OnFocusSquareChanged;
         handler(this, square);

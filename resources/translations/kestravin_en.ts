@@ -269,6 +269,10 @@ Blunders (??): %3</translation>
         <source>Escolha a peça da promoção</source>
         <translation>Choose the promotion piece</translation>
     </message>
+    <message>
+        <source>Tabuleiro</source>
+        <translation>Board</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
