@@ -115,6 +115,13 @@ void TForm2::CreatePlayActions()
     gameChangedTimer_->setInterval(0);
     connect(gameChangedTimer_, &QTimer::timeout, this, [this] { GameChanged(); });
 
+    // Whatever shows another position (also the engine help's review going
+    // to a move) moves the list's line and the turn mark along.
+    ChessBoard1->OnShownPositionChanged = [this](QObject*) {
+        FollowMoveList();
+        ScheduleGameChanged();
+    };
+
     // Changing who plays changes what a take-back reaches.
     for (QCheckBox* box : {Computador1, Humano1, Computador2, Humano2})
         connect(box, &QCheckBox::toggled, this, [this] { ScheduleGameChanged(); });

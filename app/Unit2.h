@@ -111,6 +111,11 @@ public:
     QAction* RefazerLance1 = nullptr;    // Ctrl+Shift+Z
     QAction* Continuar1 = nullptr;       // Ctrl+Enter, Ctrl+Return
     // ---- "Opções": switches remembered between runs, all off at first ----
+    QAction* MoverComCliques1 = nullptr;
+    QAction* DestacarUltimoLance1 = nullptr;
+    QAction* DestacarXeque1 = nullptr;
+    QAction* MostrarLancesPossiveis1 = nullptr;
+    QAction* EscolherPeca1 = nullptr;
     QAction* MostrarVez1 = nullptr;
     QAction* AcompanharLista1 = nullptr;
     QAction* AvisarFim1 = nullptr;

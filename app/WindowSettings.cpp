@@ -47,6 +47,19 @@ void TForm2::CreateOptionActions()
         });
         return action;
     };
+    TChessBoard* board = ChessBoard1;
+    MoverComCliques1 = option("MoverComCliques1", tr("Mover com cliques"), QStringLiteral("Opcoes/MoverComCliques"),
+                              [board](bool on) { board->SetClickToMove(on); });
+    DestacarUltimoLance1 = option("DestacarUltimoLance1", tr("Destacar último lance"),
+                                  QStringLiteral("Opcoes/DestacarUltimoLance"),
+                                  [board](bool on) { board->SetHighlightLastMove(on); });
+    DestacarXeque1 = option("DestacarXeque1", tr("Destacar xeque"), QStringLiteral("Opcoes/DestacarXeque"),
+                            [board](bool on) { board->SetHighlightCheck(on); });
+    MostrarLancesPossiveis1 = option("MostrarLancesPossiveis1", tr("Mostrar lances possíveis"),
+                                     QStringLiteral("Opcoes/MostrarLancesPossiveis"),
+                                     [board](bool on) { board->SetShowLegalMoves(on); });
+    EscolherPeca1 = option("EscolherPeca1", tr("Escolher peça na promoção"), QStringLiteral("Opcoes/EscolherPeca"),
+                           [board](bool on) { board->SetAskPromotionPiece(on); });
     MostrarVez1 = option("MostrarVez1", tr("Mostrar de quem é a vez"), QStringLiteral("Opcoes/MostrarVez"),
                          [this](bool) { UpdateTurnMarks(); });
     AcompanharLista1 = option("AcompanharLista1", tr("Acompanhar a lista"), QStringLiteral("Opcoes/AcompanharLista"),

@@ -95,6 +95,7 @@ bool TChessBoard::TakeBack(int halfMoves)
     redoRevision_ = history_.Revision();
     redoPlacement_ = Position();
     RedrawChangedSquares(oldPosition);
+    ShownPositionChanged();
     ResumeThinking();
     return true;
 }

@@ -257,9 +257,9 @@ menu_close() { xdotool key Escape; sleep 0.2; xdotool key Escape; sleep 0.3; }
 menu_open 1
 shoot "$game" game-menu-partida.png
 menu_close
-menu_item 4 1   # Opções › Mostrar de quem é a vez
+menu_item 4 6   # Opções › Mostrar de quem é a vez
 sleep 0.3
-menu_item 4 2   # Opções › Acompanhar a lista
+menu_item 4 7   # Opções › Acompanhar a lista
 sleep 0.3
 menu_open 4
 shoot "$game" game-menu-opcoes.png

@@ -368,6 +368,26 @@ Blunders (??): %3</translation>
         <source>Animação lenta</source>
         <translation>Slow animation</translation>
     </message>
+    <message>
+        <source>Mover com cliques</source>
+        <translation>Move by clicking</translation>
+    </message>
+    <message>
+        <source>Destacar último lance</source>
+        <translation>Highlight the last move</translation>
+    </message>
+    <message>
+        <source>Destacar xeque</source>
+        <translation>Highlight check</translation>
+    </message>
+    <message>
+        <source>Mostrar lances possíveis</source>
+        <translation>Show possible moves</translation>
+    </message>
+    <message>
+        <source>Escolher peça na promoção</source>
+        <translation>Choose the piece on promotion</translation>
+    </message>
 </context>
 <context>
     <name>TForm8</name>

@@ -129,9 +129,12 @@ TEST_F(Additions, PartidaAndOpcoesHoldTheirItemsAllOffAtFirst)
     EXPECT_TRUE(form.Continuar1->shortcuts().contains(QKeySequence("Ctrl+Return")));
     EXPECT_TRUE(form.Continuar1->shortcuts().contains(QKeySequence("Ctrl+Enter")));
 
-    const QStringList options = Captions(form.Opcoes1);
-    for (const char* caption : {"Mostrar de quem é a vez", "Acompanhar a lista", "Avisar fim de partida", "Animação lenta"})
-        EXPECT_TRUE(options.contains(QString::fromUtf8(caption))) << caption;
+    QStringList switches;
+    for (const char* caption : {"Mover com cliques", "Destacar último lance", "Destacar xeque", "Mostrar lances possíveis",
+                                "Escolher peça na promoção", "Mostrar de quem é a vez", "Acompanhar a lista",
+                                "Avisar fim de partida", "Animação lenta"})
+        switches.append(QString::fromUtf8(caption));
+    EXPECT_EQ(Captions(form.Opcoes1).mid(0, switches.size()), switches);
     for (QAction* option : form.Opcoes1->actions()) {
         if (option->menu() != nullptr || option->isSeparator())
             continue;
@@ -152,6 +155,40 @@ TEST_F(Additions, PartidaAndOpcoesHoldTheirItemsAllOffAtFirst)
     EXPECT_FALSE(form.TurnMark1->isVisibleTo(&form));
     EXPECT_FALSE(form.TurnMark2->isVisibleTo(&form));
     EXPECT_EQ(form.ChessBoard1->AnimationDelay(), 0);
+}
+
+TEST_F(Additions, TheBoardSwitchesSetTheBoardsPropertiesAndAreRemembered)
+{
+    TChessBoard& board = *form.ChessBoard1;
+    const struct {
+        QAction* action;
+        bool (TChessBoard::*property)() const;
+        const char* key;
+    } switches[] = {
+        {form.MoverComCliques1, &TChessBoard::ClickToMove, "Opcoes/MoverComCliques"},
+        {form.DestacarUltimoLance1, &TChessBoard::HighlightLastMove, "Opcoes/DestacarUltimoLance"},
+        {form.DestacarXeque1, &TChessBoard::HighlightCheck, "Opcoes/DestacarXeque"},
+        {form.MostrarLancesPossiveis1, &TChessBoard::ShowLegalMoves, "Opcoes/MostrarLancesPossiveis"},
+        {form.EscolherPeca1, &TChessBoard::AskPromotionPiece, "Opcoes/EscolherPeca"},
+    };
+    for (const auto& [action, property, key] : switches) {
+        EXPECT_FALSE((board.*property)()) << key;
+        action->trigger();
+        EXPECT_TRUE((board.*property)()) << key;
+        EXPECT_TRUE(QSettings(TForm2::SettingsOrganisation(), TForm2::SettingsApplication()).value(key).toBool());
+    }
+    {
+        TForm2 again(nullptr, true);
+        for (const auto& [action, property, key] : switches)
+            EXPECT_TRUE((again.ChessBoard1->*property)()) << key;
+    }
+    for (const auto& [action, property, key] : switches) {
+        action->trigger();
+        EXPECT_FALSE((board.*property)()) << key;
+    }
+    TForm2 third(nullptr, true);
+    for (const auto& [action, property, key] : switches)
+        EXPECT_FALSE((third.ChessBoard1->*property)()) << key;
 }
 
 TEST_F(Additions, VirarTabuleiroTurnsTheBoardAndBack)

@@ -88,6 +88,12 @@ TEST(TakeBack, RedoReplaysThroughMakeMoveWithItsEvents)
     EXPECT_EQ(board.RedoCount(), 3);
 
     EventLog log(board);
+    int shown = 0;
+    board.OnShownPositionChanged = [&shown](QObject*) { ++shown; };
+    ASSERT_TRUE(board.TakeBack(1));
+    ASSERT_TRUE(board.Redo(1));
+    EXPECT_EQ(shown, 2);
+    log.Take();
     EXPECT_FALSE(board.Redo(4));
     EXPECT_TRUE(log.Take().empty());
     ASSERT_TRUE(board.Redo(1));

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs under xvfb-run. The commands of "Partida" with real pointer and key
-# events, and switches of "Opções" read from a settings file: with the turn
-# mark and the list following the game switched on, 1. e4 is played on the
-# board, the computer answers for Black (its turn mark shows it), Ctrl+Z
+# events, and switches of "Opções" read from a settings file: with moving by
+# clicks, the turn mark and the list following the game switched on, a click
+# on e2 and one on e4 play 1. e4, the computer answers for Black (its turn mark shows it), Ctrl+Z
 # brings back the window exactly as it was before the first move (compared
 # with a screenshot taken then), and Ctrl+F turns the board (compared with
 # the board drawn turned by the probe).
@@ -43,6 +43,7 @@ wait_window_of_width() { # width seconds
 mkdir -p "$XDG_CONFIG_HOME/Kestravin"
 cat >"$XDG_CONFIG_HOME/Kestravin/Kestravin 2005.conf" <<'EOF'
 [Opcoes]
+MoverComCliques=true
 MostrarVez=true
 AcompanharLista=true
 EOF
@@ -84,23 +85,18 @@ square_xy() { # square -> screen x y of its centre
   local file=$(( $(printf '%d' "'${1:0:1}") - 96 )) rank=${1:1:1}
   echo $(( cx + 248 + 24 + (file - 1) * 61 + 30 )) $(( cy + 8 + 24 + (8 - rank) * 61 + 30 ))
 }
-drag() { # from to
-  local x1 y1 x2 y2 i
-  read -r x1 y1 < <(square_xy "$1")
-  read -r x2 y2 < <(square_xy "$2")
-  xdotool mousemove "$x1" "$y1"
+click_square() { # square
+  local x y
+  read -r x y < <(square_xy "$1")
+  xdotool mousemove "$x" "$y"
   sleep 0.15
-  xdotool mousedown 1
-  for i in 1 2 3 4 5 6 7 8 9 10; do
-    xdotool mousemove $(( x1 + (x2 - x1) * i / 10 )) $(( y1 + (y2 - y1) * i / 10 ))
-    sleep 0.04
-  done
+  xdotool click 1
   sleep 0.15
-  xdotool mouseup 1
 }
 
-# ---- 1. e4, and the computer's answer ----
-drag e2 e4
+# ---- 1. e4 by two clicks, and the computer's answer ----
+click_square e2
+click_square e4
 # Answered: the board is neither the first position nor the one after 1. e4,
 # and the turn mark stands beside White again.
 answered=""
