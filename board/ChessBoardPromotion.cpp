@@ -225,13 +225,15 @@ void TChessBoard::ClosePromotionChooser()
     PromotionChooser* chooser = chooser_;
     chooser_ = nullptr;
     promotionFrom_ = promotionTo_ = Square::None;
-    const bool hadFocus = chooser->hasFocus();
     qApp->removeEventFilter(chooser);
     chooser->releaseKeyboard();
     chooser->releaseMouse();
+    // The focus comes back to the board before the chooser hides: hiding
+    // the focused chooser would pass the focus on as Tab does, which shows
+    // the keyboard's frame to a mouse user.
+    if (chooser->hasFocus())
+        setFocus(Qt::OtherFocusReason);
     chooser->hide();
     // Possibly inside the chooser's own event handler.
     chooser->deleteLater();
-    if (hadFocus)
-        setFocus(Qt::OtherFocusReason);
 }

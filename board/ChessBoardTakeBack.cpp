@@ -94,6 +94,7 @@ bool TChessBoard::TakeBack(int halfMoves)
     redoAnchor_ = target;
     redoRevision_ = history_.Revision();
     redoPlacement_ = Position();
+    positionFromPlay_ = true;
     RedrawChangedSquares(oldPosition);
     ShownPositionChanged();
     ResumeThinking();

@@ -36,6 +36,16 @@ TEST(ShownPosition, EveryChangeOfTheShownPositionIsAnnouncedOnce)
     EXPECT_EQ(log.Take(), (std::vector<std::string>{"Shown", "Shown"}));
     EXPECT_EQ(seen.back(), board.Position());
 
+    // A take-back shows an earlier position; a replay is a move.
+    ASSERT_TRUE(Play(board, {"e2e4", "e7e5"}));
+    log.Take();
+    board.SetHintMove(Sq("g1"), Sq("f3"));
+    ASSERT_TRUE(board.TakeBack(1));
+    EXPECT_EQ(log.Take(), std::vector<std::string>{"Shown"});
+    EXPECT_EQ(board.HintFrom(), Square::None);
+    ASSERT_TRUE(board.Redo(1));
+    EXPECT_EQ(log.Take(), (std::vector<std::string>{"LegalMove e7e5", "Paint", "Shown"}));
+
     // A handler may clear its own slot while it runs.
     board.OnShownPositionChanged = [&](QObject*) { board.OnShownPositionChanged = nullptr; };
     ASSERT_TRUE(board.MakeMove(Sq("d2"), Sq("d4")));

@@ -110,6 +110,13 @@ TEST(BoardMarks, TheLastMoveIsTintedAndFollowsGotoMove)
             ASSERT_TRUE(m.board->GotoMove(2, true));
             EXPECT_EQ(m.Marked(), Squares({"g8", "f6"}));
 
+            // A take-back shows the move before, a replay the move again.
+            ASSERT_TRUE(m.board->TakeBack(1));
+            EXPECT_EQ(m.Marked(), Squares({"e2", "e4"}));
+            ASSERT_TRUE(m.board->Redo(1));
+            EXPECT_EQ(m.Marked(), Squares({"g8", "f6"}));
+            EXPECT_TRUE(m.AgreesWithFullPaint());
+
             // A position written from outside has no last move.
             m.board->SetPosition(m.board->Position());
             EXPECT_TRUE(m.Marked().empty());

@@ -322,6 +322,8 @@ TEST_F(PromotionChooserTest, EscapeOrAClickOutsideCancelsWithoutAnEvent)
     const std::string start = b->Position();
     ShownBoard reference(400);
     reference->SetPosition(start);
+    // A mouse user's board: no keyboard frame may show up on the way.
+    FocusBoard(b, Qt::MouseFocusReason);
 
     Drag(*b, Centre(*b, Sq("e7")), Centre(*b, Sq("e8")));
     ASSERT_TRUE(b->ChoosingPromotion());
@@ -345,6 +347,8 @@ TEST_F(PromotionChooserTest, EscapeOrAClickOutsideCancelsWithoutAnEvent)
 
     EXPECT_EQ(b->Position(), start);
     EXPECT_EQ(b->Canvas(), reference->Canvas());
+    EXPECT_TRUE(b->hasFocus());
+    EXPECT_EQ(b->FocusSquare(), Square::None);
     EXPECT_TRUE(promotedTo.empty());
     EXPECT_EQ(moves, 0);
     EXPECT_EQ(illegal, 0);

@@ -1,9 +1,12 @@
 // A window with one board, for driving the board with real X pointer events.
-//   view_e2e_board --out FOLDER [--look default|custom]
-// Writes FOLDER/ready with the window's title and the centres of e2 and e4
-// in window coordinates once shown, and appends a line to FOLDER/events for
-// every legal and illegal move. When FOLDER/animate appears, the board makes
-// e7-e5 itself, sliding the pawn slowly, as the computer's moves slide.
+//   view_e2e_board --out FOLDER [--look default|custom|aids]
+// Writes FOLDER/ready with the centre of every square ("e2 X Y") in window
+// coordinates once shown, and appends a line to FOLDER/events for every
+// legal and illegal move and every promotion. When FOLDER/animate appears,
+// the board makes e7-e5 itself, sliding the pawn slowly, as the computer's
+// moves slide. The look "aids" switches on click-to-move, the legal-move
+// marks and the promotion chooser, on a position with a pawn about to
+// promote: kings on a8 and a1, White pawns on e7 and e2.
 #include "board/ChessBoard.h"
 
 #include <QApplication>
@@ -57,9 +60,10 @@ int main(int argc, char** argv)
     const QString out = args[outAt + 1];
     QDir().mkpath(out);
     const bool custom = args.contains(QStringLiteral("custom"));
+    const bool aids = args.contains(QStringLiteral("aids"));
 
     QWidget window;
-    const QString title = QStringLiteral("Kestravin board %1").arg(custom ? "custom" : "default");
+    const QString title = QStringLiteral("Kestravin board %1").arg(custom ? "custom" : aids ? "aids" : "default");
     window.setWindowTitle(title);
     window.resize(440, 440);
     window.move(0, 0);
@@ -68,6 +72,12 @@ int main(int argc, char** argv)
     board->resize(400, 400);
     if (custom)
         ApplyCustomLook(*board);
+    if (aids) {
+        board->SetClickToMove(true);
+        board->SetShowLegalMoves(true);
+        board->SetAskPromotionPiece(true);
+        board->SetPosition(std::string("k       ") + "    P   " + std::string(32, ' ') + "    P   " + "K       ");
+    }
 
     const QString events = QDir(out).filePath(QStringLiteral("events"));
     board->OnLegalMove = [&](QObject*, Square a, Square b) {
@@ -75,6 +85,9 @@ int main(int argc, char** argv)
                            .arg(Name(a), Name(b), QString::fromStdString(board->Position())));
     };
     board->OnIllegalMove = [&](QObject*, Square a) { Append(events, QStringLiteral("illegal %1").arg(Name(a))); };
+    board->OnPromotion = [&](QObject*, Square, Square, char& piece) {
+        Append(events, QStringLiteral("promotion %1").arg(QChar(piece)));
+    };
 
     window.show();
     QTimer::singleShot(300, [&] {
@@ -85,8 +98,11 @@ int main(int argc, char** argv)
             return QStringLiteral("%1 %2").arg(p.x()).arg(p.y());
         };
         QFile ready(QDir(out).filePath(QStringLiteral("ready")));
-        if (ready.open(QIODevice::WriteOnly | QIODevice::Text))
-            QTextStream(&ready) << "e2 " << centre(Square::E2) << "\ne4 " << centre(Square::E4) << "\n";
+        if (ready.open(QIODevice::WriteOnly | QIODevice::Text)) {
+            QTextStream text(&ready);
+            for (int q = 1; q <= 64; ++q)
+                text << Name(SquareFromOrd(q)) << ' ' << centre(SquareFromOrd(q)) << '\n';
+        }
     });
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
