@@ -3,9 +3,11 @@
 
 #include "platform/ErrorBox.h"
 
+#include <QAudioDevice>
 #include <QAudioOutput>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QPushButton>
 #include <QStyle>
@@ -95,8 +97,13 @@ void MediaPlayerBar::StartPlayer(bool fromStart)
     // the sink then dropped sound until it had caught up, so a piece lost
     // its first seconds. Attaching the output afresh gives a new sink, which
     // starts with the player.
-    player_->setAudioOutput(nullptr);
-    player_->setAudioOutput(audio_);
+    // With no audio device at all the player plays to a dummy sink, which
+    // has no such clock; attaching afresh there only risks a failed
+    // connection to a sound server that is not running.
+    if (!QMediaDevices::audioOutputs().isEmpty()) {
+        player_->setAudioOutput(nullptr);
+        player_->setAudioOutput(audio_);
+    }
     if (fromStart)
         player_->setPosition(0);
     player_->play();
