@@ -13,6 +13,7 @@
 
 #include <array>
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <span>
 
@@ -43,6 +44,23 @@ public:
 
     // Set from another thread to end the search at once.
     std::atomic<bool> StopRequested{false};
+
+    // Limits of the searches beside their depth, kept until changed: a node
+    // count (0 for none) and a moment (time_point::max() for none). Either
+    // ends a search where it stands, like a stop request; both are looked
+    // at every LimitCheckInterval nodes, so a search without them runs
+    // exactly as it would otherwise. The deadline may be moved from another
+    // thread while a search runs.
+    void SetNodeLimit(std::uint64_t nodes) { NodeLimit_ = nodes; }
+    void SetDeadline(std::chrono::steady_clock::time_point deadline)
+    {
+        DeadlineTicks_.store(deadline.time_since_epoch().count(), std::memory_order_relaxed);
+    }
+    // Restricts the moves searched at the root to these (none: all moves).
+    // Moves beyond RootMoveCapacity are ignored.
+    void SetRootMoves(std::span<const TEngineMove> moves);
+    static constexpr int LimitCheckInterval = 1024;
+    static constexpr int RootMoveCapacity = 256;
 
     // Optional; told of each finished iteration.
     TSearchObserver* Observer = nullptr;
@@ -93,6 +111,21 @@ public:
         return {PVTable[0].data(), static_cast<std::size_t>(PVLength[0] > 0 ? PVLength[0] : 0)};
     }
     int LastScore() const { return LastScore_; }
+    // How the last FindBestMove went: whether a limit or a stop request
+    // ended it, the iterations it finished and the best move of the last of
+    // them, and whether the current iteration has a best move yet (in
+    // BestMove: a root move searched in full and better than those before).
+    bool SearchInterrupted() const { return LimitReached_ || StopRequested.load(); }
+    bool LimitReached() const { return LimitReached_; }
+    int CompletedDepth() const { return CompletedDepth_; }
+    TEngineMove CompletedMove() const { return CompletedMove_; }
+    bool RootMoveFound() const { return RootMoveFound_; }
+    // The move to play after FindBestMove: the best move of the last
+    // finished iteration, or with useUnfinished the unfinished iteration's
+    // best so far; with neither, the legal root move the move ordering puts
+    // first. False when the side to move has no legal move (or none among
+    // the root moves). Call it with the position at the root.
+    bool MoveToPlay(TEngineMove& move, bool useUnfinished);
     std::uint64_t Nodes() const { return Nodes_; }
     int HistoryScoreOf(int from, int to) const { return HistoryScore[from][to]; }
     int PieceSquareValue(int colour, int piece, int s) const { return PieceSquare[colour][piece][s]; }
@@ -178,6 +211,16 @@ private:
     void UpdatePrincipalVariation(TEngineMove move);
     bool MoveListOverflowed() const;
     int StaticBound(int alpha, int beta) const;
+    void KeepRootMoves();
+    void CheckLimits();
+    // Whether the search must end where it stands: a limit reached (looked
+    // at every LimitCheckInterval nodes) or a stop requested.
+    bool Interrupted()
+    {
+        if (Nodes_ >= NextLimitCheck_)
+            CheckLimits();
+        return LimitReached_ || StopRequested.load(std::memory_order_relaxed);
+    }
 
     // Position.
     std::array<std::int32_t, 64> SquareColour{};
@@ -229,4 +272,16 @@ private:
     bool FollowingPV = false;
     int LastScore_ = 0;
     std::uint64_t Nodes_ = 0;
+
+    // Limits and how the last search went.
+    std::uint64_t NodeLimit_ = 0;
+    std::atomic<std::chrono::steady_clock::rep> DeadlineTicks_{
+        std::chrono::steady_clock::time_point::max().time_since_epoch().count()};
+    std::uint64_t NextLimitCheck_ = 0;
+    bool LimitReached_ = false;
+    std::array<TEngineMove, RootMoveCapacity> RootMoves_{};
+    int RootMoveCount_ = 0;
+    bool RootMoveFound_ = false;
+    int CompletedDepth_ = 0;
+    TEngineMove CompletedMove_;
 };
