@@ -6,6 +6,8 @@
 #include "engine/ChessEngine.h"
 #include "engine/SquareSets.h"
 
+using namespace engine;
+
 using namespace SquareSets;
 
 // The first occupied square along a line decides whether a slider on that

@@ -144,7 +144,7 @@ private:
     // piece sets in step with the arrays.
     void PutPiece(int s, int colour, int piece)
     {
-        if (SquareColour[s] != EmptyCode)
+        if (SquareColour[s] != engine::EmptyCode)
             RemoveFromSets(s);
         SquareColour[s] = colour;
         SquarePiece[s] = piece;
@@ -152,11 +152,11 @@ private:
     }
     void ClearSquare(int s)
     {
-        if (SquareColour[s] == EmptyCode)
+        if (SquareColour[s] == engine::EmptyCode)
             return;
         RemoveFromSets(s);
-        SquareColour[s] = EmptyCode;
-        SquarePiece[s] = EmptyCode;
+        SquareColour[s] = engine::EmptyCode;
+        SquarePiece[s] = engine::EmptyCode;
     }
     // Moves the piece on from (piece code `piece`) to the empty square to,
     // where it becomes newPiece (a promotion, or its undoing).
@@ -173,14 +173,14 @@ private:
             PieceMask[side][newPiece] ^= toBit;
         }
         PieceSquareSum[side] += PieceSquare[side][newPiece][to] - PieceSquare[side][piece][from];
-        if (piece == Pawn)
-            --PawnsOnFile[side][FileIndex(from) + 1];
-        if (newPiece == Pawn)
-            ++PawnsOnFile[side][FileIndex(to) + 1];
+        if (piece == engine::Pawn)
+            --PawnsOnFile[side][engine::FileIndex(from) + 1];
+        if (newPiece == engine::Pawn)
+            ++PawnsOnFile[side][engine::FileIndex(to) + 1];
         SquareColour[to] = side;
         SquarePiece[to] = newPiece;
-        SquareColour[from] = EmptyCode;
-        SquarePiece[from] = EmptyCode;
+        SquareColour[from] = engine::EmptyCode;
+        SquarePiece[from] = engine::EmptyCode;
     }
     void AddToSets(int s)
     {
@@ -188,8 +188,8 @@ private:
         Occupancy[SquareColour[s]] |= bit;
         PieceMask[SquareColour[s]][SquarePiece[s]] |= bit;
         PieceSquareSum[SquareColour[s]] += PieceSquare[SquareColour[s]][SquarePiece[s]][s];
-        if (SquarePiece[s] == Pawn)
-            ++PawnsOnFile[SquareColour[s]][FileIndex(s) + 1];
+        if (SquarePiece[s] == engine::Pawn)
+            ++PawnsOnFile[SquareColour[s]][engine::FileIndex(s) + 1];
     }
     void RemoveFromSets(int s)
     {
@@ -197,8 +197,8 @@ private:
         Occupancy[SquareColour[s]] &= ~bit;
         PieceMask[SquareColour[s]][SquarePiece[s]] &= ~bit;
         PieceSquareSum[SquareColour[s]] -= PieceSquare[SquareColour[s]][SquarePiece[s]][s];
-        if (SquarePiece[s] == Pawn)
-            --PawnsOnFile[SquareColour[s]][FileIndex(s) + 1];
+        if (SquarePiece[s] == engine::Pawn)
+            --PawnsOnFile[SquareColour[s]][engine::FileIndex(s) + 1];
     }
     void RebuildPieceSets();
     bool SideToMoveInCheck();
@@ -225,8 +225,8 @@ private:
     // Position.
     std::array<std::int32_t, 64> SquareColour{};
     std::array<std::int32_t, 64> SquarePiece{};
-    std::int32_t SideToMove = White;
-    std::int32_t Opponent = Black;
+    std::int32_t SideToMove = engine::White;
+    std::int32_t Opponent = engine::Black;
     std::int32_t CastleRights = 0;
     std::int32_t EnPassantSquare = -1;
     std::int32_t Ply = 0;
@@ -242,14 +242,14 @@ private:
     // the neighbours of the edge files need no special case.
     std::array<std::array<std::int32_t, 10>, 2> PawnsOnFile{};
     // Whether the side to move at each ply is in check: -1 not yet known.
-    std::array<std::int8_t, MaxPly + 1> SideInCheck{};
+    std::array<std::int8_t, engine::MaxPly + 1> SideInCheck{};
 
     // Moves of all plies, each ply's delimited by PlyStart and PlyEnd.
-    std::array<TMoveEntry, MoveListSize> MoveList{};
-    std::array<std::int32_t, MaxPly> PlyStart{};
-    std::array<std::int32_t, MaxPly> PlyEnd{};
+    std::array<TMoveEntry, engine::MoveListSize> MoveList{};
+    std::array<std::int32_t, engine::MaxPly> PlyStart{};
+    std::array<std::int32_t, engine::MaxPly> PlyEnd{};
     bool MoveListFull = false; // the last generation did not fit
-    std::array<TUndoRecord, MaxPly> UndoStack{};
+    std::array<TUndoRecord, engine::MaxPly> UndoStack{};
 
     // Evaluation tables prepared from the root position: material and square
     // bonus together, [colour][piece][square].
@@ -267,8 +267,8 @@ private:
 
     // Search.
     std::array<std::array<std::int32_t, 64>, 64> HistoryScore{};
-    std::array<std::array<TEngineMove, MaxPly>, MaxPly> PVTable{};
-    std::array<std::int32_t, MaxPly> PVLength{};
+    std::array<std::array<TEngineMove, engine::MaxPly>, engine::MaxPly> PVTable{};
+    std::array<std::int32_t, engine::MaxPly> PVLength{};
     bool FollowingPV = false;
     int LastScore_ = 0;
     std::uint64_t Nodes_ = 0;

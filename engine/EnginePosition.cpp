@@ -7,6 +7,8 @@
 
 #include <bit>
 
+using namespace engine;
+
 using EngineTables::CastleKeep;
 
 namespace {

@@ -6,6 +6,8 @@
 
 #include <bit>
 
+using namespace engine;
+
 using namespace EngineTables;
 using namespace SquareSets;
 

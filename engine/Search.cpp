@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <utility>
 
+using namespace engine;
+
 namespace {
 
 bool SameSquares(TEngineMove a, TEngineMove b) { return a.From == b.From && a.To == b.To; }

@@ -12,6 +12,8 @@
 
 namespace SquareSets {
 
+using namespace ::engine;
+
 using Mask = std::uint64_t;
 
 constexpr Mask Bit(int s) { return Mask{1} << s; }

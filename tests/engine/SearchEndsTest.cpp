@@ -5,6 +5,8 @@
 #include <future>
 #include <thread>
 
+using namespace engine;
+
 // Queens facing queens: the capture sequences of the quiescence search grow
 // beyond any time a search can be given, so only the stop request ends it.
 // The request must reach the quiescence search too, or a board waiting for

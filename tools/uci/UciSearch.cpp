@@ -179,7 +179,7 @@ void TUciSearch::IterationDone(int depth, int score, std::uint64_t nodes)
     if (pondering_ || limits_.Infinite)
         return;
     bool enough = false;
-    if (limits_.Mate > 0 && score >= MateScore - (2 * limits_.Mate - 1))
+    if (limits_.Mate > 0 && score >= engine::MateScore - (2 * limits_.Mate - 1))
         enough = true;
     if (clockRunning_ && budget_.Target < budget_.Hard) {
         // The next iteration is expected to take as many times longer than
@@ -198,9 +198,9 @@ void TUciSearch::IterationDone(int depth, int score, std::uint64_t nodes)
 
 std::string UciScore(int score)
 {
-    if (score >= MateScore - MaxPly)
-        return "mate " + std::to_string((MateScore - score + 1) / 2);
-    if (score <= -(MateScore - MaxPly))
-        return "mate -" + std::to_string((MateScore + score) / 2);
+    if (score >= engine::MateScore - engine::MaxPly)
+        return "mate " + std::to_string((engine::MateScore - score + 1) / 2);
+    if (score <= -(engine::MateScore - engine::MaxPly))
+        return "mate -" + std::to_string((engine::MateScore + score) / 2);
     return "cp " + std::to_string(score);
 }
