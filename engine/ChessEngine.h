@@ -131,11 +131,14 @@ public:
     int PieceSquareValue(int colour, int piece, int s) const { return PieceSquare[colour][piece][s]; }
 
 private:
-    void AddMove(int from, int to, int flags);
-    void AddPromotions(int from, int to, int flags);
-    void AppendEntry(int from, int to, int promote, int flags, int score);
-    void GeneratePieceMoves(int s, bool capturesOnly);
-    void GenerateEnPassant();
+    // The generators write through a cursor into the move list and return
+    // it advanced, so that it stays in a register while a list is built.
+    TMoveEntry* AddMove(TMoveEntry* out, int from, int to, int flags);
+    TMoveEntry* AddPromotions(TMoveEntry* out, int from, int to, int flags);
+    TMoveEntry* AppendEntry(TMoveEntry* out, int from, int to, int promote, int flags, int score);
+    template <bool CapturesOnly>
+    TMoveEntry* GeneratePieceMoves(TMoveEntry* out, int s);
+    TMoveEntry* GenerateEnPassant(TMoveEntry* out);
     bool CastlingAllowedNow(int to);
     bool MoveNeedsCheckTest(int from, int flags);
     void KeepSoundCastleRights();
