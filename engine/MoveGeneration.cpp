@@ -50,7 +50,7 @@ TMoveEntry* TChessEngine::AddPromotions(TMoveEntry* out, int from, int to, int f
 // capturesOnly, a pawn adds its captures and (from its seventh rank) its
 // promotion push, and other pieces only their captures.
 template <bool capturesOnly>
-TMoveEntry* TChessEngine::GeneratePieceMoves(TMoveEntry* out, int s)
+[[gnu::always_inline]] inline TMoveEntry* TChessEngine::GeneratePieceMoves(TMoveEntry* out, int s)
 {
     const int piece = SquarePiece[s];
     if (piece == Pawn) {
