@@ -77,9 +77,9 @@ int TChessEngine::AlphaBeta(int alpha, int beta, int depth)
         BoostPVMove();
 
     bool anyLegal = false;
+    // An interruption is noticed at the entry of the node and after each
+    // move searched.
     for (int i = PlyStart[Ply]; i < PlyEnd[Ply]; ++i) {
-        if (Interrupted())
-            break;
         PickBestMove(i);
         const TEngineMove move = MoveList[i].Move;
         if (!DoMove(move))
@@ -137,9 +137,9 @@ int TChessEngine::Quiescence(int alpha, int beta)
         BoostPVMove();
 
     bool anyLegal = false;
+    // An interruption is noticed at the entry of the node and after each
+    // move searched.
     for (int i = PlyStart[Ply]; i < PlyEnd[Ply]; ++i) {
-        if (Interrupted())
-            break;
         PickBestMove(i);
         const TEngineMove move = MoveList[i].Move;
         if (!DoMove(move))
