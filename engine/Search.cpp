@@ -5,12 +5,7 @@
 #include "engine/ChessEngine.h"
 
 #include <algorithm>
-#include <cstddef>
 #include <utility>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 using namespace engine;
 
@@ -162,34 +157,16 @@ int TChessEngine::Quiescence(int alpha, int beta)
     return alpha;
 }
 
-// The first entry of highest score from index on is swapped to index. This
-// scan is the search's busiest loop: with SSE2, four scores are compared at
-// once, and only a block holding a higher one is walked entry by entry.
+// The first entry of highest score from index on is swapped to index. (A
+// vector scan of the scores runs fewer instructions but is slower: the list
+// was just written entry by entry, and wide loads of it wait on those
+// stores.)
 void TChessEngine::PickBestMove(int index)
 {
     int best = index;
     int bestScore = MoveList[index].Score;
     const int end = PlyEnd[Ply];
-    int i = index + 1;
-#if defined(__SSE2__)
-    static_assert(sizeof(TMoveEntry) == 8 && offsetof(TMoveEntry, Score) == 4);
-    for (; i + 4 <= end; i += 4) {
-        const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&MoveList[i]));
-        const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&MoveList[i + 2]));
-        // The odd 32-bit lanes of the two loads are the four scores.
-        const __m128i scores = _mm_castps_si128(
-            _mm_shuffle_ps(_mm_castsi128_ps(low), _mm_castsi128_ps(high), _MM_SHUFFLE(3, 1, 3, 1)));
-        if (_mm_movemask_epi8(_mm_cmpgt_epi32(scores, _mm_set1_epi32(bestScore))) == 0)
-            continue;
-        for (int k = i; k < i + 4; ++k) {
-            if (MoveList[k].Score > bestScore) {
-                best = k;
-                bestScore = MoveList[k].Score;
-            }
-        }
-    }
-#endif
-    for (; i < end; ++i) {
+    for (int i = index + 1; i < end; ++i) {
         if (MoveList[i].Score > bestScore) {
             best = i;
             bestScore = MoveList[i].Score;
