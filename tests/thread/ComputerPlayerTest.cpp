@@ -344,7 +344,7 @@ TEST(ComputerPlayer, OutOfTimeOnACrowdedBoardItStillPlaysALegalMove)
     MoveLog log;
     Watch(board, log);
     EXPECT_EQ(board.ThinkingTimeLimit(), TChessBoard::DefaultThinkingTimeLimit);
-    board.SetPosition(Placement({"qqqqkqqq", "qqqqqqqq", "        ", "        ", "        ", "        ",
+    board.SetPosition(PlacementOfRanks({"qqqqkqqq", "qqqqqqqq", "        ", "        ", "        ", "        ",
                                  "QQQQQQQQ", "QQQQKQQQ"}));
     board.SetCastlingAllowed(CastleSet());
     board.SetWhiteToMove(true);
