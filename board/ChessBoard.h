@@ -145,6 +145,13 @@ public:
     void SetSearchDepth(int value);
     TThreadPriority ThinkingPriority() const { return thinkingPriority_; }
     void SetThinkingPriority(TThreadPriority value);
+    // Milliseconds the computer may think over one move (0: no limit); out
+    // of time it plays the best move it has found. Far above what any level
+    // takes on a normal position: it only guards against positions whose
+    // capture sequences explode.
+    static constexpr int DefaultThinkingTimeLimit = 20000;
+    int ThinkingTimeLimit() const { return thinkingTimeLimit_; }
+    void SetThinkingTimeLimit(int value);
     bool Thinking() const;
     // The search thread (none in design mode), for measurements and tests.
     const TChessThread* ComputerPlayer() const { return SearchThread; }
@@ -369,6 +376,7 @@ private:
     bool computerPlaysBlack_ = false;
     int searchDepth_ = 1;
     TThreadPriority thinkingPriority_ = TThreadPriority::tpNormal;
+    int thinkingTimeLimit_ = DefaultThinkingTimeLimit;
     // The search thread, owned by the board; none in design mode.
     TChessThread* SearchThread = nullptr;
     // Creates the search thread outside design mode (constructor) and

@@ -23,6 +23,7 @@ void TChessBoard::CreateSearchThread()
     thread->CastlingAllowedRef = &game_.CastlingAllowed;
     thread->SearchDepthRef = &searchDepth_;
     thread->ThinkingPriorityRef = &thinkingPriority_;
+    thread->ThinkingTimeLimitRef = &thinkingTimeLimit_;
     thread->MoveHandler = [this](Square oldSq, Square newSq) { return MakeMove(oldSq, newSq); };
     thread->PassDoneHandler = [this] { ThinkingPassDone(); };
     thread->SetPriority(thinkingPriority_);
@@ -116,6 +117,12 @@ void TChessBoard::SetSearchDepth(int value)
 {
     // Read once at the start of each search; the thread copies it then.
     searchDepth_ = std::clamp(value, 1, MaxSearchDepth);
+}
+
+void TChessBoard::SetThinkingTimeLimit(int value)
+{
+    // Read once at the start of each search, like the depth.
+    thinkingTimeLimit_ = std::max(value, 0);
 }
 
 void TChessBoard::SetThinkingPriority(TThreadPriority value)

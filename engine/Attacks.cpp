@@ -6,6 +6,8 @@
 #include "engine/ChessEngine.h"
 #include "engine/SquareSets.h"
 
+using namespace engine;
+
 using namespace SquareSets;
 
 // The first occupied square along a line decides whether a slider on that
@@ -64,7 +66,24 @@ bool TChessEngine::MoveLeavesKingAttacked(int from, int to, int flags) const
         kings = (kings & ~fromBit) | toBit;
     if (kings == 0)
         return false;
-    return AttackedBy(std::countr_zero(kings), PieceMask[Opponent], Opponent, occupied, taken);
+    const int king = std::countr_zero(kings);
+    // A king known to stand unattacked, that stays where it is, can only be
+    // uncovered along the line from it through the square left (en passant
+    // empties a second square, so it gets the whole test).
+    if (SideInCheck[Ply] == 0 && taken == toBit && (kings & toBit) == 0) {
+        const int line = LineTowards[king][from];
+        if (line < 0)
+            return false;
+        const Mask blockers = Rays[king][line] & occupied;
+        if (blockers == 0)
+            return false;
+        const int nearest = line < 4 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
+        const std::array<Mask, 6>& theirs = PieceMask[Opponent];
+        const Mask sliders = Diagonal(LineOffsets[line]) ? theirs[Bishop] | theirs[Queen] : theirs[Rook] | theirs[Queen];
+        // A slider taken on the target square attacks nothing.
+        return (sliders & ~toBit & Bit(nearest)) != 0;
+    }
+    return AttackedBy(king, PieceMask[Opponent], Opponent, occupied, taken);
 }
 
 // The king checked is the first of that colour from a8 onwards (a position

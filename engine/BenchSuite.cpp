@@ -10,6 +10,8 @@
 #include <memory>
 #include <sstream>
 
+using namespace engine;
+
 namespace {
 
 // The games, as UCI moves from the initial position.

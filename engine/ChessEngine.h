@@ -13,6 +13,7 @@
 
 #include <array>
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <span>
 
@@ -43,6 +44,23 @@ public:
 
     // Set from another thread to end the search at once.
     std::atomic<bool> StopRequested{false};
+
+    // Limits of the searches beside their depth, kept until changed: a node
+    // count (0 for none) and a moment (time_point::max() for none). Either
+    // ends a search where it stands, like a stop request; both are looked
+    // at every LimitCheckInterval nodes, so a search without them runs
+    // exactly as it would otherwise. The deadline may be moved from another
+    // thread while a search runs.
+    void SetNodeLimit(std::uint64_t nodes) { NodeLimit_ = nodes; }
+    void SetDeadline(std::chrono::steady_clock::time_point deadline)
+    {
+        DeadlineTicks_.store(deadline.time_since_epoch().count(), std::memory_order_relaxed);
+    }
+    // Restricts the moves searched at the root to these (none: all moves).
+    // Moves beyond RootMoveCapacity are ignored.
+    void SetRootMoves(std::span<const TEngineMove> moves);
+    static constexpr int LimitCheckInterval = 1024;
+    static constexpr int RootMoveCapacity = 256;
 
     // Optional; told of each finished iteration.
     TSearchObserver* Observer = nullptr;
@@ -93,16 +111,34 @@ public:
         return {PVTable[0].data(), static_cast<std::size_t>(PVLength[0] > 0 ? PVLength[0] : 0)};
     }
     int LastScore() const { return LastScore_; }
+    // How the last FindBestMove went: whether a limit or a stop request
+    // ended it, the iterations it finished and the best move of the last of
+    // them, and whether the current iteration has a best move yet (in
+    // BestMove: a root move searched in full and better than those before).
+    bool SearchInterrupted() const { return LimitReached_ || StopRequested.load(); }
+    bool LimitReached() const { return LimitReached_; }
+    int CompletedDepth() const { return CompletedDepth_; }
+    TEngineMove CompletedMove() const { return CompletedMove_; }
+    bool RootMoveFound() const { return RootMoveFound_; }
+    // The move to play after FindBestMove: the best move of the last
+    // finished iteration, or with useUnfinished the unfinished iteration's
+    // best so far; with neither, the legal root move the move ordering puts
+    // first. False when the side to move has no legal move (or none among
+    // the root moves). Call it with the position at the root.
+    bool MoveToPlay(TEngineMove& move, bool useUnfinished);
     std::uint64_t Nodes() const { return Nodes_; }
     int HistoryScoreOf(int from, int to) const { return HistoryScore[from][to]; }
     int PieceSquareValue(int colour, int piece, int s) const { return PieceSquare[colour][piece][s]; }
 
 private:
-    void AddMove(int from, int to, int flags);
-    void AddPromotions(int from, int to, int flags);
-    void AppendEntry(int from, int to, int promote, int flags, int score);
-    void GeneratePieceMoves(int s, bool capturesOnly);
-    void GenerateEnPassant();
+    // The generators write through a cursor into the move list and return
+    // it advanced, so that it stays in a register while a list is built.
+    TMoveEntry* AddMove(TMoveEntry* out, int from, int to, int flags);
+    TMoveEntry* AddPromotions(TMoveEntry* out, int from, int to, int flags);
+    TMoveEntry* AppendEntry(TMoveEntry* out, int from, int to, int promote, int flags, int score);
+    template <bool CapturesOnly>
+    TMoveEntry* GeneratePieceMoves(TMoveEntry* out, int s);
+    TMoveEntry* GenerateEnPassant(TMoveEntry* out);
     bool CastlingAllowedNow(int to);
     bool MoveNeedsCheckTest(int from, int flags);
     void KeepSoundCastleRights();
@@ -111,7 +147,7 @@ private:
     // piece sets in step with the arrays.
     void PutPiece(int s, int colour, int piece)
     {
-        if (SquareColour[s] != EmptyCode)
+        if (SquareColour[s] != engine::EmptyCode)
             RemoveFromSets(s);
         SquareColour[s] = colour;
         SquarePiece[s] = piece;
@@ -119,11 +155,11 @@ private:
     }
     void ClearSquare(int s)
     {
-        if (SquareColour[s] == EmptyCode)
+        if (SquareColour[s] == engine::EmptyCode)
             return;
         RemoveFromSets(s);
-        SquareColour[s] = EmptyCode;
-        SquarePiece[s] = EmptyCode;
+        SquareColour[s] = engine::EmptyCode;
+        SquarePiece[s] = engine::EmptyCode;
     }
     // Moves the piece on from (piece code `piece`) to the empty square to,
     // where it becomes newPiece (a promotion, or its undoing).
@@ -140,14 +176,14 @@ private:
             PieceMask[side][newPiece] ^= toBit;
         }
         PieceSquareSum[side] += PieceSquare[side][newPiece][to] - PieceSquare[side][piece][from];
-        if (piece == Pawn)
-            --PawnsOnFile[side][FileIndex(from) + 1];
-        if (newPiece == Pawn)
-            ++PawnsOnFile[side][FileIndex(to) + 1];
+        if (piece == engine::Pawn)
+            --PawnsOnFile[side][engine::FileIndex(from) + 1];
+        if (newPiece == engine::Pawn)
+            ++PawnsOnFile[side][engine::FileIndex(to) + 1];
         SquareColour[to] = side;
         SquarePiece[to] = newPiece;
-        SquareColour[from] = EmptyCode;
-        SquarePiece[from] = EmptyCode;
+        SquareColour[from] = engine::EmptyCode;
+        SquarePiece[from] = engine::EmptyCode;
     }
     void AddToSets(int s)
     {
@@ -155,8 +191,8 @@ private:
         Occupancy[SquareColour[s]] |= bit;
         PieceMask[SquareColour[s]][SquarePiece[s]] |= bit;
         PieceSquareSum[SquareColour[s]] += PieceSquare[SquareColour[s]][SquarePiece[s]][s];
-        if (SquarePiece[s] == Pawn)
-            ++PawnsOnFile[SquareColour[s]][FileIndex(s) + 1];
+        if (SquarePiece[s] == engine::Pawn)
+            ++PawnsOnFile[SquareColour[s]][engine::FileIndex(s) + 1];
     }
     void RemoveFromSets(int s)
     {
@@ -164,8 +200,8 @@ private:
         Occupancy[SquareColour[s]] &= ~bit;
         PieceMask[SquareColour[s]][SquarePiece[s]] &= ~bit;
         PieceSquareSum[SquareColour[s]] -= PieceSquare[SquareColour[s]][SquarePiece[s]][s];
-        if (SquarePiece[s] == Pawn)
-            --PawnsOnFile[SquareColour[s]][FileIndex(s) + 1];
+        if (SquarePiece[s] == engine::Pawn)
+            --PawnsOnFile[SquareColour[s]][engine::FileIndex(s) + 1];
     }
     void RebuildPieceSets();
     bool SideToMoveInCheck();
@@ -178,12 +214,22 @@ private:
     void UpdatePrincipalVariation(TEngineMove move);
     bool MoveListOverflowed() const;
     int StaticBound(int alpha, int beta) const;
+    void KeepRootMoves();
+    void CheckLimits();
+    // Whether the search must end where it stands: a limit reached (looked
+    // at every LimitCheckInterval nodes) or a stop requested.
+    bool Interrupted()
+    {
+        if (Nodes_ >= NextLimitCheck_)
+            CheckLimits();
+        return LimitReached_ || StopRequested.load(std::memory_order_relaxed);
+    }
 
     // Position.
     std::array<std::int32_t, 64> SquareColour{};
     std::array<std::int32_t, 64> SquarePiece{};
-    std::int32_t SideToMove = White;
-    std::int32_t Opponent = Black;
+    std::int32_t SideToMove = engine::White;
+    std::int32_t Opponent = engine::Black;
     std::int32_t CastleRights = 0;
     std::int32_t EnPassantSquare = -1;
     std::int32_t Ply = 0;
@@ -199,14 +245,14 @@ private:
     // the neighbours of the edge files need no special case.
     std::array<std::array<std::int32_t, 10>, 2> PawnsOnFile{};
     // Whether the side to move at each ply is in check: -1 not yet known.
-    std::array<std::int8_t, MaxPly + 1> SideInCheck{};
+    std::array<std::int8_t, engine::MaxPly + 1> SideInCheck{};
 
     // Moves of all plies, each ply's delimited by PlyStart and PlyEnd.
-    std::array<TMoveEntry, MoveListSize> MoveList{};
-    std::array<std::int32_t, MaxPly> PlyStart{};
-    std::array<std::int32_t, MaxPly> PlyEnd{};
+    std::array<TMoveEntry, engine::MoveListSize> MoveList{};
+    std::array<std::int32_t, engine::MaxPly> PlyStart{};
+    std::array<std::int32_t, engine::MaxPly> PlyEnd{};
     bool MoveListFull = false; // the last generation did not fit
-    std::array<TUndoRecord, MaxPly> UndoStack{};
+    std::array<TUndoRecord, engine::MaxPly> UndoStack{};
 
     // Evaluation tables prepared from the root position: material and square
     // bonus together, [colour][piece][square].
@@ -224,9 +270,21 @@ private:
 
     // Search.
     std::array<std::array<std::int32_t, 64>, 64> HistoryScore{};
-    std::array<std::array<TEngineMove, MaxPly>, MaxPly> PVTable{};
-    std::array<std::int32_t, MaxPly> PVLength{};
+    std::array<std::array<TEngineMove, engine::MaxPly>, engine::MaxPly> PVTable{};
+    std::array<std::int32_t, engine::MaxPly> PVLength{};
     bool FollowingPV = false;
     int LastScore_ = 0;
     std::uint64_t Nodes_ = 0;
+
+    // Limits and how the last search went.
+    std::uint64_t NodeLimit_ = 0;
+    std::atomic<std::chrono::steady_clock::rep> DeadlineTicks_{
+        std::chrono::steady_clock::time_point::max().time_since_epoch().count()};
+    std::uint64_t NextLimitCheck_ = 0;
+    bool LimitReached_ = false;
+    std::array<TEngineMove, RootMoveCapacity> RootMoves_{};
+    int RootMoveCount_ = 0;
+    bool RootMoveFound_ = false;
+    int CompletedDepth_ = 0;
+    TEngineMove CompletedMove_;
 };

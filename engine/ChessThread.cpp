@@ -46,6 +46,7 @@ bool TChessThread::TakeSnapshot()
     Snapshot.EnPassant = EnPassantRef ? *EnPassantRef : Square::None;
     SnapshotDepth.store(SearchDepthRef ? *SearchDepthRef : 1);
     snapshotPriority_ = ThinkingPriorityRef ? *ThinkingPriorityRef : TThreadPriority::tpNormal;
+    snapshotTimeLimit_ = ThinkingTimeLimitRef ? *ThinkingTimeLimitRef : 0;
     return true;
 }
 
@@ -62,10 +63,20 @@ void TChessThread::Execute()
             IsThinking.store(true);
             ++searches_;
             const auto started = std::chrono::steady_clock::now();
+            Engine.SetDeadline(snapshotTimeLimit_ > 0 ? started + std::chrono::milliseconds(snapshotTimeLimit_)
+                                                      : std::chrono::steady_clock::time_point::max());
             Engine.FindBestMove();
             lastSearchNs_.store(std::chrono::duration_cast<std::chrono::nanoseconds>(
                                     std::chrono::steady_clock::now() - started)
                                     .count());
+            // Out of time, the last finished iteration's move is played, or
+            // the best found so far: a crowded board's capture sequences can
+            // keep even the first iteration from finishing.
+            chosenMove_ = Engine.BestMove();
+            moveChosen_ = true;
+            lastSearchTimedOut_.store(Engine.LimitReached());
+            if (Engine.LimitReached())
+                moveChosen_ = Engine.MoveToPlay(chosenMove_, false);
             if (!StopRequested() && !Terminated()) {
                 IsThinking.store(false);
                 Synchronize([this] { DeliverMove(); });
@@ -87,8 +98,8 @@ void TChessThread::DeliverMove()
     // answers the board's position, so it is dropped.
     if (generation_.load() != snapshotGeneration_)
         return;
-    const TEngineMove move = Engine.BestMove();
-    const bool made = MoveHandler(SquareFromOrd(move.From + 1), SquareFromOrd(move.To + 1));
+    const TEngineMove move = chosenMove_;
+    const bool made = moveChosen_ && MoveHandler(SquareFromOrd(move.From + 1), SquareFromOrd(move.To + 1));
     if (!made)
         refusedGeneration_ = snapshotGeneration_;
 }

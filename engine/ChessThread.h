@@ -46,6 +46,8 @@ public:
     const CastleSet* CastlingAllowedRef = nullptr;
     const int* SearchDepthRef = nullptr;
     const TThreadPriority* ThinkingPriorityRef = nullptr;
+    // Milliseconds a search may take (none when missing or not positive).
+    const int* ThinkingTimeLimitRef = nullptr;
 
     // The board's MakeMove, and its pass-end operation.
     std::function<bool(Square oldSq, Square newSq)> MoveHandler;
@@ -69,6 +71,8 @@ public:
     std::uint64_t SearchCount() const { return searches_.load(); }
     // Wall-clock time of the last search, in nanoseconds.
     std::int64_t LastSearchNanoseconds() const { return lastSearchNs_.load(); }
+    // The last search ran out of its time and played what it had.
+    bool LastSearchTimedOut() const { return lastSearchTimedOut_.load(); }
 
 protected:
     void Execute() override;
@@ -91,7 +95,12 @@ private:
     std::uint64_t snapshotGeneration_ = 0;
     std::uint64_t refusedGeneration_ = UINT64_MAX;
     TThreadPriority snapshotPriority_ = TThreadPriority::tpNormal;
+    int snapshotTimeLimit_ = 0;
+    // The move the last search chose, and whether it found one.
+    TEngineMove chosenMove_;
+    bool moveChosen_ = false;
     std::atomic<std::uint64_t> passes_{0};
     std::atomic<std::uint64_t> searches_{0};
     std::atomic<std::int64_t> lastSearchNs_{0};
+    std::atomic<bool> lastSearchTimedOut_{false};
 };

@@ -7,6 +7,8 @@
 
 #include <bit>
 
+using namespace engine;
+
 using EngineTables::CastleKeep;
 
 namespace {
@@ -186,7 +188,7 @@ bool TChessEngine::CastlingAllowedNow(int to)
     }
 }
 
-bool TChessEngine::DoMove(TEngineMove move)
+[[gnu::flatten]] bool TChessEngine::DoMove(TEngineMove move)
 {
     const int from = move.From;
     const int to = move.To;

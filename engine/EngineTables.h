@@ -9,6 +9,8 @@
 
 namespace EngineTables {
 
+using namespace ::engine;
+
 // Frame index of engine square s: 21 + 10 * row + file.
 constexpr std::array<int, 64> MakeSquare120()
 {

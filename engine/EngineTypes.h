@@ -1,9 +1,13 @@
 // The engine's vocabulary: colour and piece codes, move flags, the packed
 // move, the move-list and undo records, and the sizes of the fixed tables.
+// The codes live in namespace engine: bare names such as White or King
+// belong to the rest of the program (squares, castling rights, pieces).
 #pragma once
 
 #include <bit>
 #include <cstdint>
+
+namespace engine {
 
 // Colour codes. An empty square has EmptyCode in both the colour and the
 // piece array.
@@ -54,6 +58,8 @@ inline constexpr int PVBoost = 10000000;
 constexpr int FileIndex(int s) { return s & 7; }
 constexpr int RowIndex(int s) { return s >> 3; }
 
+} // namespace engine
+
 // A move in four bytes; stored and compared as one 32-bit value.
 struct TEngineMove {
     std::uint8_t From = 0;
@@ -74,7 +80,7 @@ struct TMoveEntry {
 // What a move overwrote, so that UndoMove can restore it.
 struct TUndoRecord {
     TEngineMove Move;
-    std::int32_t Captured = EmptyCode;
+    std::int32_t Captured = engine::EmptyCode;
     std::int32_t CastleRights = 0;
     std::int32_t EnPassantSquare = -1;
 };

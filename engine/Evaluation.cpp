@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <bit>
 
+using namespace engine;
+
 using namespace EvalTables;
 using EngineTables::MirrorSquare;
 

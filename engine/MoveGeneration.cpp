@@ -6,106 +6,118 @@
 
 #include <bit>
 
+using namespace engine;
+
 using namespace EngineTables;
 using namespace SquareSets;
 
-void TChessEngine::AppendEntry(int from, int to, int promote, int flags, int score)
+TMoveEntry* TChessEngine::AppendEntry(TMoveEntry* out, int from, int to, int promote, int flags, int score)
 {
     // The list is shared by all plies; a node whose moves do not fit is
     // noticed by the search (MoveListOverflowed) and scored statically.
-    if (PlyEnd[Ply] >= MoveListSize) {
+    if (out >= MoveList.data() + MoveListSize) {
         MoveListFull = true;
-        return;
+        return out;
     }
-    TMoveEntry& entry = MoveList[PlyEnd[Ply]++];
-    entry.Move = {static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(to),
-                  static_cast<std::uint8_t>(promote), static_cast<std::uint8_t>(flags)};
-    entry.Score = score;
+    out->Move = {static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(to), static_cast<std::uint8_t>(promote),
+                 static_cast<std::uint8_t>(flags)};
+    out->Score = score;
+    return out + 1;
 }
 
-void TChessEngine::AddMove(int from, int to, int flags)
+TMoveEntry* TChessEngine::AddMove(TMoveEntry* out, int from, int to, int flags)
 {
     if (flags & FlagPawnMove) {
         const bool lastRank = SideToMove == White ? to <= 7 : to >= 56;
-        if (lastRank) {
-            AddPromotions(from, to, flags);
-            return;
-        }
+        if (lastRank)
+            return AddPromotions(out, from, to, flags);
     }
     // Captures: most valuable victim first, then least valuable attacker.
     // En passant lands on an empty square and so scores highest of all.
     const int score = (flags & FlagCapture) ? CaptureScoreBase + 10 * SquarePiece[to] - SquarePiece[from]
                                             : HistoryScore[from][to];
-    AppendEntry(from, to, 0, flags, score);
+    return AppendEntry(out, from, to, 0, flags, score);
 }
 
-void TChessEngine::AddPromotions(int from, int to, int flags)
+TMoveEntry* TChessEngine::AddPromotions(TMoveEntry* out, int from, int to, int flags)
 {
     for (int promote = Knight; promote <= Queen; ++promote)
-        AppendEntry(from, to, promote, flags | FlagPromotion, CaptureScoreBase + 10 * promote);
+        out = AppendEntry(out, from, to, promote, flags | FlagPromotion, CaptureScoreBase + 10 * promote);
+    return out;
 }
 
 // Pawn moves of the piece on s, then the steps of any other piece. With
 // capturesOnly, a pawn adds its captures and (from its seventh rank) its
 // promotion push, and other pieces only their captures.
-void TChessEngine::GeneratePieceMoves(int s, bool capturesOnly)
+template <bool capturesOnly>
+[[gnu::always_inline]] inline TMoveEntry* TChessEngine::GeneratePieceMoves(TMoveEntry* out, int s)
 {
     const int piece = SquarePiece[s];
     if (piece == Pawn) {
         if (SideToMove == White) {
             if (s < 8) // a pawn on its last rank has nowhere to go
-                return;
+                return out;
             if (FileIndex(s) != 0 && SquareColour[s - 9] == Black)
-                AddMove(s, s - 9, PawnCapture);
+                out = AddMove(out, s, s - 9, PawnCapture);
             if (FileIndex(s) != 7 && SquareColour[s - 7] == Black)
-                AddMove(s, s - 7, PawnCapture);
-            if (capturesOnly) {
+                out = AddMove(out, s, s - 7, PawnCapture);
+            if constexpr (capturesOnly) {
                 if (s >= 8 && s <= 15 && SquarePiece[s - 8] == EmptyCode)
-                    AddMove(s, s - 8, PawnStep);
+                    out = AddMove(out, s, s - 8, PawnStep);
             } else if (SquarePiece[s - 8] == EmptyCode) {
-                AddMove(s, s - 8, PawnStep);
+                out = AddMove(out, s, s - 8, PawnStep);
                 if (s >= 48 && SquarePiece[s - 16] == EmptyCode)
-                    AddMove(s, s - 16, PawnDoubleStep);
+                    out = AddMove(out, s, s - 16, PawnDoubleStep);
             }
         } else {
             if (s > 55)
-                return;
+                return out;
             if (FileIndex(s) != 0 && SquareColour[s + 7] == White)
-                AddMove(s, s + 7, PawnCapture);
+                out = AddMove(out, s, s + 7, PawnCapture);
             if (FileIndex(s) != 7 && SquareColour[s + 9] == White)
-                AddMove(s, s + 9, PawnCapture);
-            if (capturesOnly) {
+                out = AddMove(out, s, s + 9, PawnCapture);
+            if constexpr (capturesOnly) {
                 if (s >= 48 && s <= 55 && SquarePiece[s + 8] == EmptyCode)
-                    AddMove(s, s + 8, PawnStep);
+                    out = AddMove(out, s, s + 8, PawnStep);
             } else if (SquarePiece[s + 8] == EmptyCode) {
-                AddMove(s, s + 8, PawnStep);
+                out = AddMove(out, s, s + 8, PawnStep);
                 if (s <= 15 && SquarePiece[s + 16] == EmptyCode)
-                    AddMove(s, s + 16, PawnDoubleStep);
+                    out = AddMove(out, s, s + 16, PawnDoubleStep);
             }
         }
-        return;
+        return out;
     }
 
     if (!Slides[piece]) {
         // A knight's or king's targets rise with its direction order, so
         // walking the target set in square order keeps that order.
         Mask targets = (piece == Knight ? KnightTargets[s] : KingTargets[s]) & ~Occupancy[SideToMove];
-        if (capturesOnly)
+        if constexpr (capturesOnly)
             targets &= Occupancy[Opponent];
         for (; targets != 0; targets &= targets - 1) {
             const int n = std::countr_zero(targets);
-            AddMove(s, n, SquareColour[n] == Opponent ? PieceCapture : QuietMove);
+            out = AddMove(out, s, n, SquareColour[n] == Opponent ? PieceCapture : QuietMove);
         }
-        return;
+        return out;
     }
 
     // Sliders: along each direction in table order, the empty squares
-    // nearest first, then the first piece if it is the opponent's.
+    // nearest first, then the first piece if it is the opponent's. Looking
+    // only for captures, a line without an opponent's piece is skipped.
     const Mask occupied = Occupancy[White] | Occupancy[Black];
+    if constexpr (capturesOnly) {
+        const Mask lines = piece == Bishop ? DiagonalLines[s]
+                           : piece == Rook ? StraightLines[s]
+                                           : DiagonalLines[s] | StraightLines[s];
+        if ((lines & Occupancy[Opponent]) == 0)
+            return out;
+    }
     for (int d = 0; d < DirectionCount[piece]; ++d) {
         const int line = PieceLines[piece][d];
         const bool rising = line >= 4; // the last four lines raise the square number
         const Mask ray = Rays[s][line];
+        if (capturesOnly && (ray & Occupancy[Opponent]) == 0)
+            continue;
         const Mask blockers = ray & occupied;
         int nearest = -1;
         Mask reach = ray;
@@ -113,67 +125,71 @@ void TChessEngine::GeneratePieceMoves(int s, bool capturesOnly)
             nearest = rising ? std::countr_zero(blockers) : 63 - std::countl_zero(blockers);
             reach &= ~Rays[nearest][line];
         }
-        if (!capturesOnly) {
+        if constexpr (!capturesOnly) {
             for (Mask empty = reach & ~occupied; empty != 0;) {
                 const int n = rising ? std::countr_zero(empty) : 63 - std::countl_zero(empty);
-                AddMove(s, n, QuietMove);
+                out = AddMove(out, s, n, QuietMove);
                 empty &= ~Bit(n);
             }
         }
         if (nearest != -1 && SquareColour[nearest] == Opponent)
-            AddMove(s, nearest, PieceCapture);
+            out = AddMove(out, s, nearest, PieceCapture);
     }
+    return out;
 }
 
-void TChessEngine::GenerateEnPassant()
+TMoveEntry* TChessEngine::GenerateEnPassant(TMoveEntry* out)
 {
     const int e = EnPassantSquare;
     if (e == -1)
-        return;
+        return out;
     if (SideToMove == White) {
         if (FileIndex(e) != 0 && SquareColour[e + 7] == White && SquarePiece[e + 7] == Pawn)
-            AddMove(e + 7, e, EnPassantCapture);
+            out = AddMove(out, e + 7, e, EnPassantCapture);
         if (FileIndex(e) != 7 && SquareColour[e + 9] == White && SquarePiece[e + 9] == Pawn)
-            AddMove(e + 9, e, EnPassantCapture);
+            out = AddMove(out, e + 9, e, EnPassantCapture);
     } else {
         if (FileIndex(e) != 0 && SquareColour[e - 9] == Black && SquarePiece[e - 9] == Pawn)
-            AddMove(e - 9, e, EnPassantCapture);
+            out = AddMove(out, e - 9, e, EnPassantCapture);
         if (FileIndex(e) != 7 && SquareColour[e - 7] == Black && SquarePiece[e - 7] == Pawn)
-            AddMove(e - 7, e, EnPassantCapture);
+            out = AddMove(out, e - 7, e, EnPassantCapture);
     }
+    return out;
 }
 
 void TChessEngine::GenerateMoves()
 {
-    PlyEnd[Ply] = PlyStart[Ply];
     MoveListFull = false;
+    TMoveEntry* out = MoveList.data() + PlyStart[Ply];
     // The pieces in square order, a8 first.
     for (std::uint64_t pieces = Occupancy[SideToMove]; pieces != 0; pieces &= pieces - 1)
-        GeneratePieceMoves(std::countr_zero(pieces), false);
+        out = GeneratePieceMoves<false>(out, std::countr_zero(pieces));
     // Castling needs only the right here; DoMove tests the rest.
     if (SideToMove == White) {
         if (CastleRights & 1)
-            AddMove(60, 62, CastleMove);
+            out = AddMove(out, 60, 62, CastleMove);
         if (CastleRights & 2)
-            AddMove(60, 58, CastleMove);
+            out = AddMove(out, 60, 58, CastleMove);
     } else {
         if (CastleRights & 4)
-            AddMove(4, 6, CastleMove);
+            out = AddMove(out, 4, 6, CastleMove);
         if (CastleRights & 8)
-            AddMove(4, 2, CastleMove);
+            out = AddMove(out, 4, 2, CastleMove);
     }
-    GenerateEnPassant();
+    out = GenerateEnPassant(out);
+    PlyEnd[Ply] = static_cast<std::int32_t>(out - MoveList.data());
     if (Ply + 1 < MaxPly)
         PlyStart[Ply + 1] = PlyEnd[Ply];
 }
 
 void TChessEngine::GenerateCaptures()
 {
-    PlyEnd[Ply] = PlyStart[Ply];
     MoveListFull = false;
+    TMoveEntry* out = MoveList.data() + PlyStart[Ply];
     for (std::uint64_t pieces = Occupancy[SideToMove]; pieces != 0; pieces &= pieces - 1)
-        GeneratePieceMoves(std::countr_zero(pieces), true);
-    GenerateEnPassant();
+        out = GeneratePieceMoves<true>(out, std::countr_zero(pieces));
+    out = GenerateEnPassant(out);
+    PlyEnd[Ply] = static_cast<std::int32_t>(out - MoveList.data());
     if (Ply + 1 < MaxPly)
         PlyStart[Ply + 1] = PlyEnd[Ply];
 }

@@ -4,6 +4,8 @@
 #include "core/GameState.h"
 #include "engine/ChessEngine.h"
 
+using namespace engine;
+
 namespace {
 
 std::string SquareName(int s)

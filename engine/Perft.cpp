@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+using namespace engine;
+
 namespace {
 
 std::uint64_t CountLeaves(TChessEngine& engine, int depth)

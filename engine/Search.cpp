@@ -4,7 +4,10 @@
 // capture and promotion scores and the history table.
 #include "engine/ChessEngine.h"
 
+#include <algorithm>
 #include <utility>
+
+using namespace engine;
 
 namespace {
 
@@ -20,16 +23,25 @@ void TChessEngine::FindBestMove()
         row.fill(0);
     FollowingPV = true;
     Nodes_ = 0;
+    LimitReached_ = false;
+    NextLimitCheck_ = NodeLimit_ != 0 ? std::min<std::uint64_t>(NodeLimit_, LimitCheckInterval) : LimitCheckInterval;
+    RootMoveFound_ = false;
+    CompletedDepth_ = 0;
+    CompletedMove_ = {};
 
     const int depth = SearchDepthRef ? SearchDepthRef->load() : 0;
     for (int d = 1; d <= depth; ++d) {
-        if (StopRequested.load(std::memory_order_relaxed))
+        if (Interrupted())
             break;
         FollowingPV = true;
         const int score = AlphaBeta(-SearchBound, SearchBound, d);
-        if (StopRequested.load(std::memory_order_relaxed))
+        if (Interrupted())
             break;
         LastScore_ = score;
+        if (RootMoveFound_) {
+            CompletedDepth_ = d;
+            CompletedMove_ = PVTable[0][0];
+        }
         if (Observer)
             Observer->IterationDone(d, score, Nodes_);
     }
@@ -37,7 +49,7 @@ void TChessEngine::FindBestMove()
 
 int TChessEngine::AlphaBeta(int alpha, int beta, int depth)
 {
-    if (StopRequested.load(std::memory_order_relaxed))
+    if (Interrupted())
         return 0;
     if (depth == 0)
         return Quiescence(alpha, beta);
@@ -54,13 +66,15 @@ int TChessEngine::AlphaBeta(int alpha, int beta, int depth)
     GenerateMoves();
     if (MoveListOverflowed())
         return StaticBound(alpha, beta);
+    if (Ply == 0 && RootMoveCount_ > 0)
+        KeepRootMoves();
     if (FollowingPV)
         BoostPVMove();
 
     bool anyLegal = false;
+    // An interruption is noticed at the entry of the node and after each
+    // move searched.
     for (int i = PlyStart[Ply]; i < PlyEnd[Ply]; ++i) {
-        if (StopRequested.load(std::memory_order_relaxed))
-            break;
         PickBestMove(i);
         const TEngineMove move = MoveList[i].Move;
         if (!DoMove(move))
@@ -68,6 +82,10 @@ int TChessEngine::AlphaBeta(int alpha, int beta, int depth)
         anyLegal = true;
         const int score = -AlphaBeta(-beta, -alpha, depth - 1);
         UndoMove();
+        // An interrupted subtree's score means nothing: it must not become
+        // the best move so far.
+        if (Interrupted())
+            return alpha;
         if (score > alpha) {
             HistoryScore[move.From][move.To] += depth;
             if (score >= beta)
@@ -85,8 +103,8 @@ int TChessEngine::AlphaBeta(int alpha, int beta, int depth)
 int TChessEngine::Quiescence(int alpha, int beta)
 {
     // Capture sequences can outgrow any time given to a search (queens
-    // facing queens): the stop request must end this part too.
-    if (StopRequested.load(std::memory_order_relaxed))
+    // facing queens): the stop request and the limits must end this part too.
+    if (Interrupted())
         return 0;
     ++Nodes_;
     PVLength[Ply] = Ply;
@@ -114,9 +132,9 @@ int TChessEngine::Quiescence(int alpha, int beta)
         BoostPVMove();
 
     bool anyLegal = false;
+    // An interruption is noticed at the entry of the node and after each
+    // move searched.
     for (int i = PlyStart[Ply]; i < PlyEnd[Ply]; ++i) {
-        if (StopRequested.load(std::memory_order_relaxed))
-            break;
         PickBestMove(i);
         const TEngineMove move = MoveList[i].Move;
         if (!DoMove(move))
@@ -124,6 +142,8 @@ int TChessEngine::Quiescence(int alpha, int beta)
         anyLegal = true;
         const int score = -Quiescence(-beta, -alpha);
         UndoMove();
+        if (Interrupted())
+            return alpha;
         if (score > alpha) {
             if (score >= beta)
                 return beta;
@@ -137,6 +157,10 @@ int TChessEngine::Quiescence(int alpha, int beta)
     return alpha;
 }
 
+// The first entry of highest score from index on is swapped to index. (A
+// vector scan of the scores runs fewer instructions but is slower: the list
+// was just written entry by entry, and wide loads of it wait on those
+// stores.)
 void TChessEngine::PickBestMove(int index)
 {
     int best = index;
@@ -167,6 +191,8 @@ void TChessEngine::BoostPVMove()
 
 void TChessEngine::UpdatePrincipalVariation(TEngineMove move)
 {
+    if (Ply == 0)
+        RootMoveFound_ = true;
     PVTable[Ply][Ply] = move;
     for (int j = Ply + 1; j < PVLength[Ply + 1]; ++j)
         PVTable[Ply][j] = PVTable[Ply + 1][j];
@@ -188,4 +214,65 @@ int TChessEngine::StaticBound(int alpha, int beta) const
 bool TChessEngine::MoveListOverflowed() const
 {
     return MoveListFull;
+}
+
+void TChessEngine::SetRootMoves(std::span<const TEngineMove> moves)
+{
+    RootMoveCount_ = static_cast<int>(std::min<std::size_t>(moves.size(), RootMoves_.size()));
+    std::copy_n(moves.begin(), RootMoveCount_, RootMoves_.begin());
+}
+
+void TChessEngine::KeepRootMoves()
+{
+    int kept = PlyStart[0];
+    for (int i = PlyStart[0]; i < PlyEnd[0]; ++i) {
+        const auto wanted = RootMoves_.begin() + RootMoveCount_;
+        if (std::find(RootMoves_.begin(), wanted, MoveList[i].Move) != wanted)
+            MoveList[kept++] = MoveList[i];
+    }
+    PlyEnd[0] = kept;
+}
+
+void TChessEngine::CheckLimits()
+{
+    NextLimitCheck_ = Nodes_ + LimitCheckInterval;
+    if (NodeLimit_ != 0) {
+        if (Nodes_ >= NodeLimit_) {
+            LimitReached_ = true;
+            return;
+        }
+        NextLimitCheck_ = std::min(NextLimitCheck_, NodeLimit_);
+    }
+    using Clock = std::chrono::steady_clock;
+    const Clock::rep deadline = DeadlineTicks_.load(std::memory_order_relaxed);
+    if (deadline != Clock::time_point::max().time_since_epoch().count() &&
+        Clock::now().time_since_epoch().count() >= deadline)
+        LimitReached_ = true;
+}
+
+bool TChessEngine::MoveToPlay(TEngineMove& move, bool useUnfinished)
+{
+    if (RootMoveFound_ && (useUnfinished || CompletedDepth_ == 0)) {
+        move = PVTable[0][0];
+        return true;
+    }
+    if (CompletedDepth_ > 0) {
+        move = CompletedMove_;
+        return true;
+    }
+    // Nothing searched in full: the legal move the ordering ranks first.
+    GenerateMoves();
+    if (Ply == 0 && RootMoveCount_ > 0)
+        KeepRootMoves();
+    bool found = false;
+    int bestScore = 0;
+    for (const TMoveEntry& entry : CurrentMoves()) {
+        if ((found && entry.Score <= bestScore) || !DoMove(entry.Move))
+            continue;
+        UndoMove();
+        move = entry.Move;
+        bestScore = entry.Score;
+        found = true;
+    }
+    return found;
 }

@@ -12,6 +12,8 @@
 
 namespace SquareSets {
 
+using namespace ::engine;
+
 using Mask = std::uint64_t;
 
 constexpr Mask Bit(int s) { return Mask{1} << s; }
@@ -120,5 +122,23 @@ inline constexpr std::array<std::array<Mask, 8>, 64> Rays = MakeRays();
 inline constexpr std::array<Mask, 64> DiagonalLines = MakeLines(true);
 inline constexpr std::array<Mask, 64> StraightLines = MakeLines(false);
 inline constexpr std::array<Mask, 8> Files = MakeFiles();
+
+// The index in LineOffsets of the line from s through n, or -1 when the two
+// squares share no line.
+constexpr std::array<std::array<std::int8_t, 64>, 64> MakeLineTowards()
+{
+    std::array<std::array<std::int8_t, 64>, 64> t{};
+    for (auto& row : t)
+        row.fill(-1);
+    for (int s = 0; s < 64; ++s) {
+        for (int d = 0; d < 8; ++d) {
+            for (Mask ray = Rays[s][d]; ray != 0; ray &= ray - 1)
+                t[s][std::countr_zero(ray)] = static_cast<std::int8_t>(d);
+        }
+    }
+    return t;
+}
+
+inline constexpr std::array<std::array<std::int8_t, 64>, 64> LineTowards = MakeLineTowards();
 
 } // namespace SquareSets

@@ -26,10 +26,10 @@ public:
         TChessEngine& engine = *owner_.engine_;
         TAnalysisReport report;
         report.Depth = depth;
-        const bool mate = score >= MateScore - MaxPly || score <= -(MateScore - MaxPly);
+        const bool mate = score >= engine::MateScore - engine::MaxPly || score <= -(engine::MateScore - engine::MaxPly);
         int value = score;
         if (mate)
-            value = score > 0 ? (MateScore - score + 1) / 2 : -((MateScore + score) / 2);
+            value = score > 0 ? (engine::MateScore - score + 1) / 2 : -((engine::MateScore + score) / 2);
         report.Score = TAnalysisScore::FromSideToMove(owner_.state_.WhiteToMove, mate, value);
         report.Nodes = nodes;
         const auto micros =

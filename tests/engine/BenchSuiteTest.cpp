@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+using namespace engine;
+
 namespace {
 
 struct Signature {

@@ -2,6 +2,8 @@
 // pawn and rook terms.
 #include "EngineTestSupport.h"
 
+using namespace engine;
+
 namespace {
 
 int EvaluateFen(std::string_view fen)

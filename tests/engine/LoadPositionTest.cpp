@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+using namespace engine;
+
 namespace {
 
 bool Generates(LinkedEngine& e, const std::string& move)

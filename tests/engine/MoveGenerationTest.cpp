@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+using namespace engine;
+
 namespace {
 
 std::vector<TMoveEntry> Entries(TChessEngine& engine)

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+using namespace engine;
+
 namespace {
 
 struct PerftCase {

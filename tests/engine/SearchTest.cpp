@@ -5,6 +5,8 @@
 #include <chrono>
 #include <thread>
 
+using namespace engine;
+
 TEST(Search, TakesAnUndefendedQueenAtDepthOne)
 {
     LinkedEngine e("4k3/8/8/3q4/8/8/8/3RK3 w - - 0 1");

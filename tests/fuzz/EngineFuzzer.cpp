@@ -26,7 +26,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-std::unique_ptr<TChessEngine> engine;
+std::unique_ptr<TChessEngine> fuzzEngine;
 
 // Stops a search that runs past its deadline, so that a position that makes
 // the search explode costs a moment, not the whole run. A stopped search
@@ -39,7 +39,7 @@ void WatchDeadlines()
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         const Clock::rep limit = deadline.load();
         if (limit != 0 && Clock::now().time_since_epoch().count() > limit)
-            engine->StopRequested.store(true);
+            fuzzEngine->StopRequested.store(true);
     }
 }
 
@@ -65,7 +65,7 @@ bool IsLegalPosition(const GameState& state)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    engine = std::make_unique<TChessEngine>();
+    fuzzEngine = std::make_unique<TChessEngine>();
     std::thread(WatchDeadlines).detach();
     return 0;
 }
@@ -86,26 +86,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     state.EnPassant = static_cast<Square>(input.ConsumeIntegral<std::uint8_t>());
     std::atomic<int> depth{input.ConsumeIntegralInRange<int>(1, 3)};
 
-    engine->LinkTo(state);
-    engine->SearchDepthRef = &depth;
-    engine->StopRequested.store(false);
+    fuzzEngine->LinkTo(state);
+    fuzzEngine->SearchDepthRef = &depth;
+    fuzzEngine->StopRequested.store(false);
 
     // Loading alone keeps the placement and the side to move.
-    engine->LoadPosition();
+    fuzzEngine->LoadPosition();
     GameState loaded;
-    engine->StorePosition(loaded);
+    fuzzEngine->StorePosition(loaded);
     for (int n = 1; n <= 64; ++n)
         FUZZ_CHECK(loaded.Board[n] == state.Board[n], "LoadPosition changed the placement");
     FUZZ_CHECK(loaded.WhiteToMove == state.WhiteToMove, "LoadPosition changed the side to move");
 
     deadline.store((Clock::now() + std::chrono::milliseconds(250)).time_since_epoch().count());
-    engine->FindBestMove();
+    fuzzEngine->FindBestMove();
     deadline.store(0);
-    const bool stopped = engine->StopRequested.load();
+    const bool stopped = fuzzEngine->StopRequested.load();
 
-    FUZZ_CHECK(engine->CurrentPly() == 0, "the search did not return to the root");
+    FUZZ_CHECK(fuzzEngine->CurrentPly() == 0, "the search did not return to the root");
     GameState after;
-    engine->StorePosition(after);
+    fuzzEngine->StorePosition(after);
     for (int n = 1; n <= 64; ++n)
         FUZZ_CHECK(after.Board[n] == state.Board[n], "the search left the position changed");
     FUZZ_CHECK(after.WhiteToMove == state.WhiteToMove, "the search left the side to move changed");
@@ -117,7 +117,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     game.EnPassant = IsEnPassantRankSquare(state.EnPassant) ? state.EnPassant : Square::None;
     if (stopped || !IsLegalPosition(game) || !HasMobility(game))
         return 0;
-    const TEngineMove best = engine->BestMove();
+    const TEngineMove best = fuzzEngine->BestMove();
     FUZZ_CHECK(best.From < 64 && best.To < 64, "the chosen move is off the board");
     FUZZ_CHECK(IsMoveAllowed(game, SquareFromOrd(best.From + 1), SquareFromOrd(best.To + 1)),
                "the chosen move " + SquareName(SquareFromOrd(best.From + 1)) + "-" +

@@ -9,6 +9,7 @@
 #include "Placement.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QTest>
 #include <QThread>
 #include <QWidget>
@@ -332,4 +333,40 @@ TEST(ComputerPlayer, APersonCannotDropAPieceWhileTheComputerThinks)
     EXPECT_EQ(refused.size(), 1u);
     ASSERT_EQ(log.moves.size(), 1u);
     EXPECT_EQ(log.moves[0], std::make_pair(Square::E2, Square::E4));
+}
+
+// A board crowded with queens makes the capture sequences explode: without a
+// time limit even the first level searches for minutes and the computer
+// seems to hang. Out of time it plays a legal move.
+TEST(ComputerPlayer, OutOfTimeOnACrowdedBoardItStillPlaysALegalMove)
+{
+    TChessBoard board;
+    MoveLog log;
+    Watch(board, log);
+    EXPECT_EQ(board.ThinkingTimeLimit(), TChessBoard::DefaultThinkingTimeLimit);
+    board.SetPosition(PlacementOfRanks({"qqqqkqqq", "qqqqqqqq", "        ", "        ", "        ", "        ",
+                                 "QQQQQQQQ", "QQQQKQQQ"}));
+    board.SetCastlingAllowed(CastleSet());
+    board.SetWhiteToMove(true);
+    board.SetSearchDepth(5);
+    board.SetThinkingTimeLimit(500);
+    board.show(); // the first paint starts the thread
+    QElapsedTimer clock;
+    clock.start();
+    board.SetComputerPlaysWhite(true);
+    // Generous for a loaded machine; without the limit it takes minutes.
+    ASSERT_TRUE(PumpUntil([&] { return log.moves.size() == 1; }, 20000));
+    EXPECT_GE(clock.elapsed(), 400);
+    EXPECT_TRUE(board.ComputerPlayer()->LastSearchTimedOut());
+    // The board made it, so it was legal; White moved.
+    EXPECT_FALSE(board.WhiteToMove());
+    EXPECT_LE(RankOf(log.moves[0].first), 2);
+
+    // A normal position is searched in full under the default limit.
+    board.SetComputerPlaysWhite(false);
+    board.SetThinkingTimeLimit(TChessBoard::DefaultThinkingTimeLimit);
+    board.NewGame();
+    board.SetComputerPlaysWhite(true);
+    ASSERT_TRUE(PumpUntil([&] { return log.moves.size() == 2; }, 20000));
+    EXPECT_FALSE(board.ComputerPlayer()->LastSearchTimedOut());
 }

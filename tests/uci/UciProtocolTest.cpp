@@ -1,6 +1,6 @@
 // kestravin-uci through its protocol: the handshake, a whole game against
-// itself, perft output, the Depth option, stopping, and answers to bad
-// input.
+// itself, perft output, the Depth option, stopping, answers to bad input,
+// and every form of "go" with the time it takes to answer.
 #include "UciProcess.h"
 
 #include "core/GameState.h"
@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <iostream>
 #include <map>
@@ -249,8 +250,6 @@ TEST_F(UciProtocol, BadInputIsAnsweredAndTheSessionGoesOn)
         {"position startpos moves e2e4 e7e5 e1e3", "info string illegal move: e1e3; the position stands after the 2 moves before it"},
         {"position startpos moves e2e4 zz99", "info string malformed move: zz99; the position stands after the 1 moves before it"},
         {"position startpos moves e2e4 e7e5 g1f3 b8c6 f3e5 c6e5 e4e5x", "info string malformed move: e4e5x; the position stands after the 6 moves before it"},
-        {"go depth 0", "info string go depth needs a number from 1 to 30"},
-        {"go depth many", "info string go depth needs a number from 1 to 30"},
         {"go perft", "info string go perft needs a number from 1 to 10"},
         {"setoption name Depth value 99", "info string Depth needs a value from 1 to 30"},
         {"setoption name Hash value 16", "info string unknown option: Hash"},
@@ -278,4 +277,233 @@ TEST_F(UciProtocol, BadInputIsAnsweredAndTheSessionGoesOn)
     const auto afterBadMove = uci.ReadUntil("Nodes searched: ");
     ASSERT_TRUE(good);
     EXPECT_EQ(afterBadMove, good);
+}
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double SecondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+
+bool IsLegalIn(const std::string& moves, const std::string& move)
+{
+    GameState state = GameState::Initial();
+    auto engine = std::make_unique<TChessEngine>();
+    std::istringstream in(moves);
+    for (std::string m; in >> m;) {
+        if (PlayMove(*engine, state, m) != MoveTextResult::Legal)
+            return false;
+    }
+    return PlayMove(*engine, state, move) == MoveTextResult::Legal;
+}
+
+class UciGo : public UciProtocol {
+protected:
+    // Sends the position and the go command and reads up to "bestmove":
+    // the move, the time the answer took and the lines before it. Then
+    // checks that nothing more comes: no second "bestmove" before readyok.
+    struct Answer {
+        std::string Move;
+        double Seconds = 0;
+        std::string Lines;
+    };
+    Answer Go(const std::string& moves, const std::string& go, int timeoutMs = 60000)
+    {
+        uci.Send("position startpos" + (moves.empty() ? std::string() : " moves " + moves));
+        const auto start = Clock::now();
+        uci.Send(go);
+        Answer answer;
+        const auto best = uci.ReadUntil("bestmove ", &answer.Lines, timeoutMs);
+        answer.Seconds = SecondsSince(start);
+        EXPECT_TRUE(best) << go << " gave no bestmove:\n" << answer.Lines;
+        if (!best)
+            return answer;
+        answer.Move = best->substr(9);
+        EXPECT_TRUE(IsLegalIn(moves, answer.Move)) << go << ": " << *best;
+        ExpectNothingMore();
+        return answer;
+    }
+
+    void ExpectNothingMore()
+    {
+        uci.Send("isready");
+        std::string skipped;
+        EXPECT_EQ(uci.ReadUntil("readyok", &skipped, 20000), "readyok");
+        EXPECT_EQ(skipped.find("bestmove"), std::string::npos) << skipped;
+    }
+};
+
+} // namespace
+
+TEST_F(UciGo, DepthOutOfRangeOrMalformedIsClampedAndStillAnswered)
+{
+    uci.Send("setoption name Depth value 2");
+    Answer a = Go("", "go depth 0");
+    EXPECT_EQ(a.Lines.rfind("info string go depth 0 is out of range (1 to 30); searching to depth 1\n", 0), 0u)
+        << a.Lines;
+    EXPECT_NE(a.Lines.find("info depth 1 "), std::string::npos) << a.Lines;
+    EXPECT_EQ(a.Lines.find("info depth 2 "), std::string::npos) << a.Lines;
+
+    for (const char* go : {"go depth many", "go depth", "go depth 2.5"}) {
+        a = Go("e2e4", go);
+        EXPECT_EQ(a.Lines.rfind("info string go depth needs a number from 1 to 30; searching to depth 2\n", 0), 0u)
+            << go << "\n"
+            << a.Lines;
+        EXPECT_NE(a.Lines.find("info depth 2 "), std::string::npos) << a.Lines;
+        EXPECT_EQ(a.Lines.find("info depth 3 "), std::string::npos) << a.Lines;
+    }
+
+    // Too deep to end by itself: it searches to depth 30 until stopped.
+    for (const char* go : {"go depth 31", "go depth 99999999999999999999999"}) {
+        uci.Send("position startpos");
+        uci.Send(go);
+        const auto said = uci.ReadLine(10000);
+        ASSERT_TRUE(said);
+        EXPECT_EQ(said->rfind("info string go depth ", 0), 0u) << *said;
+        EXPECT_NE(said->find("searching to depth 30"), std::string::npos) << *said;
+        ASSERT_TRUE(uci.ReadUntil("info depth 3 "));
+        uci.Send("stop");
+        const auto best = uci.ReadUntil("bestmove ", nullptr, 10000);
+        ASSERT_TRUE(best);
+        EXPECT_TRUE(IsLegalIn("", best->substr(9))) << *best;
+        ExpectNothingMore();
+    }
+}
+
+TEST_F(UciGo, MoveTimeIsUsedButNotExceeded)
+{
+    const Answer a = Go("", "go movetime 300");
+    EXPECT_GE(a.Seconds, 0.25) << a.Lines;
+    EXPECT_LE(a.Seconds, 3.0) << a.Lines;
+    // A fixed time ends the search where it stands, not at a depth.
+    EXPECT_NE(a.Lines.find("info depth 3 "), std::string::npos) << a.Lines;
+}
+
+TEST_F(UciGo, ClockTakesAShareOfTheSideToMovesTime)
+{
+    // A minute for the whole game: one move takes a small share.
+    Answer a = Go("", "go wtime 60000 btime 60000 winc 0 binc 0");
+    EXPECT_LE(a.Seconds, 10.0) << a.Lines;
+
+    // Little time left: the answer comes within it, even with a large
+    // increment that cannot be spent before it is given.
+    a = Go("", "go wtime 300 btime 300 winc 5000 binc 5000");
+    EXPECT_LE(a.Seconds, 1.5) << a.Lines;
+    a = Go("", "go wtime 0 btime 60000");
+    EXPECT_LE(a.Seconds, 1.5) << a.Lines;
+    a = Go("", "go wtime -1200 btime 60000");
+    EXPECT_LE(a.Seconds, 1.5) << a.Lines;
+
+    // One move to the time control: most of the time may go into it, but
+    // never all of it. Black's own time counts when Black is to move.
+    a = Go("e2e4", "go wtime 600000 btime 1000 winc 0 binc 0 movestogo 1");
+    EXPECT_GE(a.Seconds, 0.4) << a.Lines;
+    EXPECT_LE(a.Seconds, 3.0) << a.Lines;
+    a = Go("e2e4", "go wtime 600000 btime 1000 movestogo 40");
+    EXPECT_LE(a.Seconds, 1.5) << a.Lines;
+}
+
+TEST_F(UciGo, NodesLimitTheSearch)
+{
+    const Answer a = Go("e2e4 e7e5", "go nodes 20000");
+    EXPECT_LE(a.Seconds, 10.0);
+    std::istringstream lines(a.Lines);
+    int infos = 0;
+    for (std::string line; std::getline(lines, line);) {
+        std::smatch m;
+        if (!std::regex_search(line, m, std::regex(R"(^info depth \d+ .* nodes (\d+) )")))
+            continue;
+        ++infos;
+        EXPECT_LE(std::stoull(m[1]), 20000u) << line;
+    }
+    EXPECT_GE(infos, 2) << a.Lines;
+}
+
+TEST_F(UciGo, InfiniteAndPonderAnswerOnlyWhenTold)
+{
+    uci.Send("position startpos moves e2e4");
+    uci.Send("go infinite");
+    std::string lines;
+    EXPECT_FALSE(uci.ReadUntil("bestmove ", &lines, 1000)) << "an infinite search answered by itself";
+    uci.Send("stop");
+    auto best = uci.ReadUntil("bestmove ", &lines, 10000);
+    ASSERT_TRUE(best);
+    EXPECT_TRUE(IsLegalIn("e2e4", best->substr(9)));
+    ExpectNothingMore();
+
+    // Pondering on a fixed time: the time starts at ponderhit.
+    uci.Send("position startpos moves e2e4 e7e5");
+    uci.Send("go ponder movetime 300");
+    EXPECT_FALSE(uci.ReadUntil("bestmove ", &lines, 1000)) << "pondering answered by itself";
+    auto start = Clock::now();
+    uci.Send("ponderhit");
+    best = uci.ReadUntil("bestmove ", &lines, 10000);
+    ASSERT_TRUE(best);
+    EXPECT_GE(SecondsSince(start), 0.25);
+    EXPECT_LE(SecondsSince(start), 3.0);
+    EXPECT_TRUE(IsLegalIn("e2e4 e7e5", best->substr(9)));
+    ExpectNothingMore();
+
+    // A ponder search that ended by itself answers at once at ponderhit;
+    // one the opponent did not allow ends with stop.
+    uci.Send("position startpos moves d2d4");
+    uci.Send("go ponder depth 2");
+    EXPECT_FALSE(uci.ReadUntil("bestmove ", &lines, 500));
+    start = Clock::now();
+    uci.Send("ponderhit");
+    ASSERT_TRUE(uci.ReadUntil("bestmove ", &lines, 10000));
+    EXPECT_LE(SecondsSince(start), 2.0);
+    ExpectNothingMore();
+    uci.Send("go ponder wtime 1000 btime 1000");
+    EXPECT_FALSE(uci.ReadUntil("bestmove ", &lines, 1500)) << "pondering ran on the clock";
+    uci.Send("stop");
+    ASSERT_TRUE(uci.ReadUntil("bestmove ", &lines, 10000));
+    ExpectNothingMore();
+
+    // A stop with no search running is not answered.
+    uci.Send("stop");
+    ExpectNothingMore();
+}
+
+TEST_F(UciGo, SearchMovesRestrictTheChoice)
+{
+    // From the start the engine prefers a centre pawn; restricted, it picks
+    // among the moves given, and says which it left out.
+    Answer a = Go("", "go depth 3 searchmoves a2a3 h2h3 e2e5 zz");
+    EXPECT_TRUE(a.Move == "a2a3" || a.Move == "h2h3") << a.Move;
+    EXPECT_NE(a.Lines.find("info string go searchmoves: illegal move e2e5 is left out"), std::string::npos)
+        << a.Lines;
+    EXPECT_NE(a.Lines.find("info string go searchmoves: malformed move zz is left out"), std::string::npos)
+        << a.Lines;
+    std::istringstream lines(a.Lines);
+    for (std::string line; std::getline(lines, line);) {
+        const auto pv = line.find(" pv ");
+        if (pv != std::string::npos) {
+            const std::string first = line.substr(pv + 4, 4);
+            EXPECT_TRUE(first == "a2a3" || first == "h2h3") << line;
+        }
+    }
+    // The move chosen freely is not played when another alone is named.
+    const std::string free = Go("e2e4 d7d5", "go depth 2").Move;
+    const std::string other = free == "b1c3" ? "g1f3" : "b1c3";
+    EXPECT_EQ(Go("e2e4 d7d5", "go depth 2 searchmoves " + other).Move, other);
+}
+
+TEST_F(UciGo, MateFindsTheMateAndStopsThere)
+{
+    uci.Send("position fen 6k1/5ppp/8/8/8/8/8/R5K1 w - - 0 1");
+    uci.Send("go mate 1");
+    std::string lines;
+    EXPECT_EQ(uci.ReadUntil("bestmove ", &lines, 20000), "bestmove a1a8");
+    EXPECT_NE(lines.find("score mate 1 "), std::string::npos) << lines;
+    ExpectNothingMore();
+
+    // A quiet first move: the king takes c7 and the rook mates on a1.
+    lines.clear();
+    uci.Send("position fen k7/8/2K5/8/8/8/8/1R6 w - - 0 1");
+    uci.Send("go mate 2");
+    EXPECT_EQ(uci.ReadUntil("bestmove ", &lines, 20000), "bestmove c6c7");
+    EXPECT_NE(lines.find("info depth 3 score mate 2 "), std::string::npos) << lines;
+    EXPECT_EQ(lines.find("info depth 4 "), std::string::npos) << lines;
+    ExpectNothingMore();
 }

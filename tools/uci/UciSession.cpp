@@ -6,10 +6,14 @@
 #include "engine/MoveText.h"
 #include "engine/Perft.h"
 
+#include <algorithm>
 #include <charconv>
+#include <climits>
+#include <cstdint>
 #include <istream>
 #include <memory>
 #include <ostream>
+#include <set>
 #include <sstream>
 
 namespace {
@@ -32,6 +36,26 @@ bool ParseNumber(const std::string& word, int low, int high, int& value)
         return false;
     value = parsed;
     return true;
+}
+
+enum class NumberKind { Exact, Clamped, Malformed };
+
+// A whole word as a number, brought into [low, high]; a number too large
+// for any type counts as beyond its end.
+NumberKind ParseClamped(const std::string& word, std::int64_t low, std::int64_t high, std::int64_t& value)
+{
+    std::int64_t parsed = 0;
+    const char* first = word.data();
+    const char* last = word.data() + word.size();
+    const auto [end, error] = std::from_chars(first, last, parsed);
+    if (end != last || word.empty())
+        return NumberKind::Malformed;
+    if (error == std::errc::result_out_of_range)
+        parsed = word[0] == '-' ? INT64_MIN : INT64_MAX;
+    else if (error != std::errc())
+        return NumberKind::Malformed;
+    value = std::clamp(parsed, low, high);
+    return value == parsed ? NumberKind::Exact : NumberKind::Clamped;
 }
 
 std::string Join(const std::vector<std::string>& words, std::size_t first, std::size_t last)
@@ -90,12 +114,14 @@ bool TUciSession::Handle(const std::string& line)
         HandleGo(words);
     } else if (command == "stop") {
         search_.Stop();
+    } else if (command == "ponderhit") {
+        search_.PonderHit();
     } else if (command == "setoption") {
         HandleSetOption(words);
     } else if (command == "quit") {
         search_.Stop();
         return false;
-    } else if (command == "debug" || command == "register" || command == "ponderhit") {
+    } else if (command == "debug" || command == "register") {
         // Accepted and without effect here.
     } else {
         Info("unknown command: " + command);
@@ -109,6 +135,9 @@ void TUciSession::HandleUci()
     Write("id author the Kestravin 2005 developers");
     Write("option name Depth type spin default " + std::to_string(DefaultDepth) + " min 1 max " +
           std::to_string(MaxDepthOption));
+    // Accepted so that interfaces offer pondering; the engine ponders on
+    // "go ponder" whatever its value.
+    Write("option name Ponder type check default false");
     Write("uciok");
 }
 
@@ -153,31 +182,120 @@ void TUciSession::HandlePosition(const std::vector<std::string>& words)
     position_ = state;
 }
 
-// go [depth N | perft N | infinite], other limits are ignored.
+// go [searchmoves <move>...] [ponder] [wtime N] [btime N] [winc N] [binc N]
+//    [movestogo N] [depth N] [nodes N] [mate N] [movetime N] [infinite],
+// or go perft N. Every search ends with one "bestmove": a limit that is out
+// of range is brought into it, and one that is no number is left out, each
+// with an "info string" that says so.
 void TUciSession::HandleGo(const std::vector<std::string>& words)
 {
-    int depth = depthOption_;
-    bool infinite = false;
+    static const std::set<std::string> keywords = {"searchmoves", "ponder", "wtime", "btime", "winc",
+                                                   "binc", "movestogo", "depth", "nodes", "mate",
+                                                   "movetime", "infinite", "perft"};
+    TGoLimits limits;
+    bool depthGiven = false;
+    bool otherLimit = false;
+    std::int64_t times[4] = {-1, -1, -1, -1}; // wtime, btime, winc, binc
     for (std::size_t i = 1; i < words.size(); ++i) {
-        if (words[i] == "depth" || words[i] == "perft") {
-            const int high = words[i] == "perft" ? MaxPerftDepth : MaxDepthOption;
-            int value = 0;
-            if (i + 1 >= words.size() || !ParseNumber(words[i + 1], 1, high, value)) {
-                Info("go " + words[i] + " needs a number from 1 to " + std::to_string(high));
+        const std::string& word = words[i];
+        const bool hasValue = i + 1 < words.size() && !keywords.contains(words[i + 1]);
+        const std::string value = hasValue ? words[i + 1] : std::string();
+        std::int64_t number = 0;
+        if (word == "perft") {
+            int perftDepth = 0;
+            if (!ParseNumber(value, 1, MaxPerftDepth, perftDepth)) {
+                Info("go perft needs a number from 1 to " + std::to_string(MaxPerftDepth));
                 return;
             }
-            if (words[i] == "perft") {
-                RunPerft(value);
-                return;
+            RunPerft(perftDepth);
+            return;
+        } else if (word == "infinite") {
+            limits.Infinite = true;
+            otherLimit = true;
+        } else if (word == "ponder") {
+            limits.Ponder = true;
+        } else if (word == "searchmoves") {
+            for (; i + 1 < words.size() && !keywords.contains(words[i + 1]); ++i)
+                AddSearchMove(words[i + 1], limits.SearchMoves);
+            if (limits.SearchMoves.empty())
+                Info("go searchmoves names no legal move; searching all moves");
+        } else if (word == "depth") {
+            const NumberKind kind = ParseClamped(value, 1, TUciSearch::MaxDepth, number);
+            if (kind == NumberKind::Malformed) {
+                Info("go depth needs a number from 1 to " + std::to_string(TUciSearch::MaxDepth) +
+                     "; searching to depth " + std::to_string(depthOption_));
+                number = depthOption_;
+            } else if (kind == NumberKind::Clamped) {
+                Info("go depth " + value + " is out of range (1 to " + std::to_string(TUciSearch::MaxDepth) +
+                     "); searching to depth " + std::to_string(number));
             }
-            depth = value;
-            ++i;
-        } else if (words[i] == "infinite") {
-            depth = MaxDepthOption;
-            infinite = true;
+            limits.Depth = static_cast<int>(number);
+            depthGiven = true;
+        } else if (word == "nodes" || word == "mate" || word == "movetime" || word == "movestogo") {
+            const std::int64_t high = word == "mate" ? (TUciSearch::MaxDepth + 1) / 2 : INT64_MAX;
+            const NumberKind kind = ParseClamped(value, 1, high, number);
+            if (kind == NumberKind::Malformed) {
+                Info("go " + word + " needs a number; it is left out");
+            } else {
+                if (kind == NumberKind::Clamped)
+                    Info("go " + word + " " + value + " is out of range; using " + std::to_string(number));
+                if (word == "nodes")
+                    limits.Nodes = static_cast<std::uint64_t>(number);
+                else if (word == "mate")
+                    limits.Mate = static_cast<int>(number);
+                else if (word == "movetime")
+                    limits.MoveTime = number;
+                else
+                    limits.MovesToGo = static_cast<int>(std::min<std::int64_t>(number, 1000));
+                otherLimit = otherLimit || word != "movestogo";
+            }
+        } else if (word == "wtime" || word == "btime" || word == "winc" || word == "binc") {
+            // Interfaces send a negative time when the flag has fallen:
+            // that is no time at all.
+            const NumberKind kind = ParseClamped(value, 0, INT64_MAX, number);
+            if (kind == NumberKind::Malformed) {
+                Info("go " + word + " needs a number of milliseconds; it is left out");
+            } else {
+                const int index = word == "wtime" ? 0 : word == "btime" ? 1 : word == "winc" ? 2 : 3;
+                times[index] = number;
+            }
+        } else {
+            Info("go: unknown word " + word + "; it is left out");
+            continue;
         }
+        if (hasValue && word != "infinite" && word != "ponder" && word != "searchmoves")
+            ++i;
     }
-    search_.Start(position_, depth, infinite);
+
+    const int side = position_.WhiteToMove ? 0 : 1;
+    if (times[side] >= 0) {
+        limits.HasClock = true;
+        limits.Time = times[side];
+        limits.Increment = std::max<std::int64_t>(times[side + 2], 0);
+        otherLimit = true;
+    }
+    // Depth alone, or nothing, searches to the depth asked for or to the
+    // Depth option, exactly as ever; other limits search as deep as they
+    // allow.
+    if (!depthGiven && !otherLimit)
+        limits.Depth = depthOption_;
+    search_.Start(position_, limits);
+}
+
+void TUciSession::AddSearchMove(const std::string& text, std::vector<TEngineMove>& moves)
+{
+    auto engine = std::make_unique<TChessEngine>();
+    engine->LinkTo(position_);
+    engine->LoadPosition();
+    TEngineMove move;
+    const MoveTextResult result = FindLegalMove(*engine, text, move);
+    if (result != MoveTextResult::Legal) {
+        Info("go searchmoves: " + std::string(result == MoveTextResult::Malformed ? "malformed" : "illegal") +
+             " move " + text + " is left out");
+        return;
+    }
+    if (std::find(moves.begin(), moves.end(), move) == moves.end())
+        moves.push_back(move);
 }
 
 void TUciSession::RunPerft(int depth)
@@ -209,6 +327,11 @@ void TUciSession::HandleSetOption(const std::vector<std::string>& words)
         return;
     }
     const std::string name = Join(words, 2, valueAt);
+    if (name == "Ponder" || name == "ponder") {
+        if (valueAt + 2 != words.size() || (words[valueAt + 1] != "true" && words[valueAt + 1] != "false"))
+            Info("Ponder needs the value true or false");
+        return;
+    }
     if (name != "Depth" && name != "depth") {
         Info("unknown option: " + name);
         return;

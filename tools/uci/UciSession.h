@@ -26,6 +26,9 @@ private:
     void HandlePosition(const std::vector<std::string>& words);
     void HandleGo(const std::vector<std::string>& words);
     void HandleSetOption(const std::vector<std::string>& words);
+    // Adds the named move of the current position to the search moves, or
+    // says why it cannot.
+    void AddSearchMove(const std::string& text, std::vector<TEngineMove>& moves);
     void RunPerft(int depth);
 
     void Write(const std::string& line);
@@ -39,6 +42,6 @@ private:
     TUciSearch search_;
 
     static constexpr int DefaultDepth = 5;
-    static constexpr int MaxDepthOption = 30;
+    static constexpr int MaxDepthOption = TUciSearch::MaxDepth;
     static constexpr int MaxPerftDepth = 10;
 };
