@@ -8,15 +8,25 @@
 //   probe render-board FILE normal|turned FROM-TO ...
 //                                   saves the game window's board after the
 //                                   moves, White below or turned
+//   probe geometry                  lays out the program's windows unseen and
+//                                   prints where their parts stand, so that
+//                                   scripts never copy the layout's numbers
 #include "app/Application.h"
 #include "app/MoveListBox.h"
+#include "app/HoverLabel.h"
+#include "app/MediaPlayerBar.h"
+#include "app/Unit1.h"
 #include "app/Unit2.h"
+#include "app/Unit4.h"
 #include "board/ChessBoard.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QMessageBox>
 #include <QTextStream>
 
@@ -112,6 +122,105 @@ int RenderBoard(const QString& file, bool turned, const QStringList& moves)
     return form.ChessBoard1->grab().save(file) ? 0 : 1;
 }
 
+// Lays the window out as when shown, without mapping it: the real
+// program on the same display is not disturbed.
+void LayOut(QWidget& window)
+{
+    window.setAttribute(Qt::WA_DontShowOnScreen);
+    window.show();
+    QCoreApplication::processEvents();
+}
+
+void PrintRect(QTextStream& out, const QString& name, const QRect& r)
+{
+    out << name << ' ' << r.x() << ' ' << r.y() << ' ' << r.width() << ' ' << r.height() << Qt::endl;
+}
+
+// "WINDOW x y w h" with the window's place on the screen, then
+// "WINDOW.CHILD x y w h" for each named widget, relative to the window.
+void PrintWindow(QTextStream& out, QWidget& window)
+{
+    const QString name = window.objectName();
+    PrintRect(out, name, window.geometry());
+    for (QWidget* child : window.findChildren<QWidget*>()) {
+        if (child->objectName().isEmpty() || child->isWindow() || !child->isVisibleTo(&window))
+            continue;
+        PrintRect(out, name + '.' + child->objectName(), QRect(child->mapTo(&window, QPoint()), child->size()));
+    }
+}
+
+// "Form2.menu.MENU x y w h LETTER" for each menu of the menu bar, LETTER
+// being its Alt key, and "Form2.item.MENU.ITEM DOWNS" for each item: the
+// Down presses from the first item, which keyboard-opened menus select.
+void PrintMenus(QTextStream& out, TForm2& form)
+{
+    QMenuBar* bar = form.menuBar();
+    for (QAction* action : bar->actions()) {
+        QMenu* menu = action->menu();
+        if (!menu || !action->isVisible())
+            continue;
+        const QKeySequence mnemonic = QKeySequence::mnemonic(action->text());
+        const QString letter = mnemonic.isEmpty() ? QStringLiteral("-") : QKeySequence(mnemonic[0].key()).toString().toLower();
+        const QRect r(bar->mapTo(&form, bar->actionGeometry(action).topLeft()), bar->actionGeometry(action).size());
+        out << "Form2.menu." << menu->objectName() << ' ' << r.x() << ' ' << r.y() << ' ' << r.width() << ' '
+            << r.height() << ' ' << letter << Qt::endl;
+        int downs = 0;
+        for (QAction* entry : menu->actions()) {
+            if (entry->isSeparator() || !entry->isVisible())
+                continue;
+            const QString entryName = entry->menu() ? entry->menu()->objectName() : entry->objectName();
+            if (!entryName.isEmpty())
+                out << "Form2.item." << menu->objectName() << '.' << entryName << ' ' << downs << Qt::endl;
+            if (entry->isEnabled())
+                ++downs;
+        }
+    }
+}
+
+// "Form2.square.e2 x y w h" for each square of the game window's board.
+void PrintSquares(QTextStream& out, TForm2& form)
+{
+    TChessBoard* board = form.ChessBoard1;
+    const int size = board->SizeOfSquare();
+    for (int file = 1; file <= 8; ++file) {
+        for (int rank = 1; rank <= 8; ++rank) {
+            int x = 0, y = 0;
+            board->SquareOrigin(SquareAt(file, rank), x, y);
+            const QString name = QStringLiteral("Form2.square.%1%2").arg(QChar('a' + file - 1)).arg(rank);
+            PrintRect(out, name, QRect(board->mapTo(&form, QPoint(x, y)), QSize(size, size)));
+        }
+    }
+}
+
+int Geometry()
+{
+    SetMessageSink([](const QString&) {});
+    QTextStream out(stdout);
+    TForm1 form1;
+    LayOut(form1);
+    PrintWindow(out, form1);
+
+    TForm2 form2(nullptr, true);
+    LayOut(form2);
+    PrintWindow(out, form2);
+    PrintMenus(out, form2);
+    PrintSquares(out, form2);
+
+    TForm4 form4(nullptr);
+    form4.setObjectName(QStringLiteral("Form4"));
+    LayOut(form4);
+    PrintWindow(out, form4);
+    // Its parts carry no names of their own.
+    const auto part = [&](const char* name, QWidget* w) {
+        PrintRect(out, QStringLiteral("Form4.%1").arg(QLatin1String(name)), QRect(w->mapTo(&form4, QPoint()), w->size()));
+    };
+    part("Label1", form4.Label1);
+    part("PlayButton", form4.MediaPlayer1->PlayButton());
+    part("PauseButton", form4.MediaPlayer1->PauseButton());
+    part("StopButton", form4.MediaPlayer1->StopButton());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -128,6 +237,9 @@ int main(int argc, char** argv)
         return MoveLines(args.mid(1));
     if (args.value(0) == "render-board" && args.size() >= 3)
         return RenderBoard(args[1], args[2] == "turned", args.mid(3));
-    std::fprintf(stderr, "usage: probe clipboard | render-status TEXT FILE | render-message TEXT FILE | move-lines FROM-TO... | render-board FILE normal|turned FROM-TO...\n");
+    if (args.value(0) == "geometry")
+        return Geometry();
+    std::fprintf(stderr, "usage: probe clipboard | render-status TEXT FILE | render-message TEXT FILE | move-lines FROM-TO... "
+                         "| render-board FILE normal|turned FROM-TO... | geometry\n");
     return 2;
 }

@@ -1,8 +1,14 @@
-# Sourced by the end-to-end scripts: the environment for the program on the
-# X server, and the helpers they share. Expects $out (the output folder) and
-# sets $pid when the script starts the program.
-export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/kestravin-runtime-$(id -u)}"
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+# Sourced by every script that drives the program or its parts on an X
+# server (the end-to-end tests and the screenshot scripts): the environment
+# for Qt on the X server, and the helpers they share. Expects $out (the
+# output folder; failure pictures and shots go there) and sets $pid when the
+# script starts the program.
+#
+# Where things stand on screen comes from the program itself: `load_geometry
+# PROBE` asks the probe (Probe.cpp), which lays the program's windows out
+# unseen and prints "NAME x y w h" lines; `geom`, `centre_of` and
+# `square_centre` read them. Waits poll for what they wait for.
+source "$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/scripts/runtime-dir.sh"
 export QT_QPA_PLATFORM=xcb
 # The program's stored choices: a folder of this run, which a script may
 # fill before starting the program; never the person's own settings.
@@ -24,4 +30,161 @@ windows() {
     eval "$(xdotool getwindowgeometry --shell "$id")"
     echo "$id $X $Y $WIDTH $HEIGHT"
   done
+}
+
+# ---- Waiting ----
+
+# Runs the command every tenth of a second until it succeeds; fails after
+# the given seconds. The limits are generous (the machine may be loaded);
+# the normal case returns as soon as the condition holds.
+wait_until() { # seconds command...
+  local deadline=$(( $(date +%s%N) / 1000000 + $1 * 1000 ))
+  shift
+  until "$@"; do
+    (( $(date +%s%N) / 1000000 < deadline )) || return 1
+    sleep 0.1
+  done
+}
+# Waits for a visible program window of the given width; prints its line.
+wait_window_of_width() { # width seconds
+  local line=""
+  _window_of_width() { line=$(windows | awk -v w="$1" '$4 == w' | head -n 1); [ -n "$line" ]; }
+  wait_until "$2" _window_of_width "$1" || return 1
+  echo "$line"
+}
+# Waits until the window is gone.
+wait_window_gone() { # id seconds
+  _window_gone() { ! windows | grep -q "^$1 "; }
+  wait_until "$2" _window_gone "$1"
+}
+
+# A fingerprint of what the screen shows in an area (all of it by default).
+screen_hash() { # [WxH+X+Y]
+  if [ -n "${1:-}" ]; then
+    "$IMPORT" -window root -crop "$1" +repage rgb:- 2>/dev/null | md5sum | cut -d' ' -f1
+  else
+    "$IMPORT" -window root rgb:- 2>/dev/null | md5sum | cut -d' ' -f1
+  fi
+}
+# Waits until the area shows something other than the given fingerprint.
+wait_screen_changes() { # hash seconds [area]
+  _screen_changed() { [ "$(screen_hash "${2:-}")" != "$1" ]; }
+  wait_until "$2" _screen_changed "$1" "${3:-}"
+}
+# Waits until two looks at the area a moment apart agree: painting, a
+# sliding piece or a page load has come to rest.
+wait_screen_settles() { # seconds [area]
+  local previous=""
+  _screen_still() {
+    local now
+    now=$(screen_hash "${1:-}")
+    [ "$now" = "$previous" ] && return 0
+    previous=$now
+    sleep 0.2
+    return 1
+  }
+  wait_until "$1" _screen_still "${2:-}"
+}
+# Waits until the file exists and is not empty.
+wait_file() { # file seconds
+  wait_until "$2" test -s "$1"
+}
+
+# ---- Where things stand, as the program lays them out ----
+
+geometry=""
+load_geometry() { # probe
+  geometry=$("$1" geometry 2>/dev/null) || fail "the probe did not report the windows' geometry"
+  [ -n "${out:-}" ] && printf '%s\n' "$geometry" >"$out/geometry.txt"
+  return 0
+}
+# "x y w h" of a named part, relative to its window ("Form1.Label1"), or
+# the window's own place on the screen ("Form1").
+geom() { # name
+  local line
+  line=$(awk -v n="$1" '$1 == n { print $2, $3, $4, $5; exit }' <<<"$geometry")
+  [ -n "$line" ] || fail "the probe reports no $1"
+  echo "$line"
+}
+# The screen point at the centre of a part of the window at wx wy.
+centre_of() { # name wx wy
+  local x y w h
+  read -r x y w h < <(geom "$1")
+  echo $(( $2 + x + w / 2 )) $(( $3 + y + h / 2 ))
+}
+# The screen area of a part of the window at wx wy, as "WxH+X+Y".
+area_of() { # name wx wy
+  local x y w h
+  read -r x y w h < <(geom "$1")
+  echo "${w}x${h}+$(( $2 + x ))+$(( $3 + y ))"
+}
+# The screen point at the centre of a square (e2) of the game window at wx wy.
+square_centre() { # square wx wy
+  centre_of "Form2.square.$1" "$2" "$3"
+}
+# The width of a window as laid out, to tell the program's windows apart.
+window_width() { # Form1 | Form2 | Form4
+  local x y w h
+  read -r x y w h < <(geom "$1")
+  echo "$w"
+}
+
+# ---- Acting like a person ----
+
+# Drags a piece of the game window at wx wy from one square to another with
+# real pointer events, in small steps as a hand moves.
+drag_piece() { # from to wx wy
+  local x1 y1 x2 y2 i
+  read -r x1 y1 < <(square_centre "$1" "$3" "$4")
+  read -r x2 y2 < <(square_centre "$2" "$3" "$4")
+  xdotool mousemove "$x1" "$y1"
+  # The board must see the pointer over the square before the press.
+  sleep 0.1
+  xdotool mousedown 1
+  for i in 1 2 3 4 5 6 7 8 9 10; do
+    xdotool mousemove $(( x1 + (x2 - x1) * i / 10 )) $(( y1 + (y2 - y1) * i / 10 ))
+    sleep 0.03
+  done
+  xdotool mouseup 1
+}
+# Chooses an item of the game window's menu bar with the keyboard: Alt and
+# the menu's underlined letter open it with its first item chosen, Down
+# moves to the item, Return takes it.
+menu_item() { # window-id menu item
+  local letter downs i
+  letter=$(awk -v n="Form2.menu.$2" '$1 == n { print $6; exit }' <<<"$geometry")
+  downs=$(awk -v n="Form2.item.$2.$3" '$1 == n { print $2; exit }' <<<"$geometry")
+  [ -n "$letter" ] && [ "$letter" != "-" ] && [ -n "$downs" ] || fail "the probe reports no menu item $2 > $3"
+  timeout 10 xdotool windowfocus --sync "$1" 2>/dev/null || true
+  xdotool key "alt+$letter"
+  for (( i = 0; i < downs; i++ )); do xdotool key Down; done
+  xdotool key Return
+}
+# The game window's move list, read through the clipboard: the line that
+# is current after the keys (e.g. End, Up) is copied with Ctrl+C. Prints
+# the clipboard; an unchanged clipboard means the copy has not arrived yet,
+# so callers poll for the text they expect.
+copy_list_line() { # probe window-id wx wy keys...
+  local probe=$1 wid=$2 x y
+  read -r x y _ _ < <(geom Form2.ListBox1)
+  timeout 10 xdotool windowfocus --sync "$wid" 2>/dev/null || true
+  # Into the list, on its first line.
+  xdotool mousemove $(( $3 + x + 20 )) $(( $4 + y + 6 )) click 1
+  shift 4
+  [ $# -gt 0 ] && xdotool key "$@"
+  xdotool key ctrl+c
+  "$probe" clipboard 2>/dev/null || true
+}
+# Waits until the move list ends with White's move number `n` and Black's
+# answer to it: the computer has played.
+wait_black_answer() { # probe window-id wx wy n seconds
+  local a=("$@")
+  _answered() {
+    local last previous
+    last=$(copy_list_line "${a[0]}" "${a[1]}" "${a[2]}" "${a[3]}" ctrl+End)
+    [[ "$last" == " "*-* ]] || return 1
+    previous=$(copy_list_line "${a[0]}" "${a[1]}" "${a[2]}" "${a[3]}" ctrl+End Up)
+    [[ "$previous" == "${a[4]}. "* ]]
+  }
+  wait_until "$6" _answered
 }
