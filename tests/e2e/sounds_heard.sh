@@ -10,11 +10,12 @@
 #     recording's loudness envelope lines up with the file's from its first
 #     second; paused and resumed, it goes on where it stopped.
 # Exits 77 (skipped) when no sound server can run here.
-#   sounds_heard.sh <kestravin> <output folder> <sound_check.py>
+#   sounds_heard.sh <kestravin> <probe> <output folder> <sound_check.py>
 set -euo pipefail
 prog=$(realpath "$1")
-out="$2"
-analysis=$(realpath "$3")
+probe=$(realpath "$2")
+out="$3"
+analysis=$(realpath "$4")
 rm -rf "$out"
 mkdir -p "$out"
 
@@ -29,6 +30,10 @@ XDG_RUNTIME_DIR=$(mktemp -d /tmp/kestravin-sound.XXXXXX)
 export XDG_RUNTIME_DIR
 chmod 700 "$XDG_RUNTIME_DIR"
 source "$(dirname "$0")/x11-session.sh"
+load_geometry "$probe"
+start_width=$(window_width Form1)
+game_width=$(window_width Form2)
+player_width=$(window_width Form4)
 
 server=""
 recorder=""
@@ -59,108 +64,87 @@ HOME="$XDG_RUNTIME_DIR" pulseaudio -n --daemonize=no --exit-idle-time=-1 --syste
   --load="module-null-sink sink_name=nullsink norewinds=1" >"$out/pulseaudio.log" 2>&1 &
 server=$!
 export PULSE_SERVER="unix:$XDG_RUNTIME_DIR/native"
-up=""
-for _ in $(seq 1 50); do
-  if pactl info >/dev/null 2>&1; then up=1; break; fi
-  kill -0 "$server" 2>/dev/null || break
-  sleep 0.1
-done
-[ -n "$up" ] || { tail -n 5 "$out/pulseaudio.log"; skip "the PulseAudio server does not start here"; }
+server_up() { pactl info >/dev/null 2>&1 || ! kill -0 "$server" 2>/dev/null; }
+wait_until 30 server_up
+pactl info >/dev/null 2>&1 || { tail -n 5 "$out/pulseaudio.log"; skip "the PulseAudio server does not start here"; }
 pactl set-default-sink nullsink
 
 # ---- The recording ----
 # Started before the program and waited for: the first hover is heard too.
 python3 "$analysis" record "$out/recording.wav" "$out/recording.ready" &
 recorder=$!
-for _ in $(seq 1 100); do
-  [ -e "$out/recording.ready" ] && break
-  kill -0 "$recorder" 2>/dev/null || break
-  sleep 0.05
-done
+recording_ready() { [ -e "$out/recording.ready" ] || ! kill -0 "$recorder" 2>/dev/null; }
+wait_until 30 recording_ready
 [ -e "$out/recording.ready" ] || fail "the recording did not start"
 
 # ---- The start screen, fresh ----
 (cd "$(dirname "$prog")" && exec "$prog") >"$out/program.log" 2>&1 &
 pid=$!
-start=""
-for _ in $(seq 1 200); do
-  start=$(windows | awk '$4 == 632' | head -n 1)
-  [ -n "$start" ] && break
-  sleep 0.1
-done
-[ -n "$start" ] || fail "the start screen did not appear"
+start=$(wait_window_of_width "$start_width" 60) || fail "the start screen did not appear"
 read -r _ sx sy _ _ <<<"$start"
-sleep 1
+wait_screen_settles 30 || fail "the start screen never finished painting"
 
-# Off the captions, then onto each in turn; each hover stands apart from
-# the next, so each sound belongs to its hover.
-captions=("168 136" "232 224" "264 328" "168 136" "232 224" "264 328")
+# Off the captions, then onto each in turn. The pauses are the test's
+# design, not waits: each hover stands half a second apart from the next,
+# so each sound belongs to its hover.
+captions=(Form1.Label1 Form1.Label2 Form1.Label3 Form1.Label1 Form1.Label2 Form1.Label3)
 for caption in "${captions[@]}"; do
-  read -r lx ly <<<"$caption"
-  xdotool mousemove $(( sx + 20 )) $(( sy + 20 ))
+  xdotool mousemove $(( sx + 8 )) $(( sy + 8 ))
   sleep 0.5
   event hover
-  xdotool mousemove $(( sx + lx + 40 )) $(( sy + ly + 40 ))
+  xdotool mousemove $(centre_of "$caption" "$sx" "$sy")
   sleep 0.5
 done
 shot hover-last.png
 
 # The click on "Novo Jogo" sounds and opens the game window.
-xdotool mousemove $(( sx + 168 + 40 )) $(( sy + 136 + 40 ))
-sleep 0.5
+xdotool mousemove $(centre_of Form1.Label1 "$sx" "$sy")
+sleep 0.5   # apart from the hover sound, as above
 event click
 xdotool click 1
-game=""
-for _ in $(seq 1 200); do
-  game=$(windows | awk '$4 == 792' | head -n 1)
-  [ -n "$game" ] && break
-  sleep 0.1
-done
-[ -n "$game" ] || fail "Novo Jogo did not open the game window"
-read -r gid gx gy _ gh <<<"$game"
-sleep 1
+game=$(wait_window_of_width "$game_width" 60) || fail "Novo Jogo did not open the game window"
+read -r gid _ _ _ _ <<<"$game"
+wait_screen_settles 30 || fail "the game window never finished painting"
 
 # ---- The media player: "Media Player" > "Abrir", then its ABRIR ----
-timeout 5 xdotool windowfocus --sync "$gid" 2>/dev/null || true
-# The menu bar's "Jogo", then Alt+M for "Media Player" and its "Abrir".
-xdotool mousemove $(( gx + 20 )) $(( gy + (gh - 546) / 2 )) click 1
-sleep 0.4
-xdotool key Escape alt+m
-sleep 0.3
-xdotool key Return
+menu_item "$gid" MediaPlayer1 Abrir3
 player=""
-for _ in $(seq 1 50); do
-  player=$(program_windows | awk '$4 == 274' | head -n 1)
-  [ -n "$player" ] && break
-  sleep 0.1
-done
-[ -n "$player" ] || fail "the media player window did not open"
-read -r _ px py _ _ <<<"$player"
-sleep 0.5
-xdotool mousemove $(( px + 16 + 30 )) $(( py + 24 + 14 )) click 1
+player_open() { player=$(program_windows | awk -v w="$player_width" '$4 == w' | head -n 1); [ -n "$player" ]; }
+wait_until 30 player_open || fail "the media player window did not open"
+read -r _ px py pw ph <<<"$player"
+player_area="${pw}x${ph}+${px}+${py}"
+wait_screen_settles 30 "$player_area" || fail "the media player never finished painting"
+xdotool mousemove $(centre_of Form4.Label1 "$px" "$py") click 1
 dialog=""
-for _ in $(seq 1 50); do
-  dialog=$(program_windows | awk '$4 != 632 && $4 != 792 && $4 != 274 { print $1 }' | head -n 1)
-  [ -n "$dialog" ] && break
-  sleep 0.1
-done
-[ -n "$dialog" ] || fail "ABRIR did not open the file dialog"
-sleep 0.5
+dialog_open() {
+  dialog=$(program_windows | awk -v s="$start_width" -v g="$game_width" -v p="$player_width" \
+           '$4 != s && $4 != g && $4 != p { print $1 }' | head -n 1)
+  [ -n "$dialog" ]
+}
+wait_until 30 dialog_open || fail "ABRIR did not open the file dialog"
+wait_screen_settles 30 || fail "the file dialog never finished painting"
 shot open-dialog.png
-timeout 5 xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+timeout 10 xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+# Opened, the music enables the player's buttons.
+buttons=$(screen_hash "$player_area")
 xdotool type --delay 5 "$(cd "$(dirname "$prog")" && pwd)/MUSICAS/Abertura.wav"
 xdotool key Return
-sleep 1.5
+wait_window_gone "$dialog" 30 || fail "the file dialog did not close"
+wait_screen_changes "$buttons" 30 "$player_area" || fail "the music did not open"
 shot media-player.png
-event play
-xdotool mousemove $(( px + 16 + 14 )) $(( py + 80 + 14 )) click 1
-sleep 3
-event pause
-xdotool mousemove $(( px + 16 + 28 + 14 )) $(( py + 80 + 14 )) click 1
-sleep 1.5
-event resume
-xdotool click 1
-sleep 2.5
+# Each press of a button changes which buttons are enabled; it is waited
+# for, then the music plays (or rests) for a set time for the recording.
+press() { # button event seconds
+  local before
+  before=$(screen_hash "$player_area")
+  event "$2"
+  xdotool mousemove $(centre_of "Form4.$1" "$px" "$py") click 1
+  wait_screen_changes "$before" 30 "$player_area" || fail "$1 changed nothing"
+  sleep "$3"
+}
+press PlayButton play 3
+press PauseButton pause 1.5
+press PauseButton resume 2.5
 event end
 shot media-player-playing.png
 
