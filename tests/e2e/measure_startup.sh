@@ -7,9 +7,9 @@
 set -euo pipefail
 prog="$1"
 runs="${2:-10}"
-export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/kestravin-runtime-$(id -u)}"
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-export QT_QPA_PLATFORM=xcb KESTRAVIN_REPORT_FIRST_PAINT=1
+out=${TMPDIR:-/tmp}
+source "$(dirname "$0")/x11-session.sh"
+export KESTRAVIN_REPORT_FIRST_PAINT=1
 
 measure() {
   local start painted
