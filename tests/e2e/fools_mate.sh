@@ -43,9 +43,12 @@ shot game-window.png
 
 # As stored, the computer plays Black: it answers 1. e4 by itself, and the
 # list gains its line.
-drag_piece e2 e4 "$gx" "$gy"
-wait_black_answer "$probe" "$gid" "$gx" "$gy" 1 120 || fail "the computer did not answer for Black"
-reply=$(copy_list_line "$probe" "$gid" "$gx" "$gy" ctrl+End)
+play_against_computer e2 e4 "$gx" "$gy" 120 || fail "the computer did not answer for Black"
+# Its line, the list's last, read once the board is at rest: choosing it
+# keeps the board where it is.
+reply=""
+answer_read() { reply=$(copy_list_line "$probe" "$gid" "$gx" "$gy" ctrl+End); [[ "$reply" =~ ^\ +[A-H][1-8]-[A-H][1-8] ]]; }
+wait_until 30 answer_read || true
 echo "the computer answered 1. e4 with: $reply"
 [[ "$reply" =~ [A-H][1-8]-[A-H][1-8] ]] || fail "the computer's answer reads \"$reply\""
 shot game-computer-answered.png

@@ -32,6 +32,15 @@ windows() {
   done
 }
 
+# The visible windows with exactly this title, one "id x y width height" a line.
+windows_titled() { # title
+  local id
+  for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    echo "$id $X $Y $WIDTH $HEIGHT"
+  done
+}
+
 # ---- Waiting ----
 
 # Runs the command every tenth of a second until it succeeds; fails after
@@ -52,9 +61,17 @@ wait_window_of_width() { # width seconds
   wait_until "$2" _window_of_width "$1" || return 1
   echo "$line"
 }
+# Waits for a visible window with the title (and the width, when given);
+# prints its line.
+wait_window_titled() { # title seconds [width]
+  local line=""
+  _window_titled() { line=$(windows_titled "$1" | awk -v w="$2" 'w == "" || $4 == w' | head -n 1); [ -n "$line" ]; }
+  wait_until "$2" _window_titled "$1" "${3:-}" || return 1
+  echo "$line"
+}
 # Waits until the window is gone.
 wait_window_gone() { # id seconds
-  _window_gone() { ! windows | grep -q "^$1 "; }
+  _window_gone() { ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
   wait_until "$2" _window_gone "$1"
 }
 
@@ -175,16 +192,29 @@ copy_list_line() { # probe window-id wx wy keys...
   xdotool key ctrl+c
   "$probe" clipboard 2>/dev/null || true
 }
-# Waits until the move list ends with White's move number `n` and Black's
-# answer to it: the computer has played.
-wait_black_answer() { # probe window-id wx wy n seconds
-  local a=("$@")
-  _answered() {
-    local last previous
-    last=$(copy_list_line "${a[0]}" "${a[1]}" "${a[2]}" "${a[3]}" ctrl+End)
-    [[ "$last" == " "*-* ]] || return 1
-    previous=$(copy_list_line "${a[0]}" "${a[1]}" "${a[2]}" "${a[3]}" ctrl+End Up)
-    [[ "$previous" == "${a[4]}. "* ]]
-  }
-  wait_until "$6" _answered
+# A fingerprint of the game window's board with two squares blacked out.
+board_hash_without() { # wx wy square square
+  local bx by bw bh x y w h draw=()
+  read -r bx by bw bh < <(geom Form2.ChessBoard1)
+  for sq in "$3" "$4"; do
+    read -r x y w h < <(geom "Form2.square.$sq")
+    draw+=(-draw "rectangle $(( x - bx )),$(( y - by )) $(( x - bx + w - 1 )),$(( y - by + h - 1 ))")
+  done
+  "$IMPORT" -window root -crop "${bw}x${bh}+$(( $1 + bx ))+$(( $2 + by ))" +repage miff:- 2>/dev/null |
+    convert - -fill black "${draw[@]}" rgb:- | md5sum | cut -d' ' -f1
+}
+# Plays White's move by drag and waits for the computer's answer, without
+# touching the move list (choosing a line there takes the board back to
+# it and stops the computer's thinking). White's move changes only its two
+# squares; the answer changes others. Waits until the board is at rest.
+play_against_computer() { # from to wx wy seconds
+  local before target landed
+  before=$(board_hash_without "$3" "$4" "$1" "$2")
+  target=$(area_of "Form2.square.$2" "$3" "$4")
+  landed=$(screen_hash "$target")
+  drag_piece "$1" "$2" "$3" "$4"
+  wait_screen_changes "$landed" 30 "$target" || return 1
+  _answered() { [ "$(board_hash_without "$3" "$4" "$1" "$2")" != "$before" ]; }
+  wait_until "$5" _answered "$@" || return 1
+  wait_screen_settles 30 "$(area_of Form2.ChessBoard1 "$3" "$4")"
 }
