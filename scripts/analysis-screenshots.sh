@@ -9,44 +9,34 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD=${BUILD_DIR:-build}
 OUT=docs/screenshots
-IMPORT=/usr/bin/import
 CONVERT=/usr/bin/convert
 
 if [ "${1:-}" != "--on-virtual-screen" ]; then
-  cmake --build "$BUILD" --target kestravin --parallel 2
+  # The probe tells where the program's windows put their parts.
+  cmake --build "$BUILD" --target kestravin kestravin_e2e_probe --parallel 2
   exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" --on-virtual-screen
 fi
 
 prog=$BUILD/app/kestravin
+probe=$BUILD/tests/e2e/kestravin_e2e_probe
 mkdir -p "$OUT"
 work=$(mktemp -d)
+# A picture of the screen is left here when something goes wrong.
+out=${TMPDIR:-/tmp}/kestravin-analysis-screenshots
+mkdir -p "$out"
 export XDG_RUNTIME_DIR=$work/runtime
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 # Settings of its own: the built-in engine analyses.
 export XDG_CONFIG_HOME=$work/config
-export QT_QPA_PLATFORM=xcb
-pid=""
-cleanup() {
-  if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "analysis-screenshots: $*" >&2; exit 1; }
+source tests/e2e/x11-session.sh
+trap 'cleanup; rm -rf "$work"' EXIT
+load_geometry "$probe"
 
-wait_window() { # title [width] -> "id x y width height"
-  local id line
-  for _ in $(seq 1 200); do
-    for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
-      eval "$(xdotool getwindowgeometry --shell "$id")"
-      if [ -z "${2:-}" ] || [ "$WIDTH" = "$2" ]; then echo "$id $X $Y $WIDTH $HEIGHT"; return 0; fi
-    done
-    sleep 0.1
-  done
-  return 1
-}
+# Saves a window's screen area as a PNG once it has come to rest (an
+# analysis still searching may go on changing; it is pictured as it is).
 shoot() { # window-line file
   local x y w h
   read -r _ x y w h <<<"$1"
+  wait_screen_settles 30 "${w}x${h}+${x}+${y}" || echo "analysis-screenshots: note: $2 still changing"
   "$IMPORT" -window root "$work/screen.png"
   "$CONVERT" "$work/screen.png" -crop "${w}x${h}+${x}+${y}" +repage -colors 256 -strip \
              -define png:compression-level=9 "$OUT/$2"
@@ -55,51 +45,39 @@ shoot() { # window-line file
 
 "$prog" >"$work/program.log" 2>&1 &
 pid=$!
-start=$(wait_window "Kestravin 2005" 632) || fail "the start screen did not appear"
+start=$(wait_window_titled "$TITLE" 60 "$(window_width Form1)") || fail "the start screen did not appear"
 read -r _ sx sy _ _ <<<"$start"
-sleep 1
-xdotool mousemove $(( sx + 168 + 60 )) $(( sy + 136 + 45 )) click 1
-game=$(wait_window "Kestravin 2005" 792) || fail "Novo Jogo did not open the game window"
-read -r gid gx gy _ gh <<<"$game"
-menu_y=$(( gy + (gh - 546) / 2 ))
-cx=$gx
-cy=$(( gy + gh - 546 ))
-sleep 1
-square_xy() {
-  local file=$(( $(printf '%d' "'${1:0:1}") - 96 )) rank=${1:1:1}
-  echo $(( cx + 248 + 24 + (file - 1) * 61 + 30 )) $(( cy + 8 + 24 + (8 - rank) * 61 + 30 ))
-}
-drag() {
-  local x1 y1 x2 y2 i
-  read -r x1 y1 < <(square_xy "$1")
-  read -r x2 y2 < <(square_xy "$2")
-  xdotool mousemove "$x1" "$y1"; sleep 0.2; xdotool mousedown 1
-  for i in 1 2 3 4 5 6 7 8 9 10; do
-    xdotool mousemove $(( x1 + (x2 - x1) * i / 10 )) $(( y1 + (y2 - y1) * i / 10 )); sleep 0.05
-  done
-  sleep 0.2; xdotool mouseup 1; sleep 2
-}
-drag e2 e4
-drag d2 d4
-drag d1 h5
-xdotool mousemove $(( cx + 140 )) $(( cy + 300 ))
+wait_screen_settles 30 || fail "the start screen never finished painting"
+xdotool mousemove $(centre_of Form1.Label1 "$sx" "$sy") click 1
+game=$(wait_window_titled "$TITLE" 60 "$(window_width Form2)") || fail "Novo Jogo did not open the game window"
+read -r gid gx gy gw gh <<<"$game"
+wait_screen_settles 30 || fail "the game window never finished painting"
+for move in e2-e4 d2-d4 d1-h5; do
+  play_against_computer "${move%-*}" "${move#*-}" "$gx" "$gy" 120 || fail "no answer from the computer to $move"
+done
+xdotool mousemove 0 0   # off the board, so no square is hovered
 
 # F5: the panel opens below the board and the window grows.
-xdotool windowfocus "$gid"; sleep 0.3
+timeout 10 xdotool windowfocus --sync "$gid" 2>/dev/null || true
 xdotool key F5
-sleep 4
-game=$(wait_window "Kestravin 2005" 792) || fail "the game window went away"
+grown() { windows | awk -v id="$gid" -v h="$gh" '$1 == id && $5 > h' | grep -q .; }
+wait_until 60 grown || fail "F5 did not open the analysis panel"
+game=$(windows | awk -v id="$gid" '$1 == id')
+# The engine's first lines take a moment to appear in the panel.
+read -r _ _ _ gw gh <<<"$game"
+panel="${gw}x$(( gh - $(window_height_of Form2) ))+${gx}+$(( gy + $(window_height_of Form2) ))"
+empty=$(screen_hash "$panel")
+wait_screen_changes "$empty" 60 "$panel" || fail "the analysis panel stayed empty"
 shoot "$game" analysis-panel.png
 
-# Ctrl+H: the hint's arrow.
+# Ctrl+H: the hint's arrow on the board.
+board=$(area_of Form2.ChessBoard1 "$gx" "$gy")
+before=$(screen_hash "$board")
 xdotool key ctrl+h
-sleep 4
+wait_screen_changes "$before" 60 "$board" || fail "Dica drew no hint"
 shoot "$game" hint.png
 
-# Partida › Revisar partida (the third item of the second menu).
-xdotool mousemove $(( cx + 20 )) "$menu_y" click 1
-sleep 0.5
-xdotool key Right; sleep 0.3; xdotool key Down; sleep 0.2; xdotool key Down; sleep 0.2; xdotool key Return
-summary=$(wait_window "Revisão da partida") || fail "Revisar partida showed no summary"
-sleep 1
+# Partida › Revisar partida.
+menu_item "$gid" Partida1 RevisarPartida1
+summary=$(wait_window_titled "Revisão da partida" 120) || fail "Revisar partida showed no summary"
 shoot "$summary" review-summary.png

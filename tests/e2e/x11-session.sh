@@ -145,6 +145,11 @@ window_width() { # Form1 | Form2 | Form4
   read -r x y w h < <(geom "$1")
   echo "$w"
 }
+window_height_of() { # Form1 | Form2 | Form4
+  local x y w h
+  read -r x y w h < <(geom "$1")
+  echo "$h"
+}
 
 # ---- Acting like a person ----
 
