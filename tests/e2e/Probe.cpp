@@ -72,12 +72,11 @@ int RenderStatus(const QString& text, const QString& file)
 int RenderMessage(const QString& text, const QString& file)
 {
     QMessageBox* box = CreateMessageBox(text);
-    box->move(0, 0);
+    // Laid out as shown, but never mapped: the program's own windows are
+    // the only ones the scripts see on the display.
+    box->setAttribute(Qt::WA_DontShowOnScreen);
     box->show();
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 1000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    QCoreApplication::processEvents();
     const bool saved = box->grab().save(file);
     delete box;
     return saved ? 0 : 1;

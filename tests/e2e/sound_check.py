@@ -64,10 +64,17 @@ def sample_clock(path, rate):
     """Wall-clock time of the recording's first sample, and how far the
     arrivals stray from a steady flow. Each arrival bounds the first
     sample's time from above; the tightest bound is taken, so sounds can
-    only seem later than they were, never earlier."""
+    only seem later than they were, never earlier.
+    A reader kept from the processor by a busy machine reads late, which
+    only loosens a bound for a moment; lost samples move every later bound.
+    So the steadiness is the spread of each second's tightest bound."""
     arrivals = [(float(t), int(n)) for t, n in (line.split() for line in open(path + ".arrivals"))]
     bounds = [t - (n - 1) / rate for t, n in arrivals]
-    return min(bounds), max(bounds) - min(bounds)
+    tightest = {}
+    for (t, _), bound in zip(arrivals, bounds):
+        second = int(t - arrivals[0][0])
+        tightest[second] = min(bound, tightest.get(second, bound))
+    return min(bounds), max(tightest.values()) - min(tightest.values())
 
 
 def read_mono(path):
