@@ -78,6 +78,6 @@ wait_screen_changes "$before" 60 "$board" || fail "Dica drew no hint"
 shoot "$game" hint.png
 
 # Partida › Revisar partida.
-menu_item "$gid" Partida1 RevisarPartida1
+menu_item "$gid" Partida1 RevisarPartida1 "$gx" "$gy"
 summary=$(wait_window_titled "Revisão da partida" 120) || fail "Revisar partida showed no summary"
 shoot "$summary" review-summary.png

@@ -136,7 +136,7 @@ xdotool mousemove 0 0
 shoot "$game" game-window.png
 
 # ---- Media player, with the music of its MUSICAS folder opened ----
-menu_item "$gid" MediaPlayer1 Abrir3
+menu_item "$gid" MediaPlayer1 Abrir3 "$gx" "$gy"
 player=$(wait_window_titled "Media Player" 60) || fail "Media Player > Abrir did not open the player"
 read -r _ px py pw ph <<<"$player"
 player_area="${pw}x${ph}+${px}+${py}"
@@ -165,7 +165,7 @@ xdotool mousemove 0 0   # off the player, so no button is hovered
 shoot "$player" media-player.png
 
 # ---- About box ----
-menu_item "$gid" Ajuda1 Sobre1
+menu_item "$gid" Ajuda1 Sobre1 "$gx" "$gy"
 about=$(wait_window_titled "Sobre o Kestravin 2005" 60) || fail "Ajuda > Sobre did not open the about box"
 shoot "$about" about-box.png
 
@@ -183,14 +183,14 @@ menu_shot() { # menu file
   xdotool key Escape Escape
 }
 menu_shot Partida1 game-menu-partida.png
-menu_item "$gid" Opcoes1 MostrarVez1
-menu_item "$gid" Opcoes1 AcompanharLista1
+menu_item "$gid" Opcoes1 MostrarVez1 "$gx" "$gy"
+menu_item "$gid" Opcoes1 AcompanharLista1 "$gx" "$gy"
 menu_shot Opcoes1 game-menu-opcoes.png
 xdotool mousemove 0 0
 shoot "$game" game-window-turn-mark.png
 
 # ---- Online play: the browser view; with no network, its error page ----
-menu_item "$gid" Online1 Jogar1
+menu_item "$gid" Online1 Jogar1 "$gx" "$gy"
 online=$(wait_window_titled "Jogo Online" 60) || fail "Online > Jogar did not open the online window"
 read -r _ ox oy ow oh <<<"$online"
 # The browser engine starts on first use: the window is first empty, then

@@ -149,8 +149,8 @@ void PrintWindow(QTextStream& out, QWidget& window)
 }
 
 // "Form2.menu.MENU x y w h LETTER" for each menu of the menu bar, LETTER
-// being its Alt key, and "Form2.item.MENU.ITEM DOWNS" for each item: the
-// Down presses from the first item, which keyboard-opened menus select.
+// being its Alt key, and "Form2.item.MENU.ITEM x y w h" for each item, in
+// the menu's popup, which opens below the menu's title.
 void PrintMenus(QTextStream& out, TForm2& form)
 {
     QMenuBar* bar = form.menuBar();
@@ -163,15 +163,13 @@ void PrintMenus(QTextStream& out, TForm2& form)
         const QRect r(bar->mapTo(&form, bar->actionGeometry(action).topLeft()), bar->actionGeometry(action).size());
         out << "Form2.menu." << menu->objectName() << ' ' << r.x() << ' ' << r.y() << ' ' << r.width() << ' '
             << r.height() << ' ' << letter << Qt::endl;
-        int downs = 0;
+        menu->ensurePolished();
+        menu->sizeHint(); // lays the items out
         for (QAction* entry : menu->actions()) {
-            if (entry->isSeparator() || !entry->isVisible())
-                continue;
             const QString entryName = entry->menu() ? entry->menu()->objectName() : entry->objectName();
-            if (!entryName.isEmpty())
-                out << "Form2.item." << menu->objectName() << '.' << entryName << ' ' << downs << Qt::endl;
-            if (entry->isEnabled())
-                ++downs;
+            if (entry->isSeparator() || !entry->isVisible() || entryName.isEmpty())
+                continue;
+            PrintRect(out, QStringLiteral("Form2.item.%1.%2").arg(menu->objectName(), entryName), menu->actionGeometry(entry));
         }
     }
 }

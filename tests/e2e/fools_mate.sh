@@ -57,7 +57,7 @@ shot game-computer-answered.png
 # opening position, where e2 holds its pawn again.
 e4=$(area_of Form2.square.e4 "$gx" "$gy")
 before=$(screen_hash "$e4")
-menu_item "$gid" Kestravin1 NovoJogo1
+menu_item "$gid" Kestravin1 NovoJogo1 "$gx" "$gy"
 wait_screen_changes "$before" 30 "$e4" || fail "Novo Jogo did not clear the board"
 
 # Black's "Humano": two people play.

@@ -103,11 +103,11 @@ sleep 0.5   # apart from the hover sound, as above
 event click
 xdotool click 1
 game=$(wait_window_of_width "$game_width" 60) || fail "Novo Jogo did not open the game window"
-read -r gid _ _ _ _ <<<"$game"
+read -r gid gx gy _ _ <<<"$game"
 wait_screen_settles 30 || fail "the game window never finished painting"
 
 # ---- The media player: "Media Player" > "Abrir", then its ABRIR ----
-menu_item "$gid" MediaPlayer1 Abrir3
+menu_item "$gid" MediaPlayer1 Abrir3 "$gx" "$gy"
 player=""
 player_open() { player=$(program_windows | awk -v w="$player_width" '$4 == w' | head -n 1); [ -n "$player" ]; }
 wait_until 30 player_open || fail "the media player window did not open"

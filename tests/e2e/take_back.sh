@@ -25,15 +25,7 @@ differing() {
   n=${n%% *}; n=${n%%.*}
   [[ "$n" =~ ^[0-9]+$ ]] && echo "$n" || echo 999999
 }
-wait_window_of_width() { # width seconds
-  local line
-  for _ in $(seq 1 $(( $2 * 10 ))); do
-    line=$(windows | awk -v w="$1" '$4 == w' | head -n 1)
-    [ -n "$line" ] && { echo "$line"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
+load_geometry "$probe"
 
 # ---- Reference pictures, drawn before the program runs ----
 "$probe" render-board "$out/ref-after-e4.png" normal e2-e4 || fail "the probe cannot draw the board"
@@ -50,28 +42,30 @@ EOF
 
 "$prog" >"$out/program.log" 2>&1 &
 pid=$!
-start=$(wait_window_of_width 632 20) || fail "the start screen did not appear"
+start=$(wait_window_of_width "$(window_width Form1)" 60) || fail "the start screen did not appear"
 read -r _ sx sy _ _ <<<"$start"
-sleep 0.3
-xdotool mousemove $(( sx + 168 + 60 )) $(( sy + 136 + 45 )) click 1
-game=$(wait_window_of_width 792 20) || fail "Novo Jogo did not open the game window"
-read -r gid gx gy _ gh <<<"$game"
-cx=$gx
-cy=$(( gy + gh - 546 ))   # the client area lies below the menu bar
-timeout 5 xdotool windowfocus --sync "$gid" 2>/dev/null || true
+wait_screen_settles 30 || fail "the start screen never finished painting"
+xdotool mousemove $(centre_of Form1.Label1 "$sx" "$sy") click 1
+game=$(wait_window_of_width "$(window_width Form2)" 60) || fail "Novo Jogo did not open the game window"
+read -r gid gx gy _ _ <<<"$game"
+timeout 10 xdotool windowfocus --sync "$gid" 2>/dev/null || true
 
-client() { "$IMPORT" -window root -crop "792x546+$cx+$cy" +repage "$1"; }
-board() { "$IMPORT" -window root -crop "536x536+$(( cx + 248 ))+$(( cy + 8 ))" +repage "$1"; }
-# The turn marks right of the Black (top) and White (bottom) player boxes.
-mark() { "$IMPORT" -window root -crop "106x33+$(( cx + 138 ))+$(( cy + ${1} ))" +repage "$2"; }
-black_mark() { mark 464 "$1"; }
-white_mark() { mark 504 "$1"; }
+client() { "$IMPORT" -window root -crop "$(area_of Form2.Client "$gx" "$gy")" +repage "$1"; }
+board() { "$IMPORT" -window root -crop "$(area_of Form2.ChessBoard1 "$gx" "$gy")" +repage "$1"; }
+# The turn marks right of the Black (top) and White (bottom) player boxes:
+# from the right of the "Computador" boxes to the board, as high as the
+# knight beside them.
+mark() { # knight file
+  local kx ky kw kh cx cy cw ch bx
+  read -r kx ky kw kh < <(geom "Form2.$1")
+  read -r cx cy cw ch < <(geom Form2.Computador1)
+  read -r bx _ _ _ < <(geom Form2.ChessBoard1)
+  "$IMPORT" -window root -crop "$(( bx - (cx + cw + 1) - 4 ))x${kh}+$(( gx + cx + cw + 1 ))+$(( gy + ky ))" +repage "$2"
+}
+black_mark() { mark Image1 "$1"; }
+white_mark() { mark Image2 "$1"; }
 
-# Waits until the window has painted itself fully: two screenshots alike.
-for _ in $(seq 1 50); do
-  client "$out/settle-a.png"; sleep 0.2; client "$out/settle-b.png"
-  [ "$(differing "$out/settle-a.png" "$out/settle-b.png")" -eq 0 ] && break
-done
+wait_screen_settles 30 "$(area_of Form2.Client "$gx" "$gy")" || fail "the game window never finished painting"
 client "$out/before.png"
 board "$out/board-before.png"
 white_mark "$out/white-mark-before.png"
@@ -80,18 +74,11 @@ shot game-window-turn-mark.png
 [ "$(differing "$out/white-mark-before.png" "$out/black-mark-before.png")" -gt 20 ] \
   || fail "no turn mark beside White's players"
 
-# The board stands at (248, 8) with a border of 24 and squares of 61.
-square_xy() { # square -> screen x y of its centre
-  local file=$(( $(printf '%d' "'${1:0:1}") - 96 )) rank=${1:1:1}
-  echo $(( cx + 248 + 24 + (file - 1) * 61 + 30 )) $(( cy + 8 + 24 + (8 - rank) * 61 + 30 ))
-}
 click_square() { # square
-  local x y
-  read -r x y < <(square_xy "$1")
-  xdotool mousemove "$x" "$y"
-  sleep 0.15
+  xdotool mousemove $(square_centre "$1" "$gx" "$gy")
+  # The board must see the pointer over the square before the click.
+  sleep 0.1
   xdotool click 1
-  sleep 0.15
 }
 
 # ---- 1. e4 by two clicks, and the computer's answer ----
@@ -119,7 +106,7 @@ echo "the computer answered: board pixels differing from the position after 1. e
 shot game-after-answer.png
 
 # ---- Ctrl+Z: back to the window as it was before the first move ----
-timeout 5 xdotool windowfocus --sync "$gid" 2>/dev/null || true
+timeout 10 xdotool windowfocus --sync "$gid" 2>/dev/null || true
 xdotool key ctrl+z
 back=999999
 for _ in $(seq 1 50); do
@@ -130,7 +117,8 @@ for _ in $(seq 1 50); do
 done
 echo "window pixels differing from before the first move, after Ctrl+Z: $back"
 [ "$back" -le 40 ] || fail "Ctrl+Z did not bring back the initial position"
-# The computer stays quiet: it is the person's turn.
+# The computer stays quiet: it is the person's turn. Nothing to poll for
+# when nothing should happen; a second is ample for a depth-1 answer.
 sleep 1
 client "$out/after-take-back-later.png"
 [ "$(differing "$out/after-take-back-later.png" "$out/before.png")" -le 40 ] \
@@ -152,14 +140,9 @@ echo "board pixels differing from the turned drawing: $turned; from the board be
 shot game-turned.png
 
 # ---- "Sair" in the "Jogo" menu ends the program ----
-xdotool mousemove $(( cx + 20 )) $(( gy + (gh - 546) / 2 )) click 1
-sleep 0.4
-xdotool key Up Return
-for _ in $(seq 1 100); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "Sair did not end the program"
+menu_item "$gid" Kestravin1 Sair1 "$gx" "$gy"
+ended() { ! kill -0 "$pid" 2>/dev/null; }
+wait_until 60 ended || fail "Sair did not end the program"
 wait "$pid" && status=0 || status=$?
 pid=""
 [ "$status" -eq 0 ] || fail "the program ended with status $status"

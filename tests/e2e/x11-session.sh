@@ -169,18 +169,25 @@ drag_piece() { # from to wx wy
   done
   xdotool mouseup 1
 }
-# Chooses an item of the game window's menu bar with the keyboard: Alt and
-# the menu's underlined letter open it with its first item chosen, Down
-# moves to the item, Return takes it.
-menu_item() { # window-id menu item
-  local letter downs i
+# Chooses an item of the game window at wx wy as a person does from the
+# keyboard and pointer: Alt and the menu's underlined letter open the menu
+# below its title, and a click takes the item once the menu shows.
+menu_item() { # window-id menu item wx wy
+  local letter tx ty tw th ix iy iw ih area before
   letter=$(awk -v n="Form2.menu.$2" '$1 == n { print $6; exit }' <<<"$geometry")
-  downs=$(awk -v n="Form2.item.$2.$3" '$1 == n { print $2; exit }' <<<"$geometry")
-  [ -n "$letter" ] && [ "$letter" != "-" ] && [ -n "$downs" ] || fail "the probe reports no menu item $2 > $3"
+  [ -n "$letter" ] && [ "$letter" != "-" ] || fail "the probe reports no Alt letter for the menu $2"
+  read -r tx ty tw th < <(geom "Form2.menu.$2")
+  read -r ix iy iw ih < <(geom "Form2.item.$2.$3")
+  ix=$(( $4 + tx + ix )) iy=$(( $5 + ty + th + iy ))
+  area="${iw}x${ih}+${ix}+${iy}"
+  before=$(screen_hash "$area")
   timeout 10 xdotool windowfocus --sync "$1" 2>/dev/null || true
   xdotool key "alt+$letter"
-  for (( i = 0; i < downs; i++ )); do xdotool key Down; done
-  xdotool key Return
+  wait_screen_changes "$before" 30 "$area" || fail "Alt+$letter did not open the menu $2"
+  xdotool mousemove $(( ix + iw / 2 )) $(( iy + ih / 2 ))
+  # The menu must see the pointer over the item before the click.
+  sleep 0.1
+  xdotool click 1
 }
 # The game window's move list, read through the clipboard: the line that
 # is current after the keys (e.g. End, Up) is copied with Ctrl+C. Prints
