@@ -54,7 +54,7 @@ mkdir -p "$out"
 export XDG_RUNTIME_DIR=$work/runtime
 export QTWEBENGINE_DISABLE_SANDBOX=1
 source tests/e2e/x11-session.sh
-trap 'cleanup; rm -rf "$work"' EXIT
+trap 'cleanup; cp "$work/program.log" "$out/" 2>/dev/null; rm -rf "$work"' EXIT
 # A first run: none of the person's stored choices.
 export XDG_CONFIG_HOME=$work/config
 mkdir -p "$XDG_CONFIG_HOME"
@@ -175,7 +175,9 @@ shoot "$about" about-box.png
 menu_shot() { # menu file
   local letter before
   letter=$(awk -v n="Form2.menu.$1" '$1 == n { print $6; exit }' <<<"$geometry")
+  xdotool windowraise "$gid"
   timeout 10 xdotool windowfocus --sync "$gid" 2>/dev/null || true
+  wait_screen_settles 30 "$game_area" || true
   before=$(screen_hash "$game_area")
   xdotool key "alt+$letter"
   wait_screen_changes "$before" 30 "$game_area" || fail "the menu $1 did not open"
@@ -187,6 +189,7 @@ menu_item "$gid" Opcoes1 MostrarVez1 "$gx" "$gy"
 menu_item "$gid" Opcoes1 AcompanharLista1 "$gx" "$gy"
 menu_shot Opcoes1 game-menu-opcoes.png
 xdotool mousemove 0 0
+xdotool windowraise "$gid"
 shoot "$game" game-window-turn-mark.png
 
 # ---- Online play: the browser view; with no network, its error page ----

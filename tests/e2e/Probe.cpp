@@ -27,6 +27,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QMessageBox>
 #include <QTextStream>
 
@@ -223,6 +225,10 @@ int Geometry()
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    // The windows as on a first run, and nothing stored by them (the game
+    // window remembers its place) where the program under test reads.
+    QTemporaryDir settingsDir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.value(0) == "clipboard")
         return PrintClipboard();

@@ -180,8 +180,11 @@ menu_item() { # window-id menu item wx wy
   read -r ix iy iw ih < <(geom "Form2.item.$2.$3")
   ix=$(( $4 + tx + ix )) iy=$(( $5 + ty + th + iy ))
   area="${iw}x${ih}+${ix}+${iy}"
-  before=$(screen_hash "$area")
+  # Above any other window (a side window may cover it), and focused.
+  xdotool windowraise "$1"
   timeout 10 xdotool windowfocus --sync "$1" 2>/dev/null || true
+  wait_screen_settles 30 "$area" || true
+  before=$(screen_hash "$area")
   xdotool key "alt+$letter"
   wait_screen_changes "$before" 30 "$area" || fail "Alt+$letter did not open the menu $2"
   xdotool mousemove $(( ix + iw / 2 )) $(( iy + ih / 2 ))
