@@ -185,8 +185,10 @@ def check(recording_path, events_path, music_path):
             failures.append(f"the music's first second does not match the file (correlation {first_second:.3f})")
         # Paused and resumed: it goes on where it stopped.
         stopped = last_audible(recording, rate, pause, resume)
-        if resumed is None or stopped is None:
-            failures.append("the music did not stop at the pause or did not resume")
+        if stopped is None:
+            failures.append("nothing was heard between the pause button's press and the resume")
+        elif resumed is None:
+            failures.append("the music was not heard again after the resume")
         else:
             paused_at = stopped - heard + offset
             resumed_at, score = piece_at(resumed, MATCH)
