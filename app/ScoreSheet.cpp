@@ -210,6 +210,7 @@ int PrintScoreSheet(const Game& game, QPrinter& printer)
         double MovesTop = 0;
         bool Diagram = false;
         double DiagramTop = 0;
+        double DiagramSide = 0;
     };
     std::vector<Page> pages;
     std::size_t row = 0;
@@ -223,16 +224,22 @@ int PrintScoreSheet(const Game& game, QPrinter& printer)
         pages.push_back(page);
     } while (row < sheet.Rows.size());
     {
+        // The last page's moves in two columns of even length, and the
+        // diagram below them when there is room enough for it.
         Page& last = pages.back();
-        const std::size_t inColumn = std::min<std::size_t>(last.Rows, static_cast<std::size_t>(last.RowsPerColumn));
-        const double used = last.MovesTop + inColumn * rowHeight + (inColumn > 0 ? units.Mm(8) : 0);
-        if (used + diagramHeight <= bottom) {
+        if (last.Rows > 0)
+            last.RowsPerColumn = static_cast<int>((last.Rows + 1) / 2);
+        const double used = last.MovesTop + last.RowsPerColumn * rowHeight + (last.Rows > 0 ? units.Mm(8) : 0);
+        const double room = bottom - used - (diagramHeight - diagramSide);
+        if (room >= std::min(diagramSide, units.Mm(70))) {
             last.Diagram = true;
             last.DiagramTop = used;
+            last.DiagramSide = std::min(diagramSide, room);
         } else {
             Page page;
             page.FirstRow = sheet.Rows.size();
             page.Diagram = true;
+            page.DiagramSide = diagramSide;
             pages.push_back(page);
         }
     }
@@ -276,7 +283,7 @@ int PrintScoreSheet(const Game& game, QPrinter& printer)
         }
 
         if (page.Diagram) {
-            const QRectF box((area.width() - diagramSide) / 2, page.DiagramTop, diagramSide, diagramSide);
+            const QRectF box((area.width() - page.DiagramSide) / 2, page.DiagramTop, page.DiagramSide, page.DiagramSide);
             DrawDiagram(painter, box, sheet.Final);
             painter.setPen(Qt::black);
             painter.setFont(smallFont);

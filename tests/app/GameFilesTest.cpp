@@ -336,7 +336,7 @@ TEST_F(GameFiles, TheScoreSheetPrintsHeadingMovesDiagramAndPageNumbers)
     game.SetTag("Date", "2026.12.07");
     game.SetPlayer(false, PlayerType::Program);
     game.SetLevel(4);
-    for (int i = 0; i < 60; ++i) {
+    for (int i = 0; i < 120; ++i) {
         const char* moves[] = {"Nf3", "Nf6", "Ng1", "Ng8"};
         ChessMove move;
         std::string error;
@@ -365,7 +365,7 @@ TEST_F(GameFiles, TheScoreSheetPrintsHeadingMovesDiagramAndPageNumbers)
     const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
     for (const char* expected : {"Planilha da partida", "Brancas: Ana", "Pretas: Computador", "Evento: Torneio do clube",
                                  "Data: 2026.12.07", "Nível: Difícil", "Resultado: 1-0", "1.", "Cf3", "Cf6", "31.",
-                                 "Dxf7#", "34.", "xeque-mate.", "Página 1 de 2", "Página 2 de 2"})
+                                 "Dxf7#", "64.", "xeque-mate.", "Página 1 de 2", "Página 2 de 2"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
 
     // The picture of the first page, for a look (docs/screenshots).

@@ -8,8 +8,12 @@
 //   probe render-board FILE normal|turned FROM-TO ...
 //                                   saves the game window's board after the
 //                                   moves, White below or turned
+//   probe score-sheet PGN PDF       prints the score sheet of the file's
+//                                   first game to a PDF file
 #include "app/Application.h"
+#include "app/GameRecord.h"
 #include "app/MoveListBox.h"
+#include "app/ScoreSheet.h"
 #include "app/Unit2.h"
 #include "board/ChessBoard.h"
 
@@ -18,6 +22,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QTextStream>
 
 #include <cstdio>
@@ -112,6 +117,26 @@ int RenderBoard(const QString& file, bool turned, const QStringList& moves)
     return form.ChessBoard1->grab().save(file) ? 0 : 1;
 }
 
+int PrintSheet(const QString& pgn, const QString& pdf)
+{
+    try {
+        const std::vector<PgnGame> games = ReadPgnFile(pgn);
+        if (games.empty() || !games.front().Ok) {
+            std::fprintf(stderr, "probe: no readable game in %s\n", qPrintable(pgn));
+            return 1;
+        }
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        std::printf("%d pages\n", PrintScoreSheet(games.front().Value, printer));
+        return 0;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "probe: %s\n", e.what());
+        return 1;
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -128,6 +153,9 @@ int main(int argc, char** argv)
         return MoveLines(args.mid(1));
     if (args.value(0) == "render-board" && args.size() >= 3)
         return RenderBoard(args[1], args[2] == "turned", args.mid(3));
-    std::fprintf(stderr, "usage: probe clipboard | render-status TEXT FILE | render-message TEXT FILE | move-lines FROM-TO... | render-board FILE normal|turned FROM-TO...\n");
+    if (args.value(0) == "score-sheet" && args.size() == 3)
+        return PrintSheet(args[1], args[2]);
+    std::fprintf(stderr, "usage: probe clipboard | render-status TEXT FILE | render-message TEXT FILE | move-lines FROM-TO... "
+                         "| render-board FILE normal|turned FROM-TO... | score-sheet PGN PDF\n");
     return 2;
 }
