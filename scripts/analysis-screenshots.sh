@@ -24,6 +24,7 @@ export XDG_RUNTIME_DIR=$work/runtime
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 # Settings of its own: the built-in engine analyses.
 export XDG_CONFIG_HOME=$work/config
+export XDG_DATA_HOME=$work/data
 export QT_QPA_PLATFORM=xcb
 pid=""
 cleanup() {

@@ -51,6 +51,7 @@ export XDG_RUNTIME_DIR=$work/runtime
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 # A first run: none of the person's stored choices.
 export XDG_CONFIG_HOME=$work/config
+export XDG_DATA_HOME=$work/data
 export QTWEBENGINE_DISABLE_SANDBOX=1
 export QT_QPA_PLATFORM=xcb
 

@@ -97,7 +97,10 @@ TEST_F(GameFiles, AGameGoesThroughAFileAndComesBackWithItsPlayers)
     EXPECT_TRUE(text.contains("1. e4 e5 2. Nf3 Nc6 3. Bc4 Bc5 4. O-O Nf6 *")) << text.toStdString();
 
     TForm2 form(nullptr, true);
-    ASSERT_TRUE(form.Humano2->isChecked());
+    // The players stored from the first window are changed back first.
+    form.Humano2->setChecked(true);
+    form.SuperFcil1->trigger();
+    ASSERT_FALSE(form.ChessBoard1->ComputerPlaysWhite());
     ASSERT_TRUE(form.GameFiles->OpenGame(file));
     EXPECT_EQ(form.ChessBoard1->Position(), savedPosition);
     EXPECT_EQ(form.ListBox1->Lines(), BoardLines(form));
