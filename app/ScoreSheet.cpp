@@ -14,7 +14,6 @@
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("ScoreSheet", text); }
 
 QString TagText(const Game& game, std::string_view name)
 {
@@ -29,8 +28,8 @@ QString PlayerText(const Game& game, bool white)
     QString name = TagText(game, white ? "White" : "Black");
     const std::optional<PlayerType> type = game.Player(white);
     const QString kind = !type ? QString()
-        : *type == PlayerType::Program ? Tr("computador")
-                                       : Tr("humano");
+        : *type == PlayerType::Program ? QCoreApplication::translate("ScoreSheet", "computador")
+                                       : QCoreApplication::translate("ScoreSheet", "humano");
     if (name.isEmpty())
         return kind.isEmpty() ? QStringLiteral("?") : kind.at(0).toUpper() + kind.mid(1);
     return kind.isEmpty() ? name : name + QStringLiteral(" (") + kind + QLatin1Char(')');
@@ -39,11 +38,11 @@ QString PlayerText(const Game& game, bool white)
 QString LevelText(int level)
 {
     switch (level) {
-    case 1: return Tr("Super Fácil");
-    case 2: return Tr("Fácil");
-    case 3: return Tr("Médio");
-    case 4: return Tr("Difícil");
-    case 5: return Tr("Super Difícil");
+    case 1: return QCoreApplication::translate("ScoreSheet", "Super Fácil");
+    case 2: return QCoreApplication::translate("ScoreSheet", "Fácil");
+    case 3: return QCoreApplication::translate("ScoreSheet", "Médio");
+    case 4: return QCoreApplication::translate("ScoreSheet", "Difícil");
+    case 5: return QCoreApplication::translate("ScoreSheet", "Super Difícil");
     default: return QString();
     }
 }
@@ -51,12 +50,12 @@ QString LevelText(int level)
 QString ResultText(const std::string& result)
 {
     if (result == "1-0")
-        return Tr("1-0 (vitória das Brancas)");
+        return QCoreApplication::translate("ScoreSheet", "1-0 (vitória das Brancas)");
     if (result == "0-1")
-        return Tr("0-1 (vitória das Pretas)");
+        return QCoreApplication::translate("ScoreSheet", "0-1 (vitória das Pretas)");
     if (result == "1/2-1/2")
-        return Tr("½-½ (empate)");
-    return Tr("* (partida em andamento)");
+        return QCoreApplication::translate("ScoreSheet", "½-½ (empate)");
+    return QCoreApplication::translate("ScoreSheet", "* (partida em andamento)");
 }
 
 // Lengths on the printer, from millimetres and points.
@@ -70,23 +69,23 @@ struct Units {
 ScoreSheetContent ScoreSheetOf(const Game& game, const PieceLetters& letters)
 {
     ScoreSheetContent sheet;
-    sheet.Title = Tr("Kestravin 2005 – Planilha da partida");
-    sheet.Heading << Tr("Brancas: %1").arg(PlayerText(game, true)) << Tr("Pretas: %1").arg(PlayerText(game, false));
+    sheet.Title = QCoreApplication::translate("ScoreSheet", "Kestravin 2005 – Planilha da partida");
+    sheet.Heading << QCoreApplication::translate("ScoreSheet", "Brancas: %1").arg(PlayerText(game, true)) << QCoreApplication::translate("ScoreSheet", "Pretas: %1").arg(PlayerText(game, false));
     const QString event = TagText(game, "Event");
     if (!event.isEmpty()) {
         const QString site = TagText(game, "Site");
-        sheet.Heading << Tr("Evento: %1").arg(site.isEmpty() ? event : event + QStringLiteral(", ") + site);
+        sheet.Heading << QCoreApplication::translate("ScoreSheet", "Evento: %1").arg(site.isEmpty() ? event : event + QStringLiteral(", ") + site);
     }
     const QString date = TagText(game, "Date");
-    sheet.Heading << Tr("Data: %1").arg(date.isEmpty() ? QStringLiteral("?") : date);
+    sheet.Heading << QCoreApplication::translate("ScoreSheet", "Data: %1").arg(date.isEmpty() ? QStringLiteral("?") : date);
     if (const std::optional<int> level = game.Level()) {
         const bool program = game.Player(true) == PlayerType::Program || game.Player(false) == PlayerType::Program;
         if (program)
-            sheet.Heading << Tr("Nível: %1").arg(LevelText(*level));
+            sheet.Heading << QCoreApplication::translate("ScoreSheet", "Nível: %1").arg(LevelText(*level));
     }
-    sheet.Heading << Tr("Resultado: %1").arg(ResultText(game.Result()));
+    sheet.Heading << QCoreApplication::translate("ScoreSheet", "Resultado: %1").arg(ResultText(game.Result()));
     if (!game.StartsFromStandardPosition())
-        sheet.Heading << Tr("Posição inicial: %1").arg(QString::fromStdString(game.FenAt(0)));
+        sheet.Heading << QCoreApplication::translate("ScoreSheet", "Posição inicial: %1").arg(QString::fromStdString(game.FenAt(0)));
 
     GameState state = game.StartState();
     for (const GameMove& move : game.Moves()) {
@@ -102,12 +101,12 @@ ScoreSheetContent ScoreSheetOf(const Game& game, const PieceLetters& letters)
     sheet.Final = state;
     const std::string rules = Game::RulesResult(state);
     if (rules == "1-0" || rules == "0-1")
-        sheet.FinalCaption = Tr("Posição final: xeque-mate.");
+        sheet.FinalCaption = QCoreApplication::translate("ScoreSheet", "Posição final: xeque-mate.");
     else if (rules == "1/2-1/2")
-        sheet.FinalCaption = Tr("Posição final: empate.");
+        sheet.FinalCaption = QCoreApplication::translate("ScoreSheet", "Posição final: empate.");
     else
-        sheet.FinalCaption = state.WhiteToMove ? Tr("Posição final: as Brancas jogam.")
-                                               : Tr("Posição final: as Pretas jogam.");
+        sheet.FinalCaption = state.WhiteToMove ? QCoreApplication::translate("ScoreSheet", "Posição final: as Brancas jogam.")
+                                               : QCoreApplication::translate("ScoreSheet", "Posição final: as Pretas jogam.");
     return sheet;
 }
 
@@ -171,7 +170,7 @@ int PrintScoreSheet(const Game& game, QPrinter& printer)
 
     const QRectF area(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());
     if (area.width() <= 0 || area.height() <= 0)
-        throw std::runtime_error(Tr("A impressora escolhida não pode imprimir.").toStdString());
+        throw std::runtime_error(QCoreApplication::translate("ScoreSheet", "A impressora escolhida não pode imprimir.").toStdString());
     const Units units{printer.resolution() / 25.4};
 
     QFont titleFont(QStringLiteral("DejaVu Sans"));
@@ -186,7 +185,7 @@ int PrintScoreSheet(const Game& game, QPrinter& printer)
 
     QPainter painter;
     if (!painter.begin(&printer))
-        throw std::runtime_error(Tr("A impressora escolhida não pode imprimir.").toStdString());
+        throw std::runtime_error(QCoreApplication::translate("ScoreSheet", "A impressora escolhida não pode imprimir.").toStdString());
 
     const QFontMetricsF title(titleFont, &printer);
     const QFontMetricsF text(textFont, &printer);
@@ -248,7 +247,7 @@ int PrintScoreSheet(const Game& game, QPrinter& printer)
     for (int p = 0; p < pageCount; ++p) {
         const Page& page = pages[static_cast<std::size_t>(p)];
         if (p > 0 && !printer.newPage())
-            throw std::runtime_error(Tr("A impressora escolhida não pode imprimir.").toStdString());
+            throw std::runtime_error(QCoreApplication::translate("ScoreSheet", "A impressora escolhida não pode imprimir.").toStdString());
         painter.setPen(Qt::black);
         if (p == 0) {
             painter.setFont(titleFont);
@@ -298,7 +297,7 @@ int PrintScoreSheet(const Game& game, QPrinter& printer)
         painter.setPen(Qt::black);
         const QRectF foot(0, area.bottom() - small.lineSpacing(), area.width(), small.lineSpacing());
         painter.drawText(foot, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Kestravin 2005"));
-        painter.drawText(foot, Qt::AlignRight | Qt::AlignVCenter, Tr("Página %1 de %2").arg(p + 1).arg(pageCount));
+        painter.drawText(foot, Qt::AlignRight | Qt::AlignVCenter, QCoreApplication::translate("ScoreSheet", "Página %1 de %2").arg(p + 1).arg(pageCount));
     }
     painter.end();
     return pageCount;

@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDate>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -43,7 +44,6 @@ QSettings ProgramSettings() { return QSettings(QStringLiteral("Kestravin"), QStr
 
 [[noreturn]] void Fail(const QString& message) { throw std::runtime_error(message.toStdString()); }
 
-QString Tr(const char* text) { return QCoreApplication::translate("TGameFiles", text); }
 
 // The tags the window writes from the board itself, never from a game it
 // opened: who plays, the level, where the moves start, the result.
@@ -252,21 +252,21 @@ bool TGameFiles::OpenGame(const QString& fileName)
     try {
         chosen = chooser_ ? chooser_(games) : ChoosePgnGame(games, form_);
     } catch (const std::runtime_error& e) {
-        Fail(Tr("Não foi possível abrir a partida de \"%1\": %2")
+        Fail(QCoreApplication::translate("TGameFiles", "Não foi possível abrir a partida de \"%1\": %2")
                  .arg(QFileInfo(fileName).absoluteFilePath(), QString::fromUtf8(e.what())));
     }
     if (!chosen)
         return false;
     if (*chosen >= games.size())
-        Fail(Tr("Não foi possível abrir a partida de \"%1\".").arg(QFileInfo(fileName).absoluteFilePath()));
+        Fail(QCoreApplication::translate("TGameFiles", "Não foi possível abrir a partida de \"%1\".").arg(QFileInfo(fileName).absoluteFilePath()));
     const PgnGame& game = games[*chosen];
     if (!game.Ok)
-        Fail(Tr("Não foi possível abrir a partida de \"%1\": %2")
+        Fail(QCoreApplication::translate("TGameFiles", "Não foi possível abrir a partida de \"%1\": %2")
                  .arg(QFileInfo(fileName).absoluteFilePath(), PgnGameErrorText(game)));
     try {
         PutOnBoard(game.Value, std::numeric_limits<std::size_t>::max());
     } catch (const std::runtime_error& e) {
-        Fail(Tr("Não foi possível abrir a partida de \"%1\": %2")
+        Fail(QCoreApplication::translate("TGameFiles", "Não foi possível abrir a partida de \"%1\": %2")
                  .arg(QFileInfo(fileName).absoluteFilePath(), QString::fromUtf8(e.what())));
     }
     return true;
@@ -373,9 +373,9 @@ void TGameFiles::PasteFen(const QString& text)
     std::string error;
     const QString fen = text.trimmed();
     if (fen.isEmpty())
-        Fail(Tr("A área de transferência não contém uma posição FEN."));
+        Fail(QCoreApplication::translate("TGameFiles", "A área de transferência não contém uma posição FEN."));
     if (!ReadFen(fen.toStdString(), position, error))
-        Fail(Tr("A posição FEN \"%1\" não foi aceita: %2").arg(fen.left(100), QString::fromStdString(error)));
+        Fail(QCoreApplication::translate("TGameFiles", "A posição FEN \"%1\" não foi aceita: %2").arg(fen.left(100), QString::fromStdString(error)));
     Game game;
     game.SetStart(position);
     PutOnBoard(game, 0);
@@ -458,7 +458,7 @@ void TGameFiles::AutosaveNow()
     } catch (const std::exception& e) {
         // Said once, not after every move, until a write succeeds again.
         if (!autosaveFailed_)
-            ShowErrorBox(Tr("A partida não pôde ser guardada para continuar depois: %1").arg(QString::fromUtf8(e.what())));
+            ShowErrorBox(QCoreApplication::translate("TGameFiles", "A partida não pôde ser guardada para continuar depois: %1").arg(QString::fromUtf8(e.what())));
         autosaveFailed_ = true;
     }
 }
