@@ -449,9 +449,18 @@ void TGameFiles::AutosaveNow()
             lastAutosave_.clear();
             return;
         }
-        const QString text = QString::fromStdString(WritePgn(game));
+        const std::string pgn = WritePgn(game);
+        const QString text = QString::fromStdString(pgn);
         if (text == lastAutosave_)
             return;
+        // A position the rules cannot hold (set by hand without a king, say)
+        // would give a file that cannot be read back: no game is kept then.
+        const std::vector<PgnGame> check = ReadPgn(pgn);
+        if (check.size() != 1 || !check.front().Ok) {
+            RemoveAutosave();
+            lastAutosave_ = text;
+            return;
+        }
         WriteAutosave(game);
         lastAutosave_ = text;
         autosaveFailed_ = false;

@@ -254,6 +254,12 @@ TEST_F(GameFiles, TheAutosaveFollowsTheGameAndGoesAtMate)
     saved = ReadAutosave();
     ASSERT_TRUE(saved.has_value());
     EXPECT_EQ(saved->PlyCount(), 0u);
+
+    // A position set by hand that no game can hold (no kings) is not kept
+    // as a file that could not be read back.
+    form.ChessBoard1->SetPosition(std::string(8, ' ') + "pppppppp" + std::string(32, ' ') + "PPPPPPPP" + std::string(8, ' '));
+    form.GameFiles->AutosaveNow();
+    EXPECT_FALSE(QFile::exists(AutosaveFileName()));
 }
 
 TEST_F(GameFiles, AnUnfinishedGameIsRestoredAtStartUp)
