@@ -220,6 +220,10 @@ TEST_F(GameFiles, TheNotationSwitchRewritesTheListAndIsRemembered)
         second.ChessBoard1->SetPromotionPiece('Q');
         Play(second, {{Square::D7, Square::D8}});
         EXPECT_EQ(second.ListBox1->Lines(), QStringList({"1. d8=D+"}));
+        // A game begun by Black keeps the board's "1. ..." line first.
+        second.GameFiles->PasteFen("rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1");
+        Play(second, {{Square::C7, Square::C5}, {Square::G1, Square::F3}});
+        EXPECT_EQ(second.ListBox1->Lines(), QStringList({"1. ...", QString(14, ' ') + "c5", "2. Cf3"}));
     }
 
     form.GameFiles->NotationAction()->trigger();
