@@ -145,8 +145,16 @@ void TGameFiles::CreateMenus()
     notationAction_->setObjectName(QStringLiteral("NotacaoAlgebrica1"));
     notationAction_->setCheckable(true);
     notationAction_->setChecked(ProgramSettings().value(NotationKey, false).toBool());
+    // With the other switches, before the separator that ends them.
     QMenu* options = form_->Opcoes1;
-    options->insertAction(options->actions().isEmpty() ? nullptr : options->actions().constFirst(), notationAction_);
+    QAction* before = nullptr;
+    for (QAction* action : options->actions()) {
+        if (action->isSeparator() || action == form_->Idioma1->menuAction()) {
+            before = action;
+            break;
+        }
+    }
+    options->insertAction(before, notationAction_);
     connect(notationAction_, &QAction::toggled, this, [this](bool on) {
         ProgramSettings().setValue(NotationKey, on);
         RefreshMoveList();
