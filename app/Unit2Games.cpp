@@ -452,7 +452,9 @@ void TGameFiles::AutosaveNow()
         RefreshMoveList();
     try {
         const Game game = CurrentGame();
-        if (GameHasEnded(game)) {
+        // A game that has ended, or has not begun (nothing to resume: the
+        // players and level are remembered with the other choices).
+        if (GameHasEnded(game) || (game.PlyCount() == 0 && game.StartsFromStandardPosition())) {
             RemoveAutosave();
             lastAutosave_.clear();
             return;

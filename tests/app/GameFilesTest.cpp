@@ -252,12 +252,21 @@ TEST_F(GameFiles, TheAutosaveFollowsTheGameAndGoesAtMate)
     EXPECT_EQ(boxes.messages, QStringList({"Cheque Mate!"}));
     EXPECT_FALSE(QFile::exists(AutosaveFileName()));
 
-    // A new game from the menu is autosaved again, empty.
+    // A new game is saved from its first move on; an older one goes at once.
     form.NovoJogo1->trigger();
+    PumpFor(20);
+    EXPECT_FALSE(QFile::exists(AutosaveFileName()));
+    Play(form, {{Square::E2, Square::E4}});
+    ASSERT_TRUE(QFile::exists(AutosaveFileName()));
+    form.NovoJogo1->trigger();
+    PumpFor(20);
+    EXPECT_FALSE(QFile::exists(AutosaveFileName()));
+    form.GameFiles->PasteFen("4k3/8/8/8/8/8/4P3/4K3 w - - 0 1");
     PumpFor(20);
     saved = ReadAutosave();
     ASSERT_TRUE(saved.has_value());
     EXPECT_EQ(saved->PlyCount(), 0u);
+    EXPECT_EQ(saved->FinalFen(), "4k3/8/8/8/8/8/4P3/4K3 w - - 0 1");
 
     // A position set by hand that no game can hold (no kings) is not kept
     // as a file that could not be read back.
