@@ -6,6 +6,7 @@
 #include "app/Application.h"
 #include "app/MoveListBox.h"
 #include "app/Unit2.h"
+#include "app/Unit2Games.h"
 #include "board/ChessBoard.h"
 #include "core/Rules.h"
 #include "platform/ErrorBox.h"
@@ -208,13 +209,18 @@ void TForm2::LetComputerMove()
 
 void TForm2::RebuildMoveList()
 {
-    std::vector<std::string> list;
-    ChessBoard1->GetMoveList(list);
-    QStringList lines;
-    lines.reserve(static_cast<qsizetype>(list.size()));
-    for (const std::string& line : list)
-        lines.append(QString::fromStdString(line));
-    ListBox1->SetLines(lines);
+    // The board's own lines, or in algebraic notation (Unit2Games).
+    if (GameFiles != nullptr) {
+        ListBox1->SetLines(GameFiles->MoveListLines());
+    } else {
+        std::vector<std::string> list;
+        ChessBoard1->GetMoveList(list);
+        QStringList lines;
+        lines.reserve(static_cast<qsizetype>(list.size()));
+        for (const std::string& line : list)
+            lines.append(QString::fromStdString(line));
+        ListBox1->SetLines(lines);
+    }
     FollowMoveList();
 }
 
@@ -226,6 +232,8 @@ void TForm2::ScheduleGameChanged()
 
 void TForm2::GameChanged()
 {
+    if (GameFiles != nullptr)
+        GameFiles->GameMayHaveChanged();
     UpdatePlayActions();
     UpdateTurnMarks();
     // Once material for a mate is back (a take-back, a new game), the next

@@ -7,6 +7,7 @@
 #include "app/MoveAnnouncer.h"
 #include "app/TypedMoveEntry.h"
 #include "app/Unit2Analysis.h"
+#include "app/Unit2Games.h"
 #include "board/ChessBoard.h"
 #include "board/PieceSet.h"
 
@@ -87,6 +88,7 @@ TForm2::TForm2(QWidget* parent, bool designMode)
     Announcer = new MoveAnnouncer(ChessBoard1, Panel1, this);
     Announcer->AddMenuItems(Partida1, Opcoes1);
     MoveEntry = new TypedMoveEntry(ChessBoard1);
+    GameFiles = new TGameFiles(this);
     SetAccessibleNames();
     LoadSettings();
     setFixedSize(sizeHint());

@@ -28,6 +28,7 @@ class QTimer;
 class QWidget;
 class TAnalysisController;
 class TChessBoard;
+class TGameFiles;
 
 // The board's slot shown by a line of the move list, counted from 0: the
 // full-move number and whether White is to move there (the position just
@@ -47,6 +48,7 @@ inline const QString IllegalMove = QStringLiteral("Movimento ilegal!");
 
 class TForm2 : public QMainWindow {
     Q_OBJECT
+    friend class TGameFiles;  // rebuilds the move list as the window does
 
 public:
     // designMode builds the board without its search thread (tests).
@@ -80,6 +82,8 @@ public:
     TAnalysisController* Analysis = nullptr;
     MoveAnnouncer* Announcer = nullptr;  // the moves in words, for listeners
     TypedMoveEntry* MoveEntry = nullptr;  // moves typed on the keyboard
+    // Game files, FEN, the score sheet, algebraic notation, the autosave (Unit2Games).
+    TGameFiles* GameFiles = nullptr;
 
     // ---- Menus ----
     QMenu* Kestravin1 = nullptr;

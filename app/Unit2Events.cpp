@@ -4,6 +4,7 @@
 #include "app/MoveAnnouncer.h"
 #include "app/MoveListBox.h"
 #include "app/Unit2.h"
+#include "app/Unit2Games.h"
 #include "board/ChessBoard.h"
 #include "platform/ErrorBox.h"
 
@@ -39,6 +40,7 @@ void TForm2::ConnectControls()
 void TForm2::ChessBoard1LegalMove(QObject*, Square, Square)
 {
     Announcer->MoveMade();
+    GameFiles->MoveStarted();
     RebuildMoveList();
     ScheduleGameChanged();
 }

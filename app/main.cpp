@@ -6,6 +6,7 @@
 #include "app/Language.h"
 #include "app/Unit1.h"
 #include "app/Unit2.h"
+#include "app/Unit2Games.h"
 #include "app/Unit4.h"
 #include "app/Unit6.h"
 #include "app/Unit8.h"
@@ -61,7 +62,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("kestravin"));
     InitApplicationResources();
     InstallTranslators(application, ChosenLanguage());
-    if (const std::optional<int> status = AnswerCommandLine(QApplication::arguments()))
+    QStringList files;
+    if (const std::optional<int> status = AnswerCommandLine(QApplication::arguments(), &files))
         return *status;
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
 
@@ -79,6 +81,11 @@ int main(int argc, char** argv)
 
     if (std::getenv("KESTRAVIN_REPORT_FIRST_PAINT"))
         Form1.installEventFilter(new FirstPaintReporter(&Form1));
+    // An unfinished game comes back in the game window, where the start
+    // screen's "Novo Jogo" shows it; a file named on the command line opens
+    // there instead.
+    Form2.GameFiles->RestoreAutosave();
     Form1.show();
+    Form2.GameFiles->OpenFilesFromCommandLine(files);
     return QApplication::exec();
 }

@@ -30,6 +30,9 @@ export XDG_CONFIG_HOME=$work/config
 source tests/e2e/x11-session.sh
 trap 'cleanup; rm -rf "$work"' EXIT
 load_geometry "$probe"
+# No autosave of a person's own games is read or left behind.
+export XDG_DATA_HOME=$work/data
+mkdir -p "$XDG_DATA_HOME"
 
 # Saves a window's screen area as a PNG once it has come to rest (an
 # analysis still searching may go on changing; it is pictured as it is).

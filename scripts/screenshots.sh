@@ -59,6 +59,9 @@ trap 'cleanup; cp "$work/program.log" "$out/" 2>/dev/null; rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME=$work/config
 mkdir -p "$XDG_CONFIG_HOME"
 load_geometry "$probe"
+# No autosave of a person's own games is read or left behind.
+export XDG_DATA_HOME=$work/data
+mkdir -p "$XDG_DATA_HOME"
 
 # Saves the screen area of a window line ("id x y width height") as a PNG,
 # once what it shows has come to rest.

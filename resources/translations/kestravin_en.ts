@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="pt_BR">
 <context>
+    <name>Autosave</name>
+    <message>
+        <source>O arquivo não contém nenhuma partida.</source>
+        <translation>The file holds no game.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Mostra esta ajuda e sai.</source>
@@ -123,6 +130,109 @@
     <message>
         <source>O arquivo não contém nenhuma partida.</source>
         <translation>The file holds no game.</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreSheet</name>
+    <message>
+        <source>computador</source>
+        <translation>computer</translation>
+    </message>
+    <message>
+        <source>humano</source>
+        <translation>human</translation>
+    </message>
+    <message>
+        <source>Super Fácil</source>
+        <translation>Super Easy</translation>
+    </message>
+    <message>
+        <source>Fácil</source>
+        <translation>Easy</translation>
+    </message>
+    <message>
+        <source>Médio</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>Difícil</source>
+        <translation>Hard</translation>
+    </message>
+    <message>
+        <source>Super Difícil</source>
+        <translation>Super Hard</translation>
+    </message>
+    <message>
+        <source>1-0 (vitória das Brancas)</source>
+        <translation>1-0 (White won)</translation>
+    </message>
+    <message>
+        <source>0-1 (vitória das Pretas)</source>
+        <translation>0-1 (Black won)</translation>
+    </message>
+    <message>
+        <source>½-½ (empate)</source>
+        <translation>½-½ (draw)</translation>
+    </message>
+    <message>
+        <source>* (partida em andamento)</source>
+        <translation>* (game in progress)</translation>
+    </message>
+    <message>
+        <source>Kestravin 2005 – Planilha da partida</source>
+        <translation>Kestravin 2005 – Score sheet</translation>
+    </message>
+    <message>
+        <source>Brancas: %1</source>
+        <translation>White: %1</translation>
+    </message>
+    <message>
+        <source>Pretas: %1</source>
+        <translation>Black: %1</translation>
+    </message>
+    <message>
+        <source>Evento: %1</source>
+        <translation>Event: %1</translation>
+    </message>
+    <message>
+        <source>Data: %1</source>
+        <translation>Date: %1</translation>
+    </message>
+    <message>
+        <source>Nível: %1</source>
+        <translation>Level: %1</translation>
+    </message>
+    <message>
+        <source>Resultado: %1</source>
+        <translation>Result: %1</translation>
+    </message>
+    <message>
+        <source>Posição inicial: %1</source>
+        <translation>Starting position: %1</translation>
+    </message>
+    <message>
+        <source>Posição final: xeque-mate.</source>
+        <translation>Final position: checkmate.</translation>
+    </message>
+    <message>
+        <source>Posição final: empate.</source>
+        <translation>Final position: draw.</translation>
+    </message>
+    <message>
+        <source>Posição final: as Brancas jogam.</source>
+        <translation>Final position: White to move.</translation>
+    </message>
+    <message>
+        <source>Posição final: as Pretas jogam.</source>
+        <translation>Final position: Black to move.</translation>
+    </message>
+    <message>
+        <source>A impressora escolhida não pode imprimir.</source>
+        <translation>The chosen printer cannot print.</translation>
+    </message>
+    <message>
+        <source>Página %1 de %2</source>
+        <translation>Page %1 of %2</translation>
     </message>
 </context>
 <context>
@@ -398,6 +508,81 @@ Blunders (??): %3</translation>
     <message>
         <source>Guia: regras do xadrez e como jogar</source>
         <translation>Guide: the rules of chess and how to play</translation>
+    </message>
+</context>
+<context>
+    <name>TGameFiles</name>
+    <message>
+        <source>Abrir partida…</source>
+        <translation>Open game…</translation>
+    </message>
+    <message>
+        <source>Salvar partida…</source>
+        <translation>Save game…</translation>
+    </message>
+    <message>
+        <source>Copiar FEN</source>
+        <translation>Copy FEN</translation>
+    </message>
+    <message>
+        <source>Colar FEN</source>
+        <translation>Paste FEN</translation>
+    </message>
+    <message>
+        <source>Imprimir partida…</source>
+        <translation>Print game…</translation>
+    </message>
+    <message>
+        <source>Visualizar impressão da partida…</source>
+        <translation>Print preview of the game…</translation>
+    </message>
+    <message>
+        <source>Notação algébrica</source>
+        <translation>Algebraic notation</translation>
+    </message>
+    <message>
+        <source>Abrir partida</source>
+        <translation>Open game</translation>
+    </message>
+    <message>
+        <source>Partidas PGN (*.pgn)</source>
+        <translation>PGN games (*.pgn)</translation>
+    </message>
+    <message>
+        <source>Todos os arquivos (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Salvar partida</source>
+        <translation>Save game</translation>
+    </message>
+    <message>
+        <source>Imprimir partida</source>
+        <translation>Print game</translation>
+    </message>
+    <message>
+        <source>Visualizar impressão da partida</source>
+        <translation>Print preview of the game</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir a partida de &quot;%1&quot;: %2</source>
+        <translation>Cannot open the game of &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir a partida de &quot;%1&quot;.</source>
+        <translation>Cannot open the game of &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>A área de transferência não contém uma posição FEN.</source>
+        <translation>The clipboard holds no FEN position.</translation>
+    </message>
+    <message>
+        <source>A posição FEN &quot;%1&quot; não foi aceita: %2</source>
+        <translation>The FEN position &quot;%1&quot; was refused: %2</translation>
+    </message>
+    <message>
+        <source>A partida não pôde ser guardada para continuar depois: %1</source>
+        <translation>The game could not be kept to go on with later: %1</translation>
     </message>
 </context>
 <context>

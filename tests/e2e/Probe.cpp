@@ -11,11 +11,15 @@
 //   probe geometry                  lays out the program's windows unseen and
 //                                   prints where their parts stand, so that
 //                                   scripts never copy the layout's numbers
+//   probe score-sheet PGN PDF       prints the score sheet of the file's
+//                                   first game to a PDF file
 #include "app/Application.h"
+#include "app/GameRecord.h"
 #include "app/MoveListBox.h"
 #include "app/HoverLabel.h"
 #include "app/MediaPlayerBar.h"
 #include "app/Unit1.h"
+#include "app/ScoreSheet.h"
 #include "app/Unit2.h"
 #include "app/Unit4.h"
 #include "board/ChessBoard.h"
@@ -30,6 +34,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QTextStream>
 
 #include <cstdio>
@@ -220,6 +225,26 @@ int Geometry()
     return 0;
 }
 
+int PrintSheet(const QString& pgn, const QString& pdf)
+{
+    try {
+        const std::vector<PgnGame> games = ReadPgnFile(pgn);
+        if (games.empty() || !games.front().Ok) {
+            std::fprintf(stderr, "probe: no readable game in %s\n", qPrintable(pgn));
+            return 1;
+        }
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        std::printf("%d pages\n", PrintScoreSheet(games.front().Value, printer));
+        return 0;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "probe: %s\n", e.what());
+        return 1;
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -242,7 +267,9 @@ int main(int argc, char** argv)
         return RenderBoard(args[1], args[2] == "turned", args.mid(3));
     if (args.value(0) == "geometry")
         return Geometry();
+    if (args.value(0) == "score-sheet" && args.size() == 3)
+        return PrintSheet(args[1], args[2]);
     std::fprintf(stderr, "usage: probe clipboard | render-status TEXT FILE | render-message TEXT FILE | move-lines FROM-TO... "
-                         "| render-board FILE normal|turned FROM-TO... | geometry\n");
+                         "| render-board FILE normal|turned FROM-TO... | geometry | score-sheet PGN PDF\n");
     return 2;
 }

@@ -14,6 +14,9 @@ export QT_QPA_PLATFORM=xcb
 # fill before starting the program; never the person's own settings.
 export XDG_CONFIG_HOME="$out/config"
 mkdir -p "$XDG_CONFIG_HOME"
+# Its data (the autosaved game) likewise: every run starts without one.
+export XDG_DATA_HOME="$out/data"
+mkdir -p "$XDG_DATA_HOME"
 IMPORT=/usr/bin/import; [ -x "$IMPORT" ] || IMPORT=import
 TITLE="Kestravin 2005"
 

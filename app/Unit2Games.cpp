@@ -1,0 +1,509 @@
+// The game window's whole games (see Unit2Games.h).
+#include "app/Unit2Games.h"
+
+#include "app/Application.h"
+#include "app/Autosave.h"
+#include "app/GameFile.h"
+#include "app/GameRecord.h"
+#include "app/MoveListBox.h"
+#include "app/PgnGameDialog.h"
+#include "app/ScoreSheet.h"
+#include "app/Unit2.h"
+#include "app/Unit2Analysis.h"
+#include "board/ChessBoard.h"
+#include "core/MoveList.h"
+#include "platform/ErrorBox.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDate>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+#include <limits>
+#include <stdexcept>
+
+namespace {
+
+const QString NotationKey = QStringLiteral("Opcoes/NotacaoAlgebrica");
+
+QSettings ProgramSettings() { return QSettings(QStringLiteral("Kestravin"), QStringLiteral("Kestravin 2005")); }
+
+[[noreturn]] void Fail(const QString& message) { throw std::runtime_error(message.toStdString()); }
+
+
+// The tags the window writes from the board itself, never from a game it
+// opened: who plays, the level, where the moves start, the result.
+bool TagFromBoard(const std::string& name)
+{
+    return name == "SetUp" || name == "FEN" || name == "Result" || name == "WhiteType" || name == "BlackType"
+        || name == "KestravinLevel" || name == "KestravinShownPly";
+}
+
+bool SamePosition(const GameState& a, const GameState& b)
+{
+    return a.Board == b.Board && a.WhiteToMove == b.WhiteToMove && a.CastlingAllowed == b.CastlingAllowed
+        && a.EnPassant == b.EnPassant;
+}
+
+bool SameMove(const ChessMove& a, const ChessMove& b)
+{
+    return a.From == b.From && a.To == b.To && a.Promotion == b.Promotion;
+}
+
+// The board's game with what the game it continues had beyond its moves:
+// the tags, and the comments, marks and result of the moves both share.
+Game Continued(const Game& base, const BoardGame& board)
+{
+    Game game = board.Record;
+    for (const GameTag& tag : base.Tags())
+        if (!TagFromBoard(tag.Name))
+            game.SetTag(tag.Name, tag.Value);
+    if (!SamePosition(base.StartState(), game.StartState()))
+        return game;
+    game.SetStartComment(base.StartComment());
+    std::size_t shared = 0;
+    while (shared < game.PlyCount() && shared < base.PlyCount()
+           && SameMove(game.Moves()[shared].Move, base.Moves()[shared].Move)) {
+        game.Moves()[shared].Comment = base.Moves()[shared].Comment;
+        game.Moves()[shared].Nags = base.Moves()[shared].Nags;
+        ++shared;
+    }
+    if (shared == game.PlyCount() && shared == base.PlyCount() && game.Result() == "*")
+        game.SetResult(base.Result());
+    return game;
+}
+
+char Upper(char piece) { return (piece >= 'a' && piece <= 'z') ? static_cast<char>(piece - 32) : piece; }
+
+// The SAN of the half-move played from a slot of the board's history, or
+// nothing when it is no move of chess there (a position edited by hand).
+std::optional<std::string> SlotSan(const MoveInfo& slot, bool white, char pendingPromotion)
+{
+    if (slot.Placement.size() != 64 || slot.OldSq == Square::None || slot.NewSq == Square::None)
+        return std::nullopt;
+    const GameState state = GameState::FromPlacement(slot.Placement, white, slot.Castling, slot.EnPassantSq);
+    char promotion = EmptySquare;
+    const char piece = state.Board[Ord(slot.OldSq)];
+    const int rank = RankOf(slot.NewSq);
+    if ((piece == 'P' && rank == 8) || (piece == 'p' && rank == 1))
+        promotion = Upper(slot.Promotion != EmptySquare ? slot.Promotion : pendingPromotion);
+    const ChessMove move{slot.OldSq, slot.NewSq, promotion};
+    if (!IsLegalMove(state, move))
+        return std::nullopt;
+    return MoveToSan(state, move, PortugueseLetters);
+}
+
+} // namespace
+
+TGameFiles::TGameFiles(TForm2* form)
+    : QObject(form), form_(form), board_(form->ChessBoard1)
+{
+    autosaveTimer_ = new QTimer(this);
+    autosaveTimer_->setSingleShot(true);
+    autosaveTimer_->setInterval(0);
+    connect(autosaveTimer_, &QTimer::timeout, this, [this] { AutosaveNow(); });
+
+    CreateMenus();
+}
+
+TGameFiles::~TGameFiles() = default;
+
+void TGameFiles::CreateMenus()
+{
+    QMenu* game = form_->Partida1;
+    const auto command = [this, game](const char* name, const QString& caption, void (TGameFiles::*handler)()) {
+        QAction* action = game->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+        return action;
+    };
+    game->addSeparator();
+    openAction_ = command("AbrirPartida1", tr("Abrir partida…"), &TGameFiles::OpenWithDialog);
+    openAction_->setShortcut(QKeySequence::Open);
+    saveAction_ = command("SalvarPartida1", tr("Salvar partida…"), &TGameFiles::SaveWithDialog);
+    saveAction_->setShortcut(QKeySequence::Save);
+    copyFenAction_ = command("CopiarFen1", tr("Copiar FEN"), &TGameFiles::CopyFen);
+    pasteFenAction_ = command("ColarFen1", tr("Colar FEN"), &TGameFiles::PasteFenFromClipboard);
+    printAction_ = command("ImprimirPartida1", tr("Imprimir partida…"), &TGameFiles::PrintWithDialog);
+    previewAction_ = command("VisualizarImpressao1", tr("Visualizar impressão da partida…"), &TGameFiles::PreviewPrint);
+
+    notationAction_ = new QAction(tr("Notação algébrica"), this);
+    notationAction_->setObjectName(QStringLiteral("NotacaoAlgebrica1"));
+    notationAction_->setCheckable(true);
+    notationAction_->setChecked(ProgramSettings().value(NotationKey, false).toBool());
+    // With the other switches, before the separator that ends them.
+    QMenu* options = form_->Opcoes1;
+    QAction* before = nullptr;
+    for (QAction* action : options->actions()) {
+        if (action->isSeparator() || action == form_->Idioma1->menuAction()) {
+            before = action;
+            break;
+        }
+    }
+    options->insertAction(before, notationAction_);
+    connect(notationAction_, &QAction::toggled, this, [this](bool on) {
+        ProgramSettings().setValue(NotationKey, on);
+        RefreshMoveList();
+    });
+
+    // Any command of the window may change the game (a new game, a move
+    // taken back): the autosave looks once it is done and writes only when
+    // the game's text differs.
+    for (QAction* action : form_->menuBar()->findChildren<QAction*>())
+        connect(action, &QAction::triggered, this, &TGameFiles::GameMayHaveChanged);
+    connect(form_->ListBox1, &MoveListBox::Click, this, &TGameFiles::GameMayHaveChanged);
+    connect(form_->NovoJogo1, &QAction::triggered, this, [this] { base_ = Game(); });
+    for (QCheckBox* box : {form_->Computador1, form_->Humano1, form_->Computador2, form_->Humano2})
+        connect(box, &QCheckBox::toggled, this, &TGameFiles::GameMayHaveChanged);
+}
+
+void AddReviewMarks(Game& game, const TGameReview& review)
+{
+    GameState state = game.StartState();
+    for (GameMove& move : game.Moves()) {
+        const TReviewedMove* judged = review.Find(state.CurrentMove, state.WhiteToMove);
+        if (judged != nullptr && judged->From == move.Move.From && judged->To == move.Move.To) {
+            const int nag = MarkNag(judged->Mark);
+            if (nag != 0 && std::find(move.Nags.begin(), move.Nags.end(), nag) == move.Nags.end())
+                move.Nags.push_back(nag);
+        }
+        state = PositionAfter(state, move.Move);
+    }
+}
+
+// ---- The move list ----
+
+bool TGameFiles::Algebraic() const { return notationAction_->isChecked(); }
+void TGameFiles::SetAlgebraic(bool on) { notationAction_->setChecked(on); }
+
+QStringList TGameFiles::MoveListLines() const
+{
+    std::vector<std::string> list;
+    board_->GetMoveList(list);
+    QStringList lines;
+    lines.reserve(static_cast<qsizetype>(list.size()));
+    for (const std::string& line : list)
+        lines.append(QString::fromStdString(line));
+    if (!Algebraic() || list.empty())
+        return lines;
+
+    // The board's lines stand for the half-moves up to its end marker, one
+    // a line; a game begun by Black has the line "1. ..." before them.
+    const GameHistory& history = board_->History();
+    const long long end = GameHistory::SlotIndex(history.LastMoveNumber(), history.LastWhiteToMove());
+    long long first = end - static_cast<long long>(list.size());
+    if (first < 0 || !history.HoldsRecordedPosition(static_cast<int>(first / 2 + 1), first % 2 == 0))
+        ++first;
+    const qsizetype offset = static_cast<qsizetype>(list.size()) - static_cast<qsizetype>(end - first);
+    for (long long index = first; index < end; ++index) {
+        const int moveNumber = static_cast<int>(index / 2 + 1);
+        const bool white = index % 2 == 0;
+        const MoveInfo* slot = history.Slot(moveNumber, white);
+        if (slot == nullptr)
+            continue;
+        const std::optional<std::string> san = SlotSan(*slot, white, board_->PromotionPiece());
+        if (!san)
+            continue;
+        const QString text = QString::fromStdString(*san);
+        lines[offset + (index - first)] = white ? QString::number(moveNumber) + QStringLiteral(". ") + text
+                                                : QString(14, QLatin1Char(' ')) + text;
+    }
+    return lines;
+}
+
+void TGameFiles::RefreshMoveList()
+{
+    if (form_->ListBox1->Lines() != MoveListLines())
+        form_->RebuildMoveList();
+}
+
+// ---- Files ----
+
+Game TGameFiles::CurrentGame() const
+{
+    const BoardGame board = GameFromBoard(*board_);
+    Game game = Continued(base_, board);
+    if (!game.Tag("Date") || *game.Tag("Date") == "????.??.??")
+        game.SetTag("Date", QDate::currentDate().toString(QStringLiteral("yyyy.MM.dd")).toStdString());
+    RecordPlayers(game, *board_);
+    if (!game.Tag("White") || *game.Tag("White") == "?")
+        if (board_->ComputerPlaysWhite())
+            game.SetTag("White", "Kestravin 2005");
+    if (!game.Tag("Black") || *game.Tag("Black") == "?")
+        if (board_->ComputerPlaysBlack())
+            game.SetTag("Black", "Kestravin 2005");
+    if (form_->Analysis != nullptr)
+        AddReviewMarks(game, form_->Analysis->LastReview());
+    if (board.ShownPly < game.PlyCount())
+        game.SetTag("KestravinShownPly", std::to_string(board.ShownPly));
+    return game;
+}
+
+bool TGameFiles::OpenGame(const QString& fileName)
+{
+    const std::vector<PgnGame> games = ReadPgnFile(fileName);
+    std::optional<std::size_t> chosen;
+    try {
+        chosen = chooser_ ? chooser_(games) : ChoosePgnGame(games, form_);
+    } catch (const std::runtime_error& e) {
+        Fail(QCoreApplication::translate("TGameFiles", "Não foi possível abrir a partida de \"%1\": %2")
+                 .arg(QFileInfo(fileName).absoluteFilePath(), QString::fromUtf8(e.what())));
+    }
+    if (!chosen)
+        return false;
+    if (*chosen >= games.size())
+        Fail(QCoreApplication::translate("TGameFiles", "Não foi possível abrir a partida de \"%1\".").arg(QFileInfo(fileName).absoluteFilePath()));
+    const PgnGame& game = games[*chosen];
+    if (!game.Ok)
+        Fail(QCoreApplication::translate("TGameFiles", "Não foi possível abrir a partida de \"%1\": %2")
+                 .arg(QFileInfo(fileName).absoluteFilePath(), PgnGameErrorText(game)));
+    try {
+        PutOnBoard(game.Value, std::numeric_limits<std::size_t>::max());
+    } catch (const std::runtime_error& e) {
+        Fail(QCoreApplication::translate("TGameFiles", "Não foi possível abrir a partida de \"%1\": %2")
+                 .arg(QFileInfo(fileName).absoluteFilePath(), QString::fromUtf8(e.what())));
+    }
+    return true;
+}
+
+void TGameFiles::PutOnBoard(const Game& game, std::size_t ply)
+{
+    // Throws (and leaves the board's game) when the board refuses a move.
+    PutGameOnBoard(game, *board_, ply);
+    base_ = game;
+    RestorePlayers(game, *board_);
+    ShowPlayers();
+    form_->RebuildMoveList();
+    form_->GameChanged();
+    GameMayHaveChanged();
+}
+
+void TGameFiles::ShowPlayers()
+{
+    // The boxes' handlers set the board again, to the same players.
+    (board_->ComputerPlaysBlack() ? form_->Computador1 : form_->Humano1)->setChecked(true);
+    (board_->ComputerPlaysWhite() ? form_->Computador2 : form_->Humano2)->setChecked(true);
+    QAction* const levels[] = {form_->SuperFcil1, form_->Fcil1, form_->Difcil1, form_->Difcil2, form_->SuperDifcil1};
+    const int depth = board_->SearchDepth();
+    if (depth >= 1 && depth <= 5)
+        levels[depth - 1]->setChecked(true);
+}
+
+void TGameFiles::SaveGame(const QString& fileName) const
+{
+    Game game = CurrentGame();
+    game.RemoveTag("KestravinShownPly");
+    WritePgnFile(fileName, game);
+}
+
+namespace {
+
+QString GamesFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+} // namespace
+
+void TGameFiles::OpenWithDialog()
+{
+    QFileDialog dialog(form_, tr("Abrir partida"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({tr("Partidas PGN (*.pgn)"), tr("Todos os arquivos (*)")});
+    dialog.setDirectory(openFolder_.isEmpty() ? GamesFolder() : openFolder_);
+    SizeFileDialog(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString fileName = dialog.selectedFiles().constFirst();
+    openFolder_ = QFileInfo(fileName).absolutePath();
+    RunGuarded([this, &fileName] { OpenGame(fileName); });
+}
+
+void TGameFiles::SaveWithDialog()
+{
+    QFileDialog dialog(form_, tr("Salvar partida"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(tr("Partidas PGN (*.pgn)"));
+    dialog.setDefaultSuffix(QStringLiteral("pgn"));
+    // The dialog asks before replacing a file (QFileDialog's default).
+    if (saveName_.isEmpty())
+        dialog.setDirectory(GamesFolder());
+    else
+        dialog.selectFile(saveName_);
+    SizeFileDialog(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString fileName = dialog.selectedFiles().constFirst();
+    if (RunGuarded([this, &fileName] { SaveGame(fileName); }))
+        saveName_ = fileName;
+}
+
+void TGameFiles::OpenFilesFromCommandLine(const QStringList& files)
+{
+    if (files.isEmpty())
+        return;
+    ShowWindow(form_);
+    RunGuarded([this, &files] { OpenGame(files.constFirst()); });
+}
+
+// ---- FEN ----
+
+QString TGameFiles::ShownFen() const
+{
+    const BoardGame game = GameFromBoard(*board_);
+    return QString::fromStdString(game.Record.FenAt(game.ShownPly));
+}
+
+void TGameFiles::CopyFen()
+{
+    RunGuarded([this] { QGuiApplication::clipboard()->setText(ShownFen()); });
+}
+
+void TGameFiles::PasteFen(const QString& text)
+{
+    FenPosition position;
+    std::string error;
+    const QString fen = text.trimmed();
+    if (fen.isEmpty())
+        Fail(QCoreApplication::translate("TGameFiles", "A área de transferência não contém uma posição FEN."));
+    if (!ReadFen(fen.toStdString(), position, error))
+        Fail(QCoreApplication::translate("TGameFiles", "A posição FEN \"%1\" não foi aceita: %2").arg(fen.left(100), QString::fromStdString(error)));
+    Game game;
+    game.SetStart(position);
+    PutOnBoard(game, 0);
+}
+
+void TGameFiles::PasteFenFromClipboard()
+{
+    RunGuarded([this] { PasteFen(QGuiApplication::clipboard()->text()); });
+}
+
+// ---- Printing ----
+
+int TGameFiles::PrintScoreSheet(QPrinter& printer) const
+{
+    return ::PrintScoreSheet(CurrentGame(), printer);
+}
+
+void TGameFiles::PrintWithDialog()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, form_);
+    dialog.setWindowTitle(tr("Imprimir partida"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    RunGuarded([this, &printer] { PrintScoreSheet(printer); });
+}
+
+void TGameFiles::PreviewPrint()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, form_);
+    preview.setWindowTitle(tr("Visualizar impressão da partida"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* target) { RunGuarded([this, target] { PrintScoreSheet(*target); }); });
+    preview.exec();
+}
+
+// ---- Autosave ----
+
+void TGameFiles::MoveStarted()
+{
+    // The move's events fire before the board has recorded the position it
+    // reached; a message box among them (mate) runs an event loop of its
+    // own meanwhile. The record is complete once that loop is left.
+    moveLoopLevel_ = QThread::currentThread()->loopLevel();
+    GameMayHaveChanged();
+}
+
+void TGameFiles::GameMayHaveChanged()
+{
+    autosaveTimer_->setInterval(0);
+    autosaveTimer_->start();
+}
+
+void TGameFiles::AutosaveNow()
+{
+    if (moveLoopLevel_ >= 0) {
+        if (QThread::currentThread()->loopLevel() > moveLoopLevel_) {
+            autosaveTimer_->setInterval(50);
+            autosaveTimer_->start();
+            return;
+        }
+        moveLoopLevel_ = -1;
+    }
+    if (Algebraic())
+        RefreshMoveList();
+    try {
+        const Game game = CurrentGame();
+        // A game that has ended, or has not begun (nothing to resume: the
+        // players and level are remembered with the other choices).
+        if (GameHasEnded(game) || (game.PlyCount() == 0 && game.StartsFromStandardPosition())) {
+            RemoveAutosave();
+            lastAutosave_.clear();
+            return;
+        }
+        const std::string pgn = WritePgn(game);
+        const QString text = QString::fromStdString(pgn);
+        if (text == lastAutosave_)
+            return;
+        // A position the rules cannot hold (set by hand without a king, say)
+        // would give a file that cannot be read back: no game is kept then.
+        const std::vector<PgnGame> check = ReadPgn(pgn);
+        if (check.size() != 1 || !check.front().Ok) {
+            RemoveAutosave();
+            lastAutosave_ = text;
+            return;
+        }
+        WriteAutosave(game);
+        lastAutosave_ = text;
+        autosaveFailed_ = false;
+    } catch (const std::exception& e) {
+        // Said once, not after every move, until a write succeeds again.
+        if (!autosaveFailed_)
+            ShowErrorBox(QCoreApplication::translate("TGameFiles", "A partida não pôde ser guardada para continuar depois: %1").arg(QString::fromUtf8(e.what())));
+        autosaveFailed_ = true;
+    }
+}
+
+bool TGameFiles::RestoreAutosave()
+{
+    const AutosaveFound found = TakeAutosave();
+    if (!found.SetAsideAs.isEmpty())
+        qWarning("kestravin: the saved game could not be read (%s); it was kept as %s", qPrintable(found.Problem),
+                 qPrintable(found.SetAsideAs));
+    if (!found.Value)
+        return false;
+    std::size_t ply = std::numeric_limits<std::size_t>::max();
+    if (const std::optional<std::string> shown = found.Value->Tag("KestravinShownPly")) {
+        try {
+            ply = static_cast<std::size_t>(std::stoul(*shown));
+        } catch (const std::exception&) {
+        }
+    }
+    try {
+        PutOnBoard(*found.Value, ply);
+    } catch (const std::runtime_error& e) {
+        const QString aside = SetAsideAutosave();
+        qWarning("kestravin: the saved game could not be restored (%s); it was kept as %s", e.what(), qPrintable(aside));
+        return false;
+    }
+    lastAutosave_ = QString::fromStdString(WritePgn(CurrentGame()));
+    return true;
+}
