@@ -1,7 +1,10 @@
 // Choosing and installing the interface language.
 #include "app/Language.h"
 
+#include "platform/DataPaths.h"
+
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QSettings>
 #include <QTranslator>
@@ -61,4 +64,22 @@ bool InstallTranslators(QCoreApplication& application, InterfaceLanguage languag
             complete = false;
     }
     return complete;
+}
+
+InterfaceLanguage ShownLanguage()
+{
+    // Each translation names its own language here.
+    const QString code = QCoreApplication::translate("InterfaceLanguage", "pt_BR", "the code of this translation's language");
+    return code == LanguageCode(InterfaceLanguage::English) ? InterfaceLanguage::English : InterfaceLanguage::Portuguese;
+}
+
+QString HelpDocumentInShownLanguage(const QString& relativeName)
+{
+    if (ShownLanguage() == InterfaceLanguage::Portuguese)
+        return relativeName;
+    const QFileInfo info(relativeName);
+    const QString folder = info.path() == QLatin1String(".") ? QString() : info.path() + QLatin1Char('/');
+    const QString translated = folder + info.completeBaseName() + QLatin1Char('_') + LanguageCode(ShownLanguage())
+                               + QLatin1Char('.') + info.suffix();
+    return FindHelpDocument(translated).isEmpty() ? relativeName : translated;
 }

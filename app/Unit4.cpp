@@ -17,10 +17,10 @@
 TForm4::TForm4(QWidget* parent)
     : QWidget(parent)
     , Image1(new QLabel(this))
-    , Label1(new HoverLabel(QStringLiteral("ABRIR"), this))
+    , Label1(new HoverLabel(tr("ABRIR"), this))
     , MediaPlayer1(new MediaPlayerBar(this))
 {
-    SetUpSideWindow(this, QStringLiteral("Media Player"), QSize(274, 115));
+    SetUpSideWindow(this, tr("Media Player"), QSize(274, 115));
     move(192, 114);
 
     Image1->setGeometry(0, 0, 274, 116);

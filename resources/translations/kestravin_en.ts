@@ -56,6 +56,29 @@
     </message>
 </context>
 <context>
+    <name>InterfaceLanguage</name>
+    <message>
+        <source>pt_BR</source>
+        <comment>the code of this translation&apos;s language</comment>
+        <translation>en</translation>
+    </message>
+</context>
+<context>
+    <name>MediaPlayerBar</name>
+    <message>
+        <source>Tocar</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Pausar</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Parar</source>
+        <translation>Stop</translation>
+    </message>
+</context>
+<context>
     <name>MoveAnnouncer</name>
     <message>
         <source>Nenhum sintetizador de voz está instalado (por exemplo speech-dispatcher com espeak-ng).</source>
@@ -275,6 +298,21 @@ Blunders (??): %3</translation>
     </message>
 </context>
 <context>
+    <name>TForm1</name>
+    <message>
+        <source>Novo Jogo</source>
+        <translation>New Game</translation>
+    </message>
+    <message>
+        <source>Sobre</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Sair</source>
+        <translation>Quit</translation>
+    </message>
+</context>
+<context>
     <name>TForm2</name>
     <message>
         <source>Idioma</source>
@@ -390,6 +428,24 @@ Blunders (??): %3</translation>
     </message>
 </context>
 <context>
+    <name>TForm4</name>
+    <message>
+        <source>ABRIR</source>
+        <translation>OPEN</translation>
+    </message>
+    <message>
+        <source>Media Player</source>
+        <translation>Media Player</translation>
+    </message>
+</context>
+<context>
+    <name>TForm6</name>
+    <message>
+        <source>Jogo Online</source>
+        <translation>Online Game</translation>
+    </message>
+</context>
+<context>
     <name>TForm8</name>
     <message>
         <source>não informado</source>
@@ -398,6 +454,22 @@ Blunders (??): %3</translation>
     <message>
         <source>Guia: regras do xadrez e como jogar</source>
         <translation>Guide: the rules of chess and how to play</translation>
+    </message>
+    <message>
+        <source>E-mail:</source>
+        <translation>E-mail:</translation>
+    </message>
+    <message>
+        <source>Website:</source>
+        <translation>Website:</translation>
+    </message>
+    <message>
+        <source>Sobre o Kestravin 2005</source>
+        <translation>About Kestravin 2005</translation>
+    </message>
+    <message>
+        <source>Kestravin 2005 - xadrez para um ou dois jogadores, escrito pela equipe Kestravin.</source>
+        <translation>Kestravin 2005 - chess for one or two players, written by the Kestravin team.</translation>
     </message>
 </context>
 <context>
