@@ -149,6 +149,37 @@
     </message>
 </context>
 <context>
+    <name>StatusText</name>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Peça capturada!</source>
+        <translation>Piece captured!</translation>
+    </message>
+    <message>
+        <source>Peão promovido!</source>
+        <translation>Pawn promoted!</translation>
+    </message>
+    <message>
+        <source>Cheque!</source>
+        <translation>Check!</translation>
+    </message>
+    <message>
+        <source>Cheque Mate!</source>
+        <translation>Checkmate!</translation>
+    </message>
+    <message>
+        <source>Empate!</source>
+        <translation>Draw!</translation>
+    </message>
+    <message>
+        <source>Movimento ilegal!</source>
+        <translation>Illegal move!</translation>
+    </message>
+</context>
+<context>
     <name>TAnalysisController</name>
     <message>
         <source>Dica</source>
@@ -425,6 +456,102 @@ Blunders (??): %3</translation>
     <message>
         <source>Escolher peça na promoção</source>
         <translation>Choose the piece on promotion</translation>
+    </message>
+    <message>
+        <source>Jogadas</source>
+        <translation>Moves</translation>
+    </message>
+    <message>
+        <source>Imprimir</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Jogadores:</source>
+        <translation>Players:</translation>
+    </message>
+    <message>
+        <source>Computador</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Humano</source>
+        <translation>Human</translation>
+    </message>
+    <message>
+        <source>&amp;Jogo</source>
+        <translation>&amp;Chess</translation>
+    </message>
+    <message>
+        <source>Novo Jogo</source>
+        <translation>New Game</translation>
+    </message>
+    <message>
+        <source>Dificuldade</source>
+        <translation>Difficulty</translation>
+    </message>
+    <message>
+        <source>Super Fácil</source>
+        <translation>Very Easy</translation>
+    </message>
+    <message>
+        <source>Fácil</source>
+        <translation>Easy</translation>
+    </message>
+    <message>
+        <source>Médio</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>Difícil</source>
+        <translation>Hard</translation>
+    </message>
+    <message>
+        <source>Super Difícil</source>
+        <translation>Very Hard</translation>
+    </message>
+    <message>
+        <source>Carregar</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Salvar</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Sair</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>O&amp;nline</source>
+        <translation>O&amp;nline</translation>
+    </message>
+    <message>
+        <source>Jogar</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>&amp;Media Player</source>
+        <translation>&amp;Media Player</translation>
+    </message>
+    <message>
+        <source>Abrir</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>&amp;Ajuda</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Regras</source>
+        <translation>Rules</translation>
+    </message>
+    <message>
+        <source>História</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Sobre</source>
+        <translation>About</translation>
     </message>
 </context>
 <context>
