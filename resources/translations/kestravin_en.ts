@@ -640,5 +640,33 @@ Blunders (??): %3</translation>
         <source>Lance ilegal.</source>
         <translation>Illegal move.</translation>
     </message>
+    <message>
+        <source>lance inválido: %1</source>
+        <translation>invalid move: %1</translation>
+    </message>
+    <message>
+        <source>lance ilegal: %1</source>
+        <translation>illegal move: %1</translation>
+    </message>
+    <message>
+        <source>lance ambíguo: %1</source>
+        <translation>ambiguous move: %1</translation>
+    </message>
+    <message>
+        <source>peça de promoção inválida em %1</source>
+        <translation>invalid promotion piece in %1</translation>
+    </message>
+    <message>
+        <source>falta a peça da promoção em %1</source>
+        <translation>promotion piece missing in %1</translation>
+    </message>
+    <message>
+        <source>promoção num lance que não é de promoção: %1</source>
+        <translation>promotion on a move that is no promotion: %1</translation>
+    </message>
+    <message>
+        <source>letra de peça desconhecida &apos;%1&apos; em %2</source>
+        <translation>unknown piece letter &apos;%1&apos; in %2</translation>
+    </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 #include "app/HoverLabel.h"
 #include "app/Language.h"
 #include "app/MoveListBox.h"
+#include "app/TypedMoveEntry.h"
 #include "app/Unit1.h"
 #include "app/Unit2.h"
 #include "app/Unit4.h"
@@ -160,6 +161,20 @@ TEST_F(EnglishInterface, StatusLineAndMateMessageSpeakEnglish)
         ASSERT_TRUE(board.MakeMove(from, to));
     EXPECT_EQ(form->Panel1->text(), "Checkmate!");
     EXPECT_TRUE(boxes.messages.contains("Checkmate!")) << boxes.messages.join(" | ").toStdString();
+}
+
+TEST_F(EnglishInterface, TypedMovesAreRefusedInEnglishWithTheReasonOfTheLettersThatKnowThePiece)
+{
+    const GameState start = GameState::Initial();
+    EXPECT_EQ(ReadTypedMove(start, "Qh4").error, "illegal move: \"Qh4\"");
+    EXPECT_EQ(ReadTypedMove(start, "Zf3").error, "unknown piece letter 'Z' in \"Zf3\"");
+    EXPECT_EQ(ReadTypedMove(start, "e9").error, "invalid move: \"e9\"");
+    EXPECT_TRUE(ReadTypedMove(start, "Nf3").ok);
+
+    // In Portuguese the reasons read as the move reader gives them.
+    TearDown();
+    EXPECT_EQ(ReadTypedMove(start, "Qh4").error, QString::fromUtf8("lance ilegal: \"Qh4\""));
+    EXPECT_EQ(ReadTypedMove(start, "Zf3").error, QString::fromUtf8("letra de peça desconhecida 'Z' em \"Zf3\""));
 }
 
 TEST_F(EnglishInterface, StartScreenAndSideWindowsSpeakEnglish)
