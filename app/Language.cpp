@@ -4,6 +4,7 @@
 #include "platform/DataPaths.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QSettings>
@@ -73,13 +74,31 @@ InterfaceLanguage ShownLanguage()
     return code == LanguageCode(InterfaceLanguage::English) ? InterfaceLanguage::English : InterfaceLanguage::Portuguese;
 }
 
+namespace {
+
+// "DOC/JOGO.html" -> "DOC/JOGO_en.html".
+QString TranslatedName(const QString& name, InterfaceLanguage language)
+{
+    const QFileInfo info(name);
+    const QString folder = info.path() == QLatin1String(".") ? QString() : info.path() + QLatin1Char('/');
+    return folder + info.completeBaseName() + QLatin1Char('_') + LanguageCode(language) + QLatin1Char('.')
+           + info.suffix();
+}
+
+} // namespace
+
 QString HelpDocumentInShownLanguage(const QString& relativeName)
 {
     if (ShownLanguage() == InterfaceLanguage::Portuguese)
         return relativeName;
-    const QFileInfo info(relativeName);
-    const QString folder = info.path() == QLatin1String(".") ? QString() : info.path() + QLatin1Char('/');
-    const QString translated = folder + info.completeBaseName() + QLatin1Char('_') + LanguageCode(ShownLanguage())
-                               + QLatin1Char('.') + info.suffix();
+    const QString translated = TranslatedName(relativeName, ShownLanguage());
     return FindHelpDocument(translated).isEmpty() ? relativeName : translated;
+}
+
+QString PictureInShownLanguage(const QString& resource)
+{
+    if (ShownLanguage() == InterfaceLanguage::Portuguese)
+        return resource;
+    const QString translated = TranslatedName(resource, ShownLanguage());
+    return QFile::exists(translated) ? translated : resource;
 }

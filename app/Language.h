@@ -36,3 +36,7 @@ InterfaceLanguage ShownLanguage();
 // English version ("DOC/JOGO_en.html") when that is installed, else the
 // Portuguese one; with Portuguese, the name as given.
 QString HelpDocumentInShownLanguage(const QString& relativeName);
+// A picture with words in it (":/pictures/title.jpg") in the language shown:
+// with English, its English version (":/pictures/title_en.jpg") when the
+// program has one, else the picture as named.
+QString PictureInShownLanguage(const QString& resource);

@@ -3,6 +3,7 @@
 
 #include "app/Application.h"
 #include "app/HoverLabel.h"
+#include "app/Language.h"
 #include "app/SoundPlayer.h"
 #include "app/StartScreenFont.h"
 #include "app/Unit2.h"
@@ -43,7 +44,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWind
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(0, 0, 640, 480);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    const QImage title = LoadJpeg(QStringLiteral(":/pictures/title.jpg"));
+    const QImage title = LoadJpeg(PictureInShownLanguage(QStringLiteral(":/pictures/title.jpg")));
     if (!title.isNull())
         Image1->setPixmap(QPixmap::fromImage(title));
 

@@ -5,6 +5,7 @@
 
 #include "app/Application.h"
 #include "app/HoverLabel.h"
+#include "app/Language.h"
 #include "app/MediaPlayerBar.h"
 #include "app/SideWindow.h"
 #include "platform/ErrorBox.h"
@@ -25,7 +26,7 @@ TForm4::TForm4(QWidget* parent)
 
     Image1->setGeometry(0, 0, 274, 116);
     InitApplicationResources();
-    ShowPicture(Image1, LoadJpeg(QStringLiteral(":/pictures/mediaplayer.jpg")));
+    ShowPicture(Image1, LoadJpeg(PictureInShownLanguage(QStringLiteral(":/pictures/mediaplayer.jpg"))));
 
     Label1->setGeometry(16, 24, 77, 29);
     Label1->setFont(SideWindowFont(24, true));

@@ -60,7 +60,7 @@ TForm8::TForm8(const QString& contactEmail, const QUrl& webSite, QWidget* parent
 
     Image1->setGeometry(0, 0, 450, 209);
     InitApplicationResources();
-    ShowPicture(Image1, LoadJpeg(QStringLiteral(":/pictures/about.jpg")));
+    ShowPicture(Image1, LoadJpeg(PictureInShownLanguage(QStringLiteral(":/pictures/about.jpg"))));
     Image1->lower();
 
     ShowAddress(Label6, contactEmail_.isEmpty() ? NotGiven() : contactEmail_, !contactEmail_.isEmpty());

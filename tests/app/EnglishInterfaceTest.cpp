@@ -188,6 +188,15 @@ TEST_F(EnglishInterface, StartScreenAndSideWindowsSpeakEnglish)
     for (const QLabel* label : {startScreen.Label1, startScreen.Label2, startScreen.Label3})
         EXPECT_LE(label->geometry().right(), startScreen.width()) << label->text().toStdString();
 
+    // The pictures with words in them come in English where there is an
+    // English version.
+    for (const char* picture : {":/pictures/title.jpg", ":/pictures/about.jpg", ":/pictures/mediaplayer.jpg"}) {
+        const QString english = PictureInShownLanguage(QString::fromLatin1(picture));
+        EXPECT_TRUE(english.endsWith(QStringLiteral("_en.jpg"))) << english.toStdString();
+        EXPECT_TRUE(QFile::exists(english)) << english.toStdString();
+    }
+    EXPECT_EQ(PictureInShownLanguage(QStringLiteral(":/pictures/printer.png")), ":/pictures/printer.png");
+
     TForm4 mediaPlayer;
     EXPECT_EQ(mediaPlayer.windowTitle(), "Media Player");
     TForm8 about(QStringLiteral("a@b.c"), QUrl(QStringLiteral("https://example.org/")));
@@ -221,6 +230,7 @@ TEST_F(EnglishInterface, HelpOpensTheEnglishDocumentsAndFallsBackToThePortuguese
 
     // With the translation gone, the Portuguese names come back.
     TearDown();
+    EXPECT_EQ(PictureInShownLanguage(QStringLiteral(":/pictures/title.jpg")), ":/pictures/title.jpg");
     EXPECT_EQ(ShownLanguage(), InterfaceLanguage::Portuguese);
     EXPECT_EQ(TForm2::RulesDocument(), "DOC/JOGO.html");
     EXPECT_EQ(TForm2::HistoryDocument(), "DOC/HISTORIA.html");
