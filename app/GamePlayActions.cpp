@@ -46,7 +46,7 @@ QString EndOfGameMessage(GameEnd end)
 {
     switch (end) {
     case GameEnd::Mate:
-        return StatusText::Mate;
+        return StatusText::Mate();
     case GameEnd::Stalemate:
         return QCoreApplication::translate("TForm2", "Empate por afogamento.");
     case GameEnd::Repetition:
@@ -322,5 +322,5 @@ void TForm2::KeepResultAfterRefusedMove()
         return;
     const GameEnd end = EndOfGame(*ChessBoard1);
     if (GameFrozen(end))
-        SetStatus(end == GameEnd::Mate ? StatusText::Mate : StatusText::Draw);
+        SetStatus(end == GameEnd::Mate ? StatusText::Mate() : StatusText::Draw());
 }

@@ -1,7 +1,11 @@
 // Choosing and installing the interface language.
 #include "app/Language.h"
 
+#include "platform/DataPaths.h"
+
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QSettings>
 #include <QTranslator>
@@ -61,4 +65,40 @@ bool InstallTranslators(QCoreApplication& application, InterfaceLanguage languag
             complete = false;
     }
     return complete;
+}
+
+InterfaceLanguage ShownLanguage()
+{
+    // Each translation names its own language here.
+    const QString code = QCoreApplication::translate("InterfaceLanguage", "pt_BR", "the code of this translation's language");
+    return code == LanguageCode(InterfaceLanguage::English) ? InterfaceLanguage::English : InterfaceLanguage::Portuguese;
+}
+
+namespace {
+
+// "DOC/JOGO.html" -> "DOC/JOGO_en.html".
+QString TranslatedName(const QString& name, InterfaceLanguage language)
+{
+    const QFileInfo info(name);
+    const QString folder = info.path() == QLatin1String(".") ? QString() : info.path() + QLatin1Char('/');
+    return folder + info.completeBaseName() + QLatin1Char('_') + LanguageCode(language) + QLatin1Char('.')
+           + info.suffix();
+}
+
+} // namespace
+
+QString HelpDocumentInShownLanguage(const QString& relativeName)
+{
+    if (ShownLanguage() == InterfaceLanguage::Portuguese)
+        return relativeName;
+    const QString translated = TranslatedName(relativeName, ShownLanguage());
+    return FindHelpDocument(translated).isEmpty() ? relativeName : translated;
+}
+
+QString PictureInShownLanguage(const QString& resource)
+{
+    if (ShownLanguage() == InterfaceLanguage::Portuguese)
+        return resource;
+    const QString translated = TranslatedName(resource, ShownLanguage());
+    return QFile::exists(translated) ? translated : resource;
 }

@@ -27,3 +27,16 @@ void StoreLanguage(InterfaceLanguage language);
 // translation. Returns false when one of them could not be loaded (the
 // program then speaks Portuguese or Qt's English, and goes on).
 bool InstallTranslators(QCoreApplication& application, InterfaceLanguage language);
+
+// The language the installed translators speak (Portuguese when none is
+// installed); unlike ChosenLanguage() it does not change when the user picks
+// another language for the next start.
+InterfaceLanguage ShownLanguage();
+// A help document ("DOC/JOGO.html") in the language shown: with English, its
+// English version ("DOC/JOGO_en.html") when that is installed, else the
+// Portuguese one; with Portuguese, the name as given.
+QString HelpDocumentInShownLanguage(const QString& relativeName);
+// A picture with words in it (":/pictures/title.jpg") in the language shown:
+// with English, its English version (":/pictures/title_en.jpg") when the
+// program has one, else the picture as named.
+QString PictureInShownLanguage(const QString& resource);

@@ -33,13 +33,13 @@ MediaPlayerBar::MediaPlayerBar(QWidget* parent)
         const char* tip;
         void (MediaPlayerBar::*action)();
     } buttons[] = {
-        {playButton_, QStyle::SP_MediaPlay, "Tocar", &MediaPlayerBar::Play},
-        {pauseButton_, QStyle::SP_MediaPause, "Pausar", &MediaPlayerBar::Pause},
-        {stopButton_, QStyle::SP_MediaStop, "Parar", &MediaPlayerBar::Stop},
+        {playButton_, QStyle::SP_MediaPlay, QT_TR_NOOP("Tocar"), &MediaPlayerBar::Play},
+        {pauseButton_, QStyle::SP_MediaPause, QT_TR_NOOP("Pausar"), &MediaPlayerBar::Pause},
+        {stopButton_, QStyle::SP_MediaStop, QT_TR_NOOP("Parar"), &MediaPlayerBar::Stop},
     };
     for (const auto& b : buttons) {
         b.button->setIcon(style()->standardIcon(b.icon));
-        b.button->setToolTip(QString::fromUtf8(b.tip));
+        b.button->setToolTip(tr(b.tip));
         b.button->setFocusPolicy(Qt::NoFocus);
         b.button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         connect(b.button, &QPushButton::clicked, this, b.action);

@@ -3,6 +3,7 @@
 
 #include "app/Application.h"
 #include "app/HoverLabel.h"
+#include "app/Language.h"
 #include "app/SoundPlayer.h"
 #include "app/StartScreenFont.h"
 #include "app/Unit2.h"
@@ -43,14 +44,15 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWind
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(0, 0, 640, 480);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    const QImage title = LoadJpeg(QStringLiteral(":/pictures/title.jpg"));
+    const QImage title = LoadJpeg(PictureInShownLanguage(QStringLiteral(":/pictures/title.jpg")));
     if (!title.isNull())
         Image1->setPixmap(QPixmap::fromImage(title));
 
-    const QFont labelFont = StartScreenFont(QStringLiteral("Novo Jogo"), WidestCaptionWidth);
-    Label1 = MakeLabel(QStringLiteral("Novo Jogo"), 168, 136, labelFont);
-    Label2 = MakeLabel(QStringLiteral("Sobre"), 232, 224, labelFont);
-    Label3 = MakeLabel(QStringLiteral("Sair"), 264, 328, labelFont);
+    // The font is sized for the widest caption in the language shown.
+    const QFont labelFont = StartScreenFont(tr("Novo Jogo"), WidestCaptionWidth);
+    Label1 = MakeLabel(tr("Novo Jogo"), 168, 136, labelFont);
+    Label2 = MakeLabel(tr("Sobre"), 232, 224, labelFont);
+    Label3 = MakeLabel(tr("Sair"), 264, 328, labelFont);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label2->setObjectName(QStringLiteral("Label2"));
     Label3->setObjectName(QStringLiteral("Label3"));

@@ -103,23 +103,23 @@ TForm2::~TForm2()
 
 void TForm2::CreateControls()
 {
-    Label1 = new QLabel(QStringLiteral("Jogadas"), Client);
+    Label1 = new QLabel(tr("Jogadas"), Client);
     Label1->setObjectName(QStringLiteral("Label1"));
 
     ListBox1 = new MoveListBox(Client);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
 
-    Panel1 = new QLabel(StatusText::Initial, Client);
+    Panel1 = new QLabel(StatusText::Initial(), Client);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel1->setAlignment(Qt::AlignCenter);
 
     BitBtn1 = new QPushButton(QIcon(QPixmap(QStringLiteral(":/pictures/printer.png"))),
-                              QStringLiteral("Imprimir"), Client);
+                              tr("Imprimir"), Client);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setIconSize(QSize(16, 16));
 
-    Label2 = new QLabel(QStringLiteral("Jogadores:"), Client);
+    Label2 = new QLabel(tr("Jogadores:"), Client);
     Label2->setObjectName(QStringLiteral("Label2"));
     QFont bold = Label2->font();
     bold.setBold(true);
@@ -130,10 +130,10 @@ void TForm2::CreateControls()
     Image1->setAttribute(Qt::WA_TranslucentBackground);
     Image1->setPixmap(KnightPicture(QStringLiteral("knight-red"), devicePixelRatioF()));
 
-    Computador1 = new QCheckBox(QStringLiteral("Computador"), Client);
+    Computador1 = new QCheckBox(tr("Computador"), Client);
     Computador1->setObjectName(QStringLiteral("Computador1"));
     Computador1->setChecked(true);
-    Humano1 = new QCheckBox(QStringLiteral("Humano"), Client);
+    Humano1 = new QCheckBox(tr("Humano"), Client);
     Humano1->setObjectName(QStringLiteral("Humano1"));
 
     Image2 = new QLabel(Client);
@@ -141,9 +141,9 @@ void TForm2::CreateControls()
     Image2->setAttribute(Qt::WA_TranslucentBackground);
     Image2->setPixmap(KnightPicture(QStringLiteral("knight-white"), devicePixelRatioF()));
 
-    Computador2 = new QCheckBox(QStringLiteral("Computador"), Client);
+    Computador2 = new QCheckBox(tr("Computador"), Client);
     Computador2->setObjectName(QStringLiteral("Computador2"));
-    Humano2 = new QCheckBox(QStringLiteral("Humano"), Client);
+    Humano2 = new QCheckBox(tr("Humano"), Client);
     Humano2->setObjectName(QStringLiteral("Humano2"));
     Humano2->setChecked(true);
 

@@ -8,6 +8,7 @@
 #include "app/GameFile.h"
 #include "core/Square.h"
 
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QString>
 #include <QVariant>
@@ -35,15 +36,15 @@ class TGameFiles;
 // after the line's move).
 std::pair<int, bool> MoveSlotOfLine(int lineIndex);
 
-// The status line's texts.
+// The status line's texts, in the interface language.
 namespace StatusText {
-inline const QString Initial = QStringLiteral("Status");
-inline const QString Capture = QStringLiteral("Peça capturada!");
-inline const QString Promotion = QStringLiteral("Peão promovido!");
-inline const QString Check = QStringLiteral("Cheque!");
-inline const QString Mate = QStringLiteral("Cheque Mate!");
-inline const QString Draw = QStringLiteral("Empate!");
-inline const QString IllegalMove = QStringLiteral("Movimento ilegal!");
+inline QString Initial() { return QCoreApplication::translate("StatusText", "Status"); }
+inline QString Capture() { return QCoreApplication::translate("StatusText", "Peça capturada!"); }
+inline QString Promotion() { return QCoreApplication::translate("StatusText", "Peão promovido!"); }
+inline QString Check() { return QCoreApplication::translate("StatusText", "Cheque!"); }
+inline QString Mate() { return QCoreApplication::translate("StatusText", "Cheque Mate!"); }
+inline QString Draw() { return QCoreApplication::translate("StatusText", "Empate!"); }
+inline QString IllegalMove() { return QCoreApplication::translate("StatusText", "Movimento ilegal!"); }
 } // namespace StatusText
 
 class TForm2 : public QMainWindow {
@@ -61,8 +62,9 @@ public:
     void SetAboutWindow(QWidget* form8) { Form8 = form8; }
 
     // Where "Regras" and "História" find their documents.
-    static QString RulesDocument() { return QStringLiteral("DOC/JOGO.html"); }
-    static QString HistoryDocument() { return QStringLiteral("DOC/HISTORIA.html"); }
+    // With the English interface, their English versions where installed.
+    static QString RulesDocument();
+    static QString HistoryDocument();
 
     // ---- Controls ----
     QWidget* Client = nullptr;

@@ -47,25 +47,25 @@ void TForm2::ChessBoard1LegalMove(QObject*, Square, Square)
 
 void TForm2::ChessBoard1IllegalMove(QObject*, Square)
 {
-    SetStatus(StatusText::IllegalMove);
+    SetStatus(StatusText::IllegalMove());
     KeepResultAfterRefusedMove();
 }
 
-void TForm2::ChessBoard1Capture(QObject*, Square, Square, char) { SetStatus(StatusText::Capture); }
-void TForm2::ChessBoard1Promotion(QObject*, Square, Square, char&) { SetStatus(StatusText::Promotion); }
-void TForm2::ChessBoard1Check(QObject*, Square, Square) { SetStatus(StatusText::Check); }
+void TForm2::ChessBoard1Capture(QObject*, Square, Square, char) { SetStatus(StatusText::Capture()); }
+void TForm2::ChessBoard1Promotion(QObject*, Square, Square, char&) { SetStatus(StatusText::Promotion()); }
+void TForm2::ChessBoard1Check(QObject*, Square, Square) { SetStatus(StatusText::Check()); }
 
 void TForm2::ChessBoard1Draw(QObject*)
 {
-    SetStatus(StatusText::Draw);
+    SetStatus(StatusText::Draw());
     AnnounceEndOfGame();
 }
 
 void TForm2::ChessBoard1Mate(QObject*, Square, Square)
 {
-    SetStatus(StatusText::Mate);
+    SetStatus(StatusText::Mate());
     // Modal: the board's remaining steps of the move follow once it closes.
-    ShowMessage(StatusText::Mate);
+    ShowMessage(StatusText::Mate());
 }
 
 void TForm2::ListBox1Click(QObject*)

@@ -1,6 +1,7 @@
 // The game window's menu bar and the handlers of its items and of the
 // print button.
 #include "app/Application.h"
+#include "app/Language.h"
 #include "app/MoveListBox.h"
 #include "app/MoveListPrinter.h"
 #include "app/Unit2.h"
@@ -26,16 +27,16 @@ void TForm2::CreateMenus()
         return action;
     };
 
-    Kestravin1 = MainMenu1->addMenu(QStringLiteral("&Jogo"));
+    Kestravin1 = MainMenu1->addMenu(tr("&Jogo"));
     Kestravin1->setObjectName(QStringLiteral("Kestravin1"));
-    NovoJogo1 = item(Kestravin1, "NovoJogo1", QStringLiteral("Novo Jogo"), &TForm2::NovoJogo1Click);
-    Dificuldade1 = Kestravin1->addMenu(QStringLiteral("Dificuldade"));
+    NovoJogo1 = item(Kestravin1, "NovoJogo1", tr("Novo Jogo"), &TForm2::NovoJogo1Click);
+    Dificuldade1 = Kestravin1->addMenu(tr("Dificuldade"));
     Dificuldade1->setObjectName(QStringLiteral("Dificuldade1"));
-    SuperFcil1 = item(Dificuldade1, "SuperFcil1", QStringLiteral("Super Fácil"), &TForm2::SuperFcil1Click);
-    Fcil1 = item(Dificuldade1, "Fcil1", QStringLiteral("Fácil"), &TForm2::Fcil1Click);
-    Difcil1 = item(Dificuldade1, "Difcil1", QStringLiteral("Médio"), &TForm2::Difcil1Click);
-    Difcil2 = item(Dificuldade1, "Difcil2", QStringLiteral("Difícil"), &TForm2::Difcil2Click);
-    SuperDifcil1 = item(Dificuldade1, "SuperDifcil1", QStringLiteral("Super Difícil"), &TForm2::SuperDifcil1Click);
+    SuperFcil1 = item(Dificuldade1, "SuperFcil1", tr("Super Fácil"), &TForm2::SuperFcil1Click);
+    Fcil1 = item(Dificuldade1, "Fcil1", tr("Fácil"), &TForm2::Fcil1Click);
+    Difcil1 = item(Dificuldade1, "Difcil1", tr("Médio"), &TForm2::Difcil1Click);
+    Difcil2 = item(Dificuldade1, "Difcil2", tr("Difícil"), &TForm2::Difcil2Click);
+    SuperDifcil1 = item(Dificuldade1, "SuperDifcil1", tr("Super Difícil"), &TForm2::SuperDifcil1Click);
     // The check mark follows the chosen level; it starts on the stored depth 1.
     difficultyGroup_ = new QActionGroup(this);
     for (QAction* level : {SuperFcil1, Fcil1, Difcil1, Difcil2, SuperDifcil1}) {
@@ -43,32 +44,32 @@ void TForm2::CreateMenus()
         difficultyGroup_->addAction(level);
     }
     SuperFcil1->setChecked(true);
-    Abrir1 = item(Kestravin1, "Abrir1", QStringLiteral("Carregar"), &TForm2::Abrir1Click);
-    Salvar1 = item(Kestravin1, "Salvar1", QStringLiteral("Salvar"), &TForm2::Salvar1Click);
-    Sair1 = item(Kestravin1, "Sair1", QStringLiteral("Sair"), &TForm2::Sair1Click);
+    Abrir1 = item(Kestravin1, "Abrir1", tr("Carregar"), &TForm2::Abrir1Click);
+    Salvar1 = item(Kestravin1, "Salvar1", tr("Salvar"), &TForm2::Salvar1Click);
+    Sair1 = item(Kestravin1, "Sair1", tr("Sair"), &TForm2::Sair1Click);
 
     // The program's own additions: commands on the game in "Partida",
     // switches in "Opções". Each feature adds its items to them.
     Partida1 = MainMenu1->addMenu(tr("&Partida"));
     Partida1->setObjectName(QStringLiteral("Partida1"));
 
-    Online1 = MainMenu1->addMenu(QStringLiteral("O&nline"));
+    Online1 = MainMenu1->addMenu(tr("O&nline"));
     Online1->setObjectName(QStringLiteral("Online1"));
-    Jogar1 = item(Online1, "Jogar1", QStringLiteral("Jogar"), &TForm2::Jogar1Click);
+    Jogar1 = item(Online1, "Jogar1", tr("Jogar"), &TForm2::Jogar1Click);
 
-    MediaPlayer1 = MainMenu1->addMenu(QStringLiteral("&Media Player"));
+    MediaPlayer1 = MainMenu1->addMenu(tr("&Media Player"));
     MediaPlayer1->setObjectName(QStringLiteral("MediaPlayer1"));
-    Abrir3 = item(MediaPlayer1, "Abrir3", QStringLiteral("Abrir"), &TForm2::Abrir3Click);
+    Abrir3 = item(MediaPlayer1, "Abrir3", tr("Abrir"), &TForm2::Abrir3Click);
 
     Opcoes1 = MainMenu1->addMenu(tr("&Opções"));
     Opcoes1->setObjectName(QStringLiteral("Opcoes1"));
     CreateLanguageMenu();
 
-    Ajuda1 = MainMenu1->addMenu(QStringLiteral("&Ajuda"));
+    Ajuda1 = MainMenu1->addMenu(tr("&Ajuda"));
     Ajuda1->setObjectName(QStringLiteral("Ajuda1"));
-    Regras1 = item(Ajuda1, "Regras1", QStringLiteral("Regras"), &TForm2::Regras1Click);
-    Histria1 = item(Ajuda1, "Histria1", QStringLiteral("História"), &TForm2::Histria1Click);
-    Sobre1 = item(Ajuda1, "Sobre1", QStringLiteral("Sobre"), &TForm2::Sobre1Click);
+    Regras1 = item(Ajuda1, "Regras1", tr("Regras"), &TForm2::Regras1Click);
+    Histria1 = item(Ajuda1, "Histria1", tr("História"), &TForm2::Histria1Click);
+    Sobre1 = item(Ajuda1, "Sobre1", tr("Sobre"), &TForm2::Sobre1Click);
 
     // The usual shortcuts, so that the game can be run from the keyboard;
     // the menus open with Alt and their underlined letters.
@@ -136,6 +137,16 @@ void TForm2::Sair1Click(QObject*)
 void TForm2::Jogar1Click(QObject*) { ShowWindow(Form6); }
 void TForm2::Abrir3Click(QObject*) { ShowWindow(Form4); }
 void TForm2::Sobre1Click(QObject*) { ShowWindow(Form8); }
+
+QString TForm2::RulesDocument()
+{
+    return HelpDocumentInShownLanguage(QStringLiteral("DOC/JOGO.html"));
+}
+
+QString TForm2::HistoryDocument()
+{
+    return HelpDocumentInShownLanguage(QStringLiteral("DOC/HISTORIA.html"));
+}
 
 void TForm2::Regras1Click(QObject*) { OpenHelpDocument(RulesDocument()); }
 void TForm2::Histria1Click(QObject*) { OpenHelpDocument(HistoryDocument()); }

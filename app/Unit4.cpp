@@ -5,6 +5,7 @@
 
 #include "app/Application.h"
 #include "app/HoverLabel.h"
+#include "app/Language.h"
 #include "app/MediaPlayerBar.h"
 #include "app/SideWindow.h"
 #include "platform/ErrorBox.h"
@@ -17,15 +18,15 @@
 TForm4::TForm4(QWidget* parent)
     : QWidget(parent)
     , Image1(new QLabel(this))
-    , Label1(new HoverLabel(QStringLiteral("ABRIR"), this))
+    , Label1(new HoverLabel(tr("ABRIR"), this))
     , MediaPlayer1(new MediaPlayerBar(this))
 {
-    SetUpSideWindow(this, QStringLiteral("Media Player"), QSize(274, 115));
+    SetUpSideWindow(this, tr("Media Player"), QSize(274, 115));
     move(192, 114);
 
     Image1->setGeometry(0, 0, 274, 116);
     InitApplicationResources();
-    ShowPicture(Image1, LoadJpeg(QStringLiteral(":/pictures/mediaplayer.jpg")));
+    ShowPicture(Image1, LoadJpeg(PictureInShownLanguage(QStringLiteral(":/pictures/mediaplayer.jpg"))));
 
     Label1->setGeometry(16, 24, 77, 29);
     Label1->setFont(SideWindowFont(24, true));

@@ -30,7 +30,7 @@ void PrepareBrowserEngine()
 TForm6::TForm6(QWidget* parent)
     : QWidget(parent)
 {
-    SetUpSideWindow(this, QStringLiteral("Jogo Online"), QSize(792, 566));
+    SetUpSideWindow(this, tr("Jogo Online"), QSize(792, 566));
     // Centred on the desktop.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect area(QPoint(0, 0), size());

@@ -3,6 +3,7 @@
 
 #include "app/Application.h"
 #include "app/HoverLabel.h"
+#include "app/Language.h"
 #include "app/SideWindow.h"
 #include "platform/DataPaths.h"
 #include "platform/JpegImage.h"
@@ -48,18 +49,18 @@ TForm8::TForm8(QWidget* parent) : TForm8(ContactEmail(), WebSite(), parent) {}
 TForm8::TForm8(const QString& contactEmail, const QUrl& webSite, QWidget* parent)
     : QWidget(parent)
     , Image1(new HoverLabel(QString(), this))
-    , Label4(MakeLabel<QLabel>(this, QStringLiteral("E-mail:"), 24, 72, "#C0C0C0"))
-    , Label5(MakeLabel<QLabel>(this, QStringLiteral("Website:"), 24, 88, "#C0C0C0"))
+    , Label4(MakeLabel<QLabel>(this, tr("E-mail:"), 24, 72, "#C0C0C0"))
+    , Label5(MakeLabel<QLabel>(this, tr("Website:"), 24, 88, "#C0C0C0"))
     , Label6(MakeLabel<HoverLabel>(this, QString(), 80, 72, "#0000FF"))
     , Label7(MakeLabel<HoverLabel>(this, QString(), 80, 88, "#0000FF"))
     , contactEmail_(contactEmail.trimmed())
 {
-    SetUpSideWindow(this, QStringLiteral("Sobre o Kestravin 2005"), QSize(450, 207));
+    SetUpSideWindow(this, tr("Sobre o Kestravin 2005"), QSize(450, 207));
     move(192, 114);
 
     Image1->setGeometry(0, 0, 450, 209);
     InitApplicationResources();
-    ShowPicture(Image1, LoadJpeg(QStringLiteral(":/pictures/about.jpg")));
+    ShowPicture(Image1, LoadJpeg(PictureInShownLanguage(QStringLiteral(":/pictures/about.jpg"))));
     Image1->lower();
 
     ShowAddress(Label6, contactEmail_.isEmpty() ? NotGiven() : contactEmail_, !contactEmail_.isEmpty());
@@ -93,9 +94,14 @@ QUrl TForm8::WebSite()
     return QUrl(QStringLiteral(KESTRAVIN_HOMEPAGE));
 }
 
+QString TForm8::UserGuideDocument()
+{
+    return HelpDocumentInShownLanguage(QStringLiteral("DOC/JOGO.html"));
+}
+
 QString TForm8::CreditLine()
 {
-    return QStringLiteral("Kestravin 2005 - xadrez para um ou dois jogadores, escrito pela equipe Kestravin.");
+    return tr("Kestravin 2005 - xadrez para um ou dois jogadores, escrito pela equipe Kestravin.");
 }
 
 void TForm8::Image1Click() { ShowMessage(CreditLine()); }

@@ -31,7 +31,8 @@ public:
     static QUrl WebSite();
     static QString CreditLine();
     // The help document offered in place of a missing web site.
-    static QString UserGuideDocument() { return QStringLiteral("DOC/JOGO.html"); }
+    // In the language shown when it is installed in that language.
+    static QString UserGuideDocument();
 
     // What the "Website:" line opens: the web site, else the installed user
     // guide, else nothing (an empty address).

@@ -63,6 +63,29 @@
     </message>
 </context>
 <context>
+    <name>InterfaceLanguage</name>
+    <message>
+        <source>pt_BR</source>
+        <comment>the code of this translation&apos;s language</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MediaPlayerBar</name>
+    <message>
+        <source>Tocar</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Pausar</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Parar</source>
+        <translation>Stop</translation>
+    </message>
+</context>
+<context>
     <name>MoveAnnouncer</name>
     <message>
         <source>Nenhum sintetizador de voz está instalado (por exemplo speech-dispatcher com espeak-ng).</source>
@@ -236,6 +259,37 @@
     </message>
 </context>
 <context>
+    <name>StatusText</name>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished">Status</translation>
+    </message>
+    <message>
+        <source>Peça capturada!</source>
+        <translation>Piece captured!</translation>
+    </message>
+    <message>
+        <source>Peão promovido!</source>
+        <translation>Pawn promoted!</translation>
+    </message>
+    <message>
+        <source>Cheque!</source>
+        <translation>Check!</translation>
+    </message>
+    <message>
+        <source>Cheque Mate!</source>
+        <translation>Checkmate!</translation>
+    </message>
+    <message>
+        <source>Empate!</source>
+        <translation>Draw!</translation>
+    </message>
+    <message>
+        <source>Movimento ilegal!</source>
+        <translation>Illegal move!</translation>
+    </message>
+</context>
+<context>
     <name>TAnalysisController</name>
     <message>
         <source>Dica</source>
@@ -385,6 +439,21 @@ Blunders (??): %3</translation>
     </message>
 </context>
 <context>
+    <name>TForm1</name>
+    <message>
+        <source>Novo Jogo</source>
+        <translation>New Game</translation>
+    </message>
+    <message>
+        <source>Sobre</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Sair</source>
+        <translation>Quit</translation>
+    </message>
+</context>
+<context>
     <name>TForm2</name>
     <message>
         <source>Idioma</source>
@@ -498,6 +567,120 @@ Blunders (??): %3</translation>
         <source>Escolher peça na promoção</source>
         <translation>Choose the piece on promotion</translation>
     </message>
+    <message>
+        <source>Jogadas</source>
+        <translation>Moves</translation>
+    </message>
+    <message>
+        <source>Imprimir</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Jogadores:</source>
+        <translation>Players:</translation>
+    </message>
+    <message>
+        <source>Computador</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Humano</source>
+        <translation>Human</translation>
+    </message>
+    <message>
+        <source>&amp;Jogo</source>
+        <translation>&amp;Chess</translation>
+    </message>
+    <message>
+        <source>Novo Jogo</source>
+        <translation>New Game</translation>
+    </message>
+    <message>
+        <source>Dificuldade</source>
+        <translation>Difficulty</translation>
+    </message>
+    <message>
+        <source>Super Fácil</source>
+        <translation type="unfinished">Super Easy</translation>
+    </message>
+    <message>
+        <source>Fácil</source>
+        <translation type="unfinished">Easy</translation>
+    </message>
+    <message>
+        <source>Médio</source>
+        <translation type="unfinished">Medium</translation>
+    </message>
+    <message>
+        <source>Difícil</source>
+        <translation type="unfinished">Hard</translation>
+    </message>
+    <message>
+        <source>Super Difícil</source>
+        <translation type="unfinished">Super Hard</translation>
+    </message>
+    <message>
+        <source>Carregar</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Salvar</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Sair</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>O&amp;nline</source>
+        <translation>O&amp;nline</translation>
+    </message>
+    <message>
+        <source>Jogar</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>&amp;Media Player</source>
+        <translation>&amp;Media Player</translation>
+    </message>
+    <message>
+        <source>Abrir</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>&amp;Ajuda</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Regras</source>
+        <translation>Rules</translation>
+    </message>
+    <message>
+        <source>História</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Sobre</source>
+        <translation>About</translation>
+    </message>
+</context>
+<context>
+    <name>TForm4</name>
+    <message>
+        <source>ABRIR</source>
+        <translation>OPEN</translation>
+    </message>
+    <message>
+        <source>Media Player</source>
+        <translation>Media Player</translation>
+    </message>
+</context>
+<context>
+    <name>TForm6</name>
+    <message>
+        <source>Jogo Online</source>
+        <translation>Online Game</translation>
+    </message>
 </context>
 <context>
     <name>TForm8</name>
@@ -508,6 +691,22 @@ Blunders (??): %3</translation>
     <message>
         <source>Guia: regras do xadrez e como jogar</source>
         <translation>Guide: the rules of chess and how to play</translation>
+    </message>
+    <message>
+        <source>E-mail:</source>
+        <translation>E-mail:</translation>
+    </message>
+    <message>
+        <source>Website:</source>
+        <translation>Website:</translation>
+    </message>
+    <message>
+        <source>Sobre o Kestravin 2005</source>
+        <translation>About Kestravin 2005</translation>
+    </message>
+    <message>
+        <source>Kestravin 2005 - xadrez para um ou dois jogadores, escrito pela equipe Kestravin.</source>
+        <translation>Kestravin 2005 - chess for one or two players, written by the Kestravin team.</translation>
     </message>
 </context>
 <context>
@@ -625,6 +824,34 @@ Blunders (??): %3</translation>
     <message>
         <source>Lance ilegal.</source>
         <translation>Illegal move.</translation>
+    </message>
+    <message>
+        <source>lance inválido: %1</source>
+        <translation>invalid move: %1</translation>
+    </message>
+    <message>
+        <source>lance ilegal: %1</source>
+        <translation>illegal move: %1</translation>
+    </message>
+    <message>
+        <source>lance ambíguo: %1</source>
+        <translation>ambiguous move: %1</translation>
+    </message>
+    <message>
+        <source>peça de promoção inválida em %1</source>
+        <translation>invalid promotion piece in %1</translation>
+    </message>
+    <message>
+        <source>falta a peça da promoção em %1</source>
+        <translation>promotion piece missing in %1</translation>
+    </message>
+    <message>
+        <source>promoção num lance que não é de promoção: %1</source>
+        <translation>promotion on a move that is no promotion: %1</translation>
+    </message>
+    <message>
+        <source>letra de peça desconhecida &apos;%1&apos; em %2</source>
+        <translation>unknown piece letter &apos;%1&apos; in %2</translation>
     </message>
 </context>
 </TS>

@@ -38,6 +38,7 @@ expect=(
   usr/lib/kestravin/FX/click.wav usr/lib/kestravin/FX/click2.wav
   usr/lib/kestravin/MUSICAS/Abertura.wav
   usr/lib/kestravin/DOC/JOGO.html usr/lib/kestravin/DOC/HISTORIA.html
+  usr/lib/kestravin/DOC/JOGO_en.html usr/lib/kestravin/DOC/HISTORIA_en.html
   usr/share/applications/kestravin.desktop
   usr/share/metainfo/kestravin.metainfo.xml
   usr/share/doc/kestravin/copyright usr/share/doc/kestravin/changelog.gz

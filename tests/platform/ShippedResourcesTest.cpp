@@ -313,3 +313,36 @@ TEST(ShippedDocuments, RulesUseTheProgramsOwnWords)
     for (const char* words : {"chaturanga", "Pérsia", "shatranj", "Europa", "Damiano", "Kasparov", "Deep Blue"})
         EXPECT_TRUE(history.contains(QString::fromUtf8(words))) << words;
 }
+
+TEST(ShippedDocuments, EnglishDocumentsFollowThePortugueseOnes)
+{
+    for (const char* pair : {"JOGO", "HISTORIA"}) {
+        const QString name = QString::fromLatin1(pair);
+        const QString portuguese = ReadUtf8Document(QStringLiteral("DOC/%1.html").arg(name));
+        const QString english = ReadUtf8Document(QStringLiteral("DOC/%1_en.html").arg(name));
+        ASSERT_FALSE(english.isEmpty()) << pair << "_en.html is missing or not UTF-8";
+        EXPECT_TRUE(english.startsWith(QStringLiteral("<!DOCTYPE html>"))) << pair;
+        EXPECT_TRUE(english.contains(QStringLiteral("lang=\"en\""))) << pair;
+        EXPECT_TRUE(english.trimmed().endsWith(QStringLiteral("</html>"))) << pair;
+        // The same look and the same sections, so that the two read alike.
+        const auto style = [](const QString& text) { return text.section(QStringLiteral("<style>"), 1).section(QStringLiteral("</style>"), 0, 0); };
+        EXPECT_EQ(style(english), style(portuguese)) << pair;
+        EXPECT_EQ(Captures(english, QStringLiteral("id=\"([^\"]+)\"")), Captures(portuguese, QStringLiteral("id=\"([^\"]+)\"")))
+            << pair;
+        for (const char* tag : {"h2", "h3", "table", "tr", "ul", "ol", "li", "p", "pre", "div", "nav", "main"}) {
+            const QString open = QStringLiteral("<%1[ >]").arg(QString::fromLatin1(tag));
+            const QString close = QStringLiteral("</%1>").arg(QString::fromLatin1(tag));
+            EXPECT_EQ(english.count(QRegularExpression(open)), portuguese.count(QRegularExpression(open))) << pair << " <" << tag << ">";
+            EXPECT_EQ(english.count(QRegularExpression(open)), english.count(close)) << pair << " <" << tag << ">";
+        }
+        // The move-list examples are the program's own output in either language.
+        const QSet<QString> examples = Captures(portuguese, QStringLiteral("<pre>([^<]*)</pre>"));
+        EXPECT_EQ(Captures(english, QStringLiteral("<pre>([^<]*)</pre>")), examples) << pair;
+    }
+    // The English interface's words, as the English game window shows them.
+    const QString rules = ReadUtf8Document(QStringLiteral("DOC/JOGO_en.html"));
+    for (const char* words : {"New Game", "Very Easy", "Easy", "Medium", "Hard", "Very Hard", "Load", "Save", "Print",
+                              "Computer", "Human", "Piece captured!", "Pawn promoted!", "Check!", "Checkmate!", "Draw!",
+                              "Illegal move!", "Chess › Difficulty", "Help › Rules", "castl", "en passant", "stalemate"})
+        EXPECT_TRUE(rules.contains(QString::fromUtf8(words))) << words;
+}

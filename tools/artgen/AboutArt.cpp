@@ -56,7 +56,7 @@ void PaintTitle(QPainter& p)
 
     p.setPen(QColor(0xa8, 0xa0, 0x94));
     p.setFont(PixelFont(TitleFamily(), 11, QFont::Normal, true));
-    p.drawText(QPointF(24, 65), QStringLiteral("Xadrez para um ou dois jogadores"));
+    p.drawText(QPointF(24, 65), ArtWords(QStringLiteral("Xadrez para um ou dois jogadores"), QStringLiteral("Chess for one or two players")));
     p.restore();
 }
 
@@ -87,7 +87,7 @@ void PaintFooter(QPainter& p)
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QColor(0x9c, 0x94, 0x88));
     p.setFont(PixelFont(SansFamily(), 10, QFont::Normal));
-    p.drawText(QPointF(24, 134), QStringLiteral("Versão 1.0  \u00b7  2005"));
+    p.drawText(QPointF(24, 134), ArtWords(QStringLiteral("Versão 1.0  \u00b7  2005"), QStringLiteral("Version 1.0  \u00b7  2005")));
 
     // A row of the six pieces, in gold, as an ornament.
     QString row;

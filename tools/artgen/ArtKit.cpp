@@ -282,3 +282,17 @@ void AddGrain(QImage& image, int amplitude, unsigned seed)
         }
     }
 }
+
+namespace {
+bool artInEnglish = false;
+}
+
+void SetArtInEnglish(bool english)
+{
+    artInEnglish = english;
+}
+
+QString ArtWords(const QString& portuguese, const QString& english)
+{
+    return artInEnglish ? english : portuguese;
+}

@@ -29,6 +29,11 @@ QString SansFamily();    // plain sans serif for panel texts
 
 QFont PixelFont(const QString& family, qreal pixelSize, int weight = QFont::Normal, bool italic = false);
 
+// The words drawn into the pictures: Portuguese, or English for the English
+// interface's versions of the pictures ("title_en.jpg", ...).
+void SetArtInEnglish(bool english);
+QString ArtWords(const QString& portuguese, const QString& english);
+
 // A piece of the given height in pixels, on a transparent background,
 // lit from the upper left. `mirrored` turns it to face the other way.
 QImage ShadedPiece(PieceType type, PieceFinish finish, int height, bool mirrored = false);

@@ -81,7 +81,7 @@ void PaintDisplay(QPainter& p, const QRectF& screen)
     p.drawText(QPointF(screen.left() + 7, screen.top() + 13), QStringLiteral("KESTRAVIN"));
     p.setPen(QColor(0x6a, 0xe8, 0xff, 170));
     p.setFont(PixelFont(SansFamily(), 8, QFont::Normal));
-    p.drawText(QPointF(screen.right() - 44, screen.top() + 13), QStringLiteral("M\u00daSICA"));
+    p.drawText(QPointF(screen.right() - 44, screen.top() + 13), ArtWords(QStringLiteral("M\u00daSICA"), QStringLiteral("MUSIC")));
 
     // Spectrum bars, lit segment by segment.
     const int bars = 18;

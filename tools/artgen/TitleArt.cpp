@@ -187,7 +187,7 @@ void PaintTitle(QPainter& p)
     // A small spaced heading above the title.
     QFont small = PixelFont(SansFamily(), 13, QFont::Bold);
     small.setLetterSpacing(QFont::AbsoluteSpacing, 7);
-    const QString heading = QStringLiteral("XADREZ");
+    const QString heading = ArtWords(QStringLiteral("XADREZ"), QStringLiteral("CHESS"));
     QPainterPath headingPath = TextPath(heading, small);
     headingPath.translate(kShownWidth / 2 - headingPath.boundingRect().center().x(), 30);
     p.setPen(Qt::NoPen);

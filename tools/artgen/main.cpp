@@ -1,5 +1,6 @@
 // artgen <output folder> [<icon folder>]: draws the program's pictures and
-// writes them into the folder (title.jpg, about.jpg, mediaplayer.jpg,
+// writes them into the folder (title.jpg, about.jpg, mediaplayer.jpg and
+// their English versions title_en.jpg, about_en.jpg, mediaplayer_en.jpg,
 // knight-red.png, knight-white.png and their twice as large @2x variants,
 // printer.png, icon.png); with an icon folder, also the program's icon for
 // the desktop's icon theme, drawn at each size rather than scaled
@@ -15,6 +16,14 @@
 #include <functional>
 
 namespace {
+
+QImage English(QImage (*draw)())
+{
+    SetArtInEnglish(true);
+    QImage image = draw();
+    SetArtInEnglish(false);
+    return image;
+}
 
 struct Output
 {
@@ -57,6 +66,10 @@ int main(int argc, char** argv)
         {"title.jpg", DrawTitleArt},
         {"about.jpg", DrawAboutArt},
         {"mediaplayer.jpg", DrawMediaPlayerArt},
+        // The same pictures with their words in English.
+        {"title_en.jpg", [] { return English(DrawTitleArt); }},
+        {"about_en.jpg", [] { return English(DrawAboutArt); }},
+        {"mediaplayer_en.jpg", [] { return English(DrawMediaPlayerArt); }},
         {"knight-red.png", [&] { return DrawSmallKnight(pieces, 1, 1); }},
         {"knight-white.png", [&] { return DrawSmallKnight(pieces, 0, 1); }},
         {"knight-red@2x.png", [&] { return DrawSmallKnight(pieces, 1, 2); }},
