@@ -1,7 +1,7 @@
 // The ladder's arbiter: games end by the rules, and only legal moves count.
 #include "Referee.h"
 
-#include "core/Rules.h"
+#include "core/MoveList.h"
 
 #include <gtest/gtest.h>
 
@@ -59,13 +59,10 @@ namespace {
 std::vector<std::string> QuietMoves(const GameState& state, std::mt19937& rng)
 {
     std::vector<std::string> quiet;
-    for (int a = 1; a <= 64; ++a) {
-        for (int b = 1; b <= 64; ++b) {
-            const Square from = SquareFromOrd(a), to = SquareFromOrd(b);
-            const char piece = state.At(from);
-            if (piece != 'P' && piece != 'p' && state.At(to) == EmptySquare && IsMoveAllowed(state, from, to))
-                quiet.push_back(LowerSquareName(from) + LowerSquareName(to));
-        }
+    for (const ChessMove& move : LegalMoves(state)) {
+        const char piece = state.At(move.From);
+        if (piece != 'P' && piece != 'p' && state.At(move.To) == EmptySquare)
+            quiet.push_back(LowerSquareName(move.From) + LowerSquareName(move.To));
     }
     std::shuffle(quiet.begin(), quiet.end(), rng);
     return quiet;

@@ -56,7 +56,8 @@ TGameResult PlayGame(const TPlayerSpec& white, const TPlayerSpec& black, const s
             timeout = static_cast<int>(std::max(0.0, clocks[side])) + 1000;
         else if (player.Spec().Depth <= 0)
             timeout = std::max(timeout, settings.MoveTimeMs * 10);
-        const std::string move = player.BestMove(referee.MoveText(), GoCommand(player.Spec(), settings, clocks), timeout);
+        const std::string go = GoCommand(player.Spec(), settings, clocks);
+        const std::string move = player.BestMove(referee.MoveText(), go, timeout);
         const std::string& name = player.Spec().Name;
         if (move.empty()) {
             result.TimeLoss = player.Error().rfind("no move within", 0) == 0;

@@ -105,9 +105,9 @@ std::vector<double> FitRatings(int players, const std::vector<double>& anchors,
                 double sum = 0;
                 for (const TPairingScore& p : pairings) {
                     const int games = p.Score.Games();
-                    if (games == 0 || (static_cast<std::size_t>(p.First) != i && static_cast<std::size_t>(p.Second) != i))
-                        continue;
                     const bool first = static_cast<std::size_t>(p.First) == i;
+                    if (games == 0 || (!first && static_cast<std::size_t>(p.Second) != i))
+                        continue;
                     const double other = ratings[static_cast<std::size_t>(first ? p.Second : p.First)];
                     const double points = (first ? p.Score.Points() : games - p.Score.Points()) + 0.5;
                     sum += (games + 1) * ExpectedScore(rating - other) - points;

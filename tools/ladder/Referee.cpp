@@ -2,6 +2,7 @@
 #include "Referee.h"
 
 #include "core/MoveExecution.h"
+#include "core/MoveList.h"
 #include "core/Rules.h"
 
 #include <cctype>
@@ -35,29 +36,22 @@ bool TReferee::Play(const std::string& uciMove)
 {
     if (end_ != TGameEnd::None || (uciMove.size() != 4 && uciMove.size() != 5))
         return false;
-    const Square from = SquareFromName(uciMove[0], uciMove[1]);
-    const Square to = SquareFromName(uciMove[2], uciMove[3]);
-    if (from == Square::None || to == Square::None || !IsMoveAllowed(state_, from, to))
+    ChessMove move{SquareFromName(uciMove[0], uciMove[1]), SquareFromName(uciMove[2], uciMove[3]), EmptySquare};
+    if (uciMove.size() == 5)
+        move.Promotion = static_cast<char>(std::toupper(static_cast<unsigned char>(uciMove[4])));
+    // UCI names the piece of a promotion, and only of a promotion.
+    if (move.From == Square::None || move.To == Square::None || !IsLegalMove(state_, move))
         return false;
-    const char piece = state_.At(from);
+    const char piece = state_.At(move.From);
+    const char promotion = move.Promotion == EmptySquare ? 'Q' : move.Promotion;
+    const MoveOutcome outcome = ApplyMove(state_, move.From, move.To, promotion);
     const bool pawn = piece == 'P' || piece == 'p';
-    const bool promotes = pawn && (RankOf(to) == 8 || RankOf(to) == 1);
-    char promotion = 'Q';
-    if (promotes) {
-        // UCI names the piece; a promotion without one is not a move.
-        if (uciMove.size() != 5)
-            return false;
-        const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(uciMove[4])));
-        if (letter != 'q' && letter != 'r' && letter != 'b' && letter != 'n')
-            return false;
-        promotion = letter;
-    } else if (uciMove.size() == 5) {
-        return false;
-    }
-    const MoveOutcome outcome = ApplyMove(state_, from, to, promotion);
     quietPlies_ = (pawn || outcome.captured != EmptySquare) ? 0 : quietPlies_ + 1;
     ++plies_;
-    moveText_ += (moveText_.empty() ? "" : " ") + uciMove.substr(0, 4) + (promotes ? std::string(1, promotion) : "");
+    std::string text = LowerSquareName(move.From) + LowerSquareName(move.To);
+    if (move.Promotion != EmptySquare)
+        text += static_cast<char>(std::tolower(static_cast<unsigned char>(move.Promotion)));
+    moveText_ += (moveText_.empty() ? "" : " ") + text;
     ++seen_[Key()];
     Judge();
     return true;
@@ -66,9 +60,7 @@ bool TReferee::Play(const std::string& uciMove)
 void TReferee::Judge()
 {
     if (!HasMobility(state_)) {
-        const bool inCheck = state_.WhiteToMove ? WhiteKingAttacked(state_, Square::None, Square::None)
-                                                : BlackKingAttacked(state_, Square::None, Square::None);
-        end_ = inCheck ? TGameEnd::Checkmate : TGameEnd::Stalemate;
+        end_ = SideToMoveInCheck(state_) ? TGameEnd::Checkmate : TGameEnd::Stalemate;
     } else if (seen_[Key()] >= 3) {
         end_ = TGameEnd::Threefold;
     } else if (quietPlies_ >= 100) {
