@@ -42,6 +42,7 @@ TGameResult PlayGame(const TPlayerSpec& white, const TPlayerSpec& black, const s
         referee.Play(move);
 
     std::array<double, 2> clocks{settings.Clock.BaseMs, settings.Clock.BaseMs};
+    result.LeastClockMs[0] = result.LeastClockMs[1] = settings.Clock.BaseMs;
     const auto lose = [&](bool whiteLost, const std::string& reason) {
         result.Outcome = whiteLost ? TGameOutcome::BlackWins : TGameOutcome::WhiteWins;
         result.Reason = reason;
@@ -67,6 +68,7 @@ TGameResult PlayGame(const TPlayerSpec& white, const TPlayerSpec& black, const s
         }
         if (settings.Clock.Enabled) {
             clocks[side] -= player.ElapsedMs();
+            result.LeastClockMs[side] = std::min(result.LeastClockMs[side], clocks[side]);
             if (clocks[side] < 0) {
                 result.TimeLoss = true;
                 lose(whiteMoves, "time forfeit by " + name + " (" + std::to_string(std::llround(-clocks[side])) +

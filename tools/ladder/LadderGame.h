@@ -31,6 +31,9 @@ struct TGameResult {
     bool Forfeit = false;     // lost by an illegal move, on time or by a broken engine
     bool TimeLoss = false;
     int Plies = 0;
+    // With a clock: the least time each side (White, Black) had left after
+    // a move, in milliseconds.
+    double LeastClockMs[2] = {0, 0};
     std::string Moves;        // the whole game in UCI moves
     std::string Error;        // an engine that could not even be started
 };

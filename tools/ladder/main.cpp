@@ -404,9 +404,13 @@ int main(int argc, char* argv[])
                                                                           : "0-1";
             std::fprintf(stderr, "[%zu/%zu] %s - %s %s, %s, %d half-moves\n", done, jobs.size(), white.c_str(),
                          black.c_str(), score, result.Reason.c_str(), result.Plies);
-            if (options.Verbose)
+            if (options.Verbose) {
+                if (options.Settings.Clock.Enabled)
+                    std::printf("clock: least time left %.1f s for %s, %.1f s for %s\n", result.LeastClockMs[0] / 1000,
+                                white.c_str(), result.LeastClockMs[1] / 1000, black.c_str());
                 std::printf("game %s - %s %s (%s): %s\n", white.c_str(), black.c_str(), score, result.Reason.c_str(),
                             result.Moves.c_str());
+            }
         }
     };
     std::vector<std::thread> workers;
@@ -415,7 +419,7 @@ int main(int argc, char* argv[])
     for (std::thread& worker : workers)
         worker.join();
     if (!fatal.empty())
-        Fail(fatal);
+        std::fprintf(stderr, "kestravin-ladder: %s; the games played so far:\n", fatal.c_str());
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
 
     // The table.
@@ -458,6 +462,10 @@ int main(int argc, char* argv[])
         }
     }
     std::printf("\n%zu games in %.0f s; %d forfeited (illegal move, time or engine failure), %d of them on time.\n",
-                jobs.size(), seconds, forfeits, timeLosses);
+                done, seconds, forfeits, timeLosses);
+    if (!fatal.empty()) {
+        std::printf("Stopped early: %s.\n", fatal.c_str());
+        return 2;
+    }
     return options.Strict && forfeits > 0 ? 1 : 0;
 }
