@@ -100,7 +100,7 @@ std::vector<int> ParseList(const QString& text, const char* what, int minValue =
 
 class TPlayers {
 public:
-    TPlayers(const TLadderOptions& options) : options_(options) {}
+    explicit TPlayers(const TLadderOptions& options) : options_(options) {}
 
     // L<n>, kestravin, sf, sf-skill<n>, sf-elo<n>, sf-elo-min.
     TPlayerSpec Make(const std::string& name)
