@@ -39,13 +39,40 @@
 
 QString DifficultyStatusTip(int level)
 {
-    // The words for each level come from measuring the levels against
-    // players of known strength; until then the items have no tip.
+    // Measured by tools/ladder (the README's table of the levels): each
+    // level against the others and against stockfish held to fixed UCI_Elo
+    // values, rounded to 50 points. The scale is an engine scale, not a
+    // person's rating.
+    static constexpr int measuredRating[5] = {1100, 1300, 1450, 1600, 1700};
+    if (level < 1 || level > 5)
+        return {};
+    const QString rating = QString::number(measuredRating[level - 1]);
     switch (level) {
-    case 1: case 2: case 3: case 4: case 5:
-        return {};
+    case 1:
+        return QCoreApplication::translate("TAnalysisController",
+                                           "Joga como um motor de cerca de %1 pontos na escala UCI_Elo; o nível mais "
+                                           "fraco, bem mais fraco que Fácil.")
+            .arg(rating);
+    case 2:
+        return QCoreApplication::translate("TAnalysisController",
+                                           "Joga como um motor de cerca de %1 pontos na escala UCI_Elo; bem mais "
+                                           "forte que Super Fácil e mais fraco que Médio.")
+            .arg(rating);
+    case 3:
+        return QCoreApplication::translate("TAnalysisController",
+                                           "Joga como um motor de cerca de %1 pontos na escala UCI_Elo; mais forte "
+                                           "que Fácil e um pouco mais fraco que Difícil.")
+            .arg(rating);
+    case 4:
+        return QCoreApplication::translate("TAnalysisController",
+                                           "Joga como um motor de cerca de %1 pontos na escala UCI_Elo; um pouco mais "
+                                           "forte que Médio e mais fraco que Super Difícil.")
+            .arg(rating);
     default:
-        return {};
+        return QCoreApplication::translate("TAnalysisController",
+                                           "Joga como um motor de cerca de %1 pontos na escala UCI_Elo; o nível mais "
+                                           "forte, mais forte que Difícil.")
+            .arg(rating);
     }
 }
 

@@ -32,7 +32,8 @@ class TGameReviewer;
 class THintArrow;
 
 // The status tip of a level of "Jogo › Dificuldade" (1 Super Fácil to 5
-// Super Difícil), in a player's words; empty while a level has none.
+// Super Difícil): its measured strength in a player's words; empty for a
+// number that is no level.
 QString DifficultyStatusTip(int level);
 
 class TAnalysisController : public QObject {

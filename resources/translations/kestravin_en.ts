@@ -411,6 +411,26 @@ Blunders (??): %3</translation>
         <source>Fechar</source>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>Joga como um motor de cerca de %1 pontos na escala UCI_Elo; o nível mais fraco, bem mais fraco que Fácil.</source>
+        <translation>Plays like an engine of about %1 points on the UCI_Elo scale; the weakest level, much weaker than Fácil.</translation>
+    </message>
+    <message>
+        <source>Joga como um motor de cerca de %1 pontos na escala UCI_Elo; bem mais forte que Super Fácil e mais fraco que Médio.</source>
+        <translation>Plays like an engine of about %1 points on the UCI_Elo scale; much stronger than Super Fácil and weaker than Médio.</translation>
+    </message>
+    <message>
+        <source>Joga como um motor de cerca de %1 pontos na escala UCI_Elo; mais forte que Fácil e um pouco mais fraco que Difícil.</source>
+        <translation>Plays like an engine of about %1 points on the UCI_Elo scale; stronger than Fácil and a little weaker than Difícil.</translation>
+    </message>
+    <message>
+        <source>Joga como um motor de cerca de %1 pontos na escala UCI_Elo; um pouco mais forte que Médio e mais fraco que Super Difícil.</source>
+        <translation>Plays like an engine of about %1 points on the UCI_Elo scale; a little stronger than Médio and weaker than Super Difícil.</translation>
+    </message>
+    <message>
+        <source>Joga como um motor de cerca de %1 pontos na escala UCI_Elo; o nível mais forte, mais forte que Difícil.</source>
+        <translation>Plays like an engine of about %1 points on the UCI_Elo scale; the strongest level, stronger than Difícil.</translation>
+    </message>
 </context>
 <context>
     <name>TAnalysisService</name>

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -111,6 +112,27 @@ TEST_F(AnalysisWindow, PartidaAndOpcoesCarryTheEngineHelp)
     EXPECT_FALSE(analysis.PanelService()->UsingUci());
     for (int level = 1; level <= 5; ++level)
         EXPECT_EQ(form.Dificuldade1->actions()[level - 1]->statusTip(), DifficultyStatusTip(level));
+}
+
+TEST(DifficultyTips, EachLevelTellsItsOwnMeasuredStrength)
+{
+    QStringList tips;
+    int previousRating = 0;
+    const QRegularExpression rating(QStringLiteral("\\b(\\d{4}) pontos na escala UCI_Elo"));
+    for (int level = 1; level <= 5; ++level) {
+        const QString tip = DifficultyStatusTip(level);
+        EXPECT_FALSE(tip.isEmpty()) << level;
+        EXPECT_FALSE(tip.contains('%')) << tip.toStdString();
+        EXPECT_FALSE(tips.contains(tip)) << tip.toStdString();
+        tips.append(tip);
+        // A rating on the named scale that grows with the level.
+        const QRegularExpressionMatch match = rating.match(tip);
+        ASSERT_TRUE(match.hasMatch()) << tip.toStdString();
+        EXPECT_GT(match.captured(1).toInt(), previousRating) << level;
+        previousRating = match.captured(1).toInt();
+    }
+    EXPECT_TRUE(DifficultyStatusTip(0).isEmpty());
+    EXPECT_TRUE(DifficultyStatusTip(6).isEmpty());
 }
 
 TEST_F(AnalysisWindow, HintMarksTheMateWithoutMovingAPiece)

@@ -1,0 +1,72 @@
+// The ladder's arbiter: see Referee.h.
+#include "Referee.h"
+
+#include "core/MoveExecution.h"
+#include "core/MoveList.h"
+#include "core/Rules.h"
+
+#include <cctype>
+
+const char* GameEndName(TGameEnd end)
+{
+    switch (end) {
+    case TGameEnd::None: return "not over";
+    case TGameEnd::Checkmate: return "checkmate";
+    case TGameEnd::Stalemate: return "stalemate";
+    case TGameEnd::Threefold: return "threefold repetition";
+    case TGameEnd::FiftyMoves: return "fifty-move rule";
+    case TGameEnd::NoMatingMaterial: return "no mating material";
+    }
+    return "?";
+}
+
+TReferee::TReferee()
+{
+    seen_[Key()] = 1;
+}
+
+std::string TReferee::Key() const
+{
+    // Same placement, side to move, castling rights and en passant chance.
+    return PositionString(state_.Board) + (state_.WhiteToMove ? 'w' : 'b') +
+           std::to_string(state_.CastlingAllowed.Bits()) + LowerSquareName(CapturableEnPassant(state_));
+}
+
+bool TReferee::Play(const std::string& uciMove)
+{
+    if (end_ != TGameEnd::None || (uciMove.size() != 4 && uciMove.size() != 5))
+        return false;
+    ChessMove move{SquareFromName(uciMove[0], uciMove[1]), SquareFromName(uciMove[2], uciMove[3]), EmptySquare};
+    if (uciMove.size() == 5)
+        move.Promotion = static_cast<char>(std::toupper(static_cast<unsigned char>(uciMove[4])));
+    // UCI names the piece of a promotion, and only of a promotion.
+    if (move.From == Square::None || move.To == Square::None || !IsLegalMove(state_, move))
+        return false;
+    const char piece = state_.At(move.From);
+    const char promotion = move.Promotion == EmptySquare ? 'Q' : move.Promotion;
+    const MoveOutcome outcome = ApplyMove(state_, move.From, move.To, promotion);
+    const bool pawn = piece == 'P' || piece == 'p';
+    quietPlies_ = (pawn || outcome.captured != EmptySquare) ? 0 : quietPlies_ + 1;
+    ++plies_;
+    std::string text = LowerSquareName(move.From) + LowerSquareName(move.To);
+    if (move.Promotion != EmptySquare)
+        text += static_cast<char>(std::tolower(static_cast<unsigned char>(move.Promotion)));
+    moveText_ += (moveText_.empty() ? "" : " ") + text;
+    ++seen_[Key()];
+    Judge();
+    return true;
+}
+
+void TReferee::Judge()
+{
+    if (!HasMobility(state_)) {
+        end_ = SideToMoveInCheck(state_) ? TGameEnd::Checkmate : TGameEnd::Stalemate;
+    } else if (seen_[Key()] >= 3) {
+        end_ = TGameEnd::Threefold;
+    } else if (quietPlies_ >= 100) {
+        end_ = TGameEnd::FiftyMoves;
+    } else if (MatingMaterial(state_.Board, true) < 5 && MatingMaterial(state_.Board, false) < 5) {
+        // The board's own rule for a game that nobody can win.
+        end_ = TGameEnd::NoMatingMaterial;
+    }
+}

@@ -1,0 +1,71 @@
+// One UCI engine as a child process, spoken to line by line with blocking
+// waits: each game of the ladder runs on its own worker thread and owns its
+// two players, so no event loop is needed.
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+#include <chrono>
+#include <memory>
+#include <string>
+#include <vector>
+
+// What a player is: the program, the options it is given after "uci", and
+// how it is asked for a move.
+struct TPlayerSpec {
+    std::string Name;          // as the table shows it: "L3", "sf-elo1350"
+    QString Program;
+    std::vector<std::pair<std::string, std::string>> Options;
+    int Depth = 0;             // "go depth N" when above 0 (the built-in levels)
+    // A reference strength on stockfish's UCI_Elo scale, 0 when none.
+    int AnchorElo = 0;
+};
+
+// What one spin option of the engine allows ("option name X type spin ...").
+struct TSpinRange {
+    bool Present = false;
+    int Min = 0;
+    int Max = 0;
+};
+
+class TUciPlayer {
+public:
+    explicit TUciPlayer(const TPlayerSpec& spec);
+    ~TUciPlayer();
+    TUciPlayer(const TUciPlayer&) = delete;
+    TUciPlayer& operator=(const TUciPlayer&) = delete;
+
+    // Starts the program, waits for "uciok", sets the options and waits for
+    // "readyok". False with Error() set when any of it fails in time.
+    bool Start(int timeoutMs = 15000);
+    // Asks for a move in the position after `moves` from the start. `go` is
+    // the rest of the go command ("depth 3", "wtime 9000 btime ..."). An
+    // empty result means no move came within timeoutMs (or the engine died);
+    // Error() says which. Elapsed() is the time the answer took.
+    std::string BestMove(const std::string& moves, const std::string& go, int timeoutMs);
+    double ElapsedMs() const { return elapsedMs_; }
+    const std::string& Error() const { return error_; }
+    // A spin option as the engine announced it.
+    TSpinRange Spin(const std::string& name) const;
+    void Quit();
+
+    const TPlayerSpec& Spec() const { return spec_; }
+
+private:
+    void Send(const std::string& line);
+    // The next line, or false when none came before the deadline.
+    bool ReadLine(std::string& line, std::chrono::steady_clock::time_point deadline);
+    bool WaitFor(const std::string& word, std::chrono::steady_clock::time_point deadline);
+
+    TPlayerSpec spec_;
+    std::unique_ptr<QProcess> process_;
+    std::vector<std::string> optionLines_;
+    std::string error_;
+    double elapsedMs_ = 0;
+};
+
+// Asks the program once for its options ("uci") and returns the range of a
+// spin option; used to find the lowest UCI_Elo the reference engine takes.
+TSpinRange QuerySpinOption(const QString& program, const std::string& name, std::string& error);
