@@ -286,9 +286,14 @@ void TAnalysisController::CreateMenus()
                                  form_->SuperDifcil1};
     for (int i = 0; i < levels.size(); ++i) {
         const QString tip = DifficultyStatusTip(i + 1);
-        if (!tip.isEmpty())
+        if (!tip.isEmpty()) {
             levels[i]->setStatusTip(tip);
+            // The window has no status bar: the menu shows the tip beside
+            // the item the pointer rests on.
+            levels[i]->setToolTip(tip);
+        }
     }
+    form_->Dificuldade1->setToolTipsVisible(true);
 }
 
 void TAnalysisController::RebuildEngineMenu()

@@ -110,8 +110,12 @@ TEST_F(AnalysisWindow, PartidaAndOpcoesCarryTheEngineHelp)
     // With no stored choice the built-in engine analyses.
     EXPECT_TRUE(analysis.EngineMenu()->actions().first()->isChecked());
     EXPECT_FALSE(analysis.PanelService()->UsingUci());
-    for (int level = 1; level <= 5; ++level)
+    for (int level = 1; level <= 5; ++level) {
         EXPECT_EQ(form.Dificuldade1->actions()[level - 1]->statusTip(), DifficultyStatusTip(level));
+        // Shown as the item's tool tip, since the window has no status bar.
+        EXPECT_EQ(form.Dificuldade1->actions()[level - 1]->toolTip(), DifficultyStatusTip(level));
+    }
+    EXPECT_TRUE(form.Dificuldade1->toolTipsVisible());
 }
 
 TEST(DifficultyTips, EachLevelTellsItsOwnMeasuredStrength)
