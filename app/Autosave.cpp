@@ -31,8 +31,8 @@ void RemoveInterruptedWrites()
     const QDir folder = autosave.absoluteDir();
     if (!folder.exists())
         return;
-    const QRegularExpression temporary(QStringLiteral("^") + QRegularExpression::escape(autosave.fileName())
-                                       + QStringLiteral("\\.[A-Za-z0-9]{6}$"));
+    const QRegularExpression temporary(QStringLiteral("^") + QRegularExpression::escape(autosave.fileName()) +
+                                       QStringLiteral("\\.[A-Za-z0-9]{6}$"));
     for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden))
         if (temporary.match(name).hasMatch())
             QFile::remove(folder.filePath(name));

@@ -16,9 +16,9 @@
 bool GameHasEnded(const Game& game);
 
 struct AutosaveFound {
-    std::optional<Game> Value;  // the unfinished game saved, if any
-    QString SetAsideAs;         // where an unreadable autosave went, else empty
-    QString Problem;            // why it could not be read
+    std::optional<Game> Value; // the unfinished game saved, if any
+    QString SetAsideAs;        // where an unreadable autosave went, else empty
+    QString Problem;           // why it could not be read
 };
 
 // Reads the autosave. An unreadable one is renamed

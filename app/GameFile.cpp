@@ -14,7 +14,10 @@
 
 namespace {
 
-QString FullPath(const QString& fileName) { return QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath()); }
+QString FullPath(const QString& fileName)
+{
+    return QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath());
+}
 
 [[noreturn]] void ThrowFileError(const char* what, const QString& fileName, const QString& cause)
 {
@@ -22,7 +25,10 @@ QString FullPath(const QString& fileName) { return QDir::toNativeSeparators(QFil
     throw std::runtime_error(text.toStdString());
 }
 
-[[noreturn]] void ThrowCapacityError() { throw std::runtime_error("Text exceeds memo capacity"); }
+[[noreturn]] void ThrowCapacityError()
+{
+    throw std::runtime_error("Text exceeds memo capacity");
+}
 
 // Shows `dialog`; the first selected file, or an empty string on cancel. A
 // chosen file becomes `remembered`, the name the dialog starts with next.

@@ -45,16 +45,13 @@ GameEnd EndOfGame(const TChessBoard& board)
 QString EndOfGameMessage(GameEnd end)
 {
     switch (end) {
-    case GameEnd::Mate:
-        return StatusText::Mate();
-    case GameEnd::Stalemate:
-        return QCoreApplication::translate("TForm2", "Empate por afogamento.");
+    case GameEnd::Mate: return StatusText::Mate();
+    case GameEnd::Stalemate: return QCoreApplication::translate("TForm2", "Empate por afogamento.");
     case GameEnd::Repetition:
         return QCoreApplication::translate("TForm2", "Empate por repetição: a mesma posição pela terceira vez.");
     case GameEnd::NoMaterial:
         return QCoreApplication::translate("TForm2", "Empate por falta de material para dar mate.");
-    case GameEnd::None:
-        break;
+    case GameEnd::None: break;
     }
     return {};
 }
@@ -81,8 +78,8 @@ void TForm2::CreatePlayActions()
     VirarTabuleiro1 = command("VirarTabuleiro1", tr("Virar tabuleiro"), {QKeySequence(Qt::CTRL | Qt::Key_F)},
                               &TForm2::VirarTabuleiro1Click);
     Partida1->addSeparator();
-    VoltarLance1 = command("VoltarLance1", tr("Voltar lance"), {QKeySequence(Qt::CTRL | Qt::Key_Z)},
-                           &TForm2::VoltarLance1Click);
+    VoltarLance1 =
+        command("VoltarLance1", tr("Voltar lance"), {QKeySequence(Qt::CTRL | Qt::Key_Z)}, &TForm2::VoltarLance1Click);
     RefazerLance1 = command("RefazerLance1", tr("Refazer lance"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
                             &TForm2::RefazerLance1Click);
     Continuar1 = command("Continuar1", tr("Continuar"),

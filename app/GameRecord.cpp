@@ -35,8 +35,8 @@ GameState SlotState(const MoveInfo& slot, long long index)
 
 bool SamePosition(const GameState& a, const GameState& b)
 {
-    return a.Board == b.Board && a.WhiteToMove == b.WhiteToMove && a.CastlingAllowed == b.CastlingAllowed
-        && a.EnPassant == b.EnPassant;
+    return a.Board == b.Board && a.WhiteToMove == b.WhiteToMove && a.CastlingAllowed == b.CastlingAllowed &&
+        a.EnPassant == b.EnPassant;
 }
 
 GameState BoardState(const TChessBoard& board)
@@ -74,12 +74,21 @@ void StartAt(BoardGame& game, const GameState& state, bool edited)
 class QuietBoard {
 public:
     explicit QuietBoard(TChessBoard& board)
-        : board_(board), onLegalMove_(board.OnLegalMove), onCapture_(board.OnCapture),
-          onPromotion_(board.OnPromotion), onCastle_(board.OnCastle), onCheck_(board.OnCheck),
-          onMate_(board.OnMate), onStaleMate_(board.OnStaleMate), onIllegalMove_(board.OnIllegalMove),
-          onNoMatingMaterial_(board.OnNoMatingMaterial), onThreefoldPosition_(board.OnThreefoldPosition),
-          onDraw_(board.OnDraw), onPaint_(board.OnPaint), animate_(board.AnimateMoves()),
-          promotion_(board.PromotionPiece())
+        : board_(board)
+        , onLegalMove_(board.OnLegalMove)
+        , onCapture_(board.OnCapture)
+        , onPromotion_(board.OnPromotion)
+        , onCastle_(board.OnCastle)
+        , onCheck_(board.OnCheck)
+        , onMate_(board.OnMate)
+        , onStaleMate_(board.OnStaleMate)
+        , onIllegalMove_(board.OnIllegalMove)
+        , onNoMatingMaterial_(board.OnNoMatingMaterial)
+        , onThreefoldPosition_(board.OnThreefoldPosition)
+        , onDraw_(board.OnDraw)
+        , onPaint_(board.OnPaint)
+        , animate_(board.AnimateMoves())
+        , promotion_(board.PromotionPiece())
     {
         board.OnLegalMove = nullptr;
         board.OnCapture = nullptr;
@@ -207,8 +216,8 @@ BoardGame RecordedGame(const TChessBoard& board)
         return game;
     }
     const long long shownIndex = GameHistory::SlotIndex(shown.CurrentMove, shown.WhiteToMove) - startIndex;
-    if (shownIndex >= 0 && shownIndex <= static_cast<long long>(game.Record.PlyCount())
-        && SamePosition(game.Record.PositionAt(static_cast<std::size_t>(shownIndex)), shown)) {
+    if (shownIndex >= 0 && shownIndex <= static_cast<long long>(game.Record.PlyCount()) &&
+        SamePosition(game.Record.PositionAt(static_cast<std::size_t>(shownIndex)), shown)) {
         game.ShownPly = static_cast<std::size_t>(shownIndex);
         return game;
     }
@@ -227,14 +236,13 @@ BoardGame GameFromBoard(const TChessBoard& board)
     // covers the draw the position alone cannot show.
     const GameHistory& history = board.History();
     std::string result = Game::RulesResult(game.Record.FinalPosition());
-    if (result == "*" && game.Record.PlyCount() > 0
-        && history.ThreefoldRepetition(history.LastMoveNumber(), history.LastWhiteToMove()))
+    if (result == "*" && game.Record.PlyCount() > 0 &&
+        history.ThreefoldRepetition(history.LastMoveNumber(), history.LastWhiteToMove()))
         result = "1/2-1/2";
     if (result != "*")
         game.Record.SetResult(result);
     return game;
 }
-
 
 void PutGameOnBoard(const Game& game, TChessBoard& board, std::size_t ply)
 {
@@ -298,15 +306,13 @@ std::vector<PgnGame> ReadPgnFile(const QString& fileName)
         Fail(QCoreApplication::translate("GameRecord", "Não foi possível abrir o arquivo \"%1\". %2")
                  .arg(path, file.errorString()));
     if (file.size() > MaxPgnFileBytes)
-        Fail(QCoreApplication::translate("GameRecord", "O arquivo \"%1\" é grande demais para uma partida.")
-                 .arg(path));
+        Fail(QCoreApplication::translate("GameRecord", "O arquivo \"%1\" é grande demais para uma partida.").arg(path));
     const QByteArray bytes = file.read(MaxPgnFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
         Fail(QCoreApplication::translate("GameRecord", "Não foi possível ler o arquivo \"%1\". %2")
                  .arg(path, file.errorString()));
     if (bytes.size() > MaxPgnFileBytes)
-        Fail(QCoreApplication::translate("GameRecord", "O arquivo \"%1\" é grande demais para uma partida.")
-                 .arg(path));
+        Fail(QCoreApplication::translate("GameRecord", "O arquivo \"%1\" é grande demais para uma partida.").arg(path));
     return ReadPgn(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
@@ -324,9 +330,8 @@ void WritePgnFile(const QString& fileName, const Game& game)
     const std::string text = WritePgn(game);
     QSaveFile file(fileName);
     const QString path = QFileInfo(fileName).absoluteFilePath();
-    if (!file.open(QIODevice::WriteOnly)
-        || file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())
-        || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) || !file.commit())
         Fail(QCoreApplication::translate("GameRecord", "Não foi possível gravar o arquivo \"%1\". %2")
                  .arg(path, file.errorString()));
 }

@@ -62,8 +62,7 @@ BoardGame GameFromBoard(const TChessBoard& board);
 // then the position after `ply` half-moves shown (the last by default). The
 // board numbers the moves from 1. If the board refuses a move the game it
 // had is put back and std::runtime_error says which move it was.
-void PutGameOnBoard(const Game& game, TChessBoard& board,
-                    std::size_t ply = std::numeric_limits<std::size_t>::max());
+void PutGameOnBoard(const Game& game, TChessBoard& board, std::size_t ply = std::numeric_limits<std::size_t>::max());
 
 // The tags for resuming a game exactly: WhiteType and BlackType ("human",
 // "program") and KestravinLevel (the search depth, 1 to 5).

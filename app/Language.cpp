@@ -70,8 +70,10 @@ bool InstallTranslators(QCoreApplication& application, InterfaceLanguage languag
 InterfaceLanguage ShownLanguage()
 {
     // Each translation names its own language here.
-    const QString code = QCoreApplication::translate("InterfaceLanguage", "pt_BR", "the code of this translation's language");
-    return code == LanguageCode(InterfaceLanguage::English) ? InterfaceLanguage::English : InterfaceLanguage::Portuguese;
+    const QString code =
+        QCoreApplication::translate("InterfaceLanguage", "pt_BR", "the code of this translation's language");
+    return code == LanguageCode(InterfaceLanguage::English) ? InterfaceLanguage::English
+                                                            : InterfaceLanguage::Portuguese;
 }
 
 namespace {
@@ -81,8 +83,8 @@ QString TranslatedName(const QString& name, InterfaceLanguage language)
 {
     const QFileInfo info(name);
     const QString folder = info.path() == QLatin1String(".") ? QString() : info.path() + QLatin1Char('/');
-    return folder + info.completeBaseName() + QLatin1Char('_') + LanguageCode(language) + QLatin1Char('.')
-           + info.suffix();
+    return folder + info.completeBaseName() + QLatin1Char('_') + LanguageCode(language) + QLatin1Char('.') +
+        info.suffix();
 }
 
 } // namespace

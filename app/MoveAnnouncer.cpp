@@ -20,7 +20,10 @@ namespace {
 
 const char* const SpeakKey = "options/speakMoves";
 
-QSettings ProgramSettings() { return QSettings(QStringLiteral("Kestravin"), QStringLiteral("Kestravin 2005")); }
+QSettings ProgramSettings()
+{
+    return QSettings(QStringLiteral("Kestravin"), QStringLiteral("Kestravin 2005"));
+}
 
 } // namespace
 
@@ -46,19 +49,22 @@ LastMove LastMoveOf(const TChessBoard& board)
     if (IsPieceLetter(slot->Promotion))
         facts.promotedTo = slot->Promotion;
     // Whether the mover's move gives check is read from the shown position.
-    GameState now = GameState::FromPlacement(board.Position(), board.WhiteToMove(), board.CastlingAllowed(),
-                                             board.EnPassant());
+    GameState now =
+        GameState::FromPlacement(board.Position(), board.WhiteToMove(), board.CastlingAllowed(), board.EnPassant());
     const char king = board.WhiteToMove() ? 'K' : 'k';
     const bool hasKing = std::find(now.Board.begin() + 1, now.Board.end(), king) != now.Board.end();
-    facts.check = hasKing && (board.WhiteToMove() ? WhiteKingAttacked(now, Square::None, Square::None)
-                                                  : BlackKingAttacked(now, Square::None, Square::None));
+    facts.check = hasKing &&
+        (board.WhiteToMove() ? WhiteKingAttacked(now, Square::None, Square::None)
+                             : BlackKingAttacked(now, Square::None, Square::None));
     facts.mate = facts.check && !HasMobility(now);
     last.valid = IsPieceLetter(facts.piece);
     return last;
 }
 
 MoveAnnouncer::MoveAnnouncer(TChessBoard* board, QLabel* statusLine, QObject* parent)
-    : QObject(parent), board_(board), statusLine_(statusLine)
+    : QObject(parent)
+    , board_(board)
+    , statusLine_(statusLine)
 {
     SetUpSpeech();
 }

@@ -12,7 +12,10 @@
 
 namespace {
 
-[[noreturn]] void ThrowInvalidPrinter() { throw std::runtime_error("Printer selected is not valid"); }
+[[noreturn]] void ThrowInvalidPrinter()
+{
+    throw std::runtime_error("Printer selected is not valid");
+}
 
 } // namespace
 

@@ -62,8 +62,8 @@ QString PgnGameDialog::Describe(const PgnGame& game)
             .arg(game.Column)
             .arg(QString::fromStdString(game.Error));
     const Game& g = game.Value;
-    const QString length = g.PlyCount() == 1 ? tr("1 meio-lance")
-                                             : tr("%1 meios-lances").arg(static_cast<qulonglong>(g.PlyCount()));
+    const QString length =
+        g.PlyCount() == 1 ? tr("1 meio-lance") : tr("%1 meios-lances").arg(static_cast<qulonglong>(g.PlyCount()));
     return tr("%1. %2 – %3, %4, %5, %6 (%7)")
         .arg(game.Index + 1)
         .arg(TagText(g, "White"), TagText(g, "Black"), TagText(g, "Event"), TagText(g, "Date"),

@@ -14,7 +14,6 @@
 
 namespace {
 
-
 QString TagText(const Game& game, std::string_view name)
 {
     const std::optional<std::string> value = game.Tag(name);
@@ -27,7 +26,7 @@ QString PlayerText(const Game& game, bool white)
 {
     QString name = TagText(game, white ? "White" : "Black");
     const std::optional<PlayerType> type = game.Player(white);
-    const QString kind = !type ? QString()
+    const QString kind = !type         ? QString()
         : *type == PlayerType::Program ? QCoreApplication::translate("ScoreSheet", "computador")
                                        : QCoreApplication::translate("ScoreSheet", "humano");
     if (name.isEmpty())
@@ -70,14 +69,17 @@ ScoreSheetContent ScoreSheetOf(const Game& game, const PieceLetters& letters)
 {
     ScoreSheetContent sheet;
     sheet.Title = QCoreApplication::translate("ScoreSheet", "Kestravin 2005 – Planilha da partida");
-    sheet.Heading << QCoreApplication::translate("ScoreSheet", "Brancas: %1").arg(PlayerText(game, true)) << QCoreApplication::translate("ScoreSheet", "Pretas: %1").arg(PlayerText(game, false));
+    sheet.Heading << QCoreApplication::translate("ScoreSheet", "Brancas: %1").arg(PlayerText(game, true))
+                  << QCoreApplication::translate("ScoreSheet", "Pretas: %1").arg(PlayerText(game, false));
     const QString event = TagText(game, "Event");
     if (!event.isEmpty()) {
         const QString site = TagText(game, "Site");
-        sheet.Heading << QCoreApplication::translate("ScoreSheet", "Evento: %1").arg(site.isEmpty() ? event : event + QStringLiteral(", ") + site);
+        sheet.Heading << QCoreApplication::translate("ScoreSheet", "Evento: %1")
+                             .arg(site.isEmpty() ? event : event + QStringLiteral(", ") + site);
     }
     const QString date = TagText(game, "Date");
-    sheet.Heading << QCoreApplication::translate("ScoreSheet", "Data: %1").arg(date.isEmpty() ? QStringLiteral("?") : date);
+    sheet.Heading
+        << QCoreApplication::translate("ScoreSheet", "Data: %1").arg(date.isEmpty() ? QStringLiteral("?") : date);
     if (const std::optional<int> level = game.Level()) {
         const bool program = game.Player(true) == PlayerType::Program || game.Player(false) == PlayerType::Program;
         if (program)
@@ -85,7 +87,8 @@ ScoreSheetContent ScoreSheetOf(const Game& game, const PieceLetters& letters)
     }
     sheet.Heading << QCoreApplication::translate("ScoreSheet", "Resultado: %1").arg(ResultText(game.Result()));
     if (!game.StartsFromStandardPosition())
-        sheet.Heading << QCoreApplication::translate("ScoreSheet", "Posição inicial: %1").arg(QString::fromStdString(game.FenAt(0)));
+        sheet.Heading << QCoreApplication::translate("ScoreSheet", "Posição inicial: %1")
+                             .arg(QString::fromStdString(game.FenAt(0)));
 
     GameState state = game.StartState();
     for (const GameMove& move : game.Moves()) {
@@ -105,8 +108,9 @@ ScoreSheetContent ScoreSheetOf(const Game& game, const PieceLetters& letters)
     else if (rules == "1/2-1/2")
         sheet.FinalCaption = QCoreApplication::translate("ScoreSheet", "Posição final: empate.");
     else
-        sheet.FinalCaption = state.WhiteToMove ? QCoreApplication::translate("ScoreSheet", "Posição final: as Brancas jogam.")
-                                               : QCoreApplication::translate("ScoreSheet", "Posição final: as Pretas jogam.");
+        sheet.FinalCaption = state.WhiteToMove
+            ? QCoreApplication::translate("ScoreSheet", "Posição final: as Brancas jogam.")
+            : QCoreApplication::translate("ScoreSheet", "Posição final: as Pretas jogam.");
     return sheet;
 }
 
@@ -170,7 +174,8 @@ int PrintScoreSheet(const Game& game, QPrinter& printer)
 
     const QRectF area(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());
     if (area.width() <= 0 || area.height() <= 0)
-        throw std::runtime_error(QCoreApplication::translate("ScoreSheet", "A impressora escolhida não pode imprimir.").toStdString());
+        throw std::runtime_error(
+            QCoreApplication::translate("ScoreSheet", "A impressora escolhida não pode imprimir.").toStdString());
     const Units units{printer.resolution() / 25.4};
 
     QFont titleFont(QStringLiteral("DejaVu Sans"));
@@ -185,7 +190,8 @@ int PrintScoreSheet(const Game& game, QPrinter& printer)
 
     QPainter painter;
     if (!painter.begin(&printer))
-        throw std::runtime_error(QCoreApplication::translate("ScoreSheet", "A impressora escolhida não pode imprimir.").toStdString());
+        throw std::runtime_error(
+            QCoreApplication::translate("ScoreSheet", "A impressora escolhida não pode imprimir.").toStdString());
 
     const QFontMetricsF title(titleFont, &printer);
     const QFontMetricsF text(textFont, &printer);
@@ -247,7 +253,8 @@ int PrintScoreSheet(const Game& game, QPrinter& printer)
     for (int p = 0; p < pageCount; ++p) {
         const Page& page = pages[static_cast<std::size_t>(p)];
         if (p > 0 && !printer.newPage())
-            throw std::runtime_error(QCoreApplication::translate("ScoreSheet", "A impressora escolhida não pode imprimir.").toStdString());
+            throw std::runtime_error(
+                QCoreApplication::translate("ScoreSheet", "A impressora escolhida não pode imprimir.").toStdString());
         painter.setPen(Qt::black);
         if (p == 0) {
             painter.setFont(titleFont);
@@ -260,7 +267,8 @@ int PrintScoreSheet(const Game& game, QPrinter& printer)
                                  text.elidedText(heading, Qt::ElideRight, area.width()));
                 y += line;
             }
-            painter.drawLine(QPointF(0, headingHeight - units.Mm(3)), QPointF(area.width(), headingHeight - units.Mm(3)));
+            painter.drawLine(QPointF(0, headingHeight - units.Mm(3)),
+                             QPointF(area.width(), headingHeight - units.Mm(3)));
         }
 
         painter.setFont(moveFont);
@@ -270,7 +278,8 @@ int PrintScoreSheet(const Game& game, QPrinter& printer)
             const ScoreSheetContent::Row& r = sheet.Rows[page.FirstRow + i];
             const int column = static_cast<int>(i / static_cast<std::size_t>(page.RowsPerColumn));
             const double x = column * (columnWidth + columnGap);
-            const double y = page.MovesTop + static_cast<double>(i % static_cast<std::size_t>(page.RowsPerColumn)) * rowHeight;
+            const double y =
+                page.MovesTop + static_cast<double>(i % static_cast<std::size_t>(page.RowsPerColumn)) * rowHeight;
             if ((i % 2) == 1)
                 painter.fillRect(QRectF(x, y, columnWidth, rowHeight), QColor(0xee, 0xee, 0xee));
             painter.drawText(QRectF(x, y, numberWidth - units.Mm(2), rowHeight), Qt::AlignRight | Qt::AlignVCenter,
@@ -282,7 +291,8 @@ int PrintScoreSheet(const Game& game, QPrinter& printer)
         }
 
         if (page.Diagram) {
-            const QRectF box((area.width() - page.DiagramSide) / 2, page.DiagramTop, page.DiagramSide, page.DiagramSide);
+            const QRectF box((area.width() - page.DiagramSide) / 2, page.DiagramTop, page.DiagramSide,
+                             page.DiagramSide);
             DrawDiagram(painter, box, sheet.Final);
             painter.setPen(Qt::black);
             painter.setFont(smallFont);
@@ -297,7 +307,8 @@ int PrintScoreSheet(const Game& game, QPrinter& printer)
         painter.setPen(Qt::black);
         const QRectF foot(0, area.bottom() - small.lineSpacing(), area.width(), small.lineSpacing());
         painter.drawText(foot, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Kestravin 2005"));
-        painter.drawText(foot, Qt::AlignRight | Qt::AlignVCenter, QCoreApplication::translate("ScoreSheet", "Página %1 de %2").arg(p + 1).arg(pageCount));
+        painter.drawText(foot, Qt::AlignRight | Qt::AlignVCenter,
+                         QCoreApplication::translate("ScoreSheet", "Página %1 de %2").arg(p + 1).arg(pageCount));
     }
     painter.end();
     return pageCount;

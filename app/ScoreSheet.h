@@ -19,15 +19,15 @@ class QRectF;
 // What the sheet says, in the order it says it.
 struct ScoreSheetContent {
     QString Title;
-    QStringList Heading;  // "Brancas: …", "Pretas: …", "Data: …", ...
+    QStringList Heading; // "Brancas: …", "Pretas: …", "Data: …", ...
     struct Row {
         int Number = 1;
-        QString White;  // empty when the game starts with Black's move
-        QString Black;  // empty when the game ends with White's move
+        QString White; // empty when the game starts with Black's move
+        QString Black; // empty when the game ends with White's move
     };
     std::vector<Row> Rows;
     GameState Final;
-    QString FinalCaption;  // who is to move, or how the game ended
+    QString FinalCaption; // who is to move, or how the game ended
 };
 
 ScoreSheetContent ScoreSheetOf(const Game& game, const PieceLetters& letters = PortugueseLetters);

@@ -38,8 +38,8 @@ QString ReasonInInterfaceLanguage(const std::string& error)
         if (reason.startsWith(prefix))
             return QCoreApplication::translate("TypedMoveEntry", known.shown).arg(reason.mid(prefix.size()));
     }
-    static const QRegularExpression letter(QStringLiteral("^") + QString::fromUtf8(UnknownLetter)
-                                           + QStringLiteral(" '(.+)' em (.*)$"));
+    static const QRegularExpression letter(QStringLiteral("^") + QString::fromUtf8(UnknownLetter) +
+                                           QStringLiteral(" '(.+)' em (.*)$"));
     if (const QRegularExpressionMatch match = letter.match(reason); match.hasMatch())
         return QCoreApplication::translate("TypedMoveEntry", "letra de peça desconhecida '%1' em %2")
             .arg(match.captured(1), match.captured(2));
@@ -70,15 +70,18 @@ TypedMove ReadTypedMove(const GameState& state, const std::string& text)
     // The reason from the letters that know the piece: "Qh4" where the queen
     // cannot go is an illegal move, not an unknown Portuguese letter.
     const bool portugueseUnknownLetter = portugueseError.rfind(UnknownLetter, 0) == 0;
-    const std::string& reason
-        = portugueseError.empty() || (portugueseUnknownLetter && !englishError.empty()) ? englishError : portugueseError;
+    const std::string& reason =
+        portugueseError.empty() || (portugueseUnknownLetter && !englishError.empty()) ? englishError : portugueseError;
     result.error = ReasonInInterfaceLanguage(reason);
     return result;
 }
 
 TypedMoveEntry::TypedMoveEntry(TChessBoard* board)
-    : QFrame(board->parentWidget()), board_(board), prompt_(new QLabel(tr("Lance:"), this)),
-      edit_(new QLineEdit(this)), message_(new QLabel(this))
+    : QFrame(board->parentWidget())
+    , board_(board)
+    , prompt_(new QLabel(tr("Lance:"), this))
+    , edit_(new QLineEdit(this))
+    , message_(new QLabel(this))
 {
     setObjectName(QStringLiteral("TypedMoveEntry"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);

@@ -113,13 +113,31 @@ void TForm1::PlayClickSound()
     MediaPlayer1->Play(ClickSoundFile());
 }
 
-void TForm1::Label1MouseEnter(QObject*) { Highlight(Label1); }
-void TForm1::Label2MouseEnter(QObject*) { Highlight(Label2); }
-void TForm1::Label3MouseEnter(QObject*) { Highlight(Label3); }
+void TForm1::Label1MouseEnter(QObject*)
+{
+    Highlight(Label1);
+}
+void TForm1::Label2MouseEnter(QObject*)
+{
+    Highlight(Label2);
+}
+void TForm1::Label3MouseEnter(QObject*)
+{
+    Highlight(Label3);
+}
 
-void TForm1::Label1MouseLeave(QObject*) { SetLabelColor(Label1, NormalColor()); }
-void TForm1::Label2MouseLeave(QObject*) { SetLabelColor(Label2, NormalColor()); }
-void TForm1::Label3MouseLeave(QObject*) { SetLabelColor(Label3, NormalColor()); }
+void TForm1::Label1MouseLeave(QObject*)
+{
+    SetLabelColor(Label1, NormalColor());
+}
+void TForm1::Label2MouseLeave(QObject*)
+{
+    SetLabelColor(Label2, NormalColor());
+}
+void TForm1::Label3MouseLeave(QObject*)
+{
+    SetLabelColor(Label3, NormalColor());
+}
 
 void TForm1::Label1Click(QObject*)
 {

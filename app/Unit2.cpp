@@ -3,8 +3,8 @@
 #include "app/Unit2.h"
 
 #include "app/Application.h"
-#include "app/MoveListBox.h"
 #include "app/MoveAnnouncer.h"
+#include "app/MoveListBox.h"
 #include "app/TypedMoveEntry.h"
 #include "app/Unit2Analysis.h"
 #include "app/Unit2Games.h"
@@ -58,8 +58,9 @@ std::pair<int, bool> MoveSlotOfLine(int lineIndex)
 }
 
 TForm2::TForm2(QWidget* parent, bool designMode)
-    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                              | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : QMainWindow(parent,
+                  Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                      Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     InitApplicationResources();
     setObjectName(QStringLiteral("Form2"));
@@ -114,8 +115,7 @@ void TForm2::CreateControls()
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel1->setAlignment(Qt::AlignCenter);
 
-    BitBtn1 = new QPushButton(QIcon(QPixmap(QStringLiteral(":/pictures/printer.png"))),
-                              tr("Imprimir"), Client);
+    BitBtn1 = new QPushButton(QIcon(QPixmap(QStringLiteral(":/pictures/printer.png"))), tr("Imprimir"), Client);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setIconSize(QSize(16, 16));
 
@@ -183,7 +183,8 @@ void TForm2::ApplyBoardSettings()
     const QImage customSheet = LoadSheetResource(QStringLiteral("CUSTOMSET"));
     if (!customSheet.isNull())
         board.SetCustomPieceSet(&customSheet);
-    board.SetDisplayCoords(CoordSet{DisplayCoords::West, DisplayCoords::North, DisplayCoords::East, DisplayCoords::South});
+    board.SetDisplayCoords(
+        CoordSet{DisplayCoords::West, DisplayCoords::North, DisplayCoords::East, DisplayCoords::South});
     board.SetEnPassant(Square::None);
     board.SetPosition(InitialPositionString);
     board.SetResizable(false);

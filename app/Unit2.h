@@ -38,18 +38,39 @@ std::pair<int, bool> MoveSlotOfLine(int lineIndex);
 
 // The status line's texts, in the interface language.
 namespace StatusText {
-inline QString Initial() { return QCoreApplication::translate("StatusText", "Status"); }
-inline QString Capture() { return QCoreApplication::translate("StatusText", "Peça capturada!"); }
-inline QString Promotion() { return QCoreApplication::translate("StatusText", "Peão promovido!"); }
-inline QString Check() { return QCoreApplication::translate("StatusText", "Cheque!"); }
-inline QString Mate() { return QCoreApplication::translate("StatusText", "Cheque Mate!"); }
-inline QString Draw() { return QCoreApplication::translate("StatusText", "Empate!"); }
-inline QString IllegalMove() { return QCoreApplication::translate("StatusText", "Movimento ilegal!"); }
+inline QString Initial()
+{
+    return QCoreApplication::translate("StatusText", "Status");
+}
+inline QString Capture()
+{
+    return QCoreApplication::translate("StatusText", "Peça capturada!");
+}
+inline QString Promotion()
+{
+    return QCoreApplication::translate("StatusText", "Peão promovido!");
+}
+inline QString Check()
+{
+    return QCoreApplication::translate("StatusText", "Cheque!");
+}
+inline QString Mate()
+{
+    return QCoreApplication::translate("StatusText", "Cheque Mate!");
+}
+inline QString Draw()
+{
+    return QCoreApplication::translate("StatusText", "Empate!");
+}
+inline QString IllegalMove()
+{
+    return QCoreApplication::translate("StatusText", "Movimento ilegal!");
+}
 } // namespace StatusText
 
 class TForm2 : public QMainWindow {
     Q_OBJECT
-    friend class TGameFiles;  // rebuilds the move list as the window does
+    friend class TGameFiles; // rebuilds the move list as the window does
 
 public:
     // designMode builds the board without its search thread (tests).
@@ -83,7 +104,7 @@ public:
     // Hint, analysis panel, review and the analysing engine (Unit2Analysis).
     TAnalysisController* Analysis = nullptr;
     MoveAnnouncer* Announcer = nullptr;  // the moves in words, for listeners
-    TypedMoveEntry* MoveEntry = nullptr;  // moves typed on the keyboard
+    TypedMoveEntry* MoveEntry = nullptr; // moves typed on the keyboard
     // Game files, FEN, the score sheet, algebraic notation, the autosave (Unit2Games).
     TGameFiles* GameFiles = nullptr;
 
@@ -99,9 +120,9 @@ public:
     QAction* Abrir1 = nullptr;
     QAction* Salvar1 = nullptr;
     QAction* Sair1 = nullptr;
-    QMenu* Partida1 = nullptr;  // commands on the game (the program's additions)
-    QMenu* Opcoes1 = nullptr;   // switches of the program's additions
-    QMenu* Idioma1 = nullptr;   // Opções › Idioma
+    QMenu* Partida1 = nullptr; // commands on the game (the program's additions)
+    QMenu* Opcoes1 = nullptr;  // switches of the program's additions
+    QMenu* Idioma1 = nullptr;  // Opções › Idioma
     QMenu* Online1 = nullptr;
     QAction* Jogar1 = nullptr;
     QMenu* MediaPlayer1 = nullptr;
@@ -112,10 +133,10 @@ public:
     QAction* Sobre1 = nullptr;
 
     // ---- The program's additions: "Partida" ----
-    QAction* VirarTabuleiro1 = nullptr;  // Ctrl+F
-    QAction* VoltarLance1 = nullptr;     // Ctrl+Z
-    QAction* RefazerLance1 = nullptr;    // Ctrl+Shift+Z
-    QAction* Continuar1 = nullptr;       // Ctrl+Enter, Ctrl+Return
+    QAction* VirarTabuleiro1 = nullptr; // Ctrl+F
+    QAction* VoltarLance1 = nullptr;    // Ctrl+Z
+    QAction* RefazerLance1 = nullptr;   // Ctrl+Shift+Z
+    QAction* Continuar1 = nullptr;      // Ctrl+Enter, Ctrl+Return
     // ---- "Opções": switches remembered between runs, all off at first ----
     QAction* MoverComCliques1 = nullptr;
     QAction* DestacarUltimoLance1 = nullptr;

@@ -95,7 +95,6 @@ Square SquareOfUci(QStringView text)
     return static_cast<Square>((7 - rank) * 8 + file + 1);
 }
 
-
 // The board shows a suggested move itself when it can; otherwise an arrow
 // drawn over it stands in.
 template <typename Board>
@@ -194,8 +193,7 @@ private:
     Square to_ = Square::None;
 };
 
-TAnalysisController::TAnalysisController(TForm2* form)
-    : QObject(form), form_(form), board_(form->ChessBoard1)
+TAnalysisController::TAnalysisController(TForm2* form) : QObject(form), form_(form), board_(form->ChessBoard1)
 {
     setObjectName(QStringLiteral("Analysis"));
     panelService_ = new TAnalysisService(this);
@@ -282,8 +280,7 @@ void TAnalysisController::CreateMenus()
     engineGroup_ = new QActionGroup(this);
     RebuildEngineMenu();
 
-    const QList<QAction*> levels{form_->SuperFcil1, form_->Fcil1, form_->Difcil1, form_->Difcil2,
-                                 form_->SuperDifcil1};
+    const QList<QAction*> levels{form_->SuperFcil1, form_->Fcil1, form_->Difcil1, form_->Difcil2, form_->SuperDifcil1};
     for (int i = 0; i < levels.size(); ++i) {
         const QString tip = DifficultyStatusTip(i + 1);
         if (!tip.isEmpty()) {
@@ -321,8 +318,7 @@ void TAnalysisController::RebuildEngineMenu()
 
 void TAnalysisController::AddEngine()
 {
-    const QString program =
-        QFileDialog::getOpenFileName(form_, tr("Escolher o programa do motor de análise"));
+    const QString program = QFileDialog::getOpenFileName(form_, tr("Escolher o programa do motor de análise"));
     if (program.isEmpty())
         return;
     const QFileInfo info(program);
@@ -573,8 +569,8 @@ void TAnalysisController::StartReview()
         return;
     }
     reviewer_->SetEffort(efforts_.ReviewDepth, efforts_.ReviewUciMoveTimeMs);
-    auto* progress = new QProgressDialog(tr("Revisando a partida…"), tr("Cancelar"), 0,
-                                         static_cast<int>(positions.size()), form_);
+    auto* progress =
+        new QProgressDialog(tr("Revisando a partida…"), tr("Cancelar"), 0, static_cast<int>(positions.size()), form_);
     progress->setObjectName(QStringLiteral("ReviewProgress"));
     progress->setWindowTitle(tr("Revisar partida"));
     progress->setWindowModality(Qt::WindowModal);
@@ -621,8 +617,8 @@ void TAnalysisController::ApplyReviewMarks()
         QString text = QString::fromStdString(lines[static_cast<std::size_t>(i)]);
         // A mark belongs to the move reviewed, not to another one played
         // from the same slot since.
-        if (reviewed && slot && slot->OldSq == reviewed->From && slot->NewSq == reviewed->To
-            && reviewed->Mark != TMoveMark::None)
+        if (reviewed && slot && slot->OldSq == reviewed->From && slot->NewSq == reviewed->To &&
+            reviewed->Mark != TMoveMark::None)
             text += QLatin1Char(' ') + QString::fromStdString(MarkText(reviewed->Mark));
         if (list->item(i)->text() != text)
             list->item(i)->setText(text);
@@ -646,11 +642,9 @@ void TAnalysisController::ShowReviewSummary()
         mistakes += move.Mark == TMoveMark::Mistake;
         blunders += move.Mark == TMoveMark::Blunder;
     }
-    auto* counts = new QLabel(tr("Lances duvidosos (?!): %1\nErros (?): %2\nErros graves (?\?): %3")
-                                  .arg(dubious)
-                                  .arg(mistakes)
-                                  .arg(blunders),
-                              dialog);
+    auto* counts = new QLabel(
+        tr("Lances duvidosos (?!): %1\nErros (?): %2\nErros graves (?\?): %3").arg(dubious).arg(mistakes).arg(blunders),
+        dialog);
     column->addWidget(counts);
     const std::vector<TReviewedMove> worst = review_.WorstMoves(3);
     summaryList_ = new QListWidget(dialog);

@@ -45,7 +45,7 @@ public:
 
     // Effort of each feature (tests make them small).
     struct Efforts {
-        int HintDepth = 64;         // built-in iterations, within HintTimeMs
+        int HintDepth = 64; // built-in iterations, within HintTimeMs
         int HintTimeMs = 3000;
         int HintUciMoveTimeMs = 2000;
         int PanelDepth = 30;

@@ -51,9 +51,18 @@ void TForm2::ChessBoard1IllegalMove(QObject*, Square)
     KeepResultAfterRefusedMove();
 }
 
-void TForm2::ChessBoard1Capture(QObject*, Square, Square, char) { SetStatus(StatusText::Capture()); }
-void TForm2::ChessBoard1Promotion(QObject*, Square, Square, char&) { SetStatus(StatusText::Promotion()); }
-void TForm2::ChessBoard1Check(QObject*, Square, Square) { SetStatus(StatusText::Check()); }
+void TForm2::ChessBoard1Capture(QObject*, Square, Square, char)
+{
+    SetStatus(StatusText::Capture());
+}
+void TForm2::ChessBoard1Promotion(QObject*, Square, Square, char&)
+{
+    SetStatus(StatusText::Promotion());
+}
+void TForm2::ChessBoard1Check(QObject*, Square, Square)
+{
+    SetStatus(StatusText::Check());
+}
 
 void TForm2::ChessBoard1Draw(QObject*)
 {

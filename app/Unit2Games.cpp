@@ -40,23 +40,28 @@ namespace {
 
 const QString NotationKey = QStringLiteral("Opcoes/NotacaoAlgebrica");
 
-QSettings ProgramSettings() { return QSettings(QStringLiteral("Kestravin"), QStringLiteral("Kestravin 2005")); }
+QSettings ProgramSettings()
+{
+    return QSettings(QStringLiteral("Kestravin"), QStringLiteral("Kestravin 2005"));
+}
 
-[[noreturn]] void Fail(const QString& message) { throw std::runtime_error(message.toStdString()); }
-
+[[noreturn]] void Fail(const QString& message)
+{
+    throw std::runtime_error(message.toStdString());
+}
 
 // The tags the window writes from the board itself, never from a game it
 // opened: who plays, the level, where the moves start, the result.
 bool TagFromBoard(const std::string& name)
 {
-    return name == "SetUp" || name == "FEN" || name == "Result" || name == "WhiteType" || name == "BlackType"
-        || name == "KestravinLevel" || name == "KestravinShownPly";
+    return name == "SetUp" || name == "FEN" || name == "Result" || name == "WhiteType" || name == "BlackType" ||
+        name == "KestravinLevel" || name == "KestravinShownPly";
 }
 
 bool SamePosition(const GameState& a, const GameState& b)
 {
-    return a.Board == b.Board && a.WhiteToMove == b.WhiteToMove && a.CastlingAllowed == b.CastlingAllowed
-        && a.EnPassant == b.EnPassant;
+    return a.Board == b.Board && a.WhiteToMove == b.WhiteToMove && a.CastlingAllowed == b.CastlingAllowed &&
+        a.EnPassant == b.EnPassant;
 }
 
 bool SameMove(const ChessMove& a, const ChessMove& b)
@@ -76,8 +81,8 @@ Game Continued(const Game& base, const BoardGame& board)
         return game;
     game.SetStartComment(base.StartComment());
     std::size_t shared = 0;
-    while (shared < game.PlyCount() && shared < base.PlyCount()
-           && SameMove(game.Moves()[shared].Move, base.Moves()[shared].Move)) {
+    while (shared < game.PlyCount() && shared < base.PlyCount() &&
+           SameMove(game.Moves()[shared].Move, base.Moves()[shared].Move)) {
         game.Moves()[shared].Comment = base.Moves()[shared].Comment;
         game.Moves()[shared].Nags = base.Moves()[shared].Nags;
         ++shared;
@@ -87,7 +92,10 @@ Game Continued(const Game& base, const BoardGame& board)
     return game;
 }
 
-char Upper(char piece) { return (piece >= 'a' && piece <= 'z') ? static_cast<char>(piece - 32) : piece; }
+char Upper(char piece)
+{
+    return (piece >= 'a' && piece <= 'z') ? static_cast<char>(piece - 32) : piece;
+}
 
 // The SAN of the half-move played from a slot of the board's history, or
 // nothing when it is no move of chess there (a position edited by hand).
@@ -109,8 +117,7 @@ std::optional<std::string> SlotSan(const MoveInfo& slot, bool white, char pendin
 
 } // namespace
 
-TGameFiles::TGameFiles(TForm2* form)
-    : QObject(form), form_(form), board_(form->ChessBoard1)
+TGameFiles::TGameFiles(TForm2* form) : QObject(form), form_(form), board_(form->ChessBoard1)
 {
     autosaveTimer_ = new QTimer(this);
     autosaveTimer_->setSingleShot(true);
@@ -187,8 +194,14 @@ void AddReviewMarks(Game& game, const TGameReview& review)
 
 // ---- The move list ----
 
-bool TGameFiles::Algebraic() const { return notationAction_->isChecked(); }
-void TGameFiles::SetAlgebraic(bool on) { notationAction_->setChecked(on); }
+bool TGameFiles::Algebraic() const
+{
+    return notationAction_->isChecked();
+}
+void TGameFiles::SetAlgebraic(bool on)
+{
+    notationAction_->setChecked(on);
+}
 
 QStringList TGameFiles::MoveListLines() const
 {
@@ -219,8 +232,8 @@ QStringList TGameFiles::MoveListLines() const
         if (!san)
             continue;
         const QString text = QString::fromStdString(*san);
-        lines[offset + (index - first)] = white ? QString::number(moveNumber) + QStringLiteral(". ") + text
-                                                : QString(14, QLatin1Char(' ')) + text;
+        lines[offset + (index - first)] =
+            white ? QString::number(moveNumber) + QStringLiteral(". ") + text : QString(14, QLatin1Char(' ')) + text;
     }
     return lines;
 }
@@ -266,7 +279,8 @@ bool TGameFiles::OpenGame(const QString& fileName)
     if (!chosen)
         return false;
     if (*chosen >= games.size())
-        Fail(QCoreApplication::translate("TGameFiles", "Não foi possível abrir a partida de \"%1\".").arg(QFileInfo(fileName).absoluteFilePath()));
+        Fail(QCoreApplication::translate("TGameFiles", "Não foi possível abrir a partida de \"%1\".")
+                 .arg(QFileInfo(fileName).absoluteFilePath()));
     const PgnGame& game = games[*chosen];
     if (!game.Ok)
         Fail(QCoreApplication::translate("TGameFiles", "Não foi possível abrir a partida de \"%1\": %2")
@@ -383,7 +397,8 @@ void TGameFiles::PasteFen(const QString& text)
     if (fen.isEmpty())
         Fail(QCoreApplication::translate("TGameFiles", "A área de transferência não contém uma posição FEN."));
     if (!ReadFen(fen.toStdString(), position, error))
-        Fail(QCoreApplication::translate("TGameFiles", "A posição FEN \"%1\" não foi aceita: %2").arg(fen.left(100), QString::fromStdString(error)));
+        Fail(QCoreApplication::translate("TGameFiles", "A posição FEN \"%1\" não foi aceita: %2")
+                 .arg(fen.left(100), QString::fromStdString(error)));
     Game game;
     game.SetStart(position);
     PutOnBoard(game, 0);
@@ -477,7 +492,9 @@ void TGameFiles::AutosaveNow()
     } catch (const std::exception& e) {
         // Said once, not after every move, until a write succeeds again.
         if (!autosaveFailed_)
-            ShowErrorBox(QCoreApplication::translate("TGameFiles", "A partida não pôde ser guardada para continuar depois: %1").arg(QString::fromUtf8(e.what())));
+            ShowErrorBox(
+                QCoreApplication::translate("TGameFiles", "A partida não pôde ser guardada para continuar depois: %1")
+                    .arg(QString::fromUtf8(e.what())));
         autosaveFailed_ = true;
     }
 }
@@ -501,7 +518,8 @@ bool TGameFiles::RestoreAutosave()
         PutOnBoard(*found.Value, ply);
     } catch (const std::runtime_error& e) {
         const QString aside = SetAsideAutosave();
-        qWarning("kestravin: the saved game could not be restored (%s); it was kept as %s", e.what(), qPrintable(aside));
+        qWarning("kestravin: the saved game could not be restored (%s); it was kept as %s", e.what(),
+                 qPrintable(aside));
         return false;
     }
     lastAutosave_ = QString::fromStdString(WritePgn(CurrentGame()));

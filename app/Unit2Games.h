@@ -116,7 +116,7 @@ private:
     Game base_;
     QTimer* autosaveTimer_ = nullptr;
     QString lastAutosave_;
-    int moveLoopLevel_ = -1;  // the event loop a move began in, while it may be under way
+    int moveLoopLevel_ = -1; // the event loop a move began in, while it may be under way
     bool autosaveFailed_ = false;
     QString openFolder_;
     QString saveName_;

@@ -99,11 +99,26 @@ void TForm2::SetSearchDepthFromMenu(int depth)
     RunGuarded([this, depth] { ChessBoard1->SetSearchDepth(depth); });
 }
 
-void TForm2::SuperFcil1Click(QObject*) { SetSearchDepthFromMenu(1); }
-void TForm2::Fcil1Click(QObject*) { SetSearchDepthFromMenu(2); }
-void TForm2::Difcil1Click(QObject*) { SetSearchDepthFromMenu(3); }
-void TForm2::Difcil2Click(QObject*) { SetSearchDepthFromMenu(4); }
-void TForm2::SuperDifcil1Click(QObject*) { SetSearchDepthFromMenu(5); }
+void TForm2::SuperFcil1Click(QObject*)
+{
+    SetSearchDepthFromMenu(1);
+}
+void TForm2::Fcil1Click(QObject*)
+{
+    SetSearchDepthFromMenu(2);
+}
+void TForm2::Difcil1Click(QObject*)
+{
+    SetSearchDepthFromMenu(3);
+}
+void TForm2::Difcil2Click(QObject*)
+{
+    SetSearchDepthFromMenu(4);
+}
+void TForm2::SuperDifcil1Click(QObject*)
+{
+    SetSearchDepthFromMenu(5);
+}
 
 void TForm2::Abrir1Click(QObject*)
 {
@@ -134,9 +149,18 @@ void TForm2::Sair1Click(QObject*)
     EndApplication();
 }
 
-void TForm2::Jogar1Click(QObject*) { ShowWindow(Form6); }
-void TForm2::Abrir3Click(QObject*) { ShowWindow(Form4); }
-void TForm2::Sobre1Click(QObject*) { ShowWindow(Form8); }
+void TForm2::Jogar1Click(QObject*)
+{
+    ShowWindow(Form6);
+}
+void TForm2::Abrir3Click(QObject*)
+{
+    ShowWindow(Form4);
+}
+void TForm2::Sobre1Click(QObject*)
+{
+    ShowWindow(Form8);
+}
 
 QString TForm2::RulesDocument()
 {
@@ -148,8 +172,14 @@ QString TForm2::HistoryDocument()
     return HelpDocumentInShownLanguage(QStringLiteral("DOC/HISTORIA.html"));
 }
 
-void TForm2::Regras1Click(QObject*) { OpenHelpDocument(RulesDocument()); }
-void TForm2::Histria1Click(QObject*) { OpenHelpDocument(HistoryDocument()); }
+void TForm2::Regras1Click(QObject*)
+{
+    OpenHelpDocument(RulesDocument());
+}
+void TForm2::Histria1Click(QObject*)
+{
+    OpenHelpDocument(HistoryDocument());
+}
 
 void TForm2::OpenHelpDocument(const QString& relativeName)
 {

@@ -21,14 +21,12 @@ void PrepareBrowserEngine()
 {
     if (geteuid() == 0)
         setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 0);
-    setenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --disable-background-networking --disable-component-update",
-           0);
+    setenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --disable-background-networking --disable-component-update", 0);
 }
 
 } // namespace
 
-TForm6::TForm6(QWidget* parent)
-    : QWidget(parent)
+TForm6::TForm6(QWidget* parent) : QWidget(parent)
 {
     SetUpSideWindow(this, tr("Jogo Online"), QSize(792, 566));
     // Centred on the desktop.
@@ -39,7 +37,10 @@ TForm6::TForm6(QWidget* parent)
     }
 }
 
-QUrl TForm6::OnlineSite() { return QUrl(QStringLiteral("https://lichess.org/")); }
+QUrl TForm6::OnlineSite()
+{
+    return QUrl(QStringLiteral("https://lichess.org/"));
+}
 
 void TForm6::showEvent(QShowEvent* event)
 {

@@ -104,7 +104,10 @@ QString TForm8::CreditLine()
     return tr("Kestravin 2005 - xadrez para um ou dois jogadores, escrito pela equipe Kestravin.");
 }
 
-void TForm8::Image1Click() { ShowMessage(CreditLine()); }
+void TForm8::Image1Click()
+{
+    ShowMessage(CreditLine());
+}
 
 void TForm8::Label6Click()
 {

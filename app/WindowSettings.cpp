@@ -20,10 +20,10 @@
 namespace {
 
 namespace Key {
-const QString Difficulty = QStringLiteral("Jogo/Dificuldade");
-const QString ComputerPlaysWhite = QStringLiteral("Jogadores/ComputadorBrancas");
-const QString ComputerPlaysBlack = QStringLiteral("Jogadores/ComputadorPretas");
-const QString WindowPosition = QStringLiteral("Janela/Posicao");
+    const QString Difficulty = QStringLiteral("Jogo/Dificuldade");
+    const QString ComputerPlaysWhite = QStringLiteral("Jogadores/ComputadorBrancas");
+    const QString ComputerPlaysBlack = QStringLiteral("Jogadores/ComputadorPretas");
+    const QString WindowPosition = QStringLiteral("Janela/Posicao");
 } // namespace Key
 
 } // namespace
@@ -50,22 +50,21 @@ void TForm2::CreateOptionActions()
     TChessBoard* board = ChessBoard1;
     MoverComCliques1 = option("MoverComCliques1", tr("Mover com cliques"), QStringLiteral("Opcoes/MoverComCliques"),
                               [board](bool on) { board->SetClickToMove(on); });
-    DestacarUltimoLance1 = option("DestacarUltimoLance1", tr("Destacar último lance"),
-                                  QStringLiteral("Opcoes/DestacarUltimoLance"),
-                                  [board](bool on) { board->SetHighlightLastMove(on); });
+    DestacarUltimoLance1 =
+        option("DestacarUltimoLance1", tr("Destacar último lance"), QStringLiteral("Opcoes/DestacarUltimoLance"),
+               [board](bool on) { board->SetHighlightLastMove(on); });
     DestacarXeque1 = option("DestacarXeque1", tr("Destacar xeque"), QStringLiteral("Opcoes/DestacarXeque"),
                             [board](bool on) { board->SetHighlightCheck(on); });
-    MostrarLancesPossiveis1 = option("MostrarLancesPossiveis1", tr("Mostrar lances possíveis"),
-                                     QStringLiteral("Opcoes/MostrarLancesPossiveis"),
-                                     [board](bool on) { board->SetShowLegalMoves(on); });
+    MostrarLancesPossiveis1 =
+        option("MostrarLancesPossiveis1", tr("Mostrar lances possíveis"),
+               QStringLiteral("Opcoes/MostrarLancesPossiveis"), [board](bool on) { board->SetShowLegalMoves(on); });
     EscolherPeca1 = option("EscolherPeca1", tr("Escolher peça na promoção"), QStringLiteral("Opcoes/EscolherPeca"),
                            [board](bool on) { board->SetAskPromotionPiece(on); });
     MostrarVez1 = option("MostrarVez1", tr("Mostrar de quem é a vez"), QStringLiteral("Opcoes/MostrarVez"),
                          [this](bool) { UpdateTurnMarks(); });
     AcompanharLista1 = option("AcompanharLista1", tr("Acompanhar a lista"), QStringLiteral("Opcoes/AcompanharLista"),
                               [this](bool) { FollowMoveList(); });
-    AvisarFim1 = option("AvisarFim1", tr("Avisar fim de partida"), QStringLiteral("Opcoes/AvisarFim"),
-                        [](bool) {});
+    AvisarFim1 = option("AvisarFim1", tr("Avisar fim de partida"), QStringLiteral("Opcoes/AvisarFim"), [](bool) {});
     AnimacaoLenta1 = option("AnimacaoLenta1", tr("Animação lenta"), QStringLiteral("Opcoes/AnimacaoLenta"),
                             [this](bool on) { ChessBoard1->SetAnimationDelay(on ? SlowAnimationDelay : 0); });
 }
@@ -90,9 +89,8 @@ void TForm2::LoadSettings()
         (settings.value(Key::ComputerPlaysWhite).toBool() ? Computador2 : Humano2)->setChecked(true);
 
     // From now on every choice is written as it is made.
-    connect(difficultyGroup_, &QActionGroup::triggered, this, [this] {
-        SaveSetting(Key::Difficulty, ChessBoard1->SearchDepth());
-    });
+    connect(difficultyGroup_, &QActionGroup::triggered, this,
+            [this] { SaveSetting(Key::Difficulty, ChessBoard1->SearchDepth()); });
     for (QCheckBox* box : {Computador1, Humano1, Computador2, Humano2})
         connect(box, &QCheckBox::toggled, this, [this](bool on) {
             if (!on)
@@ -124,8 +122,8 @@ bool TForm2::RestoreWindowPosition()
     // A screen that is gone since leaves the window centred.
     const QRect frame(position, size());
     for (const QScreen* screen : QGuiApplication::screens()) {
-        if (screen->availableGeometry().intersected(frame).width() >= 100
-            && screen->availableGeometry().contains(frame.topLeft() + QPoint(20, 20))) {
+        if (screen->availableGeometry().intersected(frame).width() >= 100 &&
+            screen->availableGeometry().contains(frame.topLeft() + QPoint(20, 20))) {
             move(position);
             return true;
         }

@@ -5,11 +5,20 @@
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("BoardWords", text); }
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("BoardWords", text);
+}
 
-QString LowerName(Square square) { return QString::fromStdString(LowerSquareName(square)); }
+QString LowerName(Square square)
+{
+    return QString::fromStdString(LowerSquareName(square));
+}
 
-bool IsWhitePiece(char piece) { return piece >= 'A' && piece <= 'Z'; }
+bool IsWhitePiece(char piece)
+{
+    return piece >= 'A' && piece <= 'Z';
+}
 
 // The piece's name alone, without its colour.
 QString KindWords(char piece)
@@ -25,7 +34,10 @@ QString KindWords(char piece)
     }
 }
 
-QString SideName(bool white) { return white ? Tr("Brancas") : Tr("Pretas"); }
+QString SideName(bool white)
+{
+    return white ? Tr("Brancas") : Tr("Pretas");
+}
 
 } // namespace
 
@@ -99,4 +111,7 @@ QString RankWords(const BoardArray& board, int rank)
     return Tr("Fileira %1: %2").arg(rank).arg(squares.join(QStringLiteral(", ")));
 }
 
-QString TurnWords(bool whiteToMove) { return whiteToMove ? Tr("Vez das Brancas.") : Tr("Vez das Pretas."); }
+QString TurnWords(bool whiteToMove)
+{
+    return whiteToMove ? Tr("Vez das Brancas.") : Tr("Vez das Pretas.");
+}

@@ -16,10 +16,10 @@ QString SquareWords(const BoardArray& board, Square square);
 // What a move did, as the board's events tell it.
 struct MoveFacts {
     bool whiteMoved = true;
-    char piece = EmptySquare;     // the piece that moved, before promotion
+    char piece = EmptySquare; // the piece that moved, before promotion
     Square from = Square::None;
     Square to = Square::None;
-    char captured = EmptySquare;  // also en passant
+    char captured = EmptySquare; // also en passant
     char promotedTo = EmptySquare;
     bool check = false;
     bool mate = false;

@@ -6,9 +6,7 @@
 
 #include "core/Rules.h"
 
-TChessBoard::TChessBoard(QWidget* parent, bool designMode)
-    : QWidget(parent)
-    , designMode_(designMode)
+TChessBoard::TChessBoard(QWidget* parent, bool designMode) : QWidget(parent), designMode_(designMode)
 {
     InstallBoardAccessibility();
     setAccessibleName(tr("Tabuleiro"));

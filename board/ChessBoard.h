@@ -8,11 +8,11 @@
 // the thinking controls around it.
 #pragma once
 
-#include "core/GameState.h"
+#include "board/ChessBoardTypes.h"
 #include "core/GameHistory.h"
+#include "core/GameState.h"
 #include "core/Square.h"
 #include "platform/ThreadPriority.h"
-#include "board/ChessBoardTypes.h"
 
 #include <QWidget>
 

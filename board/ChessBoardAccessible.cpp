@@ -13,7 +13,10 @@
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("BoardWords", text); }
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("BoardWords", text);
+}
 
 // The square shown at a table position: row 0 is the top of the screen.
 Square SquareAtCell(const TChessBoard& board, int row, int column)
@@ -78,10 +81,7 @@ public:
         const Square square = SquareAtCell(*Board(), 0, column);
         return QString(QChar(u'a' + FileOf(square) - 1));
     }
-    QString rowDescription(int row) const override
-    {
-        return QString::number(RankOf(SquareAtCell(*Board(), row, 0)));
-    }
+    QString rowDescription(int row) const override { return QString::number(RankOf(SquareAtCell(*Board(), row, 0))); }
     int columnCount() const override { return 8; }
     int rowCount() const override { return 8; }
     int selectedColumnCount() const override { return 0; }

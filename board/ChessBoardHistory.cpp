@@ -6,8 +6,8 @@
 
 void TChessBoard::RecordCurrentPosition()
 {
-    history_.RecordPosition(game_.CurrentMove, game_.WhiteToMove, Position(), game_.CastlingAllowed,
-                            game_.EnPassant, CapturableEnPassant(game_));
+    history_.RecordPosition(game_.CurrentMove, game_.WhiteToMove, Position(), game_.CastlingAllowed, game_.EnPassant,
+                            CapturableEnPassant(game_));
 }
 
 void TChessBoard::GetMoveList(std::vector<std::string>& List) const

@@ -40,9 +40,7 @@ void TChessBoard::mouseMoveEvent(QMouseEvent* event)
     event->accept();
     const QPoint at = event->position().toPoint();
     switch (dragPhase_) {
-    case DragPhase::Idle:
-        MouseMove(event->buttons(), event->modifiers(), at.x(), at.y());
-        break;
+    case DragPhase::Idle: MouseMove(event->buttons(), event->modifiers(), at.x(), at.y()); break;
     case DragPhase::Pending: {
         const int threshold = QApplication::startDragDistance();
         if (std::abs(at.x() - pressPoint_.x()) >= threshold || std::abs(at.y() - pressPoint_.y()) >= threshold) {
@@ -56,11 +54,8 @@ void TChessBoard::mouseMoveEvent(QMouseEvent* event)
         }
         break;
     }
-    case DragPhase::Active:
-        DragMoveTo(at.x(), at.y(), TDragState::DragMove);
-        break;
-    case DragPhase::Finished:
-        break;
+    case DragPhase::Active: DragMoveTo(at.x(), at.y(), TDragState::DragMove); break;
+    case DragPhase::Finished: break;
     }
 }
 
@@ -144,8 +139,7 @@ QWidget* TChessBoard::ImageHost(QPoint& offset)
     return this;
 }
 
-void TChessBoard::MouseDown(Qt::MouseButton Button, Qt::MouseButtons Buttons, Qt::KeyboardModifiers Shift, int X,
-                            int Y)
+void TChessBoard::MouseDown(Qt::MouseButton Button, Qt::MouseButtons Buttons, Qt::KeyboardModifiers Shift, int X, int Y)
 {
     if (OnMouseDown)
         OnMouseDown(this, Button, Buttons, Shift, X, Y);

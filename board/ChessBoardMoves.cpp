@@ -40,9 +40,9 @@ bool TChessBoard::MakeMove(Square oldSq, Square newSq)
         return false;
 
     const bool capturesEnPassant = IsEnPassantCapture(game_, oldSq, newSq);
-    history_.RecordMove(game_.CurrentMove, game_.WhiteToMove,
-                        MoveInfo{Position(), game_.CastlingAllowed, oldSq, newSq, game_.EnPassant,
-                                 CapturableEnPassant(game_)});
+    history_.RecordMove(
+        game_.CurrentMove, game_.WhiteToMove,
+        MoveInfo{Position(), game_.CastlingAllowed, oldSq, newSq, game_.EnPassant, CapturableEnPassant(game_)});
     // The selection, the hint and a waiting chooser belong to the position
     // being left; their marks go before the piece slides.
     ClosePromotionChooser();
@@ -144,8 +144,8 @@ void TChessBoard::CarryOutCastling(Square oldSq, Square newSq)
 
 bool TChessBoard::AnnounceMateOrStalemate(Square oldSq, Square newSq)
 {
-    const bool check = game_.WhiteToMove ? ::WhiteKingAttacked(game_, newSq, newSq)
-                                         : ::BlackKingAttacked(game_, newSq, newSq);
+    const bool check =
+        game_.WhiteToMove ? ::WhiteKingAttacked(game_, newSq, newSq) : ::BlackKingAttacked(game_, newSq, newSq);
     const bool canMove = HasMobility(game_);
     if (check) {
         Fire(OnCheck, this, oldSq, newSq);

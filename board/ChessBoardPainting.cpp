@@ -17,8 +17,7 @@
 // new picture.
 class TChessBoard::CanvasPainter {
 public:
-    explicit CanvasPainter(TChessBoard& board)
-        : board_(board)
+    explicit CanvasPainter(TChessBoard& board) : board_(board)
     {
         if (board_.canvasPainter_ != nullptr) {
             painter_ = board_.canvasPainter_;

@@ -228,8 +228,7 @@ void TChessBoard::keyPressEvent(QKeyEvent* event)
                 return;
             }
             break;
-        default:
-            break;
+        default: break;
         }
     }
     QWidget::keyPressEvent(event);

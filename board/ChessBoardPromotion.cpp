@@ -19,10 +19,7 @@
 
 class TChessBoard::PromotionChooser : public QWidget {
 public:
-    PromotionChooser(TChessBoard& board, Square square, bool white)
-        : QWidget(&board)
-        , board_(board)
-        , square_(square)
+    PromotionChooser(TChessBoard& board, Square square, bool white) : QWidget(&board), board_(board), square_(square)
     {
         setObjectName(QStringLiteral("promotionChooser"));
         setAccessibleName(QCoreApplication::translate("TChessBoard", "Escolha a peça da promoção"));
@@ -74,8 +71,8 @@ public:
         const int step = row < 4 ? 1 : -1;
         std::array<QRect, 4> cells;
         for (std::size_t i = 0; i < cells.size(); ++i)
-            cells[i] = QRect(board_.boardLeft_ + column * S, board_.boardTop_ + (row + step * static_cast<int>(i)) * S,
-                             S, S);
+            cells[i] =
+                QRect(board_.boardLeft_ + column * S, board_.boardTop_ + (row + step * static_cast<int>(i)) * S, S, S);
         return cells;
     }
 
@@ -142,9 +139,7 @@ protected:
         const std::array<QRect, 4> cells = Cells();
         const bool downwards = cells[1].top() > cells[0].top();
         switch (event->key()) {
-        case Qt::Key_Escape:
-            board_.PromotionChosen(0);
-            return;
+        case Qt::Key_Escape: board_.PromotionChosen(0); return;
         case Qt::Key_Up:
         case Qt::Key_Down: {
             const int towardsMiddle = (event->key() == Qt::Key_Down) == downwards ? 1 : -1;
@@ -154,28 +149,17 @@ protected:
         }
         case Qt::Key_Return:
         case Qt::Key_Enter:
-        case Qt::Key_Space:
-            board_.PromotionChosen(letters_[static_cast<std::size_t>(current_)]);
-            return;
+        case Qt::Key_Space: board_.PromotionChosen(letters_[static_cast<std::size_t>(current_)]); return;
         // The Portuguese initials (Dama, Torre, Bispo, Cavalo) and the
         // English ones.
         case Qt::Key_D:
-        case Qt::Key_Q:
-            board_.PromotionChosen('q');
-            return;
+        case Qt::Key_Q: board_.PromotionChosen('q'); return;
         case Qt::Key_T:
-        case Qt::Key_R:
-            board_.PromotionChosen('r');
-            return;
-        case Qt::Key_B:
-            board_.PromotionChosen('b');
-            return;
+        case Qt::Key_R: board_.PromotionChosen('r'); return;
+        case Qt::Key_B: board_.PromotionChosen('b'); return;
         case Qt::Key_C:
-        case Qt::Key_N:
-            board_.PromotionChosen('n');
-            return;
-        default:
-            return;
+        case Qt::Key_N: board_.PromotionChosen('n'); return;
+        default: return;
         }
     }
 

@@ -31,8 +31,8 @@ bool TChessBoard::RedoLineValid() const
     // means), a new game, another position shown from the list or a loaded
     // placement ends the line that could be replayed.
     const long long end = GameHistory::SlotIndex(history_.LastMoveNumber(), history_.LastWhiteToMove());
-    return CurrentSlotIndex() == redoAnchor_ && end == redoAnchor_ && history_.Revision() == redoRevision_
-        && Position() == redoPlacement_;
+    return CurrentSlotIndex() == redoAnchor_ && end == redoAnchor_ && history_.Revision() == redoRevision_ &&
+        Position() == redoPlacement_;
 }
 
 int TChessBoard::TakeBackCount() const

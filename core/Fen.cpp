@@ -69,8 +69,7 @@ bool ReadPlacement(std::string_view field, BoardArray& board, std::string& error
         }
     }
     if (rank != 1 || file != 9) {
-        error = rank != 1 ? "FEN: a disposição das peças não tem 8 fileiras"
-                          : "FEN: a fileira 1 não tem 8 casas";
+        error = rank != 1 ? "FEN: a disposição das peças não tem 8 fileiras" : "FEN: a fileira 1 não tem 8 casas";
         return false;
     }
     return true;
@@ -166,8 +165,8 @@ bool ReadEnPassant(std::string_view field, GameState& state, std::string& error)
     const int passedRank = white ? 6 : 3;
     const Square pawnSquare = SquareAt(FileOf(square), white ? 5 : 4);
     const Square originSquare = SquareAt(FileOf(square), white ? 7 : 2);
-    if (RankOf(square) != passedRank || state.At(pawnSquare) != (white ? 'p' : 'P')
-        || state.At(square) != EmptySquare || state.At(originSquare) != EmptySquare) {
+    if (RankOf(square) != passedRank || state.At(pawnSquare) != (white ? 'p' : 'P') ||
+        state.At(square) != EmptySquare || state.At(originSquare) != EmptySquare) {
         error = "FEN: a casa de en passant " + std::string(field) + " não segue o avanço duplo de um peão";
         return false;
     }
@@ -225,8 +224,8 @@ bool ReadFen(std::string_view text, FenPosition& position, std::string& error)
     GameState other = read.State;
     other.WhiteToMove = !other.WhiteToMove;
     if (SideToMoveInCheck(other)) {
-        error = std::string("FEN: o rei ") + (read.State.WhiteToMove ? "preto" : "branco")
-            + " está em xeque com as " + (read.State.WhiteToMove ? "brancas" : "pretas") + " a jogar";
+        error = std::string("FEN: o rei ") + (read.State.WhiteToMove ? "preto" : "branco") + " está em xeque com as " +
+            (read.State.WhiteToMove ? "brancas" : "pretas") + " a jogar";
         return false;
     }
     position = read;

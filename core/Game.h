@@ -19,9 +19,9 @@ struct GameTag {
 
 struct GameMove {
     ChessMove Move;
-    std::string San;         // English SAN with check and mate marks
-    std::string Comment;     // text of the comments that follow the move, joined
-    std::vector<int> Nags;   // numeric annotation glyphs ($1 = "!", ...)
+    std::string San;       // English SAN with check and mate marks
+    std::string Comment;   // text of the comments that follow the move, joined
+    std::vector<int> Nags; // numeric annotation glyphs ($1 = "!", ...)
 };
 
 // Who plays a side, kept in the tags WhiteType and BlackType.

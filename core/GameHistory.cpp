@@ -26,8 +26,8 @@ void GameHistory::RecordMove(int moveNumber, bool whiteToMove, const MoveInfo& s
         firstIndex_ = index;
 }
 
-void GameHistory::RecordPosition(int moveNumber, bool whiteToMove, const std::string& placement,
-                                 CastleSet castling, Square enPassant, Square capturableEnPassant)
+void GameHistory::RecordPosition(int moveNumber, bool whiteToMove, const std::string& placement, CastleSet castling,
+                                 Square enPassant, Square capturableEnPassant)
 {
     const long long index = SlotIndex(moveNumber, whiteToMove);
     if (index < 0)
@@ -114,8 +114,8 @@ bool GameHistory::ThreefoldRepetition(int moveNumber, bool whiteToMove) const
     // Only slots of the same side to move can hold the same position.
     for (long long index = currentIndex - 2; index >= firstIndex_; index -= 2) {
         const MoveInfo& slot = slots_[static_cast<std::size_t>(index)];
-        if (slot.Placement == current->Placement && slot.Castling == current->Castling
-            && slot.CapturableEnPassant == current->CapturableEnPassant) {
+        if (slot.Placement == current->Placement && slot.Castling == current->Castling &&
+            slot.CapturableEnPassant == current->CapturableEnPassant) {
             if (++earlier >= 2)
                 return true;
         }

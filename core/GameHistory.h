@@ -12,11 +12,11 @@
 
 // One half-move slot.
 struct MoveInfo {
-    std::string Placement;          // position string of the position; empty if never reached
-    CastleSet Castling;             // castling rights in that position
-    Square OldSq = Square::None;    // the half-move played from it
+    std::string Placement;       // position string of the position; empty if never reached
+    CastleSet Castling;          // castling rights in that position
+    Square OldSq = Square::None; // the half-move played from it
     Square NewSq = Square::None;
-    Square EnPassantSq = Square::None;  // the en passant square in that position
+    Square EnPassantSq = Square::None; // the en passant square in that position
     // The en passant square when a capture there is actually possible, else
     // None: with the side to move it tells apart positions that look alike.
     Square CapturableEnPassant = Square::None;
@@ -80,4 +80,3 @@ private:
     long long firstIndex_ = -1;
     unsigned long long revision_ = 0;
 };
-

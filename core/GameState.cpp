@@ -13,8 +13,7 @@ BoardArray GameState::InitialBoard()
     return board;
 }
 
-GameState GameState::FromPlacement(std::string_view placement, bool whiteToMove, CastleSet castling,
-                                   Square enPassant)
+GameState GameState::FromPlacement(std::string_view placement, bool whiteToMove, CastleSet castling, Square enPassant)
 {
     GameState state;
     state.Clear();

@@ -16,8 +16,7 @@ inline constexpr char EmptySquare = ' ';
 // empty; neither a piece letter nor in a colour range.
 inline constexpr char OffBoardFiller = '_';
 
-inline constexpr const char* InitialPositionString =
-    "rnbqkbnrpppppppp                                PPPPPPPPRNBQKBNR";
+inline constexpr const char* InitialPositionString = "rnbqkbnrpppppppp                                PPPPPPPPRNBQKBNR";
 
 struct GameState {
     BoardArray Board = InitialBoard();
@@ -47,11 +46,19 @@ int PieceColor(const BoardArray& board, Square square);
 inline bool IsPieceLetter(char c)
 {
     switch (c) {
-    case 'P': case 'N': case 'B': case 'R': case 'Q': case 'K':
-    case 'p': case 'n': case 'b': case 'r': case 'q': case 'k':
-        return true;
-    default:
-        return false;
+    case 'P':
+    case 'N':
+    case 'B':
+    case 'R':
+    case 'Q':
+    case 'K':
+    case 'p':
+    case 'n':
+    case 'b':
+    case 'r':
+    case 'q':
+    case 'k': return true;
+    default: return false;
     }
 }
 

@@ -115,7 +115,10 @@ MoveOutcome ApplyMove(GameState& state, Square from, Square to, char promotion)
     PassTurn(state);
     if (NeedsPromotion(state, to)) {
         switch (UpperAscii(promotion)) {
-        case 'N': case 'B': case 'R': case 'Q': break;
+        case 'N':
+        case 'B':
+        case 'R':
+        case 'Q': break;
         default: promotion = 'Q'; break;
         }
         PromotePawn(state, to, promotion);

@@ -46,8 +46,8 @@ void UpdateCastlingRights(GameState& state, Square from, Square to);
 
 // What ApplyMove did.
 struct MoveOutcome {
-    char moved = EmptySquare;     // the piece that moved, as it was before promotion
-    char captured = EmptySquare;  // the captured piece, also en passant
+    char moved = EmptySquare;    // the piece that moved, as it was before promotion
+    char captured = EmptySquare; // the captured piece, also en passant
     bool enPassant = false;
     bool castled = false;
     char promotedTo = EmptySquare;

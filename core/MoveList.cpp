@@ -60,7 +60,10 @@ bool IsLegalMove(const GameState& state, const ChessMove& move)
     if (!promotes)
         return move.Promotion == EmptySquare;
     switch (move.Promotion) {
-    case 'Q': case 'R': case 'B': case 'N': return true;
+    case 'Q':
+    case 'R':
+    case 'B':
+    case 'N': return true;
     default: return false;
     }
 }

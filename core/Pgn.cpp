@@ -10,12 +10,23 @@
 namespace {
 
 enum class TokenType {
-    End, LeftBracket, RightBracket, LeftParen, RightParen, Period, Star, String, Symbol, Nag, Comment, Error
+    End,
+    LeftBracket,
+    RightBracket,
+    LeftParen,
+    RightParen,
+    Period,
+    Star,
+    String,
+    Symbol,
+    Nag,
+    Comment,
+    Error
 };
 
 struct Token {
     TokenType Type = TokenType::End;
-    std::string Text;  // a string's value, a comment's text, a symbol, an error's reason
+    std::string Text; // a string's value, a comment's text, a symbol, an error's reason
     int Nag = 0;
     std::size_t Offset = 0;
     int Line = 1;
@@ -30,10 +41,14 @@ bool IsSymbolStart(char c)
 bool IsSymbolChar(char c)
 {
     switch (c) {
-    case '_': case '+': case '#': case '=': case ':': case '-': case '/':
-        return true;
-    default:
-        return IsSymbolStart(c);
+    case '_':
+    case '+':
+    case '#':
+    case '=':
+    case ':':
+    case '-':
+    case '/': return true;
+    default: return IsSymbolStart(c);
     }
 }
 
@@ -64,8 +79,8 @@ std::string Trimmed(std::string_view text)
 // The NAG a suffix annotation stands for; 0 when it is none of the six.
 int SuffixNag(std::string_view text)
 {
-    static constexpr std::pair<std::string_view, int> suffixes[] = {
-        {"!", 1}, {"?", 2}, {"!!", 3}, {"??", 4}, {"!?", 5}, {"?!", 6}};
+    static constexpr std::pair<std::string_view, int> suffixes[] = {{"!", 1},  {"?", 2},  {"!!", 3},
+                                                                    {"??", 4}, {"!?", 5}, {"?!", 6}};
     for (const auto& [suffix, nag] : suffixes)
         if (suffix == text)
             return nag;
@@ -132,7 +147,8 @@ public:
         case '{': return ReadBraceComment(token);
         case ';': return ReadLineComment(token);
         case '$': return ReadNag(token);
-        case '!': case '?': return ReadSuffix(token);
+        case '!':
+        case '?': return ReadSuffix(token);
         default: break;
         }
         if (IsSymbolStart(c))
@@ -407,9 +423,7 @@ private:
                 Take();
                 game.SetResult("*");
                 return true;
-            case TokenType::Period:
-                Take();
-                break;
+            case TokenType::Period: Take(); break;
             case TokenType::Comment: {
                 const Token comment = Take();
                 if (comment.Text.empty())
@@ -429,15 +443,12 @@ private:
                     game.Moves().back().Nags.push_back(nag.Nag);
                 break;
             }
-            case TokenType::LeftParen:
-                SkipVariation();
-                break;
-            case TokenType::RightParen:
-                throw ReadError{next, "')' sem variação aberta"};
+            case TokenType::LeftParen: SkipVariation(); break;
+            case TokenType::RightParen: throw ReadError{next, "')' sem variação aberta"};
             case TokenType::Symbol: {
                 const Token symbol = Take();
                 if (AllDigits(symbol.Text))
-                    break;  // a move number
+                    break; // a move number
                 if (Game::IsResultToken(symbol.Text)) {
                     game.SetResult(symbol.Text);
                     return true;
@@ -453,8 +464,8 @@ private:
             }
             default:
                 Take();
-                throw ReadError{next, next.Type == TokenType::String ? "texto entre aspas fora de uma tag"
-                                                                      : "']' fora de uma tag"};
+                throw ReadError{
+                    next, next.Type == TokenType::String ? "texto entre aspas fora de uma tag" : "']' fora de uma tag"};
             }
         }
     }
@@ -526,8 +537,7 @@ private:
                     ++i;
                 step(i);
                 continue;
-            case Inside::Nothing:
-                break;
+            case Inside::Nothing: break;
             }
             const bool lineStart = i == place.LineStart;
             if (lineStart && c == '[' && (i == 0 || text[previousLineStart] != '[')) {
@@ -562,7 +572,7 @@ private:
                     lexer_.Restore(place);
                     return;
                 }
-                continue;  // a symbol holds no line break
+                continue; // a symbol holds no line break
             }
             step(i);
         }
@@ -599,7 +609,8 @@ std::size_t ReadPgn(std::string_view text, const std::function<void(PgnGame&&)>&
 std::vector<PgnGame> ReadPgn(std::string_view text, const PgnLimits& limits)
 {
     std::vector<PgnGame> games;
-    ReadPgn(text, [&games](PgnGame&& game) { games.push_back(std::move(game)); }, limits);
+    ReadPgn(
+        text, [&games](PgnGame&& game) { games.push_back(std::move(game)); }, limits);
     return games;
 }
 

@@ -15,26 +15,25 @@
 
 struct PgnLimits {
     int MaxVariationDepth = 64;
-    std::size_t MaxTokenBytes = 64 * 1024;       // a tag value, a comment, a symbol
-    std::size_t MaxGameBytes = 8 * 1024 * 1024;  // the text of one game
-    std::size_t MaxPlies = 12000;                // beyond the longest game the rules allow
+    std::size_t MaxTokenBytes = 64 * 1024;      // a tag value, a comment, a symbol
+    std::size_t MaxGameBytes = 8 * 1024 * 1024; // the text of one game
+    std::size_t MaxPlies = 12000;               // beyond the longest game the rules allow
     std::size_t MaxTags = 1000;
 };
 
 // One game of a file: read, or the place and reason it could not be.
 struct PgnGame {
-    std::size_t Index = 0;  // its place in the file, from 0
+    std::size_t Index = 0; // its place in the file, from 0
     bool Ok = false;
-    Game Value;             // when Ok
-    int Line = 0;           // of the error, from 1
-    int Column = 0;         // of the error, from 1 (bytes)
-    std::string Error;      // Portuguese reason
+    Game Value;        // when Ok
+    int Line = 0;      // of the error, from 1
+    int Column = 0;    // of the error, from 1 (bytes)
+    std::string Error; // Portuguese reason
 };
 
 // Reads every game, handing each to `sink` as soon as it is read (so that a
 // large file need not be held as games). Returns the number of games.
-std::size_t ReadPgn(std::string_view text, const std::function<void(PgnGame&&)>& sink,
-                    const PgnLimits& limits = {});
+std::size_t ReadPgn(std::string_view text, const std::function<void(PgnGame&&)>& sink, const PgnLimits& limits = {});
 // All games at once.
 std::vector<PgnGame> ReadPgn(std::string_view text, const PgnLimits& limits = {});
 

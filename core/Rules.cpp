@@ -80,8 +80,7 @@ bool SquareAttacked(const BoardArray& board, Square king, const char attacker[6]
     if (PieceOn(board, f - 1, r + pawnRankStep, pawn) || PieceOn(board, f + 1, r + pawnRankStep, pawn))
         return true;
 
-    static constexpr int knightSteps[8][2] = {{-2, -1}, {2, -1}, {-2, 1}, {2, 1},
-                                              {-1, -2}, {1, -2}, {-1, 2}, {1, 2}};
+    static constexpr int knightSteps[8][2] = {{-2, -1}, {2, -1}, {-2, 1}, {2, 1}, {-1, -2}, {1, -2}, {-1, 2}, {1, 2}};
     for (const auto& step : knightSteps)
         if (PieceOn(board, f + step[0], r + step[1], knight))
             return true;
@@ -136,14 +135,38 @@ struct CastlingRow {
 
 constexpr Square N = Square::None;
 constexpr CastlingRow castlingRows[4] = {
-    {'K', Square::E1, Square::G1, CanStillCastle::WhiteKingSide, Square::H1, 'R',
-     {Square::G1, Square::F1, N}, {Square::E1, Square::F1, Square::G1}},
-    {'K', Square::E1, Square::C1, CanStillCastle::WhiteQueenSide, Square::A1, 'R',
-     {Square::B1, Square::C1, Square::D1}, {Square::E1, Square::D1, Square::C1}},
-    {'k', Square::E8, Square::G8, CanStillCastle::BlackKingSide, Square::H8, 'r',
-     {Square::G8, Square::F8, N}, {Square::E8, Square::F8, Square::G8}},
-    {'k', Square::E8, Square::C8, CanStillCastle::BlackQueenSide, Square::A8, 'r',
-     {Square::B8, Square::C8, Square::D8}, {Square::E8, Square::D8, Square::C8}},
+    {'K',
+     Square::E1,
+     Square::G1,
+     CanStillCastle::WhiteKingSide,
+     Square::H1,
+     'R',
+     {Square::G1, Square::F1, N},
+     {Square::E1, Square::F1, Square::G1}},
+    {'K',
+     Square::E1,
+     Square::C1,
+     CanStillCastle::WhiteQueenSide,
+     Square::A1,
+     'R',
+     {Square::B1, Square::C1, Square::D1},
+     {Square::E1, Square::D1, Square::C1}},
+    {'k',
+     Square::E8,
+     Square::G8,
+     CanStillCastle::BlackKingSide,
+     Square::H8,
+     'r',
+     {Square::G8, Square::F8, N},
+     {Square::E8, Square::F8, Square::G8}},
+    {'k',
+     Square::E8,
+     Square::C8,
+     CanStillCastle::BlackQueenSide,
+     Square::A8,
+     'r',
+     {Square::B8, Square::C8, Square::D8},
+     {Square::E8, Square::D8, Square::C8}},
 };
 
 bool CastlingAllowedBy(const GameState& state, const CastlingRow& row)
@@ -159,8 +182,8 @@ bool CastlingAllowedBy(const GameState& state, const CastlingRow& row)
             return false;
     const bool white = row.king == 'K';
     for (Square square : row.mustBeSafe) {
-        const bool attacked = white ? WhiteKingAttacked(state, row.from, square)
-                                    : BlackKingAttacked(state, row.from, square);
+        const bool attacked =
+            white ? WhiteKingAttacked(state, row.from, square) : BlackKingAttacked(state, row.from, square);
         if (attacked)
             return false;
     }
@@ -228,8 +251,8 @@ bool ValidBishopMove(const GameState& state, Square from, Square to)
 
 bool ValidRookMove(const GameState& state, Square from, Square to)
 {
-    return SlideReaches(state.Board, from, to, -1, 0) || SlideReaches(state.Board, from, to, 1, 0)
-        || SlideReaches(state.Board, from, to, 0, -1) || SlideReaches(state.Board, from, to, 0, 1);
+    return SlideReaches(state.Board, from, to, -1, 0) || SlideReaches(state.Board, from, to, 1, 0) ||
+        SlideReaches(state.Board, from, to, 0, -1) || SlideReaches(state.Board, from, to, 0, 1);
 }
 
 bool ValidQueenMove(const GameState& state, Square from, Square to)
@@ -278,12 +301,18 @@ bool IsMoveAllowed(const GameState& state, Square from, Square to)
         return false;
     bool byRule = true;
     switch (At(state.Board, from)) {
-    case 'P': case 'p': byRule = ValidPawnMove(state, from, to); break;
-    case 'N': case 'n': byRule = ValidKnightMove(state, from, to); break;
-    case 'B': case 'b': byRule = ValidBishopMove(state, from, to); break;
-    case 'R': case 'r': byRule = ValidRookMove(state, from, to); break;
-    case 'Q': case 'q': byRule = ValidQueenMove(state, from, to); break;
-    case 'K': case 'k': byRule = ValidKingMove(state, from, to); break;
+    case 'P':
+    case 'p': byRule = ValidPawnMove(state, from, to); break;
+    case 'N':
+    case 'n': byRule = ValidKnightMove(state, from, to); break;
+    case 'B':
+    case 'b': byRule = ValidBishopMove(state, from, to); break;
+    case 'R':
+    case 'r': byRule = ValidRookMove(state, from, to); break;
+    case 'Q':
+    case 'q': byRule = ValidQueenMove(state, from, to); break;
+    case 'K':
+    case 'k': byRule = ValidKingMove(state, from, to); break;
     default: break; // a letter that names no piece has no movement rule
     }
     if (!byRule)
@@ -326,7 +355,9 @@ int MatingMaterial(const BoardArray& board, bool white)
         switch (white ? c : static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : '\0')) {
         case 'B': total += 3; break;
         case 'N': total += 2; break;
-        case 'P': case 'R': case 'Q': total += 5; break;
+        case 'P':
+        case 'R':
+        case 'Q': total += 5; break;
         default: break;
         }
     }

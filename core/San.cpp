@@ -50,8 +50,8 @@ char KindOf(char letter, const PieceLetters& letters, bool promotionOnly)
 
 bool IsCastling(const GameState& state, const ChessMove& move)
 {
-    return Kind(state.At(move.From)) == 'K' && FileOf(move.From) == 5
-        && (FileOf(move.To) == 7 || FileOf(move.To) == 3) && RankOf(move.From) == RankOf(move.To);
+    return Kind(state.At(move.From)) == 'K' && FileOf(move.From) == 5 &&
+        (FileOf(move.To) == 7 || FileOf(move.To) == 3) && RankOf(move.From) == RankOf(move.To);
 }
 
 bool IsFile(char c)
@@ -293,8 +293,8 @@ bool ReadCoordinateMove(const GameState& state, std::string_view text, ChessMove
 bool ReadMoveText(const GameState& state, std::string_view text, ChessMove& move, std::string& error,
                   const PieceLetters& letters)
 {
-    const bool coordinates = text.size() >= 4 && IsFile(text[0]) && IsRank(text[1])
-        && (IsFile(text[2]) || text[2] == '-' || (text[2] == 'x' && text.size() >= 5 && IsRank(text[4])));
+    const bool coordinates = text.size() >= 4 && IsFile(text[0]) && IsRank(text[1]) &&
+        (IsFile(text[2]) || text[2] == '-' || (text[2] == 'x' && text.size() >= 5 && IsRank(text[4])));
     if (coordinates)
         return ReadCoordinateMove(state, text, move, error, letters);
     return ReadSan(state, text, move, error, letters);

@@ -79,7 +79,8 @@ bool TChessEngine::MoveLeavesKingAttacked(int from, int to, int flags) const
             return false;
         const int nearest = line < 4 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
         const std::array<Mask, 6>& theirs = PieceMask[Opponent];
-        const Mask sliders = Diagonal(LineOffsets[line]) ? theirs[Bishop] | theirs[Queen] : theirs[Rook] | theirs[Queen];
+        const Mask sliders =
+            Diagonal(LineOffsets[line]) ? theirs[Bishop] | theirs[Queen] : theirs[Rook] | theirs[Queen];
         // A slider taken on the target square attacks nothing.
         return (sliders & ~toBit & Bit(nearest)) != 0;
     }

@@ -67,8 +67,7 @@ constexpr std::array<SuiteEntry, 22> Entries = {{
     {"Kasparov's Immortal, 33...Kxc3 (king hunt)", "Kasparov - Topalov, Wijk aan Zee 1999", KasparovTopalov, 66},
     {"Game of the Century, 34...Kg7 (endgame)", "D. Byrne - Fischer, New York 1956", Century, 68},
     {"Game of the Century, 36.Kf1 (mating net)", "D. Byrne - Fischer, New York 1956", Century, 71},
-    {"Kasparov's Immortal, 40...c3 (queen against rook)", "Kasparov - Topalov, Wijk aan Zee 1999",
-     KasparovTopalov, 80},
+    {"Kasparov's Immortal, 40...c3 (queen against rook)", "Kasparov - Topalov, Wijk aan Zee 1999", KasparovTopalov, 80},
     {"Kasparov's Immortal, 43...Rd2 (endgame)", "Kasparov - Topalov, Wijk aan Zee 1999", KasparovTopalov, 86},
 }};
 

@@ -66,9 +66,9 @@ void TChessThread::Execute()
             Engine.SetDeadline(snapshotTimeLimit_ > 0 ? started + std::chrono::milliseconds(snapshotTimeLimit_)
                                                       : std::chrono::steady_clock::time_point::max());
             Engine.FindBestMove();
-            lastSearchNs_.store(std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                    std::chrono::steady_clock::now() - started)
-                                    .count());
+            lastSearchNs_.store(
+                std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - started)
+                    .count());
             // Out of time, the last finished iteration's move is played, or
             // the best found so far: a crowded board's capture sequences can
             // keep even the first iteration from finishing.

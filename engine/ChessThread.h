@@ -20,11 +20,11 @@
 // changed since is never delivered.
 #pragma once
 
-#include "core/Square.h"
-#include "platform/ThreadPriority.h"
 #include "core/GameState.h"
+#include "core/Square.h"
 #include "engine/ChessEngine.h"
 #include "platform/Thread.h"
+#include "platform/ThreadPriority.h"
 
 #include <atomic>
 #include <cstdint>

@@ -31,12 +31,18 @@ int ColourOfLetter(char c)
 int PieceOfLetter(char c)
 {
     switch (c) {
-    case 'p': case 'P': return Pawn;
-    case 'n': case 'N': return Knight;
-    case 'b': case 'B': return Bishop;
-    case 'r': case 'R': return Rook;
-    case 'q': case 'Q': return Queen;
-    case 'k': case 'K': return King;
+    case 'p':
+    case 'P': return Pawn;
+    case 'n':
+    case 'N': return Knight;
+    case 'b':
+    case 'B': return Bishop;
+    case 'r':
+    case 'R': return Rook;
+    case 'q':
+    case 'Q': return Queen;
+    case 'k':
+    case 'K': return King;
     default: return EmptyCode;
     }
 }
@@ -89,9 +95,7 @@ void TChessEngine::LoadPosition()
 // while its king and rook stand on their home squares.
 void TChessEngine::KeepSoundCastleRights()
 {
-    auto holds = [this](int s, int colour, int piece) {
-        return SquareColour[s] == colour && SquarePiece[s] == piece;
-    };
+    auto holds = [this](int s, int colour, int piece) { return SquareColour[s] == colour && SquarePiece[s] == piece; };
     if (!holds(60, White, King) || !holds(63, White, Rook))
         CastleRights &= ~CastleWhiteKingSide;
     if (!holds(60, White, King) || !holds(56, White, Rook))
@@ -115,7 +119,7 @@ void TChessEngine::KeepSoundEnPassant()
     const int passedRow = SideToMove == White ? 2 : 5;
     const int pawnSquare = SideToMove == White ? e + 8 : e - 8;
     const bool sound = RowIndex(e) == passedRow && SquarePiece[e] == EmptyCode &&
-                       SquareColour[pawnSquare] == Opponent && SquarePiece[pawnSquare] == Pawn;
+        SquareColour[pawnSquare] == Opponent && SquarePiece[pawnSquare] == Pawn;
     if (!sound)
         EnPassantSquare = -1;
 }
@@ -170,7 +174,7 @@ bool TChessEngine::MoveNeedsCheckTest(int from, int flags)
         return true;
     const int king = std::countr_zero(kings);
     return ((SquareSets::DiagonalLines[king] | SquareSets::StraightLines[king]) & SquareSets::Bit(from)) != 0 ||
-           SideToMoveInCheck();
+        SideToMoveInCheck();
 }
 
 bool TChessEngine::CastlingAllowedNow(int to)

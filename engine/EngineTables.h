@@ -66,6 +66,9 @@ constexpr std::array<int, 64> MakeCastleKeep()
 inline constexpr std::array<int, 64> CastleKeep = MakeCastleKeep();
 
 // Engine square of the same file on the mirrored rank (a8 <-> a1).
-constexpr int MirrorSquare(int s) { return s ^ 56; }
+constexpr int MirrorSquare(int s)
+{
+    return s ^ 56;
+}
 
 } // namespace EngineTables

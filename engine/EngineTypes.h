@@ -55,8 +55,14 @@ inline constexpr int CaptureScoreBase = 1000000;
 inline constexpr int PVBoost = 10000000;
 
 // Engine squares run 0 (a8) to 63 (h1); the file is s % 8, the row s / 8.
-constexpr int FileIndex(int s) { return s & 7; }
-constexpr int RowIndex(int s) { return s >> 3; }
+constexpr int FileIndex(int s)
+{
+    return s & 7;
+}
+constexpr int RowIndex(int s)
+{
+    return s >> 3;
+}
 
 } // namespace engine
 

@@ -30,9 +30,7 @@ void TChessEngine::PrepareEvalTables()
             table.fill(0);
 
     for (int colour = White; colour <= Black; ++colour) {
-        auto base = [colour](const Table& table, int s) {
-            return table[colour == White ? s : MirrorSquare(s)];
-        };
+        auto base = [colour](const Table& table, int s) { return table[colour == White ? s : MirrorSquare(s)]; };
         auto& own = PieceSquare[colour];
         for (int s = 0; s < 64; ++s) {
             own[Pawn][s] = base(PawnTable, s) + MaterialValue[Pawn];

@@ -69,9 +69,7 @@ bool ParseCastling(const std::string& field, CastleSet& castling, std::string& e
         case 'Q': castling.Include(CanStillCastle::WhiteQueenSide); break;
         case 'k': castling.Include(CanStillCastle::BlackKingSide); break;
         case 'q': castling.Include(CanStillCastle::BlackQueenSide); break;
-        default:
-            error = "invalid castling field '" + field + "'";
-            return false;
+        default: error = "invalid castling field '" + field + "'"; return false;
         }
     }
     return true;
@@ -134,7 +132,7 @@ bool ParseFen(std::string_view fen, GameState& state, std::string& error)
     if (ok) {
         parsed.WhiteToMove = fields[1] == "w";
         ok = ParseCastling(fields[2], parsed.CastlingAllowed, reason) &&
-             ParseEnPassant(fields[3], parsed.WhiteToMove, parsed.EnPassant, reason);
+            ParseEnPassant(fields[3], parsed.WhiteToMove, parsed.EnPassant, reason);
     }
     for (std::size_t i = 4; ok && i < fields.size(); ++i) {
         if (!IsCounter(fields[i])) {
@@ -174,10 +172,14 @@ std::string FormatFen(const GameState& state)
     fen += state.WhiteToMove ? " w " : " b ";
     const CastleSet c = state.CastlingAllowed;
     std::string castling;
-    if (c.Contains(CanStillCastle::WhiteKingSide)) castling += 'K';
-    if (c.Contains(CanStillCastle::WhiteQueenSide)) castling += 'Q';
-    if (c.Contains(CanStillCastle::BlackKingSide)) castling += 'k';
-    if (c.Contains(CanStillCastle::BlackQueenSide)) castling += 'q';
+    if (c.Contains(CanStillCastle::WhiteKingSide))
+        castling += 'K';
+    if (c.Contains(CanStillCastle::WhiteQueenSide))
+        castling += 'Q';
+    if (c.Contains(CanStillCastle::BlackKingSide))
+        castling += 'k';
+    if (c.Contains(CanStillCastle::BlackQueenSide))
+        castling += 'q';
     fen += castling.empty() ? "-" : castling;
     fen += ' ';
     if (state.EnPassant == Square::None) {

@@ -34,8 +34,8 @@ TMoveEntry* TChessEngine::AddMove(TMoveEntry* out, int from, int to, int flags)
     }
     // Captures: most valuable victim first, then least valuable attacker.
     // En passant lands on an empty square and so scores highest of all.
-    const int score = (flags & FlagCapture) ? CaptureScoreBase + 10 * SquarePiece[to] - SquarePiece[from]
-                                            : HistoryScore[from][to];
+    const int score =
+        (flags & FlagCapture) ? CaptureScoreBase + 10 * SquarePiece[to] - SquarePiece[from] : HistoryScore[from][to];
     return AppendEntry(out, from, to, 0, flags, score);
 }
 
@@ -107,7 +107,7 @@ template <bool capturesOnly>
     const Mask occupied = Occupancy[White] | Occupancy[Black];
     if constexpr (capturesOnly) {
         const Mask lines = piece == Bishop ? DiagonalLines[s]
-                           : piece == Rook ? StraightLines[s]
+            : piece == Rook                ? StraightLines[s]
                                            : DiagonalLines[s] | StraightLines[s];
         if ((lines & Occupancy[Opponent]) == 0)
             return out;

@@ -11,7 +11,10 @@ using namespace engine;
 
 namespace {
 
-bool SameSquares(TEngineMove a, TEngineMove b) { return a.From == b.From && a.To == b.To; }
+bool SameSquares(TEngineMove a, TEngineMove b)
+{
+    return a.From == b.From && a.To == b.To;
+}
 
 } // namespace
 

@@ -16,12 +16,18 @@ using namespace ::engine;
 
 using Mask = std::uint64_t;
 
-constexpr Mask Bit(int s) { return Mask{1} << s; }
+constexpr Mask Bit(int s)
+{
+    return Mask{1} << s;
+}
 
 // The eight line directions as frame offsets; the first four lower the
 // square number as they go, the last four raise it.
 inline constexpr std::array<int, 8> LineOffsets = {-11, -10, -9, -1, 1, 9, 10, 11};
-constexpr bool Diagonal(int offset) { return offset == -11 || offset == -9 || offset == 9 || offset == 11; }
+constexpr bool Diagonal(int offset)
+{
+    return offset == -11 || offset == -9 || offset == 9 || offset == 11;
+}
 constexpr int LineIndex(int offset)
 {
     for (int d = 0; d < 8; ++d) {

@@ -33,7 +33,10 @@ QString TAnalysisService::EngineName() const
     return BuiltinEngineName();
 }
 
-std::uint64_t TAnalysisService::BuiltinNodes() const { return builtin_->TotalNodes(); }
+std::uint64_t TAnalysisService::BuiltinNodes() const
+{
+    return builtin_->TotalNodes();
+}
 
 void TAnalysisService::SetUciEngine(const QString& program)
 {

@@ -1,8 +1,8 @@
 #include "enginehelp/BuiltinAnalyser.h"
 
-#include "enginehelp/MoveLine.h"
 #include "engine/ChessEngine.h"
 #include "engine/MoveText.h"
+#include "enginehelp/MoveLine.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>
@@ -45,8 +45,8 @@ public:
         owner_.totalNodes_ += nodes - lastNodes_;
         lastNodes_ = nodes;
         const std::uint64_t id = id_;
-        QMetaObject::invokeMethod(&owner_, [owner = &owner_, id, report] { emit owner->Iteration(id, report); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &owner_, [owner = &owner_, id, report] { emit owner->Iteration(id, report); }, Qt::QueuedConnection);
         // A mate found is the shortest one: deeper iterations add nothing.
         if (mate)
             engine.StopRequested = true;
@@ -63,7 +63,9 @@ private:
 };
 
 TBuiltinAnalyser::TBuiltinAnalyser(QObject* parent)
-    : QObject(parent), engine_(std::make_unique<TChessEngine>()), observer_(std::make_unique<Observer>(*this))
+    : QObject(parent)
+    , engine_(std::make_unique<TChessEngine>())
+    , observer_(std::make_unique<Observer>(*this))
 {
     engine_->LinkTo(state_);
     engine_->SearchDepthRef = &depth_;
@@ -125,11 +127,13 @@ void TBuiltinAnalyser::Run(std::uint64_t id)
         const bool inCheck = engine.IsInCheck(engine.GetSideToMove());
         report.Score = TAnalysisScore::FromSideToMove(state_.WhiteToMove, inCheck, 0);
         report.EngineName = BuiltinEngineName();
-        QMetaObject::invokeMethod(this, [this, id, report] { emit Iteration(id, report); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, id, report] { emit Iteration(id, report); }, Qt::QueuedConnection);
     } else {
         engine.FindBestMove();
         best = observer_->Best().isEmpty() ? firstLegal : observer_->Best();
     }
     searching_ = false;
-    QMetaObject::invokeMethod(this, [this, id, best] { emit Finished(id, best); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, id, best] { emit Finished(id, best); }, Qt::QueuedConnection);
 }

@@ -19,11 +19,11 @@ struct TReviewThresholds {
 };
 
 struct TReviewedMove {
-    int MoveNumber = 1;           // the half-move's slot: move number and side
+    int MoveNumber = 1; // the half-move's slot: move number and side
     bool WhiteMoved = true;
     Square From = Square::None;
     Square To = Square::None;
-    int LossCp = 0;               // never negative
+    int LossCp = 0; // never negative
     TMoveMark Mark = TMoveMark::None;
 };
 

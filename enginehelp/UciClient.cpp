@@ -11,7 +11,6 @@ constexpr int MaxUnknownLines = 200;
 // One line longer than this is nonsense, whatever it says.
 constexpr qsizetype MaxLineLength = 64 * 1024;
 
-
 } // namespace
 
 TUciClient::TUciClient(QObject* parent) : QObject(parent)
@@ -201,8 +200,8 @@ void TUciClient::HandleLine(const QString& line)
             Send(QStringLiteral("isready"));
             awaitingReady_ = true;
             ArmWatchdog(limits_.HandshakeMs);
-        } else if (!line.startsWith(QLatin1String("id ")) && !line.startsWith(QLatin1String("option "))
-                   && !line.startsWith(QLatin1String("info ")) && ++unknownLines_ > MaxUnknownLines) {
+        } else if (!line.startsWith(QLatin1String("id ")) && !line.startsWith(QLatin1String("option ")) &&
+                   !line.startsWith(QLatin1String("info ")) && ++unknownLines_ > MaxUnknownLines) {
             Fail(tr("O motor de análise “%1” respondeu de forma incompreensível.").arg(QFileInfo(program_).fileName()));
         }
         return;
@@ -233,8 +232,7 @@ void TUciClient::HandleLine(const QString& line)
             return;
         const bool none = move == QLatin1String("0000") || move == QLatin1String("(none)");
         if (!none && !IsUciMoveText(move)) {
-            Fail(tr("O motor de análise “%1” respondeu de forma incompreensível.")
-                     .arg(QFileInfo(program_).fileName()));
+            Fail(tr("O motor de análise “%1” respondeu de forma incompreensível.").arg(QFileInfo(program_).fileName()));
             return;
         }
         if (answersToDrop_ > 0) {

@@ -100,12 +100,12 @@ private:
     QString program_;
     QString engineName_;
     QString failure_;
-    bool handshakeDone_ = false;  // uciok seen
+    bool handshakeDone_ = false; // uciok seen
     bool readyAnnounced_ = false;
     bool newGamePending_ = false;
     bool awaitingReady_ = false;
-    int unknownLines_ = 0;        // lines that are not UCI, before uciok
-    int answersToDrop_ = 0;       // bestmoves of searches that were replaced
+    int unknownLines_ = 0;  // lines that are not UCI, before uciok
+    int answersToDrop_ = 0; // bestmoves of searches that were replaced
     std::optional<TSearch> pending_;
-    int endStep_ = 0;             // 0 quit sent, 1 terminate sent, 2 kill sent
+    int endStep_ = 0; // 0 quit sent, 1 terminate sent, 2 kill sent
 };

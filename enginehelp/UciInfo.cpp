@@ -86,8 +86,8 @@ bool ParseUciInfo(QStringView line, TUciInfo& info)
             // The line runs to the end; it stops at the first word that is no move.
             while (i + 1 < words.size() && IsUciMoveText(words[i + 1]))
                 info.Pv.append(words[++i].toString());
-        } else if (key == u"currmove" || key == u"hashfull" || key == u"tbhits" || key == u"cpuload"
-                   || key == u"currmovenumber" || key == u"sbhits") {
+        } else if (key == u"currmove" || key == u"hashfull" || key == u"tbhits" || key == u"cpuload" ||
+                   key == u"currmovenumber" || key == u"sbhits") {
             ++i;
         }
         if (!ok)

@@ -10,13 +10,13 @@
 #include <cstdint>
 
 struct TUciInfo {
-    int Depth = -1;          // -1: not given
+    int Depth = -1; // -1: not given
     int SelDepth = -1;
     int MultiPv = 1;
     bool HasScore = false;
-    bool Mate = false;       // Score is moves to mate, else centipawns
-    int Score = 0;           // from the side to move
-    bool Bound = false;      // a lowerbound or upperbound, not an exact score
+    bool Mate = false;  // Score is moves to mate, else centipawns
+    int Score = 0;      // from the side to move
+    bool Bound = false; // a lowerbound or upperbound, not an exact score
     std::int64_t Nodes = -1;
     std::int64_t Nps = -1;
     int TimeMs = -1;

@@ -9,9 +9,7 @@
 
 class DragImageOverlay : public QWidget {
 public:
-    DragImageOverlay(QWidget* parent, const QImage& image)
-        : QWidget(parent)
-        , image_(image)
+    DragImageOverlay(QWidget* parent, const QImage& image) : QWidget(parent), image_(image)
     {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setAttribute(Qt::WA_NoSystemBackground);

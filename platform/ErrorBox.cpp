@@ -43,4 +43,7 @@ void ShowErrorBox(const QString& message)
     box.exec();
 }
 
-void SetErrorBoxSink(std::function<void(const QString&)> sink) { Sink() = std::move(sink); }
+void SetErrorBoxSink(std::function<void(const QString&)> sink)
+{
+    Sink() = std::move(sink);
+}

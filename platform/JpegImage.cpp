@@ -20,9 +20,8 @@ namespace {
 // a few bytes of header can claim a picture of 65500 x 65500 pixels.
 constexpr long long kMaxPixels = 64LL * 1024 * 1024;
 
-struct ErrorManager
-{
-    jpeg_error_mgr base;  // first member: libjpeg hands back a pointer to it
+struct ErrorManager {
+    jpeg_error_mgr base; // first member: libjpeg hands back a pointer to it
     std::jmp_buf jumpBack;
     char message[JMSG_LENGTH_MAX];
 };
@@ -50,8 +49,7 @@ void EmitMessage(j_common_ptr info, int level)
 
 // What the decoding pass fills in. It lives in the caller's frame, so its
 // contents stay valid after a longjmp back into the decoding function.
-struct DecodeState
-{
+struct DecodeState {
     QImage image;
     std::vector<JSAMPLE> row;
 };
@@ -75,8 +73,7 @@ void CmykRowToRgb(const JSAMPLE* cmyk, QRgb* out, int width, bool inverted)
 // Runs libjpeg on `data`. Only objects made before setjmp are touched
 // after it, and none with a destructor is created between setjmp and the
 // library calls that may jump back.
-bool DecodeWithLibjpeg(const QByteArray& data, jpeg_decompress_struct& info, ErrorManager& errors,
-                       DecodeState& state)
+bool DecodeWithLibjpeg(const QByteArray& data, jpeg_decompress_struct& info, ErrorManager& errors, DecodeState& state)
 {
     if (setjmp(errors.jumpBack)) {
         return false;
@@ -93,14 +90,12 @@ bool DecodeWithLibjpeg(const QByteArray& data, jpeg_decompress_struct& info, Err
     const int width = static_cast<int>(info.output_width);
     const int height = static_cast<int>(info.output_height);
     if (static_cast<long long>(width) * height > kMaxPixels) {
-        std::snprintf(errors.message, sizeof errors.message,
-                      "JPEG picture too large (%d x %d pixels)", width, height);
+        std::snprintf(errors.message, sizeof errors.message, "JPEG picture too large (%d x %d pixels)", width, height);
         return false;
     }
     state.image = QImage(width, height, QImage::Format_RGB32);
     if (state.image.isNull()) {
-        std::snprintf(errors.message, sizeof errors.message,
-                      "Not enough memory for a %d x %d picture", width, height);
+        std::snprintf(errors.message, sizeof errors.message, "Not enough memory for a %d x %d picture", width, height);
         return false;
     }
     state.row.resize(static_cast<std::size_t>(width) * info.output_components);
@@ -123,7 +118,7 @@ bool DecodeWithLibjpeg(const QByteArray& data, jpeg_decompress_struct& info, Err
     return true;
 }
 
-}  // namespace
+} // namespace
 
 QImage DecodeJpeg(const QByteArray& data, QString* error)
 {

@@ -23,4 +23,7 @@ void ShellOpen(const QUrl& url)
         QDesktopServices::openUrl(url);
 }
 
-void SetShellOpenSink(std::function<void(const QUrl&)> sink) { Sink() = std::move(sink); }
+void SetShellOpenSink(std::function<void(const QUrl&)> sink)
+{
+    Sink() = std::move(sink);
+}

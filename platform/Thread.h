@@ -95,8 +95,8 @@ private:
     std::unique_ptr<Dispatcher> dispatcher_;
 
     mutable std::mutex mutex_;
-    std::condition_variable workerWake_;  // the worker waits on it
-    std::condition_variable uiWake_;      // the user-interface thread waits on it
+    std::condition_variable workerWake_; // the worker waits on it
+    std::condition_variable uiWake_;     // the user-interface thread waits on it
     bool suspended_ = true;
     bool started_ = false;
     const std::function<void()>* pendingCall_ = nullptr;

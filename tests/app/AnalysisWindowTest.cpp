@@ -215,8 +215,12 @@ TEST_F(AnalysisWindow, PanelFollowsTheGameAndCostsNothingWhenHidden)
 TEST_F(AnalysisWindow, ReviewMarksTheLostQueenAndGoesToItsPosition)
 {
     // 1. e4 e5 2. Qh5 Nc6 3. Qxe5+?? Nxe5
-    Play({{Square::E2, Square::E4}, {Square::E7, Square::E5}, {Square::D1, Square::H5},
-          {Square::B8, Square::C6}, {Square::H5, Square::E5}, {Square::C6, Square::E5}});
+    Play({{Square::E2, Square::E4},
+          {Square::E7, Square::E5},
+          {Square::D1, Square::H5},
+          {Square::B8, Square::C6},
+          {Square::H5, Square::E5},
+          {Square::C6, Square::E5}});
     QSignalSpy shown(&analysis, &TAnalysisController::ReviewShown);
     analysis.ReviewAction()->trigger();
     ASSERT_TRUE(PumpUntil([&] { return shown.count() == 1; }, 30000));

@@ -1,7 +1,7 @@
 // Locating the help documents: current folder first, then the program's
 // own folders; names that would leave the folder are not looked up.
-#include "AppTestSupport.h"
 #include "platform/DataPaths.h"
+#include "AppTestSupport.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

@@ -133,8 +133,8 @@ TEST_F(EnglishInterface, NoMenuItemIsLeftInPortuguese)
     const QSet<QString> alike = {"O&nline", "&Media Player", "English", QString::fromUtf8("Português (Brasil)")};
     for (auto it = english.cbegin(); it != english.cend(); ++it) {
         if (!alike.contains(it.value())) {
-            EXPECT_NE(it.value(), portuguese.value(it.key())) << "untranslated item " << it.key().toStdString() << ": "
-                                                              << it.value().toStdString();
+            EXPECT_NE(it.value(), portuguese.value(it.key()))
+                << "untranslated item " << it.key().toStdString() << ": " << it.value().toStdString();
         }
     }
 }
@@ -156,8 +156,10 @@ TEST_F(EnglishInterface, StatusLineAndMateMessageSpeakEnglish)
     EXPECT_EQ(form->Panel1->text(), "Check!");
 
     board.NewGame();
-    for (const auto& [from, to] : {std::pair{Square::F2, Square::F3}, {Square::E7, Square::E5},
-                                   {Square::G2, Square::G4}, {Square::D8, Square::H4}})
+    for (const auto& [from, to] : {std::pair{Square::F2, Square::F3},
+                                   {Square::E7, Square::E5},
+                                   {Square::G2, Square::G4},
+                                   {Square::D8, Square::H4}})
         ASSERT_TRUE(board.MakeMove(from, to));
     EXPECT_EQ(form->Panel1->text(), "Checkmate!");
     EXPECT_TRUE(boxes.messages.contains("Checkmate!")) << boxes.messages.join(" | ").toStdString();
@@ -225,7 +227,8 @@ TEST_F(EnglishInterface, HelpOpensTheEnglishDocumentsAndFallsBackToThePortuguese
         EXPECT_EQ(TForm2::HistoryDocument(), "DOC/HISTORIA.html");
         form->Histria1->trigger();
         ASSERT_EQ(boxes.opened.size(), 2);
-        EXPECT_EQ(boxes.opened[1], QUrl::fromLocalFile(QFileInfo(folder.filePath("DOC/HISTORIA.html")).absoluteFilePath()));
+        EXPECT_EQ(boxes.opened[1],
+                  QUrl::fromLocalFile(QFileInfo(folder.filePath("DOC/HISTORIA.html")).absoluteFilePath()));
     }
 
     // With the translation gone, the Portuguese names come back.

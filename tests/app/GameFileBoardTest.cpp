@@ -34,7 +34,7 @@ protected:
     }
 
     QTemporaryDir dir;
-    TChessBoard board {nullptr, true};
+    TChessBoard board{nullptr, true};
     QStringList errors;
 };
 

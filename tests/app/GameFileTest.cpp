@@ -116,8 +116,7 @@ TEST_F(GameFileTest, RefusesATextOverTheCapacity)
     EXPECT_EQ(LoadBytes(QByteArray(GameTextCapacity, 'P')).size(), static_cast<size_t>(GameTextCapacity));
     EXPECT_EQ(ErrorOf([&] { LoadBytes(QByteArray(GameTextCapacity + 1, 'P')); }), "Text exceeds memo capacity");
     // A line break takes two characters of the buffer.
-    EXPECT_EQ(ErrorOf([&] { LoadBytes(QByteArray(GameTextCapacity / 2 + 1, '\n')); }),
-              "Text exceeds memo capacity");
+    EXPECT_EQ(ErrorOf([&] { LoadBytes(QByteArray(GameTextCapacity / 2 + 1, '\n')); }), "Text exceeds memo capacity");
     // Within the capacity up to its NUL, whatever follows.
     QByteArray longTail(GameTextCapacity * 3, 'P');
     longTail[10] = '\0';
@@ -136,8 +135,9 @@ TEST_F(GameFileTest, ReportsFilesThatCannotBeOpened)
 TEST_F(GameFileTest, ReportsAFileThatCannotBeCreatedAndKeepsTheOldOne)
 {
     const QString intoMissingFolder = PathOf("no-such-folder/game");
-    EXPECT_EQ(ErrorOf([&] { SaveGameFile(intoMissingFolder, InitialPosition); }).rfind(
-                  ("Cannot create file \"" + intoMissingFolder + "\". ").toStdString(), 0),
+    EXPECT_EQ(ErrorOf([&] {
+                  SaveGameFile(intoMissingFolder, InitialPosition);
+              }).rfind(("Cannot create file \"" + intoMissingFolder + "\". ").toStdString(), 0),
               0u);
     EXPECT_FALSE(QFile::exists(intoMissingFolder));
     EXPECT_EQ(ErrorOf([&] { SaveGameFile(dir.path(), InitialPosition); }),
@@ -151,7 +151,7 @@ TEST_F(GameFileTest, AWriteThatFailsHalfWayLeavesTheOldGameIntact)
     WriteAll(path, oldGame);
     // The file-size limit makes the write fail after 16 bytes, as a full disk would.
     std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved {};
+    rlimit saved{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
     rlimit tiny = saved;
     tiny.rlim_cur = 16;

@@ -9,8 +9,8 @@
 #include "app/ScoreSheet.h"
 #include "app/Unit2.h"
 #include "app/Unit2Games.h"
-#include "enginehelp/GameReview.h"
 #include "board/ChessBoard.h"
+#include "enginehelp/GameReview.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -84,8 +84,8 @@ TEST_F(GameFiles, AGameGoesThroughAFileAndComesBackWithItsPlayers)
     std::string savedPosition;
     {
         TForm2 form(nullptr, true);
-        form.Computador2->setChecked(true);  // the computer plays White too
-        form.Difcil1->trigger();             // level 3
+        form.Computador2->setChecked(true); // the computer plays White too
+        form.Difcil1->trigger();            // level 3
         Play(form, Italian);
         savedPosition = form.ChessBoard1->Position();
         form.GameFiles->SaveGame(file);
@@ -140,9 +140,10 @@ TEST_F(GameFiles, AGameGoesThroughAFileAndComesBackWithItsPlayers)
 TEST_F(GameFiles, OneGameOfSeveralIsChosenAndACancelChangesNothing)
 {
     const QString file = dir.filePath("varias.pgn");
-    WriteFile(file, "[White \"Ana\"]\n[Black \"Bia\"]\n\n1. d4 d5 *\n\n"
-                    "[White \"Caio\"]\n[Black \"Duda\"]\n[Event \"Clube\"]\n\n1. e4 c5 2. Nf3 *\n\n"
-                    "1. Ke2 *\n");
+    WriteFile(file,
+              "[White \"Ana\"]\n[Black \"Bia\"]\n\n1. d4 d5 *\n\n"
+              "[White \"Caio\"]\n[Black \"Duda\"]\n[Event \"Clube\"]\n\n1. e4 c5 2. Nf3 *\n\n"
+              "1. Ke2 *\n");
     TForm2 form(nullptr, true);
     std::size_t offered = 0;
     form.GameFiles->SetGameChooser([&offered](const std::vector<PgnGame>& games) -> std::optional<std::size_t> {
@@ -183,7 +184,8 @@ TEST_F(GameFiles, FenIsCopiedAndPastedAndAMalformedOneIsRefused)
     EXPECT_TRUE(form.ChessBoard1->MakeMove(Square::E2, Square::E4));
 
     const std::string before = form.ChessBoard1->Position();
-    for (const char* bad : {"isto não é FEN", "8/8/8/8/8/8/8/8 w - - 0 1", "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP w KQkq - 0 1"}) {
+    for (const char* bad :
+         {"isto não é FEN", "8/8/8/8/8/8/8/8 w - - 0 1", "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP w KQkq - 0 1"}) {
         boxes.errors.clear();
         QGuiApplication::clipboard()->setText(QString::fromUtf8(bad));
         form.GameFiles->PasteFenAction()->trigger();
@@ -204,7 +206,7 @@ TEST_F(GameFiles, TheNotationSwitchRewritesTheListAndIsRemembered)
     EXPECT_EQ(form.ListBox1->Lines(), plain);
 
     form.GameFiles->NotationAction()->trigger();
-    const QStringList algebraic = {"1. e4", QString(14, ' ') + "e5", "2. Cf3", QString(14, ' ') + "Cc6",
+    const QStringList algebraic = {"1. e4",  QString(14, ' ') + "e5",  "2. Cf3", QString(14, ' ') + "Cc6",
                                    "3. Bc4", QString(14, ' ') + "Bc5", "4. O-O", QString(14, ' ') + "Cf6"};
     EXPECT_EQ(form.ListBox1->Lines(), algebraic);
     EXPECT_TRUE(QSettings("Kestravin", "Kestravin 2005").value("Opcoes/NotacaoAlgebrica").toBool());
@@ -270,7 +272,8 @@ TEST_F(GameFiles, TheAutosaveFollowsTheGameAndGoesAtMate)
 
     // A position set by hand that no game can hold (no kings) is not kept
     // as a file that could not be read back.
-    form.ChessBoard1->SetPosition(std::string(8, ' ') + "pppppppp" + std::string(32, ' ') + "PPPPPPPP" + std::string(8, ' '));
+    form.ChessBoard1->SetPosition(std::string(8, ' ') + "pppppppp" + std::string(32, ' ') + "PPPPPPPP" +
+                                  std::string(8, ' '));
     form.GameFiles->AutosaveNow();
     EXPECT_FALSE(QFile::exists(AutosaveFileName()));
 }
@@ -314,8 +317,8 @@ TEST_F(GameFiles, AnUnreadableAutosaveIsSetAsideAndTheProgramStartsAsUsual)
     EXPECT_FALSE(form.GameFiles->RestoreAutosave());
     EXPECT_FALSE(QFile::exists(AutosaveFileName()));
     EXPECT_FALSE(QFile::exists(AutosaveFileName() + ".AbC123"));
-    const QStringList aside = QDir(QFileInfo(AutosaveFileName()).absolutePath())
-                                  .entryList({"autosave.pgn.ilegivel-*"}, QDir::Files);
+    const QStringList aside =
+        QDir(QFileInfo(AutosaveFileName()).absolutePath()).entryList({"autosave.pgn.ilegivel-*"}, QDir::Files);
     ASSERT_EQ(aside.size(), 1);
     EXPECT_EQ(ReadFile(QFileInfo(AutosaveFileName()).absolutePath() + "/" + aside.first()), broken);
     EXPECT_EQ(form.ChessBoard1->Position(), InitialPositionString);
@@ -340,7 +343,7 @@ TEST_F(GameFiles, TheReviewsMarksGoIntoTheSavedGame)
     TGameReview review;
     review.Moves.push_back({2, true, Square::D1, Square::H5, 60, TMoveMark::Dubious});
     review.Moves.push_back({2, false, Square::E8, Square::E7, 400, TMoveMark::Blunder});
-    review.Moves.push_back({1, false, Square::D7, Square::D5, 150, TMoveMark::Mistake});  // not this game's move
+    review.Moves.push_back({1, false, Square::D7, Square::D5, 150, TMoveMark::Mistake}); // not this game's move
     AddReviewMarks(game, review);
     const std::string text = WritePgn(game);
     EXPECT_NE(text.find("2. Qh5 $6 Ke7 $4"), std::string::npos) << text;
@@ -385,9 +388,10 @@ TEST_F(GameFiles, TheScoreSheetPrintsHeadingMovesDiagramAndPageNumbers)
     pdftotext.start("pdftotext", {"-layout", pdf, "-"});
     ASSERT_TRUE(pdftotext.waitForFinished(30000));
     const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
-    for (const char* expected : {"Planilha da partida", "Brancas: Ana", "Pretas: Computador", "Evento: Torneio do clube",
-                                 "Data: 2026.12.07", "Nível: Difícil", "Resultado: 1-0", "1.", "Cf3", "Cf6", "31.",
-                                 "Dxf7#", "64.", "xeque-mate.", "Página 1 de 2", "Página 2 de 2"})
+    for (const char* expected :
+         {"Planilha da partida", "Brancas: Ana", "Pretas: Computador", "Evento: Torneio do clube", "Data: 2026.12.07",
+          "Nível: Difícil", "Resultado: 1-0", "1.", "Cf3", "Cf6", "31.", "Dxf7#", "64.", "xeque-mate.", "Página 1 de 2",
+          "Página 2 de 2"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
 
     // The picture of the first page, for a look (docs/screenshots).

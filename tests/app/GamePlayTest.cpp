@@ -130,9 +130,9 @@ TEST_F(Additions, PartidaAndOpcoesHoldTheirItemsAllOffAtFirst)
     EXPECT_TRUE(form.Continuar1->shortcuts().contains(QKeySequence("Ctrl+Enter")));
 
     QStringList switches;
-    for (const char* caption : {"Mover com cliques", "Destacar último lance", "Destacar xeque", "Mostrar lances possíveis",
-                                "Escolher peça na promoção", "Mostrar de quem é a vez", "Acompanhar a lista",
-                                "Avisar fim de partida", "Animação lenta"})
+    for (const char* caption : {"Mover com cliques", "Destacar último lance", "Destacar xeque",
+                                "Mostrar lances possíveis", "Escolher peça na promoção", "Mostrar de quem é a vez",
+                                "Acompanhar a lista", "Avisar fim de partida", "Animação lenta"})
         switches.append(QString::fromUtf8(caption));
     EXPECT_EQ(Captions(form.Opcoes1).mid(0, switches.size()), switches);
     for (QAction* option : form.Opcoes1->actions()) {
@@ -366,8 +366,14 @@ TEST_F(Additions, EveryEndOfGameIsAnnouncedWhenSwitchedOn)
     // The third repetition.
     boxes.messages.clear();
     form.NovoJogo1->trigger();
-    Play({{Square::G1, Square::F3}, {Square::G8, Square::F6}, {Square::F3, Square::G1}, {Square::F6, Square::G8},
-          {Square::G1, Square::F3}, {Square::G8, Square::F6}, {Square::F3, Square::G1}, {Square::F6, Square::G8}});
+    Play({{Square::G1, Square::F3},
+          {Square::G8, Square::F6},
+          {Square::F3, Square::G1},
+          {Square::F6, Square::G8},
+          {Square::G1, Square::F3},
+          {Square::G8, Square::F6},
+          {Square::F3, Square::G1},
+          {Square::F6, Square::G8}});
     ASSERT_EQ(boxes.messages.size(), 1);
     EXPECT_TRUE(boxes.messages[0].contains(QString::fromUtf8("repetição"))) << boxes.messages[0].toStdString();
 
@@ -400,8 +406,8 @@ TEST_F(Additions, SlowAnimationSlidesTheComputersMoveForAboutAQuarterSecond)
     const auto [slow, slowSteps] = slide(Square::E7, Square::E5);
     const auto [knight, knightSteps] = slide(Square::G1, Square::F3);
     std::cout << "slide of two squares: " << fast << " ms (" << fastSteps << " steps) without, " << slow << " ms ("
-              << slowSteps << " steps) with the slow animation; a knight's move " << knight << " ms ("
-              << knightSteps << " steps)\n";
+              << slowSteps << " steps) with the slow animation; a knight's move " << knight << " ms (" << knightSteps
+              << " steps)\n";
     // Each pixel's step lasts longer than the delay.
     EXPECT_EQ(slowSteps, fastSteps);
     EXPECT_GE(slow, static_cast<qint64>(slowSteps) * TForm2::SlowAnimationDelay);
@@ -447,8 +453,9 @@ TEST_F(Additions, ChoicesAreRememberedAndAFreshWindowTakesThemBack)
     const QPoint moved = again.pos() + QPoint(5, 7);
     again.move(moved);
     again.hide();
-    EXPECT_EQ(QSettings(TForm2::SettingsOrganisation(), TForm2::SettingsApplication()).value("Janela/Posicao").toPoint(),
-              moved);
+    EXPECT_EQ(
+        QSettings(TForm2::SettingsOrganisation(), TForm2::SettingsApplication()).value("Janela/Posicao").toPoint(),
+        moved);
     TForm2 third(nullptr, true);
     third.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&third));

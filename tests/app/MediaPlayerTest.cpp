@@ -1,10 +1,10 @@
 // The media player: its button bar plays a real WAV file through the media
 // system (a dummy audio sink without a sound card), and its window.
+#include "TestPaths.h"
+#include "WindowTestHelpers.h"
 #include "app/MediaPlayerBar.h"
 #include "app/Unit4.h"
 #include "platform/ErrorBox.h"
-#include "TestPaths.h"
-#include "WindowTestHelpers.h"
 
 #include "app/HoverLabel.h"
 

@@ -31,7 +31,8 @@ int PageCount(const QString& pdf)
 // The non-empty text lines of one page.
 QStringList LinesOfPage(const QString& pdf, int page)
 {
-    const QString text = RunTool("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), "-layout", pdf, "-"});
+    const QString text =
+        RunTool("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), "-layout", pdf, "-"});
     QStringList lines;
     for (const QString& line : text.split(QRegularExpression("[\\n\\f]")))
         if (!line.trimmed().isEmpty())
@@ -51,7 +52,8 @@ class MoveListPrinterTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (QStandardPaths::findExecutable("pdfinfo").isEmpty() || QStandardPaths::findExecutable("pdftotext").isEmpty())
+        if (QStandardPaths::findExecutable("pdfinfo").isEmpty() ||
+            QStandardPaths::findExecutable("pdftotext").isEmpty())
             GTEST_SKIP() << "poppler-utils is not installed";
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
@@ -59,14 +61,14 @@ protected:
     }
     QTemporaryDir dir;
     QString pdf = dir.filePath("moves.pdf");
-    QPrinter printer {QPrinter::HighResolution};
+    QPrinter printer{QPrinter::HighResolution};
 };
 
 } // namespace
 
 TEST_F(MoveListPrinterTest, PrintsAShortListOnOnePageOneLineEach)
 {
-    const QStringList lines {"1. e2-e4", "1. ... e7-e5", "2. Ng1-f3"};
+    const QStringList lines{"1. e2-e4", "1. ... e7-e5", "2. Ng1-f3"};
     EXPECT_EQ(PrintMoveList(lines, printer), 1);
     EXPECT_EQ(PageCount(pdf), 1);
     EXPECT_EQ(LinesOfPage(pdf, 1).join('\n').toStdString(), lines.join('\n').toStdString());
@@ -123,7 +125,7 @@ TEST(MoveListPrinter, ReportsAMissingDefaultPrinter)
     if (!QPrinterInfo::defaultPrinter().isNull())
         GTEST_SKIP() << "this machine has a default printer";
     try {
-        PrintMoveList(QStringList {"1. e2-e4"});
+        PrintMoveList(QStringList{"1. e2-e4"});
         FAIL() << "printed";
     } catch (const std::runtime_error& e) {
         EXPECT_STREQ(e.what(), "There is no default printer currently selected");

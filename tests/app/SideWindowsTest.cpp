@@ -1,5 +1,6 @@
 // The online play window and the about box, and what the three side windows
 // share: caption, fixed size, closing that only hides.
+#include "WindowTestHelpers.h"
 #include "app/Application.h"
 #include "app/HoverLabel.h"
 #include "app/Unit4.h"
@@ -7,7 +8,6 @@
 #include "app/Unit8.h"
 #include "platform/DataPaths.h"
 #include "platform/ShellOpen.h"
-#include "WindowTestHelpers.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The start screen's sounds: a sound that cannot be played is reported
 // once per file and never stops the caller; a good sound plays quietly.
-#include "AppTestSupport.h"
 #include "app/SoundPlayer.h"
+#include "AppTestSupport.h"
 
 #include <QTemporaryDir>
 #include <QTest>

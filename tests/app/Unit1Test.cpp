@@ -1,10 +1,10 @@
 // The start screen: its layout, the hover colours and sounds, and each
 // label's action, also when the sounds are missing.
+#include "app/Unit1.h"
 #include "AppTestSupport.h"
 #include "app/HoverLabel.h"
 #include "app/MoveListBox.h"
 #include "app/SoundPlayer.h"
-#include "app/Unit1.h"
 #include "app/Unit2.h"
 #include "board/ChessBoard.h"
 
@@ -54,8 +54,13 @@ TEST_F(StartScreen, LayoutAsDesigned)
     ASSERT_FALSE(form1.Image1->pixmap().isNull());
     EXPECT_EQ(form1.Image1->pixmap().size(), QSize(640, 480));
 
-    const struct { HoverLabel* label; const char* caption; QPoint place; } labels[] = {
-        {form1.Label1, "Novo Jogo", {168, 136}}, {form1.Label2, "Sobre", {232, 224}}, {form1.Label3, "Sair", {264, 328}}};
+    const struct {
+        HoverLabel* label;
+        const char* caption;
+        QPoint place;
+    } labels[] = {{form1.Label1, "Novo Jogo", {168, 136}},
+                  {form1.Label2, "Sobre", {232, 224}},
+                  {form1.Label3, "Sair", {264, 328}}};
     for (const auto& [label, caption, place] : labels) {
         EXPECT_EQ(label->text(), caption);
         EXPECT_EQ(label->pos(), place);

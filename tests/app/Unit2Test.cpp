@@ -2,10 +2,10 @@
 // board event and after sequences of events within one move, the move list
 // and going back through it, the player check boxes, the difficulty items,
 // "Novo Jogo" and the help documents.
+#include "app/Unit2.h"
 #include "AppTestSupport.h"
 #include "Placement.h"
 #include "app/MoveListBox.h"
-#include "app/Unit2.h"
 #include "board/ChessBoard.h"
 
 #include <QAction>
@@ -15,9 +15,9 @@
 #include <QMenuBar>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QSet>
 
 #include <gtest/gtest.h>
 
@@ -74,15 +74,19 @@ TEST_F(GameWindow, ControlsStandAtTheirPlacesWhenShown)
     EXPECT_EQ(form.Client->size(), QSize(792, 546));
     EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
 
-    const struct { QWidget* control; QRect place; } places[] = {
-        {form.ListBox1, {8, 24, 209, 361}},  {form.Panel1, {8, 392, 209, 17}},
-        {form.BitBtn1, {8, 416, 153, 25}},   {form.Image1, {8, 464, 23, 33}},
-        {form.Computador1, {40, 464, 97, 17}}, {form.Humano1, {40, 480, 97, 17}}, {form.Image2, {8, 504, 23, 33}},
-        {form.Computador2, {40, 504, 97, 17}}, {form.Humano2, {40, 520, 97, 17}}, {form.ChessBoard1, {248, 8, 536, 536}}};
+    const struct {
+        QWidget* control;
+        QRect place;
+    } places[] = {{form.ListBox1, {8, 24, 209, 361}},    {form.Panel1, {8, 392, 209, 17}},
+                  {form.BitBtn1, {8, 416, 153, 25}},     {form.Image1, {8, 464, 23, 33}},
+                  {form.Computador1, {40, 464, 97, 17}}, {form.Humano1, {40, 480, 97, 17}},
+                  {form.Image2, {8, 504, 23, 33}},       {form.Computador2, {40, 504, 97, 17}},
+                  {form.Humano2, {40, 520, 97, 17}},     {form.ChessBoard1, {248, 8, 536, 536}}};
     for (const auto& [control, place] : places)
         EXPECT_EQ(control->geometry(), place) << control->objectName().toStdString();
     // The labels stand at their places, wide enough for their text.
-    for (const auto& [label, place] : {std::pair{form.Label1, QRect(8, 8, 40, 13)}, std::pair{form.Label2, QRect(8, 448, 63, 13)}}) {
+    for (const auto& [label, place] :
+         {std::pair{form.Label1, QRect(8, 8, 40, 13)}, std::pair{form.Label2, QRect(8, 448, 63, 13)}}) {
         EXPECT_EQ(label->pos(), place.topLeft());
         EXPECT_EQ(label->height(), place.height());
         EXPECT_GE(label->width(), place.width());
@@ -124,8 +128,7 @@ TEST_F(GameWindow, MenusCarryTheirCaptionsInOrder)
         return list;
     };
     EXPECT_EQ(captions(form.Kestravin1), QStringList({"Novo Jogo", "Dificuldade", "Carregar", "Salvar", "Sair"}));
-    EXPECT_EQ(captions(form.Dificuldade1),
-              QStringList({"Super Fácil", "Fácil", "Médio", "Difícil", "Super Difícil"}));
+    EXPECT_EQ(captions(form.Dificuldade1), QStringList({"Super Fácil", "Fácil", "Médio", "Difícil", "Super Difícil"}));
     EXPECT_EQ(captions(form.Online1), QStringList({"Jogar"}));
     EXPECT_EQ(captions(form.MediaPlayer1), QStringList({"Abrir"}));
     EXPECT_EQ(captions(form.Ajuda1), QStringList({"Regras", "História", "Sobre"}));
@@ -184,8 +187,9 @@ TEST_F(GameWindow, ShowingGivesTheBoardItsPlaceAndSixtyOnePixelSquares)
         for (int y = 0; y < shot.height(); y += 2)
             for (int x = 0; x < shot.width(); x += 2) {
                 const QColor c = shot.pixelColor(x, y);
-                n += std::abs(c.red() - target.red()) + std::abs(c.green() - target.green())
-                         + std::abs(c.blue() - target.blue()) < 30;
+                n += std::abs(c.red() - target.red()) + std::abs(c.green() - target.green()) +
+                        std::abs(c.blue() - target.blue()) <
+                    30;
             }
         return n;
     };
@@ -283,7 +287,10 @@ TEST(MoveSlotOfLine, EachLineNamesThePositionAfterItsMove)
 
 TEST_F(GameWindow, ClickingALineGoesBackToThePositionAfterThatMove)
 {
-    Play({{Square::E2, Square::E4}, {Square::E7, Square::E5}, {Square::G1, Square::F3}, {Square::B8, Square::C6},
+    Play({{Square::E2, Square::E4},
+          {Square::E7, Square::E5},
+          {Square::G1, Square::F3},
+          {Square::B8, Square::C6},
           {Square::F1, Square::B5}});
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
@@ -370,8 +377,10 @@ TEST_F(GameWindow, EachPairOfBoxesChoosesOnePlayer)
 
 TEST_F(GameWindow, DifficultyItemsSetTheSearchDepthOnly)
 {
-    const struct { QAction* item; int depth; } levels[] = {
-        {form.Fcil1, 2}, {form.Difcil1, 3}, {form.Difcil2, 4}, {form.SuperDifcil1, 5}, {form.SuperFcil1, 1}};
+    const struct {
+        QAction* item;
+        int depth;
+    } levels[] = {{form.Fcil1, 2}, {form.Difcil1, 3}, {form.Difcil2, 4}, {form.SuperDifcil1, 5}, {form.SuperFcil1, 1}};
     for (const auto& [item, depth] : levels) {
         item->trigger();
         EXPECT_EQ(form.ChessBoard1->SearchDepth(), depth) << item->text().toStdString();

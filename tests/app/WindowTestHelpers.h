@@ -10,7 +10,6 @@
 #include <QString>
 #include <QWidget>
 
-
 // A left-button press and release in the middle of `widget`.
 inline void Click(QWidget* widget)
 {

@@ -24,10 +24,14 @@ inline void SetUpFen(TChessBoard& board, const std::string& fen)
     board.SetWhiteToMove(side == "w");
     CastleSet rights;
     for (char c : castling) {
-        if (c == 'K') rights.Include(CanStillCastle::WhiteKingSide);
-        if (c == 'Q') rights.Include(CanStillCastle::WhiteQueenSide);
-        if (c == 'k') rights.Include(CanStillCastle::BlackKingSide);
-        if (c == 'q') rights.Include(CanStillCastle::BlackQueenSide);
+        if (c == 'K')
+            rights.Include(CanStillCastle::WhiteKingSide);
+        if (c == 'Q')
+            rights.Include(CanStillCastle::WhiteQueenSide);
+        if (c == 'k')
+            rights.Include(CanStillCastle::BlackKingSide);
+        if (c == 'q')
+            rights.Include(CanStillCastle::BlackQueenSide);
     }
     board.SetCastlingAllowed(rights);
     if (enPassant != "-")
@@ -72,8 +76,12 @@ public:
                 c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
             return s;
         };
-        board.OnLegalMove = [this, squares](QObject*, Square a, Square b) { events.push_back("LegalMove " + squares(a, b)); };
-        board.OnCapture = [this](QObject*, Square, Square, char piece) { events.push_back(std::string("Capture ") + piece); };
+        board.OnLegalMove = [this, squares](QObject*, Square a, Square b) {
+            events.push_back("LegalMove " + squares(a, b));
+        };
+        board.OnCapture = [this](QObject*, Square, Square, char piece) {
+            events.push_back(std::string("Capture ") + piece);
+        };
         board.OnPromotion = [this](QObject*, Square, Square, char&) { events.push_back("Promotion"); };
         board.OnCastle = [this](QObject*, Square, Square) { events.push_back("Castle"); };
         board.OnCheck = [this](QObject*, Square, Square) { events.push_back("Check"); };

@@ -73,9 +73,8 @@ TEST(EngineCrossCheck, RandomGamesAgreeMoveForMove)
             const PairSet fromBoard = BoardPairs(board);
             const PairSet fromEngine = EnginePairs(board);
             ++positions;
-            ASSERT_EQ(fromBoard, fromEngine) << "game " << game << " ply " << ply << "\nposition '"
-                                             << board.Position() << "'\nboard only: "
-                                             << Describe([&] {
+            ASSERT_EQ(fromBoard, fromEngine) << "game " << game << " ply " << ply << "\nposition '" << board.Position()
+                                             << "'\nboard only: " << Describe([&] {
                                                     PairSet d;
                                                     for (const auto& p : fromBoard)
                                                         if (!fromEngine.count(p))

@@ -46,9 +46,8 @@ TEST(MoveList, DoubleDigitMoveNumbersKeepFourteenBlanks)
     TChessBoard board(nullptr, true);
     std::vector<std::string> moves;
     // Knights wander without repeating a position.
-    const char* tour[] = {"g1f3", "g8f6", "b1c3", "b8c6", "f3g5", "f6g4", "c3b5", "c6b4",
-                          "g5e4", "g4e5", "b5d4", "b4d5", "e4g3", "e5g6", "d4f3", "d5f6",
-                          "g3h5", "g6h4", "f3h4"};
+    const char* tour[] = {"g1f3", "g8f6", "b1c3", "b8c6", "f3g5", "f6g4", "c3b5", "c6b4", "g5e4", "g4e5",
+                          "b5d4", "b4d5", "e4g3", "e5g6", "d4f3", "d5f6", "g3h5", "g6h4", "f3h4"};
     for (const char* m : tour)
         moves.push_back(m);
     ASSERT_TRUE(Play(board, moves));
@@ -64,8 +63,7 @@ TEST(MoveList, SlotSkippedByWritingTheSideToMove)
     ASSERT_TRUE(Play(board, {"e2e4", "e7e5"}));
     board.SetWhiteToMove(false);
     ASSERT_TRUE(board.MakeMove(Square::D7, Square::D5));
-    EXPECT_EQ(MoveList(board),
-              (Lines{"1. E2-E4", "              E7-E5", "2. ...", "              D7-D5"}));
+    EXPECT_EQ(MoveList(board), (Lines{"1. E2-E4", "              E7-E5", "2. ...", "              D7-D5"}));
 }
 
 TEST(GotoMove, BackAndForwardThroughTheRecordedGame)

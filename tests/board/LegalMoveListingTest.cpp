@@ -15,8 +15,8 @@ namespace {
 struct ListingCase {
     const char* name;
     const char* fen;
-    int perft1;          // legal moves, promotions counted once per piece
-    int promotionPairs;  // square pairs that are promotions
+    int perft1;         // legal moves, promotions counted once per piece
+    int promotionPairs; // square pairs that are promotions
 };
 
 void PrintTo(const ListingCase& c, std::ostream* out)

@@ -113,8 +113,9 @@ TEST(MoveEvents, RookMoveRemovesOnlyItsOwnRight)
     TChessBoard board(nullptr, true);
     SetUpFen(board, "r3k2r/8/8/8/8/8/8/R3K2R w KQkq -");
     ASSERT_TRUE(board.MakeMove(Square::H1, Square::H2));
-    EXPECT_EQ(board.CastlingAllowed(), (CastleSet{CanStillCastle::WhiteQueenSide, CanStillCastle::BlackKingSide,
-                                                  CanStillCastle::BlackQueenSide}));
+    EXPECT_EQ(
+        board.CastlingAllowed(),
+        (CastleSet{CanStillCastle::WhiteQueenSide, CanStillCastle::BlackKingSide, CanStillCastle::BlackQueenSide}));
     ASSERT_TRUE(board.MakeMove(Square::A8, Square::A7));
     EXPECT_EQ(board.CastlingAllowed(), (CastleSet{CanStillCastle::WhiteQueenSide, CanStillCastle::BlackKingSide}));
 }

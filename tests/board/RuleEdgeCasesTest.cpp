@@ -29,8 +29,9 @@ TEST(CornerCapture, EachCornerGuardsItsOwnRight)
     TChessBoard board(nullptr, true);
     SetUpFen(board, "r3k2r/1B6/8/8/8/8/6b1/R3K2R w KQkq -");
     ASSERT_TRUE(board.MakeMove(Square::B7, Square::A8));
-    EXPECT_EQ(board.CastlingAllowed(), (CastleSet{CanStillCastle::WhiteKingSide, CanStillCastle::WhiteQueenSide,
-                                                  CanStillCastle::BlackKingSide}));
+    EXPECT_EQ(
+        board.CastlingAllowed(),
+        (CastleSet{CanStillCastle::WhiteKingSide, CanStillCastle::WhiteQueenSide, CanStillCastle::BlackKingSide}));
     ASSERT_TRUE(board.MakeMove(Square::G2, Square::H1));
     EXPECT_EQ(board.CastlingAllowed(), (CastleSet{CanStillCastle::WhiteQueenSide, CanStillCastle::BlackKingSide}));
 }

@@ -31,8 +31,8 @@ struct Snapshot {
 
 Snapshot Take(const TChessBoard& board)
 {
-    return {board.Position(), board.WhiteToMove(), board.CurrentMove(), board.CastlingAllowed(), board.EnPassant(),
-            MoveList(board)};
+    return {board.Position(),        board.WhiteToMove(), board.CurrentMove(),
+            board.CastlingAllowed(), board.EnPassant(),   MoveList(board)};
 }
 
 } // namespace

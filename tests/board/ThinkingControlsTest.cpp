@@ -22,8 +22,8 @@ TEST(ThinkingControls, Defaults)
 TEST(ThinkingControls, SearchDepthIsKeptInRange)
 {
     TChessBoard board(nullptr, true);
-    const std::pair<int, int> cases[] = {{0, 1}, {-5, 1}, {3, 3}, {1, 1}, {7, 7}, {8, 8}, {9, 8},
-                                         {1000, 8}, {-2147483647 - 1, 1}, {2147483647, 8}};
+    const std::pair<int, int> cases[] = {
+        {0, 1}, {-5, 1}, {3, 3}, {1, 1}, {7, 7}, {8, 8}, {9, 8}, {1000, 8}, {-2147483647 - 1, 1}, {2147483647, 8}};
     for (const auto& [written, stored] : cases) {
         board.SetSearchDepth(written);
         EXPECT_EQ(board.SearchDepth(), stored) << written;

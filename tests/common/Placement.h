@@ -14,7 +14,10 @@
 #include <vector>
 
 // The square named "e2" (either case); None for anything else.
-inline Square Sq(const char* name) { return name && name[0] ? SquareFromName(name[0], name[1]) : Square::None; }
+inline Square Sq(const char* name)
+{
+    return name && name[0] ? SquareFromName(name[0], name[1]) : Square::None;
+}
 
 // The position string of a FEN placement field ("rnbqkbnr/pppppppp/8/...").
 // Anything after the field (side to move and the rest) is ignored.

@@ -29,12 +29,12 @@ inline QByteArray WavBytes(int milliseconds, bool tone = false)
     u32(36 + samples * 2);
     wav.append("WAVEfmt ");
     u32(16);
-    u16(1);          // PCM
-    u16(1);          // mono
+    u16(1); // PCM
+    u16(1); // mono
     u32(rate);
-    u32(rate * 2);   // bytes per second
-    u16(2);          // bytes per frame
-    u16(16);         // bits per sample
+    u32(rate * 2); // bytes per second
+    u16(2);        // bytes per frame
+    u16(16);       // bits per sample
     wav.append("data");
     u32(samples * 2);
     for (std::uint32_t i = 0; i < samples; ++i) {

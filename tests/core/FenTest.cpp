@@ -73,7 +73,8 @@ TEST(CoreFen, RefusesMalformedAndImpossibleRecordsWithTheirReason)
         {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR/8 w KQkq - 0 1",
          "FEN: mais de 8 fileiras na disposição das peças"},
         {"rnbqkbnr/ppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", "FEN: a fileira 7 não tem 8 casas"},
-        {"rnbqkbnr/pppppppp/9/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", "FEN: caractere inválido na disposição das peças: '9'"},
+        {"rnbqkbnr/pppppppp/9/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1",
+         "FEN: caractere inválido na disposição das peças: '9'"},
         {"rnbqkbnr/pppppppp/44/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", "FEN: dois algarismos seguidos na fileira 6"},
         {"rnbqkbnrp/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", "FEN: a fileira 8 tem mais de 8 casas"},
         {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNX w KQkq - 0 1",
@@ -102,7 +103,8 @@ TEST(CoreFen, RefusesMalformedAndImpossibleRecordsWithTheirReason)
          "FEN: a casa de en passant e6 não segue o avanço duplo de um peão"},
         {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - -1 1", "FEN: contador de meios-lances inválido: '-1'"},
         {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 0", "FEN: número do lance inválido: '0'"},
-        {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 99999999999", "FEN: número do lance inválido: '99999999999'"},
+        {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 99999999999",
+         "FEN: número do lance inválido: '99999999999'"},
         {"R3k3/8/8/8/8/8/8/4K3 w - - 0 1", "FEN: o rei preto está em xeque com as brancas a jogar"},
     };
     for (const Case& c : cases) {

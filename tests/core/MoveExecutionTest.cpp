@@ -30,8 +30,12 @@ TEST(MoveExecution, EachCastlingBringsItsRookAndEndsItsSidesRights)
         {Square::E8, Square::C8, Square::A8, Square::D8, false},
     };
     for (const Case& c : cases) {
-        GameState state = From({{Square::E1, 'K'}, {Square::A1, 'R'}, {Square::H1, 'R'}, {Square::E8, 'k'},
-                                {Square::A8, 'r'}, {Square::H8, 'r'}},
+        GameState state = From({{Square::E1, 'K'},
+                                {Square::A1, 'R'},
+                                {Square::H1, 'R'},
+                                {Square::E8, 'k'},
+                                {Square::A8, 'r'},
+                                {Square::H8, 'r'}},
                                c.white);
         ASSERT_TRUE(IsMoveAllowed(state, c.kingFrom, c.kingTo)) << SquareName(c.kingTo);
         const MoveOutcome outcome = ApplyMove(state, c.kingFrom, c.kingTo);
@@ -104,8 +108,7 @@ TEST(MoveExecution, RightsGoWithTheKingTheRookOrTheRooksCorner)
 
     GameState kingMoves = From({{Square::E1, 'K'}, {Square::E8, 'k'}});
     ApplyMove(kingMoves, Square::E1, Square::D2);
-    EXPECT_EQ(kingMoves.CastlingAllowed,
-              (CastleSet{CanStillCastle::BlackKingSide, CanStillCastle::BlackQueenSide}));
+    EXPECT_EQ(kingMoves.CastlingAllowed, (CastleSet{CanStillCastle::BlackKingSide, CanStillCastle::BlackQueenSide}));
 
     // A bishop takes the rook on a8: Black's queen-side right goes with it.
     GameState corner = From({{Square::E1, 'K'}, {Square::E8, 'k'}, {Square::A8, 'r'}, {Square::G2, 'B'}});

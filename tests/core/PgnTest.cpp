@@ -64,27 +64,26 @@ TEST(CorePgn, FamousGamesReachTheirKnownFinalPositions)
 
 TEST(CorePgn, ReadsWhatRealFilesContain)
 {
-    const std::string text =
-        "\xEF\xBB\xBF% produced by some program\r\n"
-        "[Event \"Club \\\"Rei\\\" \\\\ Blitz\"]\r\n"
-        "[Site \"S\xC3\xA3o Paulo\"]\r\n"
-        "[Result \"1/2-1/2\"]\r\n"
-        "\r\n"
-        "{Opening comment} 1.e4 e5 2 Nf3 ; a comment to the end of the line\r\n"
-        "Nc6!? $14 (2... d6 3. d4 (3. Bc4 {deep} (3. c3) Be7) exd4) 3. Bb5 a6 4. Ba4\r\n"
-        "%an escape line in the middle\r\n"
-        "4... Nf6 5. O-O Be7 6. Re1 b5 7. Bb3 d6 8. c3 0-0 1/2-1/2\r\n"
-        "\r\n"
-        "[Event \"From a position\"]\n"
-        "[SetUp \"1\"]\n"
-        "[FEN \"4k3/P7/8/8/8/8/8/4K3 w - - 3 40\"]\n"
-        "\n"
-        "40. a8Q+ Kd7 41. Qb7+ Ke6 *\n"
-        "\n"
-        "1. e4 d5 2. e5 f5 3. exf6 e.p. e5 4. d4 e4 5. f4 exf3e.p. *\n"
-        "\n"
-        "1. d4 d5 2. c4\n"  // no result
-        "{A note after the last game, which is no game}";
+    const std::string text = "\xEF\xBB\xBF% produced by some program\r\n"
+                             "[Event \"Club \\\"Rei\\\" \\\\ Blitz\"]\r\n"
+                             "[Site \"S\xC3\xA3o Paulo\"]\r\n"
+                             "[Result \"1/2-1/2\"]\r\n"
+                             "\r\n"
+                             "{Opening comment} 1.e4 e5 2 Nf3 ; a comment to the end of the line\r\n"
+                             "Nc6!? $14 (2... d6 3. d4 (3. Bc4 {deep} (3. c3) Be7) exd4) 3. Bb5 a6 4. Ba4\r\n"
+                             "%an escape line in the middle\r\n"
+                             "4... Nf6 5. O-O Be7 6. Re1 b5 7. Bb3 d6 8. c3 0-0 1/2-1/2\r\n"
+                             "\r\n"
+                             "[Event \"From a position\"]\n"
+                             "[SetUp \"1\"]\n"
+                             "[FEN \"4k3/P7/8/8/8/8/8/4K3 w - - 3 40\"]\n"
+                             "\n"
+                             "40. a8Q+ Kd7 41. Qb7+ Ke6 *\n"
+                             "\n"
+                             "1. e4 d5 2. e5 f5 3. exf6 e.p. e5 4. d4 e4 5. f4 exf3e.p. *\n"
+                             "\n"
+                             "1. d4 d5 2. c4\n" // no result
+                             "{A note after the last game, which is no game}";
     const std::vector<PgnGame> games = ReadPgn(text);
     ASSERT_EQ(games.size(), 4u);
     for (const PgnGame& g : games)
@@ -122,7 +121,7 @@ TEST(CorePgn, BrokenGamesGiveTheirPlaceAndReasonAndTheOthersAreStillRead)
     struct Case {
         const char* Name;
         std::string Broken;
-        const char* Error;  // line:column reason, the broken game starting on line 5
+        const char* Error; // line:column reason, the broken game starting on line 5
     };
     const Case cases[] = {
         {"illegal move", "1. e4 e5 2. Ke3 *", "5:13 lance ilegal: \"Ke3\""},
@@ -142,7 +141,8 @@ TEST(CorePgn, BrokenGamesGiveTheirPlaceAndReasonAndTheOthersAreStillRead)
         {"reserved symbol", "1. e4 <e5> *", "5:7 símbolo reservado '<'"},
     };
     for (const Case& c : cases) {
-        const std::string text = "[Event \"before\"]\n\n1. e4 e5 *\n\n" + c.Broken + "\n\n[Event \"after\"]\n\n1. d4 *\n";
+        const std::string text =
+            "[Event \"before\"]\n\n1. e4 e5 *\n\n" + c.Broken + "\n\n[Event \"after\"]\n\n1. d4 *\n";
         const std::vector<PgnGame> games = ReadPgn(text);
         ASSERT_EQ(games.size(), 3u) << c.Name;
         EXPECT_TRUE(games[0].Ok) << c.Name;
@@ -242,11 +242,11 @@ TEST(CorePgn, ExportFormat)
         all.push_back(line);
     ASSERT_GE(all.size(), 14u);
     const std::vector<std::string> head(all.begin(), all.begin() + 12);
-    EXPECT_EQ(head, (std::vector<std::string>{
-                        "[Event \"Torneio\"]", "[Site \"?\"]", "[Date \"????.??.??\"]", "[Round \"?\"]",
-                        "[White \"Ana \\\"a Rainha\\\" \\\\ Souza\"]", "[Black \"?\"]", "[Result \"1/2-1/2\"]",
-                        "[Annotator \"Kestravin\"]", "[WhiteType \"human\"]", "[BlackType \"program\"]",
-                        "[KestravinLevel \"3\"]", ""}));
+    EXPECT_EQ(head,
+              (std::vector<std::string>{"[Event \"Torneio\"]", "[Site \"?\"]", "[Date \"????.??.??\"]", "[Round \"?\"]",
+                                        "[White \"Ana \\\"a Rainha\\\" \\\\ Souza\"]", "[Black \"?\"]",
+                                        "[Result \"1/2-1/2\"]", "[Annotator \"Kestravin\"]", "[WhiteType \"human\"]",
+                                        "[BlackType \"program\"]", "[KestravinLevel \"3\"]", ""}));
     for (const std::string& line : all)
         EXPECT_LE(line.size(), 80u) << line;
     EXPECT_NE(pgn.find("{Uma abertura {clássica)} 1. e4 e5 2. Nf3 Nc6 3. Bb5 $1 $14 {A espanhola,"), std::string::npos)

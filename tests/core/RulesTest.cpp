@@ -1,8 +1,8 @@
 // The widget-free core on its own: game state, rules and history work with
 // no board component around them.
-#include "core/GameState.h"
-#include "core/GameHistory.h"
 #include "core/Rules.h"
+#include "core/GameHistory.h"
+#include "core/GameState.h"
 
 #include "Placement.h"
 
@@ -33,7 +33,8 @@ TEST(CoreRules, MobilityTellsStalemateFromMate)
 
 TEST(CoreRules, CapturableEnPassantNeedsALegalCapture)
 {
-    GameState state = StateFrom(PlacementOf({{Square::E8, 'k'}, {Square::E1, 'K'}, {Square::D5, 'P'}, {Square::E5, 'p'}}), true);
+    GameState state =
+        StateFrom(PlacementOf({{Square::E8, 'k'}, {Square::E1, 'K'}, {Square::D5, 'P'}, {Square::E5, 'p'}}), true);
     state.EnPassant = Square::E6;
     EXPECT_EQ(CapturableEnPassant(state), Square::E6);
     // Both pawns leaving the rank would open it to the rook: no capture.
@@ -48,8 +49,14 @@ TEST(CoreRules, CapturableEnPassantNeedsALegalCapture)
 TEST(CoreRules, MatingMaterialCounts)
 {
     BoardArray board{};
-    ParsePositionString(board, PlacementOf({{Square::A1, 'B'}, {Square::B1, 'N'}, {Square::C1, 'n'}, {Square::D1, 'n'},
-                                          {Square::E1, 'K'}, {Square::E8, 'k'}, {Square::A8, 'q'}}));
+    ParsePositionString(board,
+                        PlacementOf({{Square::A1, 'B'},
+                                     {Square::B1, 'N'},
+                                     {Square::C1, 'n'},
+                                     {Square::D1, 'n'},
+                                     {Square::E1, 'K'},
+                                     {Square::E8, 'k'},
+                                     {Square::A8, 'q'}}));
     EXPECT_EQ(MatingMaterial(board, true), 5);
     EXPECT_EQ(MatingMaterial(board, false), 9);
 }
@@ -60,8 +67,10 @@ TEST(CoreHistory, SlotsGrowAndRecordedGameBounds)
     EXPECT_FALSE(history.HoldsRecordedPosition(1, true));
     const std::string placement(64, ' ');
     for (int move = 1; move <= 400; ++move) {
-        history.RecordMove(move, true, MoveInfo{placement, CastleSet(), Square::A2, Square::A3, Square::None, Square::None});
-        history.RecordMove(move, false, MoveInfo{placement, CastleSet(), Square::H7, Square::H6, Square::None, Square::None});
+        history.RecordMove(move, true,
+                           MoveInfo{placement, CastleSet(), Square::A2, Square::A3, Square::None, Square::None});
+        history.RecordMove(move, false,
+                           MoveInfo{placement, CastleSet(), Square::H7, Square::H6, Square::None, Square::None});
         history.SetEndMarker(move + 1, true);
         history.RecordPosition(move + 1, true, placement, CastleSet(), Square::None, Square::None);
     }

@@ -88,9 +88,9 @@ TEST(CoreSan, EveryLegalMoveRoundTripsInBothLetterSetsAndAsCoordinates)
 TEST(CoreSan, DisambiguatesByFileThenRankThenBoth)
 {
     const char* knights = "4k3/8/8/1N3N2/8/8/8/RN2K2R w KQ - 0 1";
-    EXPECT_EQ(San(knights, {Square::B5, Square::D6}), "Nbd6+");  // f5 on another file
+    EXPECT_EQ(San(knights, {Square::B5, Square::D6}), "Nbd6+"); // f5 on another file
     EXPECT_EQ(San(knights, {Square::F5, Square::D4}), "Nfd4");
-    EXPECT_EQ(San(knights, {Square::B5, Square::C3}), "N5c3");  // b1 on the same file
+    EXPECT_EQ(San(knights, {Square::B5, Square::C3}), "N5c3"); // b1 on the same file
     EXPECT_EQ(San(knights, {Square::B1, Square::C3}), "N1c3");
     EXPECT_EQ(San(knights, {Square::B5, Square::A7}), "Na7");
     EXPECT_EQ(San(knights, {Square::A1, Square::A8}), "Ra8+");
@@ -152,7 +152,7 @@ TEST(CoreSan, RefusesWithAReason)
     EXPECT_EQ(Refusal(start, "h8"), "falta a peça da promoção em \"h8\"");
     EXPECT_EQ(Refusal(start, "Ng1=Q"), "promoção num lance que não é de promoção: \"Ng1=Q\"");
     EXPECT_EQ(Refusal(start, "Zf3"), "letra de peça desconhecida 'Z' em \"Zf3\"");
-    EXPECT_EQ(Refusal(start, "Kg1"), "lance ilegal: \"Kg1\"");  // castling is written O-O
+    EXPECT_EQ(Refusal(start, "Kg1"), "lance ilegal: \"Kg1\""); // castling is written O-O
     EXPECT_EQ(Refusal(start, "e9"), "lance inválido: \"e9\"");
     EXPECT_EQ(Refusal(start, ""), "lance inválido: \"\"");
     EXPECT_EQ(Refusal(start, "Dd1", PortugueseLetters), "lance ilegal: \"Dd1\"");

@@ -1,6 +1,6 @@
 // Square coordinates and the castling-rights byte.
-#include "core/CastleSet.h"
 #include "core/Square.h"
+#include "core/CastleSet.h"
 
 #include <gtest/gtest.h>
 

@@ -15,11 +15,11 @@
 //                                   first game to a PDF file
 #include "app/Application.h"
 #include "app/GameRecord.h"
-#include "app/MoveListBox.h"
 #include "app/HoverLabel.h"
 #include "app/MediaPlayerBar.h"
-#include "app/Unit1.h"
+#include "app/MoveListBox.h"
 #include "app/ScoreSheet.h"
+#include "app/Unit1.h"
 #include "app/Unit2.h"
 #include "app/Unit4.h"
 #include "board/ChessBoard.h"
@@ -30,11 +30,11 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QMessageBox>
-#include <QPrinter>
 #include <QTextStream>
 
 #include <cstdio>
@@ -166,7 +166,8 @@ void PrintMenus(QTextStream& out, TForm2& form)
         if (!menu || !action->isVisible())
             continue;
         const QKeySequence mnemonic = QKeySequence::mnemonic(action->text());
-        const QString letter = mnemonic.isEmpty() ? QStringLiteral("-") : QKeySequence(mnemonic[0].key()).toString().toLower();
+        const QString letter =
+            mnemonic.isEmpty() ? QStringLiteral("-") : QKeySequence(mnemonic[0].key()).toString().toLower();
         const QRect r(bar->mapTo(&form, bar->actionGeometry(action).topLeft()), bar->actionGeometry(action).size());
         out << "Form2.menu." << menu->objectName() << ' ' << r.x() << ' ' << r.y() << ' ' << r.width() << ' '
             << r.height() << ' ' << letter << Qt::endl;
@@ -176,7 +177,8 @@ void PrintMenus(QTextStream& out, TForm2& form)
             const QString entryName = entry->menu() ? entry->menu()->objectName() : entry->objectName();
             if (entry->isSeparator() || !entry->isVisible() || entryName.isEmpty())
                 continue;
-            PrintRect(out, QStringLiteral("Form2.item.%1.%2").arg(menu->objectName(), entryName), menu->actionGeometry(entry));
+            PrintRect(out, QStringLiteral("Form2.item.%1.%2").arg(menu->objectName(), entryName),
+                      menu->actionGeometry(entry));
         }
     }
 }
@@ -216,7 +218,8 @@ int Geometry()
     PrintWindow(out, form4);
     // Its parts carry no names of their own.
     const auto part = [&](const char* name, QWidget* w) {
-        PrintRect(out, QStringLiteral("Form4.%1").arg(QLatin1String(name)), QRect(w->mapTo(&form4, QPoint()), w->size()));
+        PrintRect(out, QStringLiteral("Form4.%1").arg(QLatin1String(name)),
+                  QRect(w->mapTo(&form4, QPoint()), w->size()));
     };
     part("Label1", form4.Label1);
     part("PlayButton", form4.MediaPlayer1->PlayButton());
@@ -269,7 +272,8 @@ int main(int argc, char** argv)
         return Geometry();
     if (args.value(0) == "score-sheet" && args.size() == 3)
         return PrintSheet(args[1], args[2]);
-    std::fprintf(stderr, "usage: probe clipboard | render-status TEXT FILE | render-message TEXT FILE | move-lines FROM-TO... "
-                         "| render-board FILE normal|turned FROM-TO... | geometry | score-sheet PGN PDF\n");
+    std::fprintf(stderr,
+                 "usage: probe clipboard | render-status TEXT FILE | render-message TEXT FILE | move-lines FROM-TO... "
+                 "| render-board FILE normal|turned FROM-TO... | geometry | score-sheet PGN PDF\n");
     return 2;
 }

@@ -16,7 +16,10 @@
 #include <vector>
 
 // Engine square of a name such as "e2".
-inline int EngineSq(std::string_view name) { return ('8' - name[1]) * 8 + (name[0] - 'a'); }
+inline int EngineSq(std::string_view name)
+{
+    return ('8' - name[1]) * 8 + (name[0] - 'a');
+}
 
 inline TEngineMove MakeMove(std::string_view from, std::string_view to, int flags, int promote = 0)
 {

@@ -18,9 +18,9 @@ bool Generates(LinkedEngine& e, const std::string& move)
 
 TEST(LoadPosition, ReadsLettersSideAndRights)
 {
-    GameState state = GameState::FromPlacement("rnbqkbnrpppppppp" + std::string(32, ' ') + "PPPPPPPPRNBQKBNR",
-                                                   false, CastleSet{CanStillCastle::WhiteKingSide,
-                                                                    CanStillCastle::BlackQueenSide});
+    GameState state =
+        GameState::FromPlacement("rnbqkbnrpppppppp" + std::string(32, ' ') + "PPPPPPPPRNBQKBNR", false,
+                                 CastleSet{CanStillCastle::WhiteKingSide, CanStillCastle::BlackQueenSide});
     TChessEngine engine;
     engine.LinkTo(state);
     engine.LoadPosition();

@@ -31,9 +31,9 @@ int CountLegal(TChessEngine& engine)
 TEST(MoveGeneration, InitialPositionInGenerationOrder)
 {
     LinkedEngine e;
-    const std::vector<std::string> expected = {
-        "a2a3", "a2a4", "b2b3", "b2b4", "c2c3", "c2c4", "d2d3", "d2d4", "e2e3", "e2e4", "f2f3",
-        "f2f4", "g2g3", "g2g4", "h2h3", "h2h4", "b1a3", "b1c3", "g1f3", "g1h3", "e1g1", "e1c1"};
+    const std::vector<std::string> expected = {"a2a3", "a2a4", "b2b3", "b2b4", "c2c3", "c2c4", "d2d3", "d2d4",
+                                               "e2e3", "e2e4", "f2f3", "f2f4", "g2g3", "g2g4", "h2h3", "h2h4",
+                                               "b1a3", "b1c3", "g1f3", "g1h3", "e1g1", "e1c1"};
     EXPECT_EQ(e.GeneratedMoves(), expected);
     const auto entries = Entries(*e);
     EXPECT_EQ(entries[0].Move.Flags, PawnStep);
@@ -68,8 +68,8 @@ TEST(MoveGeneration, StepToSeventhRankIsNoPromotion)
     LinkedEngine e("7k/8/P7/8/8/8/8/K7 w - - 0 1");
     e->GenerateMoves();
     const auto entries = Entries(*e);
-    const auto step = std::find_if(entries.begin(), entries.end(),
-                                   [](const TMoveEntry& m) { return m.Move.From == EngineSq("a6"); });
+    const auto step =
+        std::find_if(entries.begin(), entries.end(), [](const TMoveEntry& m) { return m.Move.From == EngineSq("a6"); });
     ASSERT_NE(step, entries.end());
     EXPECT_EQ(step->Move.Flags, PawnStep);
     EXPECT_EQ(step->Move.Promote, 0);
@@ -153,23 +153,23 @@ TEST(MoveGeneration, CastlingConditions)
         EXPECT_EQ(e->SquarePieceAt(EngineSq("f1")), EmptyCode);
         EXPECT_EQ(e->GetCastleRights(), 3);
     }
-    {   // In check.
+    { // In check.
         LinkedEngine e("4k3/4r3/8/8/8/8/8/R3K2R w KQ - 0 1");
         EXPECT_FALSE(e->DoMove(kingSide));
         EXPECT_FALSE(e->DoMove(queenSide));
     }
-    {   // f1 attacked, g1 occupied.
+    { // f1 attacked, g1 occupied.
         LinkedEngine a("4kr2/8/8/8/8/8/8/R3K2R w KQ - 0 1");
         EXPECT_FALSE(a->DoMove(kingSide));
         EXPECT_TRUE(a->DoMove(queenSide));
         LinkedEngine b("4k3/8/8/8/8/8/8/R3K1NR w KQ - 0 1");
         EXPECT_FALSE(b->DoMove(kingSide));
     }
-    {   // g1 attacked.
+    { // g1 attacked.
         LinkedEngine e("4k1r1/8/8/8/8/8/8/R3K2R w KQ - 0 1");
         EXPECT_FALSE(e->DoMove(kingSide));
     }
-    {   // b1 occupied refuses; b1 attacked does not.
+    { // b1 occupied refuses; b1 attacked does not.
         LinkedEngine occupied("4k3/8/8/8/8/8/8/RN2K2R w KQ - 0 1");
         EXPECT_FALSE(occupied->DoMove(queenSide));
         LinkedEngine attacked("1r2k3/8/8/8/8/8/8/R3K2R w KQ - 0 1");
@@ -177,7 +177,7 @@ TEST(MoveGeneration, CastlingConditions)
         EXPECT_EQ(attacked->SquarePieceAt(EngineSq("d1")), Rook);
         EXPECT_EQ(attacked->SquarePieceAt(EngineSq("a1")), EmptyCode);
     }
-    {   // Black's castlings move Black's rooks.
+    { // Black's castlings move Black's rooks.
         LinkedEngine e("r3k2r/8/8/8/8/8/8/4K3 b kq - 0 1");
         EXPECT_TRUE(e->DoMove(MakeMove("e8", "c8", CastleMove)));
         EXPECT_EQ(e->SquarePieceAt(EngineSq("d8")), Rook);
@@ -232,8 +232,15 @@ TEST(MoveGeneration, CapturesOnlySet)
 TEST(MoveGeneration, PawnsOnTheirLastRankStayInsideTheBoard)
 {
     // A position written directly may hold pawns on the far ranks.
-    GameState state = GameState::FromPlacement(
-        "P      k" "        " "        " "        " "        " "        " "        " "K      p", true);
+    GameState state = GameState::FromPlacement("P      k"
+                                               "        "
+                                               "        "
+                                               "        "
+                                               "        "
+                                               "        "
+                                               "        "
+                                               "K      p",
+                                               true);
     TChessEngine engine;
     engine.LinkTo(state);
     engine.LoadPosition();

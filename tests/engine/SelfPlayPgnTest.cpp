@@ -12,7 +12,7 @@ namespace {
 struct SelfPlayCase {
     const char* Name;
     const char* Fen;
-    std::vector<const char*> Opening;  // moves played before the engine takes over
+    std::vector<const char*> Opening; // moves played before the engine takes over
 };
 
 // Plays the opening, then the engine's choice at depth 2, until the game
@@ -42,7 +42,8 @@ Game PlaySelf(const SelfPlayCase& c, int plies, std::vector<GameState>& position
             uci = e.Search(2);
         }
         ChessMove move;
-        EXPECT_TRUE(ReadCoordinateMove(game.FinalPosition(), uci, move, error)) << c.Name << " " << uci << ": " << error;
+        EXPECT_TRUE(ReadCoordinateMove(game.FinalPosition(), uci, move, error))
+            << c.Name << " " << uci << ": " << error;
         EXPECT_TRUE(game.AddMove(move, &error)) << error;
         EXPECT_EQ(PlayMove(*e, e.State, uci), MoveTextResult::Legal) << c.Name << " " << uci;
         positions.push_back(e.State);

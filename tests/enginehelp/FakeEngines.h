@@ -7,8 +7,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
-#include <csignal>
 #include <cerrno>
+#include <csignal>
 #include <sys/types.h>
 #include <sys/wait.h>
 
@@ -19,28 +19,31 @@ public:
         // No child processes of their own (builtins only, or exec), so that
         // ending the script ends everything it started.
         Write("hang", "while read -r line; do :; done\n");
-        Write("crash", "while read -r line; do\n"
-                       "  case \"$line\" in\n"
-                       "    uci) echo 'id name Crashy'; echo uciok;;\n"
-                       "    isready) echo readyok;;\n"
-                       "    go*) kill -SEGV $$;;\n"
-                       "  esac\n"
-                       "done\n");
+        Write("crash",
+              "while read -r line; do\n"
+              "  case \"$line\" in\n"
+              "    uci) echo 'id name Crashy'; echo uciok;;\n"
+              "    isready) echo readyok;;\n"
+              "    go*) kill -SEGV $$;;\n"
+              "  esac\n"
+              "done\n");
         Write("garbage", "while :; do echo \"zq%# $RANDOM nonsense\"; done\n");
-        Write("deaf", "while read -r line; do\n"
-                      "  case \"$line\" in\n"
-                      "    uci) echo 'id name Deaf'; echo uciok;;\n"
-                      "    isready) echo readyok;;\n"
-                      "    go*) echo 'info depth 1 score cp 10 nodes 5 pv e2e4';;\n"
-                      "  esac\n"
-                      "done\n");
-        Write("illegal", "while read -r line; do\n"
-                         "  case \"$line\" in\n"
-                         "    uci) echo 'id name Liar'; echo uciok;;\n"
-                         "    isready) echo readyok;;\n"
-                         "    go*) echo 'bestmove a1a1';;\n"
-                         "  esac\n"
-                         "done\n");
+        Write("deaf",
+              "while read -r line; do\n"
+              "  case \"$line\" in\n"
+              "    uci) echo 'id name Deaf'; echo uciok;;\n"
+              "    isready) echo readyok;;\n"
+              "    go*) echo 'info depth 1 score cp 10 nodes 5 pv e2e4';;\n"
+              "  esac\n"
+              "done\n");
+        Write("illegal",
+              "while read -r line; do\n"
+              "  case \"$line\" in\n"
+              "    uci) echo 'id name Liar'; echo uciok;;\n"
+              "    isready) echo readyok;;\n"
+              "    go*) echo 'bestmove a1a1';;\n"
+              "  esac\n"
+              "done\n");
     }
 
     QString Path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }

@@ -7,10 +7,9 @@
 // board's rules.
 #include "FuzzSupport.h"
 
-#include "core/GameState.h"
 #include "core/GameHistory.h"
-#include "core/Rules.h"
 #include "core/GameState.h"
+#include "core/Rules.h"
 #include "engine/ChessEngine.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

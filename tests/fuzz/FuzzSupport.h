@@ -17,10 +17,10 @@ namespace fuzz {
     std::abort();
 }
 
-#define FUZZ_CHECK(condition, what)                         \
-    do {                                                    \
-        if (!(condition))                                   \
-            ::fuzz::Fail(__FILE__, __LINE__, (what));       \
+#define FUZZ_CHECK(condition, what)                                                                                    \
+    do {                                                                                                               \
+        if (!(condition))                                                                                              \
+            ::fuzz::Fail(__FILE__, __LINE__, (what));                                                                  \
     } while (false)
 
 // The 13 characters a square may hold: a blank and the piece letters.

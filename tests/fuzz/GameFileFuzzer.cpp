@@ -81,7 +81,8 @@ void CheckText(const QByteArray& bytes, const std::optional<std::string>& text)
     const QByteArray content = WithoutLineBreaks(kept);
     const qsizetype breaks = CountLineBreaks(kept);
     const bool fits = content.size() + 2 * breaks <= GameTextCapacity;
-    FUZZ_CHECK(text.has_value() == fits, fits ? "a text within capacity was refused" : "an oversized text was accepted");
+    FUZZ_CHECK(text.has_value() == fits,
+               fits ? "a text within capacity was refused" : "an oversized text was accepted");
     if (!text)
         return;
     const QByteArray result = QByteArray::fromStdString(*text);

@@ -9,8 +9,8 @@
 #include "FuzzSupport.h"
 
 #include "board/ChessBoard.h"
-#include "core/GameState.h"
 #include "core/GameHistory.h"
+#include "core/GameState.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -106,7 +106,10 @@ std::string PositionFrom(FuzzedDataProvider& input)
     return position;
 }
 
-Square AnySquare(FuzzedDataProvider& input) { return SquareFromOrd(input.ConsumeIntegralInRange<int>(0, 64)); }
+Square AnySquare(FuzzedDataProvider& input)
+{
+    return SquareFromOrd(input.ConsumeIntegralInRange<int>(0, 64));
+}
 
 // The first legal move at or after a pair chosen by the input, so that
 // games go on long enough to reach promotions, castling and repetitions.
@@ -205,7 +208,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const long long index = GameHistory::SlotIndex(before.CurrentMove, before.WhiteToMove);
             const bool made = board->MakeMove(from, to);
             const Snapshot after = Snapshot::Of(*board);
-            FUZZ_CHECK(made == legal, made ? "MakeMove made a move IsLegalMove refused" : "MakeMove refused a legal move");
+            FUZZ_CHECK(made == legal,
+                       made ? "MakeMove made a move IsLegalMove refused" : "MakeMove refused a legal move");
             FUZZ_CHECK(!(made && repetition), "a move was made after a threefold repetition");
             if (made) {
                 CheckMadeMove(before, after, from, to);
@@ -215,8 +219,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
         } else if (operation <= 6) {
             // Back or forward in the recorded game, or somewhere outside it.
-            const int moveNumber = input.ConsumeBool() ? input.ConsumeIntegralInRange<int>(-1, 40)
-                                                       : input.ConsumeIntegral<int>();
+            const int moveNumber =
+                input.ConsumeBool() ? input.ConsumeIntegralInRange<int>(-1, 40) : input.ConsumeIntegral<int>();
             const bool white = input.ConsumeBool();
             const Snapshot before = Snapshot::Of(*board);
             const std::optional<Snapshot> recorded = model.Recorded(GameHistory::SlotIndex(moveNumber, white));

@@ -60,8 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (!game.Ok) {
                 FUZZ_CHECK(!game.Error.empty(), "an error without a reason");
                 FUZZ_CHECK(game.Line >= 1 && game.Line <= lines && game.Column >= 1,
-                           "error place outside the text: " + std::to_string(game.Line) + ":"
-                               + std::to_string(game.Column));
+                           "error place outside the text: " + std::to_string(game.Line) + ":" +
+                               std::to_string(game.Column));
                 return;
             }
             const Game& read = game.Value;
@@ -73,7 +73,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const Game& again = back[0].Value;
             FUZZ_CHECK(again.PlyCount() == read.PlyCount(), "exported game has another length\n" + exported);
             for (std::size_t i = 0; i < read.PlyCount(); ++i)
-                FUZZ_CHECK(again.Moves()[i].Move == read.Moves()[i].Move, "exported game has another move\n" + exported);
+                FUZZ_CHECK(again.Moves()[i].Move == read.Moves()[i].Move,
+                           "exported game has another move\n" + exported);
             FUZZ_CHECK(again.FinalFen() == read.FinalFen(), "exported game ends elsewhere\n" + exported);
             FUZZ_CHECK(again.Result() == read.Result(), "exported game has another result\n" + exported);
             FUZZ_CHECK(WritePgn(again) == exported, "export is not stable\n" + exported);

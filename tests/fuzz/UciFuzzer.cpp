@@ -28,7 +28,10 @@ namespace {
 
 constexpr int DeepestAllowed = 2;
 
-bool StartsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
+bool StartsWith(const std::string& text, const char* prefix)
+{
+    return text.rfind(prefix, 0) == 0;
+}
 
 // Replaces every whole-number word above DeepestAllowed in "go" and
 // "setoption" lines; words are split the way the session splits them.
@@ -44,7 +47,8 @@ std::string CapNumbers(const std::string& line)
         int value = 0;
         const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
         const bool number = end == word.data() + word.size();
-        if ((number && error == std::errc() && value > DeepestAllowed) || (number && error == std::errc::result_out_of_range))
+        if ((number && error == std::errc() && value > DeepestAllowed) ||
+            (number && error == std::errc::result_out_of_range))
             word = std::to_string(DeepestAllowed);
         capped += " " + word;
     }
@@ -100,7 +104,7 @@ public:
         std::unique_lock lock(mutex_);
         return written_.wait_for(lock, limit, [&] {
             return text_.find("bestmove", from) != std::string::npos ||
-                   text_.find("info string go ", from) != std::string::npos;
+                text_.find("info string go ", from) != std::string::npos;
         });
     }
 

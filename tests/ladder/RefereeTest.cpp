@@ -38,8 +38,9 @@ TEST(LadderReferee, EndsGamesByTheRules)
 
     // Sam Loyd's ten-move stalemate: Black to move, not in check, no move.
     TReferee stalemate;
-    EXPECT_EQ(PlayAll(stalemate, "e2e3 a7a5 d1h5 a8a6 h5a5 h7h5 h2h4 a6h6 a5c7 f7f6 c7d7 e8f7 d7b7 d8d3 b7b8 d3h7 "
-                                 "b8c8 f7g6 c8e6"),
+    EXPECT_EQ(PlayAll(stalemate,
+                      "e2e3 a7a5 d1h5 a8a6 h5a5 h7h5 h2h4 a6h6 a5c7 f7f6 c7d7 e8f7 d7b7 d8d3 b7b8 d3h7 "
+                      "b8c8 f7g6 c8e6"),
               -1);
     EXPECT_EQ(stalemate.End(), TGameEnd::Stalemate);
 

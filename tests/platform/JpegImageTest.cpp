@@ -58,8 +58,10 @@ QByteArray TwoColourJpeg()
 {
     return EncodeJpeg(64, 48, 3, JCS_RGB, [](int x, int, int c) -> JSAMPLE {
         const bool left = x < 32;
-        if (c == 0) return left ? 220 : 20;
-        if (c == 1) return 20;
+        if (c == 0)
+            return left ? 220 : 20;
+        if (c == 1)
+            return 20;
         return left ? 20 : 220;
     });
 }
@@ -90,7 +92,7 @@ qsizetype FrameOffset(const QByteArray& jpeg)
     return -1;
 }
 
-}  // namespace
+} // namespace
 
 TEST(JpegImage, DecodesColourPictureToSizeAndColours)
 {
@@ -101,8 +103,7 @@ TEST(JpegImage, DecodesColourPictureToSizeAndColours)
     EXPECT_EQ(image.size(), QSize(64, 48));
     const QColor left = image.pixelColor(8, 24);
     const QColor right = image.pixelColor(56, 24);
-    EXPECT_TRUE(Near(left.red(), 220) && Near(left.green(), 20) && Near(left.blue(), 20))
-        << left.name().toStdString();
+    EXPECT_TRUE(Near(left.red(), 220) && Near(left.green(), 20) && Near(left.blue(), 20)) << left.name().toStdString();
     EXPECT_TRUE(Near(right.red(), 20) && Near(right.green(), 20) && Near(right.blue(), 220))
         << right.name().toStdString();
 }
@@ -110,9 +111,8 @@ TEST(JpegImage, DecodesColourPictureToSizeAndColours)
 TEST(JpegImage, DecodesGrayscaleAndCmykPictures)
 {
     // A horizontal ramp from black to white.
-    const QByteArray gray = EncodeJpeg(40, 10, 1, JCS_GRAYSCALE, [](int x, int, int) -> JSAMPLE {
-        return static_cast<JSAMPLE>(x * 255 / 39);
-    });
+    const QByteArray gray = EncodeJpeg(40, 10, 1, JCS_GRAYSCALE,
+                                       [](int x, int, int) -> JSAMPLE { return static_cast<JSAMPLE>(x * 255 / 39); });
     QString error;
     const QImage grayImage = DecodeJpeg(gray, &error);
     ASSERT_FALSE(grayImage.isNull()) << error.toStdString();
@@ -126,9 +126,8 @@ TEST(JpegImage, DecodesGrayscaleAndCmykPictures)
 
     // libjpeg marks CMYK files as Adobe's, whose samples are stored inverted
     // (255 is no ink): full yellow ink and nothing else gives yellow.
-    const QByteArray cmyk = EncodeJpeg(16, 16, 4, JCS_CMYK, [](int, int, int c) -> JSAMPLE {
-        return c == 2 ? 0 : 255;
-    });
+    const QByteArray cmyk =
+        EncodeJpeg(16, 16, 4, JCS_CMYK, [](int, int, int c) -> JSAMPLE { return c == 2 ? 0 : 255; });
     const QImage cmykImage = DecodeJpeg(cmyk, &error);
     ASSERT_FALSE(cmykImage.isNull()) << error.toStdString();
     const QColor yellow = cmykImage.pixelColor(8, 8);

@@ -36,7 +36,7 @@ double MeanBrightness(const QImage& image, const QRect& area)
     return sum / (area.width() * area.height());
 }
 
-}  // namespace
+} // namespace
 
 TEST(ShippedPictures, JpegPicturesDecodeToTheirWindowSizes)
 {
@@ -83,10 +83,8 @@ TEST(ShippedPictures, SmallPicturesHaveTheirSizesAndTransparency)
         const char* name;
         QSize size;
     } pictures[] = {
-        {"knight-red.png", QSize(23, 33)},
-        {"knight-white.png", QSize(23, 33)},
-        {"knight-red@2x.png", QSize(46, 66)},
-        {"knight-white@2x.png", QSize(46, 66)},
+        {"knight-red.png", QSize(23, 33)},    {"knight-white.png", QSize(23, 33)},
+        {"knight-red@2x.png", QSize(46, 66)}, {"knight-white@2x.png", QSize(46, 66)},
         {"printer.png", QSize(16, 16)},
     };
     for (const auto& picture : pictures) {
@@ -139,9 +137,9 @@ TEST(ShippedPictures, ResourceFileListsExistingPictures)
     QStringList listed;
     for (auto match = entry.globalMatch(text); match.hasNext();)
         listed << match.next().captured(1);
-    for (const char* name : {"pictures/title.jpg", "pictures/mediaplayer.jpg", "pictures/about.jpg",
-                             "pictures/knight-red.png", "pictures/knight-white.png", "pictures/printer.png",
-                             "pictures/icon.png"})
+    for (const char* name :
+         {"pictures/title.jpg", "pictures/mediaplayer.jpg", "pictures/about.jpg", "pictures/knight-red.png",
+          "pictures/knight-white.png", "pictures/printer.png", "pictures/icon.png"})
         EXPECT_TRUE(listed.contains(QString::fromLatin1(name))) << name;
     for (const QString& file : listed)
         EXPECT_TRUE(QFile::exists(QString::fromStdString(SourceDir()) + QStringLiteral("/resources/") + file))
@@ -155,15 +153,14 @@ QString ResourcePath(const QString& relative)
     return QString::fromStdString(SourceDir()) + QStringLiteral("/resources/") + relative;
 }
 
-struct WavInfo
-{
+struct WavInfo {
     bool valid = false;
     int format = 0;
     int channels = 0;
     int sampleRate = 0;
     int bitsPerSample = 0;
     double seconds = 0;
-    double peak = 0;  // 0..1
+    double peak = 0; // 0..1
 };
 
 std::uint32_t LittleEndian(const QByteArray& data, qsizetype at, int bytes)
@@ -212,7 +209,7 @@ WavInfo ReadWav(const QString& path)
     return info;
 }
 
-}  // namespace
+} // namespace
 
 TEST(ShippedSounds, EffectsAndMusicArePlayablePcmOfFittingLength)
 {
@@ -266,7 +263,7 @@ QSet<QString> Captures(const QString& text, const QString& pattern)
     return found;
 }
 
-}  // namespace
+} // namespace
 
 TEST(ShippedDocuments, HelpDocumentsAreUtf8HtmlWithWorkingLinks)
 {
@@ -297,10 +294,29 @@ TEST(ShippedDocuments, RulesUseTheProgramsOwnWords)
     const QString rules = ReadUtf8Document(QStringLiteral("DOC/JOGO.html"));
     ASSERT_FALSE(rules.isEmpty());
     // The menu items, boxes and status texts as the game window shows them.
-    for (const char* words : {"Novo Jogo", "Super Fácil", "Fácil", "Médio", "Difícil", "Super Difícil", "Carregar",
-                              "Salvar", "Imprimir", "Computador", "Humano", "Peça capturada!", "Peão promovido!",
-                              "Cheque!", "Cheque Mate!", "Empate!", "Movimento ilegal!", "roque", "en passant",
-                              "promo", "afogad", "material insuficiente", "repetição"})
+    for (const char* words : {"Novo Jogo",
+                              "Super Fácil",
+                              "Fácil",
+                              "Médio",
+                              "Difícil",
+                              "Super Difícil",
+                              "Carregar",
+                              "Salvar",
+                              "Imprimir",
+                              "Computador",
+                              "Humano",
+                              "Peça capturada!",
+                              "Peão promovido!",
+                              "Cheque!",
+                              "Cheque Mate!",
+                              "Empate!",
+                              "Movimento ilegal!",
+                              "roque",
+                              "en passant",
+                              "promo",
+                              "afogad",
+                              "material insuficiente",
+                              "repetição"})
         EXPECT_TRUE(rules.contains(QString::fromUtf8(words))) << words;
     // The game file's example is the real 64-character initial position.
     EXPECT_TRUE(rules.contains(QStringLiteral("rnbqkbnrpppppppp") + QString(32, QLatin1Char(' ')) +
@@ -325,14 +341,18 @@ TEST(ShippedDocuments, EnglishDocumentsFollowThePortugueseOnes)
         EXPECT_TRUE(english.contains(QStringLiteral("lang=\"en\""))) << pair;
         EXPECT_TRUE(english.trimmed().endsWith(QStringLiteral("</html>"))) << pair;
         // The same look and the same sections, so that the two read alike.
-        const auto style = [](const QString& text) { return text.section(QStringLiteral("<style>"), 1).section(QStringLiteral("</style>"), 0, 0); };
+        const auto style = [](const QString& text) {
+            return text.section(QStringLiteral("<style>"), 1).section(QStringLiteral("</style>"), 0, 0);
+        };
         EXPECT_EQ(style(english), style(portuguese)) << pair;
-        EXPECT_EQ(Captures(english, QStringLiteral("id=\"([^\"]+)\"")), Captures(portuguese, QStringLiteral("id=\"([^\"]+)\"")))
+        EXPECT_EQ(Captures(english, QStringLiteral("id=\"([^\"]+)\"")),
+                  Captures(portuguese, QStringLiteral("id=\"([^\"]+)\"")))
             << pair;
         for (const char* tag : {"h2", "h3", "table", "tr", "ul", "ol", "li", "p", "pre", "div", "nav", "main"}) {
             const QString open = QStringLiteral("<%1[ >]").arg(QString::fromLatin1(tag));
             const QString close = QStringLiteral("</%1>").arg(QString::fromLatin1(tag));
-            EXPECT_EQ(english.count(QRegularExpression(open)), portuguese.count(QRegularExpression(open))) << pair << " <" << tag << ">";
+            EXPECT_EQ(english.count(QRegularExpression(open)), portuguese.count(QRegularExpression(open)))
+                << pair << " <" << tag << ">";
             EXPECT_EQ(english.count(QRegularExpression(open)), english.count(close)) << pair << " <" << tag << ">";
         }
         // The move-list examples are the program's own output in either language.
@@ -341,8 +361,10 @@ TEST(ShippedDocuments, EnglishDocumentsFollowThePortugueseOnes)
     }
     // The English interface's words, as the English game window shows them.
     const QString rules = ReadUtf8Document(QStringLiteral("DOC/JOGO_en.html"));
-    for (const char* words : {"New Game", "Very Easy", "Easy", "Medium", "Hard", "Very Hard", "Load", "Save", "Print",
-                              "Computer", "Human", "Piece captured!", "Pawn promoted!", "Check!", "Checkmate!", "Draw!",
-                              "Illegal move!", "Chess › Difficulty", "Help › Rules", "castl", "en passant", "stalemate"})
+    for (const char* words :
+         {"New Game",       "Very Easy", "Easy",       "Medium",   "Hard",          "Very Hard",
+          "Load",           "Save",      "Print",      "Computer", "Human",         "Piece captured!",
+          "Pawn promoted!", "Check!",    "Checkmate!", "Draw!",    "Illegal move!", "Chess › Difficulty",
+          "Help › Rules",   "castl",     "en passant", "stalemate"})
         EXPECT_TRUE(rules.contains(QString::fromUtf8(words))) << words;
 }

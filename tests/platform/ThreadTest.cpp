@@ -104,7 +104,9 @@ TEST(WorkerThread, NeverStartedThreadIsDestroyedWithoutRunningItsBody)
         std::atomic<int>& starts_;
     };
     std::atomic<int> starts{0};
-    { Counting t(starts); }
+    {
+        Counting t(starts);
+    }
     EXPECT_EQ(starts.load(), 0);
     {
         Counting t(starts);

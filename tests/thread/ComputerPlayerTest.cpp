@@ -107,7 +107,7 @@ TEST(ComputerPlayer, HandingItsSideBackToAPersonStopsTheSearch)
     MoveLog log;
     Watch(board, log);
     board.SetSearchDepth(8); // long enough to be interrupted
-    board.show(); // the first paint starts the thread
+    board.show();            // the first paint starts the thread
     board.SetComputerPlaysWhite(true);
     ASSERT_TRUE(PumpUntil([&] { return board.Thinking(); }, 5000));
     board.SetComputerPlaysWhite(false);
@@ -141,8 +141,8 @@ TEST(ComputerPlayer, AMateHandlerMayChangeSettingsWithoutHanging)
     TChessBoard board;
     MoveLog log;
     Watch(board, log);
-    board.SetPosition(PlacementOfRanks({"r bqkb r", "pppp ppp", "  n  n  ", "    p  Q", "  B P   ", "        ",
-                                 "PPPP PPP", "RNB K NR"}));
+    board.SetPosition(PlacementOfRanks(
+        {"r bqkb r", "pppp ppp", "  n  n  ", "    p  Q", "  B P   ", "        ", "PPPP PPP", "RNB K NR"}));
     board.SetCastlingAllowed(CastleSet());
     int mates = 0;
     board.OnMate = [&](QObject*, Square, Square) {
@@ -167,8 +167,8 @@ TEST(ComputerPlayer, AfterMateWithTheComputerToMoveItDoesNotSearchAgainAndAgain)
     MoveLog log;
     Watch(board, log);
     // White is mated (the fool's mate), and the computer plays White.
-    board.SetPosition(PlacementOfRanks({"rnb kbnr", "pppp ppp", "        ", "    p   ", "      Pq", "     P  ",
-                                 "PPPPP  P", "RNBQKBNR"}));
+    board.SetPosition(PlacementOfRanks(
+        {"rnb kbnr", "pppp ppp", "        ", "    p   ", "      Pq", "     P  ", "PPPPP  P", "RNBQKBNR"}));
     board.SetWhiteToMove(true);
     ASSERT_FALSE(board.HasLegalMove());
     board.show(); // the first paint starts the thread
@@ -199,7 +199,8 @@ TEST(ComputerPlayer, StopThinkingEndsEvenWhenAServedHandlerResumes)
     ASSERT_TRUE(PumpUntil([&] { return board.Thinking(); }, 5000));
     // While StopThinking waits, a queued event (a click on a player box)
     // resumes the thread.
-    QMetaObject::invokeMethod(&board, [&board] { board.ResumeThinking(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &board, [&board] { board.ResumeThinking(); }, Qt::QueuedConnection);
     board.StopThinking();
     EXPECT_TRUE(board.ComputerPlayer()->Suspended());
     EXPECT_FALSE(board.Thinking());
@@ -238,8 +239,8 @@ TEST(ComputerPlayer, AMoveComputedForAPositionThatChangedIsNeverMade)
     bool drawn = false;
     board.OnDraw = [&](QObject*) { drawn = true; };
     // White's knight takes Black's rook: two knights against a bishop.
-    const auto before = PlacementOfRanks({"  b k   ", "        ", "        ", "   r    ", "        ", "    N   ",
-                                   "        ", "    K N "});
+    const auto before = PlacementOfRanks(
+        {"  b k   ", "        ", "        ", "   r    ", "        ", "    N   ", "        ", "    K N "});
     board.SetPosition(before);
     board.SetCastlingAllowed(CastleSet());
     board.show(); // the first paint starts the thread
@@ -344,8 +345,8 @@ TEST(ComputerPlayer, OutOfTimeOnACrowdedBoardItStillPlaysALegalMove)
     MoveLog log;
     Watch(board, log);
     EXPECT_EQ(board.ThinkingTimeLimit(), TChessBoard::DefaultThinkingTimeLimit);
-    board.SetPosition(PlacementOfRanks({"qqqqkqqq", "qqqqqqqq", "        ", "        ", "        ", "        ",
-                                 "QQQQQQQQ", "QQQQKQQQ"}));
+    board.SetPosition(PlacementOfRanks(
+        {"qqqqkqqq", "qqqqqqqq", "        ", "        ", "        ", "        ", "QQQQQQQQ", "QQQQKQQQ"}));
     board.SetCastlingAllowed(CastleSet());
     board.SetWhiteToMove(true);
     board.SetSearchDepth(5);

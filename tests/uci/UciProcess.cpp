@@ -66,9 +66,8 @@ std::optional<std::string> UciProcess::ReadLine(int timeoutMs)
             buffer_.erase(0, newline + 1);
             return line;
         }
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                              deadline - std::chrono::steady_clock::now())
-                              .count();
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now()).count();
         if (left <= 0)
             return std::nullopt;
         pollfd p{fromChild_, POLLIN, 0};

@@ -92,7 +92,8 @@ TEST_F(UciProtocol, HandshakeNamesTheEngineAndItsOption)
 
 TEST_F(UciProtocol, PlaysAWholeGameAgainstItself)
 {
-    const std::regex infoLine(R"(info depth (\d+) score (cp -?\d+|mate -?\d+) nodes \d+ nps \d+ time \d+ pv( [a-h][1-8][a-h][1-8][nbrq]?)+)");
+    const std::regex infoLine(
+        R"(info depth (\d+) score (cp -?\d+|mate -?\d+) nodes \d+ nps \d+ time \d+ pv( [a-h][1-8][a-h][1-8][nbrq]?)+)");
     uci.Send("uci");
     ASSERT_TRUE(uci.ReadUntil("uciok"));
     uci.Send("ucinewgame");
@@ -130,8 +131,7 @@ TEST_F(UciProtocol, PlaysAWholeGameAgainstItself)
         EXPECT_EQ(iterations, depth);
 
         const int piecesBefore = PieceCount(state);
-        const bool pawnMove = move.size() >= 4 &&
-                              (state.At(SquareAt(move[0] - 'a' + 1, move[1] - '0')) | 0x20) == 'p';
+        const bool pawnMove = move.size() >= 4 && (state.At(SquareAt(move[0] - 'a' + 1, move[1] - '0')) | 0x20) == 'p';
         ASSERT_EQ(PlayMove(*engine, state, move), MoveTextResult::Legal) << move << " after" << moves;
         moves += " " + move;
         quietPlies = (pawnMove || PieceCount(state) != piecesBefore) ? 0 : quietPlies + 1;
@@ -247,9 +247,12 @@ TEST_F(UciProtocol, BadInputIsAnsweredAndTheSessionGoesOn)
         {"position fen 4k3/8/8/8/8/8/8/8 w - - 0 1", "info string Invalid FEN: each side needs exactly one king"},
         {"position fen rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkz - 0 1",
          "info string Invalid FEN: invalid castling field 'KQkz'"},
-        {"position startpos moves e2e4 e7e5 e1e3", "info string illegal move: e1e3; the position stands after the 2 moves before it"},
-        {"position startpos moves e2e4 zz99", "info string malformed move: zz99; the position stands after the 1 moves before it"},
-        {"position startpos moves e2e4 e7e5 g1f3 b8c6 f3e5 c6e5 e4e5x", "info string malformed move: e4e5x; the position stands after the 6 moves before it"},
+        {"position startpos moves e2e4 e7e5 e1e3",
+         "info string illegal move: e1e3; the position stands after the 2 moves before it"},
+        {"position startpos moves e2e4 zz99",
+         "info string malformed move: zz99; the position stands after the 1 moves before it"},
+        {"position startpos moves e2e4 e7e5 g1f3 b8c6 f3e5 c6e5 e4e5x",
+         "info string malformed move: e4e5x; the position stands after the 6 moves before it"},
         {"go perft", "info string go perft needs a number from 1 to 10"},
         {"setoption name Depth value 99", "info string Depth needs a value from 1 to 30"},
         {"setoption name Hash value 16", "info string unknown option: Hash"},
@@ -283,7 +286,10 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double SecondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+double SecondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
 
 bool IsLegalIn(const std::string& moves, const std::string& move)
 {
@@ -471,10 +477,8 @@ TEST_F(UciGo, SearchMovesRestrictTheChoice)
     // among the moves given, and says which it left out.
     Answer a = Go("", "go depth 3 searchmoves a2a3 h2h3 e2e5 zz");
     EXPECT_TRUE(a.Move == "a2a3" || a.Move == "h2h3") << a.Move;
-    EXPECT_NE(a.Lines.find("info string go searchmoves: illegal move e2e5 is left out"), std::string::npos)
-        << a.Lines;
-    EXPECT_NE(a.Lines.find("info string go searchmoves: malformed move zz is left out"), std::string::npos)
-        << a.Lines;
+    EXPECT_NE(a.Lines.find("info string go searchmoves: illegal move e2e5 is left out"), std::string::npos) << a.Lines;
+    EXPECT_NE(a.Lines.find("info string go searchmoves: malformed move zz is left out"), std::string::npos) << a.Lines;
     std::istringstream lines(a.Lines);
     for (std::string line; std::getline(lines, line);) {
         const auto pv = line.find(" pv ");

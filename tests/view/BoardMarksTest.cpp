@@ -40,10 +40,22 @@ struct MarkedPair {
     ShownBoard reference{400};
 };
 
-bool Yellowish(const Shift& s) { return s.pixels > 0 && s.blue < s.red - 10 && s.blue < s.green - 10; }
-bool Reddish(const Shift& s) { return s.pixels > 0 && s.red > s.green + 20 && s.red > s.blue + 20; }
-bool Bluish(const Shift& s) { return s.pixels > 0 && s.blue > s.red + 10; }
-bool Darker(const Shift& s) { return s.pixels > 0 && s.red < 0 && s.green < 0; }
+bool Yellowish(const Shift& s)
+{
+    return s.pixels > 0 && s.blue < s.red - 10 && s.blue < s.green - 10;
+}
+bool Reddish(const Shift& s)
+{
+    return s.pixels > 0 && s.red > s.green + 20 && s.red > s.blue + 20;
+}
+bool Bluish(const Shift& s)
+{
+    return s.pixels > 0 && s.blue > s.red + 10;
+}
+bool Darker(const Shift& s)
+{
+    return s.pixels > 0 && s.red < 0 && s.green < 0;
+}
 
 } // namespace
 

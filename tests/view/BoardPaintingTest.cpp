@@ -30,7 +30,10 @@ QImage Gradient(int w, int h, int blue)
     return picture;
 }
 
-bool IsBright(QColor c) { return c.red() > 128 && c.green() > 128 && c.blue() > 128; }
+bool IsBright(QColor c)
+{
+    return c.red() > 128 && c.green() > 128 && c.blue() > 128;
+}
 
 // Bright (label) pixels inside a rectangle of the canvas.
 int BrightPixels(const TChessBoard& board, const QRect& area)

@@ -78,8 +78,8 @@ TEST(ClickToMove, TwoClicksMakeTheMoveWithTheEventsOfADrop)
     ClickOn(*b, Sq("e4"));
     ClickOn(*b, Sq("d5"));
     EXPECT_EQ(b->PieceAt(Sq("d5")), 'P');
-    EXPECT_EQ(log.Take(), (std::vector<std::string>{"LegalMove d7d5", "Paint", "LegalMove e4d5", "Capture p",
-                                                    "Paint"}));
+    EXPECT_EQ(log.Take(),
+              (std::vector<std::string>{"LegalMove d7d5", "Paint", "LegalMove e4d5", "Capture p", "Paint"}));
 }
 
 TEST(ClickToMove, ReselectingClearingAndIllegalTargets)

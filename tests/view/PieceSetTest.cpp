@@ -16,13 +16,19 @@ struct BuiltIn {
 };
 
 const BuiltIn kBuiltIns[] = {
-    {StandardSet::Size16, "SET16", 94, 64, 16},      {StandardSet::Size32, "SET32", 192, 128, 16},
-    {StandardSet::Size40, "SET40", 240, 160, 16},    {StandardSet::Size64, "SET64", 384, 256, 16},
-    {StandardSet::Size80, "SET80", 480, 320, 16},    {StandardSet::SizeCm36, "SETCM36", 216, 144, 256},
+    {StandardSet::Size16, "SET16", 94, 64, 16},
+    {StandardSet::Size32, "SET32", 192, 128, 16},
+    {StandardSet::Size40, "SET40", 240, 160, 16},
+    {StandardSet::Size64, "SET64", 384, 256, 16},
+    {StandardSet::Size80, "SET80", 480, 320, 16},
+    {StandardSet::SizeCm36, "SETCM36", 216, 144, 256},
     {StandardSet::SizeOrvane40, "SETORVANE40", 240, 160, 256},
 };
 
-bool IsWhite(QRgb c) { return (c & 0xFFFFFF) == 0xFFFFFF; }
+bool IsWhite(QRgb c)
+{
+    return (c & 0xFFFFFF) == 0xFFFFFF;
+}
 
 // Share of a cell's pixels that a mask makes opaque.
 double Coverage(const QImage& sheet, int column, int row, int P)

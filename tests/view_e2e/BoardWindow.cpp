@@ -81,8 +81,8 @@ int main(int argc, char** argv)
 
     const QString events = QDir(out).filePath(QStringLiteral("events"));
     board->OnLegalMove = [&](QObject*, Square a, Square b) {
-        Append(events, QStringLiteral("legal %1 %2 %3")
-                           .arg(Name(a), Name(b), QString::fromStdString(board->Position())));
+        Append(events,
+               QStringLiteral("legal %1 %2 %3").arg(Name(a), Name(b), QString::fromStdString(board->Position())));
     };
     board->OnIllegalMove = [&](QObject*, Square a) { Append(events, QStringLiteral("illegal %1").arg(Name(a))); };
     board->OnPromotion = [&](QObject*, Square, Square, char& piece) {
@@ -94,7 +94,8 @@ int main(int argc, char** argv)
         auto centre = [&](Square s) {
             int x = 0, y = 0;
             board->SquareOrigin(s, x, y);
-            const QPoint p = board->mapTo(&window, QPoint(x + board->SizeOfSquare() / 2, y + board->SizeOfSquare() / 2));
+            const QPoint p =
+                board->mapTo(&window, QPoint(x + board->SizeOfSquare() / 2, y + board->SizeOfSquare() / 2));
             return QStringLiteral("%1 %2").arg(p.x()).arg(p.y());
         };
         QFile ready(QDir(out).filePath(QStringLiteral("ready")));

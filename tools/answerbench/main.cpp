@@ -72,9 +72,7 @@ double WholePathMs(const GameState& state, int depth, std::string& moveText, dou
     bool moved = false;
     board.OnLegalMove = [&](QObject*, Square from, Square to) {
         moved = true;
-        auto name = [](Square s) {
-            return std::string{char('a' + FileOf(s) - 1), char('0' + RankOf(s))};
-        };
+        auto name = [](Square s) { return std::string{char('a' + FileOf(s) - 1), char('0' + RankOf(s))}; };
         moveText = name(from) + name(to);
         loop.quit();
     };

@@ -45,8 +45,8 @@ void PaintTitle(QPainter& p)
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath title = TextPath(QStringLiteral("Kestravin 2005"), PixelFont(TitleFamily(), 38, QFont::Bold),
-                                  QPointF(22, 44));
+    QPainterPath title =
+        TextPath(QStringLiteral("Kestravin 2005"), PixelFont(TitleFamily(), 38, QFont::Bold), QPointF(22, 44));
     DrawMetalText(p, title, QColor(0xff, 0xe3, 0x96), QColor(0xa8, 0x72, 0x1c), 2.0);
 
     QLinearGradient rule(22, 0, 330, 0);
@@ -56,7 +56,9 @@ void PaintTitle(QPainter& p)
 
     p.setPen(QColor(0xa8, 0xa0, 0x94));
     p.setFont(PixelFont(TitleFamily(), 11, QFont::Normal, true));
-    p.drawText(QPointF(24, 65), ArtWords(QStringLiteral("Xadrez para um ou dois jogadores"), QStringLiteral("Chess for one or two players")));
+    p.drawText(
+        QPointF(24, 65),
+        ArtWords(QStringLiteral("Xadrez para um ou dois jogadores"), QStringLiteral("Chess for one or two players")));
     p.restore();
 }
 
@@ -87,7 +89,8 @@ void PaintFooter(QPainter& p)
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QColor(0x9c, 0x94, 0x88));
     p.setFont(PixelFont(SansFamily(), 10, QFont::Normal));
-    p.drawText(QPointF(24, 134), ArtWords(QStringLiteral("Versão 1.0  \u00b7  2005"), QStringLiteral("Version 1.0  \u00b7  2005")));
+    p.drawText(QPointF(24, 134),
+               ArtWords(QStringLiteral("Versão 1.0  \u00b7  2005"), QStringLiteral("Version 1.0  \u00b7  2005")));
 
     // A row of the six pieces, in gold, as an ornament.
     QString row;
@@ -107,7 +110,7 @@ void PaintFooter(QPainter& p)
     p.restore();
 }
 
-}  // namespace
+} // namespace
 
 QImage DrawAboutArt()
 {

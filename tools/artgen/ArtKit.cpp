@@ -47,26 +47,37 @@ QChar OutlineGlyph(PieceType type)
     return QChar(0x2654 + static_cast<int>(type));
 }
 
-struct Finish
-{
-    QGradientStops body;  // left to right across the piece
-    QColor detail;        // inner lines
-    QColor edge;          // thin contour, transparent for none
-    QColor rim;           // rim light along the upper left contour
-    bool lightBody;       // the body is the space between the outline's lines
+struct Finish {
+    QGradientStops body; // left to right across the piece
+    QColor detail;       // inner lines
+    QColor edge;         // thin contour, transparent for none
+    QColor rim;          // rim light along the upper left contour
+    bool lightBody;      // the body is the space between the outline's lines
 };
 
 Finish FinishOf(PieceFinish finish)
 {
     switch (finish) {
     case PieceFinish::Ivory:
-        return {{{0.0, QColor(0x8a, 0x70, 0x48)}, {0.26, QColor(0xff, 0xf9, 0xea)}, {0.48, QColor(0xf0, 0xe1, 0xc2)},
-                 {0.82, QColor(0xb3, 0x97, 0x69)}, {1.0, QColor(0x6e, 0x58, 0x38)}},
-                QColor(0x2a, 0x1c, 0x0e), QColor(0, 0, 0, 0), QColor(255, 250, 235, 120), true};
+        return {{{0.0, QColor(0x8a, 0x70, 0x48)},
+                 {0.26, QColor(0xff, 0xf9, 0xea)},
+                 {0.48, QColor(0xf0, 0xe1, 0xc2)},
+                 {0.82, QColor(0xb3, 0x97, 0x69)},
+                 {1.0, QColor(0x6e, 0x58, 0x38)}},
+                QColor(0x2a, 0x1c, 0x0e),
+                QColor(0, 0, 0, 0),
+                QColor(255, 250, 235, 120),
+                true};
     case PieceFinish::Ebony:
-        return {{{0.0, QColor(0x0a, 0x0a, 0x0c)}, {0.24, QColor(0x66, 0x62, 0x5e)}, {0.44, QColor(0x2a, 0x27, 0x2c)},
-                 {0.8, QColor(0x10, 0x0f, 0x12)}, {1.0, QColor(0x04, 0x04, 0x04)}},
-                QColor(0xb9, 0xae, 0x98), QColor(0, 0, 0, 0), QColor(235, 225, 205, 150), false};
+        return {{{0.0, QColor(0x0a, 0x0a, 0x0c)},
+                 {0.24, QColor(0x66, 0x62, 0x5e)},
+                 {0.44, QColor(0x2a, 0x27, 0x2c)},
+                 {0.8, QColor(0x10, 0x0f, 0x12)},
+                 {1.0, QColor(0x04, 0x04, 0x04)}},
+                QColor(0xb9, 0xae, 0x98),
+                QColor(0, 0, 0, 0),
+                QColor(235, 225, 205, 150),
+                false};
     }
     return FinishOf(PieceFinish::Ivory);
 }
@@ -78,7 +89,7 @@ QImage TransparentImage(int width, int height)
     return image;
 }
 
-}  // namespace
+} // namespace
 
 bool LoadArtFonts()
 {
@@ -96,10 +107,22 @@ bool LoadArtFonts()
     return !g_glyphFamily.isEmpty();
 }
 
-QString GlyphFamily() { return g_glyphFamily; }
-QString TitleFamily() { return g_titleFamily; }
-QString ScriptFamily() { return g_scriptFamily; }
-QString SansFamily() { return g_sansFamily; }
+QString GlyphFamily()
+{
+    return g_glyphFamily;
+}
+QString TitleFamily()
+{
+    return g_titleFamily;
+}
+QString ScriptFamily()
+{
+    return g_scriptFamily;
+}
+QString SansFamily()
+{
+    return g_sansFamily;
+}
 
 QFont PixelFont(const QString& family, qreal pixelSize, int weight, bool italic)
 {

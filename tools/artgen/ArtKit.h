@@ -22,10 +22,10 @@ enum class PieceFinish { Ivory, Ebony };
 bool LoadArtFonts();
 
 // Family names of the faces that LoadArtFonts found (with fallbacks).
-QString GlyphFamily();   // FreeSerif: the chess glyphs
-QString TitleFamily();   // a stately serif for the title lettering
-QString ScriptFamily();  // a calligraphic face for small flourishes
-QString SansFamily();    // plain sans serif for panel texts
+QString GlyphFamily();  // FreeSerif: the chess glyphs
+QString TitleFamily();  // a stately serif for the title lettering
+QString ScriptFamily(); // a calligraphic face for small flourishes
+QString SansFamily();   // plain sans serif for panel texts
 
 QFont PixelFont(const QString& family, qreal pixelSize, int weight = QFont::Normal, bool italic = false);
 

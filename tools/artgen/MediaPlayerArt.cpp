@@ -81,7 +81,8 @@ void PaintDisplay(QPainter& p, const QRectF& screen)
     p.drawText(QPointF(screen.left() + 7, screen.top() + 13), QStringLiteral("KESTRAVIN"));
     p.setPen(QColor(0x6a, 0xe8, 0xff, 170));
     p.setFont(PixelFont(SansFamily(), 8, QFont::Normal));
-    p.drawText(QPointF(screen.right() - 44, screen.top() + 13), ArtWords(QStringLiteral("M\u00daSICA"), QStringLiteral("MUSIC")));
+    p.drawText(QPointF(screen.right() - 44, screen.top() + 13),
+               ArtWords(QStringLiteral("M\u00daSICA"), QStringLiteral("MUSIC")));
 
     // Spectrum bars, lit segment by segment.
     const int bars = 18;
@@ -124,7 +125,7 @@ void PaintGrille(QPainter& p, const QRectF& area)
     p.restore();
 }
 
-}  // namespace
+} // namespace
 
 QImage DrawMediaPlayerArt()
 {
@@ -133,8 +134,8 @@ QImage DrawMediaPlayerArt()
     QPainter p(&art);
     p.setRenderHint(QPainter::Antialiasing);
 
-    PaintRecess(p, QRectF(10, 18, 92, 40), 6);   // behind "ABRIR"
-    PaintRecess(p, QRectF(11, 75, 96, 38), 5);   // the button bar's slot
+    PaintRecess(p, QRectF(10, 18, 92, 40), 6); // behind "ABRIR"
+    PaintRecess(p, QRectF(11, 75, 96, 38), 5); // the button bar's slot
     PaintDisplay(p, QRectF(122, 12, 142, 58));
     PaintGrille(p, QRectF(122, 80, 90, 28));
 

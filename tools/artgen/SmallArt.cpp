@@ -70,7 +70,7 @@ QImage DrawPrinterGlyph()
     p.drawLine(0, 6, 0, 11);
     p.drawLine(15, 6, 15, 11);
     p.drawLine(1, 12, 14, 12);
-    p.fillRect(12, 7, 2, 1, QColor(0x20, 0xc0, 0x30));  // the power light
+    p.fillRect(12, 7, 2, 1, QColor(0x20, 0xc0, 0x30)); // the power light
 
     // Printed sheet coming out, with two lines of text.
     p.fillRect(4, 9, 8, 6, paper);

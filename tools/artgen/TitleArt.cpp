@@ -17,13 +17,12 @@ constexpr int kWidth = 640;
 constexpr int kHeight = 480;
 constexpr qreal kShownWidth = 632;
 
-struct PlacedPiece
-{
+struct PlacedPiece {
     PieceType type;
     PieceFinish finish;
-    qreal file;    // board units, 0 = left edge
-    qreal rank;    // board units, 0 = far edge
-    qreal height;  // in square widths at that depth
+    qreal file;   // board units, 0 = left edge
+    qreal rank;   // board units, 0 = far edge
+    qreal height; // in square widths at that depth
     bool mirrored;
 };
 
@@ -224,7 +223,7 @@ void PaintTitle(QPainter& p)
     p.restore();
 }
 
-}  // namespace
+} // namespace
 
 QImage DrawTitleArt()
 {

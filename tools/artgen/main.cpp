@@ -25,8 +25,7 @@ QImage English(QImage (*draw)())
     return image;
 }
 
-struct Output
-{
+struct Output {
     const char* name;
     std::function<QImage()> draw;
 };
@@ -39,7 +38,7 @@ bool Write(const QImage& image, const QString& path)
     return image.save(path, "PNG");
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

@@ -20,7 +20,10 @@
 
 namespace {
 
-double Rate(std::uint64_t count, double seconds) { return seconds > 0 ? count / seconds : 0.0; }
+double Rate(std::uint64_t count, double seconds)
+{
+    return seconds > 0 ? count / seconds : 0.0;
+}
 
 bool RunSearches(int maxDepth)
 {
@@ -35,8 +38,8 @@ bool RunSearches(int maxDepth)
     }
 
     std::printf("Search over %zu positions from well-known games\n\n", positions.size());
-    std::printf("%-3s %-5s %12s %10s %12s  %-6s %6s  %s\n", "#", "depth", "nodes", "cpu ms", "nodes/s", "move",
-                "score", "position");
+    std::printf("%-3s %-5s %12s %10s %12s  %-6s %6s  %s\n", "#", "depth", "nodes", "cpu ms", "nodes/s", "move", "score",
+                "position");
     std::vector<std::uint64_t> depthNodes(maxDepth + 1, 0);
     std::vector<double> depthSeconds(maxDepth + 1, 0);
     double slowest = 0;

@@ -61,10 +61,7 @@ struct Scene {
         board->SquareOrigin(s, x, y);
         return QPoint(x + 22, y + 22);
     }
-    void Click(Square s)
-    {
-        QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, Centre(s));
-    }
+    void Click(Square s) { QTest::mouseClick(board, Qt::LeftButton, Qt::NoModifier, Centre(s)); }
     std::unique_ptr<QWidget> window;
     TChessBoard* board = nullptr;
 };
@@ -132,8 +129,8 @@ int main(int argc, char** argv)
         // As reached with Tab: the frame starts on e2.
         s.board->clearFocus();
         s.board->setFocus(Qt::TabFocusReason);
-        for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Return, Qt::Key_Up, Qt::Key_Up,
-                            Qt::Key_Left})
+        for (Qt::Key key :
+             {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Return, Qt::Key_Up, Qt::Key_Up, Qt::Key_Left})
             QTest::keyClick(s.board, key);
     });
     return ok ? 0 : 1;

@@ -16,8 +16,8 @@ std::string GoCommand(const TPlayerSpec& spec, const TGameSettings& settings, co
         go = "depth " + std::to_string(spec.Depth);
     if (settings.Clock.Enabled) {
         const auto ms = [](double value) { return std::to_string(std::max<long long>(0, std::llround(value))); };
-        go += (go.empty() ? "" : " ") + std::string("wtime ") + ms(clocks[0]) + " btime " + ms(clocks[1]) +
-              " winc " + ms(settings.Clock.IncrementMs) + " binc " + ms(settings.Clock.IncrementMs);
+        go += (go.empty() ? "" : " ") + std::string("wtime ") + ms(clocks[0]) + " btime " + ms(clocks[1]) + " winc " +
+            ms(settings.Clock.IncrementMs) + " binc " + ms(settings.Clock.IncrementMs);
     } else if (spec.Depth <= 0) {
         go = "movetime " + std::to_string(settings.MoveTimeMs);
     }
@@ -62,8 +62,8 @@ TGameResult PlayGame(const TPlayerSpec& white, const TPlayerSpec& black, const s
         const std::string& name = player.Spec().Name;
         if (move.empty()) {
             result.TimeLoss = player.Error().rfind("no move within", 0) == 0;
-            lose(whiteMoves, (result.TimeLoss ? "time forfeit by " : "engine failure of ") + name + " (" +
-                                 player.Error() + ")");
+            lose(whiteMoves,
+                 (result.TimeLoss ? "time forfeit by " : "engine failure of ") + name + " (" + player.Error() + ")");
             break;
         }
         if (settings.Clock.Enabled) {
@@ -71,8 +71,8 @@ TGameResult PlayGame(const TPlayerSpec& white, const TPlayerSpec& black, const s
             result.LeastClockMs[side] = std::min(result.LeastClockMs[side], clocks[side]);
             if (clocks[side] < 0) {
                 result.TimeLoss = true;
-                lose(whiteMoves, "time forfeit by " + name + " (" + std::to_string(std::llround(-clocks[side])) +
-                                     " ms over)");
+                lose(whiteMoves,
+                     "time forfeit by " + name + " (" + std::to_string(std::llround(-clocks[side])) + " ms over)");
                 break;
             }
             clocks[side] += settings.Clock.IncrementMs;

@@ -9,8 +9,8 @@
 
 struct TTimeControl {
     bool Enabled = false;
-    double BaseMs = 0;        // per game
-    double IncrementMs = 0;   // per move
+    double BaseMs = 0;      // per game
+    double IncrementMs = 0; // per move
 };
 
 struct TGameSettings {
@@ -27,15 +27,15 @@ enum class TGameOutcome { WhiteWins, Draw, BlackWins };
 
 struct TGameResult {
     TGameOutcome Outcome = TGameOutcome::Draw;
-    std::string Reason;       // "checkmate", "illegal move e2e5 by L1", ...
-    bool Forfeit = false;     // lost by an illegal move, on time or by a broken engine
+    std::string Reason;   // "checkmate", "illegal move e2e5 by L1", ...
+    bool Forfeit = false; // lost by an illegal move, on time or by a broken engine
     bool TimeLoss = false;
     int Plies = 0;
     // With a clock: the least time each side (White, Black) had left after
     // a move, in milliseconds.
     double LeastClockMs[2] = {0, 0};
-    std::string Moves;        // the whole game in UCI moves
-    std::string Error;        // an engine that could not even be started
+    std::string Moves; // the whole game in UCI moves
+    std::string Error; // an engine that could not even be started
 };
 
 // Plays white against black from the opening (UCI moves, already checked to

@@ -27,8 +27,8 @@ TEloEstimate EstimateElo(const TScore& score)
     if (n == 0)
         return {std::nan(""), std::nan(""), std::nan("")};
     const double s = score.Points() / n;
-    const double variance = (score.Wins * (1 - s) * (1 - s) + score.Draws * (0.5 - s) * (0.5 - s) +
-                             score.Losses * s * s) / n;
+    const double variance =
+        (score.Wins * (1 - s) * (1 - s) + score.Draws * (0.5 - s) * (0.5 - s) + score.Losses * s * s) / n;
     const double margin = 1.96 * std::sqrt(variance / n);
     estimate.Elo = EloFromScore(s);
     estimate.Low = EloFromScore(s - margin);

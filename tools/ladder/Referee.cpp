@@ -29,7 +29,7 @@ std::string TReferee::Key() const
 {
     // Same placement, side to move, castling rights and en passant chance.
     return PositionString(state_.Board) + (state_.WhiteToMove ? 'w' : 'b') +
-           std::to_string(state_.CastlingAllowed.Bits()) + LowerSquareName(CapturableEnPassant(state_));
+        std::to_string(state_.CastlingAllowed.Bits()) + LowerSquareName(CapturableEnPassant(state_));
 }
 
 bool TReferee::Play(const std::string& uciMove)

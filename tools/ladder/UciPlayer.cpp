@@ -23,9 +23,7 @@ std::string FirstWord(const std::string& line)
 
 } // namespace
 
-TUciPlayer::TUciPlayer(const TPlayerSpec& spec) : spec_(spec)
-{
-}
+TUciPlayer::TUciPlayer(const TPlayerSpec& spec) : spec_(spec) {}
 
 TUciPlayer::~TUciPlayer()
 {

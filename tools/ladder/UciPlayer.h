@@ -15,10 +15,10 @@
 // What a player is: the program, the options it is given after "uci", and
 // how it is asked for a move.
 struct TPlayerSpec {
-    std::string Name;          // as the table shows it: "L3", "sf-elo1350"
+    std::string Name; // as the table shows it: "L3", "sf-elo1350"
     QString Program;
     std::vector<std::pair<std::string, std::string>> Options;
-    int Depth = 0;             // "go depth N" when above 0 (the built-in levels)
+    int Depth = 0; // "go depth N" when above 0 (the built-in levels)
     // A reference strength on stockfish's UCI_Elo scale, 0 when none.
     int AnchorElo = 0;
 };

@@ -173,7 +173,7 @@ struct TPairing {
     int A = 0;
     int B = 0;
     int Games = 0;
-    TScore Score;   // A's
+    TScore Score; // A's
     int Forfeits = 0;
     int TimeLosses = 0;
 };
@@ -213,24 +213,31 @@ int main(int argc, char* argv[])
     const QCommandLineOption quickOption("quick", "A few games: L1 against L2, 2 games, unless pairings are given.");
     const QCommandLineOption seedOption("seed", "Seed of the opening order (default 1).", "n", "1");
     const QCommandLineOption tcOption("tc", "Clock per game, e.g. 10+0.1 (seconds + seconds a move).", "base+inc");
-    const QCommandLineOption movetimeOption("movetime", "Without --tc: milliseconds a move for players without "
-                                            "a depth (default 100).", "ms", "100");
+    const QCommandLineOption movetimeOption("movetime",
+                                            "Without --tc: milliseconds a move for players without "
+                                            "a depth (default 100).",
+                                            "ms", "100");
     const QCommandLineOption levelsOption("levels", "Levels in the default schedule (default 1-5).", "list", "1-5");
     const QCommandLineOption refLevelsOption("ref-levels", "Levels that meet the references (default: all).", "list");
     const QCommandLineOption refGamesOption("ref-games", "Games per pairing against a reference (default: --games).",
                                             "n");
     const QCommandLineOption skillOption("skill", "Stockfish Skill Level references (default 0).", "list", "0");
-    const QCommandLineOption eloOption("elo", "Stockfish UCI_Elo references; 'min' is the lowest it takes "
-                                       "(default min,1500,1700).", "list", "min,1500,1700");
-    const QCommandLineOption pairingOption("pairing", "A pairing A:B instead of the default schedule; may be "
+    const QCommandLineOption eloOption("elo",
+                                       "Stockfish UCI_Elo references; 'min' is the lowest it takes "
+                                       "(default min,1500,1700).",
+                                       "list", "min,1500,1700");
+    const QCommandLineOption pairingOption("pairing",
+                                           "A pairing A:B instead of the default schedule; may be "
                                            "repeated. Players: L1..L9, kestravin, sf, sf-skill<n>, sf-elo<n>, "
-                                           "sf-elo-min.", "A:B");
+                                           "sf-elo-min.",
+                                           "A:B");
     const QCommandLineOption engineOption("engine", "The built-in engine's UCI program.", "path",
                                           QStringLiteral(KESTRAVIN_LADDER_ENGINE));
     const QCommandLineOption stockfishOption("stockfish", "The reference engine.", "path",
                                              QStringLiteral("/usr/games/stockfish"));
     const QCommandLineOption verboseOption("verbose", "Print every game with its moves.");
-    const QCommandLineOption strictOption("strict", "Exit with 1 when a game was lost by an illegal move, on "
+    const QCommandLineOption strictOption("strict",
+                                          "Exit with 1 when a game was lost by an illegal move, on "
                                           "time or by a failing engine.");
     parser.addOptions({gamesOption, openingsOption, concurrencyOption, quickOption, seedOption, tcOption,
                        movetimeOption, levelsOption, refLevelsOption, refGamesOption, skillOption, eloOption,
@@ -349,14 +356,14 @@ int main(int argc, char* argv[])
         }
     }
 
-    std::printf("kestravin-ladder: %zu players, %zu pairings, %zu games, %zu openings (seed %u), %s, "
-                "concurrency %d\n",
-                players.size(), pairings.size(), jobs.size(), openings.size(), options.Seed,
-                options.Settings.Clock.Enabled
-                    ? ("clock " + parser.value(tcOption).toStdString() + " per game").c_str()
-                    : ("levels at their depth, others " + std::to_string(options.Settings.MoveTimeMs) + " ms a move")
-                          .c_str(),
-                options.Concurrency);
+    std::printf(
+        "kestravin-ladder: %zu players, %zu pairings, %zu games, %zu openings (seed %u), %s, "
+        "concurrency %d\n",
+        players.size(), pairings.size(), jobs.size(), openings.size(), options.Seed,
+        options.Settings.Clock.Enabled
+            ? ("clock " + parser.value(tcOption).toStdString() + " per game").c_str()
+            : ("levels at their depth, others " + std::to_string(options.Settings.MoveTimeMs) + " ms a move").c_str(),
+        options.Concurrency);
     std::fflush(stdout);
 
     const auto started = std::chrono::steady_clock::now();
@@ -400,7 +407,7 @@ int main(int argc, char* argv[])
             const std::string& white = firstIsWhite ? a.Name : b.Name;
             const std::string& black = firstIsWhite ? b.Name : a.Name;
             const char* score = result.Outcome == TGameOutcome::WhiteWins ? "1-0"
-                                : result.Outcome == TGameOutcome::Draw    ? "1/2-1/2"
+                : result.Outcome == TGameOutcome::Draw                    ? "1/2-1/2"
                                                                           : "0-1";
             std::fprintf(stderr, "[%zu/%zu] %s - %s %s, %s, %d half-moves\n", done, jobs.size(), white.c_str(),
                          black.c_str(), score, result.Reason.c_str(), result.Plies);
@@ -426,8 +433,8 @@ int main(int argc, char* argv[])
     std::printf("\n%s %s %s %s %s\n", Pad("Pairing", 26).c_str(), Pad("Games", 5).c_str(), Pad("W-D-L", 10).c_str(),
                 Pad("Score", 6).c_str(), "Elo difference [95%]");
     for (const TPairing& p : pairings) {
-        const std::string name = players[static_cast<std::size_t>(p.A)].Name + " vs " +
-                                 players[static_cast<std::size_t>(p.B)].Name;
+        const std::string name =
+            players[static_cast<std::size_t>(p.A)].Name + " vs " + players[static_cast<std::size_t>(p.B)].Name;
         const std::string wdl =
             std::to_string(p.Score.Wins) + "-" + std::to_string(p.Score.Draws) + "-" + std::to_string(p.Score.Losses);
         const double fraction = p.Score.Games() ? p.Score.Points() / p.Score.Games() : std::nan("");

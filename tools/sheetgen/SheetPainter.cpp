@@ -24,10 +24,10 @@ constexpr std::array<char32_t, 6> kWhiteGlyphs = {0x2659, 0x2658, 0x2657, 0x2656
 constexpr std::array<char32_t, 6> kBlackGlyphs = {0x265F, 0x265E, 0x265D, 0x265C, 0x265B, 0x265A};
 
 const std::array<QRgb, 16> kSixteenColours = {
-    qRgb(0, 0, 0),       qRgb(128, 0, 0),     qRgb(0, 128, 0),   qRgb(128, 128, 0),
-    qRgb(0, 0, 128),     qRgb(128, 0, 128),   qRgb(0, 128, 128), qRgb(192, 192, 192),
-    qRgb(128, 128, 128), qRgb(255, 0, 0),     qRgb(0, 255, 0),   qRgb(255, 255, 0),
-    qRgb(0, 0, 255),     qRgb(255, 0, 255),   qRgb(0, 255, 255), qRgb(255, 255, 255),
+    qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
+    qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
+    qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
+    qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255),
 };
 
 QPainterPath GlyphPath(const QRawFont& font, char32_t code)
@@ -62,7 +62,10 @@ void FillPath(QPainter& p, const QPainterPath& path, const QBrush& brush)
     p.restore();
 }
 
-int Luminance(QRgb c) { return (qRed(c) * 30 + qGreen(c) * 59 + qBlue(c) * 11) / 100; }
+int Luminance(QRgb c)
+{
+    return (qRed(c) * 30 + qGreen(c) * 59 + qBlue(c) * 11) / 100;
+}
 
 int Distance(QRgb a, QRgb b)
 {
@@ -114,8 +117,7 @@ QRgb Average(const QImage& fine, int x, int y, int* coverage)
 
 } // namespace
 
-SheetPainter::SheetPainter(const QString& fontFile)
-    : font_(fontFile, kFontPixels)
+SheetPainter::SheetPainter(const QString& fontFile) : font_(fontFile, kFontPixels)
 {
     if (!font_.isValid())
         return;
@@ -270,7 +272,8 @@ void SheetPainter::DrawCell(QImage& sheet, int column, int colour, int P, SheetL
             const bool in = isOpaque(x, y);
             QRgb picture = background.rgb();
             if (in) {
-                const bool outermost = !isOpaque(x - 1, y) || !isOpaque(x + 1, y) || !isOpaque(x, y - 1) || !isOpaque(x, y + 1);
+                const bool outermost =
+                    !isOpaque(x - 1, y) || !isOpaque(x + 1, y) || !isOpaque(x, y - 1) || !isOpaque(x, y + 1);
                 picture = outermost ? Average(rim, x, y, nullptr) : inside[std::size_t(y * P + x)];
             }
             sheet.setPixel(imageCell.topLeft() + QPoint(x, y), picture);

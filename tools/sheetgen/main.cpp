@@ -42,8 +42,8 @@ int main(int argc, char** argv)
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
-    const QString fontFile = argc > 2 ? QString::fromLocal8Bit(argv[2])
-                                      : QStringLiteral("/usr/share/fonts/truetype/freefont/FreeSerif.ttf");
+    const QString fontFile =
+        argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("/usr/share/fonts/truetype/freefont/FreeSerif.ttf");
     SheetPainter painter(fontFile);
     if (!painter.IsValid()) {
         std::fprintf(stderr, "sheetgen: %s has no chess glyphs\n", qPrintable(fontFile));

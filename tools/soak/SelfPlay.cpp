@@ -25,7 +25,10 @@ const char* ResultName(TGameResult result)
 }
 
 TSelfPlay::TSelfPlay(TChessBoard& board, const TSoakOptions& options, TWatchdog& watchdog, unsigned seed)
-    : board_(board), options_(options), watchdog_(watchdog), rng_(seed)
+    : board_(board)
+    , options_(options)
+    , watchdog_(watchdog)
+    , rng_(seed)
 {
     board_.SetAnimateMoves(false);
     WireEvents();
@@ -268,6 +271,5 @@ void TSelfPlay::Fault(const std::string& what)
 
 void TSelfPlay::Progress(const std::string& what)
 {
-    watchdog_.Progress("game " + std::to_string(gameNumber_) + ", " + std::to_string(plies_) + " half-moves, " +
-                       what);
+    watchdog_.Progress("game " + std::to_string(gameNumber_) + ", " + std::to_string(plies_) + " half-moves, " + what);
 }

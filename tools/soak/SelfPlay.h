@@ -25,8 +25,8 @@ const char* ResultName(TGameResult result);
 
 struct TGameRecord {
     int Level = 1;
-    std::string Start;    // the opening line or the loaded position
-    int Plies = 0;        // half-moves made, the opening's included
+    std::string Start; // the opening line or the loaded position
+    int Plies = 0;     // half-moves made, the opening's included
     int ComputerPlies = 0;
     int HistoryJumps = 0;
     int PositionLoads = 0;

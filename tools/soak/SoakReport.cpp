@@ -53,14 +53,18 @@ long TSoakReport::MemoryGrowthKiB() const
     return highest - baseline;
 }
 
-bool TSoakReport::MemoryGrew() const { return MemoryGrowthKiB() > options_.MemoryGrowthKiB; }
+bool TSoakReport::MemoryGrew() const
+{
+    return MemoryGrowthKiB() > options_.MemoryGrowthKiB;
+}
 
 std::string TSoakReport::Summary() const
 {
     std::string text;
     char line[256];
-    std::snprintf(line, sizeof line, "games %d, half-moves %lld (by the computer %lld), history jumps %d, loads %d, %.0f s\n",
-                  games_, plies_, computerPlies_, jumps_, loads_, seconds_);
+    std::snprintf(line, sizeof line,
+                  "games %d, half-moves %lld (by the computer %lld), history jumps %d, loads %d, %.0f s\n", games_,
+                  plies_, computerPlies_, jumps_, loads_, seconds_);
     text += line;
     text += "results:";
     for (const auto& [result, count] : results_)
@@ -73,13 +77,12 @@ std::string TSoakReport::Summary() const
         text += line;
     }
     if (!memory_.empty()) {
-        const std::size_t warm = std::min<std::size_t>(static_cast<std::size_t>(std::max(options_.WarmupGames, 1)),
-                                                        memory_.size());
+        const std::size_t warm =
+            std::min<std::size_t>(static_cast<std::size_t>(std::max(options_.WarmupGames, 1)), memory_.size());
         text += "memory: VmRSS after game 1 " + MiB(memory_.front().ResidentKiB) + ", after game " +
-                std::to_string(warm) + " " + MiB(memory_[warm - 1].ResidentKiB) + ", at the end " +
-                MiB(memory_.back().ResidentKiB) + "; VmHWM " + MiB(memory_.back().PeakKiB) +
-                "; growth after the warm-up " + MiB(MemoryGrowthKiB()) + " (bound " + MiB(options_.MemoryGrowthKiB) +
-                ")\n";
+            std::to_string(warm) + " " + MiB(memory_[warm - 1].ResidentKiB) + ", at the end " +
+            MiB(memory_.back().ResidentKiB) + "; VmHWM " + MiB(memory_.back().PeakKiB) + "; growth after the warm-up " +
+            MiB(MemoryGrowthKiB()) + " (bound " + MiB(options_.MemoryGrowthKiB) + ")\n";
     }
     return text;
 }

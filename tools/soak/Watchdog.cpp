@@ -7,7 +7,9 @@
 using Clock = std::chrono::steady_clock;
 
 TWatchdog::TWatchdog(std::chrono::seconds limit)
-    : limit_(limit), last_(Clock::now().time_since_epoch().count()), thread_(&TWatchdog::Watch, this)
+    : limit_(limit)
+    , last_(Clock::now().time_since_epoch().count())
+    , thread_(&TWatchdog::Watch, this)
 {
 }
 

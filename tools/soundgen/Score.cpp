@@ -17,25 +17,23 @@ namespace {
 constexpr double kBeatsPerMinute = 92.0;
 constexpr int kBeatsPerBar = 3;
 
-struct Bar
-{
-    const char* melody;  // "A4:1 C5:1 E5:1"
-    const char* chord;   // a key of kChords
+struct Bar {
+    const char* melody; // "A4:1 C5:1 E5:1"
+    const char* chord;  // a key of kChords
 };
 
 constexpr Bar kBars[] = {
-    {"A4:1 C5:1 E5:1", "Am"},           {"F5:1.5 E5:0.5 D5:1", "Dm"},
-    {"B4:1 G#4:1 E4:1", "E"},           {"A4:2 E5:1", "Am"},
-    {"A5:1.5 G5:0.5 F5:1", "F"},        {"E5:1 G5:1 C5:1", "C"},
-    {"D5:1 F5:1 A4:1", "Dm"},           {"G#4:2 B4:1", "E"},
-    {"C5:1 B4:0.5 A4:0.5 E5:1", "Am"},  {"F5:1 E5:0.5 D5:0.5 A5:1", "Dm"},
-    {"G5:1 F5:0.5 E5:0.5 D5:1", "G"},   {"E5:2 C5:1", "C"},
-    {"A5:1 F5:1 D5:1", "F"},            {"E5:1 D5:0.5 C5:0.5 B4:1", "E"},
-    {"D5:1 C5:0.5 B4:0.5 G#4:1", "E"},  {"A4:3", "Am"},
+    {"A4:1 C5:1 E5:1", "Am"},          {"F5:1.5 E5:0.5 D5:1", "Dm"},
+    {"B4:1 G#4:1 E4:1", "E"},          {"A4:2 E5:1", "Am"},
+    {"A5:1.5 G5:0.5 F5:1", "F"},       {"E5:1 G5:1 C5:1", "C"},
+    {"D5:1 F5:1 A4:1", "Dm"},          {"G#4:2 B4:1", "E"},
+    {"C5:1 B4:0.5 A4:0.5 E5:1", "Am"}, {"F5:1 E5:0.5 D5:0.5 A5:1", "Dm"},
+    {"G5:1 F5:0.5 E5:0.5 D5:1", "G"},  {"E5:2 C5:1", "C"},
+    {"A5:1 F5:1 D5:1", "F"},           {"E5:1 D5:0.5 C5:0.5 B4:1", "E"},
+    {"D5:1 C5:0.5 B4:0.5 G#4:1", "E"}, {"A4:3", "Am"},
 };
 
-struct Chord
-{
+struct Chord {
     const char* name;
     const char* root;
     const char* upper[2];
@@ -49,7 +47,7 @@ constexpr Chord kChords[] = {
 // "G#4" -> 68. Letters A to G, an optional '#' or 'b', an octave digit.
 int MidiNote(const std::string& name)
 {
-    static const int kOffsets[] = {9, 11, 0, 2, 4, 5, 7};  // A B C D E F G from C
+    static const int kOffsets[] = {9, 11, 0, 2, 4, 5, 7}; // A B C D E F G from C
     int note = kOffsets[std::toupper(static_cast<unsigned char>(name[0])) - 'A'];
     std::size_t i = 1;
     if (name[i] == '#') {
@@ -71,7 +69,7 @@ const Chord& FindChord(const std::string& name)
     return kChords[0];
 }
 
-}  // namespace
+} // namespace
 
 std::vector<float> RenderAbertura(int sampleRate)
 {
@@ -92,20 +90,21 @@ std::vector<float> RenderAbertura(int sampleRate)
             const std::size_t colon = token.find(':');
             const int midi = MidiNote(token.substr(0, colon));
             const double beats = std::stod(token.substr(colon + 1));
-            const auto voice = PluckedString(NoteFrequency(midi), beats * beat + 0.15, sampleRate, 0.55f, 0.75f, seed++);
+            const auto voice =
+                PluckedString(NoteFrequency(midi), beats * beat + 0.15, sampleRate, 0.55f, 0.75f, seed++);
             MixInto(mix, voice, at + jitter(random), sampleRate, 0.5f * touch(random));
             at += beats * beat;
         }
 
         // Accompaniment.
         const Chord& chord = FindChord(bar.chord);
-        const auto root = PluckedString(NoteFrequency(MidiNote(chord.root)), kBeatsPerBar * beat, sampleRate, 0.3f,
-                                        0.9f, seed++);
+        const auto root =
+            PluckedString(NoteFrequency(MidiNote(chord.root)), kBeatsPerBar * beat, sampleRate, 0.3f, 0.9f, seed++);
         MixInto(mix, root, barStart + jitter(random), sampleRate, 0.42f);
         for (int b = 1; b < kBeatsPerBar; ++b)
             for (const char* upper : chord.upper) {
-                const auto tone = PluckedString(NoteFrequency(MidiNote(upper)), 0.8 * beat, sampleRate, 0.35f,
-                                                0.5f, seed++);
+                const auto tone =
+                    PluckedString(NoteFrequency(MidiNote(upper)), 0.8 * beat, sampleRate, 0.35f, 0.5f, seed++);
                 MixInto(mix, tone, barStart + b * beat + jitter(random), sampleRate, 0.16f * touch(random));
             }
         barStart += kBeatsPerBar * beat;

@@ -17,11 +17,12 @@ std::vector<float> Silence(double seconds, int sampleRate)
 }
 
 // A feedback comb filter with a one-pole low-pass in its loop.
-class DampedComb
-{
+class DampedComb {
 public:
     DampedComb(int delay, float feedback, float damping)
-        : buffer_(static_cast<std::size_t>(delay), 0.0f), feedback_(feedback), damping_(damping)
+        : buffer_(static_cast<std::size_t>(delay), 0.0f)
+        , feedback_(feedback)
+        , damping_(damping)
     {
     }
 
@@ -42,8 +43,7 @@ private:
     std::size_t index_ = 0;
 };
 
-class AllPass
-{
+class AllPass {
 public:
     AllPass(int delay, float gain) : buffer_(static_cast<std::size_t>(delay), 0.0f), gain_(gain) {}
 
@@ -62,15 +62,15 @@ private:
     std::size_t index_ = 0;
 };
 
-}  // namespace
+} // namespace
 
 double NoteFrequency(int midiNote)
 {
     return 440.0 * std::pow(2.0, (midiNote - 69) / 12.0);
 }
 
-std::vector<float> PluckedString(double frequency, double seconds, int sampleRate, float brightness,
-                                 float sustain, unsigned seed)
+std::vector<float> PluckedString(double frequency, double seconds, int sampleRate, float brightness, float sustain,
+                                 unsigned seed)
 {
     constexpr double kDamping = 0.06;
     std::vector<float> out = Silence(seconds + kDamping, sampleRate);
@@ -116,7 +116,7 @@ std::vector<float> PluckedString(double frequency, double seconds, int sampleRat
         index = (index + 1) % line.size();
 
         float envelope = 1.0f;
-        if (n > held)  // the player lifts the finger: the string is damped
+        if (n > held) // the player lifts the finger: the string is damped
             envelope = std::max(0.0f, 1.0f - static_cast<float>((n - held) / (kDamping * sampleRate)));
         out[n] = current * envelope;
     }
@@ -136,7 +136,7 @@ std::vector<float> SoftTick(int sampleRate)
         const float edge = white - last;
         last = white;
         const double body = 0.55 * std::sin(kTwoPi * 3150.0 * t) * std::exp(-t / 0.005) +
-                            0.35 * std::sin(kTwoPi * 1720.0 * t) * std::exp(-t / 0.009);
+            0.35 * std::sin(kTwoPi * 1720.0 * t) * std::exp(-t / 0.009);
         out[n] = static_cast<float>(0.35 * edge * std::exp(-t / 0.0018) + body);
     }
     // A two-millisecond rise, so the tick does not start with a pop.
@@ -167,8 +167,8 @@ std::vector<float> ButtonClick(int sampleRate)
             last = white;
             const double snap = 0.6 * edge * std::exp(-t / 0.0012);
             const double tock = 0.7 * std::sin(kTwoPi * 1150.0 * stroke.pitch * t) * std::exp(-t / 0.011) +
-                                0.4 * std::sin(kTwoPi * 2630.0 * stroke.pitch * t) * std::exp(-t / 0.005) +
-                                0.5 * std::sin(kTwoPi * 190.0 * t) * std::exp(-t / 0.014);
+                0.4 * std::sin(kTwoPi * 2630.0 * stroke.pitch * t) * std::exp(-t / 0.005) +
+                0.5 * std::sin(kTwoPi * 190.0 * t) * std::exp(-t / 0.014);
             out[n] += static_cast<float>(stroke.gain * (snap + tock));
         }
     }

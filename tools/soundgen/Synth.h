@@ -10,8 +10,8 @@ double NoteFrequency(int midiNote);
 // A plucked string sounding `frequency` for `seconds` (then damped over
 // 60 ms). `brightness` 0..1 shapes the pluck, `sustain` 0..1 how long the
 // string rings. `seed` fixes the pluck's noise, so output is repeatable.
-std::vector<float> PluckedString(double frequency, double seconds, int sampleRate, float brightness,
-                                 float sustain, unsigned seed);
+std::vector<float> PluckedString(double frequency, double seconds, int sampleRate, float brightness, float sustain,
+                                 unsigned seed);
 
 // The hover sound: a short, soft, high tick.
 std::vector<float> SoftTick(int sampleRate);

@@ -15,7 +15,7 @@ void PutLittleEndian(std::ofstream& out, std::uint32_t value, int bytes)
         out.put(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
 
-}  // namespace
+} // namespace
 
 void Normalise(std::vector<float>& samples, float peak)
 {
@@ -39,13 +39,13 @@ bool WriteWav(const std::string& path, const std::vector<float>& samples, int sa
     PutLittleEndian(out, 36 + dataBytes, 4);
     out.write("WAVE", 4);
     out.write("fmt ", 4);
-    PutLittleEndian(out, 16, 4);                                 // chunk size
-    PutLittleEndian(out, 1, 2);                                  // PCM
-    PutLittleEndian(out, 1, 2);                                  // mono
+    PutLittleEndian(out, 16, 4); // chunk size
+    PutLittleEndian(out, 1, 2);  // PCM
+    PutLittleEndian(out, 1, 2);  // mono
     PutLittleEndian(out, static_cast<std::uint32_t>(sampleRate), 4);
-    PutLittleEndian(out, static_cast<std::uint32_t>(sampleRate * 2), 4);  // bytes per second
-    PutLittleEndian(out, 2, 2);                                  // bytes per frame
-    PutLittleEndian(out, 16, 2);                                 // bits per sample
+    PutLittleEndian(out, static_cast<std::uint32_t>(sampleRate * 2), 4); // bytes per second
+    PutLittleEndian(out, 2, 2);                                          // bytes per frame
+    PutLittleEndian(out, 16, 2);                                         // bits per sample
     out.write("data", 4);
     PutLittleEndian(out, dataBytes, 4);
     for (float s : samples) {

@@ -12,7 +12,7 @@
 namespace {
 
 constexpr int kEffectsRate = 44100;
-constexpr int kMusicRate = 22050;  // keeps the piece under 2 MB
+constexpr int kMusicRate = 22050; // keeps the piece under 2 MB
 
 bool Save(const std::filesystem::path& path, const std::vector<float>& samples, int rate)
 {
@@ -25,7 +25,7 @@ bool Save(const std::filesystem::path& path, const std::vector<float>& samples, 
     return true;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -45,7 +45,7 @@ int main(int argc, char** argv)
     FadeOut(music, kMusicRate, 1.2);
 
     const bool ok = Save(root / "FX" / "click.wav", tick, kEffectsRate) &&
-                    Save(root / "FX" / "click2.wav", click, kEffectsRate) &&
-                    Save(root / "MUSICAS" / "Abertura.wav", music, kMusicRate);
+        Save(root / "FX" / "click2.wav", click, kEffectsRate) &&
+        Save(root / "MUSICAS" / "Abertura.wav", music, kMusicRate);
     return ok ? 0 : 1;
 }

@@ -22,9 +22,15 @@ TTimeBudget PlanMoveTime(std::int64_t remaining, std::int64_t increment, int mov
     return {std::chrono::milliseconds(target), std::chrono::milliseconds(hard)};
 }
 
-TUciSearch::TUciSearch(LineWriter write) : write_(std::move(write)) { CreateEngine(); }
+TUciSearch::TUciSearch(LineWriter write) : write_(std::move(write))
+{
+    CreateEngine();
+}
 
-TUciSearch::~TUciSearch() { Stop(); }
+TUciSearch::~TUciSearch()
+{
+    Stop();
+}
 
 void TUciSearch::CreateEngine()
 {
@@ -165,8 +171,7 @@ void TUciSearch::IterationDone(int depth, int score, std::uint64_t nodes)
     const auto elapsed = micros / 1000;
     const std::uint64_t nps = micros > 0 ? nodes * 1000000 / static_cast<std::uint64_t>(micros) : 0;
     std::string line = "info depth " + std::to_string(depth) + " score " + UciScore(score) + " nodes " +
-                       std::to_string(nodes) + " nps " + std::to_string(nps) + " time " + std::to_string(elapsed) +
-                       " pv";
+        std::to_string(nodes) + " nps " + std::to_string(nps) + " time " + std::to_string(elapsed) + " pv";
     for (const TEngineMove& move : engine_->PrincipalVariation())
         line += " " + MoveToUci(move);
     write_(line);
@@ -186,8 +191,8 @@ void TUciSearch::IterationDone(int depth, int score, std::uint64_t nodes)
         // this one as this one took over the one before (at least twice,
         // at most eight times).
         const double growth = previous.count() > 0
-                                  ? std::clamp(static_cast<double>(iteration.count()) / previous.count(), 2.0, 8.0)
-                                  : 4.0;
+            ? std::clamp(static_cast<double>(iteration.count()) / previous.count(), 2.0, 8.0)
+            : 4.0;
         const auto expectedEnd = now + std::chrono::duration_cast<Clock::duration>(iteration * growth);
         if (expectedEnd > clockStart_ + budget_.Target)
             enough = true;

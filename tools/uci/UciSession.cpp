@@ -69,7 +69,9 @@ std::string Join(const std::vector<std::string>& words, std::size_t first, std::
 } // namespace
 
 TUciSession::TUciSession(std::istream& in, std::ostream& out)
-    : in_(in), out_(out), search_([this](const std::string& line) { Write(line); })
+    : in_(in)
+    , out_(out)
+    , search_([this](const std::string& line) { Write(line); })
 {
     // A tied input stream flushes the output before every read, on the
     // reading thread and outside the output lock, racing the search
@@ -189,9 +191,9 @@ void TUciSession::HandlePosition(const std::vector<std::string>& words)
 // with an "info string" that says so.
 void TUciSession::HandleGo(const std::vector<std::string>& words)
 {
-    static const std::set<std::string> keywords = {"searchmoves", "ponder", "wtime", "btime", "winc",
-                                                   "binc", "movestogo", "depth", "nodes", "mate",
-                                                   "movetime", "infinite", "perft"};
+    static const std::set<std::string> keywords = {"searchmoves", "ponder",    "wtime", "btime", "winc",
+                                                   "binc",        "movestogo", "depth", "nodes", "mate",
+                                                   "movetime",    "infinite",  "perft"};
     TGoLimits limits;
     bool depthGiven = false;
     bool otherLimit = false;
