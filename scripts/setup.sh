@@ -16,7 +16,7 @@ PACKAGES=(
   fonts-dejavu-core fonts-freefont-ttf fonts-liberation fonts-tomsontalks
   poppler-utils imagemagick
   dpkg-dev desktop-file-utils appstream lintian
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   stockfish
 )
 

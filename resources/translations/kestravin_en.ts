@@ -67,7 +67,7 @@
     <message>
         <source>pt_BR</source>
         <comment>the code of this translation&apos;s language</comment>
-        <translation type="unfinished"></translation>
+        <translation>en</translation>
     </message>
 </context>
 <context>
@@ -167,7 +167,7 @@
     </message>
     <message>
         <source>Super Fácil</source>
-        <translation>Super Easy</translation>
+        <translation>Very Easy</translation>
     </message>
     <message>
         <source>Fácil</source>
@@ -183,7 +183,7 @@
     </message>
     <message>
         <source>Super Difícil</source>
-        <translation>Super Hard</translation>
+        <translation>Very Hard</translation>
     </message>
     <message>
         <source>1-0 (vitória das Brancas)</source>
@@ -262,7 +262,7 @@
     <name>StatusText</name>
     <message>
         <source>Status</source>
-        <translation type="unfinished">Status</translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Peça capturada!</source>
@@ -413,23 +413,23 @@ Blunders (??): %3</translation>
     </message>
     <message>
         <source>Joga como um motor de cerca de %1 pontos na escala UCI_Elo; o nível mais fraco, bem mais fraco que Fácil.</source>
-        <translation>Plays like an engine of about %1 points on the UCI_Elo scale; the weakest level, much weaker than Fácil.</translation>
+        <translation>Plays like an engine of about %1 points on the UCI_Elo scale; the weakest level, much weaker than Easy.</translation>
     </message>
     <message>
         <source>Joga como um motor de cerca de %1 pontos na escala UCI_Elo; bem mais forte que Super Fácil e mais fraco que Médio.</source>
-        <translation>Plays like an engine of about %1 points on the UCI_Elo scale; much stronger than Super Fácil and weaker than Médio.</translation>
+        <translation>Plays like an engine of about %1 points on the UCI_Elo scale; much stronger than Very Easy and weaker than Medium.</translation>
     </message>
     <message>
         <source>Joga como um motor de cerca de %1 pontos na escala UCI_Elo; mais forte que Fácil e um pouco mais fraco que Difícil.</source>
-        <translation>Plays like an engine of about %1 points on the UCI_Elo scale; stronger than Fácil and a little weaker than Difícil.</translation>
+        <translation>Plays like an engine of about %1 points on the UCI_Elo scale; stronger than Easy and a little weaker than Hard.</translation>
     </message>
     <message>
         <source>Joga como um motor de cerca de %1 pontos na escala UCI_Elo; um pouco mais forte que Médio e mais fraco que Super Difícil.</source>
-        <translation>Plays like an engine of about %1 points on the UCI_Elo scale; a little stronger than Médio and weaker than Super Difícil.</translation>
+        <translation>Plays like an engine of about %1 points on the UCI_Elo scale; a little stronger than Medium and weaker than Very Hard.</translation>
     </message>
     <message>
         <source>Joga como um motor de cerca de %1 pontos na escala UCI_Elo; o nível mais forte, mais forte que Difícil.</source>
-        <translation>Plays like an engine of about %1 points on the UCI_Elo scale; the strongest level, stronger than Difícil.</translation>
+        <translation>Plays like an engine of about %1 points on the UCI_Elo scale; the strongest level, stronger than Hard.</translation>
     </message>
 </context>
 <context>
@@ -621,23 +621,23 @@ Blunders (??): %3</translation>
     </message>
     <message>
         <source>Super Fácil</source>
-        <translation type="unfinished">Super Easy</translation>
+        <translation>Very Easy</translation>
     </message>
     <message>
         <source>Fácil</source>
-        <translation type="unfinished">Easy</translation>
+        <translation>Easy</translation>
     </message>
     <message>
         <source>Médio</source>
-        <translation type="unfinished">Medium</translation>
+        <translation>Medium</translation>
     </message>
     <message>
         <source>Difícil</source>
-        <translation type="unfinished">Hard</translation>
+        <translation>Hard</translation>
     </message>
     <message>
         <source>Super Difícil</source>
-        <translation type="unfinished">Super Hard</translation>
+        <translation>Very Hard</translation>
     </message>
     <message>
         <source>Carregar</source>

@@ -57,8 +57,9 @@ grep -q "unknown option: --no-such-option" "$out/bogus-en.err" || fail "the unkn
 run qt-option 0 "$kestravin" -platform offscreen --version
 [ "$(cat "$out/qt-option.out")" = "kestravin $version" ] || fail "-platform offscreen --version printed '$(cat "$out/qt-option.out")'"
 
-# A file argument starts the program as usual: it reaches its first paint
-# and reports it.
+# A file argument starts the program as usual, with the game opened: it
+# reaches its first paint and reports it.
+printf '[Event "?"]\n[Site "?"]\n[Date "????.??.??"]\n[Round "?"]\n[White "?"]\n[Black "?"]\n[Result "*"]\n\n1. e4 e5 *\n' >"$out/partida.pgn"
 run file-argument 0 env QT_QPA_PLATFORM=offscreen KESTRAVIN_REPORT_FIRST_PAINT=1 "$kestravin" "$out/partida.pgn"
 grep -q "^first paint " "$out/file-argument.out" || fail "with a file argument the program did not start"
 
