@@ -14,7 +14,7 @@ PACKAGES=(
   xvfb xauth xdotool x11-utils
   pulseaudio pulseaudio-utils
   fonts-dejavu-core fonts-freefont-ttf fonts-liberation fonts-tomsontalks
-  poppler-utils imagemagick
+  poppler-utils imagemagick python3
   dpkg-dev desktop-file-utils appstream lintian
   clang libclang-rt-14-dev clang-format
   stockfish
