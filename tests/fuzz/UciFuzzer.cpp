@@ -97,15 +97,13 @@ public:
         std::lock_guard lock(mutex_);
         return text_.size();
     }
-    // Waits until a "bestmove" line, or the refusal of a "go", stands after
-    // `from`, or the time is up.
+    // Waits until a "bestmove" line stands after `from`, or the time is up.
+    // Every "go" is answered by one; an "info string" about the command (a
+    // depth clamped, a word left out) comes before a search, not instead.
     bool WaitForAnswer(std::size_t from, std::chrono::milliseconds limit)
     {
         std::unique_lock lock(mutex_);
-        return written_.wait_for(lock, limit, [&] {
-            return text_.find("bestmove", from) != std::string::npos ||
-                text_.find("info string go ", from) != std::string::npos;
-        });
+        return written_.wait_for(lock, limit, [&] { return text_.find("bestmove", from) != std::string::npos; });
     }
 
 protected:
