@@ -244,14 +244,32 @@ BoardGame GameFromBoard(const TChessBoard& board)
     return game;
 }
 
-void PutGameOnBoard(const Game& game, TChessBoard& board, std::size_t ply)
+PutGameResult PutGameOnBoard(const Game& game, TChessBoard& board, std::size_t ply)
 {
+    PutGameResult result;
     const BoardGame before = GameFromBoard(board);
     std::size_t failed = 0;
     if (Replay(game, board, ply, failed)) {
         board.Paint();
         board.ResumeThinking();
-        return;
+        result.Played = game.PlyCount();
+        return result;
+    }
+    if (failed > 0) {
+        // The board stands after the moves it took; the rest waits unplayed.
+        board.Paint();
+        board.ResumeThinking();
+        result.Played = failed;
+        result.Stopped = true;
+        const QString why = board.ThreefoldRepetition()
+            ? QCoreApplication::translate("GameRecord", "a mesma posição pela terceira vez")
+            : QCoreApplication::translate("GameRecord", "o tabuleiro não aceita mais lances ali");
+        result.Reason = QCoreApplication::translate("GameRecord",
+                                                    "A partida parou no lance %1 (%2): %3. Os lances seguintes "
+                                                    "não foram jogados.")
+                            .arg(failed + 1)
+                            .arg(QString::fromStdString(game.Moves()[failed].San), why);
+        return result;
     }
     std::size_t ignored = 0;
     Replay(before.Record, board, before.ShownPly, ignored);

@@ -60,9 +60,19 @@ BoardGame GameFromBoard(const TChessBoard& board);
 // Puts a game on the board: its start position, then every move made by the
 // board's own MakeMove with the board's events and animation held back, and
 // then the position after `ply` half-moves shown (the last by default). The
-// board numbers the moves from 1. If the board refuses a move the game it
-// had is put back and std::runtime_error says which move it was.
-void PutGameOnBoard(const Game& game, TChessBoard& board, std::size_t ply = std::numeric_limits<std::size_t>::max());
+// board numbers the moves from 1. The rules of chess never end a game early
+// in a file, but the board's own rules do (it accepts no move after a
+// threefold repetition): the board then stops at that move, and the answer
+// tells how far the game went and why it stopped. If the board refuses the
+// very first move the game it had is put back and std::runtime_error says
+// so.
+struct PutGameResult {
+    std::size_t Played = 0; // half-moves on the board
+    bool Stopped = false;   // fewer than the game's
+    QString Reason;         // why, in the interface language
+};
+PutGameResult PutGameOnBoard(const Game& game, TChessBoard& board,
+                             std::size_t ply = std::numeric_limits<std::size_t>::max());
 
 // The tags for resuming a game exactly: WhiteType and BlackType ("human",
 // "program") and KestravinLevel (the search depth, 1 to 5).

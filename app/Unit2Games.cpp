@@ -297,13 +297,15 @@ bool TGameFiles::OpenGame(const QString& fileName)
 void TGameFiles::PutOnBoard(const Game& game, std::size_t ply)
 {
     // Throws (and leaves the board's game) when the board refuses a move.
-    PutGameOnBoard(game, *board_, ply);
+    const PutGameResult put = PutGameOnBoard(game, *board_, ply);
     base_ = game;
     RestorePlayers(game, *board_);
     ShowPlayers();
     form_->RebuildMoveList();
     form_->GameChanged();
     GameMayHaveChanged();
+    if (put.Stopped)
+        ShowMessage(put.Reason);
 }
 
 void TGameFiles::ShowPlayers()

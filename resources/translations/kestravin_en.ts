@@ -61,6 +61,18 @@
         <source>Não foi possível criar a pasta &quot;%1&quot;.</source>
         <translation>Cannot create the folder &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source>a mesma posição pela terceira vez</source>
+        <translation>the same position for the third time</translation>
+    </message>
+    <message>
+        <source>o tabuleiro não aceita mais lances ali</source>
+        <translation>the board accepts no more moves there</translation>
+    </message>
+    <message>
+        <source>A partida parou no lance %1 (%2): %3. Os lances seguintes não foram jogados.</source>
+        <translation>The game stopped at move %1 (%2): %3. The moves after it were not played.</translation>
+    </message>
 </context>
 <context>
     <name>InterfaceLanguage</name>

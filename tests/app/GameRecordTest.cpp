@@ -216,3 +216,34 @@ TEST(GameRecord, TheGameListShowsEveryGameAndOffersOnlyReadableOnes)
         EXPECT_STREQ(e.what(), "O arquivo não contém nenhuma partida.");
     }
 }
+
+namespace {
+
+// The rules of chess let a game go on after a threefold repetition that no
+// one claimed; the board ends it there. Loading stops at that move, says
+// why, and keeps what came before; a first move the board refuses keeps the
+// game it had.
+TEST(GameRecord, LoadingStopsWhereTheBoardsOwnRulesEndTheGame)
+{
+    const std::vector<PgnGame> games = ReadPgn("1. Nf3 Nf6 2. Ng1 Ng8 3. Nf3 Nf6 4. Ng1 Ng8 5. e4 e5 *\n");
+    ASSERT_EQ(games.size(), 1u);
+    ASSERT_TRUE(games[0].Ok);
+    TChessBoard board(nullptr, true);
+    const PutGameResult put = PutGameOnBoard(games[0].Value, board);
+    EXPECT_TRUE(put.Stopped);
+    EXPECT_EQ(put.Played, 8u);
+    EXPECT_EQ(board.Position(), std::string(InitialPositionString));
+    EXPECT_TRUE(put.Reason.contains("lance 9 (e4)")) << put.Reason.toStdString();
+    EXPECT_TRUE(put.Reason.contains("terceira vez")) << put.Reason.toStdString();
+    std::vector<std::string> lines;
+    board.GetMoveList(lines);
+    EXPECT_EQ(lines.size(), 8u);
+
+    // A game read whole is no stop.
+    TChessBoard whole(nullptr, true);
+    const PutGameResult all = PutGameOnBoard(ReadPgn("1. e4 e5 2. Nf3 *\n")[0].Value, whole);
+    EXPECT_FALSE(all.Stopped);
+    EXPECT_EQ(all.Played, 3u);
+}
+
+} // namespace
