@@ -131,46 +131,42 @@ void TForm2::VirarTabuleiro1Click(QObject*)
     RunGuarded([this] { ChessBoard1->SetWhiteOnTop(!ChessBoard1->WhiteOnTop()); });
 }
 
-int TForm2::TakeBackStep() const
+// The half-moves from the shown position to the person's nearest turn,
+// going back or forward through `available` recorded half-moves (the side
+// to move alternates either way). Between two people, or the computer
+// against itself, one half-move. `whenNone` is the answer when no turn of
+// the person's lies within reach.
+int TForm2::StepToPersonsTurn(int available, int whenNone) const
 {
     const TChessBoard& board = *ChessBoard1;
-    const int available = board.TakeBackCount();
     if (available == 0)
         return 0;
     const bool computerWhite = board.ComputerPlaysWhite();
     const bool computerBlack = board.ComputerPlaysBlack();
     if (computerWhite == computerBlack)
         return 1;
-    // Back to the person's previous turn: the computer's reply goes with
-    // the person's move.
     bool whiteToMove = board.WhiteToMove();
     for (int halfMoves = 1; halfMoves <= available; ++halfMoves) {
         whiteToMove = !whiteToMove;
         if (whiteToMove ? !computerWhite : !computerBlack)
             return halfMoves;
     }
-    return 0;
+    return whenNone;
+}
+
+int TForm2::TakeBackStep() const
+{
+    // Back to the person's previous turn: the computer's reply goes with
+    // the person's move.
+    return StepToPersonsTurn(ChessBoard1->TakeBackCount(), 0);
 }
 
 int TForm2::RedoStep() const
 {
-    const TChessBoard& board = *ChessBoard1;
-    const int available = board.RedoCount();
-    if (available == 0)
-        return 0;
-    const bool computerWhite = board.ComputerPlaysWhite();
-    const bool computerBlack = board.ComputerPlaysBlack();
-    if (computerWhite == computerBlack)
-        return 1;
     // On to the person's next turn; a line that ends on the computer's turn
     // is replayed to its end and the computer goes on from there.
-    bool whiteToMove = board.WhiteToMove();
-    for (int halfMoves = 1; halfMoves <= available; ++halfMoves) {
-        whiteToMove = !whiteToMove;
-        if (whiteToMove ? !computerWhite : !computerBlack)
-            return halfMoves;
-    }
-    return available;
+    const int available = ChessBoard1->RedoCount();
+    return StepToPersonsTurn(available, available);
 }
 
 void TForm2::VoltarLance1Click(QObject*)

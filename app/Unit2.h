@@ -203,6 +203,7 @@ public:
     // Half-moves "Voltar lance" and "Refazer lance" would take back or play
     // again now (0: the command has nothing to do). Against the computer a
     // step reaches the person's previous or next turn.
+    int StepToPersonsTurn(int available, int whenNone) const;
     int TakeBackStep() const;
     int RedoStep() const;
     // The text of the end of the game in the current position (mate,

@@ -132,10 +132,19 @@ TEST_F(GameWindow, MenusCarryTheirCaptionsInOrder)
     EXPECT_EQ(captions(form.Online1), QStringList({"Jogar"}));
     EXPECT_EQ(captions(form.MediaPlayer1), QStringList({"Abrir"}));
     EXPECT_EQ(captions(form.Ajuda1), QStringList({"Regras", "História", "Sobre"}));
-    // The usual shortcuts on the items that have one.
+    // The usual shortcuts on the items that have one; every other item of
+    // these menus has none.
     EXPECT_EQ(form.NovoJogo1->shortcut(), QKeySequence(QKeySequence::New));
     EXPECT_EQ(form.Sair1->shortcut(), QKeySequence(QKeySequence::Quit));
     EXPECT_EQ(form.Regras1->shortcut(), QKeySequence(QKeySequence::HelpContents));
+    const QList<QAction*> withShortcut{form.NovoJogo1, form.Sair1, form.Regras1};
+    for (QMenu* menu : {form.Kestravin1, form.Dificuldade1, form.Online1, form.MediaPlayer1, form.Ajuda1}) {
+        for (QAction* action : menu->actions()) {
+            if (!withShortcut.contains(action)) {
+                EXPECT_TRUE(action->shortcut().isEmpty()) << action->text().toStdString();
+            }
+        }
+    }
 }
 
 TEST_F(GameWindow, StoredSettingsMatchTheCheckBoxes)
