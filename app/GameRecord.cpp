@@ -1,6 +1,7 @@
 // Between the board's history and the recorded game.
 #include "app/GameRecord.h"
 
+#include "app/CoreErrorText.h"
 #include "board/ChessBoard.h"
 #include "core/MoveList.h"
 
@@ -340,7 +341,7 @@ QString PgnGameErrorText(const PgnGame& game)
         .arg(game.Index + 1)
         .arg(game.Line)
         .arg(game.Column)
-        .arg(QString::fromStdString(game.Error));
+        .arg(NotationErrorText(game.Problem));
 }
 
 void WritePgnFile(const QString& fileName, const Game& game)

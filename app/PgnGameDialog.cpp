@@ -1,6 +1,7 @@
 // The game list of a PGN file.
 #include "app/PgnGameDialog.h"
 
+#include "app/CoreErrorText.h"
 #include "app/GameRecord.h"
 
 #include <QDialogButtonBox>
@@ -60,7 +61,7 @@ QString PgnGameDialog::Describe(const PgnGame& game)
             .arg(game.Index + 1)
             .arg(game.Line)
             .arg(game.Column)
-            .arg(QString::fromStdString(game.Error));
+            .arg(NotationErrorText(game.Problem));
     const Game& g = game.Value;
     const QString length =
         g.PlyCount() == 1 ? tr("1 meio-lance") : tr("%1 meios-lances").arg(static_cast<qulonglong>(g.PlyCount()));

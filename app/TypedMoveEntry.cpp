@@ -1,6 +1,7 @@
 // The typed-move entry and its reading of moves.
 #include "app/TypedMoveEntry.h"
 
+#include "app/CoreErrorText.h"
 #include "board/ChessBoard.h"
 #include "core/San.h"
 
@@ -10,49 +11,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
-
-namespace {
-
-const char* const UnknownLetter = "letra de peça desconhecida";
-
-// The reader's reasons are Portuguese; the entry shows them in the interface
-// language. A reason it does not know is shown as it is.
-QString ReasonInInterfaceLanguage(const std::string& error)
-{
-    static const struct {
-        const char* reader;
-        const char* shown;
-    } reasons[] = {
-        {"lance inválido: ", QT_TRANSLATE_NOOP("TypedMoveEntry", "lance inválido: %1")},
-        {"lance ilegal: ", QT_TRANSLATE_NOOP("TypedMoveEntry", "lance ilegal: %1")},
-        {"lance ambíguo: ", QT_TRANSLATE_NOOP("TypedMoveEntry", "lance ambíguo: %1")},
-        {"peça de promoção inválida em ", QT_TRANSLATE_NOOP("TypedMoveEntry", "peça de promoção inválida em %1")},
-        {"falta a peça da promoção em ", QT_TRANSLATE_NOOP("TypedMoveEntry", "falta a peça da promoção em %1")},
-        {"promoção num lance que não é de promoção: ",
-         QT_TRANSLATE_NOOP("TypedMoveEntry", "promoção num lance que não é de promoção: %1")},
-    };
-    const QString reason = QString::fromStdString(error);
-    for (const auto& known : reasons) {
-        const QString prefix = QString::fromUtf8(known.reader);
-        if (reason.startsWith(prefix))
-            return QCoreApplication::translate("TypedMoveEntry", known.shown).arg(reason.mid(prefix.size()));
-    }
-    static const QRegularExpression letter(QStringLiteral("^") + QString::fromUtf8(UnknownLetter) +
-                                           QStringLiteral(" '(.+)' em (.*)$"));
-    if (const QRegularExpressionMatch match = letter.match(reason); match.hasMatch())
-        return QCoreApplication::translate("TypedMoveEntry", "letra de peça desconhecida '%1' em %2")
-            .arg(match.captured(1), match.captured(2));
-    return reason;
-}
-
-} // namespace
 
 TypedMove ReadTypedMove(const GameState& state, const std::string& text)
 {
     TypedMove result;
     ChessMove english, portuguese;
-    std::string englishError, portugueseError;
+    NotationError englishError, portugueseError;
     const bool englishOk = ReadMoveText(state, text, english, englishError, EnglishLetters);
     const bool portugueseOk = ReadMoveText(state, text, portuguese, portugueseError, PortugueseLetters);
     if (englishOk && portugueseOk && !(english == portuguese)) {
@@ -69,10 +33,8 @@ TypedMove ReadTypedMove(const GameState& state, const std::string& text)
     }
     // The reason from the letters that know the piece: "Qh4" where the queen
     // cannot go is an illegal move, not an unknown Portuguese letter.
-    const bool portugueseUnknownLetter = portugueseError.rfind(UnknownLetter, 0) == 0;
-    const std::string& reason =
-        portugueseError.empty() || (portugueseUnknownLetter && !englishError.empty()) ? englishError : portugueseError;
-    result.error = ReasonInInterfaceLanguage(reason);
+    const bool portugueseUnknownLetter = portugueseError.Reason == NotationReason::UnknownPieceLetter;
+    result.error = NotationErrorText(portugueseUnknownLetter ? englishError : portugueseError);
     return result;
 }
 

@@ -3,6 +3,7 @@
 
 #include "app/Application.h"
 #include "app/Autosave.h"
+#include "app/CoreErrorText.h"
 #include "app/GameFile.h"
 #include "app/GameRecord.h"
 #include "app/MoveListBox.h"
@@ -394,13 +395,13 @@ void TGameFiles::CopyFen()
 void TGameFiles::PasteFen(const QString& text)
 {
     FenPosition position;
-    std::string error;
+    NotationError error;
     const QString fen = text.trimmed();
     if (fen.isEmpty())
         Fail(QCoreApplication::translate("TGameFiles", "A área de transferência não contém uma posição FEN."));
     if (!ReadFen(fen.toStdString(), position, error))
         Fail(QCoreApplication::translate("TGameFiles", "A posição FEN \"%1\" não foi aceita: %2")
-                 .arg(fen.left(100), QString::fromStdString(error)));
+                 .arg(fen.left(100), NotationErrorText(error)));
     Game game;
     game.SetStart(position);
     PutOnBoard(game, 0);

@@ -9,6 +9,12 @@
 
 namespace {
 
+bool Refuse(NotationError& error, NotationReason reason, std::string_view text = {}, int number = 0)
+{
+    error = NotationError{reason, std::string(text), '\0', number};
+    return false;
+}
+
 std::vector<std::string_view> SplitFields(std::string_view text)
 {
     std::vector<std::string_view> fields;
@@ -25,7 +31,7 @@ std::vector<std::string_view> SplitFields(std::string_view text)
     return fields;
 }
 
-bool ReadPlacement(std::string_view field, BoardArray& board, std::string& error)
+bool ReadPlacement(std::string_view field, BoardArray& board, NotationError& error)
 {
     board.fill(EmptySquare);
     board[0] = OffBoardFiller;
@@ -34,48 +40,37 @@ bool ReadPlacement(std::string_view field, BoardArray& board, std::string& error
     bool lastWasDigit = false;
     for (char c : field) {
         if (c == '/') {
-            if (file != 9) {
-                error = "FEN: a fileira " + std::to_string(rank) + " não tem 8 casas";
-                return false;
-            }
-            if (--rank < 1) {
-                error = "FEN: mais de 8 fileiras na disposição das peças";
-                return false;
-            }
+            if (file != 9)
+                return Refuse(error, NotationReason::FenRankShort, {}, rank);
+            if (--rank < 1)
+                return Refuse(error, NotationReason::FenTooManyRanks);
             file = 1;
             lastWasDigit = false;
         } else if (c >= '1' && c <= '8') {
-            if (lastWasDigit) {
-                error = "FEN: dois algarismos seguidos na fileira " + std::to_string(rank);
-                return false;
-            }
+            if (lastWasDigit)
+                return Refuse(error, NotationReason::FenTwoDigits, {}, rank);
             file += c - '0';
-            if (file > 9) {
-                error = "FEN: a fileira " + std::to_string(rank) + " tem mais de 8 casas";
-                return false;
-            }
+            if (file > 9)
+                return Refuse(error, NotationReason::FenRankLong, {}, rank);
             lastWasDigit = true;
         } else if (IsPieceLetter(c)) {
-            if (file > 8) {
-                error = "FEN: a fileira " + std::to_string(rank) + " tem mais de 8 casas";
-                return false;
-            }
+            if (file > 8)
+                return Refuse(error, NotationReason::FenRankLong, {}, rank);
             board[Ord(SquareAt(file, rank))] = c;
             ++file;
             lastWasDigit = false;
         } else {
-            error = std::string("FEN: caractere inválido na disposição das peças: '") + c + "'";
-            return false;
+            return Refuse(error, NotationReason::FenBadPlacementCharacter, std::string_view(&c, 1));
         }
     }
-    if (rank != 1 || file != 9) {
-        error = rank != 1 ? "FEN: a disposição das peças não tem 8 fileiras" : "FEN: a fileira 1 não tem 8 casas";
-        return false;
-    }
+    if (rank != 1)
+        return Refuse(error, NotationReason::FenTooFewRanks);
+    if (file != 9)
+        return Refuse(error, NotationReason::FenRankShort, {}, 1);
     return true;
 }
 
-bool CheckMaterial(const BoardArray& board, std::string& error)
+bool CheckMaterial(const BoardArray& board, NotationError& error)
 {
     int kings[2] = {0, 0}, pawns[2] = {0, 0}, pieces[2] = {0, 0};
     for (int n = 1; n <= 64; ++n) {
@@ -89,27 +84,24 @@ bool CheckMaterial(const BoardArray& board, std::string& error)
         if (c == 'P' || c == 'p') {
             ++pawns[side];
             const int rank = RankOf(SquareFromOrd(n));
-            if (rank == 1 || rank == 8) {
-                error = "FEN: peão na primeira ou na última fileira (" + LowerSquareName(SquareFromOrd(n)) + ")";
-                return false;
-            }
+            if (rank == 1 || rank == 8)
+                return Refuse(error, NotationReason::FenPawnOnEdgeRank, LowerSquareName(SquareFromOrd(n)));
         }
     }
-    const char* names[2] = {"as pretas", "as brancas"};
     for (int side : {1, 0}) {
-        if (kings[side] != 1) {
-            error = std::string("FEN: ") + names[side] + (kings[side] == 0 ? " não têm rei" : " têm mais de um rei");
-            return false;
-        }
-        if (pawns[side] > 8 || pieces[side] > 16) {
-            error = std::string("FEN: ") + names[side] + " têm peças demais";
-            return false;
-        }
+        const bool white = side == 1;
+        if (kings[side] == 0)
+            return Refuse(error, white ? NotationReason::FenWhiteHasNoKing : NotationReason::FenBlackHasNoKing);
+        if (kings[side] > 1)
+            return Refuse(error, white ? NotationReason::FenWhiteHasTwoKings : NotationReason::FenBlackHasTwoKings);
+        if (pawns[side] > 8 || pieces[side] > 16)
+            return Refuse(error,
+                          white ? NotationReason::FenWhiteHasTooManyPieces : NotationReason::FenBlackHasTooManyPieces);
     }
     return true;
 }
 
-bool ReadCastling(std::string_view field, GameState& state, std::string& error)
+bool ReadCastling(std::string_view field, GameState& state, NotationError& error)
 {
     state.CastlingAllowed = CastleSet();
     if (field == "-")
@@ -131,33 +123,26 @@ bool ReadCastling(std::string_view field, GameState& state, std::string& error)
         for (const Right& r : rights)
             if (r.letter == c)
                 found = &r;
-        if (!found) {
-            error = std::string("FEN: direito de roque inválido: '") + c + "'";
-            return false;
-        }
-        if (state.CastlingAllowed.Contains(found->right)) {
-            error = std::string("FEN: direito de roque repetido: '") + c + "'";
-            return false;
-        }
-        if (state.At(found->king) != found->kingPiece || state.At(found->rook) != found->rookPiece) {
-            error = std::string("FEN: direito de roque '") + c + "' sem o rei e a torre nas casas iniciais";
-            return false;
-        }
+        const std::string_view letter(&c, 1);
+        if (!found)
+            return Refuse(error, NotationReason::FenBadCastlingRight, letter);
+        if (state.CastlingAllowed.Contains(found->right))
+            return Refuse(error, NotationReason::FenRepeatedCastlingRight, letter);
+        if (state.At(found->king) != found->kingPiece || state.At(found->rook) != found->rookPiece)
+            return Refuse(error, NotationReason::FenCastlingRightWithoutPieces, letter);
         state.CastlingAllowed.Include(found->right);
     }
     return true;
 }
 
-bool ReadEnPassant(std::string_view field, GameState& state, std::string& error)
+bool ReadEnPassant(std::string_view field, GameState& state, NotationError& error)
 {
     state.EnPassant = Square::None;
     if (field == "-")
         return true;
     const Square square = field.size() == 2 ? SquareFromName(field[0], field[1]) : Square::None;
-    if (square == Square::None || field[0] < 'a') {
-        error = "FEN: casa de en passant inválida: '" + std::string(field) + "'";
-        return false;
-    }
+    if (square == Square::None || field[0] < 'a')
+        return Refuse(error, NotationReason::FenBadEnPassantSquare, field);
     // The pawn that just made its double step stands in front of the square
     // (from the mover's view, behind it), and the square it came from and
     // the one it passed over are empty.
@@ -166,10 +151,8 @@ bool ReadEnPassant(std::string_view field, GameState& state, std::string& error)
     const Square pawnSquare = SquareAt(FileOf(square), white ? 5 : 4);
     const Square originSquare = SquareAt(FileOf(square), white ? 7 : 2);
     if (RankOf(square) != passedRank || state.At(pawnSquare) != (white ? 'p' : 'P') ||
-        state.At(square) != EmptySquare || state.At(originSquare) != EmptySquare) {
-        error = "FEN: a casa de en passant " + std::string(field) + " não segue o avanço duplo de um peão";
-        return false;
-    }
+        state.At(square) != EmptySquare || state.At(originSquare) != EmptySquare)
+        return Refuse(error, NotationReason::FenEnPassantWithoutDoubleStep, field);
     state.EnPassant = square;
     return true;
 }
@@ -191,45 +174,46 @@ bool ReadCounter(std::string_view field, int minimum, int maximum, int& value)
 
 } // namespace
 
-bool ReadFen(std::string_view text, FenPosition& position, std::string& error)
+bool ReadFen(std::string_view text, FenPosition& position, NotationError& error)
 {
     const std::vector<std::string_view> fields = SplitFields(text);
-    if (fields.size() != 6 && fields.size() != 4) {
-        error = fields.empty() ? "FEN vazio" : "FEN: são esperados 6 campos, há " + std::to_string(fields.size());
-        return false;
-    }
+    if (fields.empty())
+        return Refuse(error, NotationReason::FenEmpty);
+    if (fields.size() != 6 && fields.size() != 4)
+        return Refuse(error, NotationReason::FenFieldCount, {}, static_cast<int>(fields.size()));
     FenPosition read;
     if (!ReadPlacement(fields[0], read.State.Board, error) || !CheckMaterial(read.State.Board, error))
         return false;
-    if (fields[1] != "w" && fields[1] != "b") {
-        error = "FEN: o lado a jogar deve ser 'w' ou 'b', não '" + std::string(fields[1]) + "'";
-        return false;
-    }
+    if (fields[1] != "w" && fields[1] != "b")
+        return Refuse(error, NotationReason::FenBadSideToMove, fields[1]);
     read.State.WhiteToMove = fields[1] == "w";
     if (!ReadCastling(fields[2], read.State, error) || !ReadEnPassant(fields[3], read.State, error))
         return false;
     read.HalfMoveClock = 0;
     read.State.CurrentMove = 1;
     if (fields.size() == 6) {
-        if (!ReadCounter(fields[4], 0, 2 * MaxFenMoveNumber, read.HalfMoveClock)) {
-            error = "FEN: contador de meios-lances inválido: '" + std::string(fields[4]) + "'";
-            return false;
-        }
-        if (!ReadCounter(fields[5], 1, MaxFenMoveNumber, read.State.CurrentMove)) {
-            error = "FEN: número do lance inválido: '" + std::string(fields[5]) + "'";
-            return false;
-        }
+        if (!ReadCounter(fields[4], 0, 2 * MaxFenMoveNumber, read.HalfMoveClock))
+            return Refuse(error, NotationReason::FenBadHalfMoveClock, fields[4]);
+        if (!ReadCounter(fields[5], 1, MaxFenMoveNumber, read.State.CurrentMove))
+            return Refuse(error, NotationReason::FenBadMoveNumber, fields[5]);
     }
     // The side that has just moved cannot have left its king attacked.
     GameState other = read.State;
     other.WhiteToMove = !other.WhiteToMove;
-    if (SideToMoveInCheck(other)) {
-        error = std::string("FEN: o rei ") + (read.State.WhiteToMove ? "preto" : "branco") + " está em xeque com as " +
-            (read.State.WhiteToMove ? "brancas" : "pretas") + " a jogar";
-        return false;
-    }
+    if (SideToMoveInCheck(other))
+        return Refuse(
+            error, read.State.WhiteToMove ? NotationReason::FenBlackKingInCheck : NotationReason::FenWhiteKingInCheck);
     position = read;
     return true;
+}
+
+bool ReadFen(std::string_view text, FenPosition& position, std::string& error)
+{
+    NotationError reason;
+    if (ReadFen(text, position, reason))
+        return true;
+    error = PortugueseReason(reason);
+    return false;
 }
 
 std::string FenPlacement(const BoardArray& board)
@@ -276,7 +260,7 @@ std::string WriteFen(const GameState& state, int halfMoveClock)
     // Likewise an en passant square whose pawn is not where the double
     // step put it.
     GameState check = state;
-    std::string ignored;
+    NotationError ignored;
     const std::string square = LowerSquareName(state.EnPassant);
     out += (state.EnPassant != Square::None && ReadEnPassant(square, check, ignored)) ? square : "-";
     out += ' ' + std::to_string(halfMoveClock) + ' ' + std::to_string(state.CurrentMove);

@@ -3,10 +3,11 @@
 // no pawn on its first or last rank, the side that just moved not in check)
 // and that its castling rights and en passant square are possible, so that
 // a loaded position can never make castling conjure a rook or en passant
-// take a piece that is not there. Messages are Portuguese, ready to show.
+// take a piece that is not there. A refusal says why as a NotationError.
 #pragma once
 
 #include "core/GameState.h"
+#include "core/NotationError.h"
 
 #include <string>
 #include <string_view>
@@ -26,6 +27,8 @@ struct FenPosition {
 // Reads the six fields (the two counters may be left out together; they
 // are then 0 and 1). Returns false and says why in `error` when the text is
 // malformed or the position impossible; `position` is then unchanged.
+bool ReadFen(std::string_view text, FenPosition& position, NotationError& error);
+// The same with the reason in Portuguese.
 bool ReadFen(std::string_view text, FenPosition& position, std::string& error);
 
 // The six fields; the move number is the state's CurrentMove.

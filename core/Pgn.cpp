@@ -26,7 +26,8 @@ enum class TokenType {
 
 struct Token {
     TokenType Type = TokenType::End;
-    std::string Text; // a string's value, a comment's text, a symbol, an error's reason
+    std::string Text;      // a string's value, a comment's text, a symbol
+    NotationError Problem; // an error's reason
     int Nag = 0;
     std::size_t Offset = 0;
     int Line = 1;
@@ -153,14 +154,11 @@ public:
         }
         if (IsSymbolStart(c))
             return ReadSymbol(token);
-        token.Type = TokenType::Error;
         if (c == '-' && place_.Pos + 1 < text_.size() && text_[place_.Pos + 1] == '-')
-            token.Text = "lance nulo (--) não é aceito";
-        else if (c == '<' || c == '>')
-            token.Text = "símbolo reservado " + Printable(c);
-        else
-            token.Text = "caractere inesperado " + Printable(c);
-        return token;
+            return Fail(token, NotationReason::PgnNullMove);
+        if (c == '<' || c == '>')
+            return Fail(token, NotationReason::PgnReservedCharacter, Printable(c));
+        return Fail(token, NotationReason::PgnUnexpectedCharacter, Printable(c));
     }
 
 private:
@@ -189,10 +187,10 @@ private:
         }
     }
 
-    Token Fail(Token token, std::string reason)
+    Token Fail(Token token, NotationReason reason, std::string text = {})
     {
         token.Type = TokenType::Error;
-        token.Text = std::move(reason);
+        token.Problem = NotationError{reason, std::move(text), '\0', 0};
         return token;
     }
 
@@ -201,7 +199,7 @@ private:
         Advance();
         while (true) {
             if (place_.Pos >= text_.size() || text_[place_.Pos] == '\n')
-                return Fail(token, "texto entre aspas sem as aspas de fechamento");
+                return Fail(token, NotationReason::PgnUnclosedString);
             char c = text_[place_.Pos];
             if (c == '"') {
                 Advance();
@@ -213,7 +211,7 @@ private:
                 c = text_[place_.Pos];
             }
             if (token.Text.size() >= maxToken_)
-                return Fail(token, "texto entre aspas longo demais");
+                return Fail(token, NotationReason::PgnStringTooLong);
             token.Text += c;
             Advance();
         }
@@ -225,11 +223,11 @@ private:
         const std::size_t start = place_.Pos;
         while (place_.Pos < text_.size() && text_[place_.Pos] != '}') {
             if (place_.Pos - start >= maxToken_)
-                return Fail(token, "comentário longo demais");
+                return Fail(token, NotationReason::PgnCommentTooLong);
             Advance();
         }
         if (place_.Pos >= text_.size())
-            return Fail(token, "comentário sem '}' de fechamento");
+            return Fail(token, NotationReason::PgnUnclosedComment);
         token.Text = Trimmed(text_.substr(start, place_.Pos - start));
         Advance();
         token.Type = TokenType::Comment;
@@ -242,7 +240,7 @@ private:
         const std::size_t start = place_.Pos;
         while (place_.Pos < text_.size() && text_[place_.Pos] != '\n') {
             if (place_.Pos - start >= maxToken_)
-                return Fail(token, "comentário longo demais");
+                return Fail(token, NotationReason::PgnCommentTooLong);
             Advance();
         }
         token.Text = Trimmed(text_.substr(start, place_.Pos - start));
@@ -256,14 +254,14 @@ private:
         int value = 0, digits = 0;
         while (place_.Pos < text_.size() && text_[place_.Pos] >= '0' && text_[place_.Pos] <= '9') {
             if (++digits > 3)
-                return Fail(token, "NAG fora do intervalo 0 a 255");
+                return Fail(token, NotationReason::PgnNagOutOfRange);
             value = value * 10 + (text_[place_.Pos] - '0');
             Advance();
         }
         if (digits == 0)
-            return Fail(token, "'$' sem número de NAG");
+            return Fail(token, NotationReason::PgnNagWithoutNumber);
         if (value > 255)
-            return Fail(token, "NAG fora do intervalo 0 a 255");
+            return Fail(token, NotationReason::PgnNagOutOfRange);
         token.Type = TokenType::Nag;
         token.Nag = value;
         return token;
@@ -274,13 +272,13 @@ private:
         const std::size_t start = place_.Pos;
         while (place_.Pos < text_.size() && (text_[place_.Pos] == '!' || text_[place_.Pos] == '?')) {
             if (place_.Pos - start >= 8)
-                return Fail(token, "anotação inválida");
+                return Fail(token, NotationReason::PgnAnnotationTooLong);
             Advance();
         }
         token.Type = TokenType::Nag;
         token.Nag = SuffixNag(text_.substr(start, place_.Pos - start));
         if (token.Nag == 0)
-            return Fail(token, "anotação inválida: " + std::string(text_.substr(start, place_.Pos - start)));
+            return Fail(token, NotationReason::PgnBadAnnotation, std::string(text_.substr(start, place_.Pos - start)));
         return token;
     }
 
@@ -290,7 +288,7 @@ private:
         while (place_.Pos < text_.size() && IsSymbolChar(text_[place_.Pos]))
             Advance();
         if (place_.Pos - start > 255)
-            return Fail(token, "símbolo longo demais");
+            return Fail(token, NotationReason::PgnSymbolTooLong);
         token.Type = TokenType::Symbol;
         token.Text = std::string(text_.substr(start, place_.Pos - start));
         // Old files mark en passant captures "exd6 e.p." or "exd6e.p.": the
@@ -310,10 +308,15 @@ private:
     Place place_;
 };
 
-struct ReadError {
+struct GameFailure {
     Token At;
-    std::string Reason;
+    NotationError Problem;
 };
+
+GameFailure Failure(const Token& at, NotationReason reason)
+{
+    return GameFailure{at, NotationError{reason, {}, '\0', 0}};
+}
 
 bool AllDigits(std::string_view text)
 {
@@ -343,12 +346,13 @@ public:
                 if (!ReadOne(out.Value))
                     continue;
                 out.Ok = true;
-            } catch (const ReadError& e) {
+            } catch (const GameFailure& e) {
                 out.Ok = false;
                 out.Value = Game();
                 out.Line = e.At.Line;
                 out.Column = e.At.Column;
-                out.Error = e.Reason;
+                out.Problem = e.Problem;
+                out.Error = PortugueseReason(e.Problem);
                 Recover(e.At);
             }
             return true;
@@ -370,17 +374,17 @@ private:
         Token token = Peek();
         peeked_ = false;
         if (token.Type == TokenType::Error)
-            throw ReadError{token, token.Text};
+            throw GameFailure{token, token.Problem};
         if (token.Offset - gameStart_ > limits_.MaxGameBytes)
-            throw ReadError{token, "partida grande demais"};
+            throw Failure(token, NotationReason::PgnGameTooLarge);
         return token;
     }
 
-    Token Expect(TokenType type, const char* what)
+    Token Expect(TokenType type, NotationReason otherwise)
     {
         Token token = Take();
         if (token.Type != type)
-            throw ReadError{token, std::string("esperado ") + what};
+            throw Failure(token, otherwise);
         return token;
     }
 
@@ -392,20 +396,20 @@ private:
         std::size_t tagCount = 0;
         while (Peek().Type == TokenType::LeftBracket) {
             Take();
-            const Token name = Expect(TokenType::Symbol, "o nome da tag");
-            const Token value = Expect(TokenType::String, "o valor da tag entre aspas");
-            Expect(TokenType::RightBracket, "']' no fim da tag");
+            const Token name = Expect(TokenType::Symbol, NotationReason::PgnExpectedTagName);
+            const Token value = Expect(TokenType::String, NotationReason::PgnExpectedTagValue);
+            Expect(TokenType::RightBracket, NotationReason::PgnExpectedTagEnd);
             if (++tagCount > limits_.MaxTags)
-                throw ReadError{name, "tags demais"};
+                throw Failure(name, NotationReason::PgnTooManyTags);
             game.SetTag(name.Text, value.Text);
             if (name.Text == "FEN")
                 fenTag = value;
         }
         if (fenTag) {
             FenPosition start;
-            std::string error;
+            NotationError error;
             if (!ReadFen(fenTag->Text, start, error))
-                throw ReadError{*fenTag, error};
+                throw GameFailure{*fenTag, error};
             game.SetStart(start);
         }
 
@@ -444,7 +448,7 @@ private:
                 break;
             }
             case TokenType::LeftParen: SkipVariation(); break;
-            case TokenType::RightParen: throw ReadError{next, "')' sem variação aberta"};
+            case TokenType::RightParen: throw Failure(next, NotationReason::PgnUnopenedVariation);
             case TokenType::Symbol: {
                 const Token symbol = Take();
                 if (AllDigits(symbol.Text))
@@ -454,18 +458,19 @@ private:
                     return true;
                 }
                 if (game.PlyCount() >= limits_.MaxPlies)
-                    throw ReadError{symbol, "partida longa demais"};
+                    throw Failure(symbol, NotationReason::PgnGameTooLong);
                 ChessMove move;
-                std::string error;
+                NotationError error;
                 if (!ReadSan(game.FinalPosition(), symbol.Text, move, error))
-                    throw ReadError{symbol, error};
+                    throw GameFailure{symbol, error};
                 game.AddMove(move);
                 break;
             }
             default:
                 Take();
-                throw ReadError{
-                    next, next.Type == TokenType::String ? "texto entre aspas fora de uma tag" : "']' fora de uma tag"};
+                throw Failure(next,
+                              next.Type == TokenType::String ? NotationReason::PgnStringOutsideTag
+                                                             : NotationReason::PgnBracketOutsideTag);
             }
         }
     }
@@ -477,10 +482,10 @@ private:
         while (depth > 0) {
             Token token = Peek();
             if (token.Type == TokenType::End || token.Type == TokenType::LeftBracket)
-                throw ReadError{open, "variação sem ')' de fechamento"};
+                throw Failure(open, NotationReason::PgnUnclosedVariation);
             token = Take();
             if (token.Type == TokenType::LeftParen && ++depth > limits_.MaxVariationDepth)
-                throw ReadError{token, "variações aninhadas demais"};
+                throw Failure(token, NotationReason::PgnVariationsTooDeep);
             if (token.Type == TokenType::RightParen)
                 --depth;
         }

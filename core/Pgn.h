@@ -6,6 +6,7 @@
 #pragma once
 
 #include "core/Game.h"
+#include "core/NotationError.h"
 
 #include <cstddef>
 #include <functional>
@@ -25,10 +26,11 @@ struct PgnLimits {
 struct PgnGame {
     std::size_t Index = 0; // its place in the file, from 0
     bool Ok = false;
-    Game Value;        // when Ok
-    int Line = 0;      // of the error, from 1
-    int Column = 0;    // of the error, from 1 (bytes)
-    std::string Error; // Portuguese reason
+    Game Value;            // when Ok
+    int Line = 0;          // of the error, from 1
+    int Column = 0;        // of the error, from 1 (bytes)
+    NotationError Problem; // why it could not be read
+    std::string Error;     // the same in Portuguese
 };
 
 // Reads every game, handing each to `sink` as soon as it is read (so that a

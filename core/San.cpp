@@ -64,9 +64,21 @@ bool IsRank(char c)
     return c >= '1' && c <= '8';
 }
 
-std::string Quoted(std::string_view text)
+bool Refuse(NotationError& error, NotationReason reason, std::string_view text, char letter = '\0')
 {
-    return "\"" + std::string(text) + "\"";
+    error = NotationError{reason, std::string(text), letter, 0};
+    return false;
+}
+
+// The Portuguese reason of a reader that says it with a NotationError.
+template <typename Reader>
+bool WithPortugueseReason(std::string& error, Reader read)
+{
+    NotationError reason;
+    if (read(reason))
+        return true;
+    error = PortugueseReason(reason);
+    return false;
 }
 
 } // namespace
@@ -121,7 +133,7 @@ std::string MoveToSan(const GameState& state, const ChessMove& move, const Piece
     return san;
 }
 
-bool ReadSan(const GameState& state, std::string_view text, ChessMove& move, std::string& error,
+bool ReadSan(const GameState& state, std::string_view text, ChessMove& move, NotationError& error,
              const PieceLetters& letters)
 {
     std::string_view san = text;
@@ -129,8 +141,7 @@ bool ReadSan(const GameState& state, std::string_view text, ChessMove& move, std
     while (!san.empty() && (san.back() == '!' || san.back() == '?' || san.back() == '+' || san.back() == '#'))
         san.remove_suffix(1);
     if (san.empty() || san.size() > 12) {
-        error = "lance inválido: " + Quoted(text);
-        return false;
+        return Refuse(error, NotationReason::InvalidMove, text);
     }
 
     char kind = 'P';
@@ -161,23 +172,20 @@ bool ReadSan(const GameState& state, std::string_view text, ChessMove& move, std
         if (rest.size() >= 3 && rest.back() == ')' && rest[rest.size() - 3] == '(') {
             promotion = KindOf(Upper(rest[rest.size() - 2]), letters, true);
             if (!promotion) {
-                error = "peça de promoção inválida em " + Quoted(text);
-                return false;
+                return Refuse(error, NotationReason::BadPromotionPiece, text);
             }
             rest.remove_suffix(3);
         } else if (rest.size() >= 3 && !IsRank(rest.back())) {
             promotion = KindOf(Upper(rest.back()), letters, true);
             if (!promotion) {
-                error = "lance inválido: " + Quoted(text);
-                return false;
+                return Refuse(error, NotationReason::InvalidMove, text);
             }
             rest.remove_suffix(1);
             if (!rest.empty() && (rest.back() == '=' || rest.back() == '/'))
                 rest.remove_suffix(1);
         }
         if (rest.size() < 2 || !IsFile(rest[rest.size() - 2]) || !IsRank(rest.back())) {
-            error = "lance inválido: " + Quoted(text);
-            return false;
+            return Refuse(error, NotationReason::InvalidMove, text);
         }
         to = SquareFromName(rest[rest.size() - 2], rest.back());
         rest.remove_suffix(2);
@@ -186,8 +194,7 @@ bool ReadSan(const GameState& state, std::string_view text, ChessMove& move, std
         if (!rest.empty() && rest.front() >= 'A' && rest.front() <= 'Z') {
             kind = rest.front() == 'P' ? 'P' : KindOf(rest.front(), letters, false);
             if (!kind) {
-                error = std::string("letra de peça desconhecida '") + rest.front() + "' em " + Quoted(text);
-                return false;
+                return Refuse(error, NotationReason::UnknownPieceLetter, text, rest.front());
             }
             rest.remove_prefix(1);
         }
@@ -200,8 +207,7 @@ bool ReadSan(const GameState& state, std::string_view text, ChessMove& move, std
             rest.remove_prefix(1);
         }
         if (!rest.empty()) {
-            error = "lance inválido: " + Quoted(text);
-            return false;
+            return Refuse(error, NotationReason::InvalidMove, text);
         }
         // A pawn move without an origin file is a step along its own file.
         if (kind == 'P' && fromFile == 0)
@@ -223,42 +229,36 @@ bool ReadSan(const GameState& state, std::string_view text, ChessMove& move, std
         ++count;
     }
     if (count == 0) {
-        error = "lance ilegal: " + Quoted(text);
-        return false;
+        return Refuse(error, NotationReason::IllegalMove, text);
     }
     if (count > 1) {
-        error = "lance ambíguo: " + Quoted(text);
-        return false;
+        return Refuse(error, NotationReason::AmbiguousMove, text);
     }
     const bool promotes = kind == 'P' && (RankOf(to) == 8 || RankOf(to) == 1);
     if (promotes && promotion == EmptySquare) {
-        error = "falta a peça da promoção em " + Quoted(text);
-        return false;
+        return Refuse(error, NotationReason::MissingPromotionPiece, text);
     }
     if (!promotes && promotion != EmptySquare) {
-        error = "promoção num lance que não é de promoção: " + Quoted(text);
-        return false;
+        return Refuse(error, NotationReason::NeedlessPromotion, text);
     }
     found.Promotion = promotion;
     move = found;
     return true;
 }
 
-bool ReadCoordinateMove(const GameState& state, std::string_view text, ChessMove& move, std::string& error,
+bool ReadCoordinateMove(const GameState& state, std::string_view text, ChessMove& move, NotationError& error,
                         const PieceLetters& letters)
 {
     std::string_view rest = text;
     if (rest.size() < 4 || !IsFile(rest[0]) || !IsRank(rest[1])) {
-        error = "lance inválido: " + Quoted(text);
-        return false;
+        return Refuse(error, NotationReason::InvalidMove, text);
     }
     const Square from = SquareFromName(rest[0], rest[1]);
     rest.remove_prefix(2);
     if (rest.front() == '-' || rest.front() == 'x')
         rest.remove_prefix(1);
     if (rest.size() < 2 || !IsFile(rest[0]) || !IsRank(rest[1])) {
-        error = "lance inválido: " + Quoted(text);
-        return false;
+        return Refuse(error, NotationReason::InvalidMove, text);
     }
     const Square to = SquareFromName(rest[0], rest[1]);
     rest.remove_prefix(2);
@@ -268,29 +268,25 @@ bool ReadCoordinateMove(const GameState& state, std::string_view text, ChessMove
     if (!rest.empty()) {
         promotion = KindOf(Upper(rest.front()), letters, true);
         if (!promotion || rest.size() != 1) {
-            error = "lance inválido: " + Quoted(text);
-            return false;
+            return Refuse(error, NotationReason::InvalidMove, text);
         }
     }
     if (!IsMoveAllowed(state, from, to)) {
-        error = "lance ilegal: " + Quoted(text);
-        return false;
+        return Refuse(error, NotationReason::IllegalMove, text);
     }
     const char piece = state.At(from);
     const bool promotes = (piece == 'P' && RankOf(to) == 8) || (piece == 'p' && RankOf(to) == 1);
     if (promotes && promotion == EmptySquare) {
-        error = "falta a peça da promoção em " + Quoted(text);
-        return false;
+        return Refuse(error, NotationReason::MissingPromotionPiece, text);
     }
     if (!promotes && promotion != EmptySquare) {
-        error = "promoção num lance que não é de promoção: " + Quoted(text);
-        return false;
+        return Refuse(error, NotationReason::NeedlessPromotion, text);
     }
     move = {from, to, promotion};
     return true;
 }
 
-bool ReadMoveText(const GameState& state, std::string_view text, ChessMove& move, std::string& error,
+bool ReadMoveText(const GameState& state, std::string_view text, ChessMove& move, NotationError& error,
                   const PieceLetters& letters)
 {
     const bool coordinates = text.size() >= 4 && IsFile(text[0]) && IsRank(text[1]) &&
@@ -306,4 +302,25 @@ std::string MoveToCoordinates(const ChessMove& move)
     if (move.Promotion != EmptySquare)
         text += static_cast<char>(move.Promotion + 32);
     return text;
+}
+
+bool ReadSan(const GameState& state, std::string_view text, ChessMove& move, std::string& error,
+             const PieceLetters& letters)
+{
+    return WithPortugueseReason(error,
+                                [&](NotationError& reason) { return ReadSan(state, text, move, reason, letters); });
+}
+
+bool ReadCoordinateMove(const GameState& state, std::string_view text, ChessMove& move, std::string& error,
+                        const PieceLetters& letters)
+{
+    return WithPortugueseReason(
+        error, [&](NotationError& reason) { return ReadCoordinateMove(state, text, move, reason, letters); });
+}
+
+bool ReadMoveText(const GameState& state, std::string_view text, ChessMove& move, std::string& error,
+                  const PieceLetters& letters)
+{
+    return WithPortugueseReason(
+        error, [&](NotationError& reason) { return ReadMoveText(state, text, move, reason, letters); });
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/MoveList.h"
+#include "core/NotationError.h"
 
 #include <string>
 #include <string_view>
@@ -23,18 +24,25 @@ std::string MoveToSan(const GameState& state, const ChessMove& move, const Piece
 
 // Reads a SAN move of the side to move. Accepts 0-0 for O-O, a promotion
 // without "=", annotation marks (!, ?, !?, ...), check marks (not checked)
-// and a disambiguation that is not needed. Returns false with a Portuguese
-// reason when the text is no move, names no legal move or more than one.
+// and a disambiguation that is not needed. Returns false with the reason
+// when the text is no move, names no legal move or more than one. Each
+// reader also comes with the reason in Portuguese (a std::string).
+bool ReadSan(const GameState& state, std::string_view text, ChessMove& move, NotationError& error,
+             const PieceLetters& letters = EnglishLetters);
 bool ReadSan(const GameState& state, std::string_view text, ChessMove& move, std::string& error,
              const PieceLetters& letters = EnglishLetters);
 
 // Reads a coordinate move: "e2e4", "e2-e4", "e7e8q", "e7e8=Q" (the
 // promotion letter from the given set, either case). Castling is the king's
 // move ("e1g1").
+bool ReadCoordinateMove(const GameState& state, std::string_view text, ChessMove& move, NotationError& error,
+                        const PieceLetters& letters = EnglishLetters);
 bool ReadCoordinateMove(const GameState& state, std::string_view text, ChessMove& move, std::string& error,
                         const PieceLetters& letters = EnglishLetters);
 
 // Typed input: a coordinate move when the text looks like one, else SAN.
+bool ReadMoveText(const GameState& state, std::string_view text, ChessMove& move, NotationError& error,
+                  const PieceLetters& letters = EnglishLetters);
 bool ReadMoveText(const GameState& state, std::string_view text, ChessMove& move, std::string& error,
                   const PieceLetters& letters = EnglishLetters);
 

@@ -32,6 +32,229 @@
     </message>
 </context>
 <context>
+    <name>CoreErrorText</name>
+    <message>
+        <source>FEN vazio</source>
+        <translation>FEN is empty</translation>
+    </message>
+    <message>
+        <source>FEN: são esperados 6 campos, há %1</source>
+        <translation>FEN: 6 fields expected, found %1</translation>
+    </message>
+    <message>
+        <source>FEN: a fileira %1 não tem 8 casas</source>
+        <translation>FEN: rank %1 does not have 8 squares</translation>
+    </message>
+    <message>
+        <source>FEN: a fileira %1 tem mais de 8 casas</source>
+        <translation>FEN: rank %1 has more than 8 squares</translation>
+    </message>
+    <message>
+        <source>FEN: mais de 8 fileiras na disposição das peças</source>
+        <translation>FEN: more than 8 ranks in the piece placement</translation>
+    </message>
+    <message>
+        <source>FEN: a disposição das peças não tem 8 fileiras</source>
+        <translation>FEN: the piece placement does not have 8 ranks</translation>
+    </message>
+    <message>
+        <source>FEN: dois algarismos seguidos na fileira %1</source>
+        <translation>FEN: two digits in a row on rank %1</translation>
+    </message>
+    <message>
+        <source>FEN: caractere inválido na disposição das peças: &apos;%1&apos;</source>
+        <translation>FEN: invalid character in the piece placement: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>FEN: peão na primeira ou na última fileira (%1)</source>
+        <translation>FEN: pawn on the first or last rank (%1)</translation>
+    </message>
+    <message>
+        <source>FEN: as brancas não têm rei</source>
+        <translation>FEN: White has no king</translation>
+    </message>
+    <message>
+        <source>FEN: as pretas não têm rei</source>
+        <translation>FEN: Black has no king</translation>
+    </message>
+    <message>
+        <source>FEN: as brancas têm mais de um rei</source>
+        <translation>FEN: White has more than one king</translation>
+    </message>
+    <message>
+        <source>FEN: as pretas têm mais de um rei</source>
+        <translation>FEN: Black has more than one king</translation>
+    </message>
+    <message>
+        <source>FEN: as brancas têm peças demais</source>
+        <translation>FEN: White has too many pieces</translation>
+    </message>
+    <message>
+        <source>FEN: as pretas têm peças demais</source>
+        <translation>FEN: Black has too many pieces</translation>
+    </message>
+    <message>
+        <source>FEN: o lado a jogar deve ser &apos;w&apos; ou &apos;b&apos;, não &apos;%1&apos;</source>
+        <translation>FEN: the side to move must be &apos;w&apos; or &apos;b&apos;, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>FEN: direito de roque inválido: &apos;%1&apos;</source>
+        <translation>FEN: invalid castling right: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>FEN: direito de roque repetido: &apos;%1&apos;</source>
+        <translation>FEN: repeated castling right: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>FEN: direito de roque &apos;%1&apos; sem o rei e a torre nas casas iniciais</source>
+        <translation>FEN: castling right &apos;%1&apos; without the king and the rook on their starting squares</translation>
+    </message>
+    <message>
+        <source>FEN: casa de en passant inválida: &apos;%1&apos;</source>
+        <translation>FEN: invalid en passant square: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>FEN: a casa de en passant %1 não segue o avanço duplo de um peão</source>
+        <translation>FEN: the en passant square %1 does not follow a pawn&apos;s double step</translation>
+    </message>
+    <message>
+        <source>FEN: contador de meios-lances inválido: &apos;%1&apos;</source>
+        <translation>FEN: invalid half-move clock: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>FEN: número do lance inválido: &apos;%1&apos;</source>
+        <translation>FEN: invalid move number: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>FEN: o rei preto está em xeque com as brancas a jogar</source>
+        <translation>FEN: the black king is in check with White to move</translation>
+    </message>
+    <message>
+        <source>FEN: o rei branco está em xeque com as pretas a jogar</source>
+        <translation>FEN: the white king is in check with Black to move</translation>
+    </message>
+    <message>
+        <source>lance inválido: &quot;%1&quot;</source>
+        <translation>invalid move: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>lance ilegal: &quot;%1&quot;</source>
+        <translation>illegal move: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>lance ambíguo: &quot;%1&quot;</source>
+        <translation>ambiguous move: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>peça de promoção inválida em &quot;%1&quot;</source>
+        <translation>invalid promotion piece in &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>letra de peça desconhecida &apos;%1&apos; em &quot;%2&quot;</source>
+        <translation>unknown piece letter &apos;%1&apos; in &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>falta a peça da promoção em &quot;%1&quot;</source>
+        <translation>promotion piece missing in &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>promoção num lance que não é de promoção: &quot;%1&quot;</source>
+        <translation>promotion on a move that is no promotion: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>lance nulo (--) não é aceito</source>
+        <translation>null move (--) not accepted</translation>
+    </message>
+    <message>
+        <source>símbolo reservado %1</source>
+        <translation>reserved symbol %1</translation>
+    </message>
+    <message>
+        <source>caractere inesperado %1</source>
+        <translation>unexpected character %1</translation>
+    </message>
+    <message>
+        <source>texto entre aspas sem as aspas de fechamento</source>
+        <translation>quoted text without its closing quotes</translation>
+    </message>
+    <message>
+        <source>texto entre aspas longo demais</source>
+        <translation>quoted text too long</translation>
+    </message>
+    <message>
+        <source>comentário sem &apos;}&apos; de fechamento</source>
+        <translation>comment without its closing &apos;}&apos;</translation>
+    </message>
+    <message>
+        <source>comentário longo demais</source>
+        <translation>comment too long</translation>
+    </message>
+    <message>
+        <source>NAG fora do intervalo 0 a 255</source>
+        <translation>NAG outside the range 0 to 255</translation>
+    </message>
+    <message>
+        <source>&apos;$&apos; sem número de NAG</source>
+        <translation>&apos;$&apos; without a NAG number</translation>
+    </message>
+    <message>
+        <source>anotação inválida</source>
+        <translation>invalid annotation</translation>
+    </message>
+    <message>
+        <source>anotação inválida: %1</source>
+        <translation>invalid annotation: %1</translation>
+    </message>
+    <message>
+        <source>símbolo longo demais</source>
+        <translation>symbol too long</translation>
+    </message>
+    <message>
+        <source>partida grande demais</source>
+        <translation>game too large</translation>
+    </message>
+    <message>
+        <source>partida longa demais</source>
+        <translation>game too long</translation>
+    </message>
+    <message>
+        <source>esperado o nome da tag</source>
+        <translation>expected the tag name</translation>
+    </message>
+    <message>
+        <source>esperado o valor da tag entre aspas</source>
+        <translation>expected the tag value in quotes</translation>
+    </message>
+    <message>
+        <source>esperado &apos;]&apos; no fim da tag</source>
+        <translation>expected &apos;]&apos; at the end of the tag</translation>
+    </message>
+    <message>
+        <source>tags demais</source>
+        <translation>too many tags</translation>
+    </message>
+    <message>
+        <source>texto entre aspas fora de uma tag</source>
+        <translation>quoted text outside a tag</translation>
+    </message>
+    <message>
+        <source>&apos;]&apos; fora de uma tag</source>
+        <translation>&apos;]&apos; outside a tag</translation>
+    </message>
+    <message>
+        <source>&apos;)&apos; sem variação aberta</source>
+        <translation>&apos;)&apos; without an open variation</translation>
+    </message>
+    <message>
+        <source>variação sem &apos;)&apos; de fechamento</source>
+        <translation>variation without its closing &apos;)&apos;</translation>
+    </message>
+    <message>
+        <source>variações aninhadas demais</source>
+        <translation>too deeply nested variations</translation>
+    </message>
+</context>
+<context>
     <name>GameRecord</name>
     <message>
         <source>O tabuleiro recusou o lance %1 (%2) da partida.</source>
@@ -856,34 +1079,6 @@ Blunders (??): %3</translation>
     <message>
         <source>Lance ilegal.</source>
         <translation>Illegal move.</translation>
-    </message>
-    <message>
-        <source>lance inválido: %1</source>
-        <translation>invalid move: %1</translation>
-    </message>
-    <message>
-        <source>lance ilegal: %1</source>
-        <translation>illegal move: %1</translation>
-    </message>
-    <message>
-        <source>lance ambíguo: %1</source>
-        <translation>ambiguous move: %1</translation>
-    </message>
-    <message>
-        <source>peça de promoção inválida em %1</source>
-        <translation>invalid promotion piece in %1</translation>
-    </message>
-    <message>
-        <source>falta a peça da promoção em %1</source>
-        <translation>promotion piece missing in %1</translation>
-    </message>
-    <message>
-        <source>promoção num lance que não é de promoção: %1</source>
-        <translation>promotion on a move that is no promotion: %1</translation>
-    </message>
-    <message>
-        <source>letra de peça desconhecida &apos;%1&apos; em %2</source>
-        <translation>unknown piece letter &apos;%1&apos; in %2</translation>
     </message>
 </context>
 </TS>
