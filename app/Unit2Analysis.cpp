@@ -5,6 +5,7 @@
 #include "app/Application.h"
 #include "app/MoveListBox.h"
 #include "app/Unit2.h"
+#include "app/Unit2Games.h"
 #include "board/ChessBoard.h"
 #include "enginehelp/AnalysisService.h"
 #include "enginehelp/EngineChoice.h"
@@ -452,9 +453,11 @@ void TAnalysisController::StartPanelAnalysis()
     depthLabel_->clear();
     speedLabel_->clear();
     lineLabel_->clear();
+    shownLine_.clear();
     engineLabel_->setText(panelService_->EngineName());
     TAnalysisRequest request;
     request.State = ShownState();
+    panelState_ = request.State;
     request.MaxDepth = efforts_.PanelDepth;
     panelService_->Start(request);
 }
@@ -462,6 +465,7 @@ void TAnalysisController::StartPanelAnalysis()
 void TAnalysisController::ShowReport(const TAnalysisReport& report, bool finished)
 {
     if (finished && report.Depth == 0 && report.PvUci.isEmpty()) {
+        shownLine_.clear();
         const GameState state = ShownState();
         if (!IsAnalysablePosition(state)) {
             scoreLabel_->setText(QStringLiteral("–"));
@@ -482,6 +486,16 @@ void TAnalysisController::ShowReport(const TAnalysisReport& report, bool finishe
     speedLabel_->setText(tr("%1 nós/s").arg(locale.toString(static_cast<qulonglong>(report.NodesPerSecond))));
     engineLabel_->setText(report.EngineName);
     lineLabel_->setText(report.PvText);
+    shownLine_ = report.PvUci;
+}
+
+void TAnalysisController::SetAlgebraic(bool on)
+{
+    algebraic_ = on;
+    const TMoveNotation notation = on ? TMoveNotation::Algebraic : TMoveNotation::Coordinates;
+    panelService_->SetNotation(notation);
+    if (!shownLine_.isEmpty())
+        lineLabel_->setText(MoveLineText(panelState_, shownLine_, notation));
 }
 
 void TAnalysisController::Hint()
@@ -594,34 +608,52 @@ void TAnalysisController::ReviewDone(const TGameReview& review)
     ShowReviewSummary();
 }
 
-void TAnalysisController::ApplyReviewMarks()
+QStringList TAnalysisController::MarkedLines(QStringList lines) const
 {
     if (review_.Moves.empty())
-        return;
-    std::vector<std::string> lines;
-    board_->GetMoveList(lines);
-    MoveListBox* list = form_->ListBox1;
-    if (list->count() != static_cast<int>(lines.size()))
-        return;
+        return lines;
     const GameHistory& history = board_->History();
     // The last line holds the half-move played just before the end marker.
     const long long end = GameHistory::SlotIndex(history.LastMoveNumber(), history.LastWhiteToMove());
-    for (int i = 0; i < list->count(); ++i) {
-        const long long index = end - (list->count() - i);
+    const qsizetype count = lines.size();
+    for (qsizetype i = 0; i < count; ++i) {
+        const long long index = end - (count - i);
         if (index < 0)
             continue;
         const int moveNumber = static_cast<int>(index / 2 + 1);
         const bool white = index % 2 == 0;
         const TReviewedMove* reviewed = review_.Find(moveNumber, white);
         const MoveInfo* slot = history.Slot(moveNumber, white);
-        QString text = QString::fromStdString(lines[static_cast<std::size_t>(i)]);
         // A mark belongs to the move reviewed, not to another one played
         // from the same slot since.
         if (reviewed && slot && slot->OldSq == reviewed->From && slot->NewSq == reviewed->To &&
             reviewed->Mark != TMoveMark::None)
-            text += QLatin1Char(' ') + QString::fromStdString(MarkText(reviewed->Mark));
-        if (list->item(i)->text() != text)
-            list->item(i)->setText(text);
+            lines[i] += QLatin1Char(' ') + QString::fromStdString(MarkText(reviewed->Mark));
+    }
+    return lines;
+}
+
+void TAnalysisController::ApplyReviewMarks()
+{
+    if (review_.Moves.empty())
+        return;
+    // The list's own lines (in its notation), marked.
+    QStringList lines;
+    if (form_->GameFiles != nullptr) {
+        lines = form_->GameFiles->MoveListLines();
+    } else {
+        std::vector<std::string> board;
+        board_->GetMoveList(board);
+        for (const std::string& line : board)
+            lines.append(QString::fromStdString(line));
+        lines = MarkedLines(lines);
+    }
+    MoveListBox* list = form_->ListBox1;
+    if (list->count() != lines.size())
+        return;
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->item(i)->text() != lines[i])
+            list->item(i)->setText(lines[i]);
     }
 }
 
@@ -656,14 +688,22 @@ void TAnalysisController::ShowReviewSummary()
         column->addWidget(new QLabel(tr("Os maiores erros (clique para ver a posição):"), dialog));
         for (const TReviewedMove& move : worst) {
             const QString side = move.WhiteMoved ? tr("Brancas") : tr("Pretas");
-            const QString text = tr("%1. %2%3-%4 %5  (%6, perde %7)")
-                                     .arg(move.MoveNumber)
-                                     .arg(move.WhiteMoved ? QString() : QStringLiteral("... "))
-                                     .arg(QString::fromStdString(SquareName(move.From)))
-                                     .arg(QString::fromStdString(SquareName(move.To)))
-                                     .arg(QString::fromStdString(MarkText(move.Mark)))
-                                     .arg(side)
-                                     .arg(QString::number(move.LossCp / 100.0, 'f', 2));
+            const QString loss = QString::number(move.LossCp / 100.0, 'f', 2);
+            const QString mark = QString::fromStdString(MarkText(move.Mark));
+            const QString dots = move.WhiteMoved ? QString() : QStringLiteral("... ");
+            const std::optional<QString> san = algebraic_ && form_->GameFiles != nullptr
+                ? form_->GameFiles->AlgebraicMove(move.MoveNumber, move.WhiteMoved)
+                : std::nullopt;
+            const QString text = san
+                ? tr("%1. %2%3 %4  (%5, perde %6)").arg(move.MoveNumber).arg(dots, *san, mark, side, loss)
+                : tr("%1. %2%3-%4 %5  (%6, perde %7)")
+                      .arg(move.MoveNumber)
+                      .arg(dots)
+                      .arg(QString::fromStdString(SquareName(move.From)))
+                      .arg(QString::fromStdString(SquareName(move.To)))
+                      .arg(mark)
+                      .arg(side)
+                      .arg(loss);
             auto* item = new QListWidgetItem(text, summaryList_);
             item->setData(Qt::UserRole, move.MoveNumber);
             item->setData(Qt::UserRole + 1, move.WhiteMoved);

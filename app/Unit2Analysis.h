@@ -93,6 +93,13 @@ public:
     void ShownPositionMaybeChanged();
     // Goes to the position a reviewed move was played from.
     void GotoReviewedMove(const TReviewedMove& move);
+    // The move list's lines with the last review's marks ("3. H5-E5 ??")
+    // on the moves it judged, as long as they are still the moves played.
+    QStringList MarkedLines(QStringList lines) const;
+    // Writes the panel's line and the review's moves in algebraic notation
+    // (as the move list with "Notação algébrica") or in coordinates; the
+    // line shown is written anew at once.
+    void SetAlgebraic(bool on);
 
 signals:
     void HintShown(Square from, Square to);
@@ -147,4 +154,8 @@ private:
     std::string hintKey_;
     std::string shownKey_;
     bool panelVisible_ = false;
+    bool algebraic_ = false;
+    // The position the panel analyses, and the line it shows of it.
+    GameState panelState_;
+    QStringList shownLine_;
 };

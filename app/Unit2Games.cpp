@@ -166,7 +166,12 @@ void TGameFiles::CreateMenus()
     connect(notationAction_, &QAction::toggled, this, [this](bool on) {
         ProgramSettings().setValue(NotationKey, on);
         RefreshMoveList();
+        if (form_->Analysis != nullptr)
+            form_->Analysis->SetAlgebraic(on);
     });
+    // The analysis panel writes its line as the move list does.
+    if (form_->Analysis != nullptr)
+        form_->Analysis->SetAlgebraic(notationAction_->isChecked());
 
     // Any command of the window may change the game (a new game, a move
     // taken back): the autosave looks once it is done and writes only when
@@ -213,7 +218,7 @@ QStringList TGameFiles::MoveListLines() const
     for (const std::string& line : list)
         lines.append(QString::fromStdString(line));
     if (!Algebraic() || list.empty())
-        return lines;
+        return form_->Analysis != nullptr ? form_->Analysis->MarkedLines(lines) : lines;
 
     // The board's lines stand for the half-moves up to its end marker, one
     // a line; a game begun by Black has the line "1. ..." before them.
@@ -226,17 +231,24 @@ QStringList TGameFiles::MoveListLines() const
     for (long long index = first; index < end; ++index) {
         const int moveNumber = static_cast<int>(index / 2 + 1);
         const bool white = index % 2 == 0;
-        const MoveInfo* slot = history.Slot(moveNumber, white);
-        if (slot == nullptr)
-            continue;
-        const std::optional<std::string> san = SlotSan(*slot, white, board_->PromotionPiece());
+        const std::optional<QString> san = AlgebraicMove(moveNumber, white);
         if (!san)
             continue;
-        const QString text = QString::fromStdString(*san);
         lines[offset + (index - first)] =
-            white ? QString::number(moveNumber) + QStringLiteral(". ") + text : QString(14, QLatin1Char(' ')) + text;
+            white ? QString::number(moveNumber) + QStringLiteral(". ") + *san : QString(14, QLatin1Char(' ')) + *san;
     }
-    return lines;
+    return form_->Analysis != nullptr ? form_->Analysis->MarkedLines(lines) : lines;
+}
+
+std::optional<QString> TGameFiles::AlgebraicMove(int moveNumber, bool white) const
+{
+    const MoveInfo* slot = board_->History().Slot(moveNumber, white);
+    if (slot == nullptr)
+        return std::nullopt;
+    const std::optional<std::string> san = SlotSan(*slot, white, board_->PromotionPiece());
+    if (!san)
+        return std::nullopt;
+    return QString::fromStdString(*san);
 }
 
 void TGameFiles::RefreshMoveList()

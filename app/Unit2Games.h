@@ -72,8 +72,13 @@ public:
     // ---- The move list ----
     bool Algebraic() const;
     void SetAlgebraic(bool on);
+    // The half-move of the board's history at a slot as the list writes it
+    // in algebraic notation ("Cf3"); nothing when it is no move of chess
+    // there (a position edited by hand).
+    std::optional<QString> AlgebraicMove(int moveNumber, bool white) const;
     // The lines of the move list: the board's own ("12. G1-F3"), or in
-    // algebraic notation with Portuguese letters ("12. Cf3"), line for line.
+    // algebraic notation with Portuguese letters ("12. Cf3"), line for line,
+    // with the last review's marks ("3. Dxe5+ ??").
     QStringList MoveListLines() const;
 
     // ---- Autosave ----

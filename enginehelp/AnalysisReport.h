@@ -36,7 +36,8 @@ struct TAnalysisReport {
     int ElapsedMs = 0;
     // The expected line in UCI long algebraic notation ("e2e4", "e7e8q").
     QStringList PvUci;
-    // The same line as the move list writes it ("12. G1-F3 B8-C6").
+    // The same line as the move list writes it, in the service's notation
+    // ("12. G1-F3 B8-C6", "12. Cf3 Cc6").
     QString PvText;
     // Which engine gave it ("Motor interno", or the UCI engine's name).
     QString EngineName;

@@ -13,8 +13,11 @@ TAnalysisService::TAnalysisService(QObject* parent) : QObject(parent), builtin_(
     connect(builtin_, &TBuiltinAnalyser::Iteration, this, [this](std::uint64_t id, const TAnalysisReport& report) {
         if (id != id_ || !searching_ || UsingUci())
             return;
+        // Worded here rather than on the search thread, in the notation
+        // chosen now.
         last_ = report;
-        emit Report(id, report);
+        last_.PvText = MoveLineText(request_.State, report.PvUci, notation_);
+        emit Report(id, last_);
     });
     connect(builtin_, &TBuiltinAnalyser::Finished, this, [this](std::uint64_t id, const QString& best) {
         if (id != id_ || !searching_ || UsingUci())
@@ -31,6 +34,12 @@ QString TAnalysisService::EngineName() const
     if (UsingUci() && uci_)
         return uci_->EngineName();
     return BuiltinEngineName();
+}
+
+void TAnalysisService::SetNotation(TMoveNotation notation)
+{
+    notation_ = notation;
+    last_.PvText = MoveLineText(request_.State, last_.PvUci, notation_);
 }
 
 std::uint64_t TAnalysisService::BuiltinNodes() const
@@ -114,7 +123,7 @@ void TAnalysisService::EnsureUciClient()
         report.NodesPerSecond = info.Nps > 0 ? static_cast<std::uint64_t>(info.Nps) : 0;
         report.ElapsedMs = info.TimeMs;
         report.PvUci = info.Pv;
-        report.PvText = MoveLineText(request_.State, info.Pv);
+        report.PvText = MoveLineText(request_.State, info.Pv, notation_);
         report.EngineName = uci_->EngineName();
         last_ = report;
         emit Report(id_, report);

@@ -7,6 +7,7 @@
 
 #include "core/GameState.h"
 #include "enginehelp/AnalysisReport.h"
+#include "enginehelp/MoveLine.h"
 #include "enginehelp/UciClient.h"
 
 #include <QObject>
@@ -43,6 +44,11 @@ public:
     void SetUciTimeLimits(const TUciClient::TimeLimits& limits) { uciLimits_ = limits; }
     // The running UCI client, if any (tests look at its process).
     const TUciClient* UciClient() const { return uci_; }
+
+    // The notation of the reports' PvText, from the next report on (and
+    // in the last one that Finished will carry).
+    void SetNotation(TMoveNotation notation);
+    TMoveNotation Notation() const { return notation_; }
 
     // Leaves the UCI engine for the built-in one without a message (another
     // service already reported the same engine); a running request goes on.
@@ -83,4 +89,5 @@ private:
     TUciClient::TimeLimits uciLimits_;
     TAnalysisRequest request_;
     TAnalysisReport last_;
+    TMoveNotation notation_ = TMoveNotation::Coordinates;
 };

@@ -38,7 +38,6 @@ public:
         report.NodesPerSecond = micros > 0 ? nodes * 1000000 / static_cast<std::uint64_t>(micros) : 0;
         for (const TEngineMove& move : engine.PrincipalVariation())
             report.PvUci.append(QString::fromStdString(MoveToUci(move)));
-        report.PvText = MoveLineText(owner_.state_, report.PvUci);
         report.EngineName = BuiltinEngineName();
         if (!report.PvUci.isEmpty())
             best_ = report.PvUci.first();

@@ -1,5 +1,6 @@
 #include "enginehelp/MoveLine.h"
 
+#include "core/San.h"
 #include "engine/ChessEngine.h"
 #include "engine/Fen.h"
 #include "engine/MoveText.h"
@@ -31,7 +32,24 @@ bool IsLegalUciMove(const GameState& state, const QString& uciMove)
     return PlayUciMoves(copy, {uciMove}) == 1;
 }
 
-QString MoveLineText(const GameState& state, const QStringList& uciMoves)
+namespace {
+
+// A UCI move ("e7e8q") that led to `after`, as a core move; the
+// promotion piece is the one that stands on the target square.
+ChessMove CoreMove(const QString& uciMove, const GameState& after)
+{
+    const std::string text = uciMove.toStdString();
+    ChessMove move{SquareFromName(text[0], text[1]), SquareFromName(text[2], text[3]), EmptySquare};
+    if (text.size() == 5) {
+        const char piece = after.At(move.To);
+        move.Promotion = static_cast<char>(piece >= 'a' && piece <= 'z' ? piece - 32 : piece);
+    }
+    return move;
+}
+
+} // namespace
+
+QString MoveLineText(const GameState& state, const QStringList& uciMoves, TMoveNotation notation)
 {
     GameState position = state;
     auto engine = std::make_unique<TChessEngine>();
@@ -39,11 +57,15 @@ QString MoveLineText(const GameState& state, const QStringList& uciMoves)
     int moveNumber = state.CurrentMove > 0 ? state.CurrentMove : 1;
     bool first = true;
     for (const QString& move : uciMoves) {
+        const GameState before = position;
         const bool white = position.WhiteToMove;
         if (PlayMove(*engine, position, move.toStdString()) != MoveTextResult::Legal)
             break;
         QString text = move.left(2).toUpper() + QLatin1Char('-') + move.mid(2, 2).toUpper();
-        if (move.size() == 5) {
+        if (notation == TMoveNotation::Algebraic) {
+            // The move list's own wording of a move (Unit2Games).
+            text = QString::fromStdString(MoveToSan(before, CoreMove(move, position), PortugueseLetters));
+        } else if (move.size() == 5) {
             // The pieces in Portuguese: Dama, Torre, Bispo, Cavalo.
             static const QString names = QStringLiteral("qrbnDTBC");
             const qsizetype index = names.indexOf(move[4]);

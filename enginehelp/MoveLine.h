@@ -17,10 +17,17 @@ int PlayUciMoves(GameState& state, const QStringList& uciMoves);
 // Whether the UCI move is legal in the state.
 bool IsLegalUciMove(const GameState& state, const QString& uciMove);
 
+// How the move list writes a move: its squares ("G1-F3", the list's
+// default) or SAN with Portuguese piece letters ("Cf3", with "Notação
+// algébrica").
+enum class TMoveNotation { Coordinates, Algebraic };
+
 // The legal beginning of a line written as the move list does, with move
 // numbers: "12. G1-F3 B8-C6 13. E2-E4", "12... B8-C6 13. E2-E4" when Black
-// begins; a promotion adds the piece: "E7-E8=D".
-QString MoveLineText(const GameState& state, const QStringList& uciMoves);
+// begins; a promotion adds the piece: "E7-E8=D". In algebraic notation
+// "12. Cf3 Cc6 13. e4", a promotion "e8=D".
+QString MoveLineText(const GameState& state, const QStringList& uciMoves,
+                     TMoveNotation notation = TMoveNotation::Coordinates);
 
 // The state's position as a FEN record for a UCI engine; the move number is
 // the state's, the half-move clock 0.

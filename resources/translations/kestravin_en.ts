@@ -666,6 +666,10 @@ Blunders (??): %3</translation>
         <source>Joga como um motor de cerca de %1 pontos na escala UCI_Elo; o nível mais forte, mais forte que Difícil.</source>
         <translation>Plays like an engine of about %1 points on the UCI_Elo scale; the strongest level, stronger than Hard.</translation>
     </message>
+    <message>
+        <source>%1. %2%3 %4  (%5, perde %6)</source>
+        <translation>%1. %2%3 %4  (%5, loses %6)</translation>
+    </message>
 </context>
 <context>
     <name>TAnalysisService</name>

@@ -7,6 +7,7 @@
 #include "app/MoveListBox.h"
 #include "app/Unit2.h"
 #include "app/Unit2Analysis.h"
+#include "app/Unit2Games.h"
 #include "board/ChessBoard.h"
 #include "enginehelp/AnalysisService.h"
 #include "enginehelp/GameReviewer.h"
@@ -244,6 +245,73 @@ TEST_F(AnalysisWindow, ReviewMarksTheLostQueenAndGoesToItsPosition)
 
     // The marks stay when the game goes on.
     analysis.ReviewSummary()->close();
+}
+
+TEST_F(AnalysisWindow, ThePanelsLineAndTheReviewFollowTheMoveListsNotation)
+{
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QAction* notation = form.GameFiles->NotationAction();
+    ASSERT_FALSE(notation->isChecked());
+    Play({{Square::E2, Square::E4}});
+    analysis.AnalysisAction()->trigger();
+    QLabel* line = analysis.LineLabel();
+    ASSERT_TRUE(PumpUntil([&] { return line->text().startsWith("1... "); }, 10000)) << line->text().toStdString();
+
+    const QRegularExpression coordinates(QStringLiteral("^[A-H][1-8]-[A-H][1-8](=[DTBC])?$"));
+    const QRegularExpression san(QStringLiteral("^([RDTBC]?[a-h]?[1-8]?x?[a-h][1-8](=[DTBC])?|O-O|O-O-O)[+#]?$"));
+    const QRegularExpression number(QStringLiteral("^\\d+\\.(\\.\\.)?$"));
+    // Every word is a move number or a move written the one way.
+    auto writtenAs = [&](const QString& text, const QRegularExpression& move) {
+        const QStringList words = text.split(' ');
+        for (const QString& word : words)
+            if (!number.match(word).hasMatch() && !move.match(word).hasMatch())
+                return false;
+        return words.size() >= 2;
+    };
+    EXPECT_TRUE(writtenAs(line->text(), coordinates)) << line->text().toStdString();
+
+    // The switch rewrites the line shown at once, word for word, and the
+    // reports that follow come in the same notation.
+    const QStringList before = line->text().split(' ');
+    notation->trigger();
+    EXPECT_EQ(form.ListBox1->Lines().first(), "1. e4");
+    const QStringList after = line->text().split(' ');
+    EXPECT_TRUE(writtenAs(line->text(), san)) << line->text().toStdString();
+    ASSERT_EQ(after.size(), before.size());
+    for (int i = 0; i < after.size(); ++i)
+        EXPECT_EQ(number.match(after[i]).hasMatch(), number.match(before[i]).hasMatch()) << i;
+    const QString depth = analysis.DepthLabel()->text();
+    ASSERT_TRUE(PumpUntil([&] { return analysis.DepthLabel()->text() != depth; }, 10000));
+    EXPECT_TRUE(writtenAs(line->text(), san)) << line->text().toStdString();
+
+    // 1. e4 e5 2. Qh5 Nc6 3. Qxe5+?? Nxe5: the review names the moves as
+    // the list does, and its marks go on the list's own lines.
+    analysis.AnalysisAction()->trigger();
+    Play({{Square::E7, Square::E5},
+          {Square::D1, Square::H5},
+          {Square::B8, Square::C6},
+          {Square::H5, Square::E5},
+          {Square::C6, Square::E5}});
+    QSignalSpy shown(&analysis, &TAnalysisController::ReviewShown);
+    analysis.ReviewAction()->trigger();
+    ASSERT_TRUE(PumpUntil([&] { return shown.count() == 1; }, 30000));
+    const QStringList lines = form.ListBox1->Lines();
+    ASSERT_EQ(lines.size(), 6);
+    EXPECT_EQ(lines[0], "1. e4");
+    EXPECT_EQ(lines[4], "3. Dxe5+ ??");
+    QListWidget* worst = analysis.ReviewSummaryList();
+    ASSERT_NE(worst, nullptr);
+    ASSERT_GE(worst->count(), 1);
+    EXPECT_TRUE(worst->item(0)->text().startsWith("3. Dxe5+ ??")) << worst->item(0)->text().toStdString();
+    analysis.ReviewSummary()->close();
+
+    // Back in coordinates, the line is written anew at once.
+    notation->trigger();
+    analysis.AnalysisAction()->trigger();
+    ASSERT_TRUE(PumpUntil([&] { return !line->text().isEmpty(); }, 10000));
+    EXPECT_TRUE(writtenAs(line->text(), coordinates)) << line->text().toStdString();
+    EXPECT_EQ(form.ListBox1->Lines()[4], "3. H5-E5 ??");
 }
 
 TEST_F(AnalysisWindow, ABrokenEngineIsReportedOnceAndTheHintStillComes)

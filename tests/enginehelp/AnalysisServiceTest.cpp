@@ -84,6 +84,41 @@ TEST(AnalysisService, TheBuiltInEngineFindsAMateInOneForEitherSide)
     EXPECT_EQ(black.Last.PvText, "1... A8-A1");
 }
 
+TEST(AnalysisService, TheLineIsWrittenInTheMoveListsNotation)
+{
+    const GameState afterE4 = FromFen("rnbqkbnr/pppppppp/8/8/4P3/8/PPPP1PPP/RNBQKBNR b KQkq e3 0 1");
+    const QStringList line{"e7e5", "g1f3", "b8c6", "f1c4", "g8f6", "e1g1"};
+    EXPECT_EQ(MoveLineText(afterE4, line).toStdString(), "1... E7-E5 2. G1-F3 B8-C6 3. F1-C4 G8-F6 4. E1-G1");
+    EXPECT_EQ(MoveLineText(afterE4, line, TMoveNotation::Algebraic).toStdString(),
+              "1... e5 2. Cf3 Cc6 3. Bc4 Cf6 4. O-O");
+    // A capture that promotes and gives check, a knight that needs its file,
+    // and the line cut at its first illegal move.
+    GameState promotion = FromFen("r3k3/1P6/8/8/8/5N2/8/1N2K3 w - - 0 1");
+    promotion.CurrentMove = 40;
+    EXPECT_EQ(
+        MoveLineText(promotion, {"b7a8q", "e8e7", "b1d2", "e7e6", "e1e1"}, TMoveNotation::Algebraic).toStdString(),
+        "40. bxa8=D+ Re7 41. Cbd2 Re6");
+    EXPECT_EQ(MoveLineText(promotion, {"b7a8n"}).toStdString(), "40. B7-A8=C");
+
+    // The service follows its notation from the next report on, and the
+    // last report that Finished carries follows a change at once.
+    TAnalysisService service;
+    service.SetNotation(TMoveNotation::Algebraic);
+    Outcome white = Search(service, FromFen(BackRankMate), 20, 5000);
+    EXPECT_EQ(white.Last.PvText, "1. Ta8#");
+    Outcome black = Search(service, FromFen(BlackMatesInOne), 20, 5000);
+    EXPECT_EQ(black.Last.PvText, "1... Ta1#");
+    // Changed once the (only) report is out, before Finished.
+    QString reported;
+    QObject::connect(&service, &TAnalysisService::Report, &service, [&](std::uint64_t, const TAnalysisReport& report) {
+        reported = report.PvText;
+        service.SetNotation(TMoveNotation::Coordinates);
+    });
+    Outcome changed = Search(service, FromFen(BackRankMate), 20, 5000);
+    EXPECT_EQ(reported.toStdString(), "1. Ta8#");
+    EXPECT_EQ(changed.Last.PvText.toStdString(), "1. A1-A8");
+}
+
 TEST(AnalysisService, AWonPositionIsScoredAsWonFromWhitesSide)
 {
     TAnalysisService service;
