@@ -6,6 +6,8 @@
 #include "engine/ChessEngine.h"
 #include "engine/SquareSets.h"
 
+#include <bit>
+
 using namespace engine;
 
 using namespace SquareSets;
@@ -95,4 +97,35 @@ bool TChessEngine::IsInCheck(int colour) const
     if (kings == 0)
         return false;
     return SquareAttacked(std::countr_zero(kings), colour ^ 1);
+}
+
+// The squares where a piece other than the king can answer a check: the one
+// checker's square and the squares between it and the king; none when two
+// pieces give check. With no king, or more than one, every square is kept,
+// so that the full test decides.
+Mask TChessEngine::CheckEvasionTargets() const
+{
+    const Mask kings = PieceMask[SideToMove][King];
+    if (kings == 0 || (kings & (kings - 1)) != 0)
+        return ~Mask{0};
+    const int king = std::countr_zero(kings);
+    const std::array<Mask, 6>& theirs = PieceMask[Opponent];
+    Mask checkers = (PawnAttackers[Opponent][king] & theirs[Pawn]) | (KnightTargets[king] & theirs[Knight]) |
+        (KingTargets[king] & theirs[King]);
+    Mask targets = checkers;
+    const Mask occupied = Occupancy[White] | Occupancy[Black];
+    const Mask diagonalSliders = (theirs[Bishop] | theirs[Queen]) & DiagonalLines[king];
+    const Mask straightSliders = (theirs[Rook] | theirs[Queen]) & StraightLines[king];
+    for (int d = 0; d < 8; ++d) {
+        const Mask sliders = Diagonal(LineOffsets[d]) ? diagonalSliders : straightSliders;
+        const Mask blockers = Rays[king][d] & occupied;
+        if ((Rays[king][d] & sliders) == 0 || blockers == 0)
+            continue;
+        const int nearest = LineOffsets[d] < 0 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
+        if (sliders & Bit(nearest)) {
+            checkers |= Bit(nearest);
+            targets |= Rays[king][d] & ~Rays[nearest][d];
+        }
+    }
+    return (checkers & (checkers - 1)) != 0 ? 0 : targets;
 }

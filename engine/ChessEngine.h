@@ -73,6 +73,16 @@ public:
     void GenerateMoves();
     void GenerateCaptures();
     bool DoMove(TEngineMove move);
+    // Whether DoMove would accept the move, without making it.
+    bool MoveIsLegal(TEngineMove move);
+    // Whether the move is one that cannot answer the check the side to move
+    // is known to be in (DoMove refuses it). Most moves generated in check
+    // are such, and the search passes them over without a call.
+    bool CannotAnswerCheck(TEngineMove move) const
+    {
+        return SideInCheck[Ply] > 0 && (EvasionTargets[Ply] & (std::uint64_t{1} << move.To)) == 0 &&
+            SquarePiece[move.From] != engine::King && !(move.Flags & engine::FlagEnPassant);
+    }
     void UndoMove();
     bool SquareAttacked(int target, int byColour) const;
     bool IsInCheck(int colour) const;
@@ -141,6 +151,7 @@ private:
     TMoveEntry* GenerateEnPassant(TMoveEntry* out);
     bool CastlingAllowedNow(int to);
     bool MoveNeedsCheckTest(int from, int flags);
+    bool RefusedBeforeMaking(TEngineMove move, bool& testCheck);
     void KeepSoundCastleRights();
     void KeepSoundEnPassant();
     // Every change of a square goes through these two, which keep the
@@ -205,6 +216,7 @@ private:
     }
     void RebuildPieceSets();
     bool SideToMoveInCheck();
+    std::uint64_t CheckEvasionTargets() const;
     std::array<std::int32_t, 2> PawnStructure() const;
     bool SliderOnLine(int target, std::uint64_t sliders, bool diagonal, std::uint64_t occupied) const;
     bool AttackedBy(int target, const std::array<std::uint64_t, 6>& pieces, int byColour, std::uint64_t occupied,
@@ -246,6 +258,11 @@ private:
     std::array<std::array<std::int32_t, 10>, 2> PawnsOnFile{};
     // Whether the side to move at each ply is in check: -1 not yet known.
     std::array<std::int8_t, engine::MaxPly + 1> SideInCheck{};
+    // While in check: the squares where a move of a piece other than the
+    // king can end the check (the checker's square and those between it
+    // and the king; none in double check). Every other square in it when
+    // the side has more or fewer than one king.
+    std::array<std::uint64_t, engine::MaxPly + 1> EvasionTargets{};
 
     // Moves of all plies, each ply's delimited by PlyStart and PlyEnd.
     std::array<TMoveEntry, engine::MoveListSize> MoveList{};

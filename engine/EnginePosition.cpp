@@ -156,8 +156,11 @@ void TChessEngine::SwapSides()
 // lands on not attacked; the king must not be in check.
 bool TChessEngine::SideToMoveInCheck()
 {
-    if (SideInCheck[Ply] < 0)
+    if (SideInCheck[Ply] < 0) {
         SideInCheck[Ply] = IsInCheck(SideToMove) ? 1 : 0;
+        if (SideInCheck[Ply])
+            EvasionTargets[Ply] = CheckEvasionTargets();
+    }
     return SideInCheck[Ply] != 0;
 }
 
@@ -192,7 +195,10 @@ bool TChessEngine::CastlingAllowedNow(int to)
     }
 }
 
-[[gnu::flatten]] bool TChessEngine::DoMove(TEngineMove move)
+// Everything DoMove checks before it changes the position: true when the
+// move is refused. testCheck tells whether a castling must be tested once
+// made.
+[[gnu::always_inline]] inline bool TChessEngine::RefusedBeforeMaking(TEngineMove move, bool& testCheck)
 {
     const int from = move.From;
     const int to = move.To;
@@ -200,15 +206,38 @@ bool TChessEngine::CastlingAllowedNow(int to)
 
     // Only a piece of the side to move can move, and not onto its own men.
     if (from > 63 || to > 63 || SquareColour[from] != SideToMove || SquareColour[to] == SideToMove)
-        return false;
+        return true;
+    if (CannotAnswerCheck(move))
+        return true;
     if ((flags & FlagCastle) && !CastlingAllowedNow(to))
-        return false;
+        return true;
     // Castlings are tested once made; other moves are tested beforehand on
     // the piece sets, so that a refused move changes nothing at all.
-    const bool testCheck = MoveNeedsCheckTest(from, flags);
-    if (testCheck && !(flags & FlagCastle) && MoveLeavesKingAttacked(from, to, flags))
+    testCheck = MoveNeedsCheckTest(from, flags);
+    return testCheck && !(flags & FlagCastle) && MoveLeavesKingAttacked(from, to, flags);
+}
+
+bool TChessEngine::MoveIsLegal(TEngineMove move)
+{
+    if (move.Flags & FlagCastle) {
+        if (!DoMove(move))
+            return false;
+        UndoMove();
+        return true;
+    }
+    bool testCheck = false;
+    return !RefusedBeforeMaking(move, testCheck);
+}
+
+[[gnu::flatten]] bool TChessEngine::DoMove(TEngineMove move)
+{
+    bool testCheck = false;
+    if (RefusedBeforeMaking(move, testCheck))
         return false;
 
+    const int from = move.From;
+    const int to = move.To;
+    const int flags = move.Flags;
     const int piece = SquarePiece[from];
     const int captured = SquarePiece[to];
     UndoStack[Ply] = {move, captured, CastleRights, EnPassantSquare};

@@ -1,4 +1,5 @@
-// Perft over the engine's own make and take-back.
+// Perft over the engine's own make and take-back; the moves of the last ply
+// are only tested, as DoMove would test them, not made.
 #include "engine/Perft.h"
 
 #include "engine/ChessEngine.h"
@@ -9,16 +10,22 @@ using namespace engine;
 
 namespace {
 
-std::uint64_t CountLeaves(TChessEngine& engine, int depth)
+std::uint64_t CountLeaves(TChessEngine& engine, int depth, PerftLeaves leafMoves)
 {
     if (depth == 0)
         return 1;
     engine.GenerateMoves();
     std::uint64_t leaves = 0;
+    // The last ply's moves are counted with DoMove's own test, unmade.
+    if (depth == 1 && leafMoves == PerftLeaves::Tested) {
+        for (const TMoveEntry& entry : engine.CurrentMoves())
+            leaves += engine.MoveIsLegal(entry.Move) ? 1 : 0;
+        return leaves;
+    }
     for (const TMoveEntry& entry : engine.CurrentMoves()) {
         if (!engine.DoMove(entry.Move))
             continue;
-        leaves += CountLeaves(engine, depth - 1);
+        leaves += CountLeaves(engine, depth - 1, leafMoves);
         engine.UndoMove();
     }
     return leaves;
@@ -31,9 +38,9 @@ int UsableDepth(const TChessEngine& engine, int depth)
 
 } // namespace
 
-std::uint64_t Perft(TChessEngine& engine, int depth)
+std::uint64_t Perft(TChessEngine& engine, int depth, PerftLeaves leafMoves)
 {
-    return CountLeaves(engine, UsableDepth(engine, depth));
+    return CountLeaves(engine, UsableDepth(engine, depth), leafMoves);
 }
 
 std::vector<TDivideEntry> PerftDivide(TChessEngine& engine, int depth)
@@ -46,7 +53,7 @@ std::vector<TDivideEntry> PerftDivide(TChessEngine& engine, int depth)
     for (const TMoveEntry& entry : engine.CurrentMoves()) {
         if (!engine.DoMove(entry.Move))
             continue;
-        result.push_back({entry.Move, CountLeaves(engine, depth - 1)});
+        result.push_back({entry.Move, CountLeaves(engine, depth - 1, PerftLeaves::Tested)});
         engine.UndoMove();
     }
     return result;

@@ -80,7 +80,7 @@ int TChessEngine::AlphaBeta(int alpha, int beta, int depth)
     for (int i = PlyStart[Ply]; i < PlyEnd[Ply]; ++i) {
         PickBestMove(i);
         const TEngineMove move = MoveList[i].Move;
-        if (!DoMove(move))
+        if ((inCheck && CannotAnswerCheck(move)) || !DoMove(move))
             continue;
         anyLegal = true;
         const int score = -AlphaBeta(-beta, -alpha, depth - 1);
@@ -140,7 +140,7 @@ int TChessEngine::Quiescence(int alpha, int beta)
     for (int i = PlyStart[Ply]; i < PlyEnd[Ply]; ++i) {
         PickBestMove(i);
         const TEngineMove move = MoveList[i].Move;
-        if (!DoMove(move))
+        if ((inCheck && CannotAnswerCheck(move)) || !DoMove(move))
             continue;
         anyLegal = true;
         const int score = -Quiescence(-beta, -alpha);
@@ -160,20 +160,19 @@ int TChessEngine::Quiescence(int alpha, int beta)
     return alpha;
 }
 
-// The first entry of highest score from index on is swapped to index. (A
-// vector scan of the scores runs fewer instructions but is slower: the list
-// was just written entry by entry, and wide loads of it wait on those
-// stores.)
+// The first entry of highest score from index on is swapped to index. The
+// scan has no branch: in a node in check most entries are picked in turn
+// and refused, and a branch on the scores would mispredict all along.
 void TChessEngine::PickBestMove(int index)
 {
     int best = index;
     int bestScore = MoveList[index].Score;
     const int end = PlyEnd[Ply];
     for (int i = index + 1; i < end; ++i) {
-        if (MoveList[i].Score > bestScore) {
-            best = i;
-            bestScore = MoveList[i].Score;
-        }
+        const int score = MoveList[i].Score;
+        const bool higher = score > bestScore;
+        best = higher ? i : best;
+        bestScore = higher ? score : bestScore;
     }
     if (best != index)
         std::swap(MoveList[index], MoveList[best]);

@@ -1,7 +1,8 @@
 // kestravin-bench: prints, for the engine's fixed suite of positions from
 // well-known games, the nodes, time and speed of the search at depths 1 to
 // 5 (or the depth given as the first argument), then perft counts and speed
-// of the move generator. The node counts and moves are the engine's
+// of the move generator, counting the last ply's moves as perft usually
+// does (tested, not made) and then with every move made. The node counts and moves are the engine's
 // signature; the times (processor time of the measuring thread, so that a
 // busy machine does not distort them) show its speed on this machine.
 #include "engine/BenchSuite.h"
@@ -69,7 +70,7 @@ bool RunSearches(int maxDepth)
     return true;
 }
 
-void RunPerft(const char* name, const char* fen, int maxDepth)
+void RunPerft(const char* name, const char* fen, int maxDepth, PerftLeaves leafMoves)
 {
     GameState state;
     std::string error;
@@ -82,7 +83,7 @@ void RunPerft(const char* name, const char* fen, int maxDepth)
     engine->LoadPosition();
     for (int depth = 1; depth <= maxDepth; ++depth) {
         const double start = ThreadCpuSeconds();
-        const std::uint64_t leaves = Perft(*engine, depth);
+        const std::uint64_t leaves = Perft(*engine, depth, leafMoves);
         const double elapsed = ThreadCpuSeconds() - start;
         std::printf("%-12s %5d %12llu %10.1f %12.0f\n", name, depth, static_cast<unsigned long long>(leaves),
                     elapsed * 1000, Rate(leaves, elapsed));
@@ -97,10 +98,17 @@ int main(int argc, char** argv)
     if (!RunSearches(maxDepth))
         return 1;
 
-    std::printf("\nPerft (moves made with DoMove)\n%-12s %5s %12s %10s %12s\n", "position", "depth", "leaves", "cpu ms",
-                "leaves/s");
-    RunPerft("initial", "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", 5);
-    RunPerft("kiwipete", "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1", 4);
-    RunPerft("endgame", "8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w - - 0 1", 5);
+    const struct {
+        const char* Heading;
+        PerftLeaves LeafMoves;
+    } ways[] = {{"Perft (the last ply's moves tested, not made)", PerftLeaves::Tested},
+                {"Perft (every move made with DoMove)", PerftLeaves::Made}};
+    for (const auto& way : ways) {
+        std::printf("\n%s\n%-12s %5s %12s %10s %12s\n", way.Heading, "position", "depth", "leaves", "cpu ms",
+                    "leaves/s");
+        RunPerft("initial", "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", 5, way.LeafMoves);
+        RunPerft("kiwipete", "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1", 4, way.LeafMoves);
+        RunPerft("endgame", "8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w - - 0 1", 5, way.LeafMoves);
+    }
     return 0;
 }
