@@ -148,6 +148,10 @@ private:
     TMoveEntry* AppendEntry(TMoveEntry* out, int from, int to, int promote, int flags, int score);
     template <bool CapturesOnly>
     TMoveEntry* GeneratePieceMoves(TMoveEntry* out, int s);
+    template <int piece, bool CapturesOnly>
+    TMoveEntry* GenerateSliderMoves(TMoveEntry* out, int s);
+    template <int line, bool CapturesOnly>
+    TMoveEntry* GenerateAlongLine(TMoveEntry* out, int s, std::uint64_t occupied);
     TMoveEntry* GenerateEnPassant(TMoveEntry* out);
     bool CastlingAllowedNow(int to);
     bool MoveNeedsCheckTest(int from, int flags);

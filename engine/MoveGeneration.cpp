@@ -5,13 +5,15 @@
 #include "engine/SquareSets.h"
 
 #include <bit>
+#include <utility>
 
 using namespace engine;
 
 using namespace EngineTables;
 using namespace SquareSets;
 
-TMoveEntry* TChessEngine::AppendEntry(TMoveEntry* out, int from, int to, int promote, int flags, int score)
+[[gnu::always_inline]] inline TMoveEntry* TChessEngine::AppendEntry(TMoveEntry* out, int from, int to, int promote,
+                                                                    int flags, int score)
 {
     // The list is shared by all plies; a node whose moves do not fit is
     // noticed by the search (MoveListOverflowed) and scored statically.
@@ -19,13 +21,15 @@ TMoveEntry* TChessEngine::AppendEntry(TMoveEntry* out, int from, int to, int pro
         MoveListFull = true;
         return out;
     }
-    out->Move = {static_cast<std::uint8_t>(from), static_cast<std::uint8_t>(to), static_cast<std::uint8_t>(promote),
-                 static_cast<std::uint8_t>(flags)};
+    // The four bytes of the move in one store.
+    const std::uint32_t bytes = static_cast<std::uint32_t>(from) | static_cast<std::uint32_t>(to) << 8 |
+        static_cast<std::uint32_t>(promote) << 16 | static_cast<std::uint32_t>(flags) << 24;
+    out->Move = std::bit_cast<TEngineMove>(bytes);
     out->Score = score;
     return out + 1;
 }
 
-TMoveEntry* TChessEngine::AddMove(TMoveEntry* out, int from, int to, int flags)
+[[gnu::always_inline]] inline TMoveEntry* TChessEngine::AddMove(TMoveEntry* out, int from, int to, int flags)
 {
     if (flags & FlagPawnMove) {
         const bool lastRank = SideToMove == White ? to <= 7 : to >= 56;
@@ -101,9 +105,21 @@ template <bool capturesOnly>
         return out;
     }
 
-    // Sliders: along each direction in table order, the empty squares
-    // nearest first, then the first piece if it is the opponent's. Looking
-    // only for captures, a line without an opponent's piece is skipped.
+    switch (piece) {
+    case Bishop: return GenerateSliderMoves<Bishop, capturesOnly>(out, s);
+    case Rook: return GenerateSliderMoves<Rook, capturesOnly>(out, s);
+    default: return GenerateSliderMoves<Queen, capturesOnly>(out, s);
+    }
+}
+
+// A slider's moves: along each direction in table order, the empty squares
+// nearest first, then the first piece if it is the opponent's. Looking only
+// for captures, a line without an opponent's piece is skipped. The piece is
+// a template argument so that its directions are constants and the loop
+// over them unrolls.
+template <int piece, bool capturesOnly>
+[[gnu::always_inline]] inline TMoveEntry* TChessEngine::GenerateSliderMoves(TMoveEntry* out, int s)
+{
     const Mask occupied = Occupancy[White] | Occupancy[Black];
     if constexpr (capturesOnly) {
         const Mask lines = piece == Bishop ? DiagonalLines[s]
@@ -112,29 +128,37 @@ template <bool capturesOnly>
         if ((lines & Occupancy[Opponent]) == 0)
             return out;
     }
-    for (int d = 0; d < DirectionCount[piece]; ++d) {
-        const int line = PieceLines[piece][d];
-        const bool rising = line >= 4; // the last four lines raise the square number
-        const Mask ray = Rays[s][line];
-        if (capturesOnly && (ray & Occupancy[Opponent]) == 0)
-            continue;
-        const Mask blockers = ray & occupied;
-        int nearest = -1;
-        Mask reach = ray;
-        if (blockers != 0) {
-            nearest = rising ? std::countr_zero(blockers) : 63 - std::countl_zero(blockers);
-            reach &= ~Rays[nearest][line];
-        }
-        if constexpr (!capturesOnly) {
-            for (Mask empty = reach & ~occupied; empty != 0;) {
-                const int n = rising ? std::countr_zero(empty) : 63 - std::countl_zero(empty);
-                out = AddMove(out, s, n, QuietMove);
-                empty &= ~Bit(n);
-            }
-        }
-        if (nearest != -1 && SquareColour[nearest] == Opponent)
-            out = AddMove(out, s, nearest, PieceCapture);
+    [&]<std::size_t... d>(std::index_sequence<d...>)
+    {
+        ((out = GenerateAlongLine<PieceLines[piece][d], capturesOnly>(out, s, occupied)), ...);
     }
+    (std::make_index_sequence<DirectionCount[piece]>{});
+    return out;
+}
+
+template <int line, bool capturesOnly>
+[[gnu::always_inline]] inline TMoveEntry* TChessEngine::GenerateAlongLine(TMoveEntry* out, int s, Mask occupied)
+{
+    constexpr bool rising = line >= 4; // the last four lines raise the square number
+    const Mask ray = Rays[s][line];
+    if (capturesOnly && (ray & Occupancy[Opponent]) == 0)
+        return out;
+    const Mask blockers = ray & occupied;
+    int nearest = -1;
+    Mask reach = ray;
+    if (blockers != 0) {
+        nearest = rising ? std::countr_zero(blockers) : 63 - std::countl_zero(blockers);
+        reach &= ~Rays[nearest][line];
+    }
+    if constexpr (!capturesOnly) {
+        for (Mask empty = reach & ~occupied; empty != 0;) {
+            const int n = rising ? std::countr_zero(empty) : 63 - std::countl_zero(empty);
+            out = AddMove(out, s, n, QuietMove);
+            empty &= ~Bit(n);
+        }
+    }
+    if (nearest != -1 && SquareColour[nearest] == Opponent)
+        out = AddMove(out, s, nearest, PieceCapture);
     return out;
 }
 
