@@ -72,6 +72,11 @@ public:
     void LoadPosition();
     void GenerateMoves();
     void GenerateCaptures();
+    // In check, with one king: lists only the moves that CannotAnswerCheck
+    // does not rule out, as GenerateMoves lists them (same flags and
+    // scores), in no particular order. False, listing nothing, when the
+    // side to move is not in check or has not exactly one king.
+    bool GenerateCheckAnswers();
     bool DoMove(TEngineMove move);
     // Whether DoMove would accept the move, without making it.
     bool MoveIsLegal(TEngineMove move);
@@ -97,6 +102,7 @@ public:
     int Quiescence(int alpha, int beta);
     void PickBestMove(int index);
     void BoostPVMove();
+    void SortByScore(int from, int to);
 
     // Writes the current engine position back as a board state (the side to
     // move, castling rights and en passant square included).

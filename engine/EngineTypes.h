@@ -41,9 +41,16 @@ inline constexpr int PawnDoubleStep = FlagPawnMove | FlagDoubleStep;
 inline constexpr int EnPassantCapture = FlagPawnMove | FlagEnPassant | FlagCapture;
 
 // Sizes of the fixed tables: plies from the root, and move-list entries for
-// all plies together.
+// all plies together. No position has more than MaxMovesInPosition moves in
+// the generator's list, however its board was set up: a move goes from one
+// of the side's n pieces to one of the 64 - n squares not its own (at most
+// 32 * 32 pairs), a pawn on its seventh rank lists each of its at most
+// three moves four times (8 * 3 * 3 more), and two castlings may be listed
+// onto an occupied square. So the list holds every ply's moves and never
+// runs out.
 inline constexpr int MaxPly = 64;
-inline constexpr int MoveListSize = 4096;
+inline constexpr int MaxMovesInPosition = 32 * 32 + 8 * 3 * 3 + 2;
+inline constexpr int MoveListSize = MaxPly * MaxMovesInPosition;
 
 // Scores: the root window, and the base of mate scores (a side mated at ply
 // p scores p - MateScore).

@@ -15,7 +15,8 @@ using namespace SquareSets;
 [[gnu::always_inline]] inline TMoveEntry* TChessEngine::AppendEntry(TMoveEntry* out, int from, int to, int promote,
                                                                     int flags, int score)
 {
-    // The list is shared by all plies; a node whose moves do not fit is
+    // The list is shared by all plies and holds the most moves any ply can
+    // list (MaxMovesInPosition); should a list ever not fit, the node is
     // noticed by the search (MoveListOverflowed) and scored statically.
     if (out >= MoveList.data() + MoveListSize) {
         MoveListFull = true;
@@ -216,4 +217,77 @@ void TChessEngine::GenerateCaptures()
     PlyEnd[Ply] = static_cast<std::int32_t>(out - MoveList.data());
     if (Ply + 1 < MaxPly)
         PlyStart[Ply + 1] = PlyEnd[Ply];
+}
+
+bool TChessEngine::GenerateCheckAnswers()
+{
+    MoveListFull = false;
+    TMoveEntry* out = MoveList.data() + PlyStart[Ply];
+    PlyEnd[Ply] = PlyStart[Ply];
+    if (!SideToMoveInCheck() || EvasionTargets[Ply] == ~Mask{0})
+        return false;
+    const Mask own = Occupancy[SideToMove];
+    const std::array<Mask, 6>& ours = PieceMask[SideToMove];
+    const int king = std::countr_zero(ours[King]);
+    for (Mask steps = KingTargets[king] & ~own; steps != 0; steps &= steps - 1) {
+        const int n = std::countr_zero(steps);
+        out = AddMove(out, king, n, SquareColour[n] == Opponent ? PieceCapture : QuietMove);
+    }
+    if (SideToMove == White) {
+        if (CastleRights & 1)
+            out = AddMove(out, 60, 62, CastleMove);
+        if (CastleRights & 2)
+            out = AddMove(out, 60, 58, CastleMove);
+    } else {
+        if (CastleRights & 4)
+            out = AddMove(out, 4, 6, CastleMove);
+        if (CastleRights & 8)
+            out = AddMove(out, 4, 2, CastleMove);
+    }
+
+    // The other pieces that reach a square of the evasion set: the checker's
+    // square, or one between it and the king.
+    const Mask occupied = own | Occupancy[Opponent];
+    const int ahead = SideToMove == White ? -8 : 8;
+    for (Mask targets = EvasionTargets[Ply]; targets != 0; targets &= targets - 1) {
+        const int t = std::countr_zero(targets);
+        const bool taking = SquareColour[t] == Opponent;
+        if (taking) {
+            // PawnAttackers[colour][t] holds the squares from which a pawn
+            // of that colour attacks t.
+            for (Mask pawns = PawnAttackers[SideToMove][t] & ours[Pawn]; pawns != 0; pawns &= pawns - 1)
+                out = AddMove(out, std::countr_zero(pawns), t, PawnCapture);
+        } else {
+            const int from = t - ahead;
+            if (from >= 0 && from < 64 && (ours[Pawn] & Bit(from))) {
+                out = AddMove(out, from, t, PawnStep);
+            } else if (from >= 0 && from < 64 && SquareColour[from] == EmptyCode) {
+                const int start = from - ahead;
+                const bool doubleStep = SideToMove == White ? start >= 48 : start <= 15;
+                if (doubleStep && (ours[Pawn] & Bit(start)))
+                    out = AddMove(out, start, t, PawnDoubleStep);
+            }
+        }
+        const int flags = taking ? PieceCapture : QuietMove;
+        for (Mask knights = KnightTargets[t] & ours[Knight]; knights != 0; knights &= knights - 1)
+            out = AddMove(out, std::countr_zero(knights), t, flags);
+        const Mask diagonal = (ours[Bishop] | ours[Queen]) & DiagonalLines[t];
+        const Mask straight = (ours[Rook] | ours[Queen]) & StraightLines[t];
+        if ((diagonal | straight) == 0)
+            continue;
+        for (int line = 0; line < 8; ++line) {
+            const Mask sliders = Diagonal(LineOffsets[line]) ? diagonal : straight;
+            const Mask blockers = Rays[t][line] & occupied;
+            if ((Rays[t][line] & sliders) == 0 || blockers == 0)
+                continue;
+            const int nearest = line < 4 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
+            if (sliders & Bit(nearest))
+                out = AddMove(out, nearest, t, flags);
+        }
+    }
+    out = GenerateEnPassant(out);
+    PlyEnd[Ply] = static_cast<std::int32_t>(out - MoveList.data());
+    if (Ply + 1 < MaxPly)
+        PlyStart[Ply + 1] = PlyEnd[Ply];
+    return true;
 }

@@ -5,6 +5,7 @@
 #include "engine/ChessEngine.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 using namespace engine;
@@ -115,9 +116,55 @@ int TChessEngine::Quiescence(int alpha, int beta)
     // In check every evasion is searched; otherwise the side to move may
     // stand pat on the static score.
     const bool inCheck = SideToMoveInCheck();
+    bool anyLegal = false;
+    // Searches a move just made: false when the node is done, alpha then
+    // holding its result.
+    auto searchMade = [&](TEngineMove move) {
+        anyLegal = true;
+        const int score = -Quiescence(-beta, -alpha);
+        UndoMove();
+        if (Interrupted())
+            return false;
+        if (score > alpha) {
+            if (score >= beta) {
+                alpha = beta;
+                return false;
+            }
+            alpha = score;
+            UpdatePrincipalVariation(move);
+        }
+        return true;
+    };
+    // Answers to a check searched before the whole list was made.
+    std::array<TEngineMove, 16> searchedFirst;
+    int searchedCount = 0;
     if (inCheck) {
         if (Ply >= MaxPly - 1)
             return StaticBound(alpha, beta);
+        // The picks of the whole list pass over every move that cannot
+        // answer the check, and take the answers by score, highest first.
+        // So while the answers' scores differ, their order is known without
+        // the whole list, and often the first one ends the node. Where two
+        // answers share a score, only the picks know which comes first: the
+        // whole list is made, and the answers already searched are passed
+        // over. (Following the principal variation, the whole list is needed
+        // to find its move.)
+        if (!FollowingPV && GenerateCheckAnswers()) {
+            SortByScore(PlyStart[Ply], PlyEnd[Ply]);
+            int i = PlyStart[Ply];
+            for (; i < PlyEnd[Ply] && searchedCount < static_cast<int>(searchedFirst.size()); ++i) {
+                if (i + 1 < PlyEnd[Ply] && MoveList[i + 1].Score == MoveList[i].Score)
+                    break;
+                const TEngineMove move = MoveList[i].Move;
+                if (!DoMove(move))
+                    continue;
+                searchedFirst[searchedCount++] = move;
+                if (!searchMade(move))
+                    return alpha;
+            }
+            if (i == PlyEnd[Ply])
+                return anyLegal ? alpha : Ply - MateScore;
+        }
         GenerateMoves();
     } else {
         const int standPat = Evaluate();
@@ -134,25 +181,18 @@ int TChessEngine::Quiescence(int alpha, int beta)
     if (FollowingPV)
         BoostPVMove();
 
-    bool anyLegal = false;
     // An interruption is noticed at the entry of the node and after each
     // move searched.
     for (int i = PlyStart[Ply]; i < PlyEnd[Ply]; ++i) {
         PickBestMove(i);
         const TEngineMove move = MoveList[i].Move;
-        if ((inCheck && CannotAnswerCheck(move)) || !DoMove(move))
+        if ((inCheck && CannotAnswerCheck(move)) ||
+            std::find(searchedFirst.begin(), searchedFirst.begin() + searchedCount, move) !=
+                searchedFirst.begin() + searchedCount ||
+            !DoMove(move))
             continue;
-        anyLegal = true;
-        const int score = -Quiescence(-beta, -alpha);
-        UndoMove();
-        if (Interrupted())
+        if (!searchMade(move))
             return alpha;
-        if (score > alpha) {
-            if (score >= beta)
-                return beta;
-            alpha = score;
-            UpdatePrincipalVariation(move);
-        }
     }
 
     if (inCheck && !anyLegal)
@@ -176,6 +216,19 @@ void TChessEngine::PickBestMove(int index)
     }
     if (best != index)
         std::swap(MoveList[index], MoveList[best]);
+}
+
+// Sorts the entries [from, to) by score, highest first (the lists sorted
+// here are short).
+void TChessEngine::SortByScore(int from, int to)
+{
+    for (int i = from + 1; i < to; ++i) {
+        const TMoveEntry entry = MoveList[i];
+        int j = i;
+        for (; j > from && MoveList[j - 1].Score < entry.Score; --j)
+            MoveList[j] = MoveList[j - 1];
+        MoveList[j] = entry;
+    }
 }
 
 void TChessEngine::BoostPVMove()

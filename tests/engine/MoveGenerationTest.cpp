@@ -253,3 +253,107 @@ TEST(MoveGeneration, PawnsOnTheirLastRankStayInsideTheBoard)
     for (const TMoveEntry& entry : engine.CurrentMoves())
         EXPECT_NE(entry.Move.From, EngineSq("h1"));
 }
+
+namespace {
+
+// The moves of the list, each with its flags and score, in one order.
+std::vector<std::pair<std::uint32_t, int>> Sorted(const std::vector<TMoveEntry>& entries)
+{
+    std::vector<std::pair<std::uint32_t, int>> result;
+    for (const TMoveEntry& entry : entries)
+        result.emplace_back(entry.Move.Whole(), entry.Score);
+    std::sort(result.begin(), result.end());
+    return result;
+}
+
+// Walks the move tree; wherever the side to move is in check, the answers
+// listed on their own must be exactly the moves of the whole list that
+// CannotAnswerCheck does not rule out, with the same flags and scores.
+void CompareCheckAnswers(TChessEngine& engine, int depth, int& compared)
+{
+    if (engine.GenerateCheckAnswers()) {
+        const std::vector<TMoveEntry> answers = Entries(engine);
+        engine.GenerateMoves();
+        std::vector<TMoveEntry> kept;
+        for (const TMoveEntry& entry : Entries(engine)) {
+            if (!engine.CannotAnswerCheck(entry.Move))
+                kept.push_back(entry);
+        }
+        GameState state;
+        engine.StorePosition(state);
+        ASSERT_EQ(Sorted(answers), Sorted(kept)) << FormatFen(state);
+        ++compared;
+    }
+    if (depth == 0)
+        return;
+    engine.GenerateMoves();
+    for (const TMoveEntry& entry : Entries(engine)) {
+        if (!engine.DoMove(entry.Move))
+            continue;
+        CompareCheckAnswers(engine, depth - 1, compared);
+        engine.UndoMove();
+        engine.GenerateMoves();
+    }
+}
+
+} // namespace
+
+TEST(MoveGeneration, CheckAnswersAreTheWholeListsAnswers)
+{
+    const char* positions[] = {
+        "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1",
+        "rnbq1k1r/pp1Pbppp/2p5/8/2B5/8/PPP1NnPP/RNBQK2R w KQ - 1 8",
+        "r3k2r/Pppp1ppp/1b3nbN/nP6/BBP1P3/q4N2/Pp1P2PP/R2Q1RK1 w kq - 0 1",
+        "8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w - - 0 1",
+        // Checks that a pawn push, a double step, a promotion or en passant
+        // can answer; a double check.
+        "4k3/8/8/8/8/8/4PPP1/r3K3 w - - 0 1",
+        "4k3/8/8/8/b7/8/3P4/4K3 w - - 0 1",
+        "1r2k3/P7/8/8/8/8/8/1K6 w - - 0 1",
+        "8/8/8/2k5/3Pp3/8/8/4K3 b - d3 0 1",
+        "4k3/8/8/8/1b6/8/3n4/R3K2R w KQ - 0 1",
+    };
+    for (const char* fen : positions) {
+        LinkedEngine e(fen);
+        // Quiet moves score by the history table: fill it first.
+        e.Search(3);
+        e->LoadPosition();
+        int compared = 0;
+        CompareCheckAnswers(*e, 3, compared);
+        EXPECT_GT(compared, 0) << fen;
+        EXPECT_EQ(e->CurrentPly(), 0);
+    }
+}
+
+TEST(MoveGeneration, NoBoardListsMoreThanTheListHoldsPerPosition)
+{
+    // Boards set up by hand to list as many moves as they can: half the
+    // squares held by queens, and pawns about to promote with pieces to take.
+    const char* placements[] = {
+        "Q.Q.Q.Q."
+        ".Q.Q.Q.Q"
+        "Q.Q.Q.Q."
+        ".Q.Q.Q.Q"
+        "Q.Q.Q.Q."
+        ".Q.Q.Q.Q"
+        "Q.Q.Q.Q."
+        ".Q.Q.Q.K",
+        "rnrnrnrn"
+        "PPPPPPPP"
+        "QQQQ...."
+        "........"
+        "........"
+        "....QQQQ"
+        "........"
+        "K......k",
+    };
+    for (const char* placement : placements) {
+        const GameState state = GameState::FromPlacement(placement);
+        TChessEngine engine;
+        engine.LinkTo(state);
+        engine.LoadPosition();
+        engine.GenerateMoves();
+        EXPECT_GT(engine.CurrentMoves().size(), 100u);
+        EXPECT_LE(engine.CurrentMoves().size(), static_cast<std::size_t>(MaxMovesInPosition));
+    }
+}

@@ -130,12 +130,14 @@ TEST(Search, StaysInsideTheMoveList)
                                     MakeMove("e2", "e1", QuietMove), MakeMove("e7", "e8", QuietMove)};
     e->PrepareEvalTables();
     std::size_t listed = 0;
-    while (listed < MoveListSize && e->CurrentPly() < MaxPly - 4) {
+    while (e->CurrentPly() < MaxPly - 4) {
         e->GenerateMoves();
+        ASSERT_LE(e->CurrentMoves().size(), static_cast<std::size_t>(MaxMovesInPosition));
         listed += e->CurrentMoves().size();
         ASSERT_TRUE(e->DoMove(shuffle[e->CurrentPly() % 4]));
     }
-    ASSERT_GE(listed, static_cast<std::size_t>(MoveListSize));
+    ASSERT_GT(listed, 4096u);
+    ASSERT_LE(listed, static_cast<std::size_t>(MoveListSize));
     const int ply = e->CurrentPly();
     const int score = e->AlphaBeta(-SearchBound, SearchBound, 2);
     EXPECT_GE(score, -SearchBound);
