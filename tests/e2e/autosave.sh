@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs under xvfb-run. The game survives the program's sudden end: 1. e4 is
+# Runs under on-xvfb.sh. The game survives the program's sudden end: 1. e4 is
 # dragged on the board and the computer answers, the program is killed
 # (SIGKILL, no chance to save anything then), and started again; the start
 # screen's "Novo Jogo" shows the same board (compared pixel by pixel with

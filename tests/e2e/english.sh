@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs under xvfb-run. Starts the program as a user whose system speaks
+# Runs under on-xvfb.sh. Starts the program as a user whose system speaks
 # English (LANG, LANGUAGE and LC_ALL en_US, fresh settings in which both
 # sides are people) and checks that it speaks English: Alt+H opens the menu
 # "&Help" (in Portuguese that letter opens nothing) whose last item opens the
