@@ -25,15 +25,6 @@ differing() {
   n=${n%% *}; n=${n%%.*}
   [[ "$n" =~ ^[0-9]+$ ]] && echo "$n" || echo 999999
 }
-wait_window_of_width() { # width seconds
-  local line
-  for _ in $(seq 1 $(( $2 * 10 ))); do
-    line=$(windows | awk -v w="$1" '$4 == w' | head -n 1)
-    [ -n "$line" ] && { echo "$line"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
 # Opens the game window from the start screen; sets gid cx cy gx gy gh.
 open_game_window() {
   local start sx sy

@@ -83,19 +83,23 @@ wait_until() { # seconds command...
     sleep 0.1
   done
 }
+# Whether the program this script started has ended: no window of it can
+# appear any more, so the waits below give up at once (and fail() tells
+# how it ended).
+program_ended() { [ -n "${pid:-}" ] && ! kill -0 "$pid" 2>/dev/null; }
 # Waits for a visible program window of the given width; prints its line.
 wait_window_of_width() { # width seconds
   local line=""
-  _window_of_width() { line=$(windows | awk -v w="$1" '$4 == w' | head -n 1); [ -n "$line" ]; }
-  wait_until "$2" _window_of_width "$1" || return 1
+  _window_of_width() { line=$(windows | awk -v w="$1" '$4 == w' | head -n 1); [ -n "$line" ] || program_ended; }
+  wait_until "$2" _window_of_width "$1" && [ -n "$line" ] || return 1
   echo "$line"
 }
 # Waits for a visible window with the title (and the width, when given);
 # prints its line.
 wait_window_titled() { # title seconds [width]
   local line=""
-  _window_titled() { line=$(windows_titled "$1" | awk -v w="$2" 'w == "" || $4 == w' | head -n 1); [ -n "$line" ]; }
-  wait_until "$2" _window_titled "$1" "${3:-}" || return 1
+  _window_titled() { line=$(windows_titled "$1" | awk -v w="$2" 'w == "" || $4 == w' | head -n 1); [ -n "$line" ] || program_ended; }
+  wait_until "$2" _window_titled "$1" "${3:-}" && [ -n "$line" ] || return 1
   echo "$line"
 }
 # Waits until the window is gone.
