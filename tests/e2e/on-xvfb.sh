@@ -91,7 +91,7 @@ if [ "$status" -ne 0 ] && [ "$status" -ne 77 ]; then
     echo "it had ended with status $?"
     xvfb=""
   fi
-  # Less the lines of its search for a free display.
+  # Without the lines of its search for a free display.
   grep -v -e 'SocketCreateListener() failed' -e 'server already running' "$session/xvfb.log" |
     tail -n 20 | sed 's/^/xvfb: /'
 fi
