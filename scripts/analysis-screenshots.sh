@@ -14,7 +14,7 @@ CONVERT=/usr/bin/convert
 if [ "${1:-}" != "--on-virtual-screen" ]; then
   # The probe tells where the program's windows put their parts.
   cmake --build "$BUILD" --target kestravin kestravin_e2e_probe --parallel 2
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" --on-virtual-screen
+  exec bash tests/e2e/on-xvfb.sh -s "-screen 0 1280x1024x24" bash "$0" --on-virtual-screen
 fi
 
 prog=$BUILD/app/kestravin

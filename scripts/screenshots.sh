@@ -31,10 +31,10 @@ if [ "${1:-}" != "--on-virtual-screen" ] && [ "${1:-}" != "--scaled" ]; then
   fi
   # The probe tells where the program's windows put their parts.
   cmake --build "$BUILD" --target kestravin kestravin_e2e_probe --parallel "$(nproc)"
-  xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" --on-virtual-screen
+  bash tests/e2e/on-xvfb.sh -s "-screen 0 1280x1024x24" bash "$0" --on-virtual-screen
   # A screen large enough for the game window at twice its size.
   for scale in 1 1.5 2; do
-    xvfb-run -a -s "-screen 0 1800x1400x24" bash "$0" --scaled "$scale"
+    bash tests/e2e/on-xvfb.sh -s "-screen 0 1800x1400x24" bash "$0" --scaled "$scale"
   done
   exit 0
 fi

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs under xvfb-run. The game survives the program's sudden end: 1. e4 is
+# Runs under on-xvfb.sh. The game survives the program's sudden end: 1. e4 is
 # dragged on the board and the computer answers, the program is killed
 # (SIGKILL, no chance to save anything then), and started again; the start
 # screen's "Novo Jogo" shows the same board (compared pixel by pixel with
@@ -24,15 +24,6 @@ differing() {
   n=$("$COMPARE" -metric AE -fuzz 12% "$1" "$2" null: 2>&1 || true)
   n=${n%% *}; n=${n%%.*}
   [[ "$n" =~ ^[0-9]+$ ]] && echo "$n" || echo 999999
-}
-wait_window_of_width() { # width seconds
-  local line
-  for _ in $(seq 1 $(( $2 * 10 ))); do
-    line=$(windows | awk -v w="$1" '$4 == w' | head -n 1)
-    [ -n "$line" ] && { echo "$line"; return 0; }
-    sleep 0.1
-  done
-  return 1
 }
 # Opens the game window from the start screen; sets gid cx cy gx gy gh.
 open_game_window() {

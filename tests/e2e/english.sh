@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs under xvfb-run. Starts the program as a user whose system speaks
+# Runs under on-xvfb.sh. Starts the program as a user whose system speaks
 # English (LANG, LANGUAGE and LC_ALL en_US, fresh settings in which both
 # sides are people) and checks that it speaks English: Alt+H opens the menu
 # "&Help" (in Portuguese that letter opens nothing) whose last item opens the
@@ -20,15 +20,6 @@ mkdir -p "$config/Kestravin"
 printf '[Jogadores]\nComputadorBrancas=false\nComputadorPretas=false\n' >"$config/Kestravin/Kestravin 2005.conf"
 export XDG_CONFIG_HOME="$config" LANG=en_US.UTF-8 LANGUAGE=en_US LC_ALL=en_US.UTF-8
 
-wait_window_of_width() { # width seconds
-  local line
-  for _ in $(seq 1 $(( $2 * 10 ))); do
-    line=$(windows | awk -v w="$1" '$4 == w' | head -n 1)
-    [ -n "$line" ] && { echo "$line"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
 # The visible windows named exactly $1.
 named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
 # Whether a new top-level window (a popup menu) is mapped beside the known ones.

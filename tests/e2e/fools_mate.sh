@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs under xvfb-run. Starts the program, opens the game window with the
+# Runs under on-xvfb.sh. Starts the program, opens the game window with the
 # start screen's "Novo Jogo", plays 1. e4 and waits for the computer's
 # answer, starts a new game from the menu, makes Black a person ("Humano"), drags the
 # fool's mate (1. f3 e5 2. g4 Qh4#) with real pointer events, and checks

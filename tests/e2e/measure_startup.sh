@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Measures start-up: from starting the process to the start screen's first
-# paint, on an X server (run it under xvfb-run). Prints each run and the
+# paint, on an X server (run it under on-xvfb.sh). Prints each run and the
 # median. The first run warms the font cache and the disk cache and is
 # reported apart.
 #   measure_startup.sh <kestravin> [runs]

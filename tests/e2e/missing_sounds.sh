@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs under xvfb-run. A broken installation: the program is copied to a
+# Runs under on-xvfb.sh. A broken installation: the program is copied to a
 # folder without its FX sounds. Passing over "Novo Jogo" reports the missing
 # hover sound once in an error box; clicking reports the missing click sound
 # once and still opens the game window; further passes and clicks report

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs under xvfb-run. Listens to the program: a private PulseAudio server
+# Runs under on-xvfb.sh. Listens to the program: a private PulseAudio server
 # with a null sink takes the program's sound, and its monitor is recorded
 # from before the program starts. The script notes the time of every hover,
 # of the click and of the media player's play button, and the analysis

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs under xvfb-run. The commands of "Partida" with real pointer and key
+# Runs under on-xvfb.sh. The commands of "Partida" with real pointer and key
 # events, and switches of "Opções" read from a settings file: with moving by
 # clicks, the turn mark and the list following the game switched on, a click
 # on e2 and one on e4 play 1. e4, the computer answers for Black (its turn mark shows it), Ctrl+Z

@@ -23,7 +23,33 @@ TITLE="Kestravin 2005"
 pid=""
 cleanup() { if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; fi; }
 trap cleanup EXIT
-fail() { echo "FAIL: $*"; "$IMPORT" -window root "$out/failure.png" 2>/dev/null || true; exit 1; }
+# A failure says why: what the screen showed, whether the program was still
+# running (or how it ended), and the end of every log the script kept.
+fail() {
+  echo "FAIL: $*"
+  "$IMPORT" -window root "$out/failure.png" 2>/dev/null || echo "(no screenshot of the failure: the display did not answer)"
+  if [ -n "$pid" ]; then
+    if kill -0 "$pid" 2>/dev/null; then
+      echo "the program (process $pid) was still running"
+    else
+      local status=0
+      wait "$pid" 2>/dev/null || status=$?
+      if (( status > 128 )); then
+        echo "the program had ended with status $status (signal $(kill -l $(( status - 128 )) 2>/dev/null))"
+      else
+        echo "the program had ended with status $status"
+      fi
+      pid=""
+    fi
+  fi
+  local log
+  for log in "$out"/*.log; do
+    [ -f "$log" ] || continue
+    echo "---- the end of $log:"
+    tail -n 25 "$log"
+  done
+  exit 1
+}
 shot() { "$IMPORT" -window root "$out/$1" 2>/dev/null || echo "note: no screenshot $1"; }
 
 # The visible windows titled like the program, one "id x y width height" a line.
@@ -57,19 +83,23 @@ wait_until() { # seconds command...
     sleep 0.1
   done
 }
+# Whether the program this script started has ended: no window of it can
+# appear any more, so the waits below give up at once (and fail() tells
+# how it ended).
+program_ended() { [ -n "${pid:-}" ] && ! kill -0 "$pid" 2>/dev/null; }
 # Waits for a visible program window of the given width; prints its line.
 wait_window_of_width() { # width seconds
   local line=""
-  _window_of_width() { line=$(windows | awk -v w="$1" '$4 == w' | head -n 1); [ -n "$line" ]; }
-  wait_until "$2" _window_of_width "$1" || return 1
+  _window_of_width() { line=$(windows | awk -v w="$1" '$4 == w' | head -n 1); [ -n "$line" ] || program_ended; }
+  wait_until "$2" _window_of_width "$1" && [ -n "$line" ] || return 1
   echo "$line"
 }
 # Waits for a visible window with the title (and the width, when given);
 # prints its line.
 wait_window_titled() { # title seconds [width]
   local line=""
-  _window_titled() { line=$(windows_titled "$1" | awk -v w="$2" 'w == "" || $4 == w' | head -n 1); [ -n "$line" ]; }
-  wait_until "$2" _window_titled "$1" "${3:-}" || return 1
+  _window_titled() { line=$(windows_titled "$1" | awk -v w="$2" 'w == "" || $4 == w' | head -n 1); [ -n "$line" ] || program_ended; }
+  wait_until "$2" _window_titled "$1" "${3:-}" && [ -n "$line" ] || return 1
   echo "$line"
 }
 # Waits until the window is gone.

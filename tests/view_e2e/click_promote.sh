@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs under xvfb-run: the board with click-to-move and the promotion
+# Runs under on-xvfb.sh: the board with click-to-move and the promotion
 # chooser, played with real X clicks, drags and keys. Two clicks move a pawn;
 # a pawn dropped on the last rank waits in the chooser, which a click
 # outside the board cancels, and which then gives a rook for the key T.

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs under xvfb-run: shows the board window, drags e2 to e4 with xdotool's
+# Runs under on-xvfb.sh: shows the board window, drags e2 to e4 with xdotool's
 # real pointer events, checks that the board made the move, and takes
 # screenshots of the default and the custom look.
 #   drag_e2e4.sh <view_e2e_board> <output folder>
