@@ -263,7 +263,9 @@ bool TChessEngine::GenerateCheckAnswers()
                 out = AddMove(out, from, t, PawnStep);
             } else if (from >= 0 && from < 64 && SquareColour[from] == EmptyCode) {
                 const int start = from - ahead;
-                const bool doubleStep = SideToMove == White ? start >= 48 : start <= 15;
+                // From the first two ranks, as the generator allows on a
+                // board set up by hand.
+                const bool doubleStep = SideToMove == White ? start >= 48 && start < 64 : start >= 0 && start <= 15;
                 if (doubleStep && (ours[Pawn] & Bit(start)))
                     out = AddMove(out, start, t, PawnDoubleStep);
             }

@@ -323,6 +323,42 @@ TEST(MoveGeneration, CheckAnswersAreTheWholeListsAnswers)
         EXPECT_GT(compared, 0) << fen;
         EXPECT_EQ(e->CurrentPly(), 0);
     }
+    // Set up by hand, pawns on their own first rank: a two-square step from
+    // there blocks the check, for either side.
+    const std::pair<const char*, bool> placements[] = {
+        {"..p....."
+         "........"
+         "k......R"
+         "........"
+         "........"
+         "........"
+         "........"
+         ".......K",
+         false},
+        {"k......."
+         "........"
+         "........"
+         "........"
+         "........"
+         "K......r"
+         "........"
+         "..P.....",
+         true},
+    };
+    for (const auto& [placement, whiteToMove] : placements) {
+        const GameState state = GameState::FromPlacement(placement, whiteToMove);
+        TChessEngine engine;
+        engine.LinkTo(state);
+        engine.LoadPosition();
+        ASSERT_TRUE(engine.GenerateCheckAnswers()) << placement;
+        bool doubleStep = false;
+        for (const TMoveEntry& entry : engine.CurrentMoves())
+            doubleStep = doubleStep || (entry.Move.Flags & FlagDoubleStep);
+        EXPECT_TRUE(doubleStep) << placement;
+        int compared = 0;
+        CompareCheckAnswers(engine, 2, compared);
+        EXPECT_GT(compared, 0) << placement;
+    }
 }
 
 TEST(MoveGeneration, NoBoardListsMoreThanTheListHoldsPerPosition)
