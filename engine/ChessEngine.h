@@ -159,6 +159,7 @@ private:
     template <int line, bool CapturesOnly>
     TMoveEntry* GenerateAlongLine(TMoveEntry* out, int s, std::uint64_t occupied);
     TMoveEntry* GenerateEnPassant(TMoveEntry* out);
+    TMoveEntry* AddCastlings(TMoveEntry* out);
     bool CastlingAllowedNow(int to);
     bool MoveNeedsCheckTest(int from, int flags);
     bool RefusedBeforeMaking(TEngineMove move, bool& testCheck);

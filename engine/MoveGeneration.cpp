@@ -163,6 +163,23 @@ template <int line, bool capturesOnly>
     return out;
 }
 
+// Castling needs only the right here; DoMove tests the rest.
+TMoveEntry* TChessEngine::AddCastlings(TMoveEntry* out)
+{
+    if (SideToMove == White) {
+        if (CastleRights & 1)
+            out = AddMove(out, 60, 62, CastleMove);
+        if (CastleRights & 2)
+            out = AddMove(out, 60, 58, CastleMove);
+    } else {
+        if (CastleRights & 4)
+            out = AddMove(out, 4, 6, CastleMove);
+        if (CastleRights & 8)
+            out = AddMove(out, 4, 2, CastleMove);
+    }
+    return out;
+}
+
 TMoveEntry* TChessEngine::GenerateEnPassant(TMoveEntry* out)
 {
     const int e = EnPassantSquare;
@@ -189,18 +206,7 @@ void TChessEngine::GenerateMoves()
     // The pieces in square order, a8 first.
     for (std::uint64_t pieces = Occupancy[SideToMove]; pieces != 0; pieces &= pieces - 1)
         out = GeneratePieceMoves<false>(out, std::countr_zero(pieces));
-    // Castling needs only the right here; DoMove tests the rest.
-    if (SideToMove == White) {
-        if (CastleRights & 1)
-            out = AddMove(out, 60, 62, CastleMove);
-        if (CastleRights & 2)
-            out = AddMove(out, 60, 58, CastleMove);
-    } else {
-        if (CastleRights & 4)
-            out = AddMove(out, 4, 6, CastleMove);
-        if (CastleRights & 8)
-            out = AddMove(out, 4, 2, CastleMove);
-    }
+    out = AddCastlings(out);
     out = GenerateEnPassant(out);
     PlyEnd[Ply] = static_cast<std::int32_t>(out - MoveList.data());
     if (Ply + 1 < MaxPly)
@@ -233,17 +239,7 @@ bool TChessEngine::GenerateCheckAnswers()
         const int n = std::countr_zero(steps);
         out = AddMove(out, king, n, SquareColour[n] == Opponent ? PieceCapture : QuietMove);
     }
-    if (SideToMove == White) {
-        if (CastleRights & 1)
-            out = AddMove(out, 60, 62, CastleMove);
-        if (CastleRights & 2)
-            out = AddMove(out, 60, 58, CastleMove);
-    } else {
-        if (CastleRights & 4)
-            out = AddMove(out, 4, 6, CastleMove);
-        if (CastleRights & 8)
-            out = AddMove(out, 4, 2, CastleMove);
-    }
+    out = AddCastlings(out);
 
     // The other pieces that reach a square of the evasion set: the checker's
     // square, or one between it and the king.

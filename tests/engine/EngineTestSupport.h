@@ -42,6 +42,15 @@ struct LinkedEngine {
         Engine->LoadPosition();
     }
 
+    // A board set up by hand, which no FEN may allow (two kings of a
+    // colour, pawns on their first rank).
+    explicit LinkedEngine(const GameState& state) : State(state)
+    {
+        Engine->LinkTo(State);
+        Engine->SearchDepthRef = &Depth;
+        Engine->LoadPosition();
+    }
+
     TChessEngine* operator->() { return Engine.get(); }
     TChessEngine& operator*() { return *Engine; }
 

@@ -346,17 +346,14 @@ TEST(MoveGeneration, CheckAnswersAreTheWholeListsAnswers)
          true},
     };
     for (const auto& [placement, whiteToMove] : placements) {
-        const GameState state = GameState::FromPlacement(placement, whiteToMove);
-        TChessEngine engine;
-        engine.LinkTo(state);
-        engine.LoadPosition();
-        ASSERT_TRUE(engine.GenerateCheckAnswers()) << placement;
+        LinkedEngine e(GameState::FromPlacement(placement, whiteToMove));
+        ASSERT_TRUE(e->GenerateCheckAnswers()) << placement;
         bool doubleStep = false;
-        for (const TMoveEntry& entry : engine.CurrentMoves())
+        for (const TMoveEntry& entry : e->CurrentMoves())
             doubleStep = doubleStep || (entry.Move.Flags & FlagDoubleStep);
         EXPECT_TRUE(doubleStep) << placement;
         int compared = 0;
-        CompareCheckAnswers(engine, 2, compared);
+        CompareCheckAnswers(*e, 2, compared);
         EXPECT_GT(compared, 0) << placement;
     }
 }
@@ -384,12 +381,9 @@ TEST(MoveGeneration, NoBoardListsMoreThanTheListHoldsPerPosition)
         "K......k",
     };
     for (const char* placement : placements) {
-        const GameState state = GameState::FromPlacement(placement);
-        TChessEngine engine;
-        engine.LinkTo(state);
-        engine.LoadPosition();
-        engine.GenerateMoves();
-        EXPECT_GT(engine.CurrentMoves().size(), 100u);
-        EXPECT_LE(engine.CurrentMoves().size(), static_cast<std::size_t>(MaxMovesInPosition));
+        LinkedEngine e(GameState::FromPlacement(placement));
+        e->GenerateMoves();
+        EXPECT_GT(e->CurrentMoves().size(), 100u);
+        EXPECT_LE(e->CurrentMoves().size(), static_cast<std::size_t>(MaxMovesInPosition));
     }
 }

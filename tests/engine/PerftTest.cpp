@@ -169,12 +169,9 @@ TEST(Perft, LegalityShortcutsAgreeWithMakingTheMove)
         "........",
     };
     for (const char* placement : placements) {
-        const GameState state = GameState::FromPlacement(placement);
-        TChessEngine engine;
-        engine.LinkTo(state);
-        engine.LoadPosition();
+        LinkedEngine e(GameState::FromPlacement(placement));
         int compared = 0;
-        CompareLegalityTests(engine, 3, std::string(placement) + ": ", compared);
+        CompareLegalityTests(*e, 3, std::string(placement) + ": ", compared);
         EXPECT_GT(compared, 10) << placement;
     }
 }
