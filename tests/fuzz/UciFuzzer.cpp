@@ -103,7 +103,16 @@ public:
     bool WaitForAnswer(std::size_t from, std::chrono::milliseconds limit)
     {
         std::unique_lock lock(mutex_);
-        return written_.wait_for(lock, limit, [&] { return text_.find("bestmove", from) != std::string::npos; });
+        // A line that starts with the word: an "info string" may quote it.
+        auto answered = [&] {
+            for (std::size_t at = text_.find("bestmove", from); at != std::string::npos;
+                 at = text_.find("bestmove", at + 1)) {
+                if (at == 0 || text_[at - 1] == '\n')
+                    return true;
+            }
+            return false;
+        };
+        return written_.wait_for(lock, limit, answered);
     }
 
 protected:
