@@ -21,7 +21,7 @@ bool TChessEngine::SliderOnLine(int target, Mask sliders, bool diagonal, Mask oc
         if (Diagonal(LineOffsets[d]) != diagonal || (Rays[target][d] & sliders) == 0)
             continue;
         const Mask blockers = Rays[target][d] & occupied;
-        const int nearest = LineOffsets[d] < 0 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
+        const int nearest = NearestOnLine(d, blockers);
         if (sliders & Bit(nearest))
             return true;
     }
@@ -79,7 +79,7 @@ bool TChessEngine::MoveLeavesKingAttacked(int from, int to, int flags) const
         const Mask blockers = Rays[king][line] & occupied;
         if (blockers == 0)
             return false;
-        const int nearest = line < 4 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
+        const int nearest = NearestOnLine(line, blockers);
         const std::array<Mask, 6>& theirs = PieceMask[Opponent];
         const Mask sliders =
             Diagonal(LineOffsets[line]) ? theirs[Bishop] | theirs[Queen] : theirs[Rook] | theirs[Queen];
@@ -121,7 +121,7 @@ Mask TChessEngine::CheckEvasionTargets() const
         const Mask blockers = Rays[king][d] & occupied;
         if ((Rays[king][d] & sliders) == 0 || blockers == 0)
             continue;
-        const int nearest = LineOffsets[d] < 0 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
+        const int nearest = NearestOnLine(d, blockers);
         if (sliders & Bit(nearest)) {
             checkers |= Bit(nearest);
             targets |= Rays[king][d] & ~Rays[nearest][d];

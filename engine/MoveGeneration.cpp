@@ -140,7 +140,6 @@ template <int piece, bool capturesOnly>
 template <int line, bool capturesOnly>
 [[gnu::always_inline]] inline TMoveEntry* TChessEngine::GenerateAlongLine(TMoveEntry* out, int s, Mask occupied)
 {
-    constexpr bool rising = line >= 4; // the last four lines raise the square number
     const Mask ray = Rays[s][line];
     if (capturesOnly && (ray & Occupancy[Opponent]) == 0)
         return out;
@@ -148,12 +147,12 @@ template <int line, bool capturesOnly>
     int nearest = -1;
     Mask reach = ray;
     if (blockers != 0) {
-        nearest = rising ? std::countr_zero(blockers) : 63 - std::countl_zero(blockers);
+        nearest = NearestOnLine(line, blockers);
         reach &= ~Rays[nearest][line];
     }
     if constexpr (!capturesOnly) {
         for (Mask empty = reach & ~occupied; empty != 0;) {
-            const int n = rising ? std::countr_zero(empty) : 63 - std::countl_zero(empty);
+            const int n = NearestOnLine(line, empty);
             out = AddMove(out, s, n, QuietMove);
             empty &= ~Bit(n);
         }
@@ -278,7 +277,7 @@ bool TChessEngine::GenerateCheckAnswers()
             const Mask blockers = Rays[t][line] & occupied;
             if ((Rays[t][line] & sliders) == 0 || blockers == 0)
                 continue;
-            const int nearest = line < 4 ? 63 - std::countl_zero(blockers) : std::countr_zero(blockers);
+            const int nearest = NearestOnLine(line, blockers);
             if (sliders & Bit(nearest))
                 out = AddMove(out, nearest, t, flags);
         }

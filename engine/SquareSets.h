@@ -24,6 +24,13 @@ constexpr Mask Bit(int s)
 // The eight line directions as frame offsets; the first four lower the
 // square number as they go, the last four raise it.
 inline constexpr std::array<int, 8> LineOffsets = {-11, -10, -9, -1, 1, 9, 10, 11};
+// Of a non-empty set of squares on line `line` from some square, the one
+// nearest that square: lines 0 to 3 run towards bit 0, so theirs is the
+// highest bit, and the others' the lowest.
+constexpr int NearestOnLine(int line, Mask squares)
+{
+    return line < 4 ? 63 - std::countl_zero(squares) : std::countr_zero(squares);
+}
 constexpr bool Diagonal(int offset)
 {
     return offset == -11 || offset == -9 || offset == 9 || offset == 11;

@@ -18,6 +18,7 @@ source "$(dirname "$0")/x11-session.sh"
 COMPARE=/usr/bin/compare; [ -x "$COMPARE" ] || COMPARE=compare
 command -v xdotool >/dev/null || { echo "SKIP: xdotool is not installed"; exit 77; }
 autosave="$XDG_DATA_HOME/kestravin/autosave.pgn"
+load_geometry "$probe"
 
 differing() {
   local n
@@ -42,25 +43,6 @@ game_window_shown() {
   cy=$(( gy + gh - 546 ))
   sleep 0.7
 }
-square_xy() {
-  local file=$(( $(printf '%d' "'${1:0:1}") - 96 )) rank=${1:1:1}
-  echo $(( cx + 248 + 24 + (file - 1) * 61 + 30 )) $(( cy + 8 + 24 + (8 - rank) * 61 + 30 ))
-}
-drag() {
-  local x1 y1 x2 y2 i
-  read -r x1 y1 < <(square_xy "$1")
-  read -r x2 y2 < <(square_xy "$2")
-  xdotool mousemove "$x1" "$y1"
-  sleep 0.15
-  xdotool mousedown 1
-  for i in 1 2 3 4 5 6 7 8 9 10; do
-    xdotool mousemove $(( x1 + (x2 - x1) * i / 10 )) $(( y1 + (y2 - y1) * i / 10 ))
-    sleep 0.04
-  done
-  sleep 0.15
-  xdotool mouseup 1
-  sleep 0.4
-}
 board_shot() { "$IMPORT" -window root -crop "536x536+$(( cx + 248 ))+$(( cy + 8 ))" +repage "$1"; }
 # The move list's first n lines, each copied with the keyboard.
 list_lines() { # n
@@ -82,7 +64,8 @@ list_lines() { # n
 pid=$!
 open_game_window
 [ -e "$autosave" ] && fail "an autosave exists before any move"
-drag e2 e4
+drag_piece e2 e4 "$gx" "$gy"
+sleep 0.4
 reply=""
 for _ in $(seq 1 20); do
   grep -q '^1\. e4 [a-hNBRQKO]' "$autosave" 2>/dev/null && { reply=yes; break; }
