@@ -6,7 +6,7 @@
 #include "app/Application.h"
 #include "app/MoveListBox.h"
 #include "app/Unit2.h"
-#include "app/Unit2Games.h"
+#include "app/GameFiles.h"
 #include "board/ChessBoard.h"
 #include "core/Rules.h"
 #include "platform/ErrorBox.h"
@@ -202,7 +202,7 @@ void TForm2::LetComputerMove()
 
 void TForm2::RebuildMoveList()
 {
-    // The board's own lines, or in algebraic notation (Unit2Games).
+    // The board's own lines, or in algebraic notation (GameFiles).
     if (GameFiles != nullptr) {
         ListBox1->SetLines(GameFiles->MoveListLines());
     } else {

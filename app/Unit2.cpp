@@ -6,8 +6,8 @@
 #include "app/MoveAnnouncer.h"
 #include "app/MoveListBox.h"
 #include "app/TypedMoveEntry.h"
-#include "app/Unit2Analysis.h"
-#include "app/Unit2Games.h"
+#include "app/AnalysisController.h"
+#include "app/GameFiles.h"
 #include "board/ChessBoard.h"
 #include "board/PieceSet.h"
 

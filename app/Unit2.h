@@ -101,11 +101,11 @@ public:
     QCheckBox* Computador2 = nullptr;
     QCheckBox* Humano2 = nullptr;
     TChessBoard* ChessBoard1 = nullptr;
-    // Hint, analysis panel, review and the analysing engine (Unit2Analysis).
+    // Hint, analysis panel, review and the analysing engine (AnalysisController).
     TAnalysisController* Analysis = nullptr;
     MoveAnnouncer* Announcer = nullptr;  // the moves in words, for listeners
     TypedMoveEntry* MoveEntry = nullptr; // moves typed on the keyboard
-    // Game files, FEN, the score sheet, algebraic notation, the autosave (Unit2Games).
+    // Game files, FEN, the score sheet, algebraic notation, the autosave (GameFiles).
     TGameFiles* GameFiles = nullptr;
 
     // ---- Menus ----

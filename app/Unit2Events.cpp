@@ -4,7 +4,7 @@
 #include "app/MoveAnnouncer.h"
 #include "app/MoveListBox.h"
 #include "app/Unit2.h"
-#include "app/Unit2Games.h"
+#include "app/GameFiles.h"
 #include "board/ChessBoard.h"
 #include "platform/ErrorBox.h"
 

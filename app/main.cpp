@@ -6,7 +6,7 @@
 #include "app/Language.h"
 #include "app/Unit1.h"
 #include "app/Unit2.h"
-#include "app/Unit2Games.h"
+#include "app/GameFiles.h"
 #include "app/Unit4.h"
 #include "app/Unit6.h"
 #include "app/Unit8.h"

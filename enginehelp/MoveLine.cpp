@@ -63,7 +63,7 @@ QString MoveLineText(const GameState& state, const QStringList& uciMoves, TMoveN
             break;
         QString text = move.left(2).toUpper() + QLatin1Char('-') + move.mid(2, 2).toUpper();
         if (notation == TMoveNotation::Algebraic) {
-            // The move list's own wording of a move (Unit2Games).
+            // The move list's own wording of a move (GameFiles).
             text = QString::fromStdString(MoveToSan(before, CoreMove(move, position), PortugueseLetters));
         } else if (move.size() == 5) {
             // The pieces in Portuguese: Dama, Torre, Bispo, Cavalo.

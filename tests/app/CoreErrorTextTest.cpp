@@ -7,7 +7,7 @@
 #include "app/PgnGameDialog.h"
 #include "app/TypedMoveEntry.h"
 #include "app/Unit2.h"
-#include "app/Unit2Games.h"
+#include "app/GameFiles.h"
 #include "board/ChessBoard.h"
 #include "core/Pgn.h"
 

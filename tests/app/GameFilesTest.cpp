@@ -8,7 +8,7 @@
 #include "app/MoveListBox.h"
 #include "app/ScoreSheet.h"
 #include "app/Unit2.h"
-#include "app/Unit2Games.h"
+#include "app/GameFiles.h"
 #include "board/ChessBoard.h"
 #include "enginehelp/GameReview.h"
 

@@ -1,11 +1,11 @@
 // The game window's engine help: hint, analysis panel, game review and the
 // choice of the analysing engine.
-#include "app/Unit2Analysis.h"
+#include "app/AnalysisController.h"
 
 #include "app/Application.h"
 #include "app/MoveListBox.h"
 #include "app/Unit2.h"
-#include "app/Unit2Games.h"
+#include "app/GameFiles.h"
 #include "board/ChessBoard.h"
 #include "enginehelp/AnalysisService.h"
 #include "enginehelp/EngineChoice.h"

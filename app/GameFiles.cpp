@@ -1,5 +1,5 @@
-// The game window's whole games (see Unit2Games.h).
-#include "app/Unit2Games.h"
+// The game window's whole games (see GameFiles.h).
+#include "app/GameFiles.h"
 
 #include "app/Application.h"
 #include "app/Autosave.h"
@@ -10,7 +10,7 @@
 #include "app/PgnGameDialog.h"
 #include "app/ScoreSheet.h"
 #include "app/Unit2.h"
-#include "app/Unit2Analysis.h"
+#include "app/AnalysisController.h"
 #include "board/ChessBoard.h"
 #include "core/MoveList.h"
 #include "platform/ErrorBox.h"
