@@ -3,9 +3,9 @@
 #include "app/AnalysisController.h"
 
 #include "app/Application.h"
+#include "app/GameFiles.h"
 #include "app/MoveListBox.h"
 #include "app/Unit2.h"
-#include "app/GameFiles.h"
 #include "board/ChessBoard.h"
 #include "enginehelp/AnalysisService.h"
 #include "enginehelp/EngineChoice.h"

@@ -1,6 +1,7 @@
 // The game window's whole games (see GameFiles.h).
 #include "app/GameFiles.h"
 
+#include "app/AnalysisController.h"
 #include "app/Application.h"
 #include "app/Autosave.h"
 #include "app/CoreErrorText.h"
@@ -10,7 +11,6 @@
 #include "app/PgnGameDialog.h"
 #include "app/ScoreSheet.h"
 #include "app/Unit2.h"
-#include "app/AnalysisController.h"
 #include "board/ChessBoard.h"
 #include "core/MoveList.h"
 #include "platform/ErrorBox.h"

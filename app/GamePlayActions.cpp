@@ -4,9 +4,9 @@
 // on: the mark of the side to move, the move list following the game and
 // the notices of the end of the game.
 #include "app/Application.h"
+#include "app/GameFiles.h"
 #include "app/MoveListBox.h"
 #include "app/Unit2.h"
-#include "app/GameFiles.h"
 #include "board/ChessBoard.h"
 #include "core/Rules.h"
 #include "platform/ErrorBox.h"

@@ -2,12 +2,12 @@
 // settings and what happens when the window is shown.
 #include "app/Unit2.h"
 
+#include "app/AnalysisController.h"
 #include "app/Application.h"
+#include "app/GameFiles.h"
 #include "app/MoveAnnouncer.h"
 #include "app/MoveListBox.h"
 #include "app/TypedMoveEntry.h"
-#include "app/AnalysisController.h"
-#include "app/GameFiles.h"
 #include "board/ChessBoard.h"
 #include "board/PieceSet.h"
 

@@ -1,10 +1,10 @@
 // The game window's reactions: the board's events on the status line and
 // the move list, going back through the list, and the player check boxes.
 #include "app/Application.h"
+#include "app/GameFiles.h"
 #include "app/MoveAnnouncer.h"
 #include "app/MoveListBox.h"
 #include "app/Unit2.h"
-#include "app/GameFiles.h"
 #include "board/ChessBoard.h"
 #include "platform/ErrorBox.h"
 

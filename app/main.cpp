@@ -3,10 +3,10 @@
 // runs the message loop, which shows the start screen.
 #include "app/Application.h"
 #include "app/CommandLine.h"
+#include "app/GameFiles.h"
 #include "app/Language.h"
 #include "app/Unit1.h"
 #include "app/Unit2.h"
-#include "app/GameFiles.h"
 #include "app/Unit4.h"
 #include "app/Unit6.h"
 #include "app/Unit8.h"

@@ -4,10 +4,10 @@
 // broken engine reported once while the built-in engine answers.
 #include "AppTestSupport.h"
 #include "EventPump.h"
-#include "app/MoveListBox.h"
-#include "app/Unit2.h"
 #include "app/AnalysisController.h"
 #include "app/GameFiles.h"
+#include "app/MoveListBox.h"
+#include "app/Unit2.h"
 #include "board/ChessBoard.h"
 #include "enginehelp/AnalysisService.h"
 #include "enginehelp/GameReviewer.h"

@@ -3,11 +3,11 @@
 // installed, wherever a FEN, a PGN game or a typed move is refused.
 #include "app/CoreErrorText.h"
 #include "AppTestSupport.h"
+#include "app/GameFiles.h"
 #include "app/Language.h"
 #include "app/PgnGameDialog.h"
 #include "app/TypedMoveEntry.h"
 #include "app/Unit2.h"
-#include "app/GameFiles.h"
 #include "board/ChessBoard.h"
 #include "core/Pgn.h"
 

@@ -2,13 +2,13 @@
 // handlers' own functions, the choice among a file's games, FEN through the
 // clipboard, the move list in algebraic notation, the autosave written,
 // removed, restored and set aside, and the score sheet printed to PDF.
+#include "app/GameFiles.h"
 #include "AppTestSupport.h"
 #include "app/Autosave.h"
 #include "app/GameRecord.h"
 #include "app/MoveListBox.h"
 #include "app/ScoreSheet.h"
 #include "app/Unit2.h"
-#include "app/GameFiles.h"
 #include "board/ChessBoard.h"
 #include "enginehelp/GameReview.h"
 
