@@ -208,7 +208,7 @@ TAnalysisController::TAnalysisController(TForm2* form) : QObject(form), form_(fo
     CreateMenus();
     HookBoard();
     ApplyEngine(EngineChoice::Chosen(Settings()));
-    shownKey_ = PositionKey();
+    shownPosition_ = ShownState();
 
     connect(panelService_, &TAnalysisService::Report, this,
             [this](std::uint64_t, const TAnalysisReport& report) { ShowReport(report, false); });
@@ -218,7 +218,7 @@ TAnalysisController::TAnalysisController(TForm2* form) : QObject(form), form_(fo
             [this](std::uint64_t, const QString& best, const TAnalysisReport&) {
                 hintAction_->setEnabled(true);
                 // A hint for a position no longer shown is of no use.
-                if (best.size() < 4 || hintKey_ != PositionKey())
+                if (best.size() < 4 || hintPosition_ != ShownState())
                     return;
                 ShowHint(SquareOfUci(best), SquareOfUci(QStringView(best).mid(2)));
             });
@@ -232,25 +232,9 @@ TAnalysisController::~TAnalysisController()
         reviewer_->disconnect(this);
 }
 
-std::string TAnalysisController::PositionKey() const
-{
-    std::string key = board_->Position();
-    key += board_->WhiteToMove() ? 'w' : 'b';
-    key += static_cast<char>('0' + board_->CastlingAllowed().Bits());
-    key += std::to_string(Ord(board_->EnPassant()));
-    key += '/' + std::to_string(board_->CurrentMove());
-    return key;
-}
-
 GameState TAnalysisController::ShownState() const
 {
-    GameState state;
-    state.Board = board_->Board();
-    state.WhiteToMove = board_->WhiteToMove();
-    state.CastlingAllowed = board_->CastlingAllowed();
-    state.EnPassant = board_->EnPassant();
-    state.CurrentMove = board_->CurrentMove();
-    return state;
+    return board_->State();
 }
 
 void TAnalysisController::CreateMenus()
@@ -469,7 +453,7 @@ void TAnalysisController::ShowReport(const TAnalysisReport& report, bool finishe
         const GameState state = ShownState();
         if (!IsAnalysablePosition(state)) {
             scoreLabel_->setText(QStringLiteral("–"));
-            lineLabel_->setText(tr("Nesta posição falta um rei ou há peão na última fileira: não há o que analisar."));
+            lineLabel_->setText(tr("Esta posição não pode surgir numa partida: não há o que analisar."));
             return;
         }
         scoreLabel_->setText(report.Score.Mate ? tr("Mate") : tr("Afogado"));
@@ -503,7 +487,7 @@ void TAnalysisController::Hint()
     // One hint at a time: a second request while searching does nothing.
     if (hintService_->Searching())
         return;
-    hintKey_ = PositionKey();
+    hintPosition_ = ShownState();
     TAnalysisRequest request;
     request.State = ShownState();
     request.MaxDepth = efforts_.HintDepth;
@@ -564,10 +548,12 @@ void TAnalysisController::HookBoard()
 void TAnalysisController::ShownPositionMaybeChanged()
 {
     ApplyReviewMarks();
-    const std::string key = PositionKey();
-    if (key == shownKey_)
+    // The panel's line is numbered from the position's move number: the
+    // same position reached at another move is analysed again.
+    const GameState shown = ShownState();
+    if (shown == shownPosition_ && shown.CurrentMove == shownPosition_.CurrentMove)
         return;
-    shownKey_ = key;
+    shownPosition_ = shown;
     ClearHint();
     if (panelVisible_)
         StartPanelAnalysis();

@@ -59,17 +59,6 @@ bool TagFromBoard(const std::string& name)
         name == "KestravinLevel" || name == "KestravinShownPly";
 }
 
-bool SamePosition(const GameState& a, const GameState& b)
-{
-    return a.Board == b.Board && a.WhiteToMove == b.WhiteToMove && a.CastlingAllowed == b.CastlingAllowed &&
-        a.EnPassant == b.EnPassant;
-}
-
-bool SameMove(const ChessMove& a, const ChessMove& b)
-{
-    return a.From == b.From && a.To == b.To && a.Promotion == b.Promotion;
-}
-
 // The board's game with what the game it continues had beyond its moves:
 // the tags, and the comments, marks and result of the moves both share.
 Game Continued(const Game& base, const BoardGame& board)
@@ -78,12 +67,12 @@ Game Continued(const Game& base, const BoardGame& board)
     for (const GameTag& tag : base.Tags())
         if (!TagFromBoard(tag.Name))
             game.SetTag(tag.Name, tag.Value);
-    if (!SamePosition(base.StartState(), game.StartState()))
+    if (base.StartState() != game.StartState())
         return game;
     game.SetStartComment(base.StartComment());
     std::size_t shared = 0;
     while (shared < game.PlyCount() && shared < base.PlyCount() &&
-           SameMove(game.Moves()[shared].Move, base.Moves()[shared].Move)) {
+           game.Moves()[shared].Move == base.Moves()[shared].Move) {
         game.Moves()[shared].Comment = base.Moves()[shared].Comment;
         game.Moves()[shared].Nags = base.Moves()[shared].Nags;
         ++shared;
@@ -91,11 +80,6 @@ Game Continued(const Game& base, const BoardGame& board)
     if (shared == game.PlyCount() && shared == base.PlyCount() && game.Result() == "*")
         game.SetResult(base.Result());
     return game;
-}
-
-char Upper(char piece)
-{
-    return (piece >= 'a' && piece <= 'z') ? static_cast<char>(piece - 32) : piece;
 }
 
 // The SAN of the half-move played from a slot of the board's history, or
@@ -109,7 +93,7 @@ std::optional<std::string> SlotSan(const MoveInfo& slot, bool white, char pendin
     const char piece = state.Board[Ord(slot.OldSq)];
     const int rank = RankOf(slot.NewSq);
     if ((piece == 'P' && rank == 8) || (piece == 'p' && rank == 1))
-        promotion = Upper(slot.Promotion != EmptySquare ? slot.Promotion : pendingPromotion);
+        promotion = UpperPiece(slot.Promotion != EmptySquare ? slot.Promotion : pendingPromotion);
     const ChessMove move{slot.OldSq, slot.NewSq, promotion};
     if (!IsLegalMove(state, move))
         return std::nullopt;

@@ -22,32 +22,10 @@ namespace {
     throw std::runtime_error(message.toStdString());
 }
 
-char UpperPiece(char piece)
-{
-    return (piece >= 'a' && piece <= 'z') ? static_cast<char>(piece - 32) : piece;
-}
-
 GameState SlotState(const MoveInfo& slot, long long index)
 {
     GameState state = GameState::FromPlacement(slot.Placement, index % 2 == 0, slot.Castling, slot.EnPassantSq);
     state.CurrentMove = static_cast<int>(index / 2 + 1);
-    return state;
-}
-
-bool SamePosition(const GameState& a, const GameState& b)
-{
-    return a.Board == b.Board && a.WhiteToMove == b.WhiteToMove && a.CastlingAllowed == b.CastlingAllowed &&
-        a.EnPassant == b.EnPassant;
-}
-
-GameState BoardState(const TChessBoard& board)
-{
-    GameState state;
-    state.Board = board.Board();
-    state.WhiteToMove = board.WhiteToMove();
-    state.CastlingAllowed = board.CastlingAllowed();
-    state.EnPassant = board.EnPassant();
-    state.CurrentMove = board.CurrentMove();
     return state;
 }
 
@@ -192,7 +170,7 @@ BoardGame RecordedGame(const TChessBoard& board)
         }
         const MoveInfo& slot = *history.Slot(moveNumber, white);
         const GameState state = SlotState(slot, index);
-        if (startIndex < 0 || !SamePosition(state, position)) {
+        if (startIndex < 0 || state != position) {
             StartAt(game, state, startIndex >= 0);
             startIndex = index;
             position = state;
@@ -211,14 +189,14 @@ BoardGame RecordedGame(const TChessBoard& board)
         position = game.Record.FinalPosition();
     }
 
-    const GameState shown = BoardState(board);
+    const GameState& shown = board.State();
     if (startIndex < 0) {
         StartAt(game, shown, game.StartsAfterAnEdit);
         return game;
     }
     const long long shownIndex = GameHistory::SlotIndex(shown.CurrentMove, shown.WhiteToMove) - startIndex;
     if (shownIndex >= 0 && shownIndex <= static_cast<long long>(game.Record.PlyCount()) &&
-        SamePosition(game.Record.PositionAt(static_cast<std::size_t>(shownIndex)), shown)) {
+        game.Record.PositionAt(static_cast<std::size_t>(shownIndex)) == shown) {
         game.ShownPly = static_cast<std::size_t>(shownIndex);
         return game;
     }
@@ -296,25 +274,6 @@ void RestorePlayers(const Game& game, TChessBoard& board)
         board.SetComputerPlaysWhite(*white == PlayerType::Program);
     if (const std::optional<PlayerType> black = game.Player(false))
         board.SetComputerPlaysBlack(*black == PlayerType::Program);
-}
-
-std::vector<std::string> SanMoveList(const Game& game, const PieceLetters& letters)
-{
-    std::vector<std::string> lines;
-    GameState state = game.StartState();
-    for (std::size_t i = 0; i < game.PlyCount(); ++i) {
-        const ChessMove& move = game.Moves()[i].Move;
-        const std::string san = MoveToSan(state, move, letters);
-        if (state.WhiteToMove) {
-            lines.push_back(std::to_string(state.CurrentMove) + ". " + san);
-        } else {
-            if (i == 0)
-                lines.push_back(std::to_string(state.CurrentMove) + ". ...");
-            lines.push_back(std::string(14, ' ') + san);
-        }
-        state = PositionAfter(state, move);
-    }
-    return lines;
 }
 
 std::vector<PgnGame> ReadPgnFile(const QString& fileName)

@@ -21,10 +21,6 @@
 //     // after every move, and at the end of the program
 //     WriteAutosave(GameFromBoard(*ChessBoard1).Record);
 //     // at start: if (auto game = ReadAutosave()) PutGameOnBoard(*game, ...)
-//
-//     // the move list in algebraic notation ("Notação algébrica")
-//     for (const std::string& line : SanMoveList(GameFromBoard(*ChessBoard1).Record))
-//         ListBox1->addItem(QString::fromStdString(line));
 #pragma once
 
 #include "core/Pgn.h"
@@ -80,10 +76,6 @@ void RecordPlayers(Game& game, const TChessBoard& board);
 // Sets the board's players and search depth from those tags; a tag that is
 // missing leaves its setting alone.
 void RestorePlayers(const Game& game, TChessBoard& board);
-
-// The move list in SAN, laid out as the board's list: "12. Cf3" for White,
-// 14 blanks then "e5" for Black, "1. ..." first when Black begins.
-std::vector<std::string> SanMoveList(const Game& game, const PieceLetters& letters = PortugueseLetters);
 
 // The games of a PGN file, readable or not. Throws when the file cannot be
 // opened or read, or is larger than MaxPgnFileBytes.

@@ -134,7 +134,7 @@ void DrawDiagram(QPainter& painter, const QRectF& area, const GameState& state)
             const Square sq = SquareAt(file, rank);
             painter.fillRect(box, IsLightSquare(sq) ? QColor(Qt::white) : QColor(0xb8, 0xb8, 0xb8));
             const char piece = state.Board[Ord(sq)];
-            const int kind = QStringLiteral("KQRBNP").indexOf(QChar::fromLatin1(piece >= 'a' ? piece - 32 : piece));
+            const int kind = QStringLiteral("KQRBNP").indexOf(QChar::fromLatin1(UpperPiece(piece)));
             if (kind < 0)
                 continue;
             painter.setFont(glyphFont);

@@ -67,6 +67,9 @@ public:
 
     // The placement, indexed by Square; element None holds a filler.
     const BoardArray& Board() const { return game_.Board; }
+    // The whole position: placement, side to move, castling rights, en
+    // passant square and move number.
+    const GameState& State() const { return game_; }
     // A blank for a square off the board.
     char PieceAt(Square square) const
     {

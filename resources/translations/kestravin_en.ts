@@ -94,6 +94,14 @@
         <translation>FEN: Black has too many pieces</translation>
     </message>
     <message>
+        <source>FEN: as brancas têm mais de 8 peões</source>
+        <translation>FEN: White has more than 8 pawns</translation>
+    </message>
+    <message>
+        <source>FEN: as pretas têm mais de 8 peões</source>
+        <translation>FEN: Black has more than 8 pawns</translation>
+    </message>
+    <message>
         <source>FEN: o lado a jogar deve ser &apos;w&apos; ou &apos;b&apos;, não &apos;%1&apos;</source>
         <translation>FEN: the side to move must be &apos;w&apos; or &apos;b&apos;, not &apos;%1&apos;</translation>
     </message>
@@ -567,8 +575,8 @@
         <translation>“%1” is not a program that can be run.</translation>
     </message>
     <message>
-        <source>Nesta posição falta um rei ou há peão na última fileira: não há o que analisar.</source>
-        <translation>This position lacks a king or has a pawn on the last rank: there is nothing to analyse.</translation>
+        <source>Esta posição não pode surgir numa partida: não há o que analisar.</source>
+        <translation>This position cannot arise in a game: there is nothing to analyse.</translation>
     </message>
     <message>
         <source>Mate</source>

@@ -1,8 +1,8 @@
 // UCI commands.
 #include "UciSession.h"
 
+#include "core/Fen.h"
 #include "engine/ChessEngine.h"
-#include "engine/Fen.h"
 #include "engine/MoveText.h"
 #include "engine/Perft.h"
 
@@ -162,11 +162,17 @@ void TUciSession::HandlePosition(const std::vector<std::string>& words)
         }
         state = GameState::Initial();
     } else if (words.size() >= 2 && words[1] == "fen") {
+        // A FEN that is malformed or names an impossible position leaves
+        // no position at all: a search would take a king or move a pawn
+        // from its first rank. "go" then answers "bestmove 0000".
+        FenPosition read;
         std::string error;
-        if (!ParseFen(Join(words, 2, movesAt), state, error)) {
-            Info(error);
+        if (!ReadFen(Join(words, 2, movesAt), read, error)) {
+            position_.reset();
+            Info("position refused: " + error);
             return;
         }
+        state = read.State;
     } else {
         Info("expected 'position startpos' or 'position fen <fen>'");
         return;
@@ -191,6 +197,15 @@ void TUciSession::HandlePosition(const std::vector<std::string>& words)
 // with an "info string" that says so.
 void TUciSession::HandleGo(const std::vector<std::string>& words)
 {
+    if (!position_) {
+        if (std::find(words.begin(), words.end(), "perft") != words.end()) {
+            Info("no position to count: the last one was refused");
+            return;
+        }
+        Info("no position to search: the last one was refused");
+        Write("bestmove 0000");
+        return;
+    }
     static const std::set<std::string> keywords = {"searchmoves", "ponder",    "wtime", "btime", "winc",
                                                    "binc",        "movestogo", "depth", "nodes", "mate",
                                                    "movetime",    "infinite",  "perft"};
@@ -269,7 +284,7 @@ void TUciSession::HandleGo(const std::vector<std::string>& words)
             ++i;
     }
 
-    const int side = position_.WhiteToMove ? 0 : 1;
+    const int side = position_->WhiteToMove ? 0 : 1;
     if (times[side] >= 0) {
         limits.HasClock = true;
         limits.Time = times[side];
@@ -281,13 +296,13 @@ void TUciSession::HandleGo(const std::vector<std::string>& words)
     // allow.
     if (!depthGiven && !otherLimit)
         limits.Depth = depthOption_;
-    search_.Start(position_, limits);
+    search_.Start(*position_, limits);
 }
 
 void TUciSession::AddSearchMove(const std::string& text, std::vector<TEngineMove>& moves)
 {
     auto engine = std::make_unique<TChessEngine>();
-    engine->LinkTo(position_);
+    engine->LinkTo(*position_);
     engine->LoadPosition();
     TEngineMove move;
     const MoveTextResult result = FindLegalMove(*engine, text, move);
@@ -303,7 +318,7 @@ void TUciSession::AddSearchMove(const std::string& text, std::vector<TEngineMove
 void TUciSession::RunPerft(int depth)
 {
     auto engine = std::make_unique<TChessEngine>();
-    engine->LinkTo(position_);
+    engine->LinkTo(*position_);
     engine->LoadPosition();
     std::uint64_t total = 0;
     for (const TDivideEntry& part : PerftDivide(*engine, depth)) {

@@ -9,6 +9,7 @@
 
 #include <iosfwd>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,7 +38,8 @@ private:
     std::istream& in_;
     std::ostream& out_;
     std::mutex outputMutex_;
-    GameState position_ = GameState::Initial();
+    // None after a refused FEN, until the next good position.
+    std::optional<GameState> position_ = GameState::Initial();
     int depthOption_ = DefaultDepth;
     TUciSearch search_;
 
