@@ -660,7 +660,9 @@ void AppendCommentWords(std::string_view comment, std::vector<std::string>& word
     flush();
     if (parts.empty())
         return;
-    parts.front().insert(0, "{");
+    // Appended, not inserted at the front: GCC 12 warns falsely (-Wrestrict)
+    // on an insertion at position 0 once it is inlined.
+    parts.front() = std::string(1, '{').append(parts.front());
     if (parts.front().size() > 79) {
         parts.insert(parts.begin() + 1, parts.front().substr(79));
         parts.front().resize(79);
@@ -720,7 +722,7 @@ std::string WritePgn(const Game& game)
         else
             words.push_back(move.San);
         for (int nag : move.Nags)
-            words.push_back("$" + std::to_string(nag));
+            words.push_back(std::string(1, '$').append(std::to_string(nag)));
         needNumber = !move.Comment.empty();
         AppendCommentWords(move.Comment, words);
         if (!white)

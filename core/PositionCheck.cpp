@@ -1,8 +1,8 @@
 // The judgement of a position (see PositionCheck.h).
 #include "core/PositionCheck.h"
 
-#include "core/PieceLetter.h"
 #include "core/MoveList.h"
+#include "core/PieceLetter.h"
 
 #include <algorithm>
 
@@ -82,8 +82,7 @@ NotationError CheckMaterial(const GameState& state)
         if (sides[i].Pawns > 8)
             return Reason(white ? NotationReason::FenWhiteHasTooManyPawns : NotationReason::FenBlackHasTooManyPawns);
         if (sides[i].Promoted() > 8 - sides[i].Pawns)
-            return Reason(white ? NotationReason::FenWhiteHasTooManyPieces
-                                : NotationReason::FenBlackHasTooManyPieces);
+            return Reason(white ? NotationReason::FenWhiteHasTooManyPieces : NotationReason::FenBlackHasTooManyPieces);
     }
     return {};
 }

@@ -2,11 +2,11 @@
 // answers the rules give: which moves are allowed, which king is attacked,
 // what a move does to the castling rights and the en passant square, and
 // when a position has stood three times. The board only asks these.
+#include "NotationTestSupport.h"
 #include "core/GameHistory.h"
 #include "core/MoveList.h"
 #include "core/Rules.h"
 #include "core/San.h"
-#include "NotationTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -74,7 +74,7 @@ TEST(CoreRuleTables, MovesAllowedByTheRulesOfMovement)
         {"7k/2p5/8/KP5r/8/8/8/8 b - -", "c7c5", "b5b6", true},
         // A stale en passant square: no pawn beside it that passed it.
         {"4k3/8/8/3nP3/8/8/8/4K3 w - d6", "", "e5d6", false},
-        {"4k3/8/8/8/8/8/3Pp3/4K3 w - e3", "", "d2e3", false}, // the wrong rank for White
+        {"4k3/8/8/8/8/8/3Pp3/4K3 w - e3", "", "d2e3", false},  // the wrong rank for White
         {"4k3/8/3r4/3pP3/8/8/8/4K3 w - d6", "", "e5d6", true}, // an ordinary capture
         {"4k3/8/8/3Pp3/8/8/8/4K3 w - e6", "", "d5e6", true},
         // Pins, and kings that may not stand next to each other.
@@ -88,9 +88,9 @@ TEST(CoreRuleTables, MovesAllowedByTheRulesOfMovement)
         {"4k3/8/8/8/8/8/8/R3K2R w Q -", "", "e1g1", false},
         {"4k3/8/8/8/8/8/8/RN2K1NR w KQ -", "", "e1c1", false}, // b1 occupied
         {"4k3/8/8/8/8/8/8/RN2K1NR w KQ -", "", "e1g1", false},
-        {"4k3/8/8/8/8/8/8/4K2B w K -", "", "e1g1", false},     // no rook in the corner
-        {"4k3/8/8/8/8/8/6p1/4K2R w K -", "", "e1g1", false},   // f1 attacked by the pawn
-        {"4k3/8/8/8/8/8/8/r3K3 w Q -", "", "e1c1", false},     // its own rook, not Black's
+        {"4k3/8/8/8/8/8/8/4K2B w K -", "", "e1g1", false},   // no rook in the corner
+        {"4k3/8/8/8/8/8/6p1/4K2R w K -", "", "e1g1", false}, // f1 attacked by the pawn
+        {"4k3/8/8/8/8/8/8/r3K3 w Q -", "", "e1c1", false},   // its own rook, not Black's
         {"r3k2r/8/8/8/8/8/8/4K3 b kq -", "", "e8g8", true},
         {"r3k2r/8/8/8/8/8/8/4K3 b kq -", "", "e8c8", true},
         {"r3k2r/8/8/8/8/8/8/3RK3 b kq -", "", "e8c8", false}, // d8 attacked
@@ -164,8 +164,8 @@ TEST(CoreRuleTables, WhatAMoveDoesToRightsAndEnPassant)
         // A rook taken in its corner takes its right along.
         {"4k3/8/8/8/8/7R/6b1/4K2R b K -", "g2h1", CastleSet(), Square::None, "4k3/8/8/8/8/7R/8/4K2b"},
         {"4k3/8/8/8/8/7R/6b1/4K2R b K -", "g2h1 h3h1 e8d8", CastleSet(), Square::None, "3k4/8/8/8/8/8/8/4K2R"},
-        {"r3k2r/1B6/8/8/8/8/6b1/R3K2R w KQkq -", "b7a8", CastleSet{C::WhiteKingSide, C::WhiteQueenSide, C::BlackKingSide},
-         Square::None, "B3k2r/8/8/8/8/8/6b1/R3K2R"},
+        {"r3k2r/1B6/8/8/8/8/6b1/R3K2R w KQkq -", "b7a8",
+         CastleSet{C::WhiteKingSide, C::WhiteQueenSide, C::BlackKingSide}, Square::None, "B3k2r/8/8/8/8/8/6b1/R3K2R"},
         {"r3k2r/1B6/8/8/8/8/6b1/R3K2R w KQkq -", "b7a8 g2h1", CastleSet{C::WhiteQueenSide, C::BlackKingSide},
          Square::None, "B3k2r/8/8/8/8/8/8/R3K2b"},
         // An ordinary capture onto a stale en passant square takes one piece.
@@ -195,8 +195,8 @@ GameHistory Recorded(GameState state, const std::string& moves, GameState& final
                            MoveInfo{PositionString(state.Board), state.CastlingAllowed, move.From, move.To,
                                     state.EnPassant, CapturableEnPassant(state)});
         state = PositionAfter(state, move);
-        history.RecordPosition(state.CurrentMove, state.WhiteToMove, PositionString(state.Board),
-                               state.CastlingAllowed, state.EnPassant, CapturableEnPassant(state));
+        history.RecordPosition(state.CurrentMove, state.WhiteToMove, PositionString(state.Board), state.CastlingAllowed,
+                               state.EnPassant, CapturableEnPassant(state));
         history.SetEndMarker(state.CurrentMove, state.WhiteToMove);
     }
     final = state;
@@ -217,10 +217,9 @@ TEST(CoreRuleTables, RepetitionCountsWholePositions)
         // other side to move: three times the placement, twice the position.
         {"side to move", "7k/8/8/8/3R4/8/8/K7 w - -", "a1a2 h8h7 a2b1 h7h8 b1a1 h8h7 a1a2 h7h8 a2a1", false},
         {"side to move", "7k/8/8/8/3R4/8/8/K7 w - -", "a1a2 h8h7 a2b1 h7h8 b1a1 h8h7 a1a2 h7h8 a2a1 h8h7", false},
-        {"side to move", "7k/8/8/8/3R4/8/8/K7 w - -", "a1a2 h8h7 a2b1 h7h8 b1a1 h8h7 a1a2 h7h8 a2a1 h8h7 a1a2",
+        {"side to move", "7k/8/8/8/3R4/8/8/K7 w - -", "a1a2 h8h7 a2b1 h7h8 b1a1 h8h7 a1a2 h7h8 a2a1 h8h7 a1a2", false},
+        {"side to move", "7k/8/8/8/3R4/8/8/K7 w - -", "a1a2 h8h7 a2b1 h7h8 b1a1 h8h7 a1a2 h7h8 a2a1 h8h7 a1a2 h7h8",
          false},
-        {"side to move", "7k/8/8/8/3R4/8/8/K7 w - -",
-         "a1a2 h8h7 a2b1 h7h8 b1a1 h8h7 a1a2 h7h8 a2a1 h8h7 a1a2 h7h8", false},
         {"side to move", "7k/8/8/8/3R4/8/8/K7 w - -",
          "a1a2 h8h7 a2b1 h7h8 b1a1 h8h7 a1a2 h7h8 a2a1 h8h7 a1a2 h7h8 a2a1", true},
         // The rook's trip to g1 and back costs White the king-side right.
