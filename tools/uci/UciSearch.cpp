@@ -172,8 +172,12 @@ void TUciSearch::IterationDone(int depth, int score, std::uint64_t nodes)
     const std::uint64_t nps = micros > 0 ? nodes * 1000000 / static_cast<std::uint64_t>(micros) : 0;
     std::string line = "info depth " + std::to_string(depth) + " score " + UciScore(score) + " nodes " +
         std::to_string(nodes) + " nps " + std::to_string(nps) + " time " + std::to_string(elapsed) + " pv";
-    for (const TEngineMove& move : engine_->PrincipalVariation())
-        line += " " + MoveToUci(move);
+    // Two appends, not " " + move: GCC 12 warns falsely (-Wrestrict) on the
+    // insertion at the front that operator+ makes once it is inlined.
+    for (const TEngineMove& move : engine_->PrincipalVariation()) {
+        line += ' ';
+        line += MoveToUci(move);
+    }
     write_(line);
 
     std::lock_guard lock(mutex_);
