@@ -25,6 +25,16 @@
 
 namespace {
 
+// A level's player name ("L3"). Appended, not "L" + number: that operator+
+// inserts at the front and sets off GCC 12's false -Wrestrict warning in
+// Release builds.
+std::string LevelName(int level)
+{
+    std::string name = "L";
+    name += std::to_string(level);
+    return name;
+}
+
 struct TOpening {
     std::vector<std::string> Moves;
     std::string Text;
@@ -315,7 +325,7 @@ int main(int argc, char* argv[])
         const std::vector<int> levels = ParseList(parser.value(levelsOption), "level");
         for (std::size_t i = 0; i < levels.size(); ++i) {
             for (std::size_t j = i + 1; j < levels.size(); ++j)
-                addPairing("L" + std::to_string(levels[i]), "L" + std::to_string(levels[j]));
+                addPairing(LevelName(levels[i]), LevelName(levels[j]));
         }
         std::vector<std::string> references;
         for (int skill : ParseList(parser.value(skillOption), "skill"))
@@ -329,7 +339,7 @@ int main(int argc, char* argv[])
             parser.isSet(refLevelsOption) ? ParseList(parser.value(refLevelsOption), "level") : levels;
         for (int level : meeting) {
             for (const std::string& reference : references) {
-                addPairing("L" + std::to_string(level), reference);
+                addPairing(LevelName(level), reference);
                 pairings.back().Games = refGames;
             }
         }
