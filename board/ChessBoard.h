@@ -73,8 +73,10 @@ public:
         return Ord(square) >= 1 && Ord(square) <= 64 ? game_.Board[Ord(square)] : EmptySquare;
     }
 
-    // The fields the search thread reads at the start of a search. They stay
-    // at the same address for the board's lifetime.
+    // Links to the live position fields, for an engine that reads the board
+    // itself (TChessEngine's position links). They stay at the same address
+    // for the board's lifetime. The search thread does not use them: it
+    // copies one TSearchInput when a pass starts.
     const BoardArray* BoardLink() const { return &game_.Board; }
     const bool* WhiteToMoveLink() const { return &game_.WhiteToMove; }
     const CastleSet* CastlingAllowedLink() const { return &game_.CastlingAllowed; }
