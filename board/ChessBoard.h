@@ -8,6 +8,7 @@
 // the thinking controls around it.
 #pragma once
 
+#include "board/BoardPlayAids.h"
 #include "board/ChessBoardTypes.h"
 #include "core/GameHistory.h"
 #include "core/GameState.h"
@@ -290,32 +291,32 @@ public:
     // Each is off by default; the board then looks and plays as without them.
     // A click on one of the mover's pieces selects it, a click on a square
     // it can reach makes the move; dragging works as always.
-    bool ClickToMove() const { return clickToMove_; }
+    bool ClickToMove() const { return aids_.ClickToMove; }
     void SetClickToMove(bool value);
     // The two squares of the move that led to the shown position.
-    bool HighlightLastMove() const { return highlightLastMove_; }
+    bool HighlightLastMove() const { return aids_.HighlightLastMove; }
     void SetHighlightLastMove(bool value);
     // The square of the king to move while it is in check.
-    bool HighlightCheck() const { return highlightCheck_; }
+    bool HighlightCheck() const { return aids_.HighlightCheck; }
     void SetHighlightCheck(bool value);
     // Dots on the empty squares and rings on the captures that the selected
     // or dragged piece can reach.
-    bool ShowLegalMoves() const { return showLegalMoves_; }
+    bool ShowLegalMoves() const { return aids_.ShowLegalMoves; }
     void SetShowLegalMoves(bool value);
     // A person's promotion opens a chooser over the promotion square.
-    bool AskPromotionPiece() const { return askPromotionPiece_; }
+    bool AskPromotionPiece() const { return aids_.AskPromotionPiece; }
     void SetAskPromotionPiece(bool value);
     // The piece picked up by a click or the keyboard; None when none is.
-    Square SelectedSquare() const { return selected_; }
+    Square SelectedSquare() const { return aids_.Selected(); }
     // A suggested move, marked until the next move, GotoMove, NewGame or
     // SetPosition. A square off the board clears it.
     void SetHintMove(Square from, Square to);
     void ClearHintMove();
-    Square HintFrom() const { return hintFrom_; }
-    Square HintTo() const { return hintTo_; }
+    Square HintFrom() const { return aids_.HintFrom(); }
+    Square HintTo() const { return aids_.HintTo(); }
     // The square the keyboard points at; None until the keyboard is first
     // used on the board. Its frame shows only while the board has the focus.
-    Square FocusSquare() const { return focusSquare_; }
+    Square FocusSquare() const { return aids_.FocusSquare(); }
     // Whether the promotion chooser is open, waiting for a piece.
     bool ChoosingPromotion() const { return chooser_ != nullptr; }
 
@@ -449,40 +450,21 @@ private:
     void SlideVertical(int Y1, int Y2, int X, int Delay);
     void SlideLine(int X1, int Y1, int X2, int Y2, int Delay);
 
-    // Marks (board/ChessBoardMarks.cpp). A square's marks are bits; the
-    // canvas remembers which it shows on each square, so RefreshMarks
-    // redraws only the squares whose marks changed.
-    enum MarkBit : std::uint8_t {
-        MarkLastMove = 1,
-        MarkHint = 2,
-        MarkSelected = 4,
-        MarkCheck = 8,
-        MarkTarget = 16,
-        MarkCapture = 32,
-        MarkFocus = 64,
-    };
-    // What the marks of every square depend on, worked out once per drawing.
-    struct MarkContext {
-        Square lastFrom = Square::None;
-        Square lastTo = Square::None;
-        Square checkedKing = Square::None;
-        Square targetsOf = Square::None;
-    };
-    MarkContext CurrentMarkContext() const;
-    std::uint8_t MarksAt(const MarkContext& context, Square square) const;
+    // Marks (board/ChessBoardMarks.cpp). Which marks a square should show
+    // is the play aids' answer; the canvas remembers which it shows on each
+    // square (aids_.ShownMarks()), so RefreshMarks redraws only the squares
+    // whose marks changed.
+    MarkContext CurrentMarkContext() const { return aids_.ContextFor(game_, history_); }
     // The marks beneath the piece, clipped to the cell.
     void DrawMarks(QPainter& painter, const QRect& cell, std::uint8_t marks);
     void DrawFocusFrame(QPainter& painter, const QRect& cell);
     // A full paint's marks: those beneath the board lines, or the focus
     // frame above them.
     void DrawAllMarks(QPainter& painter, bool focusFrame);
-    bool FocusFrameShown() const;
     // Redraws the squares whose marks differ from those on the canvas.
     void RefreshMarks();
     // A square's background, marks and piece (not the piece being dragged).
     void RedrawSquare(Square square);
-    // The move of the history that led to the shown position.
-    bool LastMoveSquares(Square& from, Square& to) const;
 
     // Click-to-move and the keyboard (board/ChessBoardPlay.cpp).
     bool IsMoversPiece(Square square) const;
@@ -507,23 +489,9 @@ private:
     void PromotionChosen(char piece);
     void ClosePromotionChooser();
 
-    bool clickToMove_ = false;
-    bool highlightLastMove_ = false;
-    bool highlightCheck_ = false;
-    bool showLegalMoves_ = false;
-    bool askPromotionPiece_ = false;
-    Square selected_ = Square::None;
-    Square hintFrom_ = Square::None;
-    Square hintTo_ = Square::None;
-    Square focusSquare_ = Square::None;
-    // The piece being dragged, for its legal-move marks.
-    Square draggedFrom_ = Square::None;
-    // The shown position came from play or GotoMove, so the history holds
-    // the move that led to it.
-    bool positionFromPlay_ = false;
-    bool keyboardInUse_ = false;
-    bool hasKeyboardFocus_ = false;
-    std::array<std::uint8_t, 65> drawnMarks_{};
+    // The switches of the play aids, the selection, the hint, the keyboard's
+    // focus square and the marks shown.
+    BoardPlayAids aids_;
     PromotionChooser* chooser_ = nullptr;
     Square promotionFrom_ = Square::None;
     Square promotionTo_ = Square::None;

@@ -26,9 +26,9 @@ void TChessBoard::mousePressEvent(QMouseEvent* event)
     event->accept();
     if (dragPhase_ != DragPhase::Idle)
         return; // a second button during a drag belongs to the drag
-    if (keyboardInUse_) {
+    if (aids_.KeyboardInUse()) {
         // Back to the mouse: the keyboard's frame goes until a key is used.
-        keyboardInUse_ = false;
+        aids_.SetKeyboardInUse(false);
         RefreshMarks();
     }
     const QPoint at = event->position().toPoint();
@@ -47,8 +47,8 @@ void TChessBoard::mouseMoveEvent(QMouseEvent* event)
             dragPhase_ = DragPhase::Active;
             QGuiApplication::setOverrideCursor(Qt::ForbiddenCursor);
             // A dragged piece replaces any selection and shows its own moves.
-            selected_ = Square::None;
-            draggedFrom_ = DragFromSquare;
+            aids_.Select(Square::None);
+            aids_.SetDragged(DragFromSquare);
             DragMoveTo(at.x(), at.y(), TDragState::DragEnter);
             RefreshMarks();
         }
@@ -68,12 +68,12 @@ void TChessBoard::mouseReleaseEvent(QMouseEvent* event)
         MouseUp(event->button(), event->buttons(), event->modifiers(), at.x(), at.y());
         if (event->button() == Qt::LeftButton && rect().contains(at))
             Click();
-        if (clickToMove_ && event->button() == Qt::LeftButton)
+        if (aids_.ClickToMove && event->button() == Qt::LeftButton)
             SquareClicked(PointToSquare(at.x(), at.y()));
         break;
     case DragPhase::Pending:
         // Released before the drag became active: a plain click on a piece.
-        if (clickToMove_ && event->button() == Qt::LeftButton) {
+        if (aids_.ClickToMove && event->button() == Qt::LeftButton) {
             dragPhase_ = DragPhase::Idle;
             releaseKeyboard();
             if (OnEndDrag)
@@ -116,7 +116,7 @@ void TChessBoard::EndDrag(bool accepted, int X, int Y)
 {
     const bool wasActive = dragPhase_ == DragPhase::Active;
     dragPhase_ = DragPhase::Idle;
-    draggedFrom_ = Square::None;
+    aids_.SetDragged(Square::None);
     releaseKeyboard();
     if (wasActive)
         QGuiApplication::restoreOverrideCursor();

@@ -46,8 +46,7 @@ bool TChessBoard::MakeMove(Square oldSq, Square newSq)
     // The selection, the hint and a waiting chooser belong to the position
     // being left; their marks go before the piece slides.
     ClosePromotionChooser();
-    selected_ = Square::None;
-    hintFrom_ = hintTo_ = Square::None;
+    aids_.LeavePosition();
     RefreshMarks();
 
     DrawSquare(oldSq);
@@ -63,7 +62,7 @@ bool TChessBoard::MakeMove(Square oldSq, Square newSq)
 
     PassTurn(game_);
     history_.SetEndMarker(game_.CurrentMove, game_.WhiteToMove);
-    positionFromPlay_ = true;
+    aids_.SetPositionFromPlay(true);
     NotifySearchThread();
 
     Fire(OnLegalMove, this, oldSq, newSq);

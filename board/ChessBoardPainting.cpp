@@ -271,8 +271,8 @@ void TChessBoard::DrawSquare(Square square)
     p.setClipRect(cell, Qt::IntersectClip);
     const bool light = IsLightSquare(square);
     FillArea(p, light ? squareLight_ : squareDark_, light ? squareColorLight_ : squareColorDark_, cell);
-    const std::uint8_t marks = MarksAt(CurrentMarkContext(), square);
-    drawnMarks_[Ord(square)] = marks;
+    const std::uint8_t marks = aids_.MarksAt(CurrentMarkContext(), game_, square);
+    aids_.ShownMarks()[Ord(square)] = marks;
     if (marks & ~MarkFocus)
         DrawMarks(p, cell, marks);
     if (boardLines_)
@@ -293,7 +293,7 @@ void TChessBoard::DrawPiece(Square square, char piece)
     SquareOrigin(square, x, y);
     const int offset = (sizeOfSquare_ - pieceSize_) / 2;
     pieceImages_.Draw(*canvas, x + offset, y + offset, index);
-    if (square == focusSquare_ && FocusFrameShown())
+    if (square == aids_.FocusSquare() && aids_.FocusFrameShown())
         DrawFocusFrame(*canvas, QRect(x, y, sizeOfSquare_, sizeOfSquare_));
 }
 
