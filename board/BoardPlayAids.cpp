@@ -60,8 +60,8 @@ MarkContext BoardPlayAids::ContextFor(const GameState& game, const GameHistory& 
         const auto at = std::find(game.Board.begin() + 1, game.Board.end(), king);
         if (at != game.Board.end()) {
             const Square square = SquareFromOrd(static_cast<int>(at - game.Board.begin()));
-            const bool attacked = game.WhiteToMove ? WhiteKingAttacked(game, square, square)
-                                                   : BlackKingAttacked(game, square, square);
+            const bool attacked =
+                game.WhiteToMove ? WhiteKingAttacked(game, square, square) : BlackKingAttacked(game, square, square);
             if (attacked)
                 context.checkedKing = square;
         }

@@ -8,8 +8,10 @@
 // the thinking controls around it.
 #pragma once
 
+#include "board/BoardDrag.h"
 #include "board/BoardPlayAids.h"
 #include "board/ChessBoardTypes.h"
+#include "board/MoveAnimation.h"
 #include "core/GameHistory.h"
 #include "core/GameState.h"
 #include "core/Square.h"
@@ -270,22 +272,22 @@ public:
     void SetResizeMinSize(int value);
     int ResizeMaxSize() const { return resizeMaxSize_; }
     void SetResizeMaxSize(int value);
-    bool AnimateMoves() const { return animateMoves_; }
-    void SetAnimateMoves(bool value) { animateMoves_ = value; }
-    int AnimationDelay() const { return animationDelay_; }
-    void SetAnimationDelay(int value) { animationDelay_ = value; }
+    bool AnimateMoves() const { return animation_.Enabled; }
+    void SetAnimateMoves(bool value) { animation_.Enabled = value; }
+    int AnimationDelay() const { return animation_.Delay; }
+    void SetAnimationDelay(int value) { animation_.Delay = value; }
     // The pointer over a square that accepts the drop.
-    Qt::CursorShape DragCursor() const { return dragCursor_; }
-    void SetDragCursor(Qt::CursorShape shape) { dragCursor_ = shape; }
+    Qt::CursorShape DragCursor() const { return drag_.Cursor; }
+    void SetDragCursor(Qt::CursorShape shape) { drag_.Cursor = shape; }
     // The squares of the last drag and of the last accepted drop.
-    Square LastDragFrom() const { return DragFromSquare; }
-    Square LastDropTo() const { return DragToSquare; }
+    Square LastDragFrom() const { return drag_.From(); }
+    Square LastDropTo() const { return drag_.DropTo(); }
     bool Resizing() const { return resizing_; }
     // The moving image (drags and animations).
     const TDragImage& MovingImage() const { return movingImage_; }
     // The points the last animation moved the image through, in the parent
     // window's coordinates.
-    const std::vector<QPoint>& LastAnimationPath() const { return animationPath_; }
+    const std::vector<QPoint>& LastAnimationPath() const { return animation_.LastPath(); }
 
     // ---- Play aids: click-to-move, marks, promotion chooser, keyboard ----
     // Each is off by default; the board then looks and plays as without them.
@@ -435,20 +437,13 @@ private:
     // device pixels they cover at one device pixel per logical pixel.
     void UseLinePen(QPainter& painter) const;
     // Drag helpers.
-    // Pending: pressed on a piece, below the drag threshold. Active: the
-    // piece follows the pointer. Finished: ended by Escape, the buttons are
-    // still down and their release only closes the press.
-    enum class DragPhase : std::uint8_t { Idle, Pending, Active, Finished };
+    using DragPhase = BoardDrag::Phase;
     void DragMoveTo(int X, int Y, TDragState state);
     // Ends a pending or active drag: the drop when accepted, otherwise the
     // cancellation, then OnEndDrag.
     void EndDrag(bool accepted, int X, int Y);
     // The window the moving image is shown over and the board's offset in it.
     QWidget* ImageHost(QPoint& offset);
-    void AnimationStep(int x, int y, int Delay);
-    void SlideHorizontal(int X1, int X2, int Y, int Delay);
-    void SlideVertical(int Y1, int Y2, int X, int Delay);
-    void SlideLine(int X1, int Y1, int X2, int Y2, int Delay);
 
     // Marks (board/ChessBoardMarks.cpp). Which marks a square should show
     // is the play aids' answer; the canvas remembers which it shows on each
@@ -529,20 +524,15 @@ private:
     PieceIndexTable imageIndex_{};
     int pieceSize_ = 40;
 
-    Square DragFromSquare = Square::None;
-    Square DragToSquare = Square::None;
     bool FirstPaintDone = false;
     bool resizing_ = false;
     Qt::CursorShape NormalCursor = Qt::ArrowCursor;
     bool resizable_ = false;
     int resizeMinSize_ = 100;
     int resizeMaxSize_ = 1000;
-    bool animateMoves_ = true;
-    int animationDelay_ = 0;
-    Qt::CursorShape dragCursor_ = Qt::DragMoveCursor;
-    DragPhase dragPhase_ = DragPhase::Idle;
-    QPoint pressPoint_;
+    // The drag's state, the move animation, and the moving image both use.
+    BoardDrag drag_;
+    MoveAnimation animation_;
     TDragImage movingImage_;
-    std::vector<QPoint> animationPath_;
     // ---- End of view ----
 };

@@ -81,7 +81,7 @@ void TChessBoard::RedrawSquare(Square square)
 {
     DrawSquare(square);
     // The dragged piece is away from its square until the drop.
-    const bool inFlight = dragPhase_ == DragPhase::Active && square == DragFromSquare && movingImage_.Active();
+    const bool inFlight = drag_.State() == DragPhase::Active && square == drag_.From() && movingImage_.Active();
     if (!inFlight)
         DrawPiece(square, PieceAt(square));
 }

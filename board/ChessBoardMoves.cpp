@@ -50,7 +50,7 @@ bool TChessBoard::MakeMove(Square oldSq, Square newSq)
     RefreshMarks();
 
     DrawSquare(oldSq);
-    if (AnimateMoves() && (oldSq != DragFromSquare || newSq != DragToSquare)) {
+    if (AnimateMoves() && (oldSq != drag_.From() || newSq != drag_.DropTo())) {
         DrawBoardLines();
         AnimateMove(oldSq, newSq, AnimationDelay());
     }

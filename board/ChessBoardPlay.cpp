@@ -180,15 +180,15 @@ void TChessBoard::KeyboardAction()
 
 void TChessBoard::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape && (dragPhase_ == DragPhase::Pending || dragPhase_ == DragPhase::Active)) {
+    if (event->key() == Qt::Key_Escape && drag_.InProgress()) {
         EndDrag(false, 0, 0);
         if (QGuiApplication::mouseButtons() != Qt::NoButton)
-            dragPhase_ = DragPhase::Finished;
+            drag_.SetState(DragPhase::Finished);
         event->accept();
         return;
     }
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (modifiers == Qt::NoModifier && dragPhase_ == DragPhase::Idle) {
+    if (modifiers == Qt::NoModifier && drag_.State() == DragPhase::Idle) {
         switch (event->key()) {
         case Qt::Key_Left:
             MoveFocusSquare(-1, 0);
