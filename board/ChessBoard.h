@@ -8,6 +8,7 @@
 // the thinking controls around it.
 #pragma once
 
+#include "board/BoardCanvas.h"
 #include "board/BoardDrag.h"
 #include "board/BoardPlayAids.h"
 #include "board/ChessBoardTypes.h"
@@ -208,7 +209,7 @@ public:
     // Slides the piece on FromSq to ToSq with the moving image, one pixel a
     // step, each step lasting more than Delay ms; processes no messages.
     void AnimateMove(Square FromSq, Square ToSq, int Delay);
-    const QImage& Canvas() const { return canvas_; }
+    const QImage& Canvas() const { return canvas_.Image(); }
     // Device pixels per logical pixel the board draws for: its screen's.
     qreal DeviceRatio() const;
 
@@ -491,9 +492,7 @@ private:
     Square promotionFrom_ = Square::None;
     Square promotionTo_ = Square::None;
 
-    QImage canvas_;
-    QSize canvasSize_; // in logical pixels
-    QPainter* canvasPainter_ = nullptr;
+    BoardCanvas canvas_;
     bool paintPending_ = true;
     bool inPaint_ = false;
     bool firingOnPaint_ = false;

@@ -19,8 +19,7 @@ GameState StateOf(const char* fen, bool whiteToMove = true)
 }
 
 // The squares that carry a mark bit.
-std::string SquaresWith(const BoardPlayAids& aids, const GameState& game, const GameHistory& history,
-                        std::uint8_t bit)
+std::string SquaresWith(const BoardPlayAids& aids, const GameState& game, const GameHistory& history, std::uint8_t bit)
 {
     const MarkContext context = aids.ContextFor(game, history);
     std::string names;
@@ -77,9 +76,9 @@ TEST(BoardPlayAids, CheckAndLastMoveFollowTheirSwitches)
     BoardPlayAids aids;
     GameState game = StateOf("4k3/8/8/8/8/8/8/R3K3");
     GameHistory history;
-    history.RecordMove(game.CurrentMove, game.WhiteToMove,
-                       MoveInfo{PositionString(game.Board), game.CastlingAllowed, Square::A1, Square::A8,
-                                Square::None, Square::None});
+    history.RecordMove(
+        game.CurrentMove, game.WhiteToMove,
+        MoveInfo{PositionString(game.Board), game.CastlingAllowed, Square::A1, Square::A8, Square::None, Square::None});
     MovePiece(game, Square::A1, Square::A8);
     PassTurn(game);
     history.RecordPosition(game.CurrentMove, game.WhiteToMove, PositionString(game.Board), game.CastlingAllowed,
