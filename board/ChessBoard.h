@@ -13,6 +13,7 @@
 #include "board/BoardPlayAids.h"
 #include "board/ChessBoardTypes.h"
 #include "board/MoveAnimation.h"
+#include "board/TakeBackLine.h"
 #include "core/GameHistory.h"
 #include "core/GameState.h"
 #include "core/Square.h"
@@ -363,17 +364,7 @@ private:
 
     // The half-moves taken back, in the order they were played; valid while
     // the game still stands where the last TakeBack or Redo left it.
-    struct TakenBackMove {
-        Square OldSq = Square::None;
-        Square NewSq = Square::None;
-        char Promotion = ' ';
-    };
-    std::vector<TakenBackMove> redoLine_;
-    long long redoAnchor_ = -1;
-    unsigned long long redoRevision_ = 0;
-    std::string redoPlacement_;
-    long long CurrentSlotIndex() const;
-    bool RedoLineValid() const;
+    TakeBackLine takeBack_;
     char promotionPiece_ = 'q';
     bool endEventGuard_ = false;
     bool designMode_ = false;
