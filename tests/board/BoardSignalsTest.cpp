@@ -39,8 +39,9 @@ class SignalLog : public QObject {
 public:
     SignalLog(TChessBoard& board, std::vector<std::string>& events) : events_(events)
     {
-        connect(&board, &TChessBoard::moveMade, this,
-                [this](Square from, Square to) { events_.push_back("signal moveMade " + Lower(SquareName(from) + SquareName(to))); });
+        connect(&board, &TChessBoard::moveMade, this, [this](Square from, Square to) {
+            events_.push_back("signal moveMade " + Lower(SquareName(from) + SquareName(to)));
+        });
         connect(&board, &TChessBoard::shownPositionChanged, this,
                 [this] { events_.push_back("signal shownPositionChanged"); });
         connect(&board, &TChessBoard::gameEnded, this,
@@ -101,8 +102,9 @@ TEST(BoardSignals, EachSignalComesRightAfterItsSlot)
     ASSERT_TRUE(Play(board, {"f2f3", "e7e5", "g2g4"}));
     log.Take();
     ASSERT_TRUE(board.MakeMove(Square::D8, Square::H4));
-    EXPECT_EQ(log.Take(), (Events{"LegalMove d8h4", "signal moveMade d8h4", "Check", "Mate", "signal gameEnded Mate",
-                                  "Paint", "ShownPositionChanged", "signal shownPositionChanged"}));
+    EXPECT_EQ(log.Take(),
+              (Events{"LegalMove d8h4", "signal moveMade d8h4", "Check", "Mate", "signal gameEnded Mate", "Paint",
+                      "ShownPositionChanged", "signal shownPositionChanged"}));
 
     board.NewGame();
     EXPECT_EQ(log.Take(), (Events{"ShownPositionChanged", "signal shownPositionChanged"}));
