@@ -24,8 +24,8 @@ struct Game {
                            MoveInfo{PositionString(state.Board), state.CastlingAllowed, from, to, state.EnPassant,
                                     CapturableEnPassant(state)});
         ApplyMove(state, from, to);
-        history.RecordPosition(state.CurrentMove, state.WhiteToMove, PositionString(state.Board),
-                               state.CastlingAllowed, state.EnPassant, CapturableEnPassant(state));
+        history.RecordPosition(state.CurrentMove, state.WhiteToMove, PositionString(state.Board), state.CastlingAllowed,
+                               state.EnPassant, CapturableEnPassant(state));
         history.SetEndMarker(state.CurrentMove, state.WhiteToMove);
     }
 };
