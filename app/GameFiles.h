@@ -16,6 +16,7 @@
 #include <optional>
 #include <vector>
 
+class PgnFileIndex;
 class QAction;
 class QPrinter;
 class QTimer;
@@ -66,7 +67,7 @@ public:
 
     // Replaces the dialog that picks one game of a file with several
     // (tests); an empty function brings the dialog back.
-    using GameChooser = std::function<std::optional<std::size_t>(const std::vector<PgnGame>&)>;
+    using GameChooser = std::function<std::optional<std::size_t>(const PgnFileIndex&)>;
     void SetGameChooser(GameChooser chooser) { chooser_ = std::move(chooser); }
 
     // ---- The move list ----

@@ -1,0 +1,512 @@
+// The places of a PGN text's games (see PgnIndex.h). The scanner follows the
+// reader's tokens (core/Pgn.cpp) without keeping any: it tells tags, move
+// text, comments, variations and termination markers apart, and after a
+// fault it can see it searches for the next game by the reader's rules.
+#include "core/PgnIndex.h"
+
+#include "core/Game.h"
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+constexpr std::size_t ReportEvery = 1 << 20;
+constexpr std::size_t MaxSymbolBytes = 255;
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
+bool IsSymbolStart(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+}
+
+bool IsSymbolChar(char c)
+{
+    switch (c) {
+    case '_':
+    case '+':
+    case '#':
+    case '=':
+    case ':':
+    case '-':
+    case '/': return true;
+    default: return IsSymbolStart(c);
+    }
+}
+
+bool IsSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+bool IsLineEnd(char c)
+{
+    return c == '\n' || c == '\r';
+}
+
+bool AllDigits(std::string_view text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+class Scanner {
+public:
+    Scanner(std::string_view text, std::vector<PgnGamePlace>& places,
+            const std::function<bool(std::size_t)>& keepGoing, const PgnLimits& limits)
+        : text_(text), places_(places), keepGoing_(keepGoing), limits_(limits)
+    {
+    }
+
+    bool Run()
+    {
+        if (text_.substr(0, ByteOrderMark.size()) == ByteOrderMark)
+            pos_ = lineStart_ = ByteOrderMark.size();
+        while (true) {
+            if (pos_ >= nextReport_) {
+                nextReport_ = pos_ + ReportEvery;
+                if (keepGoing_ && !keepGoing_(pos_))
+                    return false;
+            }
+            SkipBlanks();
+            if (pos_ >= text_.size()) {
+                if (open_ && depth_ > 0) {
+                    // The reader's variation has no end: it looks for the
+                    // next game from the variation's start.
+                    Recover(parenAt_);
+                    continue;
+                }
+                Close(false);
+                break;
+            }
+            Step();
+        }
+        if (keepGoing_)
+            keepGoing_(text_.size());
+        return true;
+    }
+
+private:
+    PgnGamePlace Here() const
+    {
+        return PgnGamePlace{pos_, line_, static_cast<std::uint32_t>(pos_ - lineStart_ + 1)};
+    }
+
+    // One character on, counting lines (LF, CR and CR LF each end one).
+    void Advance()
+    {
+        const char c = text_[pos_];
+        ++pos_;
+        if (c == '\r' || (c == '\n' && !(pos_ >= 2 && text_[pos_ - 2] == '\r'))) {
+            ++line_;
+            previousLineStart_ = lineStart_;
+            lineStart_ = pos_;
+        } else if (c == '\n') {
+            lineStart_ = pos_; // the LF of a CR LF
+        }
+    }
+
+    void SkipBlanks()
+    {
+        while (pos_ < text_.size()) {
+            const char c = text_[pos_];
+            if (IsSpace(c)) {
+                Advance();
+            } else if (c == '%' && pos_ == lineStart_) {
+                // An escape line: another program's data.
+                while (pos_ < text_.size() && !IsLineEnd(text_[pos_]))
+                    Advance();
+            } else if (!open_ && text_.substr(pos_, ByteOrderMark.size()) == ByteOrderMark) {
+                // Two files joined: the second one's mark, between games.
+                pos_ += ByteOrderMark.size();
+            } else {
+                break;
+            }
+        }
+    }
+
+    void Open(const PgnGamePlace& at)
+    {
+        if (open_)
+            return;
+        open_ = true;
+        start_ = at;
+        content_ = false;
+        inMoves_ = false;
+        depth_ = 0;
+        tagCount_ = 0;
+    }
+
+    // The sequence ends; it is a game when it held a tag, a move or a fault,
+    // or when `always` (a termination marker makes one of anything).
+    void Close(bool always)
+    {
+        if (open_ && (always || content_))
+            places_.push_back(start_);
+        open_ = false;
+    }
+
+    // A fault the reader reports at `at`: the game is broken, and the next
+    // one is looked for from there.
+    void Fault(const PgnGamePlace& at) { Recover(at); }
+
+    void Step()
+    {
+        const PgnGamePlace here = Here();
+        const char c = text_[pos_];
+        if (c == '[') {
+            if (open_ && depth_ > 0) {
+                Recover(parenAt_);
+                return;
+            }
+            if (open_ && inMoves_)
+                Close(false);
+            Open(here);
+            ReadTag(here);
+            return;
+        }
+        Open(here);
+        inMoves_ = true;
+        switch (c) {
+        case '(':
+            Advance();
+            if (depth_ == 0)
+                parenAt_ = here;
+            if (++depth_ > limits_.MaxVariationDepth)
+                Fault(here);
+            return;
+        case ')':
+            if (depth_ == 0) {
+                Fault(here);
+                return;
+            }
+            Advance();
+            --depth_;
+            return;
+        case '.': Advance(); return;
+        case '*':
+            Advance();
+            if (depth_ == 0)
+                Close(true);
+            return;
+        case '"':
+            // A string is a fault outside a tag, and inside a variation only
+            // when it does not end on its line.
+            if (!SkipString() || depth_ == 0)
+                Fault(here);
+            return;
+        case ']':
+            if (depth_ == 0) {
+                Fault(here);
+                return;
+            }
+            Advance();
+            return;
+        case '{':
+            if (!SkipBraceComment())
+                Fault(here);
+            return;
+        case ';':
+            while (pos_ < text_.size() && !IsLineEnd(text_[pos_]))
+                Advance();
+            return;
+        case '$':
+            if (!SkipNag())
+                Fault(here);
+            return;
+        case '!':
+        case '?':
+            if (!SkipSuffix())
+                Fault(here);
+            return;
+        default: break;
+        }
+        if (IsSymbolStart(c)) {
+            ReadSymbol(here);
+            return;
+        }
+        // "--", '<', '>' and any other character are faults.
+        Fault(here);
+    }
+
+    // [Name "value"], each part its own token as the reader takes them.
+    void ReadTag(const PgnGamePlace& open)
+    {
+        content_ = true;
+        Advance();
+        SkipBlanks();
+        const PgnGamePlace name = Here();
+        if (pos_ >= text_.size() || !IsSymbolStart(text_[pos_])) {
+            Fault(pos_ >= text_.size() ? open : name);
+            return;
+        }
+        std::size_t length = 0;
+        while (pos_ < text_.size() && IsSymbolChar(text_[pos_])) {
+            Advance();
+            ++length;
+        }
+        if (length > MaxSymbolBytes || ++tagCount_ > limits_.MaxTags) {
+            Fault(name);
+            return;
+        }
+        SkipBlanks();
+        const PgnGamePlace value = Here();
+        if (pos_ >= text_.size() || text_[pos_] != '"' || !SkipString()) {
+            Fault(value);
+            return;
+        }
+        SkipBlanks();
+        const PgnGamePlace end = Here();
+        if (pos_ >= text_.size() || text_[pos_] != ']') {
+            Fault(end);
+            return;
+        }
+        Advance();
+    }
+
+    void ReadSymbol(const PgnGamePlace& here)
+    {
+        const std::size_t start = pos_;
+        while (pos_ < text_.size() && IsSymbolChar(text_[pos_]))
+            Advance();
+        if (pos_ - start > MaxSymbolBytes) {
+            Fault(here);
+            return;
+        }
+        std::string_view symbol = text_.substr(start, pos_ - start);
+        // "exd6 e.p.": the mark is dropped, a lone "e" with it is a period.
+        if (symbol.back() == 'e' && text_.substr(pos_, 3) == ".p.") {
+            for (int i = 0; i < 3; ++i)
+                Advance();
+            symbol.remove_suffix(1);
+        }
+        if (depth_ > 0 || symbol.empty() || AllDigits(symbol))
+            return;
+        if (Game::IsResultToken(symbol)) {
+            Close(true);
+            return;
+        }
+        content_ = true;
+    }
+
+    // From the opening quote; false when the string does not end on its
+    // line or is too long.
+    bool SkipString()
+    {
+        Advance();
+        std::size_t length = 0;
+        while (pos_ < text_.size() && !IsLineEnd(text_[pos_])) {
+            char c = text_[pos_];
+            if (c == '"') {
+                Advance();
+                return true;
+            }
+            if (c == '\\' && pos_ + 1 < text_.size() && !IsLineEnd(text_[pos_ + 1]))
+                Advance();
+            if (++length > limits_.MaxTokenBytes)
+                return false;
+            Advance();
+        }
+        return false;
+    }
+
+    bool SkipBraceComment()
+    {
+        const std::size_t close = text_.find('}', pos_ + 1);
+        if (close == std::string_view::npos || close - pos_ - 1 > limits_.MaxTokenBytes)
+            return false;
+        while (pos_ <= close)
+            Advance();
+        return true;
+    }
+
+    bool SkipNag()
+    {
+        Advance();
+        int value = 0, digits = 0;
+        while (pos_ < text_.size() && text_[pos_] >= '0' && text_[pos_] <= '9') {
+            if (++digits > 3)
+                return false;
+            value = value * 10 + (text_[pos_] - '0');
+            Advance();
+        }
+        return digits > 0 && value <= 255;
+    }
+
+    bool SkipSuffix()
+    {
+        const std::size_t start = pos_;
+        while (pos_ < text_.size() && (text_[pos_] == '!' || text_[pos_] == '?')) {
+            if (pos_ - start >= 8)
+                return false;
+            Advance();
+        }
+        static constexpr std::string_view suffixes[] = {"!", "?", "!!", "??", "!?", "?!"};
+        const std::string_view suffix = text_.substr(start, pos_ - start);
+        return std::find(std::begin(suffixes), std::end(suffixes), suffix) != std::end(suffixes);
+    }
+
+    // Puts the scan back at `at` (a place already passed).
+    void Restore(const PgnGamePlace& at)
+    {
+        pos_ = at.Offset;
+        line_ = at.Line;
+        lineStart_ = at.Offset - (at.Column - 1);
+        // The start of the line before (for the test of a tag section's
+        // first line).
+        previousLineStart_ = lineStart_;
+        if (lineStart_ > 0) {
+            std::size_t end = lineStart_ - 1; // the line's terminator
+            if (end > 0 && text_[end] == '\n' && text_[end - 1] == '\r')
+                --end;
+            previousLineStart_ = end;
+            while (previousLineStart_ > 0 && !IsLineEnd(text_[previousLineStart_ - 1]))
+                --previousLineStart_;
+        }
+    }
+
+    // After a broken game, as the reader does: past its termination marker,
+    // or to the first line of the next tag section (a line that begins
+    // with '[' after one that does not), whichever comes first. Only
+    // comments, strings and escape lines are stepped over whole.
+    void Recover(const PgnGamePlace& at)
+    {
+        content_ = true;
+        Restore(at);
+        Advance();
+        enum class Inside { Nothing, Brace, Line, String };
+        Inside inside = Inside::Nothing;
+        while (pos_ < text_.size()) {
+            const char c = text_[pos_];
+            switch (inside) {
+            case Inside::Brace:
+                if (c == '}')
+                    inside = Inside::Nothing;
+                Advance();
+                continue;
+            case Inside::Line:
+                if (IsLineEnd(c))
+                    inside = Inside::Nothing;
+                Advance();
+                continue;
+            case Inside::String:
+                if (c == '"' || IsLineEnd(c))
+                    inside = Inside::Nothing;
+                else if (c == '\\' && pos_ + 1 < text_.size() && !IsLineEnd(text_[pos_ + 1]))
+                    Advance();
+                Advance();
+                continue;
+            case Inside::Nothing: break;
+            }
+            const bool lineStart = pos_ == lineStart_;
+            if (lineStart && c == '[' && (pos_ == 0 || text_[previousLineStart_] != '[')) {
+                Close(true);
+                return;
+            }
+            if (lineStart && c == '%') {
+                inside = Inside::Line;
+            } else if (c == ';') {
+                inside = Inside::Line;
+            } else if (c == '"') {
+                inside = Inside::String;
+            } else if (c == '{') {
+                // A brace that nothing closes is only a character.
+                if (pos_ >= unclosedBraceFrom_ || text_.find('}', pos_ + 1) == std::string_view::npos)
+                    unclosedBraceFrom_ = std::min(unclosedBraceFrom_, pos_);
+                else
+                    inside = Inside::Brace;
+            } else if (c == '*') {
+                Advance();
+                Close(true);
+                return;
+            } else if (IsSymbolStart(c)) {
+                const std::size_t start = pos_;
+                while (pos_ < text_.size() && IsSymbolChar(text_[pos_]))
+                    Advance();
+                const std::string_view symbol = text_.substr(start, pos_ - start);
+                if (symbol == "1-0" || symbol == "0-1" || symbol == "1/2-1/2") {
+                    Close(true);
+                    return;
+                }
+                continue;
+            }
+            Advance();
+        }
+        Close(true);
+    }
+
+    std::string_view text_;
+    std::vector<PgnGamePlace>& places_;
+    const std::function<bool(std::size_t)>& keepGoing_;
+    PgnLimits limits_;
+    std::size_t nextReport_ = 0;
+
+    std::size_t pos_ = 0;
+    std::uint32_t line_ = 1;
+    std::size_t lineStart_ = 0;
+    std::size_t previousLineStart_ = 0;
+    std::size_t unclosedBraceFrom_ = std::string_view::npos;
+
+    // The sequence of tokens under way: a game if it holds anything.
+    bool open_ = false;
+    PgnGamePlace start_;
+    bool content_ = false;
+    bool inMoves_ = false;
+    int depth_ = 0;
+    PgnGamePlace parenAt_; // the outermost open variation
+    std::size_t tagCount_ = 0;
+};
+
+} // namespace
+
+bool IndexPgn(std::string_view text, std::vector<PgnGamePlace>& places,
+              const std::function<bool(std::size_t scanned)>& keepGoing)
+{
+    return Scanner(text, places, keepGoing, PgnLimits{}).Run();
+}
+
+std::string_view GameText(std::string_view text, const std::vector<PgnGamePlace>& places, std::size_t index)
+{
+    const std::size_t begin = static_cast<std::size_t>(places[index].Offset);
+    const std::size_t end = index + 1 < places.size() ? static_cast<std::size_t>(places[index + 1].Offset) : text.size();
+    return text.substr(begin, end - begin);
+}
+
+PgnGame ReadIndexedGame(std::string_view gameText, const PgnGamePlace& place, std::size_t index,
+                        const PgnLimits& limits)
+{
+    PgnGame first;
+    bool found = false;
+    // A game that begins in the middle of a line must not begin one here:
+    // a '%' there is a character, not an escape line.
+    std::string shifted;
+    int shift = 0;
+    if (place.Column > 1) {
+        shifted.reserve(gameText.size() + 1);
+        shifted += ' ';
+        shifted += gameText;
+        gameText = shifted;
+        shift = 1;
+    }
+    ReadPgn(
+        gameText,
+        [&](PgnGame&& game) {
+            if (!found)
+                first = std::move(game);
+            found = true;
+        },
+        limits);
+    if (!found) {
+        // Nothing of a game where one was found: the file changed since.
+        first.Ok = false;
+        first.Line = static_cast<int>(place.Line);
+        first.Column = static_cast<int>(place.Column);
+        first.Problem = NotationError{NotationReason::PgnUnexpectedCharacter, {}, '\0', 0};
+        first.Error = PortugueseReason(first.Problem);
+    } else if (!first.Ok) {
+        if (first.Line == 1)
+            first.Column += static_cast<int>(place.Column) - 1 - shift;
+        first.Line += static_cast<int>(place.Line) - 1;
+    }
+    first.Index = index;
+    return first;
+}
