@@ -31,7 +31,8 @@ std::optional<PgnFileIndex> PgnFileIndex::Read(const QString& fileName, const Pr
     const QString path = QFileInfo(fileName).absoluteFilePath();
     // A FIFO or a device would hold the program in the opening or the read.
     if (const std::optional<QString> refused = NotARegularFile(fileName))
-        Fail(QCoreApplication::translate("GameRecord", "Não foi possível abrir o arquivo \"%1\". %2").arg(path, *refused));
+        Fail(QCoreApplication::translate("GameRecord", "Não foi possível abrir o arquivo \"%1\". %2")
+                 .arg(path, *refused));
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         Fail(QCoreApplication::translate("GameRecord", "Não foi possível abrir o arquivo \"%1\". %2")

@@ -4,7 +4,10 @@
 #include <stdexcept>
 
 PgnGameListModel::PgnGameListModel(PgnGameSource source, QObject* parent)
-    : QAbstractListModel(parent), source_(std::move(source)), readable_(source_.Count, Unknown), lines_(4096)
+    : QAbstractListModel(parent)
+    , source_(std::move(source))
+    , readable_(source_.Count, Unknown)
+    , lines_(4096)
 {
 }
 
@@ -28,7 +31,7 @@ Qt::ItemFlags PgnGameListModel::flags(const QModelIndex& index) const
         return Qt::NoItemFlags;
     const Qt::ItemFlags flags = QAbstractListModel::flags(index);
     return Readable(static_cast<std::size_t>(index.row())) ? flags
-                                                            : flags & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+                                                           : flags & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
 }
 
 bool PgnGameListModel::Readable(std::size_t row) const

@@ -51,9 +51,12 @@ bool AllDigits(std::string_view text)
 
 class Scanner {
 public:
-    Scanner(std::string_view text, std::vector<PgnGamePlace>& places,
-            const std::function<bool(std::size_t)>& keepGoing, const PgnLimits& limits)
-        : text_(text), places_(places), keepGoing_(keepGoing), limits_(limits)
+    Scanner(std::string_view text, std::vector<PgnGamePlace>& places, const std::function<bool(std::size_t)>& keepGoing,
+            const PgnLimits& limits)
+        : text_(text)
+        , places_(places)
+        , keepGoing_(keepGoing)
+        , limits_(limits)
     {
     }
 
@@ -86,10 +89,7 @@ public:
     }
 
 private:
-    PgnGamePlace Here() const
-    {
-        return PgnGamePlace{pos_, line_, static_cast<std::uint32_t>(pos_ - lineStart_ + 1)};
-    }
+    PgnGamePlace Here() const { return PgnGamePlace{pos_, line_, static_cast<std::uint32_t>(pos_ - lineStart_ + 1)}; }
 
     // One character on, counting lines (LF, CR and CR LF each end one).
     void Advance()
@@ -467,7 +467,8 @@ bool IndexPgn(std::string_view text, std::vector<PgnGamePlace>& places,
 std::string_view GameText(std::string_view text, const std::vector<PgnGamePlace>& places, std::size_t index)
 {
     const std::size_t begin = static_cast<std::size_t>(places[index].Offset);
-    const std::size_t end = index + 1 < places.size() ? static_cast<std::size_t>(places[index + 1].Offset) : text.size();
+    const std::size_t end =
+        index + 1 < places.size() ? static_cast<std::size_t>(places[index + 1].Offset) : text.size();
     return text.substr(begin, end - begin);
 }
 

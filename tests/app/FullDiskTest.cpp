@@ -6,8 +6,8 @@
 // The disk is a small private tmpfs where the test may mount one (as root),
 // otherwise a limit on the size of the files this process writes, which
 // fails a write the same way a full disk does.
-#include "app/GameFiles.h"
 #include "AppTestSupport.h"
+#include "app/GameFiles.h"
 #include "app/GameRecord.h"
 #include "app/Unit2.h"
 #include "board/ChessBoard.h"
@@ -75,8 +75,7 @@ public:
             QFile filler(dir_.filePath(QStringLiteral("filler")));
             ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
             const QByteArray block(4096, 'x');
-            while (filler.write(block) == block.size()) {
-            }
+            while (filler.write(block) == block.size()) {}
             filler.close();
             return;
         }

@@ -2,8 +2,8 @@
 // line, chosen to open, loaded as a position file, or lying where the
 // autosave goes. Each is refused with a message before it is opened,
 // instead of holding the program for ever in the opening.
-#include "app/Autosave.h"
 #include "AppTestSupport.h"
+#include "app/Autosave.h"
 #include "app/GameFile.h"
 #include "app/GameFiles.h"
 #include "app/GameRecord.h"

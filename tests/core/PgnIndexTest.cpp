@@ -43,12 +43,14 @@ std::string Difference(const std::string& text)
         out.str("");
         out << "game " << i << " at " << places[i].Line << ":" << places[i].Column << ": ";
         if (alone.Index != expected.Index || alone.Ok != expected.Ok) {
-            out << "read " << (alone.Ok ? "well" : alone.Error) << ", whole " << (expected.Ok ? "well" : expected.Error);
+            out << "read " << (alone.Ok ? "well" : alone.Error) << ", whole "
+                << (expected.Ok ? "well" : expected.Error);
             return out.str();
         }
         if (expected.Ok) {
             if (alone.Value.PlyCount() != expected.Value.PlyCount() ||
-                alone.Value.FinalFen() != expected.Value.FinalFen() || alone.Value.Result() != expected.Value.Result() ||
+                alone.Value.FinalFen() != expected.Value.FinalFen() ||
+                alone.Value.Result() != expected.Value.Result() ||
                 alone.Value.Tags().size() != expected.Value.Tags().size()) {
                 out << alone.Value.PlyCount() << " plies " << alone.Value.Result() << " for "
                     << expected.Value.PlyCount() << " plies " << expected.Value.Result();
