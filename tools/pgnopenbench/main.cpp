@@ -1,9 +1,9 @@
-// kestravin-pgn-bench generate FILE [MB]   writes about MB megabytes (100 by
+// kestravin-pgn-open-bench generate FILE [MB]   writes about MB megabytes (100 by
 //                                          default) of games
-// kestravin-pgn-bench index FILE           what "Abrir partida…" does: finds
+// kestravin-pgn-open-bench index FILE           what "Abrir partida…" does: finds
 //                                          the games, shows the list's first
 //                                          rows, reads the middle game
-// kestravin-pgn-bench whole FILE           the same with every game read at
+// kestravin-pgn-open-bench whole FILE           the same with every game read at
 //                                          once into a list of all of them
 // Each measuring mode prints the time taken and the process's peak resident
 // memory; run one mode a process, so that the peak is that mode's.
@@ -30,7 +30,7 @@ namespace {
 
 int Usage()
 {
-    std::fprintf(stderr, "Uso: kestravin-pgn-bench generate ARQUIVO [MB] | index ARQUIVO | whole ARQUIVO\n");
+    std::fprintf(stderr, "Uso: kestravin-pgn-open-bench generate ARQUIVO [MB] | index ARQUIVO | whole ARQUIVO\n");
     return 2;
 }
 
@@ -94,7 +94,7 @@ int Generate(const char* fileName, long megabytes)
     }
     out.close();
     if (!out) {
-        std::fprintf(stderr, "kestravin-pgn-bench: não foi possível gravar %s\n", fileName);
+        std::fprintf(stderr, "kestravin-pgn-open-bench: não foi possível gravar %s\n", fileName);
         return 1;
     }
     std::printf("%s: %ld games, %.1f MB\n", fileName, games, static_cast<double>(written) / (1024.0 * 1024.0));
@@ -147,7 +147,7 @@ int main(int argc, char** argv)
                     middle.Value.PlyCount());
         Report("index", index->Count(), clock);
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "kestravin-pgn-bench: %s\n", e.what());
+        std::fprintf(stderr, "kestravin-pgn-open-bench: %s\n", e.what());
         return 1;
     }
     return 0;
