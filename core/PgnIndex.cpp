@@ -44,6 +44,14 @@ bool IsLineEnd(char c)
     return c == '\n' || c == '\r';
 }
 
+// Where a line's text begins: after a byte-order mark at its start (files
+// joined into one keep the mark each began with).
+std::size_t LineTextStart(std::string_view text, std::size_t lineStart)
+{
+    return text.substr(lineStart, ByteOrderMark.size()) == ByteOrderMark ? lineStart + ByteOrderMark.size()
+                                                                          : lineStart;
+}
+
 bool AllDigits(std::string_view text)
 {
     return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -111,13 +119,13 @@ private:
             const char c = text_[pos_];
             if (IsSpace(c)) {
                 Advance();
-            } else if (c == '%' && pos_ == lineStart_) {
+            } else if (text_.substr(pos_, ByteOrderMark.size()) == ByteOrderMark) {
+                // Files joined into one keep the mark each began with.
+                pos_ += ByteOrderMark.size();
+            } else if (c == '%' && pos_ == LineTextStart(text_, lineStart_)) {
                 // An escape line: another program's data.
                 while (pos_ < text_.size() && !IsLineEnd(text_[pos_]))
                     Advance();
-            } else if (!open_ && text_.substr(pos_, ByteOrderMark.size()) == ByteOrderMark) {
-                // Two files joined: the second one's mark, between games.
-                pos_ += ByteOrderMark.size();
             } else {
                 break;
             }
@@ -345,6 +353,16 @@ private:
         return std::find(std::begin(suffixes), std::end(suffixes), suffix) != std::end(suffixes);
     }
 
+    // Whether the line that begins at `lineStart` begins with a tag; the
+    // first line has no line before it.
+    bool OpensTags(std::size_t lineStart) const
+    {
+        if (lineStart == lineStart_)
+            return false;
+        const std::size_t first = LineTextStart(text_, lineStart);
+        return first < text_.size() && text_[first] == '[';
+    }
+
     // Puts the scan back at `at` (a place already passed).
     void Restore(const PgnGamePlace& at)
     {
@@ -397,8 +415,8 @@ private:
                 continue;
             case Inside::Nothing: break;
             }
-            const bool lineStart = pos_ == lineStart_;
-            if (lineStart && c == '[' && (pos_ == 0 || text_[previousLineStart_] != '[')) {
+            const bool lineStart = pos_ == LineTextStart(text_, lineStart_);
+            if (lineStart && c == '[' && !OpensTags(previousLineStart_)) {
                 Close(true);
                 return;
             }
