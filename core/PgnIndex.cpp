@@ -48,8 +48,7 @@ bool IsLineEnd(char c)
 // joined into one keep the mark each began with).
 std::size_t LineTextStart(std::string_view text, std::size_t lineStart)
 {
-    return text.substr(lineStart, ByteOrderMark.size()) == ByteOrderMark ? lineStart + ByteOrderMark.size()
-                                                                          : lineStart;
+    return text.substr(lineStart, ByteOrderMark.size()) == ByteOrderMark ? lineStart + ByteOrderMark.size() : lineStart;
 }
 
 bool AllDigits(std::string_view text)
