@@ -73,7 +73,7 @@ PgnGame PgnFileIndex::Game(std::size_t index) const
 {
     const PgnGamePlace& place = places_.at(index);
     const qint64 begin = static_cast<qint64>(place.Offset);
-    const qint64 end = index + 1 < places_.size() ? static_cast<qint64>(places_[index + 1].Offset) : size_;
+    const qint64 end = static_cast<qint64>(GameTextEnd(places_, index, static_cast<std::uint64_t>(size_)));
     const QString path = QFileInfo(fileName_).absoluteFilePath();
     if (const std::optional<QString> refused = NotARegularFile(fileName_))
         Fail(CannotRead(path, *refused));

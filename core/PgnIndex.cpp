@@ -82,7 +82,7 @@ public:
                 if (open_ && depth_ > 0) {
                     // The reader's variation has no end: it looks for the
                     // next game from the variation's start.
-                    Recover(parenAt_);
+                    Recover(UnclosedVariation());
                     continue;
                 }
                 Close(false);
@@ -96,13 +96,21 @@ public:
     }
 
 private:
-    PgnGamePlace Here() const { return PgnGamePlace{pos_, line_, static_cast<std::uint32_t>(pos_ - lineStart_ + 1)}; }
+    PgnGamePlace Here() const
+    {
+        PgnGamePlace place;
+        place.Offset = pos_;
+        place.Line = line_;
+        place.Column = static_cast<std::uint32_t>(pos_ - lineStart_ + 1);
+        return place;
+    }
 
     // One character on, counting lines (LF, CR and CR LF each end one).
     void Advance()
     {
         const char c = text_[pos_];
         ++pos_;
+        furthest_ = std::max(furthest_, pos_);
         if (c == '\r' || (c == '\n' && !(pos_ >= 2 && text_[pos_ - 2] == '\r'))) {
             ++line_;
             previousLineStart_ = lineStart_;
@@ -121,6 +129,7 @@ private:
             } else if (text_.substr(pos_, ByteOrderMark.size()) == ByteOrderMark) {
                 // Files joined into one keep the mark each began with.
                 pos_ += ByteOrderMark.size();
+                furthest_ = std::max(furthest_, pos_);
             } else if (c == '%' && pos_ == LineTextStart(text_, lineStart_)) {
                 // An escape line: another program's data.
                 while (pos_ < text_.size() && !IsLineEnd(text_[pos_]))
@@ -137,9 +146,13 @@ private:
             return;
         open_ = true;
         start_ = at;
+        furthest_ = at.Offset;
         content_ = false;
         inMoves_ = false;
         depth_ = 0;
+        opens_.clear();
+        skipFrom_ = 0;
+        lineHasMove_.assign(static_cast<std::size_t>(limits_.MaxVariationDepth) + 2, false);
         tagCount_ = 0;
     }
 
@@ -147,8 +160,10 @@ private:
     // or when `always` (a termination marker makes one of anything).
     void Close(bool always)
     {
-        if (open_ && (always || content_))
+        if (open_ && (always || content_)) {
+            start_.Reach = std::max<std::uint64_t>(furthest_, start_.Offset + 1);
             places_.push_back(start_);
+        }
         open_ = false;
     }
 
@@ -161,8 +176,10 @@ private:
         const PgnGamePlace here = Here();
         const char c = text_[pos_];
         if (c == '[') {
+            // The reader's game sees the bracket that ends it.
+            furthest_ = std::max(furthest_, pos_ + 1);
             if (open_ && depth_ > 0) {
-                Recover(parenAt_);
+                Recover(UnclosedVariation());
                 return;
             }
             if (open_ && inMoves_)
@@ -174,19 +191,17 @@ private:
         Open(here);
         inMoves_ = true;
         switch (c) {
-        case '(':
-            Advance();
-            if (depth_ == 0)
-                parenAt_ = here;
-            if (++depth_ > limits_.MaxVariationDepth)
-                Fault(here);
-            return;
+        case '(': OpenVariation(here); return;
         case ')':
             if (depth_ == 0) {
                 Fault(here);
                 return;
             }
             Advance();
+            if (skipFrom_ == depth_)
+                skipFrom_ = 0;
+            else if (skipFrom_ == 0)
+                opens_.pop_back();
             --depth_;
             return;
         case '.': Advance(); return;
@@ -196,13 +211,13 @@ private:
                 Close(true);
             return;
         case '"':
-            // A string is a fault outside a tag, and inside a variation only
-            // when it does not end on its line.
-            if (!SkipString() || depth_ == 0)
+            // A string is a fault outside a tag, and inside a variation
+            // passed over only when it does not end on its line.
+            if (!SkipString() || skipFrom_ == 0)
                 Fault(here);
             return;
         case ']':
-            if (depth_ == 0) {
+            if (skipFrom_ == 0) {
                 Fault(here);
                 return;
             }
@@ -235,6 +250,61 @@ private:
         Fault(here);
     }
 
+    // The reader reads the whole token it refuses in a tag (a comment to
+    // its end, say): the game's text must hold it.
+    void LookAtToken()
+    {
+        if (pos_ >= text_.size())
+            return;
+        std::size_t end = pos_ + 1;
+        const char c = text_[pos_];
+        if (c == '{') {
+            const std::size_t close = text_.find('}', pos_ + 1);
+            end = close == std::string_view::npos ? text_.size() : close + 1;
+        } else if (c == ';' || c == '"') {
+            end = pos_ + 1;
+            while (end < text_.size() && !IsLineEnd(text_[end]) && !(c == '"' && text_[end] == '"'))
+                ++end;
+            ++end;
+        } else if (IsSymbolStart(c)) {
+            while (end < text_.size() && IsSymbolChar(text_[end]))
+                ++end;
+            end += 3; // an en passant mark looked for
+        } else {
+            end = pos_ + 2; // "--"
+        }
+        furthest_ = std::max(furthest_, std::min(end, text_.size()));
+    }
+
+    // A variation is read like the main line when its line has a move for
+    // it to replace; one before any move is passed over (only parentheses
+    // counted, strings and brackets allowed), as the reader does.
+    void OpenVariation(const PgnGamePlace& here)
+    {
+        Advance();
+        if (skipFrom_ > 0) {
+            if (++depth_ - skipFrom_ + 1 > limits_.MaxVariationDepth)
+                Fault(here);
+            return;
+        }
+        if (!lineHasMove_[static_cast<std::size_t>(depth_)]) {
+            skipFrom_ = ++depth_;
+            skipOpen_ = here;
+            return;
+        }
+        if (depth_ + 1 > limits_.MaxVariationDepth) {
+            Fault(here);
+            return;
+        }
+        ++depth_;
+        opens_.push_back(here);
+        lineHasMove_[static_cast<std::size_t>(depth_)] = false;
+    }
+
+    // Where the reader reports a variation that a tag section or the end
+    // of the text leaves open.
+    PgnGamePlace UnclosedVariation() const { return skipFrom_ > 0 ? skipOpen_ : opens_.back(); }
+
     // [Name "value"], each part its own token as the reader takes them.
     void ReadTag(const PgnGamePlace& open)
     {
@@ -243,6 +313,7 @@ private:
         SkipBlanks();
         const PgnGamePlace name = Here();
         if (pos_ >= text_.size() || !IsSymbolStart(text_[pos_])) {
+            LookAtToken();
             Fault(pos_ >= text_.size() ? open : name);
             return;
         }
@@ -258,12 +329,14 @@ private:
         SkipBlanks();
         const PgnGamePlace value = Here();
         if (pos_ >= text_.size() || text_[pos_] != '"' || !SkipString()) {
+            LookAtToken();
             Fault(value);
             return;
         }
         SkipBlanks();
         const PgnGamePlace end = Here();
         if (pos_ >= text_.size() || text_[pos_] != ']') {
+            LookAtToken();
             Fault(end);
             return;
         }
@@ -286,13 +359,17 @@ private:
                 Advance();
             symbol.remove_suffix(1);
         }
-        if (depth_ > 0 || symbol.empty() || AllDigits(symbol))
+        if (symbol.empty() || AllDigits(symbol))
             return;
+        // A result ends the game, but in a variation says nothing.
         if (Game::IsResultToken(symbol)) {
-            Close(true);
+            if (depth_ == 0)
+                Close(true);
             return;
         }
-        content_ = true;
+        lineHasMove_[static_cast<std::size_t>(depth_)] = true;
+        if (depth_ == 0)
+            content_ = true;
     }
 
     // From the opening quote; false when the string does not end on its
@@ -458,6 +535,7 @@ private:
     std::size_t nextReport_ = 0;
 
     std::size_t pos_ = 0;
+    std::size_t furthest_ = 0; // the end of what the game under way has looked at
     std::uint32_t line_ = 1;
     std::size_t lineStart_ = 0;
     std::size_t previousLineStart_ = 0;
@@ -469,11 +547,20 @@ private:
     bool content_ = false;
     bool inMoves_ = false;
     int depth_ = 0;
-    PgnGamePlace parenAt_; // the outermost open variation
+    std::vector<PgnGamePlace> opens_; // the variations read like the main line
+    int skipFrom_ = 0;                // the depth of the variation passed over, if any
+    PgnGamePlace skipOpen_;
+    std::vector<bool> lineHasMove_; // at each depth
     std::size_t tagCount_ = 0;
 };
 
 } // namespace
+
+std::uint64_t GameTextEnd(const std::vector<PgnGamePlace>& places, std::size_t index, std::uint64_t textSize)
+{
+    const std::uint64_t next = index + 1 < places.size() ? places[index + 1].Offset : textSize;
+    return std::min(std::max(next, places[index].Reach), textSize);
+}
 
 bool IndexPgn(std::string_view text, std::vector<PgnGamePlace>& places,
               const std::function<bool(std::size_t scanned)>& keepGoing)
@@ -484,8 +571,7 @@ bool IndexPgn(std::string_view text, std::vector<PgnGamePlace>& places,
 std::string_view GameText(std::string_view text, const std::vector<PgnGamePlace>& places, std::size_t index)
 {
     const std::size_t begin = static_cast<std::size_t>(places[index].Offset);
-    const std::size_t end =
-        index + 1 < places.size() ? static_cast<std::size_t>(places[index + 1].Offset) : text.size();
+    const std::size_t end = static_cast<std::size_t>(GameTextEnd(places, index, text.size()));
     return text.substr(begin, end - begin);
 }
 

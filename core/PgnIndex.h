@@ -26,9 +26,12 @@
 #include <vector>
 
 // Where a game's first token is; lines and columns from 1, lines ended by
-// LF, CR or CR LF alike.
+// LF, CR or CR LF alike. Reach: the end of the text the reader looks at
+// while reading the game (beyond the next game's start when the reader
+// goes back after a fault).
 struct PgnGamePlace {
     std::uint64_t Offset = 0;
+    std::uint64_t Reach = 0;
     std::uint32_t Line = 1;
     std::uint32_t Column = 1;
 };
@@ -39,8 +42,12 @@ struct PgnGamePlace {
 bool IndexPgn(std::string_view text, std::vector<PgnGamePlace>& places,
               const std::function<bool(std::size_t scanned)>& keepGoing = {});
 
-// The text of game `index` (up to where the next one begins).
+// The text of game `index`: from its place to where the next one begins,
+// or further, to all the reader looks at while reading it (the tag section
+// that shows a variation unclosed, a comment's far end).
 std::string_view GameText(std::string_view text, const std::vector<PgnGamePlace>& places, std::size_t index);
+// Where that text ends.
+std::uint64_t GameTextEnd(const std::vector<PgnGamePlace>& places, std::size_t index, std::uint64_t textSize);
 
 // Reads the game whose text is `gameText`, found at `place` as game `index`
 // of its file: lines and columns of a fault are those of the whole file.
