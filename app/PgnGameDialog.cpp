@@ -121,7 +121,8 @@ std::optional<PgnFileIndex> IndexPgnFileShowingProgress(const QString& fileName,
                 QCoreApplication::translate("PgnGameDialog", "Lendo as partidas de \"%1\"…").arg(fileName),
                 QCoreApplication::translate("PgnGameDialog", "Cancelar"), 0, 1000, parent);
             dialog->setWindowTitle(QCoreApplication::translate("PgnGameDialog", "Abrir partida"));
-            dialog->setWindowModality(Qt::WindowModal);
+            // Nothing else happens meanwhile: the reading owns the file and the game window.
+            dialog->setWindowModality(Qt::ApplicationModal);
             dialog->setMinimumDuration(0);
         }
         dialog->setValue(static_cast<int>(done * 1000 / std::max<qint64>(total, 1)));
