@@ -46,24 +46,25 @@ TEST(MoveListText, TheBoardsLinesOrTheSameMovesInAlgebraicNotation)
 {
     TChessBoard board(nullptr, true);
     // 1. e4 d5 2. exd5 Qxd5 3. Nc3 Qe5+ 4. Be2 Bg4 5. O-O
-    Play(board, {{Square::E2, Square::E4},
-                 {Square::D7, Square::D5},
-                 {Square::E4, Square::D5},
-                 {Square::D8, Square::D5},
-                 {Square::B1, Square::C3},
-                 {Square::D5, Square::E5},
-                 {Square::F1, Square::E2},
-                 {Square::C8, Square::G4},
-                 {Square::G1, Square::F3},
-                 {Square::E5, Square::F5},
-                 {Square::E1, Square::G1}});
+    Play(board,
+         {{Square::E2, Square::E4},
+          {Square::D7, Square::D5},
+          {Square::E4, Square::D5},
+          {Square::D8, Square::D5},
+          {Square::B1, Square::C3},
+          {Square::D5, Square::E5},
+          {Square::F1, Square::E2},
+          {Square::C8, Square::G4},
+          {Square::G1, Square::F3},
+          {Square::E5, Square::F5},
+          {Square::E1, Square::G1}});
     MoveListText text;
     EXPECT_FALSE(text.Algebraic());
     EXPECT_EQ(Lines(text, board), BoardLines(board));
 
     text.SetAlgebraic(true);
-    const QStringList expected{"1. e4",   Blank + "d5",   "2. exd5",  Blank + "Dxd5", "3. Cc3", Blank + "De5+",
-                               "4. Be2",  Blank + "Bg4",  "5. Cf3",   Blank + "Df5",  "6. O-O"};
+    const QStringList expected{"1. e4",  Blank + "d5",  "2. exd5", Blank + "Dxd5", "3. Cc3", Blank + "De5+",
+                               "4. Be2", Blank + "Bg4", "5. Cf3",  Blank + "Df5",  "6. O-O"};
     EXPECT_EQ(Lines(text, board), expected);
     EXPECT_EQ(MoveListText::AlgebraicMove(board.History(), 3, false, 'q'), QString("De5+"));
     EXPECT_EQ(MoveListText::AlgebraicMove(board.History(), 40, true, 'q'), std::nullopt);
