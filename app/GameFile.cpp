@@ -1,6 +1,8 @@
 // Game files: saving and loading the position string (see GameFile.h).
 #include "app/GameFile.h"
 
+#include "app/RegularFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -101,6 +103,9 @@ std::string LoadGameFile(const QString& fileName)
 {
     if (QFileInfo(fileName).isDir())
         ThrowFileError("Cannot open", fileName, QString::fromLocal8Bit(std::strerror(EISDIR)));
+    // A FIFO or a device would hold the program in the opening or the read.
+    if (const std::optional<QString> refused = NotARegularFile(fileName))
+        ThrowFileError("Cannot open", fileName, *refused);
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         ThrowFileError("Cannot open", fileName, file.errorString());

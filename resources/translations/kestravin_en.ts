@@ -30,6 +30,18 @@
         <source>Use &quot;kestravin --help&quot; para ver as opções.</source>
         <translation>Use &quot;kestravin --help&quot; to see the options.</translation>
     </message>
+    <message>
+        <source>partida.pgn</source>
+        <translation>game.pgn</translation>
+    </message>
+    <message>
+        <source>Abre a partida do arquivo PGN na janela do jogo.</source>
+        <translation>Opens the game of the PGN file in the game window.</translation>
+    </message>
+    <message>
+        <source>[partida.pgn]</source>
+        <translation>[game.pgn]</translation>
+    </message>
 </context>
 <context>
     <name>CoreErrorText</name>
@@ -277,10 +289,6 @@
         <translation>Game %1, line %2, column %3: %4</translation>
     </message>
     <message>
-        <source>Não foi possível gravar o arquivo &quot;%1&quot;. %2</source>
-        <translation>Cannot write the file &quot;%1&quot;. %2</translation>
-    </message>
-    <message>
         <source>Não foi possível criar a pasta &quot;%1&quot;.</source>
         <translation>Cannot create the folder &quot;%1&quot;.</translation>
     </message>
@@ -295,6 +303,10 @@
     <message>
         <source>A partida parou no lance %1 (%2): %3. Os lances seguintes não foram jogados.</source>
         <translation>The game stopped at move %1 (%2): %3. The moves after it were not played.</translation>
+    </message>
+    <message>
+        <source>Não foi possível gravar o arquivo &quot;%1&quot; (%2). Um arquivo que já existia com esse nome ficou como estava.</source>
+        <translation>Cannot write the file &quot;%1&quot; (%2). A file that already had that name was left as it was.</translation>
     </message>
 </context>
 <context>
@@ -388,6 +400,41 @@
     <message>
         <source>O arquivo não contém nenhuma partida.</source>
         <translation>The file holds no game.</translation>
+    </message>
+    <message>
+        <source>Lendo as partidas de &quot;%1&quot;…</source>
+        <translation>Reading the games of &quot;%1&quot;…</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>uma pasta</source>
+        <translation>a folder</translation>
+    </message>
+    <message>
+        <source>um canal (FIFO)</source>
+        <translation>a pipe (FIFO)</translation>
+    </message>
+    <message>
+        <source>um dispositivo</source>
+        <translation>a device</translation>
+    </message>
+    <message>
+        <source>um soquete</source>
+        <translation>a socket</translation>
+    </message>
+    <message>
+        <source>um arquivo especial</source>
+        <translation>a special file</translation>
+    </message>
+    <message>
+        <source>Não é um arquivo comum, e sim %1.</source>
+        <translation>It is not a regular file but %1.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "app/Autosave.h"
 #include "app/GameRecord.h"
 #include "app/MoveListBox.h"
+#include "app/PgnFileIndex.h"
 #include "app/ScoreSheet.h"
 #include "app/Unit2.h"
 #include "board/ChessBoard.h"
@@ -146,8 +147,8 @@ TEST_F(GameFiles, OneGameOfSeveralIsChosenAndACancelChangesNothing)
               "1. Ke2 *\n");
     TForm2 form(nullptr, true);
     std::size_t offered = 0;
-    form.GameFiles->SetGameChooser([&offered](const std::vector<PgnGame>& games) -> std::optional<std::size_t> {
-        offered = games.size();
+    form.GameFiles->SetGameChooser([&offered](const PgnFileIndex& games) -> std::optional<std::size_t> {
+        offered = games.Count();
         return 1;
     });
     ASSERT_TRUE(form.GameFiles->OpenGame(file));
@@ -158,11 +159,11 @@ TEST_F(GameFiles, OneGameOfSeveralIsChosenAndACancelChangesNothing)
     EXPECT_EQ(game.Tag("White"), "Caio");
     EXPECT_EQ(game.Tag("Event"), "Clube");
 
-    form.GameFiles->SetGameChooser([](const std::vector<PgnGame>&) { return std::optional<std::size_t>(); });
+    form.GameFiles->SetGameChooser([](const PgnFileIndex&) { return std::optional<std::size_t>(); });
     EXPECT_FALSE(form.GameFiles->OpenGame(file));
     EXPECT_EQ(form.ListBox1->count(), 3);
     // The unreadable one is refused with its place in the file.
-    form.GameFiles->SetGameChooser([](const std::vector<PgnGame>&) { return std::optional<std::size_t>(2); });
+    form.GameFiles->SetGameChooser([](const PgnFileIndex&) { return std::optional<std::size_t>(2); });
     EXPECT_THROW(form.GameFiles->OpenGame(file), std::runtime_error);
     EXPECT_EQ(form.ListBox1->count(), 3);
 }
