@@ -179,7 +179,10 @@ void TGameFiles::CreateMenus()
     for (QAction* action : form_->menuBar()->findChildren<QAction*>())
         connect(action, &QAction::triggered, this, &TGameFiles::GameMayHaveChanged);
     connect(form_->ListBox1, &MoveListBox::Click, this, &TGameFiles::GameMayHaveChanged);
-    connect(form_->NovoJogo1, &QAction::triggered, this, [this] { base_ = Game(); });
+    connect(form_->NovoJogo1, &QAction::triggered, this, [this] {
+        base_ = Game();
+        oldGameListed_ = true;
+    });
     for (QCheckBox* box : {form_->Computador1, form_->Humano1, form_->Computador2, form_->Humano2})
         connect(box, &QCheckBox::toggled, this, &TGameFiles::GameMayHaveChanged);
 }
@@ -253,6 +256,13 @@ std::optional<QString> TGameFiles::AlgebraicMove(int moveNumber, bool white) con
 
 void TGameFiles::RefreshMoveList()
 {
+    if (oldGameListed_) {
+        std::vector<std::string> played;
+        board_->GetMoveList(played);
+        if (played.empty())
+            return;
+        oldGameListed_ = false;
+    }
     if (form_->ListBox1->Lines() != MoveListLines())
         form_->RebuildMoveList();
 }
@@ -314,6 +324,7 @@ void TGameFiles::PutOnBoard(const Game& game, std::size_t ply)
     base_ = game;
     RestorePlayers(game, *board_);
     ShowPlayers();
+    oldGameListed_ = false;
     form_->RebuildMoveList();
     form_->GameChanged();
     GameMayHaveChanged();

@@ -122,6 +122,9 @@ private:
     QTimer* autosaveTimer_ = nullptr;
     QString lastAutosave_;
     int moveLoopLevel_ = -1; // the event loop a move began in, while it may be under way
+    // After "Novo Jogo" the list keeps the old game's lines until the new
+    // game's first move, in either notation.
+    bool oldGameListed_ = false;
     bool autosaveFailed_ = false;
     QString openFolder_;
     QString saveName_;
