@@ -130,7 +130,8 @@ QString CastlingRefusal(const GameState& state, bool queenSide)
     for (int file = queenSide ? 2 : 6; file <= (queenSide ? 4 : 7); ++file)
         if (state.At(SquareAt(file, RankOf(kingFrom))) != EmptySquare)
             return Tr(QT_TRANSLATE_NOOP("MoveRefusal", "O roque não é possível: há peças entre o rei e a torre."));
-    return Tr(QT_TRANSLATE_NOOP("MoveRefusal", "O roque não é possível: o rei está em xeque ou passaria por uma casa atacada."));
+    return Tr(QT_TRANSLATE_NOOP("MoveRefusal",
+                                "O roque não é possível: o rei está em xeque ou passaria por uma casa atacada."));
 }
 
 Finding FollowMove(const GameState& state, Square from, Square to)
@@ -147,22 +148,34 @@ Finding FollowMove(const GameState& state, Square from, Square to)
         if (std::toupper(static_cast<unsigned char>(piece)) == 'K')
             return {2, Tr(QT_TRANSLATE_NOOP("MoveRefusal", "O rei não pode ir a %1: ficaria em xeque.")).arg(Name(to))};
         if (SideToMoveInCheck(state))
-            return {2, Tr(QT_TRANSLATE_NOOP("MoveRefusal", "O rei está em xeque, e %1 para %2 não o tira do xeque.")).arg(Name(from), Name(to))};
-        return {2, Tr(QT_TRANSLATE_NOOP("MoveRefusal", "%1 em %2 não pode ir a %3: deixaria o rei em xeque.")).arg(ThePiece(piece), Name(from), Name(to))};
+            return {2,
+                    Tr(QT_TRANSLATE_NOOP("MoveRefusal", "O rei está em xeque, e %1 para %2 não o tira do xeque."))
+                        .arg(Name(from), Name(to))};
+        return {2,
+                Tr(QT_TRANSLATE_NOOP("MoveRefusal", "%1 em %2 não pode ir a %3: deixaria o rei em xeque."))
+                    .arg(ThePiece(piece), Name(from), Name(to))};
     }
     bool blocked = false;
     const bool line = WouldReachOnEmptyBoard(piece, from, to, blocked, state.Board);
     if (pawn) {
         const bool target = state.At(to) != EmptySquare;
         if (line && (blocked || target))
-            return {1, Tr(QT_TRANSLATE_NOOP("MoveRefusal", "O peão não chega a %1: há uma peça no caminho.")).arg(Name(to))};
+            return {
+                1,
+                Tr(QT_TRANSLATE_NOOP("MoveRefusal", "O peão não chega a %1: há uma peça no caminho.")).arg(Name(to))};
         const int forward = piece == 'P' ? 1 : -1;
         if (std::abs(FileOf(to) - FileOf(from)) == 1 && RankOf(to) - RankOf(from) == forward && !target)
-            return {1, Tr(QT_TRANSLATE_NOOP("MoveRefusal", "O peão só anda na diagonal para capturar, e não há peça em %1.")).arg(Name(to))};
+            return {
+                1,
+                Tr(QT_TRANSLATE_NOOP("MoveRefusal", "O peão só anda na diagonal para capturar, e não há peça em %1."))
+                    .arg(Name(to))};
     } else if (line && blocked) {
-        return {1, Tr(QT_TRANSLATE_NOOP("MoveRefusal", "%1 não chega a %2: há uma peça no caminho.")).arg(ThePiece(piece), Name(to))};
+        return {1,
+                Tr(QT_TRANSLATE_NOOP("MoveRefusal", "%1 não chega a %2: há uma peça no caminho."))
+                    .arg(ThePiece(piece), Name(to))};
     }
-    return {0, Tr(QT_TRANSLATE_NOOP("MoveRefusal", "%1 em %2 não chega a %3.")).arg(ThePiece(piece), Name(from), Name(to))};
+    return {
+        0, Tr(QT_TRANSLATE_NOOP("MoveRefusal", "%1 em %2 não chega a %3.")).arg(ThePiece(piece), Name(from), Name(to))};
 }
 
 // The reason for a piece of a kind (upper-case letter) going to a square,
@@ -178,7 +191,8 @@ Finding FollowPieces(const GameState& state, char upper, int file, int rank, Squ
             pieces.push_back(square);
     }
     if (pieces.empty())
-        return {-1, Tr(QT_TRANSLATE_NOOP("MoveRefusal", "Não há %1 que corresponda a “%2”.")).arg(PieceWords(piece), text)};
+        return {-1,
+                Tr(QT_TRANSLATE_NOOP("MoveRefusal", "Não há %1 que corresponda a “%2”.")).arg(PieceWords(piece), text)};
     if (IsOwn(state, to))
         return {0, Tr(QT_TRANSLATE_NOOP("MoveRefusal", "Em %1 já há uma peça sua.")).arg(Name(to))};
     Finding best;
@@ -198,11 +212,15 @@ Finding FollowPieces(const GameState& state, char upper, int file, int rank, Squ
         move.From = legal.front();
         move.To = to;
         const QString example = QString::fromStdString(MoveToSan(state, move, letters));
-        return {3, Tr(QT_TRANSLATE_NOOP("MoveRefusal", "Mais de uma peça chega a %1 (%2): escreva de onde sai, como em %3."))
-                       .arg(Name(to), squares.join(Tr(QT_TRANSLATE_NOOP("MoveRefusal", " e "))), example)};
+        return {
+            3,
+            Tr(QT_TRANSLATE_NOOP("MoveRefusal", "Mais de uma peça chega a %1 (%2): escreva de onde sai, como em %3."))
+                .arg(Name(to), squares.join(Tr(QT_TRANSLATE_NOOP("MoveRefusal", " e "))), example)};
     }
     if (legal.size() == 1)
-        return {3, Tr(QT_TRANSLATE_NOOP("MoveRefusal", "Confira a peça da promoção: escreva, por exemplo, %1=D.")).arg(Name(to))};
+        return {3,
+                Tr(QT_TRANSLATE_NOOP("MoveRefusal", "Confira a peça da promoção: escreva, por exemplo, %1=D."))
+                    .arg(Name(to))};
     if (pieces.size() > 1 && best.depth == 0)
         return {0, Tr(QT_TRANSLATE_NOOP("MoveRefusal", "%1 chega a %2.")).arg(NoPiece(piece), Name(to))};
     return best;
@@ -216,7 +234,8 @@ QString MoveRefusal(const GameState& state, const std::string& typed)
     const QString shown = text;
     text.remove(QRegularExpression(QStringLiteral("[+#!?]+$")));
     const QString notAMove =
-        Tr(QT_TRANSLATE_NOOP("MoveRefusal", "“%1” não é um lance: escreva, por exemplo, Cf3, exd5, O-O ou e2e4.")).arg(shown);
+        Tr(QT_TRANSLATE_NOOP("MoveRefusal", "“%1” não é um lance: escreva, por exemplo, Cf3, exd5, O-O ou e2e4."))
+            .arg(shown);
 
     // Castling.
     static const QRegularExpression castling(QStringLiteral("^([O0o])-?\\1(-?\\1)?$"));
@@ -232,13 +251,17 @@ QString MoveRefusal(const GameState& state, const std::string& typed)
         if (state.At(from) == EmptySquare)
             return Tr(QT_TRANSLATE_NOOP("MoveRefusal", "Não há peça em %1.")).arg(Name(from));
         if (!IsOwn(state, from))
-            return state.WhiteToMove ? Tr(QT_TRANSLATE_NOOP("MoveRefusal", "A peça em %1 é das pretas, e é a vez das brancas.")).arg(Name(from))
-                                     : Tr(QT_TRANSLATE_NOOP("MoveRefusal", "A peça em %1 é das brancas, e é a vez das pretas.")).arg(Name(from));
+            return state.WhiteToMove
+                ? Tr(QT_TRANSLATE_NOOP("MoveRefusal", "A peça em %1 é das pretas, e é a vez das brancas."))
+                      .arg(Name(from))
+                : Tr(QT_TRANSLATE_NOOP("MoveRefusal", "A peça em %1 é das brancas, e é a vez das pretas."))
+                      .arg(Name(from));
         if (IsOwn(state, to))
             return Tr(QT_TRANSLATE_NOOP("MoveRefusal", "Em %1 já há uma peça sua.")).arg(Name(to));
         const Finding found = FollowMove(state, from, to);
         if (found.depth == 3)
-            return Tr(QT_TRANSLATE_NOOP("MoveRefusal", "Confira a peça da promoção: escreva, por exemplo, %1=D.")).arg(Name(to));
+            return Tr(QT_TRANSLATE_NOOP("MoveRefusal", "Confira a peça da promoção: escreva, por exemplo, %1=D."))
+                .arg(Name(to));
         return found.reason;
     }
 
@@ -287,7 +310,8 @@ QString MoveRefusal(const GameState& state, const std::string& typed)
 
 QString AmbiguousLettersRefusal(const std::string& text, const std::string& first, const std::string& second)
 {
-    return Tr(QT_TRANSLATE_NOOP("MoveRefusal", "“%1” é ambíguo: pode ser %2 ou %3; escreva o lance com as casas, como %2."))
+    return Tr(QT_TRANSLATE_NOOP("MoveRefusal",
+                                "“%1” é ambíguo: pode ser %2 ou %3; escreva o lance com as casas, como %2."))
         .arg(QString::fromStdString(text), QString::fromStdString(first), QString::fromStdString(second));
 }
 
