@@ -168,15 +168,18 @@ TEST_F(EnglishInterface, StatusLineAndMateMessageSpeakEnglish)
 TEST_F(EnglishInterface, TypedMovesAreRefusedInEnglishWithTheReasonOfTheLettersThatKnowThePiece)
 {
     const GameState start = GameState::Initial();
-    EXPECT_EQ(ReadTypedMove(start, "Qh4").error, "illegal move: \"Qh4\"");
-    EXPECT_EQ(ReadTypedMove(start, "Zf3").error, "unknown piece letter 'Z' in \"Zf3\"");
-    EXPECT_EQ(ReadTypedMove(start, "e9").error, "invalid move: \"e9\"");
+    EXPECT_EQ(ReadTypedMove(start, "Qh4").error, "The queen on d1 cannot reach h4.");
+    EXPECT_EQ(ReadTypedMove(start, "Zf3").error,
+              QString::fromUtf8("“Zf3” is not a move: write, for example, Nf3, exd5, O-O or e2e4."));
+    EXPECT_EQ(ReadTypedMove(start, "e9").error,
+              QString::fromUtf8("“e9” is not a move: write, for example, Nf3, exd5, O-O or e2e4."));
     EXPECT_TRUE(ReadTypedMove(start, "Nf3").ok);
 
-    // In Portuguese the reasons read as the move reader gives them.
+    // The same reasons in Portuguese.
     TearDown();
-    EXPECT_EQ(ReadTypedMove(start, "Qh4").error, QString::fromUtf8("lance ilegal: \"Qh4\""));
-    EXPECT_EQ(ReadTypedMove(start, "Zf3").error, QString::fromUtf8("letra de peça desconhecida 'Z' em \"Zf3\""));
+    EXPECT_EQ(ReadTypedMove(start, "Qh4").error, QString::fromUtf8("A dama em d1 não chega a h4."));
+    EXPECT_EQ(ReadTypedMove(start, "Zf3").error,
+              QString::fromUtf8("“Zf3” não é um lance: escreva, por exemplo, Cf3, exd5, O-O ou e2e4."));
 }
 
 TEST_F(EnglishInterface, StartScreenAndSideWindowsSpeakEnglish)
