@@ -9,6 +9,125 @@
     </message>
 </context>
 <context>
+    <name>BoardWords</name>
+    <message>
+        <source>peão</source>
+        <translation>pawn</translation>
+    </message>
+    <message>
+        <source>cavalo</source>
+        <translation>knight</translation>
+    </message>
+    <message>
+        <source>bispo</source>
+        <translation>bishop</translation>
+    </message>
+    <message>
+        <source>torre</source>
+        <translation>rook</translation>
+    </message>
+    <message>
+        <source>dama</source>
+        <translation>queen</translation>
+    </message>
+    <message>
+        <source>rei</source>
+        <translation>king</translation>
+    </message>
+    <message>
+        <source>Brancas</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>Pretas</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>%1 branca</source>
+        <translation>white %1</translation>
+    </message>
+    <message>
+        <source>%1 branco</source>
+        <translation>white %1</translation>
+    </message>
+    <message>
+        <source>%1 preta</source>
+        <translation>black %1</translation>
+    </message>
+    <message>
+        <source>%1 preto</source>
+        <translation>black %1</translation>
+    </message>
+    <message>
+        <source>%1, vazia</source>
+        <translation>%1, empty</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>roque pequeno</source>
+        <translation>castles kingside</translation>
+    </message>
+    <message>
+        <source>roque grande</source>
+        <translation>castles queenside</translation>
+    </message>
+    <message>
+        <source>%1 %2 toma %3 %4</source>
+        <translation>%1 %2 takes %3 %4</translation>
+    </message>
+    <message>
+        <source>%1 %2 para %3</source>
+        <translation>%1 %2 to %3</translation>
+    </message>
+    <message>
+        <source>, promovido a %1</source>
+        <translation>, promoted to %1</translation>
+    </message>
+    <message>
+        <source>, xeque-mate</source>
+        <translation>, checkmate</translation>
+    </message>
+    <message>
+        <source>, xeque</source>
+        <translation>, check</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1: nenhuma peça</source>
+        <translation>%1: no pieces</translation>
+    </message>
+    <message>
+        <source>%1 vazia</source>
+        <translation>%1 empty</translation>
+    </message>
+    <message>
+        <source>Fileira %1: %2</source>
+        <translation>Rank %1: %2</translation>
+    </message>
+    <message>
+        <source>Vez das Brancas.</source>
+        <translation>White to move.</translation>
+    </message>
+    <message>
+        <source>Vez das Pretas.</source>
+        <translation>Black to move.</translation>
+    </message>
+    <message>
+        <source>Tabuleiro</source>
+        <translation>Board</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Mostra esta ajuda e sai.</source>

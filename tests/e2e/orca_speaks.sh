@@ -4,8 +4,9 @@
 # test's own (at-spi2-core in a private D-Bus session), its speech goes
 # through speech-dispatcher and espeak-ng to a private PulseAudio server
 # with a null sink, and its debug output records every utterance. Two moves
-# are dragged on the board (both sides people) and the second, "Pretas:
-# cavalo g8 para f6", must be spoken. Exits 77 (skipped) with the reason
+# are dragged on the board (both sides people) and both must be spoken:
+# "Brancas: peão e2 para e4", "Pretas: cavalo g8 para f6" (or in English,
+# "White: pawn e2 to e4", "Black: knight g8 to f6", on an English system). Exits 77 (skipped) with the reason
 # where Orca cannot run.
 #   orca_speaks.sh <kestravin> <probe> <output folder>
 set -euo pipefail
@@ -123,11 +124,13 @@ read -r gid gx gy _ _ <<<"$game"
 timeout 10 xdotool windowfocus --sync "$gid" 2>/dev/null || true
 wait_screen_settles 30 || true
 
-spoken() { grep -a "SPEECH OUTPUT" "$out/orca-debug.txt" | grep -q -i -e "$1"; }
+spoken() { grep -a "SPEECH OUTPUT" "$out/orca-debug.txt" | grep -q -i "$@"; }
+# In the interface's language: Portuguese, or English on an English system.
 drag_piece e2 e4 "$gx" "$gy"
-wait_until 30 spoken "e2 para e4" || fail "Orca did not speak White's move \"peão e2 para e4\""
+wait_until 30 spoken -e "peão e2 para e4" -e "pawn e2 to e4" || fail "Orca did not speak White's move \"peão e2 para e4\""
 drag_piece g8 f6 "$gx" "$gy"
-wait_until 30 spoken "cavalo g8 para f6" || fail "Orca did not speak Black's move \"cavalo g8 para f6\""
+wait_until 30 spoken -e "cavalo g8 para f6" -e "knight g8 to f6" ||
+  fail "Orca did not speak Black's move \"cavalo g8 para f6\""
 echo "Orca said:"
 grep -a "SPEECH OUTPUT" "$out/orca-debug.txt" | sed 's/^/  /'
 echo "PASS: the moves reached the screen reader and were spoken; Orca's log in $out"

@@ -57,8 +57,10 @@ press Left Label2
 
 # Space on "Sobre": the about window.
 xdotool key space
-wait_window_titled "Sobre o Kestravin 2005" 30 >/dev/null || fail "Space on Sobre did not open the about window"
-xdotool search --onlyvisible --name "^Sobre o Kestravin 2005\$" windowunmap 2>/dev/null || true
+# Its title in the interface's language.
+about_shown() { xdotool search --onlyvisible --name "^(Sobre o|About) Kestravin 2005\$" >/dev/null 2>&1; }
+wait_until 30 about_shown || fail "Space on Sobre did not open the about window"
+xdotool search --onlyvisible --name "^(Sobre o|About) Kestravin 2005\$" windowunmap 2>/dev/null || true
 timeout 10 xdotool windowfocus --sync "$sid" 2>/dev/null || true
 sleep 0.3
 press Up Label1
