@@ -70,6 +70,7 @@ MoveAnnouncer::MoveAnnouncer(TChessBoard* board, QLabel* statusLine, QObject* pa
     , notice_(new SpokenNotice(statusLine->parentWidget() ? statusLine->parentWidget() : board->parentWidget()))
 {
     SetUpSpeech();
+    connect(board_, &TChessBoard::moveMade, this, &MoveAnnouncer::MoveMade);
 }
 
 void MoveAnnouncer::SetUpSpeech()

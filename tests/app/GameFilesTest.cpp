@@ -239,7 +239,7 @@ TEST_F(GameFiles, NovoJogoLeavesTheOldListUntilTheFirstMoveInBothNotations)
     for (const bool algebraic : {false, true}) {
         SCOPED_TRACE(algebraic ? "algebraic" : "coordinates");
         TForm2 form(nullptr, true);
-        form.GameFiles->SetAlgebraic(algebraic);
+        form.GameFiles->NotationAction()->setChecked(algebraic);
         Play(form, {{Square::E2, Square::E4}, {Square::E7, Square::E5}});
         const QStringList old = form.ListBox1->Lines();
         ASSERT_EQ(old.size(), 2);
