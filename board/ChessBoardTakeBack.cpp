@@ -94,7 +94,7 @@ bool TChessBoard::TakeBack(int halfMoves)
     redoAnchor_ = target;
     redoRevision_ = history_.Revision();
     redoPlacement_ = Position();
-    positionFromPlay_ = true;
+    aids_.SetPositionFromPlay(true);
     RedrawChangedSquares(oldPosition);
     ShownPositionChanged();
     ResumeThinking();
