@@ -7,7 +7,9 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QSaveFile>
+#include <QTreeView>
 
 #include <algorithm>
 #include <cerrno>
@@ -52,6 +54,16 @@ void SizeFileDialog(QFileDialog& dialog)
 {
     dialog.setViewMode(QFileDialog::Detail);
     dialog.resize(dialog.sizeHint().expandedTo(QSize(860, 520)));
+    // Qt's own dialog sizes its columns for short English texts ("mp3Folder",
+    // "10/29/81 02:02PM"); here the size, type and date are as wide as what
+    // they show, and the name takes all the room left.
+    if (auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView* header = view->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int column = 1; column < header->count(); ++column)
+            header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
 }
 
 void SaveGameFile(const QString& fileName, const std::string& position)

@@ -235,6 +235,27 @@ TEST_F(GameFiles, TheNotationSwitchRewritesTheListAndIsRemembered)
     EXPECT_FALSE(QSettings("Kestravin", "Kestravin 2005").value("Opcoes/NotacaoAlgebrica").toBool());
 }
 
+TEST_F(GameFiles, NovoJogoLeavesTheOldListUntilTheFirstMoveInBothNotations)
+{
+    for (const bool algebraic : {false, true}) {
+        SCOPED_TRACE(algebraic ? "algebraic" : "coordinates");
+        TForm2 form(nullptr, true);
+        form.GameFiles->NotationAction()->setChecked(algebraic);
+        Play(form, {{Square::E2, Square::E4}, {Square::E7, Square::E5}});
+        const QStringList old = form.ListBox1->Lines();
+        ASSERT_EQ(old.size(), 2);
+        form.NovoJogo1->trigger();
+        PumpFor(50);
+        form.GameFiles->AutosaveNow();
+        EXPECT_EQ(form.ListBox1->Lines(), old);
+        Play(form, {{Square::D2, Square::D4}});
+        EXPECT_EQ(form.ListBox1->Lines(), QStringList({algebraic ? "1. d4" : "1. D2-D4"}));
+        form.GameFiles->AutosaveNow();
+        EXPECT_EQ(form.ListBox1->Lines(), QStringList({algebraic ? "1. d4" : "1. D2-D4"}));
+    }
+    QSettings("Kestravin", "Kestravin 2005").remove("Opcoes/NotacaoAlgebrica");
+}
+
 TEST_F(GameFiles, TheAutosaveFollowsTheGameAndGoesAtMate)
 {
     TForm2 form(nullptr, true);
