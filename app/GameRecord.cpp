@@ -2,6 +2,7 @@
 #include "app/GameRecord.h"
 
 #include "app/CoreErrorText.h"
+#include "app/RegularFile.h"
 #include "board/ChessBoard.h"
 #include "core/MoveList.h"
 
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSignalBlocker>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -48,8 +50,8 @@ void StartAt(BoardGame& game, const GameState& state, bool edited)
     game.StartsAfterAnEdit = game.StartsAfterAnEdit || edited;
 }
 
-// Holds back the board's events and animation while a game is replayed on
-// it, and gives them back however the replay ends.
+// Holds back the board's events, its signals and animation while a game is
+// replayed on it, and gives them back however the replay ends.
 class QuietBoard {
 public:
     explicit QuietBoard(TChessBoard& board)
@@ -68,6 +70,7 @@ public:
         , onPaint_(board.OnPaint)
         , animate_(board.AnimateMoves())
         , promotion_(board.PromotionPiece())
+        , quietSignals_(&board)
     {
         board.OnLegalMove = nullptr;
         board.OnCapture = nullptr;
@@ -119,6 +122,7 @@ private:
     TNotifyEvent onPaint_;
     bool animate_;
     char promotion_;
+    QSignalBlocker quietSignals_;
 };
 
 // Replays without any check of its own; false at the first move the board
@@ -280,6 +284,10 @@ std::vector<PgnGame> ReadPgnFile(const QString& fileName)
 {
     QFile file(fileName);
     const QString path = QFileInfo(fileName).absoluteFilePath();
+    // A FIFO or a device would hold the program in the opening or the read.
+    if (const std::optional<QString> refused = NotARegularFile(fileName))
+        Fail(QCoreApplication::translate("GameRecord", "Não foi possível abrir o arquivo \"%1\". %2")
+                 .arg(path, *refused));
     if (!file.open(QIODevice::ReadOnly))
         Fail(QCoreApplication::translate("GameRecord", "Não foi possível abrir o arquivo \"%1\". %2")
                  .arg(path, file.errorString()));
@@ -306,12 +314,33 @@ QString PgnGameErrorText(const PgnGame& game)
 void WritePgnFile(const QString& fileName, const Game& game)
 {
     const std::string text = WritePgn(game);
-    QSaveFile file(fileName);
     const QString path = QFileInfo(fileName).absoluteFilePath();
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) || !file.commit())
-        Fail(QCoreApplication::translate("GameRecord", "Não foi possível gravar o arquivo \"%1\". %2")
-                 .arg(path, file.errorString()));
+    const auto fail = [&path](const QString& cause) {
+        Fail(QCoreApplication::translate("GameRecord",
+                                         "Não foi possível gravar o arquivo \"%1\" (%2). Um arquivo que já existia "
+                                         "com esse nome ficou como estava.")
+                 .arg(path, cause));
+    };
+    QSaveFile file(fileName);
+    // Unbuffered, so that a short write (a full disk, a size limit) is seen
+    // here: through the buffer the failed flush passes unnoticed at commit,
+    // which then puts a cut file in place of the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        fail(file.errorString());
+    const char* data = text.data();
+    qint64 remaining = static_cast<qint64>(text.size());
+    while (remaining > 0) {
+        const qint64 written = file.write(data, remaining);
+        if (written <= 0) {
+            const QString cause = file.errorString();
+            file.cancelWriting();
+            fail(cause);
+        }
+        data += written;
+        remaining -= written;
+    }
+    if (!file.commit())
+        fail(file.errorString());
 }
 
 QString AutosaveFileName()

@@ -1,5 +1,6 @@
 // The game window's menu bar and the handlers of its items and of the
 // print button.
+#include "app/AnalysisController.h"
 #include "app/Application.h"
 #include "app/Language.h"
 #include "app/MoveListBox.h"
@@ -12,6 +13,8 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
+#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -44,6 +47,7 @@ void TForm2::CreateMenus()
         difficultyGroup_->addAction(level);
     }
     SuperFcil1->setChecked(true);
+    SetLevelTips();
     Abrir1 = item(Kestravin1, "Abrir1", tr("Carregar"), &TForm2::Abrir1Click);
     Salvar1 = item(Kestravin1, "Salvar1", tr("Salvar"), &TForm2::Salvar1Click);
     Sair1 = item(Kestravin1, "Sair1", tr("Sair"), &TForm2::Sair1Click);
@@ -86,12 +90,29 @@ void TForm2::CreateMenus()
 void TForm2::NovoJogo1Click(QObject*)
 {
     // Only the board starts afresh; the list, the status line, the players
-    // and the difficulty stay as they are. The board leaves its computer
-    // player stopped; it plays at once when it has the first move.
+    // and the difficulty stay as they are (the list, in either notation,
+    // until the new game's first move rebuilds it). The board leaves its
+    // computer player stopped; it plays at once when it has the first move.
+    oldGameListed_ = true;
     RunGuarded([this] { ChessBoard1->NewGame(); });
     LetComputerMove();
     GameChanged();
     FollowMoveList();
+}
+
+void TForm2::SetLevelTips()
+{
+    const QList<QAction*> levels{SuperFcil1, Fcil1, Difcil1, Difcil2, SuperDifcil1};
+    for (int i = 0; i < levels.size(); ++i) {
+        const QString tip = DifficultyStatusTip(i + 1);
+        if (!tip.isEmpty()) {
+            levels[i]->setStatusTip(tip);
+            // The window has no status bar: the menu shows the tip beside
+            // the item the pointer rests on.
+            levels[i]->setToolTip(tip);
+        }
+    }
+    Dificuldade1->setToolTipsVisible(true);
 }
 
 void TForm2::SetSearchDepthFromMenu(int depth)
@@ -184,8 +205,16 @@ void TForm2::Histria1Click(QObject*)
 void TForm2::OpenHelpDocument(const QString& relativeName)
 {
     // A document that is nowhere to be found reports nothing, like a shell
-    // "open" whose result is not examined.
+    // "open" whose result is not examined. One that no program could open
+    // is said, with where it is, so that it can be opened by hand.
     const QString path = FindHelpDocument(relativeName);
-    if (!path.isEmpty())
-        ShellOpen(QUrl::fromLocalFile(path));
+    if (path.isEmpty())
+        return;
+    ShellOpenFile(path, this, [path] {
+        ShowMessageWithCopy(QCoreApplication::translate("TForm2",
+                                                        "Nenhum programa deste computador conseguiu abrir o documento. "
+                                                        "Ele está em:\n\n%1\n\nAbra-o num navegador.")
+                                .arg(QDir::toNativeSeparators(path)),
+                            QCoreApplication::translate("TForm2", "Copiar o caminho"), QDir::toNativeSeparators(path));
+    });
 }
