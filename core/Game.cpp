@@ -6,6 +6,11 @@
 
 #include <algorithm>
 
+bool operator==(const GameVariation& a, const GameVariation& b)
+{
+    return a.StartComment == b.StartComment && a.Moves == b.Moves;
+}
+
 Game::Game()
 {
     start_.State = GameState::Initial();

@@ -1,6 +1,6 @@
 // A recorded game as game files hold it: its tags, the position it starts
-// from, the moves of its main line with their SAN, comments and NAGs, and
-// its result. Positions are not stored; any ply is reached by replaying
+// from, the moves of its main line with their SAN, comments, NAGs and the
+// variations played instead of them (nested to any depth), and its result. Positions are not stored; any ply is reached by replaying
 // from the start, which also keeps the record consistent by construction.
 #pragma once
 
@@ -17,11 +17,26 @@ struct GameTag {
     std::string Value;
 };
 
+struct GameMove;
+
+// Moves played instead of a move of the line it hangs on, from the position
+// before that move; its moves may have variations of their own.
+struct GameVariation {
+    std::string StartComment; // the comment before its first move
+    std::vector<GameMove> Moves;
+
+    friend bool operator==(const GameVariation&, const GameVariation&);
+};
+
 struct GameMove {
     ChessMove Move;
     std::string San;       // English SAN with check and mate marks
     std::string Comment;   // text of the comments that follow the move, joined
     std::vector<int> Nags; // numeric annotation glyphs ($1 = "!", ...)
+    // Alternatives to this move, in the order the file gave them.
+    std::vector<GameVariation> Variations;
+
+    friend bool operator==(const GameMove&, const GameMove&) = default;
 };
 
 // Who plays a side, kept in the tags WhiteType and BlackType.
