@@ -51,13 +51,23 @@ QSettings ProgramSettings()
     throw std::runtime_error(message.toStdString());
 }
 
+// Who played and at which level: written from the board for a game played
+// here, kept as the file said for a game opened from one.
+bool PlayersTag(const std::string& name)
+{
+    return name == "WhiteType" || name == "BlackType" || name == "KestravinLevel";
+}
+
 // The tags the window writes from the board itself, never from a game it
-// opened: who plays, the level, where the moves start, the result.
+// opened: where the moves start, the result, the autosave's own notes.
 bool TagFromBoard(const std::string& name)
 {
-    return name == "SetUp" || name == "FEN" || name == "Result" || name == "WhiteType" || name == "BlackType" ||
-        name == "KestravinLevel" || name == "KestravinShownPly";
+    return name == "SetUp" || name == "FEN" || name == "Result" || name == "KestravinShownPly" ||
+        name == "KestravinOpenedGame";
 }
+
+// The autosave's note that its game was opened from a file, for study.
+constexpr const char* OpenedGameTag = "KestravinOpenedGame";
 
 bool SamePosition(const GameState& a, const GameState& b)
 {
@@ -71,21 +81,25 @@ bool SameMove(const ChessMove& a, const ChessMove& b)
 }
 
 // The board's game with what the game it continues had beyond its moves:
-// the tags, and the comments, marks and result of the moves both share.
-Game Continued(const Game& base, const BoardGame& board)
+// the tags, the move counters of its start (the board numbers from 1 and
+// keeps no clock), and the comments, marks, variations and result of the
+// moves both share.
+Game Continued(const Game& base, const BoardGame& board, bool keepPlayers)
 {
     Game game = board.Record;
     for (const GameTag& tag : base.Tags())
-        if (!TagFromBoard(tag.Name))
+        if (!TagFromBoard(tag.Name) && (keepPlayers || !PlayersTag(tag.Name)))
             game.SetTag(tag.Name, tag.Value);
     if (!SamePosition(base.StartState(), game.StartState()))
         return game;
+    game.SetStartCounters(base.StartState().CurrentMove, base.StartHalfMoveClock());
     game.SetStartComment(base.StartComment());
     std::size_t shared = 0;
     while (shared < game.PlyCount() && shared < base.PlyCount() &&
            SameMove(game.Moves()[shared].Move, base.Moves()[shared].Move)) {
         game.Moves()[shared].Comment = base.Moves()[shared].Comment;
         game.Moves()[shared].Nags = base.Moves()[shared].Nags;
+        game.Moves()[shared].Variations = base.Moves()[shared].Variations;
         ++shared;
     }
     if (shared == game.PlyCount() && shared == base.PlyCount() && game.Result() == "*")
@@ -179,16 +193,26 @@ void TGameFiles::CreateMenus()
     for (QAction* action : form_->menuBar()->findChildren<QAction*>())
         connect(action, &QAction::triggered, this, &TGameFiles::GameMayHaveChanged);
     connect(form_->ListBox1, &MoveListBox::Click, this, &TGameFiles::GameMayHaveChanged);
-    connect(form_->NovoJogo1, &QAction::triggered, this, [this] { base_ = Game(); });
+    connect(form_->NovoJogo1, &QAction::triggered, this, [this] {
+        base_ = Game();
+        opened_ = waiting_ = false;
+    });
     for (QCheckBox* box : {form_->Computador1, form_->Humano1, form_->Computador2, form_->Humano2})
         connect(box, &QCheckBox::toggled, this, &TGameFiles::GameMayHaveChanged);
+    // The boxes and the commands (a move taken back) start the computer
+    // again; an opened game keeps it waiting. These run after the window's
+    // own handlers, which were connected first.
+    for (QCheckBox* box : {form_->Computador1, form_->Computador2})
+        connect(box, &QCheckBox::toggled, this, &TGameFiles::HoldComputerOnOpenedGame);
+    for (QAction* action : form_->menuBar()->findChildren<QAction*>())
+        connect(action, &QAction::triggered, this, &TGameFiles::HoldComputerOnOpenedGame);
 }
 
-void AddReviewMarks(Game& game, const TGameReview& review)
+void AddReviewMarks(Game& game, const TGameReview& review, int numberShift)
 {
     GameState state = game.StartState();
     for (GameMove& move : game.Moves()) {
-        const TReviewedMove* judged = review.Find(state.CurrentMove, state.WhiteToMove);
+        const TReviewedMove* judged = review.Find(state.CurrentMove - numberShift, state.WhiteToMove);
         if (judged != nullptr && judged->From == move.Move.From && judged->To == move.Move.To) {
             const int nag = MarkNag(judged->Mark);
             if (nag != 0 && std::find(move.Nags.begin(), move.Nags.end(), nag) == move.Nags.end())
@@ -209,7 +233,42 @@ void TGameFiles::SetAlgebraic(bool on)
     notationAction_->setChecked(on);
 }
 
+int TGameFiles::MoveNumberShift() const
+{
+    // The first position of the board's history, read from the history
+    // itself: in the middle of a move the board has not yet recorded the
+    // position it reached, so its game as a whole is not what it will be.
+    const GameHistory& history = board_->History();
+    const long long end = GameHistory::SlotIndex(history.LastMoveNumber(), history.LastWhiteToMove());
+    for (long long index = 0; index <= end; ++index) {
+        const int moveNumber = static_cast<int>(index / 2 + 1);
+        const bool white = index % 2 == 0;
+        if (!history.HoldsRecordedPosition(moveNumber, white))
+            continue;
+        const MoveInfo& slot = *history.Slot(moveNumber, white);
+        const GameState first = GameState::FromPlacement(slot.Placement, white, slot.Castling, slot.EnPassantSq);
+        return SamePosition(first, base_.StartState()) ? base_.StartState().CurrentMove - moveNumber : 0;
+    }
+    return 0;
+}
+
 QStringList TGameFiles::MoveListLines() const
+{
+    QStringList lines = BoardNumberedLines();
+    // The board numbers from 1; a game from a later move keeps its numbers.
+    if (const int shift = MoveNumberShift(); shift != 0) {
+        for (QString& line : lines) {
+            const qsizetype dot = line.indexOf(QLatin1Char('.'));
+            bool ok = false;
+            const int number = dot > 0 ? line.left(dot).toInt(&ok) : 0;
+            if (ok)
+                line.replace(0, dot, QString::number(number + shift));
+        }
+    }
+    return lines;
+}
+
+QStringList TGameFiles::BoardNumberedLines() const
 {
     std::vector<std::string> list;
     board_->GetMoveList(list);
@@ -262,21 +321,52 @@ void TGameFiles::RefreshMoveList()
 Game TGameFiles::CurrentGame() const
 {
     const BoardGame board = GameFromBoard(*board_);
-    Game game = Continued(base_, board);
-    if (!game.Tag("Date") || *game.Tag("Date") == "????.??.??")
-        game.SetTag("Date", QDate::currentDate().toString(QStringLiteral("yyyy.MM.dd")).toStdString());
-    RecordPlayers(game, *board_);
-    if (!game.Tag("White") || *game.Tag("White") == "?")
-        if (board_->ComputerPlaysWhite())
-            game.SetTag("White", "Kestravin 2005");
-    if (!game.Tag("Black") || *game.Tag("Black") == "?")
-        if (board_->ComputerPlaysBlack())
-            game.SetTag("Black", "Kestravin 2005");
+    Game game = Continued(base_, board, opened_);
+    if (opened_) {
+        // A record opened from a file says who played it, and when; the
+        // window's boxes and today's date are not part of it.
+        game.SetTag(OpenedGameTag, "1");
+    } else {
+        if (!game.Tag("Date") || *game.Tag("Date") == "????.??.??")
+            game.SetTag("Date", QDate::currentDate().toString(QStringLiteral("yyyy.MM.dd")).toStdString());
+        RecordPlayers(game, *board_);
+        if (!game.Tag("White") || *game.Tag("White") == "?")
+            if (board_->ComputerPlaysWhite())
+                game.SetTag("White", "Kestravin 2005");
+        if (!game.Tag("Black") || *game.Tag("Black") == "?")
+            if (board_->ComputerPlaysBlack())
+                game.SetTag("Black", "Kestravin 2005");
+    }
     if (form_->Analysis != nullptr)
-        AddReviewMarks(game, form_->Analysis->LastReview());
+        AddReviewMarks(game, form_->Analysis->LastReview(),
+                       game.StartState().CurrentMove - board.Record.StartState().CurrentMove);
     if (board.ShownPly < game.PlyCount())
         game.SetTag("KestravinShownPly", std::to_string(board.ShownPly));
     return game;
+}
+
+bool TGameFiles::GameHasEnded() const
+{
+    return ::GameHasEnded(CurrentGame());
+}
+
+bool TGameFiles::MayContinue()
+{
+    if (GameHasEnded())
+        return false;
+    waiting_ = false;
+    return true;
+}
+
+bool TGameFiles::ComputerWaits() const
+{
+    return opened_ && (waiting_ || GameHasEnded());
+}
+
+void TGameFiles::HoldComputerOnOpenedGame()
+{
+    if (ComputerWaits())
+        RunGuarded([this] { board_->StopThinking(); });
 }
 
 bool TGameFiles::OpenGame(const QString& fileName)
@@ -299,7 +389,8 @@ bool TGameFiles::OpenGame(const QString& fileName)
         Fail(QCoreApplication::translate("TGameFiles", "Não foi possível abrir a partida de \"%1\": %2")
                  .arg(QFileInfo(fileName).absoluteFilePath(), PgnGameErrorText(game)));
     try {
-        PutOnBoard(game.Value, std::numeric_limits<std::size_t>::max());
+        // Opened for study: the computer waits for "Continuar" or a move.
+        PutOnBoard(game.Value, std::numeric_limits<std::size_t>::max(), true);
     } catch (const std::runtime_error& e) {
         Fail(QCoreApplication::translate("TGameFiles", "Não foi possível abrir a partida de \"%1\": %2")
                  .arg(QFileInfo(fileName).absoluteFilePath(), QString::fromUtf8(e.what())));
@@ -307,13 +398,18 @@ bool TGameFiles::OpenGame(const QString& fileName)
     return true;
 }
 
-void TGameFiles::PutOnBoard(const Game& game, std::size_t ply)
+void TGameFiles::PutOnBoard(const Game& game, std::size_t ply, bool opened)
 {
     // Throws (and leaves the board's game) when the board refuses a move.
     const PutGameResult put = PutGameOnBoard(game, *board_, ply);
     base_ = game;
+    base_.RemoveTag(OpenedGameTag);
+    base_.RemoveTag("KestravinShownPly");
+    opened_ = waiting_ = opened;
+    // Setting the players starts the computer; an opened game stops it again.
     RestorePlayers(game, *board_);
     ShowPlayers();
+    RunGuarded([this, opened] { opened ? board_->StopThinking() : board_->ResumeThinking(); });
     form_->RebuildMoveList();
     form_->GameChanged();
     GameMayHaveChanged();
@@ -336,6 +432,7 @@ void TGameFiles::SaveGame(const QString& fileName) const
 {
     Game game = CurrentGame();
     game.RemoveTag("KestravinShownPly");
+    game.RemoveTag(OpenedGameTag);
     WritePgnFile(fileName, game);
 }
 
@@ -395,8 +492,8 @@ void TGameFiles::OpenFilesFromCommandLine(const QStringList& files)
 
 QString TGameFiles::ShownFen() const
 {
-    const BoardGame game = GameFromBoard(*board_);
-    return QString::fromStdString(game.Record.FenAt(game.ShownPly));
+    const BoardGame board = GameFromBoard(*board_);
+    return QString::fromStdString(Continued(base_, board, opened_).FenAt(board.ShownPly));
 }
 
 void TGameFiles::CopyFen()
@@ -416,7 +513,7 @@ void TGameFiles::PasteFen(const QString& text)
                  .arg(fen.left(100), NotationErrorText(error)));
     Game game;
     game.SetStart(position);
-    PutOnBoard(game, 0);
+    PutOnBoard(game, 0, false);
 }
 
 void TGameFiles::PasteFenFromClipboard()
@@ -459,6 +556,9 @@ void TGameFiles::MoveStarted()
     // reached; a message box among them (mate) runs an event loop of its
     // own meanwhile. The record is complete once that loop is left.
     moveLoopLevel_ = QThread::currentThread()->loopLevel();
+    // While an opened game waits, only a person moves: after that move the
+    // game goes on as any other.
+    waiting_ = false;
     GameMayHaveChanged();
 }
 
@@ -484,7 +584,7 @@ void TGameFiles::AutosaveNow()
         const Game game = CurrentGame();
         // A game that has ended, or has not begun (nothing to resume: the
         // players and level are remembered with the other choices).
-        if (GameHasEnded(game) || (game.PlyCount() == 0 && game.StartsFromStandardPosition())) {
+        if (::GameHasEnded(game) || (game.PlyCount() == 0 && game.StartsFromStandardPosition())) {
             RemoveAutosave();
             lastAutosave_.clear();
             return;
@@ -530,7 +630,8 @@ bool TGameFiles::RestoreAutosave()
         }
     }
     try {
-        PutOnBoard(*found.Value, ply);
+        // A game opened for study stays one after a restart.
+        PutOnBoard(*found.Value, ply, found.Value->Tag(OpenedGameTag) == "1");
     } catch (const std::runtime_error& e) {
         const QString aside = SetAsideAutosave();
         qWarning("kestravin: the saved game could not be restored (%s); it was kept as %s", e.what(),

@@ -191,6 +191,9 @@ void TForm2::RefazerLance1Click(QObject*)
 
 void TForm2::Continuar1Click(QObject*)
 {
+    // A finished game (one opened from a file with its result) stays so.
+    if (GameFiles != nullptr && !GameFiles->MayContinue())
+        return;
     LetComputerMove();
     GameChanged();
 }
@@ -242,7 +245,8 @@ void TForm2::UpdatePlayActions()
     VoltarLance1->setEnabled(TakeBackStep() > 0);
     RefazerLance1->setEnabled(RedoStep() > 0);
     const TChessBoard& board = *ChessBoard1;
-    Continuar1->setEnabled(board.WhiteToMove() ? board.ComputerPlaysWhite() : board.ComputerPlaysBlack());
+    Continuar1->setEnabled((board.WhiteToMove() ? board.ComputerPlaysWhite() : board.ComputerPlaysBlack()) &&
+                           (GameFiles == nullptr || !GameFiles->GameHasEnded()));
 }
 
 void TForm2::UpdateTurnMarks()

@@ -1,7 +1,7 @@
 // A recorded game as game files hold it: its tags, the position it starts
 // from, the moves of its main line with their SAN, comments, NAGs and the
-// variations played instead of them (nested to any depth), and its result. Positions are not stored; any ply is reached by replaying
-// from the start, which also keeps the record consistent by construction.
+// variations played instead of them (nested to any depth), and its result. Positions are not stored; any ply is reached
+// by replaying from the start, which also keeps the record consistent by construction.
 #pragma once
 
 #include "core/Fen.h"
@@ -56,6 +56,9 @@ public:
     // A game from a position; the moves are cleared. With the standard start
     // the SetUp and FEN tags go, else they are set.
     void SetStart(const FenPosition& start);
+    // Sets the move number and half-move clock of the start, keeping the
+    // moves (recorded by something that does not count them).
+    void SetStartCounters(int moveNumber, int halfMoveClock);
     const GameState& StartState() const { return start_.State; }
     int StartHalfMoveClock() const { return start_.HalfMoveClock; }
     bool StartsFromStandardPosition() const;
@@ -101,6 +104,8 @@ public:
     void SetLevel(int level);
 
 private:
+    void WriteStartTags();
+
     std::vector<GameTag> tags_;
     FenPosition start_;
     std::string startComment_;

@@ -76,8 +76,7 @@ bool IsLineBreak(char c)
 // files joined into one carry at the start of each.
 std::size_t LineTextStart(std::string_view text, std::size_t lineStart)
 {
-    return text.substr(lineStart, ByteOrderMark.size()) == ByteOrderMark ? lineStart + ByteOrderMark.size()
-                                                                          : lineStart;
+    return text.substr(lineStart, ByteOrderMark.size()) == ByteOrderMark ? lineStart + ByteOrderMark.size() : lineStart;
 }
 
 // A comment's words with single blanks between them: line breaks in a

@@ -188,8 +188,8 @@ TEST(CorePgnFidelity, BrokenGamesOnOneLongLineAreEachReportedAtTheirColumn)
     PgnGame last;
     ReadPgn(text, [&](PgnGame&& game) {
         if (!game.Ok) {
-            placesRight = placesRight && game.Line == 1 &&
-                game.Column == static_cast<int>(refused * broken.size() + 13);
+            placesRight =
+                placesRight && game.Line == 1 && game.Column == static_cast<int>(refused * broken.size() + 13);
             ++refused;
         }
         last = std::move(game);
@@ -203,9 +203,9 @@ TEST(CorePgnFidelity, BrokenGamesOnOneLongLineAreEachReportedAtTheirColumn)
 TEST(CorePgnFidelity, ByteOrderMarksOfJoinedFilesAreNoGame)
 {
     const std::string bom = "\xEF\xBB\xBF";
-    for (const std::string& text : {bom + "1. e4 *\n\n" + bom + "[Event \"b\"]\n\n1. d4 *\n",
-                                    bom + "1. e4 *\r\n" + bom + "1. d4 *" + bom,
-                                    bom + "[Event \"a\"]\n1. e4 e5 2. Ke3 *\n" + bom + "[Event \"b\"]\n1. d4 *\n"}) {
+    for (const std::string& text :
+         {bom + "1. e4 *\n\n" + bom + "[Event \"b\"]\n\n1. d4 *\n", bom + "1. e4 *\r\n" + bom + "1. d4 *" + bom,
+          bom + "[Event \"a\"]\n1. e4 e5 2. Ke3 *\n" + bom + "[Event \"b\"]\n1. d4 *\n"}) {
         const std::vector<PgnGame> games = ReadPgn(text);
         ASSERT_EQ(games.size(), 2u) << text;
         EXPECT_EQ(games[1].Value.Moves().at(0).San, "d4");

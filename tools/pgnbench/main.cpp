@@ -16,7 +16,8 @@ namespace {
 // A game the reader refuses at its third move ("Kf3" is not legal there)
 // and recovers from at its result.
 constexpr const char* BrokenGame = "1. e4 e5 2. Kf3 Nc6 1-0";
-constexpr const char* GoodGame = "[Event \"b\"]\n[Result \"1-0\"]\n\n1. e4 e5 2. Nf3 Nc6 3. Bb5 a6 {Ruy} 4. Ba4 Nf6 1-0";
+constexpr const char* GoodGame =
+    "[Event \"b\"]\n[Result \"1-0\"]\n\n1. e4 e5 2. Nf3 Nc6 3. Bb5 a6 {Ruy} 4. Ba4 Nf6 1-0";
 
 std::string Repeated(const char* game, const char* separator, std::size_t bytes)
 {
