@@ -8,6 +8,7 @@
 #include "app/GameFile.h"
 #include "app/GameRecord.h"
 #include "app/MoveListBox.h"
+#include "app/MoveTreeLines.h"
 #include "app/PgnGameDialog.h"
 #include "app/ScoreSheet.h"
 #include "app/Unit2.h"
@@ -80,12 +81,39 @@ bool SameMove(const ChessMove& a, const ChessMove& b)
     return a.From == b.From && a.To == b.To && a.Promotion == b.Promotion;
 }
 
+std::vector<ChessMove> MovesOf(const Game& game)
+{
+    std::vector<ChessMove> moves;
+    moves.reserve(game.PlyCount());
+    for (const GameMove& move : game.Moves())
+        moves.push_back(move.Move);
+    return moves;
+}
+
+// The board shows a variation of the game: its line follows the game's
+// tree into a variation (put there by a click in the move list).
+bool ShowsVariation(const Game& base, const BoardGame& board)
+{
+    bool leaves = false;
+    return HasVariations(base) && !board.StartsAfterAnEdit &&
+        SamePosition(base.StartState(), board.Record.StartState()) &&
+        FollowsTree(base, MovesOf(board.Record), &leaves) && leaves;
+}
+
 // The board's game with what the game it continues had beyond its moves:
 // the tags, the move counters of its start (the board numbers from 1 and
 // keeps no clock), and the comments, marks, variations and result of the
-// moves both share.
+// moves both share. While the board shows one of its variations, the game
+// is the one it continues, whole.
 Game Continued(const Game& base, const BoardGame& board, bool keepPlayers)
 {
+    if (ShowsVariation(base, board)) {
+        Game game = base;
+        if (!keepPlayers)
+            for (const char* tag : {"WhiteType", "BlackType", "KestravinLevel"})
+                game.RemoveTag(tag);
+        return game;
+    }
     Game game = board.Record;
     for (const GameTag& tag : base.Tags())
         if (!TagFromBoard(tag.Name) && (keepPlayers || !PlayersTag(tag.Name)))
@@ -254,6 +282,15 @@ int TGameFiles::MoveNumberShift() const
 
 QStringList TGameFiles::MoveListLines() const
 {
+    treeLines_.clear();
+    if (HasVariations(base_)) {
+        const BoardGame board = GameFromBoard(*board_);
+        if (!board.StartsAfterAnEdit && SamePosition(base_.StartState(), board.Record.StartState()) &&
+            FollowsTree(base_, MovesOf(board.Record))) {
+            treeLines_ = MoveTreeLines(base_, Algebraic());
+            return TextOf(treeLines_);
+        }
+    }
     QStringList lines = BoardNumberedLines();
     // The board numbers from 1; a game from a later move keeps its numbers.
     if (const int shift = MoveNumberShift(); shift != 0) {
@@ -310,6 +347,48 @@ std::optional<QString> TGameFiles::AlgebraicMove(int moveNumber, bool white) con
     return QString::fromStdString(*san);
 }
 
+bool TGameFiles::ShowListLine(int row)
+{
+    if (row < 0 || static_cast<std::size_t>(row) >= treeLines_.size())
+        return false;
+    const MoveTreeLine& line = treeLines_[static_cast<std::size_t>(row)];
+    const BoardGame board = GameFromBoard(*board_);
+    if (!board.StartsAfterAnEdit && MovesOf(board.Record) == line.Line &&
+        SamePosition(board.Record.StartState(), base_.StartState())) {
+        const long long index =
+            GameHistory::SlotIndex(1, base_.StartState().WhiteToMove) + static_cast<long long>(line.Ply);
+        RunGuarded([this, index] { board_->GotoMove(static_cast<int>(index / 2 + 1), index % 2 == 0); });
+        return true;
+    }
+    // Another line of the game: it goes on the board in place of the one
+    // there, the game itself (base_) unchanged.
+    Game shown;
+    shown.SetStart(FenPosition{base_.StartState(), base_.StartHalfMoveClock()});
+    for (const ChessMove& move : line.Line)
+        if (!shown.AddMove(move))
+            return true;
+    RunGuarded([this, &shown, &line] { PutGameOnBoard(shown, *board_, line.Ply); });
+    GameMayHaveChanged();
+    return true;
+}
+
+std::optional<int> TGameFiles::ListLineShown() const
+{
+    if (treeLines_.empty())
+        return std::nullopt;
+    const BoardGame board = GameFromBoard(*board_);
+    const std::vector<ChessMove> moves = MovesOf(board.Record);
+    const std::vector<ChessMove> shown(
+        moves.begin(), moves.begin() + static_cast<std::ptrdiff_t>(std::min(board.ShownPly, moves.size())));
+    for (std::size_t row = 0; row < treeLines_.size(); ++row) {
+        const MoveTreeLine& line = treeLines_[row];
+        if (line.Ply == shown.size() && line.Ply <= line.Line.size() &&
+            std::equal(shown.begin(), shown.end(), line.Line.begin()))
+            return static_cast<int>(row);
+    }
+    return -1;
+}
+
 void TGameFiles::RefreshMoveList()
 {
     if (form_->ListBox1->Lines() != MoveListLines())
@@ -340,7 +419,7 @@ Game TGameFiles::CurrentGame() const
     if (form_->Analysis != nullptr)
         AddReviewMarks(game, form_->Analysis->LastReview(),
                        game.StartState().CurrentMove - board.Record.StartState().CurrentMove);
-    if (board.ShownPly < game.PlyCount())
+    if (board.ShownPly < game.PlyCount() && !ShowsVariation(base_, board))
         game.SetTag("KestravinShownPly", std::to_string(board.ShownPly));
     return game;
 }
@@ -492,8 +571,10 @@ void TGameFiles::OpenFilesFromCommandLine(const QStringList& files)
 
 QString TGameFiles::ShownFen() const
 {
-    const BoardGame board = GameFromBoard(*board_);
-    return QString::fromStdString(Continued(base_, board, opened_).FenAt(board.ShownPly));
+    BoardGame board = GameFromBoard(*board_);
+    if (SamePosition(base_.StartState(), board.Record.StartState()))
+        board.Record.SetStartCounters(base_.StartState().CurrentMove, base_.StartHalfMoveClock());
+    return QString::fromStdString(board.Record.FenAt(board.ShownPly));
 }
 
 void TGameFiles::CopyFen()
@@ -578,7 +659,7 @@ void TGameFiles::AutosaveNow()
         }
         moveLoopLevel_ = -1;
     }
-    if (Algebraic())
+    if (Algebraic() || HasVariations(base_))
         RefreshMoveList();
     try {
         const Game game = CurrentGame();

@@ -5,6 +5,7 @@
 // however it ends.
 #pragma once
 
+#include "app/MoveTreeLines.h"
 #include "core/Pgn.h"
 
 #include <QObject>
@@ -96,6 +97,15 @@ public:
     // with the last review's marks ("3. Dxe5+ ??"); numbered from the
     // game's first move number (a game from a FEN of move 80 starts "80.").
     QStringList MoveListLines() const;
+    // A game with variations lists them after the moves they replace (see
+    // MoveTreeLines); a click on any line shows its position, putting the
+    // variation's line on the board when it is another one. Read-only:
+    // the game stays as it was opened. False when the list holds no such
+    // lines (the window then goes to the board's own slot).
+    bool ShowListLine(int row);
+    // The line of the shown position in such a list (-1: none), or nothing
+    // when the list is the board's own.
+    std::optional<int> ListLineShown() const;
 
     // ---- Autosave ----
     // Called by the window at a move's first event and after anything else
@@ -147,6 +157,7 @@ private:
     QString lastAutosave_;
     int moveLoopLevel_ = -1; // the event loop a move began in, while it may be under way
     bool autosaveFailed_ = false;
+    mutable std::vector<MoveTreeLine> treeLines_; // the list's lines while it shows a game's variations
     QString openFolder_;
     QString saveName_;
 };

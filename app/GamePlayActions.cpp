@@ -278,8 +278,11 @@ void TForm2::FollowMoveList()
     if (AcompanharLista1 == nullptr || !AcompanharLista1->isChecked())
         return;
     // The line of the move that led to the current position: the inverse
-    // of MoveSlotOfLine.
-    const int row = 2 * (ChessBoard1->CurrentMove() - 1) + (ChessBoard1->WhiteToMove() ? 0 : 1) - 1;
+    // of MoveSlotOfLine, or the line GameFiles knows in a list with a
+    // game's variations.
+    const std::optional<int> treeRow = GameFiles != nullptr ? GameFiles->ListLineShown() : std::nullopt;
+    const int row =
+        treeRow ? *treeRow : 2 * (ChessBoard1->CurrentMove() - 1) + (ChessBoard1->WhiteToMove() ? 0 : 1) - 1;
     if (row < 0 || row >= ListBox1->count()) {
         ListBox1->setCurrentRow(-1);
         ListBox1->clearSelection();

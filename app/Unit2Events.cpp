@@ -82,6 +82,12 @@ void TForm2::ListBox1Click(QObject*)
     const int index = ListBox1->currentRow();
     if (index < 0)
         return;
+    // A game's variations have lines of their own in the list.
+    if (GameFiles != nullptr && GameFiles->ShowListLine(index)) {
+        FollowMoveList();
+        GameChanged();
+        return;
+    }
     const auto [moveNumber, whiteToMove] = MoveSlotOfLine(index);
     // A line that names no stored position (one left from an earlier game)
     // is refused by the board; the position stays.
