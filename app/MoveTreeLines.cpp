@@ -17,9 +17,8 @@ std::vector<ChessMove> MovesOf(const std::vector<GameMove>& moves)
 
 QString MainText(const GameState& state, const ChessMove& move, bool algebraic)
 {
-    const QString text = algebraic
-        ? QString::fromStdString(MoveToSan(state, move, PortugueseLetters))
-        : QString::fromStdString(SquareName(move.From) + "-" + SquareName(move.To));
+    const QString text = algebraic ? QString::fromStdString(MoveToSan(state, move, PortugueseLetters))
+                                   : QString::fromStdString(SquareName(move.From) + "-" + SquareName(move.To));
     return state.WhiteToMove ? QString::number(state.CurrentMove) + QStringLiteral(". ") + text
                              : QString(14, QLatin1Char(' ')) + text;
 }
@@ -50,7 +49,8 @@ public:
                 row.Text = QString(2 * depth, QLatin1Char(' ')) + (j == 0 ? QStringLiteral("(") : QStringLiteral(" ")) +
                     number + QString::fromStdString(MoveToSan(position, played.Move, PortugueseLetters));
                 out_.push_back(std::move(row));
-                const std::vector<ChessMove> upTo(line.begin(), line.begin() + static_cast<std::ptrdiff_t>(before.size() + j));
+                const std::vector<ChessMove> upTo(line.begin(),
+                                                  line.begin() + static_cast<std::ptrdiff_t>(before.size() + j));
                 AddVariations(played, position, upTo, depth + 1);
                 position = PositionAfter(position, played.Move);
             }
@@ -109,7 +109,8 @@ std::vector<MoveTreeLine> MoveTreeLines(const Game& game, bool algebraic)
     Builder builder(lines);
     for (std::size_t i = 0; i < main.size(); ++i) {
         lines.push_back({MainText(state, main[i], algebraic), main, i + 1, true});
-        builder.AddVariations(game.Moves()[i], state, std::vector<ChessMove>(main.begin(), main.begin() + static_cast<std::ptrdiff_t>(i)), 1);
+        builder.AddVariations(game.Moves()[i], state,
+                              std::vector<ChessMove>(main.begin(), main.begin() + static_cast<std::ptrdiff_t>(i)), 1);
         state = PositionAfter(state, main[i]);
     }
     return lines;
