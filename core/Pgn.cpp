@@ -749,29 +749,44 @@ namespace {
 // written as several, which the reader joins again.
 constexpr std::size_t MaxWrittenCommentBytes = PgnLimits{}.MaxTokenBytes / 2;
 
+// Ends the export line after the word before it: a ";" comment runs to
+// the end of its line.
+constexpr std::string_view LineBreakWord = "\n";
+
 // Splits a comment into the words of "{...}", so that the export lines can
-// break between them. A closing brace inside would end the comment early
-// and becomes a parenthesis; a word longer than a line is cut.
+// break between them; a word longer than a line stays whole. A comment
+// with a closing brace, which would end a brace comment early, is written
+// as a ";" comment on the rest of its line, unless it is too long for one
+// token (its braces then become parentheses).
 void AppendCommentWords(std::string_view comment, std::vector<std::string>& words)
 {
     std::vector<std::string> parts;
     std::string current;
-    auto flush = [&]() {
-        while (current.size() > 78) {
-            parts.push_back(current.substr(0, 78));
-            current.erase(0, 78);
-        }
-        if (!current.empty())
-            parts.push_back(current);
-        current.clear();
-    };
     for (char c : comment) {
-        if (IsSpace(c))
-            flush();
-        else
-            current += c == '}' ? ')' : c;
+        if (IsSpace(c)) {
+            if (!current.empty())
+                parts.push_back(std::move(current));
+            current.clear();
+        } else {
+            current += c;
+        }
     }
-    flush();
+    if (!current.empty())
+        parts.push_back(std::move(current));
+    if (parts.empty())
+        return;
+    if (comment.find('}') != std::string_view::npos) {
+        std::string line = ";";
+        for (const std::string& part : parts)
+            line += (line.size() > 1 ? " " : "") + part;
+        if (line.size() < MaxWrittenCommentBytes) {
+            words.push_back(std::move(line));
+            words.emplace_back(LineBreakWord);
+            return;
+        }
+        for (std::string& part : parts)
+            std::replace(part.begin(), part.end(), '}', ')');
+    }
     std::size_t written = 0; // bytes in the brace comment being written
     for (std::size_t k = 0; k < parts.size(); ++k) {
         if (k == 0 || written + 1 + parts[k].size() > MaxWrittenCommentBytes) {
@@ -783,8 +798,7 @@ void AppendCommentWords(std::string_view comment, std::vector<std::string>& word
         written += parts[k].size() + 1;
         words.push_back(std::move(parts[k]));
     }
-    if (!parts.empty())
-        words.back() += '}';
+    words.back() += '}';
 }
 
 // Puts a parenthesis at a word, or beside it when the word would then no
@@ -799,7 +813,7 @@ void Parenthesize(std::vector<std::string>& words, std::size_t first)
         words[first].insert(0, "(");
     else
         words.insert(words.begin() + static_cast<std::ptrdiff_t>(first), "(");
-    if (words.back().size() < 80)
+    if (words.back().size() < 80 && words.back() != LineBreakWord)
         words.back() += ')';
     else
         words.push_back(")");
@@ -871,6 +885,12 @@ std::string WritePgn(const Game& game)
 
     std::string line;
     for (const std::string& word : words) {
+        if (word == LineBreakWord) {
+            out += line;
+            out += '\n';
+            line.clear();
+            continue;
+        }
         if (!line.empty() && line.size() + 1 + word.size() > 80) {
             out += line;
             out += '\n';

@@ -241,6 +241,21 @@ TEST(CorePgnFidelity, WhatTheWriterWritesTheReaderTakes)
     EXPECT_TRUE(ReadPgn("[A \"1\"]\n" + text).front().Ok);
     EXPECT_EQ(ReadPgn("[A \"1\"]\n[B \"2\"]\n" + text).front().Error, "tags demais");
 
+    // Comments come back word for word: a closing brace, a word longer than
+    // a line, a comment before a variation's first move.
+    const std::string url = "https://example.org/" + std::string(100, 'x');
+    games = ReadPgn("1. e4 ; um } solto\n{" + url + "} e5 ({antes} ; e } aqui\n1... c5 ; fim }\n) *");
+    ASSERT_EQ(games.size(), 1u);
+    ASSERT_TRUE(games[0].Ok) << ErrorOf(games[0]);
+    game = games[0].Value;
+    EXPECT_EQ(game.Moves()[0].Comment, "um } solto " + url);
+    EXPECT_EQ(game.Moves()[1].Variations.at(0).StartComment, "antes e } aqui");
+    written = WritePgn(game);
+    games = ReadPgn(written);
+    ASSERT_EQ(games.size(), 1u);
+    ASSERT_TRUE(games[0].Ok) << ErrorOf(games[0]) << written;
+    EXPECT_TRUE(games[0].Value.Moves() == game.Moves()) << written;
+
     // Half a million short comments on one move, joined, are written as
     // several comments that read back as the same text.
     std::string notes = "1. e4 ";
