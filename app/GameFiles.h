@@ -5,23 +5,26 @@
 // however it ends.
 #pragma once
 
-#include "app/MoveTreeLines.h"
 #include "core/Pgn.h"
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <cstddef>
 #include <functional>
 #include <optional>
 #include <vector>
 
+class MoveListText;
 class QAction;
+class QCheckBox;
+class QMenu;
 class QPrinter;
 class QTimer;
+class QWidget;
 class TChessBoard;
-class TForm2;
 
 struct TGameReview;
 
@@ -31,11 +34,29 @@ struct TGameReview;
 // numbers add to the board's (a game from a position of a later move).
 void AddReviewMarks(Game& game, const TGameReview& review, int numberShift = 0);
 
+// The game window's parts TGameFiles works with.
+struct TGameFilesControls {
+    QWidget* Window = nullptr;    // the dialogs' parent, shown for a file named on the command line
+    QMenu* GameMenu = nullptr;    // "Partida": the file commands go at its end
+    QMenu* OptionsMenu = nullptr; // "Opções": "Notação algébrica" goes before its first separator or submenu
+    QAction* NewGame = nullptr;   // "Jogo › Novo Jogo": the next game continues no opened one
+    // The players' boxes (Black, then White) and the five levels, which show
+    // what a game opened or restored says, and whose changes are saved.
+    QCheckBox* ComputerBlack = nullptr;
+    QCheckBox* HumanBlack = nullptr;
+    QCheckBox* ComputerWhite = nullptr;
+    QCheckBox* HumanWhite = nullptr;
+    std::array<QAction*, 5> Levels{};
+};
+
 class TGameFiles : public QObject {
     Q_OBJECT
 
 public:
-    explicit TGameFiles(TForm2* form);
+    // The board's game, written with `moveText`'s notation and review; the
+    // notation switch is kept in `moveText`.
+    TGameFiles(TChessBoard* board, MoveListText* moveText, const TGameFilesControls& controls,
+               QObject* parent = nullptr);
     ~TGameFiles() override;
 
     // The menu items.
@@ -69,7 +90,7 @@ public:
     // An opened game waits for "Continuar" or the person's move, and a
     // finished one for ever, whatever the player boxes say.
     bool ComputerWaits() const;
-    // The shown position in FEN.
+    // The shown position in FEN, with the game's move counters.
     QString ShownFen() const;
     // Sets up the position of a FEN as a new game; throws with the reason
     // (nothing changes) when the text is no possible position.
@@ -85,32 +106,19 @@ public:
     using GameChooser = std::function<std::optional<std::size_t>(const std::vector<PgnGame>&)>;
     void SetGameChooser(GameChooser chooser) { chooser_ = std::move(chooser); }
 
-    // ---- The move list ----
-    bool Algebraic() const;
-    void SetAlgebraic(bool on);
-    // The half-move of the board's history at a slot as the list writes it
-    // in algebraic notation ("Cf3"); nothing when it is no move of chess
-    // there (a position edited by hand).
-    std::optional<QString> AlgebraicMove(int moveNumber, bool white) const;
-    // The lines of the move list: the board's own ("12. G1-F3"), or in
-    // algebraic notation with Portuguese letters ("12. Cf3"), line for line,
-    // with the last review's marks ("3. Dxe5+ ??"); numbered from the
-    // game's first move number (a game from a FEN of move 80 starts "80.").
-    QStringList MoveListLines() const;
-    // A game with variations lists them after the moves they replace (see
-    // MoveTreeLines); a click on any line shows its position, putting the
-    // variation's line on the board when it is another one. Read-only:
-    // the game stays as it was opened. False when the list holds no such
-    // lines (the window then goes to the board's own slot).
+    // ---- The move list of a game with variations (MoveListText) ----
+    // Shows the position of a line of such a list, putting the variation's
+    // line on the board when it is another one; the game stays as it was
+    // opened. False when the list holds no such lines (the window then goes
+    // to the board's own slot).
     bool ShowListLine(int row);
     // The line of the shown position in such a list (-1: none), or nothing
     // when the list is the board's own.
     std::optional<int> ListLineShown() const;
-
     // ---- Autosave ----
-    // Called by the window at a move's first event and after anything else
-    // that may change the game; the autosave follows once the change is
-    // complete.
+    // The board's moves and changes of the shown position, the players'
+    // boxes, the levels and the review reach these; the autosave follows
+    // once the change is complete.
     void MoveStarted();
     void GameMayHaveChanged();
     // Writes the autosave now when the game changed since the last write
@@ -119,6 +127,11 @@ public:
     // At start-up: puts an unfinished autosaved game on the board, with its
     // players and level. True when a game was restored.
     bool RestoreAutosave();
+
+signals:
+    // A game opened, pasted or restored has replaced the board's game (its
+    // moves replayed without their events), with its players shown.
+    void GamePutOnBoard();
 
 private:
     void CreateMenus();
@@ -131,15 +144,12 @@ private:
     // `opened`: a game opened from a file, shown for study; the computer
     // waits. Otherwise the computer plays if it is to move.
     void PutOnBoard(const Game& game, std::size_t ply, bool opened);
-    void ShowPlayers();
-    void RefreshMoveList();
     void HoldComputerOnOpenedGame();
-    // What the game's numbers add to the board's, which start at 1.
-    int MoveNumberShift() const;
-    QStringList BoardNumberedLines() const;
+    void ShowPlayers();
 
-    TForm2* form_;
     TChessBoard* board_;
+    MoveListText* moveText_;
+    TGameFilesControls controls_;
     QAction* openAction_ = nullptr;
     QAction* saveAction_ = nullptr;
     QAction* copyFenAction_ = nullptr;
@@ -157,7 +167,6 @@ private:
     QString lastAutosave_;
     int moveLoopLevel_ = -1; // the event loop a move began in, while it may be under way
     bool autosaveFailed_ = false;
-    mutable std::vector<MoveTreeLine> treeLines_; // the list's lines while it shows a game's variations
     QString openFolder_;
     QString saveName_;
 };

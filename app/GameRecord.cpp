@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSignalBlocker>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -70,8 +71,8 @@ void StartAt(BoardGame& game, const GameState& state, bool edited)
     game.StartsAfterAnEdit = game.StartsAfterAnEdit || edited;
 }
 
-// Holds back the board's events and animation while a game is replayed on
-// it, and gives them back however the replay ends.
+// Holds back the board's events, its signals and animation while a game is
+// replayed on it, and gives them back however the replay ends.
 class QuietBoard {
 public:
     explicit QuietBoard(TChessBoard& board)
@@ -91,6 +92,7 @@ public:
         , animate_(board.AnimateMoves())
         , promotion_(board.PromotionPiece())
         , threefoldEnds_(board.ThreefoldEndsGame())
+        , quietSignals_(&board)
     {
         board.OnLegalMove = nullptr;
         board.OnCapture = nullptr;
@@ -145,6 +147,7 @@ private:
     bool animate_;
     char promotion_;
     bool threefoldEnds_;
+    QSignalBlocker quietSignals_;
 };
 
 // Replays without any check of its own; false at the first move the board

@@ -7,6 +7,7 @@
 #include "app/GameFiles.h"
 #include "app/GameRecord.h"
 #include "app/MoveListBox.h"
+#include "app/MoveListText.h"
 #include "app/ScoreSheet.h"
 #include "app/Unit2.h"
 #include "board/ChessBoard.h"
@@ -101,10 +102,10 @@ TEST_F(OpenedGame, TheCountersOfASetUpPositionRunThroughListFenSheetAndAutosave)
     const QStringList variations = {"  (80... Rf6", "   81. Tg8", "    (81. Th5", "     81... Rg6)", "   81... Re7)"};
     EXPECT_EQ(form.ListBox1->Lines(),
               QStringList({"80. G2-G5", QString(14, ' ') + "F7-E6"}) + variations + QStringList({"81. G5-G6"}));
-    form.GameFiles->SetAlgebraic(true);
+    form.MoveText->SetAlgebraic(true);
     EXPECT_EQ(form.ListBox1->Lines(),
               QStringList({"80. Tg5", QString(14, ' ') + "Re6"}) + variations + QStringList({"81. Tg6+"}));
-    form.GameFiles->SetAlgebraic(false);
+    form.MoveText->SetAlgebraic(false);
     EXPECT_EQ(form.GameFiles->ShownFen().toStdString(), "8/8/4k1R1/8/8/3K4/8/8 b - - 101 81");
     // An earlier position of the list.
     form.ListBox1->setCurrentRow(0);
