@@ -45,7 +45,7 @@ std::vector<PgnGame> AnnotatedGames()
 // Opens game `index` of a file in the window.
 void Open(TForm2& form, const QString& file, std::size_t index)
 {
-    form.GameFiles->SetGameChooser([index](const std::vector<PgnGame>&) { return std::optional<std::size_t>(index); });
+    form.GameFiles->SetGameChooser([index](const auto&) { return std::optional<std::size_t>(index); });
     ASSERT_TRUE(form.GameFiles->OpenGame(file));
     PumpFor(20);
 }
