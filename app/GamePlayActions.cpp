@@ -4,6 +4,7 @@
 // on: the mark of the side to move, the move list following the game and
 // the notices of the end of the game.
 #include "app/Application.h"
+#include "app/GameFiles.h"
 #include "app/MoveListBox.h"
 #include "app/MoveListText.h"
 #include "app/Unit2.h"
@@ -118,7 +119,9 @@ void TForm2::CreatePlayActions()
     // notation a move's line is complete once the move is: its promotion
     // comes after its first event.
     connect(ChessBoard1, &TChessBoard::shownPositionChanged, this, [this] {
-        if (MoveText->Algebraic())
+        // So is the list of a game with variations once a move enters or
+        // leaves one of its lines.
+        if (MoveText->Algebraic() || MoveText->ShowsGameTree())
             RefreshMoveList();
         FollowMoveList();
         ScheduleGameChanged();
@@ -195,6 +198,9 @@ void TForm2::RefazerLance1Click(QObject*)
 
 void TForm2::Continuar1Click(QObject*)
 {
+    // A finished game (one opened from a file with its result) stays so.
+    if (GameFiles != nullptr && !GameFiles->MayContinue())
+        return;
     LetComputerMove();
     GameChanged();
 }
@@ -254,7 +260,8 @@ void TForm2::UpdatePlayActions()
     VoltarLance1->setEnabled(TakeBackStep() > 0);
     RefazerLance1->setEnabled(RedoStep() > 0);
     const TChessBoard& board = *ChessBoard1;
-    Continuar1->setEnabled(board.WhiteToMove() ? board.ComputerPlaysWhite() : board.ComputerPlaysBlack());
+    Continuar1->setEnabled((board.WhiteToMove() ? board.ComputerPlaysWhite() : board.ComputerPlaysBlack()) &&
+                           (GameFiles == nullptr || !GameFiles->GameHasEnded()));
 }
 
 void TForm2::UpdateTurnMarks()
@@ -286,8 +293,11 @@ void TForm2::FollowMoveList()
     if (AcompanharLista1 == nullptr || !AcompanharLista1->isChecked())
         return;
     // The line of the move that led to the current position: the inverse
-    // of MoveSlotOfLine.
-    const int row = 2 * (ChessBoard1->CurrentMove() - 1) + (ChessBoard1->WhiteToMove() ? 0 : 1) - 1;
+    // of MoveSlotOfLine, or the line GameFiles knows in a list with a
+    // game's variations.
+    const std::optional<int> treeRow = GameFiles != nullptr ? GameFiles->ListLineShown() : std::nullopt;
+    const int row =
+        treeRow ? *treeRow : 2 * (ChessBoard1->CurrentMove() - 1) + (ChessBoard1->WhiteToMove() ? 0 : 1) - 1;
     if (row < 0 || row >= ListBox1->count()) {
         ListBox1->setCurrentRow(-1);
         ListBox1->clearSelection();

@@ -70,6 +70,7 @@ public:
         , onPaint_(board.OnPaint)
         , animate_(board.AnimateMoves())
         , promotion_(board.PromotionPiece())
+        , threefoldEnds_(board.ThreefoldEndsGame())
         , quietSignals_(&board)
     {
         board.OnLegalMove = nullptr;
@@ -85,6 +86,7 @@ public:
         board.OnDraw = nullptr;
         board.OnPaint = nullptr;
         board.SetAnimateMoves(false);
+        board.SetThreefoldEndsGame(false);
     }
     ~QuietBoard()
     {
@@ -102,6 +104,7 @@ public:
         board_.OnPaint = onPaint_;
         board_.SetAnimateMoves(animate_);
         board_.SetPromotionPiece(promotion_);
+        board_.SetThreefoldEndsGame(threefoldEnds_);
     }
     QuietBoard(const QuietBoard&) = delete;
     QuietBoard& operator=(const QuietBoard&) = delete;
@@ -122,6 +125,7 @@ private:
     TNotifyEvent onPaint_;
     bool animate_;
     char promotion_;
+    bool threefoldEnds_;
     QSignalBlocker quietSignals_;
 };
 
@@ -234,19 +238,15 @@ PutGameResult PutGameOnBoard(const Game& game, TChessBoard& board, std::size_t p
     std::size_t failed = 0;
     if (Replay(game, board, ply, failed)) {
         board.Paint();
-        board.ResumeThinking();
         result.Played = game.PlyCount();
         return result;
     }
     if (failed > 0) {
         // The board stands after the moves it took; the rest waits unplayed.
         board.Paint();
-        board.ResumeThinking();
         result.Played = failed;
         result.Stopped = true;
-        const QString why = board.ThreefoldRepetition()
-            ? QCoreApplication::translate("GameRecord", "a mesma posição pela terceira vez")
-            : QCoreApplication::translate("GameRecord", "o tabuleiro não aceita mais lances ali");
+        const QString why = QCoreApplication::translate("GameRecord", "o tabuleiro não aceita mais lances ali");
         result.Reason = QCoreApplication::translate("GameRecord",
                                                     "A partida parou no lance %1 (%2): %3. Os lances seguintes "
                                                     "não foram jogados.")
@@ -257,7 +257,6 @@ PutGameResult PutGameOnBoard(const Game& game, TChessBoard& board, std::size_t p
     std::size_t ignored = 0;
     Replay(before.Record, board, before.ShownPly, ignored);
     board.Paint();
-    board.ResumeThinking();
     Fail(QCoreApplication::translate("GameRecord", "O tabuleiro recusou o lance %1 (%2) da partida.")
              .arg(failed + 1)
              .arg(QString::fromStdString(game.Moves()[failed].San)));

@@ -56,12 +56,13 @@ BoardGame GameFromBoard(const TChessBoard& board);
 // Puts a game on the board: its start position, then every move made by the
 // board's own MakeMove with the board's events and animation held back, and
 // then the position after `ply` half-moves shown (the last by default). The
-// board numbers the moves from 1. The rules of chess never end a game early
-// in a file, but the board's own rules do (it accepts no move after a
-// threefold repetition): the board then stops at that move, and the answer
-// tells how far the game went and why it stopped. If the board refuses the
-// very first move the game it had is put back and std::runtime_error says
-// so.
+// board numbers the moves from 1. A game in a file is a record: every move
+// is played, also after a threefold repetition, which the board's own rule
+// would end in play. Should the board refuse a later move all the same, it
+// stops there and the answer tells how far the game went; if it refuses
+// the very first move the game it had is put back and std::runtime_error
+// says so. The search thread is left stopped: the caller decides whether
+// the computer goes on.
 struct PutGameResult {
     std::size_t Played = 0; // half-moves on the board
     bool Stopped = false;   // fewer than the game's

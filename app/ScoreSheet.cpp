@@ -102,6 +102,7 @@ ScoreSheetContent ScoreSheetOf(const Game& game, const PieceLetters& letters)
         state = PositionAfter(state, move.Move);
     }
     sheet.Final = state;
+    sheet.FinalFen = QString::fromStdString(game.FinalFen());
     const std::string rules = Game::RulesResult(state);
     if (rules == "1-0" || rules == "0-1")
         sheet.FinalCaption = QCoreApplication::translate("ScoreSheet", "Posição final: xeque-mate.");
@@ -300,7 +301,7 @@ int PrintScoreSheet(const Game& game, QPrinter& printer)
             painter.drawText(QRectF(0, y, area.width(), small.lineSpacing()), Qt::AlignHCenter | Qt::AlignVCenter,
                              sheet.FinalCaption);
             painter.drawText(QRectF(0, y + small.lineSpacing(), area.width(), small.lineSpacing()),
-                             Qt::AlignHCenter | Qt::AlignVCenter, QString::fromStdString(WriteFen(sheet.Final)));
+                             Qt::AlignHCenter | Qt::AlignVCenter, sheet.FinalFen);
         }
 
         painter.setFont(smallFont);

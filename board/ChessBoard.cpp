@@ -85,7 +85,7 @@ bool TChessBoard::IsLegalMove(Square oldSq, Square newSq) const
 {
     if (Ord(oldSq) < 1 || Ord(oldSq) > 64 || Ord(newSq) < 1 || Ord(newSq) > 64)
         return false;
-    if (ThreefoldRepetition())
+    if (threefoldEndsGame_ && ThreefoldRepetition())
         return false;
     return IsMoveAllowed(game_, oldSq, newSq);
 }

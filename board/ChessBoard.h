@@ -122,6 +122,12 @@ public:
     // The current position has stood at least twice before in the recorded
     // game (same placement, side to move, castling rights and en passant).
     bool ThreefoldRepetition() const;
+    // Whether a threefold repetition ends the game: no move is legal in a
+    // position that has stood twice before (true, the board's rule for play).
+    // A game replayed from a record turns it off, since the rules of chess
+    // make the repetition a claim, not an end.
+    bool ThreefoldEndsGame() const { return threefoldEndsGame_; }
+    void SetThreefoldEndsGame(bool value) { threefoldEndsGame_ = value; }
     const GameHistory& History() const { return history_; }
 
     // ---- Taking moves back and replaying them ----
@@ -392,6 +398,7 @@ private:
     // the game still stands where the last TakeBack or Redo left it.
     TakeBackLine takeBack_;
     char promotionPiece_ = 'q';
+    bool threefoldEndsGame_ = true;
     bool endEventGuard_ = false;
     bool designMode_ = false;
 

@@ -420,10 +420,6 @@
         <translation>Cannot create the folder &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>a mesma posição pela terceira vez</source>
-        <translation>the same position for the third time</translation>
-    </message>
-    <message>
         <source>o tabuleiro não aceita mais lances ali</source>
         <translation>the board accepts no more moves there</translation>
     </message>

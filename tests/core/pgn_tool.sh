@@ -64,6 +64,19 @@ expect_status 1 "export of a broken game" "$tool" --export "$work/mixed.pgn"
 [[ $(grep -c '^\[Event ' "$work/out") == 2 ]] || fail "export: the readable games were not all written"
 grep -q $'\t1\terror\t5:13\t' "$work/err" || fail "export: no error line on stderr"
 
+# --export keeps variations, comments and NAGs: exported once, the text is
+# what exporting it again gives, and the variations are there.
+expect_status 0 "export of annotated games" "$tool" --export "$data/annotated.pgn"
+cp "$work/out" "$work/annotated.pgn"
+grep -q '(2... d5 {contragambito}' "$work/annotated.pgn" || fail "export: a nested variation was lost"
+expect_status 0 "export of exported games" "$tool" --export "$work/annotated.pgn"
+cmp -s "$work/out" "$work/annotated.pgn" || fail "export: exporting again changed the games"
+
+# Two files joined, each with its byte-order mark: two games, status 0.
+{ printf '\357\273\277[Event "a"]\r\n\r\n1. e4 *\r\n'; printf '\357\273\277[Event "b"]\r\n\r\n1. d4 *\r\n'; } >"$work/joined.pgn"
+expect_status 0 "joined files" "$tool" "$work/joined.pgn"
+[[ $(wc -l <"$work/out") == 2 ]] || fail "joined files: $(cat "$work/out")"
+
 # Options.
 expect_status 0 "--help" "$tool" --help
 grep -q -- "--export" "$work/out" || fail "--help does not describe --export"
