@@ -81,8 +81,7 @@ std::vector<ChessMove> MovesOf(const Game& game)
 bool ShowsVariation(const Game& base, const BoardGame& board)
 {
     bool leaves = false;
-    return HasVariations(base) && !board.StartsAfterAnEdit &&
-        (base.StartState() == board.Record.StartState()) &&
+    return HasVariations(base) && !board.StartsAfterAnEdit && (base.StartState() == board.Record.StartState()) &&
         FollowsTree(base, MovesOf(board.Record), &leaves) && leaves;
 }
 

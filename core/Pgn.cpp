@@ -777,8 +777,7 @@ void AppendCommentWords(std::string_view comment, std::vector<std::string>& word
         return;
     if (comment.find('}') != std::string_view::npos) {
         std::string line = ";";
-        for (const std::string& part : parts)
-        {
+        for (const std::string& part : parts) {
             if (line.size() > 1)
                 line += ' ';
             line += part;
