@@ -140,6 +140,12 @@ void TUciSession::HandleUci()
     // Accepted so that interfaces offer pondering; the engine ponders on
     // "go ponder" whatever its value.
     Write("option name Ponder type check default false");
+    // The program's levels, in plain letters for other programs; Livre
+    // searches within the limits of each "go".
+    std::string levels = "option name Nivel type combo default Livre var Livre";
+    for (const TPlayingLevel& level : PlayingLevels())
+        levels += " var " + std::string(level.PlainName);
+    Write(levels);
     Write("uciok");
 }
 
@@ -332,6 +338,21 @@ void TUciSession::HandleSetOption(const std::vector<std::string>& words)
     if (name == "Ponder" || name == "ponder") {
         if (valueAt + 2 != words.size() || (words[valueAt + 1] != "true" && words[valueAt + 1] != "false"))
             Info("Ponder needs the value true or false");
+        return;
+    }
+    if (name == "Nivel" || name == "nivel") {
+        search_.Finish();
+        const std::string value = Join(words, valueAt + 1, words.size());
+        if (value == "Livre" || value == "livre") {
+            search_.SetLevel(nullptr);
+        } else if (const TPlayingLevel* level = FindPlayingLevel(value); level && valueAt < words.size()) {
+            search_.SetLevel(level);
+        } else {
+            std::string names = "Livre";
+            for (const TPlayingLevel& known : PlayingLevels())
+                names += ", " + std::string(known.PlainName);
+            Info("Nivel needs one of the values " + names);
+        }
         return;
     }
     if (name != "Depth" && name != "depth") {
