@@ -11,6 +11,13 @@
 
 using namespace engine;
 
+namespace {
+
+constexpr int ObviousCp = 200;
+constexpr int ObviousFactor = 4;
+
+} // namespace
+
 bool TChessEngine::SideToMoveIsMated()
 {
     if (!SideToMoveInCheck() || Ply >= MaxPly - 1)
@@ -86,15 +93,19 @@ bool TChessEngine::ChooseWeakMove(const TWeakPlayStyle& style, TWeakRandom& rand
     if (scored == 0)
         return false;
 
-    // Weights exp((score - best) / T): the best move weighs 1, one a pawn
-    // worse exp(-100 / T). A mate is taken whenever it is seen.
+    // Weights exp(-shortfall / T): the best move weighs 1, one a pawn worse
+    // exp(-100 / T). A shortfall beyond ObviousCp counts ObviousFactor times
+    // over, so that a wide spread of ordinary moves still leaves a free
+    // queen or rook the likely choice. A mate is taken whenever it is seen.
     const double temperature = std::max(1, style.TemperatureCp);
     std::array<double, MaxMovesInPosition> weights;
     double total = 0;
     for (int i = 0; i < scored; ++i) {
         const int score = scores[static_cast<std::size_t>(i)];
         const bool losesToMate = best >= MateScore - MaxPly && score < best;
-        const double weight = losesToMate ? 0.0 : std::exp((score - best) / temperature);
+        const int shortfall = std::min(best - score, 2 * SearchBound);
+        const int counted = shortfall + std::max(0, shortfall - ObviousCp) * (ObviousFactor - 1);
+        const double weight = losesToMate ? 0.0 : std::exp(-counted / temperature);
         weights[static_cast<std::size_t>(i)] = weight;
         total += weight;
     }

@@ -1,8 +1,8 @@
 // The Polyglot opening book: the format's published keys, a small book
 // written here and read back, the weighted choice, broken files, and the
 // book Debian ships when it is installed.
-#include "core/Fen.h"
 #include "core/PolyglotBook.h"
+#include "core/Fen.h"
 #include "core/PolyglotKey.h"
 
 #include <gtest/gtest.h>
@@ -71,8 +71,8 @@ TEST(PolyglotBook, ASmallBookWrittenAndReadBack)
     const GameState promotion = FromFen("8/1P4k1/8/8/8/8/6K1/8 w - - 0 1");
     std::vector<TBookEntry> entries;
     const auto add = [&](const GameState& state, const ChessMove& move, int weight) {
-        entries.push_back({PolyglotKey(state), TPolyglotBook::EncodeMove(state, move),
-                           static_cast<std::uint16_t>(weight), 0});
+        entries.push_back(
+            {PolyglotKey(state), TPolyglotBook::EncodeMove(state, move), static_cast<std::uint16_t>(weight), 0});
     };
     add(start, Move("e2", "e4"), 3);
     add(start, Move("d2", "d4"), 1);
@@ -106,9 +106,10 @@ TEST(PolyglotBook, ASmallBookWrittenAndReadBack)
     EXPECT_FALSE(book.Choose(PositionAfter(start, Move("g1", "f3")), 0.5, chosen));
 
     // The choice follows the weights: e2e4 for the first three quarters.
-    for (const auto& [uniform, expected] :
-         {std::pair{0.0, Move("e2", "e4")}, {0.74, Move("e2", "e4")}, {0.76, Move("d2", "d4")},
-          {0.9999, Move("d2", "d4")}}) {
+    for (const auto& [uniform, expected] : {std::pair{0.0, Move("e2", "e4")},
+                                            {0.74, Move("e2", "e4")},
+                                            {0.76, Move("d2", "d4")},
+                                            {0.9999, Move("d2", "d4")}}) {
         ASSERT_TRUE(book.Choose(start, uniform, chosen));
         EXPECT_EQ(chosen, expected) << uniform;
     }
@@ -122,8 +123,8 @@ TEST(PolyglotBook, BrokenFilesAreRefusedAndLeaveTheBookEmpty)
     const BookFile empty("");
     EXPECT_EQ(book.Load(empty.Path()), TBookError::NotABook);
     const GameState start = GameState::Initial();
-    std::string bytes = TPolyglotBook::Serialise(
-        {{PolyglotKey(start), TPolyglotBook::EncodeMove(start, Move("e2", "e4")), 1, 0}});
+    std::string bytes =
+        TPolyglotBook::Serialise({{PolyglotKey(start), TPolyglotBook::EncodeMove(start, Move("e2", "e4")), 1, 0}});
     const BookFile ragged(bytes + "x");
     EXPECT_EQ(book.Load(ragged.Path()), TBookError::NotABook);
     // Two entries out of order.

@@ -3,6 +3,8 @@
 #include "UciProcess.h"
 
 #include "core/GameState.h"
+#include "core/PolyglotBook.h"
+#include "core/PolyglotKey.h"
 #include "engine/ChessEngine.h"
 #include "engine/MoveText.h"
 
@@ -10,8 +12,11 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <sstream>
+#include <unistd.h>
 
 namespace {
 
@@ -147,4 +152,64 @@ TEST_F(UciLevels, AStrongLevelNeverTakesLongerThanItsTime)
     EXPECT_LE(timed.Seconds, 1.0) << timed.Lines;
     const Answer clocked = Go(moves, "go wtime 300 btime 300");
     EXPECT_LE(clocked.Seconds, 1.0) << clocked.Lines;
+}
+
+TEST_F(UciLevels, OwnBookPlaysTheBooksMovesWithinTheLevelsPlies)
+{
+    EXPECT_NE(handshake.find("option name OwnBook type check default false\n"), std::string::npos) << handshake;
+    EXPECT_NE(handshake.find("option name BookFile type string default "), std::string::npos) << handshake;
+
+    // A book with one move at the start and one after four half-moves.
+    const GameState start = GameState::Initial();
+    GameState later = start;
+    {
+        auto engine = std::make_unique<TChessEngine>();
+        for (const char* move : {"e2e4", "e7e5", "g1f3", "b8c6"})
+            ASSERT_EQ(PlayMove(*engine, later, move), MoveTextResult::Legal);
+    }
+    const std::string bytes = TPolyglotBook::Serialise(
+        {{PolyglotKey(start), TPolyglotBook::EncodeMove(start, {Square::B1, Square::A3}), 1, 0},
+         {PolyglotKey(later), TPolyglotBook::EncodeMove(later, {Square::H2, Square::H4}), 1, 0}});
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("kestravin uci book " + std::to_string(::getpid()) + ".bin");
+    std::ofstream(path, std::ios::binary) << bytes;
+
+    // Off by default: the search's own move.
+    uci.Send("setoption name BookFile value " + path.string());
+    Answer a = Go("", "go depth 1");
+    EXPECT_NE(a.Move, "b1a3");
+    EXPECT_EQ(a.Lines.find("book move"), std::string::npos) << a.Lines;
+
+    uci.Send("setoption name OwnBook value true");
+    a = Go("", "go depth 1");
+    EXPECT_EQ(a.Move, "b1a3") << a.Lines;
+    EXPECT_NE(a.Lines.find("info string book move"), std::string::npos) << a.Lines;
+    // Free play uses the book wherever it knows the position; so does a
+    // level with enough book plies, but not one with fewer.
+    EXPECT_EQ(Go("e2e4 e7e5 g1f3 b8c6", "go depth 1").Move, "h2h4");
+    SetLevel("Facil");
+    EXPECT_EQ(Go("e2e4 e7e5 g1f3 b8c6", "go depth 1").Move, "h2h4");
+    SetLevel("Iniciante");
+    EXPECT_EQ(Go("", "go depth 1").Move, "b1a3");
+    a = Go("e2e4 e7e5 g1f3 b8c6", "go depth 1");
+    EXPECT_EQ(a.Lines.find("book move"), std::string::npos) << a.Lines;
+    // Waiting for "stop", the engine searches.
+    uci.Send("position startpos");
+    uci.Send("go infinite");
+    uci.Send("stop");
+    const auto best = uci.ReadUntil("bestmove ", nullptr, 10000);
+    ASSERT_TRUE(best);
+
+    // A file that is no book is said once, and play goes on without it.
+    std::filesystem::remove(path);
+    std::ofstream(path, std::ios::binary) << "not a book";
+    uci.Send("setoption name BookFile value " + path.string());
+    a = Go("", "go depth 1");
+    EXPECT_NE(a.Lines.find("info string " + path.string() + " is not a Polyglot opening book"), std::string::npos)
+        << a.Lines;
+    EXPECT_NE(a.Move, "");
+    std::filesystem::remove(path);
+    uci.Send("setoption name BookFile value " + path.string());
+    a = Go("", "go depth 1");
+    EXPECT_NE(a.Lines.find("info string cannot read the book file "), std::string::npos) << a.Lines;
 }

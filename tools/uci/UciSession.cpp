@@ -1,6 +1,7 @@
 // UCI commands.
 #include "UciSession.h"
 
+#include "engine/BookPlay.h"
 #include "engine/ChessEngine.h"
 #include "engine/Fen.h"
 #include "engine/MoveText.h"
@@ -13,6 +14,7 @@
 #include <istream>
 #include <memory>
 #include <ostream>
+#include <random>
 #include <set>
 #include <sstream>
 
@@ -71,8 +73,11 @@ std::string Join(const std::vector<std::string>& words, std::size_t first, std::
 TUciSession::TUciSession(std::istream& in, std::ostream& out)
     : in_(in)
     , out_(out)
+    , bookPath_(DefaultBookPath)
     , search_([this](const std::string& line) { Write(line); })
 {
+    std::random_device device;
+    bookRandom_.Seed((std::uint64_t{device()} << 32) ^ device());
     // A tied input stream flushes the output before every read, on the
     // reading thread and outside the output lock, racing the search
     // thread's lines. Every line is flushed as it is written anyway.
@@ -146,6 +151,8 @@ void TUciSession::HandleUci()
     for (const TPlayingLevel& level : PlayingLevels())
         levels += " var " + std::string(level.PlainName);
     Write(levels);
+    Write("option name OwnBook type check default false");
+    Write("option name BookFile type string default " + std::string(DefaultBookPath));
     Write("uciok");
 }
 
@@ -179,7 +186,8 @@ void TUciSession::HandlePosition(const std::vector<std::string>& words)
     }
 
     auto engine = std::make_unique<TChessEngine>();
-    for (std::size_t i = movesAt + 1; i < words.size(); ++i) {
+    int ply = GamePly(state);
+    for (std::size_t i = movesAt + 1; i < words.size(); ++i, ++ply) {
         const MoveTextResult result = PlayMove(*engine, state, words[i]);
         if (result != MoveTextResult::Legal) {
             Info((result == MoveTextResult::Malformed ? "malformed move: " : "illegal move: ") + words[i] +
@@ -188,6 +196,7 @@ void TUciSession::HandlePosition(const std::vector<std::string>& words)
         }
     }
     position_ = state;
+    positionPly_ = ply;
 }
 
 // go [searchmoves <move>...] [ponder] [wtime N] [btime N] [winc N] [binc N]
@@ -287,7 +296,37 @@ void TUciSession::HandleGo(const std::vector<std::string>& words)
     // allow.
     if (!depthGiven && !otherLimit)
         limits.Depth = depthOption_;
+    if (AnswerFromBook(limits))
+        return;
     search_.Start(position_, limits);
+}
+
+bool TUciSession::AnswerFromBook(const TGoLimits& limits)
+{
+    // A search that must wait for "stop" or keep to chosen moves is searched.
+    if (!ownBook_ || limits.Infinite || limits.Ponder || !limits.SearchMoves.empty() || !BookReady())
+        return false;
+    const TPlayingLevel* level = search_.Level();
+    const int plies = level ? level->BookPlies : INT_MAX;
+    ChessMove move;
+    if (!ChooseBookMove(book_, position_, positionPly_, plies, bookRandom_, move))
+        return false;
+    Info("book move");
+    Write("bestmove " + BookMoveText(move));
+    return true;
+}
+
+bool TUciSession::BookReady()
+{
+    if (!bookTried_) {
+        bookTried_ = true;
+        const TBookError error = book_.Load(bookPath_);
+        if (error == TBookError::CannotRead)
+            Info("cannot read the book file " + bookPath_ + "; playing without a book");
+        else if (error == TBookError::NotABook)
+            Info(bookPath_ + " is not a Polyglot opening book; playing without a book");
+    }
+    return !book_.Empty();
 }
 
 void TUciSession::AddSearchMove(const std::string& text, std::vector<TEngineMove>& moves)
@@ -338,6 +377,26 @@ void TUciSession::HandleSetOption(const std::vector<std::string>& words)
     if (name == "Ponder" || name == "ponder") {
         if (valueAt + 2 != words.size() || (words[valueAt + 1] != "true" && words[valueAt + 1] != "false"))
             Info("Ponder needs the value true or false");
+        return;
+    }
+    if (name == "OwnBook" || name == "ownbook") {
+        if (valueAt + 2 != words.size() || (words[valueAt + 1] != "true" && words[valueAt + 1] != "false")) {
+            Info("OwnBook needs the value true or false");
+            return;
+        }
+        ownBook_ = words[valueAt + 1] == "true";
+        return;
+    }
+    if (name == "BookFile" || name == "bookfile") {
+        // A path may hold spaces: all the words after "value".
+        const std::string path = Join(words, valueAt + 1, words.size());
+        if (path.empty()) {
+            Info("BookFile needs the path of a Polyglot book");
+            return;
+        }
+        bookPath_ = path;
+        bookTried_ = false;
+        book_ = TPolyglotBook();
         return;
     }
     if (name == "Nivel" || name == "nivel") {
