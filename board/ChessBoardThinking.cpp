@@ -24,6 +24,8 @@ void TChessBoard::CreateSearchThread()
     thread->SearchDepthRef = &searchDepth_;
     thread->ThinkingPriorityRef = &thinkingPriority_;
     thread->ThinkingTimeLimitRef = &thinkingTimeLimit_;
+    thread->CurrentMoveRef = &game_.CurrentMove;
+    thread->ComputerStyleRef = &computerStyle_;
     thread->MoveHandler = [this](Square oldSq, Square newSq) { return MakeMove(oldSq, newSq); };
     thread->PassDoneHandler = [this] { ThinkingPassDone(); };
     thread->SetPriority(thinkingPriority_);

@@ -8,8 +8,8 @@ int GamePly(const GameState& state)
     return (state.CurrentMove - 1) * 2 + (state.WhiteToMove ? 0 : 1);
 }
 
-bool ChooseBookMove(const TPolyglotBook& book, const GameState& state, int gamePly, int maxPlies,
-                    TWeakRandom& random, ChessMove& move)
+bool ChooseBookMove(const TPolyglotBook& book, const GameState& state, int gamePly, int maxPlies, TWeakRandom& random,
+                    ChessMove& move)
 {
     if (book.Empty() || gamePly >= maxPlies)
         return false;

@@ -13,8 +13,8 @@ int GamePly(const GameState& state);
 
 // The book's move, chosen by weight, when the game has had fewer than
 // maxPlies half-moves (gamePly) and the book has a move for the position.
-bool ChooseBookMove(const TPolyglotBook& book, const GameState& state, int gamePly, int maxPlies,
-                    TWeakRandom& random, ChessMove& move);
+bool ChooseBookMove(const TPolyglotBook& book, const GameState& state, int gamePly, int maxPlies, TWeakRandom& random,
+                    ChessMove& move);
 
 // "e2e4", "e7e8q".
 std::string BookMoveText(const ChessMove& move);

@@ -23,6 +23,8 @@
 #include "core/GameState.h"
 #include "core/Square.h"
 #include "engine/ChessEngine.h"
+#include "engine/ComputerStyle.h"
+#include "engine/WeakPlay.h"
 #include "platform/Thread.h"
 #include "platform/ThreadPriority.h"
 
@@ -48,6 +50,13 @@ public:
     const TThreadPriority* ThinkingPriorityRef = nullptr;
     // Milliseconds a search may take (none when missing or not positive).
     const int* ThinkingTimeLimitRef = nullptr;
+    // The board's move number and how its computer chooses beside the depth
+    // (missing: the search alone, as without them).
+    const int* CurrentMoveRef = nullptr;
+    const TComputerStyle* ComputerStyleRef = nullptr;
+
+    // Seeds the beginners' levels' and the book's choices (tests).
+    void SeedRandom(std::uint64_t seed) { random_.Seed(seed); }
 
     // The board's MakeMove, and its pass-end operation.
     std::function<bool(Square oldSq, Square newSq)> MoveHandler;
@@ -84,6 +93,9 @@ private:
     // User-interface thread: hands the chosen move to the board.
     void DeliverMove();
     void PassEnd();
+    // Worker: the move of the book or of a beginners' level, when the style
+    // asks for one; false to search as ever.
+    bool ChooseByStyle();
 
     TChessEngine Engine;
     GameState Snapshot;
@@ -96,6 +108,8 @@ private:
     std::uint64_t refusedGeneration_ = UINT64_MAX;
     TThreadPriority snapshotPriority_ = TThreadPriority::tpNormal;
     int snapshotTimeLimit_ = 0;
+    TComputerStyle snapshotStyle_;
+    TWeakRandom random_;
     // The move the last search chose, and whether it found one.
     TEngineMove chosenMove_;
     bool moveChosen_ = false;
