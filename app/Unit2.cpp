@@ -7,6 +7,7 @@
 #include "app/GameFiles.h"
 #include "app/MoveAnnouncer.h"
 #include "app/MoveListBox.h"
+#include "app/OpponentController.h"
 #include "app/TypedMoveEntry.h"
 #include "board/ChessBoard.h"
 #include "board/PieceSet.h"
@@ -90,6 +91,7 @@ TForm2::TForm2(QWidget* parent, bool designMode)
     Announcer->AddMenuItems(Partida1, Opcoes1);
     MoveEntry = new TypedMoveEntry(ChessBoard1);
     GameFiles = new TGameFiles(this);
+    Opponent = new TOpponentController(this);
     SetAccessibleNames();
     LoadSettings();
     setFixedSize(sizeHint());

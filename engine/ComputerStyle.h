@@ -3,11 +3,12 @@
 // player: it searches to its depth and plays the search's move.
 #pragma once
 
-#include "core/PolyglotBook.h"
 #include "engine/PlayingLevels.h"
 #include "engine/WeakPlay.h"
 
 #include <memory>
+
+class TPolyglotBook;
 
 struct TComputerStyle {
     // Choose as a beginners' level does (WeakPlay.h) instead of searching.

@@ -9,8 +9,8 @@
 namespace {
 
 constexpr std::array<TPlayingLevel, 7> Levels{{
-    {"Iniciante", 0, {1, 250, 60}, 4},
-    {"Aprendiz", 0, {1, 150, 45}, 6},
+    {"Iniciante", 0, {1, 400, 95}, 4},
+    {"Aprendiz", 0, {1, 200, 60}, 6},
     {"Super Facil", 1, {}, 8},
     {"Facil", 2, {}, 10},
     {"Medio", 3, {}, 12},

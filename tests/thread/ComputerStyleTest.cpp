@@ -2,6 +2,7 @@
 // opening book within its half-moves, the beginners' levels' choice, and the
 // plain search when neither is set.
 #include "board/ChessBoard.h"
+#include "core/PolyglotBook.h"
 #include "core/PolyglotKey.h"
 #include "engine/ChessThread.h"
 
@@ -84,8 +85,11 @@ TEST(ComputerStyle, ABeginnersLevelTakesAFreeQueenAndTheDefaultSearchesAsEver)
     Watch(board, log);
     board.show();
     PumpFor(30);
-    for (auto [from, to] : {std::pair{Square::E2, Square::E4}, {Square::E7, Square::E5}, {Square::D1, Square::H5},
-                            {Square::G8, Square::F6}, {Square::F1, Square::C4}})
+    for (auto [from, to] : {std::pair{Square::E2, Square::E4},
+                            {Square::E7, Square::E5},
+                            {Square::D1, Square::H5},
+                            {Square::G8, Square::F6},
+                            {Square::F1, Square::C4}})
         ASSERT_TRUE(board.PlayerMove(from, to));
     const TPlayingLevel* level = FindPlayingLevel("Aprendiz");
     ASSERT_NE(level, nullptr);
