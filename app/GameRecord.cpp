@@ -4,12 +4,15 @@
 #include "app/CoreErrorText.h"
 #include "board/ChessBoard.h"
 #include "core/MoveList.h"
+#include "core/OpeningNames.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSettings>
+#include <QSignalBlocker>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -70,8 +73,8 @@ void StartAt(BoardGame& game, const GameState& state, bool edited)
     game.StartsAfterAnEdit = game.StartsAfterAnEdit || edited;
 }
 
-// Holds back the board's events and animation while a game is replayed on
-// it, and gives them back however the replay ends.
+// Holds back the board's events, its signals and animation while a game is
+// replayed on it, and gives them back however the replay ends.
 class QuietBoard {
 public:
     explicit QuietBoard(TChessBoard& board)
@@ -90,6 +93,7 @@ public:
         , onPaint_(board.OnPaint)
         , animate_(board.AnimateMoves())
         , promotion_(board.PromotionPiece())
+        , quietSignals_(&board)
     {
         board.OnLegalMove = nullptr;
         board.OnCapture = nullptr;
@@ -141,6 +145,7 @@ private:
     TNotifyEvent onPaint_;
     bool animate_;
     char promotion_;
+    QSignalBlocker quietSignals_;
 };
 
 // Replays without any check of its own; false at the first move the board
@@ -386,4 +391,30 @@ std::optional<Game> ReadAutosave()
 void RemoveAutosave()
 {
     QFile::remove(AutosaveFileName());
+}
+
+namespace {
+
+const QString ShowOpeningNamesKey = QStringLiteral("Opcoes/MostrarNomeDaAbertura");
+
+QSettings OpeningSettings()
+{
+    return QSettings(QStringLiteral("Kestravin"), QStringLiteral("Kestravin 2005"));
+}
+
+} // namespace
+
+bool ShowOpeningNames()
+{
+    return OpeningSettings().value(ShowOpeningNamesKey, false).toBool();
+}
+
+void SetShowOpeningNames(bool on)
+{
+    OpeningSettings().setValue(ShowOpeningNamesKey, on);
+}
+
+QString OpeningNameText(const TOpeningName& name, bool portuguese)
+{
+    return QString::fromStdString(name.Eco + " " + (portuguese ? PortugueseOpeningName(name.Name) : name.Name));
 }

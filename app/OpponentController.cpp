@@ -1,7 +1,6 @@
 // The opponent beside "Dificuldade": see OpponentController.h.
 #include "app/OpponentController.h"
 
-#include "app/Unit2.h"
 #include "board/ChessBoard.h"
 #include "core/PolyglotBook.h"
 #include "engine/BookPlay.h"
@@ -26,15 +25,17 @@ QSettings ProgramSettings()
 
 } // namespace
 
-TOpponentController::TOpponentController(TForm2* form)
-    : QObject(form)
-    , form_(form)
-    , level_(PlayingLevelOfDepth(form->ChessBoard1->SearchDepth()))
+TOpponentController::TOpponentController(TChessBoard* board, QMenu* options, const std::array<QAction*, 5>& levels,
+                                         QWidget* window)
+    : QObject(window)
+    , board_(board)
+    , window_(window)
+    , level_(PlayingLevelOfDepth(board->SearchDepth()))
 {
     if (level_ == nullptr)
         level_ = &PlayingLevels()[2];
 
-    bookMenu_ = new QMenu(tr("Livro de aberturas"), form_->Opcoes1);
+    bookMenu_ = new QMenu(tr("Livro de aberturas"), options);
     bookMenu_->setObjectName(QStringLiteral("LivroDeAberturas1"));
     useBookAction_ = bookMenu_->addAction(tr("Abrir com o livro"));
     useBookAction_->setObjectName(QStringLiteral("UsarLivro1"));
@@ -45,21 +46,20 @@ TOpponentController::TOpponentController(TForm2* form)
     chooseBookAction_->setObjectName(QStringLiteral("EscolherLivro1"));
     // With the other switches, before the separator that ends them.
     QAction* before = nullptr;
-    for (QAction* action : form_->Opcoes1->actions()) {
+    for (QAction* action : options->actions()) {
         if (action->isSeparator()) {
             before = action;
             break;
         }
     }
-    form_->Opcoes1->insertMenu(before, bookMenu_);
+    options->insertMenu(before, bookMenu_);
 
     connect(useBookAction_, &QAction::triggered, this, [this](bool on) { SetBookEnabled(on); });
     connect(chooseBookAction_, &QAction::triggered, this, &TOpponentController::ChooseBookFile);
     // The five items of "Dificuldade" choose the searching levels; they run
     // their own handlers first.
-    const QAction* levels[] = {form_->SuperFcil1, form_->Fcil1, form_->Difcil1, form_->Difcil2, form_->SuperDifcil1};
-    for (int depth = 1; depth <= 5; ++depth) {
-        connect(levels[depth - 1], &QAction::triggered, this, [this, depth] {
+    for (int depth = 1; depth <= static_cast<int>(levels.size()); ++depth) {
+        connect(levels[static_cast<std::size_t>(depth - 1)], &QAction::triggered, this, [this, depth] {
             if (const TPlayingLevel* level = PlayingLevelOfDepth(depth))
                 SetLevel(*level);
         });
@@ -76,7 +76,7 @@ void TOpponentController::SetLevel(const TPlayingLevel& level)
 {
     level_ = &level;
     if (!level.Beginner())
-        form_->ChessBoard1->SetSearchDepth(level.SearchDepth);
+        board_->SetSearchDepth(level.SearchDepth);
     ApplyStyle();
 }
 
@@ -115,9 +115,9 @@ bool TOpponentController::UseBookFile(const QString& path)
 
 void TOpponentController::ChooseBookFile()
 {
-    const QString path = QFileDialog::getOpenFileName(form_, tr("Escolher livro de aberturas"),
-                                                      QFileInfo(BookPath()).absolutePath(),
-                                                      tr("Livros Polyglot (*.bin);;Todos os arquivos (*)"));
+    const QString path =
+        QFileDialog::getOpenFileName(window_, tr("Escolher livro de aberturas"), QFileInfo(BookPath()).absolutePath(),
+                                     tr("Livros Polyglot (*.bin);;Todos os arquivos (*)"));
     if (!path.isEmpty())
         UseBookFile(path);
 }
@@ -148,6 +148,5 @@ bool TOpponentController::LoadBook(const QString& path, bool quiet)
 
 void TOpponentController::ApplyStyle()
 {
-    form_->ChessBoard1->SetComputerStyle(
-        TComputerStyle::OfLevel(*level_, useBookAction_->isChecked() ? book_ : nullptr));
+    board_->SetComputerStyle(TComputerStyle::OfLevel(*level_, useBookAction_->isChecked() ? book_ : nullptr));
 }

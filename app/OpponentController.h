@@ -11,18 +11,23 @@
 #include <QObject>
 #include <QString>
 
+#include <array>
 #include <memory>
 
 class QAction;
 class QMenu;
-class TForm2;
+class QWidget;
+class TChessBoard;
 class TPolyglotBook;
 
 class TOpponentController : public QObject {
     Q_OBJECT
 
 public:
-    explicit TOpponentController(TForm2* form);
+    // Adds "Livro de aberturas" to the options menu (before its first
+    // separator) and follows the five items of "Dificuldade" (levels, Super
+    // Fácil first); window is the parent of its dialogs and its owner.
+    TOpponentController(TChessBoard* board, QMenu* options, const std::array<QAction*, 5>& levels, QWidget* window);
 
     // The level the computer plays, one of PlayingLevels(); the five items
     // of "Dificuldade" choose the five searching levels.
@@ -45,7 +50,8 @@ private:
     bool LoadBook(const QString& path, bool quiet = false);
     void ApplyStyle();
 
-    TForm2* form_;
+    TChessBoard* board_;
+    QWidget* window_;
     const TPlayingLevel* level_;
     std::shared_ptr<const TPolyglotBook> book_;
     QMenu* bookMenu_ = nullptr;

@@ -26,7 +26,11 @@ void TChessBoard::CreateSearchThread()
     thread->ThinkingTimeLimitRef = &thinkingTimeLimit_;
     thread->CurrentMoveRef = &game_.CurrentMove;
     thread->ComputerStyleRef = &computerStyle_;
-    thread->MoveHandler = [this](Square oldSq, Square newSq) { return MakeMove(oldSq, newSq); };
+    thread->MoveHandler = [this](Square oldSq, Square newSq) {
+        TellThinking(false);
+        return MakeMove(oldSq, newSq);
+    };
+    thread->SearchStarting = [this] { TellThinking(true); };
     thread->PassDoneHandler = [this] { ThinkingPassDone(); };
     thread->SetPriority(thinkingPriority_);
     SearchThread = thread;
@@ -91,9 +95,18 @@ void TChessBoard::ThinkingPassDone()
     if (SearchThread == nullptr)
         return;
     SearchThread->IsThinking.store(false);
+    TellThinking(false);
     SearchThread->Suspend();
     if (!SearchThread->StopRequested())
         ResumeThinking();
+}
+
+void TChessBoard::TellThinking(bool thinking)
+{
+    if (thinking == thinkingTold_)
+        return;
+    thinkingTold_ = thinking;
+    emit thinkingChanged(thinking);
 }
 
 bool TChessBoard::Thinking() const

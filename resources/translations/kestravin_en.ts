@@ -1044,6 +1044,13 @@ Blunders (??): %3</translation>
     </message>
 </context>
 <context>
+    <name>TOpeningNameDisplay</name>
+    <message>
+        <source>Mostrar nome da abertura</source>
+        <translation>Show the opening's name</translation>
+    </message>
+</context>
+<context>
     <name>TOpponentController</name>
     <message>
         <source>Livro de aberturas</source>
@@ -1055,7 +1062,7 @@ Blunders (??): %3</translation>
     </message>
     <message>
         <source>O computador varia as aberturas com as jogadas do livro, mais longe nos níveis mais fortes.</source>
-        <translation>The computer varies its openings with the book's moves, further into the game at the stronger levels.</translation>
+        <translation>The computer varies its openings with the book&apos;s moves, further into the game at the stronger levels.</translation>
     </message>
     <message>
         <source>Escolher livro…</source>

@@ -53,7 +53,8 @@ TEST(OpeningNames, KnownLinesAndTranspositions)
     EXPECT_EQ(spanish->Eco, "C60");
     EXPECT_EQ(spanish->Name, "Ruy Lopez");
     // Moves beyond the table keep the last name reached.
-    const TOpeningName* later = table.NameOf(Positions("1. e4 e5 2. Nf3 Nc6 3. Bb5 a6 4. Ba4 Nf6 5. O-O Be7 6. h3 h6 7. a3"));
+    const TOpeningName* later =
+        table.NameOf(Positions("1. e4 e5 2. Nf3 Nc6 3. Bb5 a6 4. Ba4 Nf6 5. O-O Be7 6. h3 h6 7. a3"));
     ASSERT_NE(later, nullptr);
     EXPECT_EQ(later->Eco.substr(0, 2), "C8");
     // The same position by another order of moves has the same name.
