@@ -270,6 +270,9 @@ private:
 
     QTimer* thinkingWatch_ = nullptr;
     QTimer* gameChangedTimer_ = nullptr;
+    // After "Novo Jogo" the list shows the old game until the new game's
+    // first move rebuilds it: refreshing leaves it alone.
+    bool oldGameListed_ = false;
     bool noMaterialAnnounced_ = false;
     bool shownOnce_ = false;
 

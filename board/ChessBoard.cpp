@@ -31,7 +31,7 @@ void TChessBoard::SetPosition(const std::string& position)
 {
     StopThinking();
     ParsePositionString(game_.Board, position);
-    positionFromPlay_ = false;
+    aids_.SetPositionFromPlay(false);
     Paint();
     ShownPositionChanged();
 }
@@ -40,7 +40,7 @@ void TChessBoard::SetWhiteToMove(bool value)
 {
     StopThinking();
     game_.WhiteToMove = value;
-    positionFromPlay_ = false;
+    aids_.SetPositionFromPlay(false);
 }
 
 void TChessBoard::SetCastlingAllowed(CastleSet value)
@@ -78,7 +78,7 @@ void TChessBoard::ResetGame()
     history_.Restart();
     game_.EnPassant = Square::None;
     game_.CastlingAllowed = CastleSet::All();
-    positionFromPlay_ = false;
+    aids_.SetPositionFromPlay(false);
 }
 
 bool TChessBoard::IsLegalMove(Square oldSq, Square newSq) const

@@ -1,4 +1,5 @@
-// Marks on the squares: the last move, the king in check, the selected
+// Drawing the marks on the squares (which marks a square shows is the
+// play aids' answer, board/BoardPlayAids.h): the last move, the king in check, the selected
 // piece and the squares it can reach, a suggested move and the keyboard's
 // focus frame. Every routine that paints a square's background paints its
 // marks too, beneath the piece and the board lines, clipped to the cell, so
@@ -6,10 +7,7 @@
 // lies above the piece; it is opaque, so drawing it twice changes nothing.
 #include "board/ChessBoard.h"
 
-#include "core/Rules.h"
-
 #include <QPainter>
-#include <QRadialGradient>
 
 #include <algorithm>
 
@@ -19,77 +17,16 @@ namespace {
 const QColor kLastMoveTint(246, 226, 40, 110);
 const QColor kHintTint(40, 120, 255, 135);
 const QColor kSelectedTint(40, 140, 60, 125);
-const QColor kTargetDot(25, 25, 25, 85);
 const QColor kFocusOuter(20, 100, 220);
 const QColor kFocusInner(255, 255, 255);
+// The dots, rings and the check frame are two-toned, a dark part beside a
+// light one, so that one of them stands out on any square: dark on light
+// squares, light on dark ones, whatever the look.
+const QColor kMarkDark(20, 20, 20, 230);
+const QColor kMarkLight(255, 255, 255, 235);
+const QColor kCheckRed(235, 20, 20);
 
 } // namespace
-
-bool TChessBoard::LastMoveSquares(Square& from, Square& to) const
-{
-    if (!positionFromPlay_)
-        return false;
-    const bool moverWhite = !game_.WhiteToMove;
-    const int moveNumber = game_.WhiteToMove ? game_.CurrentMove - 1 : game_.CurrentMove;
-    if (!history_.HoldsRecordedPosition(moveNumber, moverWhite))
-        return false;
-    const MoveInfo* slot = history_.Slot(moveNumber, moverWhite);
-    if (slot == nullptr || slot->OldSq == Square::None || slot->NewSq == Square::None)
-        return false;
-    from = slot->OldSq;
-    to = slot->NewSq;
-    return true;
-}
-
-TChessBoard::MarkContext TChessBoard::CurrentMarkContext() const
-{
-    MarkContext context;
-    if (highlightLastMove_)
-        LastMoveSquares(context.lastFrom, context.lastTo);
-    if (highlightCheck_) {
-        const char king = game_.WhiteToMove ? 'K' : 'k';
-        const auto at = std::find(game_.Board.begin() + 1, game_.Board.end(), king);
-        if (at != game_.Board.end()) {
-            const Square square = SquareFromOrd(static_cast<int>(at - game_.Board.begin()));
-            const bool attacked = game_.WhiteToMove ? ::WhiteKingAttacked(game_, square, square)
-                                                    : ::BlackKingAttacked(game_, square, square);
-            if (attacked)
-                context.checkedKing = square;
-        }
-    }
-    if (selected_ != Square::None)
-        context.targetsOf = selected_;
-    else if (showLegalMoves_)
-        context.targetsOf = draggedFrom_;
-    return context;
-}
-
-std::uint8_t TChessBoard::MarksAt(const MarkContext& context, Square square) const
-{
-    std::uint8_t marks = 0;
-    if (square == context.lastFrom || square == context.lastTo)
-        marks |= MarkLastMove;
-    if (square == hintFrom_ || square == hintTo_)
-        marks |= MarkHint;
-    if (context.targetsOf != Square::None) {
-        if (square == context.targetsOf) {
-            marks |= MarkSelected;
-        } else if (showLegalMoves_ && IsLegalMove(context.targetsOf, square)) {
-            const bool capture = PieceAt(square) != EmptySquare || IsEnPassantCapture(game_, context.targetsOf, square);
-            marks |= capture ? MarkCapture : MarkTarget;
-        }
-    }
-    if (square == context.checkedKing)
-        marks |= MarkCheck;
-    if (square == focusSquare_ && FocusFrameShown())
-        marks |= MarkFocus;
-    return marks;
-}
-
-bool TChessBoard::FocusFrameShown() const
-{
-    return keyboardInUse_ && hasKeyboardFocus_ && focusSquare_ != Square::None;
-}
 
 void TChessBoard::DrawMarks(QPainter& p, const QRect& cell, std::uint8_t marks)
 {
@@ -106,27 +43,41 @@ void TChessBoard::DrawMarks(QPainter& p, const QRect& cell, std::uint8_t marks)
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
     if (marks & MarkCheck) {
-        // A red glow from the king's centre, fading before the edges.
-        QRadialGradient glow(centre, S * 0.62);
-        glow.setColorAt(0.0, QColor(255, 40, 40, 255));
-        glow.setColorAt(0.3, QColor(250, 0, 0, 220));
-        glow.setColorAt(0.7, QColor(220, 0, 0, 90));
-        glow.setColorAt(1.0, QColor(200, 0, 0, 0));
-        p.fillRect(cell, glow);
+        // A red frame along the square's edge, between a black and a white
+        // line; the middle, where the king stands, keeps its colour, so the
+        // king looks as always whatever its colour.
+        const int band = std::max(5, cell.width() / 8);
+        const auto frame = [&](int inset, int width, const QColor& colour) {
+            const QRect outer = cell.adjusted(inset, inset, -inset, -inset);
+            const QRegion ring = QRegion(outer) - QRegion(outer.adjusted(width, width, -width, -width));
+            for (const QRect& r : ring)
+                p.fillRect(r, colour);
+        };
+        frame(0, 1, Qt::black);
+        frame(1, band - 3, kCheckRed);
+        frame(band - 2, 2, Qt::white);
     }
     p.setPen(Qt::NoPen);
     if (marks & MarkTarget) {
-        p.setBrush(kTargetDot);
-        const double r = S * 0.16;
+        // A dark dot in a light ring.
+        const double r = S * 0.15;
+        const double ring = std::max(1.5, S * 0.04);
+        p.setBrush(kMarkLight);
+        p.drawEllipse(centre, r + ring, r + ring);
+        p.setBrush(kMarkDark);
         p.drawEllipse(centre, r, r);
     }
     if (marks & MarkCapture) {
-        // A ring along the edge, where the piece leaves the square free.
-        const double w = std::max(2.0, S * 0.09);
+        // A ring along the edge, where the piece leaves the square free: a
+        // light outer ring round a dark inner one.
+        const double w = std::max(2.0, S * 0.05);
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(kTargetDot, w));
-        const double r = S / 2.0 - w / 2.0 - 0.5;
-        p.drawEllipse(centre, r, r);
+        p.setPen(QPen(kMarkLight, w));
+        const double outer = S / 2.0 - w / 2.0 - 0.5;
+        p.drawEllipse(centre, outer, outer);
+        p.setPen(QPen(kMarkDark, w));
+        const double inner = outer - w;
+        p.drawEllipse(centre, inner, inner);
     }
     p.restore();
 }
@@ -148,7 +99,7 @@ void TChessBoard::RedrawSquare(Square square)
 {
     DrawSquare(square);
     // The dragged piece is away from its square until the drop.
-    const bool inFlight = dragPhase_ == DragPhase::Active && square == DragFromSquare && movingImage_.Active();
+    const bool inFlight = drag_.State() == DragPhase::Active && square == drag_.From() && movingImage_.Active();
     if (!inFlight)
         DrawPiece(square, PieceAt(square));
 }
@@ -159,13 +110,13 @@ void TChessBoard::RefreshMarks()
     std::uint8_t wanted[65] = {};
     bool changed = false;
     for (int q = 1; q <= 64; ++q) {
-        wanted[q] = MarksAt(context, SquareFromOrd(q));
-        changed = changed || wanted[q] != drawnMarks_[q];
+        wanted[q] = aids_.MarksAt(context, game_, SquareFromOrd(q));
+        changed = changed || wanted[q] != aids_.ShownMarks()[q];
     }
     if (!changed)
         return;
     for (int q = 1; q <= 64; ++q)
-        if (wanted[q] != drawnMarks_[q])
+        if (wanted[q] != aids_.ShownMarks()[q])
             RedrawSquare(SquareFromOrd(q));
 }
 
@@ -179,7 +130,7 @@ void TChessBoard::DrawAllMarks(QPainter& p, bool focusFrame)
         SquareOrigin(square, x, y);
         const QRect cell(x, y, sizeOfSquare_, sizeOfSquare_);
         if (focusFrame) {
-            if (drawnMarks_[q] & MarkFocus) {
+            if (aids_.ShownMarks()[q] & MarkFocus) {
                 p.save();
                 p.setClipRect(cell, Qt::IntersectClip);
                 DrawFocusFrame(p, cell);
@@ -187,8 +138,8 @@ void TChessBoard::DrawAllMarks(QPainter& p, bool focusFrame)
             }
             continue;
         }
-        const std::uint8_t marks = MarksAt(context, square);
-        drawnMarks_[q] = marks;
+        const std::uint8_t marks = aids_.MarksAt(context, game_, square);
+        aids_.ShownMarks()[q] = marks;
         if (marks & ~MarkFocus) {
             p.save();
             p.setClipRect(cell, Qt::IntersectClip);

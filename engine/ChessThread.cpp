@@ -9,7 +9,7 @@
 
 TChessThread::TChessThread() : TThread(true)
 {
-    Engine.LinkTo(Snapshot);
+    Engine.LinkTo(Snapshot.Position);
     Engine.SearchDepthRef = &SnapshotDepth;
     std::random_device device;
     random_.Seed((std::uint64_t{device()} << 32) ^ device());
@@ -38,22 +38,13 @@ void TChessThread::NotifyChange()
 bool TChessThread::TakeSnapshot()
 {
     snapshotGeneration_ = generation_.load();
-    if (!BoardRef || !WhiteToMoveRef)
+    if (!InputHandler)
         return false;
-    const bool whiteToMove = *WhiteToMoveRef;
-    const bool computerToMove = whiteToMove ? (ComputerPlaysWhiteRef && *ComputerPlaysWhiteRef)
-                                            : (ComputerPlaysBlackRef && *ComputerPlaysBlackRef);
-    if (!computerToMove)
+    std::optional<TSearchInput> input = InputHandler();
+    if (!input)
         return false;
-    Snapshot.Board = *BoardRef;
-    Snapshot.WhiteToMove = whiteToMove;
-    Snapshot.CastlingAllowed = CastlingAllowedRef ? *CastlingAllowedRef : CastleSet();
-    Snapshot.EnPassant = EnPassantRef ? *EnPassantRef : Square::None;
-    SnapshotDepth.store(SearchDepthRef ? *SearchDepthRef : 1);
-    snapshotPriority_ = ThinkingPriorityRef ? *ThinkingPriorityRef : TThreadPriority::tpNormal;
-    snapshotTimeLimit_ = ThinkingTimeLimitRef ? *ThinkingTimeLimitRef : 0;
-    Snapshot.CurrentMove = CurrentMoveRef ? *CurrentMoveRef : 1;
-    snapshotStyle_ = ComputerStyleRef ? *ComputerStyleRef : TComputerStyle();
+    Snapshot = *input;
+    SnapshotDepth.store(Snapshot.Depth);
     return true;
 }
 
@@ -70,12 +61,12 @@ void TChessThread::Execute()
 
         const std::uint64_t passGeneration = snapshotGeneration_;
         if (computerToMove && passGeneration != refusedGeneration_ && !StopRequested()) {
-            SetPriority(snapshotPriority_);
+            SetPriority(Snapshot.Priority);
             IsThinking.store(true);
             ++searches_;
             const auto started = std::chrono::steady_clock::now();
-            Engine.SetDeadline(snapshotTimeLimit_ > 0 ? started + std::chrono::milliseconds(snapshotTimeLimit_)
-                                                      : std::chrono::steady_clock::time_point::max());
+            Engine.SetDeadline(Snapshot.TimeLimitMs > 0 ? started + std::chrono::milliseconds(Snapshot.TimeLimitMs)
+                                                        : std::chrono::steady_clock::time_point::max());
             if (!ChooseByStyle()) {
                 Engine.FindBestMove();
                 // Out of time, the last finished iteration's move is played,
@@ -106,18 +97,18 @@ void TChessThread::Execute()
 bool TChessThread::ChooseByStyle()
 {
     ChessMove bookMove;
-    if (snapshotStyle_.Book &&
-        ChooseBookMove(*snapshotStyle_.Book, Snapshot, GamePly(Snapshot), snapshotStyle_.BookPlies, random_,
-                       bookMove)) {
+    if (Snapshot.Style.Book &&
+        ChooseBookMove(*Snapshot.Style.Book, Snapshot.Position, GamePly(Snapshot.Position), Snapshot.Style.BookPlies,
+                       random_, bookMove)) {
         chosenMove_ = {static_cast<std::uint8_t>(Ord(bookMove.From) - 1),
                        static_cast<std::uint8_t>(Ord(bookMove.To) - 1), 0, 0};
         moveChosen_ = true;
         lastSearchTimedOut_.store(false);
         return true;
     }
-    if (!snapshotStyle_.Beginner)
+    if (!Snapshot.Style.Beginner)
         return false;
-    moveChosen_ = Engine.ChooseWeakMove(snapshotStyle_.Style, random_, chosenMove_);
+    moveChosen_ = Engine.ChooseWeakMove(Snapshot.Style.Style, random_, chosenMove_);
     lastSearchTimedOut_.store(Engine.LimitReached());
     return true;
 }

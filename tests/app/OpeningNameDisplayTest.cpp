@@ -65,8 +65,12 @@ TEST_F(OpeningNameDisplay, TheTitleTheChooserAndTheSavedGameNameTheOpening)
     const QString title = form.windowTitle();
     form.OpeningName->Action()->trigger();
     EXPECT_TRUE(ShowOpeningNames());
-    Play(form, {{Square::E2, Square::E4}, {Square::E7, Square::E5}, {Square::G1, Square::F3}, {Square::B8, Square::C6},
-                {Square::F1, Square::B5}});
+    Play(form,
+         {{Square::E2, Square::E4},
+          {Square::E7, Square::E5},
+          {Square::G1, Square::F3},
+          {Square::B8, Square::C6},
+          {Square::F1, Square::B5}});
     EXPECT_EQ(form.windowTitle(), title + " — C60 Abertura Espanhola");
     // Beyond the table the last name stays.
     Play(form, {{Square::H7, Square::H6}, {Square::H2, Square::H3}});
@@ -92,8 +96,13 @@ TEST_F(OpeningNameDisplay, ATranspositionIsNamedByThePositionReached)
     TForm2 form(nullptr, true);
     form.OpeningName->Action()->trigger();
     // 1. c4 e6 2. Nc3 Nf6 3. d4 Bb4: the Nimzo-Indian.
-    Play(form, {{Square::C2, Square::C4}, {Square::E7, Square::E6}, {Square::B1, Square::C3}, {Square::G8, Square::F6},
-                {Square::D2, Square::D4}, {Square::F8, Square::B4}});
+    Play(form,
+         {{Square::C2, Square::C4},
+          {Square::E7, Square::E6},
+          {Square::B1, Square::C3},
+          {Square::G8, Square::F6},
+          {Square::D2, Square::D4},
+          {Square::F8, Square::B4}});
     EXPECT_TRUE(form.windowTitle().endsWith(" — E20 Defesa Nimzoíndia")) << form.windowTitle().toStdString();
     EXPECT_TRUE(boxes.errors.isEmpty());
 }

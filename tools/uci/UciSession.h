@@ -3,6 +3,7 @@
 // "info string" that says what is wrong; the session goes on.
 #pragma once
 
+#include "UciPerft.h"
 #include "UciSearch.h"
 
 #include "core/GameState.h"
@@ -31,7 +32,6 @@ private:
     // Adds the named move of the current position to the search moves, or
     // says why it cannot.
     void AddSearchMove(const std::string& text, std::vector<TEngineMove>& moves);
-    void RunPerft(int depth);
     // Answers the go from the book when OwnBook is on, the book has a move
     // and the game is within the level's book plies.
     bool AnswerFromBook(const TGoLimits& limits);
@@ -53,6 +53,7 @@ private:
     TWeakRandom bookRandom_;
     int depthOption_ = DefaultDepth;
     TUciSearch search_;
+    TUciPerft perft_;
 
     static constexpr int DefaultDepth = 5;
     static constexpr int MaxDepthOption = TUciSearch::MaxDepth;
