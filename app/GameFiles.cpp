@@ -12,6 +12,7 @@
 #include "app/ScoreSheet.h"
 #include "board/ChessBoard.h"
 #include "core/MoveList.h"
+#include "core/OpeningNames.h"
 #include "platform/ErrorBox.h"
 
 #include <QAction>
@@ -335,6 +336,9 @@ void TGameFiles::SaveGame(const QString& fileName) const
     Game game = CurrentGame();
     game.RemoveTag("KestravinShownPly");
     game.RemoveTag(OpenedGameTag);
+    // With "Mostrar nome da abertura", the game's ECO and Opening tags.
+    if (ShowOpeningNames())
+        SetOpeningTags(game);
     WritePgnFile(fileName, game);
 }
 

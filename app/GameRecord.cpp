@@ -5,12 +5,14 @@
 #include "app/RegularFile.h"
 #include "board/ChessBoard.h"
 #include "core/MoveList.h"
+#include "core/OpeningNames.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSettings>
 #include <QSignalBlocker>
 #include <QStandardPaths>
 
@@ -373,4 +375,30 @@ std::optional<Game> ReadAutosave()
 void RemoveAutosave()
 {
     QFile::remove(AutosaveFileName());
+}
+
+namespace {
+
+const QString ShowOpeningNamesKey = QStringLiteral("Opcoes/MostrarNomeDaAbertura");
+
+QSettings OpeningSettings()
+{
+    return QSettings(QStringLiteral("Kestravin"), QStringLiteral("Kestravin 2005"));
+}
+
+} // namespace
+
+bool ShowOpeningNames()
+{
+    return OpeningSettings().value(ShowOpeningNamesKey, false).toBool();
+}
+
+void SetShowOpeningNames(bool on)
+{
+    OpeningSettings().setValue(ShowOpeningNamesKey, on);
+}
+
+QString OpeningNameText(const TOpeningName& name, bool portuguese)
+{
+    return QString::fromStdString(name.Eco + " " + (portuguese ? PortugueseOpeningName(name.Name) : name.Name));
 }

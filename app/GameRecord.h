@@ -96,3 +96,12 @@ void WriteAutosave(const Game& game);
 // The autosaved game, or nothing when there is none or it cannot be read.
 std::optional<Game> ReadAutosave();
 void RemoveAutosave();
+
+struct TOpeningName;
+// Whether "Opções › Mostrar nome da abertura" is on (remembered); the game
+// chooser and the saved games name the openings then.
+bool ShowOpeningNames();
+void SetShowOpeningNames(bool on);
+// "C60 Abertura Espanhola" with the Portuguese families, else "C60 Ruy
+// Lopez" (the table's English name, as the PGN tags have it).
+QString OpeningNameText(const TOpeningName& name, bool portuguese);

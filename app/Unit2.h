@@ -31,6 +31,8 @@ class QWidget;
 class TAnalysisController;
 class TChessBoard;
 class TGameFiles;
+class TOpeningNameDisplay;
+class TOpponentController;
 
 // The board's slot shown by a line of the move list, counted from 0: the
 // full-move number and whether White is to move there (the position just
@@ -112,6 +114,10 @@ public:
     TypedMoveEntry* MoveEntry = nullptr; // moves typed on the keyboard
     // Game files, FEN, the score sheet, algebraic notation, the autosave (GameFiles).
     TGameFiles* GameFiles = nullptr;
+    // The level among all seven and the opening book (OpponentController).
+    TOpponentController* Opponent = nullptr;
+    // "Mostrar nome da abertura" (OpeningNameDisplay).
+    TOpeningNameDisplay* OpeningName = nullptr;
 
     // ---- Menus ----
     QMenu* Kestravin1 = nullptr;

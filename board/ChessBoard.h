@@ -18,6 +18,7 @@
 #include "core/GameHistory.h"
 #include "core/GameState.h"
 #include "core/Square.h"
+#include "engine/ComputerStyle.h"
 #include "platform/ThreadPriority.h"
 
 #include <QWidget>
@@ -169,6 +170,11 @@ public:
     static constexpr int DefaultThinkingTimeLimit = 20000;
     int ThinkingTimeLimit() const { return thinkingTimeLimit_; }
     void SetThinkingTimeLimit(int value);
+    // How the computer chooses beside its depth: as a beginners' level,
+    // from an opening book (engine/ComputerStyle.h). The default is the
+    // search alone. Read at the start of each move, like the depth.
+    const TComputerStyle& ComputerStyle() const { return computerStyle_; }
+    void SetComputerStyle(const TComputerStyle& value) { computerStyle_ = value; }
     bool Thinking() const;
     // The search thread (none in design mode), for measurements and tests.
     const TChessThread* ComputerPlayer() const { return SearchThread; }
@@ -407,6 +413,7 @@ private:
     int searchDepth_ = 1;
     TThreadPriority thinkingPriority_ = TThreadPriority::tpNormal;
     int thinkingTimeLimit_ = DefaultThinkingTimeLimit;
+    TComputerStyle computerStyle_;
     // The search thread, owned by the board; none in design mode.
     TChessThread* SearchThread = nullptr;
     // Creates the search thread outside design mode (constructor) and

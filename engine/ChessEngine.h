@@ -18,6 +18,8 @@
 #include <span>
 
 struct GameState;
+struct TWeakPlayStyle;
+class TWeakRandom;
 
 // Told after every finished iteration of FindBestMove (the UCI front end
 // prints it). Called on the searching thread.
@@ -98,6 +100,10 @@ public:
 
     // Search.
     void FindBestMove();
+    // A beginners' level's move, chosen instead of FindBestMove's
+    // (engine/WeakPlay.cpp); the limits and the root moves apply. False when
+    // the side to move has no legal move.
+    bool ChooseWeakMove(const TWeakPlayStyle& style, TWeakRandom& random, TEngineMove& move);
     int AlphaBeta(int alpha, int beta, int depth);
     int Quiescence(int alpha, int beta);
     void PickBestMove(int index);
@@ -234,6 +240,7 @@ private:
     int StaticBound(int alpha, int beta) const;
     void KeepRootMoves();
     void CheckLimits();
+    bool SideToMoveIsMated();
     // Whether the search must end where it stands: a limit reached (looked
     // at every LimitCheckInterval nodes) or a stop requested.
     bool Interrupted()

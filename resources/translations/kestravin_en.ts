@@ -1373,6 +1373,48 @@ Open it in a web browser.</translation>
     </message>
 </context>
 <context>
+    <name>TOpeningNameDisplay</name>
+    <message>
+        <source>Mostrar nome da abertura</source>
+        <translation>Show the opening's name</translation>
+    </message>
+</context>
+<context>
+    <name>TOpponentController</name>
+    <message>
+        <source>Livro de aberturas</source>
+        <translation>Opening book</translation>
+    </message>
+    <message>
+        <source>Abrir com o livro</source>
+        <translation>Open from the book</translation>
+    </message>
+    <message>
+        <source>O computador varia as aberturas com as jogadas do livro, mais longe nos níveis mais fortes.</source>
+        <translation>The computer varies its openings with the book&apos;s moves, further into the game at the stronger levels.</translation>
+    </message>
+    <message>
+        <source>Escolher livro…</source>
+        <translation>Choose book…</translation>
+    </message>
+    <message>
+        <source>Escolher livro de aberturas</source>
+        <translation>Choose opening book</translation>
+    </message>
+    <message>
+        <source>Livros Polyglot (*.bin);;Todos os arquivos (*)</source>
+        <translation>Polyglot books (*.bin);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Não foi possível ler o livro de aberturas %1. Instale o pacote gnuchess-book ou escolha outro livro em Opções › Livro de aberturas.</source>
+        <translation>The opening book %1 could not be read. Install the gnuchess-book package or choose another book in Options › Opening book.</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 não é um livro de aberturas no formato Polyglot.</source>
+        <translation>The file %1 is not an opening book in the Polyglot format.</translation>
+    </message>
+</context>
+<context>
     <name>TUciClient</name>
     <message>
         <source>O motor de análise “%1” respondeu de forma incompreensível.</source>
