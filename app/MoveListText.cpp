@@ -3,6 +3,7 @@
 
 #include "core/GameHistory.h"
 #include "core/MoveList.h"
+#include "core/PieceLetter.h"
 #include "core/San.h"
 
 #include "app/MoveTreeLines.h"
@@ -63,7 +64,7 @@ HistoryLine LineOf(const GameHistory& history, char pendingPromotion)
         const int rank = RankOf(slot->NewSq);
         char promotion = EmptySquare;
         if ((piece == 'P' && rank == 8) || (piece == 'p' && rank == 1))
-            promotion = Upper(slot->Promotion != EmptySquare ? slot->Promotion : pendingPromotion);
+            promotion = UpperPiece(slot->Promotion != EmptySquare ? slot->Promotion : pendingPromotion);
         line.Moves.push_back(ChessMove{slot->OldSq, slot->NewSq, promotion});
     }
     return line;

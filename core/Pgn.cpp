@@ -812,8 +812,10 @@ void Parenthesize(std::vector<std::string>& words, std::size_t first)
         words.push_back("()");
         return;
     }
+    // Built by appending: GCC 12 warns falsely (-Wrestrict) on an insertion
+    // at the front once it is inlined.
     if (words[first].size() < 80)
-        words[first].insert(0, "(");
+        words[first] = std::string(1, '(').append(words[first]);
     else
         words.insert(words.begin() + static_cast<std::ptrdiff_t>(first), "(");
     if (words.back().size() < 80 && words.back() != LineBreakWord)
