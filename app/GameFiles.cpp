@@ -276,6 +276,8 @@ Game TGameFiles::CurrentGame() const
         AddReviewMarks(game, form_->Analysis->LastReview());
     if (board.ShownPly < game.PlyCount())
         game.SetTag("KestravinShownPly", std::to_string(board.ShownPly));
+    if (AddToRecord)
+        AddToRecord(game);
     return game;
 }
 
@@ -307,11 +309,13 @@ bool TGameFiles::OpenGame(const QString& fileName)
     return true;
 }
 
-void TGameFiles::PutOnBoard(const Game& game, std::size_t ply)
+void TGameFiles::PutOnBoard(const Game& game, std::size_t ply, bool restored)
 {
     // Throws (and leaves the board's game) when the board refuses a move.
     const PutGameResult put = PutGameOnBoard(game, *board_, ply);
     base_ = game;
+    if (GamePut)
+        GamePut(game, restored);
     RestorePlayers(game, *board_);
     ShowPlayers();
     form_->RebuildMoveList();
@@ -417,6 +421,8 @@ void TGameFiles::PasteFen(const QString& text)
     Game game;
     game.SetStart(position);
     PutOnBoard(game, 0);
+    if (NewPosition)
+        NewPosition();
 }
 
 void TGameFiles::PasteFenFromClipboard()
@@ -484,7 +490,8 @@ void TGameFiles::AutosaveNow()
         const Game game = CurrentGame();
         // A game that has ended, or has not begun (nothing to resume: the
         // players and level are remembered with the other choices).
-        if (GameHasEnded(game) || (game.PlyCount() == 0 && game.StartsFromStandardPosition())) {
+        if ((GameHasEnded(game) && !KeptAfterItsEnd(game)) ||
+            (game.PlyCount() == 0 && game.StartsFromStandardPosition())) {
             RemoveAutosave();
             lastAutosave_.clear();
             return;
@@ -530,7 +537,7 @@ bool TGameFiles::RestoreAutosave()
         }
     }
     try {
-        PutOnBoard(*found.Value, ply);
+        PutOnBoard(*found.Value, ply, true);
     } catch (const std::runtime_error& e) {
         const QString aside = SetAsideAutosave();
         qWarning("kestravin: the saved game could not be restored (%s); it was kept as %s", e.what(),

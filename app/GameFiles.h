@@ -81,6 +81,15 @@ public:
     // with the last review's marks ("3. Dxe5+ ??").
     QStringList MoveListLines() const;
 
+    // ---- What the rest of the window adds to a game record ----
+    // Called on every record of the board's game (save, autosave, print):
+    // the clocks' tags and comments and how the game ended.
+    std::function<void(Game&)> AddToRecord;
+    // A recorded game is on the board (`restored`: from the autosave).
+    std::function<void(const Game& game, bool restored)> GamePut;
+    // A pasted position begins a new game.
+    std::function<void()> NewPosition;
+
     // ---- Autosave ----
     // Called by the window at a move's first event and after anything else
     // that may change the game; the autosave follows once the change is
@@ -102,7 +111,7 @@ private:
     void PasteFenFromClipboard();
     void PrintWithDialog();
     void PreviewPrint();
-    void PutOnBoard(const Game& game, std::size_t ply);
+    void PutOnBoard(const Game& game, std::size_t ply, bool restored = false);
     void ShowPlayers();
     void RefreshMoveList();
 

@@ -1,6 +1,7 @@
 // The game window's reactions: the board's events on the status line and
 // the move list, going back through the list, and the player check boxes.
 #include "app/Application.h"
+#include "app/GameClocks.h"
 #include "app/GameFiles.h"
 #include "app/MoveAnnouncer.h"
 #include "app/MoveListBox.h"
@@ -39,6 +40,7 @@ void TForm2::ConnectControls()
 
 void TForm2::ChessBoard1LegalMove(QObject*, Square, Square)
 {
+    Clocks->MoveMade();
     Announcer->MoveMade();
     GameFiles->MoveStarted();
     RebuildMoveList();

@@ -89,6 +89,7 @@ void TForm2::NovoJogo1Click(QObject*)
     // and the difficulty stay as they are. The board leaves its computer
     // player stopped; it plays at once when it has the first move.
     RunGuarded([this] { ChessBoard1->NewGame(); });
+    StartClocksForNewGame();
     LetComputerMove();
     GameChanged();
     FollowMoveList();
@@ -125,6 +126,7 @@ void TForm2::Abrir1Click(QObject*)
     RunGuarded([this] {
         if (const auto text = LoadGameWithDialog(Abrir, this)) {
             ChessBoard1->SetPosition(*text);
+            StartClocksForNewGame();
             // The board leaves its computer player stopped; it plays when
             // it is to move in the loaded position.
             LetComputerMove();

@@ -135,6 +135,21 @@ public:
     // with nothing changed, unless 1 <= halfMoves <= RedoCount().
     bool Redo(int halfMoves);
 
+    // ---- Holding the game ----
+    // While false no move is legal and the computer player stays stopped: a
+    // game ended by something the board's rules do not see (a flag fall, a
+    // resignation, a draw agreed or claimed) or a paused game. Setting it
+    // false stops the computer player; setting it true leaves resuming to
+    // the caller. True by default, and again after ResetGame and a
+    // Position write (a new game).
+    bool AcceptsMoves() const { return acceptsMoves_; }
+    void SetAcceptsMoves(bool value);
+    // Whether a threefold repetition ends the game (no move is legal after
+    // it and OnThreefoldPosition and OnDraw fire). False leaves the draw to
+    // be claimed. True by default.
+    bool ThreefoldEndsGame() const { return threefoldEndsGame_; }
+    void SetThreefoldEndsGame(bool value) { threefoldEndsGame_ = value; }
+
     // ---- Computer player controls ----
     bool ComputerPlaysWhite() const { return computerPlaysWhite_; }
     void SetComputerPlaysWhite(bool value);
@@ -372,6 +387,8 @@ private:
     bool endEventGuard_ = false;
     bool designMode_ = false;
 
+    bool acceptsMoves_ = true;
+    bool threefoldEndsGame_ = true;
     bool computerPlaysWhite_ = false;
     bool computerPlaysBlack_ = false;
     int searchDepth_ = 1;

@@ -137,6 +137,13 @@ bool GameClock::RestorePly(std::size_t ply)
     return true;
 }
 
+void GameClock::SetRemaining(bool white, ClockMs ms)
+{
+    Side(white).Remaining = ms;
+    if (white == whiteToMove_)
+        BeginTurn();
+}
+
 void GameClock::Pause()
 {
     if (paused_)

@@ -63,6 +63,11 @@ public:
     // Half-moves made since the start.
     std::size_t Ply() const { return plies_; }
     const ClockRecord& Record(std::size_t ply) const { return records_.at(ply); }
+    // The last half-move with a record (beyond Ply() after going back).
+    std::size_t RecordedPlies() const { return records_.size() - 1; }
+    // Sets what a side's clock holds now (a game restored with the clocks
+    // it had when it was left).
+    void SetRemaining(bool white, ClockMs ms);
     // Puts both clocks where they stood after `ply` half-moves (earlier, or
     // later again after going back); false when that ply was never
     // recorded. The turn of the side to move there begins now.

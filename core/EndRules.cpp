@@ -147,9 +147,9 @@ std::optional<GameOutcome> AutomaticEnd(const GameFacts& facts)
 bool CanEverMate(const BoardArray& board, bool white)
 {
     int knights = 0;
-    int bishopShades[2] = {0, 0};     // own bishops on light and dark squares
-    int allBishopShades[2] = {0, 0};  // everyone's
-    bool opponentBlocker = false;     // an opponent piece other than king and queens
+    int bishopShades[2] = {0, 0};    // own bishops on light and dark squares
+    int allBishopShades[2] = {0, 0}; // everyone's
+    bool opponentBlocker = false;    // an opponent piece other than king and queens
     bool pawnOrKnightOnBoard = false;
     for (int ord = 1; ord <= 64; ++ord) {
         const char piece = board[ord];

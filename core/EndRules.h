@@ -74,8 +74,14 @@ GameFacts FactsOf(const Game& game);
 
 // The claims: exactly from the 100th half-move without a capture or pawn
 // move, and from the third time the position stands.
-inline bool FiftyMoveClaimValid(const GameFacts& facts) { return facts.HalfMoveClock >= 100; }
-inline bool ThreefoldClaimValid(const GameFacts& facts) { return facts.Repetitions >= 3; }
+inline bool FiftyMoveClaimValid(const GameFacts& facts)
+{
+    return facts.HalfMoveClock >= 100;
+}
+inline bool ThreefoldClaimValid(const GameFacts& facts)
+{
+    return facts.Repetitions >= 3;
+}
 // The ends that need no claim (Article 9.6): the fifth time a position
 // stands, and 150 half-moves without a capture or pawn move. A mate or a
 // stalemate on that move takes precedence (the board announces those).
@@ -95,4 +101,7 @@ GameOutcome ResignationOutcome(bool resigningWhite);
 // position (centipawns, positive when it stands better) is not better than
 // this margin, and declines while it is better than that.
 inline constexpr int DrawAcceptMargin = 30;
-inline bool ComputerAcceptsDraw(int computerScore) { return computerScore <= DrawAcceptMargin; }
+inline bool ComputerAcceptsDraw(int computerScore)
+{
+    return computerScore <= DrawAcceptMargin;
+}

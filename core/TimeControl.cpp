@@ -4,16 +4,16 @@
 
 TimeControl TimeControl::Blitz(int minutes, int incrementSeconds)
 {
-    return TimeControl{{TimePeriod{0, ClockMs{minutes} * 60000, ClockMs{incrementSeconds} * 1000, DelayKind::Increment}}};
+    return TimeControl{
+        {TimePeriod{0, ClockMs{minutes} * 60000, ClockMs{incrementSeconds} * 1000, DelayKind::Increment}}};
 }
 
 const std::vector<TimeControl>& PresetTimeControls()
 {
     static const std::vector<TimeControl> presets = {
-        TimeControl::Blitz(1, 0),   TimeControl::Blitz(2, 1),   TimeControl::Blitz(3, 0),
-        TimeControl::Blitz(3, 2),   TimeControl::Blitz(5, 0),   TimeControl::Blitz(5, 3),
-        TimeControl::Blitz(10, 0),  TimeControl::Blitz(10, 5),  TimeControl::Blitz(15, 10),
-        TimeControl::Blitz(30, 0),  TimeControl::Blitz(30, 20), TimeControl::Blitz(90, 30),
+        TimeControl::Blitz(1, 0),   TimeControl::Blitz(2, 1),  TimeControl::Blitz(3, 0),   TimeControl::Blitz(3, 2),
+        TimeControl::Blitz(5, 0),   TimeControl::Blitz(5, 3),  TimeControl::Blitz(10, 0),  TimeControl::Blitz(10, 5),
+        TimeControl::Blitz(15, 10), TimeControl::Blitz(30, 0), TimeControl::Blitz(30, 20), TimeControl::Blitz(90, 30),
     };
     return presets;
 }

@@ -27,8 +27,8 @@ struct TimePeriod {
     // Moves in this period; 0: to the end of the game. A last period with
     // moves starts again once they are made ("40/9000").
     int Moves = 0;
-    ClockMs Base = 0;    // time given when the period begins
-    ClockMs Bonus = 0;   // increment or delay per move
+    ClockMs Base = 0;  // time given when the period begins
+    ClockMs Bonus = 0; // increment or delay per move
     DelayKind Kind = DelayKind::Increment;
 
     bool operator==(const TimePeriod&) const = default;

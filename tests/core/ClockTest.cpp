@@ -11,7 +11,10 @@ namespace {
 
 struct ManualTime {
     ClockMs Now = 1'000'000;
-    GameClock::TimeSource Source() { return [this] { return Now; }; }
+    GameClock::TimeSource Source()
+    {
+        return [this] { return Now; };
+    }
 };
 
 TimeControl Control(const char* pgn)
@@ -51,9 +54,11 @@ TEST(TimeControlText, ReadsAndWritesThePgnForms)
         {"300+2", {{{0, 300000, 2000, DelayKind::Increment}}}, "300+2"},
         {"60", {{{0, 60000, 0, DelayKind::Increment}}}, "60"},
         {"60+0", {{{0, 60000, 0, DelayKind::Increment}}}, "60"},
-        {"40/5400:1800", {{{40, 5400000, 0, DelayKind::Increment}, {0, 1800000, 0, DelayKind::Increment}}},
+        {"40/5400:1800",
+         {{{40, 5400000, 0, DelayKind::Increment}, {0, 1800000, 0, DelayKind::Increment}}},
          "40/5400:1800"},
-        {"40/5400+30:1800+30", {{{40, 5400000, 30000, DelayKind::Increment}, {0, 1800000, 30000, DelayKind::Increment}}},
+        {"40/5400+30:1800+30",
+         {{{40, 5400000, 30000, DelayKind::Increment}, {0, 1800000, 30000, DelayKind::Increment}}},
          "40/5400+30:1800+30"},
         {"300d5", {{{0, 300000, 5000, DelayKind::Simple}}}, "300d5"},
         {"180b2.5", {{{0, 180000, 2500, DelayKind::Bronstein}}}, "180b2.5"},
@@ -65,8 +70,8 @@ TEST(TimeControlText, ReadsAndWritesThePgnForms)
         EXPECT_EQ(*control, c.Expected) << c.Text;
         EXPECT_EQ(TimeControlToPgn(*control), c.Written) << c.Text;
     }
-    for (const char* bad : {"", "?", "*60", "abc", "300+", "+2", "0", "0+0", "60:40/300", "-5", "40/", "/300",
-                            "300+2x", "1.2.3", "99999999999", "0/300", "40/300::60"})
+    for (const char* bad : {"", "?", "*60", "abc", "300+", "+2", "0", "0+0", "60:40/300", "-5", "40/", "/300", "300+2x",
+                            "1.2.3", "99999999999", "0/300", "40/300::60"})
         EXPECT_FALSE(ParseTimeControl(bad).has_value()) << bad;
 }
 
@@ -75,8 +80,9 @@ TEST(TimeControlText, PresetsAreTheUsualOnes)
     std::vector<std::string> written;
     for (const TimeControl& preset : PresetTimeControls())
         written.push_back(TimeControlToPgn(preset));
-    EXPECT_EQ(written, (std::vector<std::string>{"60", "120+1", "180", "180+2", "300", "300+3", "600", "600+5",
-                                                 "900+10", "1800", "1800+20", "5400+30"}));
+    EXPECT_EQ(written,
+              (std::vector<std::string>{"60", "120+1", "180", "180+2", "300", "300+3", "600", "600+5", "900+10", "1800",
+                                        "1800+20", "5400+30"}));
 }
 
 TEST(GameClockTest, RunsOnlyOnceEachSideHasMoved)

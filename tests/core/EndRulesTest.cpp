@@ -141,7 +141,8 @@ TEST(EndRules, FlagFallFollowsArticleSixNine)
         const GameState state = FenState(c.Fen);
         const GameOutcome outcome = FlagFallOutcome(state.Board, c.WhiteFlagged);
         EXPECT_EQ(outcome.Result, c.Expected) << c.Why;
-        EXPECT_EQ(outcome.Reason, c.Expected == GameResult::Draw ? EndReason::TimeoutNoMaterial : EndReason::TimeForfeit)
+        EXPECT_EQ(outcome.Reason,
+                  c.Expected == GameResult::Draw ? EndReason::TimeoutNoMaterial : EndReason::TimeForfeit)
             << c.Why;
     }
 }
