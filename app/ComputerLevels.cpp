@@ -5,8 +5,10 @@
 std::vector<ComputerLevel> ComputerLevels()
 {
     return {
-        {QCoreApplication::translate("TForm2", "Super Fácil"), 1}, {QCoreApplication::translate("TForm2", "Fácil"), 2},
-        {QCoreApplication::translate("TForm2", "Médio"), 3},       {QCoreApplication::translate("TForm2", "Difícil"), 4},
+        {QCoreApplication::translate("TForm2", "Super Fácil"), 1},
+        {QCoreApplication::translate("TForm2", "Fácil"), 2},
+        {QCoreApplication::translate("TForm2", "Médio"), 3},
+        {QCoreApplication::translate("TForm2", "Difícil"), 4},
         {QCoreApplication::translate("TForm2", "Super Difícil"), 5},
     };
 }

@@ -43,7 +43,10 @@ TimeControl ControlFromTag(const Game& game, const char* tag)
 
 GameClocks::GameClocks(TChessBoard* board, QWidget* parent, const QRect& whitePlace, const QRect& blackPlace,
                        Announce announce, QObject* owner)
-    : QObject(owner), board_(board), announce_(std::move(announce)), clock_([this] { return source_(); })
+    : QObject(owner)
+    , board_(board)
+    , announce_(std::move(announce))
+    , clock_([this] { return source_(); })
 {
     monotonic_.start();
     source_ = [this] { return ClockMs{monotonic_.elapsed()}; };
@@ -227,12 +230,12 @@ void GameClocks::RefreshLabel(bool white)
     const bool low = left <= LowTimeMark(clock_.Control(white));
     // The running clock is marked by its frame and light face, a short one
     // by red; the other is dimmed.
-    const QString style = QStringLiteral("QLabel { border: 1px solid %1; background: %2; color: %3; }")
-                              .arg(running ? QStringLiteral("#000000") : QStringLiteral("#808080"),
-                                   running ? (low ? QStringLiteral("#c00000") : QStringLiteral("#ffffff"))
-                                           : QStringLiteral("#d4d0c8"),
-                                   running ? (low ? QStringLiteral("#ffffff") : QStringLiteral("#000000"))
-                                           : (low ? QStringLiteral("#c00000") : QStringLiteral("#404040")));
+    const QString style =
+        QStringLiteral("QLabel { border: 1px solid %1; background: %2; color: %3; }")
+            .arg(running ? QStringLiteral("#000000") : QStringLiteral("#808080"),
+                 running ? (low ? QStringLiteral("#c00000") : QStringLiteral("#ffffff")) : QStringLiteral("#d4d0c8"),
+                 running ? (low ? QStringLiteral("#ffffff") : QStringLiteral("#000000"))
+                         : (low ? QStringLiteral("#c00000") : QStringLiteral("#404040")));
     if (label->styleSheet() != style)
         label->setStyleSheet(style);
     const QString text = DisplayText(left);

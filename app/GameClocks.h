@@ -29,8 +29,8 @@ public:
     // The labels are made in `parent` at the two places given (White's
     // beside the White player, Black's beside the Black player); `announce`
     // tells screen readers when a side reaches one minute and ten seconds.
-    GameClocks(TChessBoard* board, QWidget* parent, const QRect& whitePlace, const QRect& blackPlace,
-               Announce announce, QObject* owner = nullptr);
+    GameClocks(TChessBoard* board, QWidget* parent, const QRect& whitePlace, const QRect& blackPlace, Announce announce,
+               QObject* owner = nullptr);
 
     // A new game from the board's position under these controls.
     void StartGame(const TimeControl& white, const TimeControl& black);

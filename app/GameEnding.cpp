@@ -30,10 +30,12 @@ QString Side(bool white, const char* whiteText, const char* blackText)
 } // namespace
 
 GameEnding::GameEnding(TChessBoard* board, GameClocks* clocks, Hooks hooks, QObject* parent)
-    : QObject(parent), board_(board), clocks_(clocks), hooks_(std::move(hooks))
+    : QObject(parent)
+    , board_(board)
+    , clocks_(clocks)
+    , hooks_(std::move(hooks))
 {
-    connect(clocks_, &GameClocks::FlagFell, this,
-            [this](bool white) { End(FlagFallOutcome(board_->Board(), white)); });
+    connect(clocks_, &GameClocks::FlagFell, this, [this](bool white) { End(FlagFallOutcome(board_->Board(), white)); });
 }
 
 void GameEnding::AddMenuItems(QMenu* game, QAction* gameBefore, QMenu* options, QAction* optionsBefore)
@@ -90,9 +92,12 @@ QString GameEnding::OutcomeText(const GameOutcome& outcome)
     const bool whiteWon = outcome.Result == GameResult::WhiteWins;
     switch (outcome.Reason) {
     case EndReason::TimeForfeit:
-        return Side(!whiteWon, QT_TRANSLATE_NOOP("GameEnding", "As brancas perderam por tempo."), QT_TRANSLATE_NOOP("GameEnding", "As pretas perderam por tempo."));
+        return Side(!whiteWon, QT_TRANSLATE_NOOP("GameEnding", "As brancas perderam por tempo."),
+                    QT_TRANSLATE_NOOP("GameEnding", "As pretas perderam por tempo."));
     case EndReason::TimeoutNoMaterial: return tr("Empate: acabou o tempo, mas o adversário não pode dar mate.");
-    case EndReason::Resignation: return Side(!whiteWon, QT_TRANSLATE_NOOP("GameEnding", "As brancas abandonaram."), QT_TRANSLATE_NOOP("GameEnding", "As pretas abandonaram."));
+    case EndReason::Resignation:
+        return Side(!whiteWon, QT_TRANSLATE_NOOP("GameEnding", "As brancas abandonaram."),
+                    QT_TRANSLATE_NOOP("GameEnding", "As pretas abandonaram."));
     case EndReason::Agreement: return tr("Empate por acordo.");
     case EndReason::FiftyMoves: return tr("Empate: regra dos 50 lances.");
     case EndReason::SeventyFiveMoves: return tr("Empate: regra dos 75 lances.");
@@ -253,7 +258,8 @@ void GameEnding::Resign()
     const auto side = ActingSide();
     if (!side || outcome_.IsOver())
         return;
-    if (!Ask(Side(*side, QT_TRANSLATE_NOOP("GameEnding", "Abandonar a partida? As brancas perdem."), QT_TRANSLATE_NOOP("GameEnding", "Abandonar a partida? As pretas perdem."))))
+    if (!Ask(Side(*side, QT_TRANSLATE_NOOP("GameEnding", "Abandonar a partida? As brancas perdem."),
+                  QT_TRANSLATE_NOOP("GameEnding", "Abandonar a partida? As pretas perdem."))))
         return;
     if (!outcome_.IsOver())
         End(ResignationOutcome(*side));
@@ -266,7 +272,8 @@ void GameEnding::OfferDraw()
         return;
     const bool computerAnswers = board_->ComputerPlaysWhite() || board_->ComputerPlaysBlack();
     if (!computerAnswers) {
-        if (Ask(Side(*side, QT_TRANSLATE_NOOP("GameEnding", "As brancas propõem empate. As pretas aceitam?"), QT_TRANSLATE_NOOP("GameEnding", "As pretas propõem empate. As brancas aceitam?"))))
+        if (Ask(Side(*side, QT_TRANSLATE_NOOP("GameEnding", "As brancas propõem empate. As pretas aceitam?"),
+                     QT_TRANSLATE_NOOP("GameEnding", "As pretas propõem empate. As brancas aceitam?"))))
             End({GameResult::Draw, EndReason::Agreement});
         else if (hooks_.SetStatus)
             hooks_.SetStatus(tr("Empate recusado."));
@@ -279,11 +286,10 @@ void GameEnding::OfferDraw()
     // The computer looks at the position briefly, on a thread of its own.
     if (analyser_ == nullptr) {
         analyser_ = new TBuiltinAnalyser(this);
-        connect(analyser_, &TBuiltinAnalyser::Iteration, this,
-                [this](std::uint64_t id, const TAnalysisReport& report) {
-                    if (id == offerId_)
-                        lastScore_ = report.Score.CappedCentipawns();
-                });
+        connect(analyser_, &TBuiltinAnalyser::Iteration, this, [this](std::uint64_t id, const TAnalysisReport& report) {
+            if (id == offerId_)
+                lastScore_ = report.Score.CappedCentipawns();
+        });
         connect(analyser_, &TBuiltinAnalyser::Finished, this, [this](std::uint64_t id, const QString&) {
             if (id == offerId_ && !outcome_.IsOver())
                 ComputerAnswers(board_->ComputerPlaysWhite() ? lastScore_ : -lastScore_);

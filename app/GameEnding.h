@@ -30,8 +30,8 @@ class GameEnding : public QObject {
 public:
     struct Hooks {
         std::function<void(const QString&)> SetStatus; // the status line
-        std::function<bool()> NoticesOn;                // "Avisar fim de partida"
-        std::function<void()> GameChanged;              // commands, autosave, list
+        std::function<bool()> NoticesOn;               // "Avisar fim de partida"
+        std::function<void()> GameChanged;             // commands, autosave, list
     };
     GameEnding(TChessBoard* board, GameClocks* clocks, Hooks hooks, QObject* parent = nullptr);
 

@@ -27,8 +27,9 @@ constexpr QRect BlackClockPlace(166, 468, 76, 25);
 
 void TForm2::CreateGameFlow()
 {
-    Clocks = new GameClocks(ChessBoard1, Client, WhiteClockPlace, BlackClockPlace,
-                            [this](const QString& text) { Announcer->Say(text); }, this);
+    Clocks = new GameClocks(
+        ChessBoard1, Client, WhiteClockPlace, BlackClockPlace, [this](const QString& text) { Announcer->Say(text); },
+        this);
     GameEnding::Hooks hooks;
     hooks.SetStatus = [this](const QString& text) { SetStatus(text); };
     hooks.NoticesOn = [this] { return AvisarFim1 != nullptr && AvisarFim1->isChecked(); };
