@@ -194,7 +194,8 @@ void GameClocks::Tick()
     for (const bool white : {true, false})
         RefreshLabel(white);
     if (clock_.Running()) {
-        const int second = static_cast<int>(clock_.Remaining(clock_.WhiteToMove()) / 1000);
+        // Twice a second, so that what is saved is never a second behind.
+        const int second = static_cast<int>(clock_.Remaining(clock_.WhiteToMove()) / 500);
         if (second != lastSecond_) {
             lastSecond_ = second;
             emit SecondPassed();

@@ -74,7 +74,7 @@ public:
 signals:
     // The side's time ran out; the clocks have stopped.
     void FlagFell(bool white);
-    // Once a second while a clock runs, so that the autosave keeps up.
+    // Twice a second while a clock runs, so that the autosave keeps up.
     void SecondPassed();
 
 private:

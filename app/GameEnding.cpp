@@ -157,10 +157,12 @@ void GameEnding::AddToRecord(Game& game) const
 
 void GameEnding::End(const GameOutcome& outcome)
 {
+    if (holding_)
+        return;
+    HoldBoard();
     outcome_ = outcome;
     paused_ = false;
     ++offerId_;
-    board_->SetAcceptsMoves(false);
     clocks_->Stop();
     const QString text = OutcomeText(outcome);
     if (hooks_.SetStatus)
@@ -182,8 +184,19 @@ GameFacts GameEnding::ShownFacts(bool& atLastMove) const
     return FactsOf(game);
 }
 
+void GameEnding::HoldBoard()
+{
+    // Stopping the computer serves pending events, this window's updates
+    // among them: they must not see the state half changed.
+    holding_ = true;
+    board_->SetAcceptsMoves(false);
+    holding_ = false;
+}
+
 void GameEnding::GameChanged()
 {
+    if (holding_)
+        return;
     // A new game or position on the board lets it take moves again: the
     // game it held is gone.
     if ((outcome_.IsOver() || paused_) && board_->AcceptsMoves()) {
@@ -223,8 +236,8 @@ void GameEnding::Pause()
 {
     if (outcome_.IsOver() || paused_)
         return;
+    HoldBoard();
     paused_ = true;
-    board_->SetAcceptsMoves(false);
     clocks_->Pause();
     if (hooks_.SetStatus)
         hooks_.SetStatus(tr("Partida pausada."));

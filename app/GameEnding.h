@@ -92,12 +92,14 @@ private:
     // the position it shows.
     GameFacts ShownFacts(bool& atLastMove) const;
     void ApplyThreefoldOption(bool claimOnly);
+    void HoldBoard();
 
     TChessBoard* board_;
     GameClocks* clocks_;
     Hooks hooks_;
     GameOutcome outcome_;
     bool paused_ = false;
+    bool holding_ = false;
     QAction* pause_ = nullptr;
     QAction* resign_ = nullptr;
     QAction* offerDraw_ = nullptr;

@@ -95,8 +95,7 @@ protected:
                 const Square b = SquareFromOrd(to);
                 if (board.PieceAt(b) != ' ' || !board.IsLegalMove(a, b))
                     continue;
-                const bool check =
-                    board.WhiteToMove() ? board.BlackKingAttacked(a, b) : board.WhiteKingAttacked(a, b);
+                const bool check = board.WhiteToMove() ? board.BlackKingAttacked(a, b) : board.WhiteKingAttacked(a, b);
                 std::string after = board.Position();
                 after[static_cast<std::size_t>(to - 1)] = piece;
                 after[static_cast<std::size_t>(from - 1)] = ' ';
@@ -352,7 +351,11 @@ TEST_F(GameFlow, TheComputerSearchesBeforeAnsweringADrawOffer)
 TEST_F(GameFlow, FiftyMoveClaimFromTheHundredthHalfMoveAndTheEndAtTheHundredAndFiftieth)
 {
     // A king, a rook and a knight each: quiet moves enough.
-    StartFrom({{Square::A8, 'r'}, {Square::B8, 'n'}, {Square::E8, 'k'}, {Square::A1, 'R'}, {Square::B1, 'N'},
+    StartFrom({{Square::A8, 'r'},
+               {Square::B8, 'n'},
+               {Square::E8, 'k'},
+               {Square::A1, 'R'},
+               {Square::B1, 'N'},
                {Square::E1, 'K'}},
               "-");
     for (int ply = 0; ply < 99; ++ply)
@@ -375,7 +378,11 @@ TEST_F(GameFlow, FiftyMoveClaimFromTheHundredthHalfMoveAndTheEndAtTheHundredAndF
 
 TEST_F(GameFlow, ClaimingTheFiftyMoveDraw)
 {
-    StartFrom({{Square::A8, 'r'}, {Square::B8, 'n'}, {Square::E8, 'k'}, {Square::A1, 'R'}, {Square::B1, 'N'},
+    StartFrom({{Square::A8, 'r'},
+               {Square::B8, 'n'},
+               {Square::E8, 'k'},
+               {Square::A1, 'R'},
+               {Square::B1, 'N'},
                {Square::E1, 'K'}},
               "-");
     for (int ply = 0; ply < 100; ++ply)
