@@ -3,9 +3,7 @@
 #include "app/AnalysisController.h"
 
 #include "app/Application.h"
-#include "app/GameFiles.h"
-#include "app/MoveListBox.h"
-#include "app/Unit2.h"
+#include "app/MoveListText.h"
 #include "board/ChessBoard.h"
 #include "enginehelp/AnalysisService.h"
 #include "enginehelp/EngineChoice.h"
@@ -26,16 +24,14 @@
 #include <QLayout>
 #include <QListWidget>
 #include <QLocale>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPainterPath>
 #include <QProgressDialog>
 #include <QSettings>
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <cmath>
 #include <vector>
 
 QString DifficultyStatusTip(int level)
@@ -96,105 +92,14 @@ Square SquareOfUci(QStringView text)
     return static_cast<Square>((7 - rank) * 8 + file + 1);
 }
 
-// The board shows a suggested move itself when it can; otherwise an arrow
-// drawn over it stands in.
-template <typename Board>
-bool BoardShowsHint(Board& board, Square from, Square to)
-{
-    if constexpr (requires { board.SetHintMove(from, to); }) {
-        board.SetHintMove(from, to);
-        return true;
-    } else {
-        return false;
-    }
-}
-
-template <typename Board>
-void BoardClearsHint(Board& board)
-{
-    if constexpr (requires { board.ClearHintMove(); })
-        board.ClearHintMove();
-}
-
-template <typename Board, typename F>
-void FollowShownPosition(Board& board, F handler)
-{
-    if constexpr (requires { board.OnShownPositionChanged; }) {
-        auto previous = board.OnShownPositionChanged;
-        board.OnShownPositionChanged = [previous, handler](QObject* sender) {
-            if (previous)
-                previous(sender);
-            handler();
-        };
-    }
-}
-
 } // namespace
 
-// An arrow from the suggested move's square to its target, over the board
-// and transparent to the mouse.
-class THintArrow : public QWidget {
-public:
-    explicit THintArrow(TChessBoard* board) : QWidget(board), board_(board)
-    {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setAttribute(Qt::WA_NoSystemBackground);
-        hide();
-    }
-
-    void Show(Square from, Square to)
-    {
-        from_ = from;
-        to_ = to;
-        setGeometry(board_->rect());
-        raise();
-        show();
-        update();
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        int fx = 0;
-        int fy = 0;
-        int tx = 0;
-        int ty = 0;
-        board_->SquareOrigin(from_, fx, fy);
-        board_->SquareOrigin(to_, tx, ty);
-        const double half = board_->SizeOfSquare() / 2.0;
-        const QPointF a(fx + half, fy + half);
-        const QPointF b(tx + half, ty + half);
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        const QColor colour(30, 160, 60, 200);
-        const double width = std::max(4.0, half / 3.0);
-        const double length = std::hypot(b.x() - a.x(), b.y() - a.y());
-        if (length < 1)
-            return;
-        const QPointF unit((b.x() - a.x()) / length, (b.y() - a.y()) / length);
-        const QPointF normal(-unit.y(), unit.x());
-        const double head = width * 2.6;
-        const QPointF neck = b - unit * head;
-        painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::FlatCap));
-        painter.drawLine(a, neck);
-        QPainterPath tip;
-        tip.moveTo(b);
-        tip.lineTo(neck + normal * head * 0.6);
-        tip.lineTo(neck - normal * head * 0.6);
-        tip.closeSubpath();
-        painter.fillPath(tip, colour);
-        painter.setPen(QPen(colour, 3));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawEllipse(a, half * 0.8, half * 0.8);
-    }
-
-private:
-    TChessBoard* board_;
-    Square from_ = Square::None;
-    Square to_ = Square::None;
-};
-
-TAnalysisController::TAnalysisController(TForm2* form) : QObject(form), form_(form), board_(form->ChessBoard1)
+TAnalysisController::TAnalysisController(TChessBoard* board, MoveListText* moveText, QMainWindow* window,
+                                         QMenu* gameMenu, QMenu* optionsMenu)
+    : QObject(window)
+    , board_(board)
+    , moveText_(moveText)
+    , window_(window)
 {
     setObjectName(QStringLiteral("Analysis"));
     panelService_ = new TAnalysisService(this);
@@ -205,10 +110,12 @@ TAnalysisController::TAnalysisController(TForm2* form) : QObject(form), form_(fo
         connect(service, &TAnalysisService::EngineFailed, this, &TAnalysisController::EngineFailed);
 
     CreatePanel();
-    CreateMenus();
-    HookBoard();
+    CreateMenus(gameMenu, optionsMenu);
+    FollowBoard();
     ApplyEngine(EngineChoice::Chosen(Settings()));
     shownKey_ = PositionKey();
+    // The panel's line is written as the move list is.
+    SetAlgebraic(moveText_->Algebraic());
 
     connect(panelService_, &TAnalysisService::Report, this,
             [this](std::uint64_t, const TAnalysisReport& report) { ShowReport(report, false); });
@@ -253,9 +160,14 @@ GameState TAnalysisController::ShownState() const
     return state;
 }
 
-void TAnalysisController::CreateMenus()
+const TGameReview& TAnalysisController::LastReview() const
 {
-    hintAction_ = form_->Partida1->addAction(tr("Dica"));
+    return moveText_->Review();
+}
+
+void TAnalysisController::CreateMenus(QMenu* gameMenu, QMenu* optionsMenu)
+{
+    hintAction_ = gameMenu->addAction(tr("Dica"));
     hintAction_->setObjectName(QStringLiteral("Dica1"));
     hintAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     hintAction_->setStatusTip(tr("Mostra no tabuleiro um bom lance para quem joga agora."));
@@ -266,32 +178,20 @@ void TAnalysisController::CreateMenus()
     analysisAction_->setObjectName(QStringLiteral("Analise1"));
     analysisAction_->setShortcut(QKeySequence(Qt::Key_F5));
     analysisAction_->setStatusTip(tr("Mostra ou esconde a avaliação do motor para a posição no tabuleiro."));
-    form_->Partida1->addAction(analysisAction_);
+    gameMenu->addAction(analysisAction_);
     // The panel has changed its visibility once the action's own handlers ran.
     connect(analysisAction_, &QAction::triggered, this,
             [this] { QTimer::singleShot(0, this, &TAnalysisController::FitWindow); });
 
-    reviewAction_ = form_->Partida1->addAction(tr("Revisar partida"));
+    reviewAction_ = gameMenu->addAction(tr("Revisar partida"));
     reviewAction_->setObjectName(QStringLiteral("RevisarPartida1"));
     reviewAction_->setStatusTip(tr("Procura os erros da partida e os marca na lista de jogadas."));
     connect(reviewAction_, &QAction::triggered, this, &TAnalysisController::StartReview);
 
-    engineMenu_ = form_->Opcoes1->addMenu(tr("Motor de análise"));
+    engineMenu_ = optionsMenu->addMenu(tr("Motor de análise"));
     engineMenu_->setObjectName(QStringLiteral("MotorDeAnalise1"));
     engineGroup_ = new QActionGroup(this);
     RebuildEngineMenu();
-
-    const QList<QAction*> levels{form_->SuperFcil1, form_->Fcil1, form_->Difcil1, form_->Difcil2, form_->SuperDifcil1};
-    for (int i = 0; i < levels.size(); ++i) {
-        const QString tip = DifficultyStatusTip(i + 1);
-        if (!tip.isEmpty()) {
-            levels[i]->setStatusTip(tip);
-            // The window has no status bar: the menu shows the tip beside
-            // the item the pointer rests on.
-            levels[i]->setToolTip(tip);
-        }
-    }
-    form_->Dificuldade1->setToolTipsVisible(true);
 }
 
 void TAnalysisController::RebuildEngineMenu()
@@ -319,12 +219,12 @@ void TAnalysisController::RebuildEngineMenu()
 
 void TAnalysisController::AddEngine()
 {
-    const QString program = QFileDialog::getOpenFileName(form_, tr("Escolher o programa do motor de análise"));
+    const QString program = QFileDialog::getOpenFileName(window_, tr("Escolher o programa do motor de análise"));
     if (program.isEmpty())
         return;
     const QFileInfo info(program);
     if (!info.isFile() || !info.isExecutable()) {
-        QMessageBox::warning(form_, ApplicationTitle(),
+        QMessageBox::warning(window_, ApplicationTitle(),
                              tr("“%1” não é um programa que possa ser executado.").arg(info.fileName()));
         return;
     }
@@ -371,7 +271,7 @@ void TAnalysisController::EngineFailed(const QString& message)
     RebuildEngineMenu();
     if (panelVisible_ && !panelService_->Searching())
         StartPanelAnalysis();
-    auto* box = new QMessageBox(QMessageBox::Warning, ApplicationTitle(), message, QMessageBox::Ok, form_);
+    auto* box = new QMessageBox(QMessageBox::Warning, ApplicationTitle(), message, QMessageBox::Ok, window_);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(false);
     box->show();
@@ -379,7 +279,7 @@ void TAnalysisController::EngineFailed(const QString& message)
 
 void TAnalysisController::CreatePanel()
 {
-    dock_ = new QDockWidget(tr("Análise"), form_);
+    dock_ = new QDockWidget(tr("Análise"), window_);
     dock_->setObjectName(QStringLiteral("AnalysisPanel"));
     dock_->setFeatures(QDockWidget::DockWidgetClosable);
     dock_->setAllowedAreas(Qt::BottomDockWidgetArea);
@@ -416,7 +316,7 @@ void TAnalysisController::CreatePanel()
     lineLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     column->addWidget(lineLabel_);
     dock_->setWidget(body);
-    form_->addDockWidget(Qt::BottomDockWidgetArea, dock_);
+    window_->addDockWidget(Qt::BottomDockWidgetArea, dock_);
     dock_->hide();
     connect(dock_, &QDockWidget::visibilityChanged, this, &TAnalysisController::PanelVisibilityChanged);
 }
@@ -424,14 +324,14 @@ void TAnalysisController::CreatePanel()
 void TAnalysisController::FitWindow()
 {
     // The game window has a fixed size: it grows by the panel and back.
-    if (form_->layout())
-        form_->layout()->activate();
-    const QSize size = form_->sizeHint();
+    if (window_->layout())
+        window_->layout()->activate();
+    const QSize size = window_->sizeHint();
     if (!size.isValid())
         return;
-    form_->setMinimumSize(0, 0);
-    form_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    form_->setFixedSize(size);
+    window_->setMinimumSize(0, 0);
+    window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    window_->setFixedSize(size);
 }
 
 void TAnalysisController::PanelVisibilityChanged(bool visible)
@@ -518,11 +418,7 @@ void TAnalysisController::ShowHint(Square from, Square to)
         return;
     hintFrom_ = from;
     hintTo_ = to;
-    if (!BoardShowsHint(*board_, from, to)) {
-        if (!arrow_)
-            arrow_ = new THintArrow(board_);
-        arrow_->Show(from, to);
-    }
+    board_->SetHintMove(from, to);
     emit HintShown(from, to);
 }
 
@@ -534,36 +430,24 @@ void TAnalysisController::ClearHint()
     hintAction_->setEnabled(true);
     hintFrom_ = Square::None;
     hintTo_ = Square::None;
-    BoardClearsHint(*board_);
-    if (arrow_)
-        arrow_->hide();
+    board_->ClearHintMove();
 }
 
-void TAnalysisController::HookBoard()
+void TAnalysisController::FollowBoard()
 {
-    // Every way the shown position changes ends in one of these: a move, a
-    // line of the move list chosen, a new game, a loaded position, a move
-    // taken back or replayed, and the board's own notice where it gives one.
     // A move is looked at once it is complete (its castling, promotion and
-    // en passant steps come after OnLegalMove), and the window has rebuilt
-    // its list by then.
-    auto previousLegal = board_->OnLegalMove;
-    board_->OnLegalMove = [this, previousLegal](QObject* sender, Square from, Square to) {
-        if (previousLegal)
-            previousLegal(sender, from, to);
-        QTimer::singleShot(0, this, &TAnalysisController::ShownPositionMaybeChanged);
-    };
-    connect(form_->ListBox1, &MoveListBox::Click, this, &TAnalysisController::ShownPositionMaybeChanged);
-    connect(form_->NovoJogo1, &QAction::triggered, this, &TAnalysisController::ShownPositionMaybeChanged);
-    connect(form_->Abrir1, &QAction::triggered, this, &TAnalysisController::ShownPositionMaybeChanged);
-    connect(form_->VoltarLance1, &QAction::triggered, this, &TAnalysisController::ShownPositionMaybeChanged);
-    connect(form_->RefazerLance1, &QAction::triggered, this, &TAnalysisController::ShownPositionMaybeChanged);
-    FollowShownPosition(*board_, [this] { ShownPositionMaybeChanged(); });
+    // en passant steps come after moveMade), also while a message box opened
+    // by the move's events waits; the board tells every other change of the
+    // shown position as it happens (a line of the move list chosen, a new
+    // game, a loaded position, a move taken back or replayed).
+    connect(board_, &TChessBoard::moveMade, this,
+            [this] { QTimer::singleShot(0, this, &TAnalysisController::ShownPositionMaybeChanged); });
+    connect(board_, &TChessBoard::shownPositionChanged, this, &TAnalysisController::ShownPositionMaybeChanged);
+    connect(moveText_, &MoveListText::NotationChanged, this, &TAnalysisController::SetAlgebraic);
 }
 
 void TAnalysisController::ShownPositionMaybeChanged()
 {
-    ApplyReviewMarks();
     const std::string key = PositionKey();
     if (key == shownKey_)
         return;
@@ -579,12 +463,12 @@ void TAnalysisController::StartReview()
         return;
     const std::vector<TReviewPosition> positions = ReviewPositions(board_->History());
     if (positions.size() < 2) {
-        QMessageBox::information(form_, ApplicationTitle(), tr("A partida ainda não tem lances para revisar."));
+        QMessageBox::information(window_, ApplicationTitle(), tr("A partida ainda não tem lances para revisar."));
         return;
     }
     reviewer_->SetEffort(efforts_.ReviewDepth, efforts_.ReviewUciMoveTimeMs);
     auto* progress =
-        new QProgressDialog(tr("Revisando a partida…"), tr("Cancelar"), 0, static_cast<int>(positions.size()), form_);
+        new QProgressDialog(tr("Revisando a partida…"), tr("Cancelar"), 0, static_cast<int>(positions.size()), window_);
     progress->setObjectName(QStringLiteral("ReviewProgress"));
     progress->setWindowTitle(tr("Revisar partida"));
     progress->setWindowModality(Qt::WindowModal);
@@ -603,65 +487,15 @@ void TAnalysisController::StartReview()
 
 void TAnalysisController::ReviewDone(const TGameReview& review)
 {
-    review_ = review;
-    ApplyReviewMarks();
+    moveText_->SetReview(review);
     ShowReviewSummary();
-}
-
-QStringList TAnalysisController::MarkedLines(QStringList lines) const
-{
-    if (review_.Moves.empty())
-        return lines;
-    const GameHistory& history = board_->History();
-    // The last line holds the half-move played just before the end marker.
-    const long long end = GameHistory::SlotIndex(history.LastMoveNumber(), history.LastWhiteToMove());
-    const qsizetype count = lines.size();
-    for (qsizetype i = 0; i < count; ++i) {
-        const long long index = end - (count - i);
-        if (index < 0)
-            continue;
-        const int moveNumber = static_cast<int>(index / 2 + 1);
-        const bool white = index % 2 == 0;
-        const TReviewedMove* reviewed = review_.Find(moveNumber, white);
-        const MoveInfo* slot = history.Slot(moveNumber, white);
-        // A mark belongs to the move reviewed, not to another one played
-        // from the same slot since.
-        if (reviewed && slot && slot->OldSq == reviewed->From && slot->NewSq == reviewed->To &&
-            reviewed->Mark != TMoveMark::None)
-            lines[i] += QLatin1Char(' ') + QString::fromStdString(MarkText(reviewed->Mark));
-    }
-    return lines;
-}
-
-void TAnalysisController::ApplyReviewMarks()
-{
-    if (review_.Moves.empty())
-        return;
-    // The list's own lines (in its notation), marked.
-    QStringList lines;
-    if (form_->GameFiles != nullptr) {
-        lines = form_->GameFiles->MoveListLines();
-    } else {
-        std::vector<std::string> board;
-        board_->GetMoveList(board);
-        for (const std::string& line : board)
-            lines.append(QString::fromStdString(line));
-        lines = MarkedLines(lines);
-    }
-    MoveListBox* list = form_->ListBox1;
-    if (list->count() != lines.size())
-        return;
-    for (int i = 0; i < list->count(); ++i) {
-        if (list->item(i)->text() != lines[i])
-            list->item(i)->setText(lines[i]);
-    }
 }
 
 void TAnalysisController::ShowReviewSummary()
 {
     if (summary_)
         summary_->close();
-    auto* dialog = new QDialog(form_);
+    auto* dialog = new QDialog(window_);
     dialog->setObjectName(QStringLiteral("ReviewSummary"));
     dialog->setWindowTitle(tr("Revisão da partida"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -669,7 +503,8 @@ void TAnalysisController::ShowReviewSummary()
     int dubious = 0;
     int mistakes = 0;
     int blunders = 0;
-    for (const TReviewedMove& move : review_.Moves) {
+    const TGameReview& review = moveText_->Review();
+    for (const TReviewedMove& move : review.Moves) {
         dubious += move.Mark == TMoveMark::Dubious;
         mistakes += move.Mark == TMoveMark::Mistake;
         blunders += move.Mark == TMoveMark::Blunder;
@@ -678,7 +513,7 @@ void TAnalysisController::ShowReviewSummary()
         tr("Lances duvidosos (?!): %1\nErros (?): %2\nErros graves (?\?): %3").arg(dubious).arg(mistakes).arg(blunders),
         dialog);
     column->addWidget(counts);
-    const std::vector<TReviewedMove> worst = review_.WorstMoves(3);
+    const std::vector<TReviewedMove> worst = review.WorstMoves(3);
     summaryList_ = new QListWidget(dialog);
     summaryList_->setObjectName(QStringLiteral("ReviewWorstMoves"));
     if (worst.empty()) {
@@ -691,8 +526,9 @@ void TAnalysisController::ShowReviewSummary()
             const QString loss = QString::number(move.LossCp / 100.0, 'f', 2);
             const QString mark = QString::fromStdString(MarkText(move.Mark));
             const QString dots = move.WhiteMoved ? QString() : QStringLiteral("... ");
-            const std::optional<QString> san = algebraic_ && form_->GameFiles != nullptr
-                ? form_->GameFiles->AlgebraicMove(move.MoveNumber, move.WhiteMoved)
+            const std::optional<QString> san = algebraic_
+                ? MoveListText::AlgebraicMove(board_->History(), move.MoveNumber, move.WhiteMoved,
+                                              board_->PromotionPiece())
                 : std::nullopt;
             const QString text = san
                 ? tr("%1. %2%3 %4  (%5, perde %6)").arg(move.MoveNumber).arg(dots, *san, mark, side, loss)
@@ -710,7 +546,7 @@ void TAnalysisController::ShowReviewSummary()
         }
         connect(summaryList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
             const TReviewedMove* move =
-                review_.Find(item->data(Qt::UserRole).toInt(), item->data(Qt::UserRole + 1).toBool());
+                LastReview().Find(item->data(Qt::UserRole).toInt(), item->data(Qt::UserRole + 1).toBool());
             if (move)
                 GotoReviewedMove(*move);
         });

@@ -18,18 +18,17 @@
 #include <cstdint>
 #include <string>
 
+class MoveListText;
 class QAction;
 class QActionGroup;
 class QDockWidget;
 class QLabel;
 class QListWidget;
+class QMainWindow;
 class QMenu;
-class QWidget;
 class TAnalysisService;
 class TChessBoard;
-class TForm2;
 class TGameReviewer;
-class THintArrow;
 
 // The status tip of a level of "Jogo › Dificuldade" (1 Super Fácil to 5
 // Super Difícil): its measured strength in a player's words; empty for a
@@ -40,7 +39,12 @@ class TAnalysisController : public QObject {
     Q_OBJECT
 
 public:
-    explicit TAnalysisController(TForm2* form);
+    // Follows `board`; writes moves as `moveText` does and hands it the
+    // review. The panel docks in `window`, which grows by it; the commands
+    // go at the end of `gameMenu`, the engine's choice at the end of
+    // `optionsMenu`.
+    TAnalysisController(TChessBoard* board, MoveListText* moveText, QMainWindow* window, QMenu* gameMenu,
+                        QMenu* optionsMenu);
     ~TAnalysisController() override;
 
     // Effort of each feature (tests make them small).
@@ -76,8 +80,9 @@ public:
     QDialog* ReviewSummary() const { return summary_; }
     QListWidget* ReviewSummaryList() const { return summaryList_; }
     QProgressDialog* ReviewProgress() const { return progress_; }
-    // The last review (kept for the game file's NAGs), empty before one.
-    const TGameReview& LastReview() const { return review_; }
+    // The last review (kept for the move list's marks and the game file's
+    // NAGs), empty before one.
+    const TGameReview& LastReview() const;
     // The suggested move shown, None when no hint is shown.
     Square HintFrom() const { return hintFrom_; }
     Square HintTo() const { return hintTo_; }
@@ -93,9 +98,6 @@ public:
     void ShownPositionMaybeChanged();
     // Goes to the position a reviewed move was played from.
     void GotoReviewedMove(const TReviewedMove& move);
-    // The move list's lines with the last review's marks ("3. H5-E5 ??")
-    // on the moves it judged, as long as they are still the moves played.
-    QStringList MarkedLines(QStringList lines) const;
     // Writes the panel's line and the review's moves in algebraic notation
     // (as the move list with "Notação algébrica") or in coordinates; the
     // line shown is written anew at once.
@@ -106,9 +108,9 @@ signals:
     void ReviewShown();
 
 private:
-    void CreateMenus();
+    void CreateMenus(QMenu* gameMenu, QMenu* optionsMenu);
     void CreatePanel();
-    void HookBoard();
+    void FollowBoard();
     void RebuildEngineMenu();
     void AddEngine();
     void ApplyEngine(const QString& program);
@@ -119,13 +121,13 @@ private:
     void ShowHint(Square from, Square to);
     void ClearHint();
     void ReviewDone(const TGameReview& review);
-    void ApplyReviewMarks();
     void ShowReviewSummary();
     void FitWindow();
     std::string PositionKey() const;
 
-    TForm2* form_;
     TChessBoard* board_;
+    MoveListText* moveText_;
+    QMainWindow* window_;
     Efforts efforts_;
     TAnalysisService* panelService_ = nullptr;
     TAnalysisService* hintService_ = nullptr;
@@ -145,8 +147,6 @@ private:
     QPointer<QDialog> summary_;
     QListWidget* summaryList_ = nullptr;
     QPointer<QProgressDialog> progress_;
-    THintArrow* arrow_ = nullptr;
-    TGameReview review_;
     QStringList engineMessages_;
     QStringList failedPrograms_;
     Square hintFrom_ = Square::None;

@@ -66,6 +66,8 @@ GameClocks::GameClocks(TChessBoard* board, QWidget* parent, const QRect& whitePl
     tick_ = new QTimer(this);
     tick_->setInterval(100);
     connect(tick_, &QTimer::timeout, this, &GameClocks::Tick);
+    // A move's first signal: the mover's time stops there.
+    connect(board_, &TChessBoard::moveMade, this, [this] { MoveMade(); });
 }
 
 void GameClocks::SetTimeSource(GameClock::TimeSource now)

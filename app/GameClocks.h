@@ -43,7 +43,8 @@ public:
     // %clk, or none of them without a clock.
     void AddToRecord(Game& game) const;
 
-    // The side to move made its move (the board's first event of a move).
+    // The side to move made its move (the board's moveMade, to which the
+    // clocks listen).
     void MoveMade();
     // After a take-back: the clocks as they stood at the board's position.
     void FollowBoard();

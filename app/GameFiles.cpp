@@ -1,16 +1,14 @@
 // The game window's whole games (see GameFiles.h).
 #include "app/GameFiles.h"
 
-#include "app/AnalysisController.h"
 #include "app/Application.h"
 #include "app/Autosave.h"
 #include "app/CoreErrorText.h"
 #include "app/GameFile.h"
 #include "app/GameRecord.h"
-#include "app/MoveListBox.h"
+#include "app/MoveListText.h"
 #include "app/PgnGameDialog.h"
 #include "app/ScoreSheet.h"
-#include "app/Unit2.h"
 #include "board/ChessBoard.h"
 #include "core/MoveList.h"
 #include "platform/ErrorBox.h"
@@ -24,7 +22,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -93,32 +90,13 @@ Game Continued(const Game& base, const BoardGame& board)
     return game;
 }
 
-char Upper(char piece)
-{
-    return (piece >= 'a' && piece <= 'z') ? static_cast<char>(piece - 32) : piece;
-}
-
-// The SAN of the half-move played from a slot of the board's history, or
-// nothing when it is no move of chess there (a position edited by hand).
-std::optional<std::string> SlotSan(const MoveInfo& slot, bool white, char pendingPromotion)
-{
-    if (slot.Placement.size() != 64 || slot.OldSq == Square::None || slot.NewSq == Square::None)
-        return std::nullopt;
-    const GameState state = GameState::FromPlacement(slot.Placement, white, slot.Castling, slot.EnPassantSq);
-    char promotion = EmptySquare;
-    const char piece = state.Board[Ord(slot.OldSq)];
-    const int rank = RankOf(slot.NewSq);
-    if ((piece == 'P' && rank == 8) || (piece == 'p' && rank == 1))
-        promotion = Upper(slot.Promotion != EmptySquare ? slot.Promotion : pendingPromotion);
-    const ChessMove move{slot.OldSq, slot.NewSq, promotion};
-    if (!IsLegalMove(state, move))
-        return std::nullopt;
-    return MoveToSan(state, move, PortugueseLetters);
-}
-
 } // namespace
 
-TGameFiles::TGameFiles(TForm2* form) : QObject(form), form_(form), board_(form->ChessBoard1)
+TGameFiles::TGameFiles(TChessBoard* board, MoveListText* moveText, const TGameFilesControls& controls, QObject* parent)
+    : QObject(parent)
+    , board_(board)
+    , moveText_(moveText)
+    , controls_(controls)
 {
     autosaveTimer_ = new QTimer(this);
     autosaveTimer_->setSingleShot(true);
@@ -126,13 +104,28 @@ TGameFiles::TGameFiles(TForm2* form) : QObject(form), form_(form), board_(form->
     connect(autosaveTimer_, &QTimer::timeout, this, [this] { AutosaveNow(); });
 
     CreateMenus();
+
+    // Whatever may change the game: the autosave looks once the change is
+    // done and writes only when the game's text differs.
+    connect(board_, &TChessBoard::moveMade, this, &TGameFiles::MoveStarted);
+    connect(board_, &TChessBoard::shownPositionChanged, this, &TGameFiles::GameMayHaveChanged);
+    connect(moveText_, &MoveListText::ReviewChanged, this, &TGameFiles::GameMayHaveChanged);
+    for (QCheckBox* box :
+         {controls_.ComputerBlack, controls_.HumanBlack, controls_.ComputerWhite, controls_.HumanWhite})
+        connect(box, &QCheckBox::toggled, this, &TGameFiles::GameMayHaveChanged);
+    for (QAction* level : controls_.Levels)
+        connect(level, &QAction::triggered, this, &TGameFiles::GameMayHaveChanged);
+    connect(controls_.NewGame, &QAction::triggered, this, [this] {
+        base_ = Game();
+        GameMayHaveChanged();
+    });
 }
 
 TGameFiles::~TGameFiles() = default;
 
 void TGameFiles::CreateMenus()
 {
-    QMenu* game = form_->Partida1;
+    QMenu* game = controls_.GameMenu;
     const auto command = [this, game](const char* name, const QString& caption, void (TGameFiles::*handler)()) {
         QAction* action = game->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
@@ -153,11 +146,13 @@ void TGameFiles::CreateMenus()
     notationAction_->setObjectName(QStringLiteral("NotacaoAlgebrica1"));
     notationAction_->setCheckable(true);
     notationAction_->setChecked(ProgramSettings().value(NotationKey, false).toBool());
-    // With the other switches, before the separator that ends them.
-    QMenu* options = form_->Opcoes1;
+    moveText_->SetAlgebraic(notationAction_->isChecked());
+    // With the other switches, before the separator (or the submenu) that
+    // ends them.
+    QMenu* options = controls_.OptionsMenu;
     QAction* before = nullptr;
     for (QAction* action : options->actions()) {
-        if (action->isSeparator() || action == form_->Idioma1->menuAction()) {
+        if (action->isSeparator() || action->menu() != nullptr) {
             before = action;
             break;
         }
@@ -165,23 +160,8 @@ void TGameFiles::CreateMenus()
     options->insertAction(before, notationAction_);
     connect(notationAction_, &QAction::toggled, this, [this](bool on) {
         ProgramSettings().setValue(NotationKey, on);
-        RefreshMoveList();
-        if (form_->Analysis != nullptr)
-            form_->Analysis->SetAlgebraic(on);
+        moveText_->SetAlgebraic(on);
     });
-    // The analysis panel writes its line as the move list does.
-    if (form_->Analysis != nullptr)
-        form_->Analysis->SetAlgebraic(notationAction_->isChecked());
-
-    // Any command of the window may change the game (a new game, a move
-    // taken back): the autosave looks once it is done and writes only when
-    // the game's text differs.
-    for (QAction* action : form_->menuBar()->findChildren<QAction*>())
-        connect(action, &QAction::triggered, this, &TGameFiles::GameMayHaveChanged);
-    connect(form_->ListBox1, &MoveListBox::Click, this, &TGameFiles::GameMayHaveChanged);
-    connect(form_->NovoJogo1, &QAction::triggered, this, [this] { base_ = Game(); });
-    for (QCheckBox* box : {form_->Computador1, form_->Humano1, form_->Computador2, form_->Humano2})
-        connect(box, &QCheckBox::toggled, this, &TGameFiles::GameMayHaveChanged);
 }
 
 void AddReviewMarks(Game& game, const TGameReview& review)
@@ -196,65 +176,6 @@ void AddReviewMarks(Game& game, const TGameReview& review)
         }
         state = PositionAfter(state, move.Move);
     }
-}
-
-// ---- The move list ----
-
-bool TGameFiles::Algebraic() const
-{
-    return notationAction_->isChecked();
-}
-void TGameFiles::SetAlgebraic(bool on)
-{
-    notationAction_->setChecked(on);
-}
-
-QStringList TGameFiles::MoveListLines() const
-{
-    std::vector<std::string> list;
-    board_->GetMoveList(list);
-    QStringList lines;
-    lines.reserve(static_cast<qsizetype>(list.size()));
-    for (const std::string& line : list)
-        lines.append(QString::fromStdString(line));
-    if (!Algebraic() || list.empty())
-        return form_->Analysis != nullptr ? form_->Analysis->MarkedLines(lines) : lines;
-
-    // The board's lines stand for the half-moves up to its end marker, one
-    // a line; a game begun by Black has the line "1. ..." before them.
-    const GameHistory& history = board_->History();
-    const long long end = GameHistory::SlotIndex(history.LastMoveNumber(), history.LastWhiteToMove());
-    long long first = end - static_cast<long long>(list.size());
-    if (first < 0 || !history.HoldsRecordedPosition(static_cast<int>(first / 2 + 1), first % 2 == 0))
-        ++first;
-    const qsizetype offset = static_cast<qsizetype>(list.size()) - static_cast<qsizetype>(end - first);
-    for (long long index = first; index < end; ++index) {
-        const int moveNumber = static_cast<int>(index / 2 + 1);
-        const bool white = index % 2 == 0;
-        const std::optional<QString> san = AlgebraicMove(moveNumber, white);
-        if (!san)
-            continue;
-        lines[offset + (index - first)] =
-            white ? QString::number(moveNumber) + QStringLiteral(". ") + *san : QString(14, QLatin1Char(' ')) + *san;
-    }
-    return form_->Analysis != nullptr ? form_->Analysis->MarkedLines(lines) : lines;
-}
-
-std::optional<QString> TGameFiles::AlgebraicMove(int moveNumber, bool white) const
-{
-    const MoveInfo* slot = board_->History().Slot(moveNumber, white);
-    if (slot == nullptr)
-        return std::nullopt;
-    const std::optional<std::string> san = SlotSan(*slot, white, board_->PromotionPiece());
-    if (!san)
-        return std::nullopt;
-    return QString::fromStdString(*san);
-}
-
-void TGameFiles::RefreshMoveList()
-{
-    if (form_->ListBox1->Lines() != MoveListLines())
-        form_->RebuildMoveList();
 }
 
 // ---- Files ----
@@ -272,8 +193,7 @@ Game TGameFiles::CurrentGame() const
     if (!game.Tag("Black") || *game.Tag("Black") == "?")
         if (board_->ComputerPlaysBlack())
             game.SetTag("Black", "Kestravin 2005");
-    if (form_->Analysis != nullptr)
-        AddReviewMarks(game, form_->Analysis->LastReview());
+    AddReviewMarks(game, moveText_->Review());
     if (board.ShownPly < game.PlyCount())
         game.SetTag("KestravinShownPly", std::to_string(board.ShownPly));
     if (AddToRecord)
@@ -286,7 +206,7 @@ bool TGameFiles::OpenGame(const QString& fileName)
     const std::vector<PgnGame> games = ReadPgnFile(fileName);
     std::optional<std::size_t> chosen;
     try {
-        chosen = chooser_ ? chooser_(games) : ChoosePgnGame(games, form_);
+        chosen = chooser_ ? chooser_(games) : ChoosePgnGame(games, controls_.Window);
     } catch (const std::runtime_error& e) {
         Fail(QCoreApplication::translate("TGameFiles", "Não foi possível abrir a partida de \"%1\": %2")
                  .arg(QFileInfo(fileName).absoluteFilePath(), QString::fromUtf8(e.what())));
@@ -318,8 +238,7 @@ void TGameFiles::PutOnBoard(const Game& game, std::size_t ply, bool restored)
         GamePut(game, restored);
     RestorePlayers(game, *board_);
     ShowPlayers();
-    form_->RebuildMoveList();
-    form_->GameChanged();
+    emit GamePutOnBoard();
     GameMayHaveChanged();
     if (put.Stopped)
         ShowMessage(put.Reason);
@@ -328,12 +247,11 @@ void TGameFiles::PutOnBoard(const Game& game, std::size_t ply, bool restored)
 void TGameFiles::ShowPlayers()
 {
     // The boxes' handlers set the board again, to the same players.
-    (board_->ComputerPlaysBlack() ? form_->Computador1 : form_->Humano1)->setChecked(true);
-    (board_->ComputerPlaysWhite() ? form_->Computador2 : form_->Humano2)->setChecked(true);
-    QAction* const levels[] = {form_->SuperFcil1, form_->Fcil1, form_->Difcil1, form_->Difcil2, form_->SuperDifcil1};
+    (board_->ComputerPlaysBlack() ? controls_.ComputerBlack : controls_.HumanBlack)->setChecked(true);
+    (board_->ComputerPlaysWhite() ? controls_.ComputerWhite : controls_.HumanWhite)->setChecked(true);
     const int depth = board_->SearchDepth();
-    if (depth >= 1 && depth <= 5)
-        levels[depth - 1]->setChecked(true);
+    if (depth >= 1 && depth <= static_cast<int>(controls_.Levels.size()))
+        controls_.Levels[static_cast<std::size_t>(depth - 1)]->setChecked(true);
 }
 
 void TGameFiles::SaveGame(const QString& fileName) const
@@ -354,7 +272,7 @@ QString GamesFolder()
 
 void TGameFiles::OpenWithDialog()
 {
-    QFileDialog dialog(form_, tr("Abrir partida"));
+    QFileDialog dialog(controls_.Window, tr("Abrir partida"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters({tr("Partidas PGN (*.pgn)"), tr("Todos os arquivos (*)")});
@@ -369,7 +287,7 @@ void TGameFiles::OpenWithDialog()
 
 void TGameFiles::SaveWithDialog()
 {
-    QFileDialog dialog(form_, tr("Salvar partida"));
+    QFileDialog dialog(controls_.Window, tr("Salvar partida"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(tr("Partidas PGN (*.pgn)"));
@@ -391,7 +309,7 @@ void TGameFiles::OpenFilesFromCommandLine(const QStringList& files)
 {
     if (files.isEmpty())
         return;
-    ShowWindow(form_);
+    ShowWindow(controls_.Window);
     RunGuarded([this, &files] { OpenGame(files.constFirst()); });
 }
 
@@ -440,7 +358,7 @@ int TGameFiles::PrintScoreSheet(QPrinter& printer) const
 void TGameFiles::PrintWithDialog()
 {
     QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, form_);
+    QPrintDialog dialog(&printer, controls_.Window);
     dialog.setWindowTitle(tr("Imprimir partida"));
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -450,7 +368,7 @@ void TGameFiles::PrintWithDialog()
 void TGameFiles::PreviewPrint()
 {
     QPrinter printer(QPrinter::HighResolution);
-    QPrintPreviewDialog preview(&printer, form_);
+    QPrintPreviewDialog preview(&printer, controls_.Window);
     preview.setWindowTitle(tr("Visualizar impressão da partida"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* target) { RunGuarded([this, target] { PrintScoreSheet(*target); }); });
@@ -484,8 +402,6 @@ void TGameFiles::AutosaveNow()
         }
         moveLoopLevel_ = -1;
     }
-    if (Algebraic())
-        RefreshMoveList();
     try {
         const Game game = CurrentGame();
         // A game that has ended, or has not begun (nothing to resume: the

@@ -11,16 +11,20 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <cstddef>
 #include <functional>
 #include <optional>
 #include <vector>
 
+class MoveListText;
 class QAction;
+class QCheckBox;
+class QMenu;
 class QPrinter;
 class QTimer;
+class QWidget;
 class TChessBoard;
-class TForm2;
 
 struct TGameReview;
 
@@ -28,11 +32,29 @@ struct TGameReview;
 // judged, as long as the move at that place is still the one reviewed.
 void AddReviewMarks(Game& game, const TGameReview& review);
 
+// The game window's parts TGameFiles works with.
+struct TGameFilesControls {
+    QWidget* Window = nullptr;    // the dialogs' parent, shown for a file named on the command line
+    QMenu* GameMenu = nullptr;    // "Partida": the file commands go at its end
+    QMenu* OptionsMenu = nullptr; // "Opções": "Notação algébrica" goes before its first separator or submenu
+    QAction* NewGame = nullptr;   // "Jogo › Novo Jogo": the next game continues no opened one
+    // The players' boxes (Black, then White) and the five levels, which show
+    // what a game opened or restored says, and whose changes are saved.
+    QCheckBox* ComputerBlack = nullptr;
+    QCheckBox* HumanBlack = nullptr;
+    QCheckBox* ComputerWhite = nullptr;
+    QCheckBox* HumanWhite = nullptr;
+    std::array<QAction*, 5> Levels{};
+};
+
 class TGameFiles : public QObject {
     Q_OBJECT
 
 public:
-    explicit TGameFiles(TForm2* form);
+    // The board's game, written with `moveText`'s notation and review; the
+    // notation switch is kept in `moveText`.
+    TGameFiles(TChessBoard* board, MoveListText* moveText, const TGameFilesControls& controls,
+               QObject* parent = nullptr);
     ~TGameFiles() override;
 
     // The menu items.
@@ -69,18 +91,6 @@ public:
     using GameChooser = std::function<std::optional<std::size_t>(const std::vector<PgnGame>&)>;
     void SetGameChooser(GameChooser chooser) { chooser_ = std::move(chooser); }
 
-    // ---- The move list ----
-    bool Algebraic() const;
-    void SetAlgebraic(bool on);
-    // The half-move of the board's history at a slot as the list writes it
-    // in algebraic notation ("Cf3"); nothing when it is no move of chess
-    // there (a position edited by hand).
-    std::optional<QString> AlgebraicMove(int moveNumber, bool white) const;
-    // The lines of the move list: the board's own ("12. G1-F3"), or in
-    // algebraic notation with Portuguese letters ("12. Cf3"), line for line,
-    // with the last review's marks ("3. Dxe5+ ??").
-    QStringList MoveListLines() const;
-
     // ---- What the rest of the window adds to a game record ----
     // Called on every record of the board's game (save, autosave, print):
     // the clocks' tags and comments and how the game ended.
@@ -91,9 +101,9 @@ public:
     std::function<void()> NewPosition;
 
     // ---- Autosave ----
-    // Called by the window at a move's first event and after anything else
-    // that may change the game; the autosave follows once the change is
-    // complete.
+    // The board's moves and changes of the shown position, the players'
+    // boxes, the levels and the review reach these; the autosave follows
+    // once the change is complete.
     void MoveStarted();
     void GameMayHaveChanged();
     // Writes the autosave now when the game changed since the last write
@@ -102,6 +112,11 @@ public:
     // At start-up: puts an unfinished autosaved game on the board, with its
     // players and level. True when a game was restored.
     bool RestoreAutosave();
+
+signals:
+    // A game opened, pasted or restored has replaced the board's game (its
+    // moves replayed without their events), with its players shown.
+    void GamePutOnBoard();
 
 private:
     void CreateMenus();
@@ -113,10 +128,10 @@ private:
     void PreviewPrint();
     void PutOnBoard(const Game& game, std::size_t ply, bool restored = false);
     void ShowPlayers();
-    void RefreshMoveList();
 
-    TForm2* form_;
     TChessBoard* board_;
+    MoveListText* moveText_;
+    TGameFilesControls controls_;
     QAction* openAction_ = nullptr;
     QAction* saveAction_ = nullptr;
     QAction* copyFenAction_ = nullptr;

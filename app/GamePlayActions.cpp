@@ -6,8 +6,8 @@
 #include "app/Application.h"
 #include "app/GameClocks.h"
 #include "app/GameEnding.h"
-#include "app/GameFiles.h"
 #include "app/MoveListBox.h"
+#include "app/MoveListText.h"
 #include "app/Unit2.h"
 #include "board/ChessBoard.h"
 #include "core/Rules.h"
@@ -116,11 +116,15 @@ void TForm2::CreatePlayActions()
     connect(gameChangedTimer_, &QTimer::timeout, this, [this] { GameChanged(); });
 
     // Whatever shows another position (also the engine help's review going
-    // to a move) moves the list's line and the turn mark along.
-    ChessBoard1->OnShownPositionChanged = [this](QObject*) {
+    // to a move) moves the list's line and the turn mark along. In algebraic
+    // notation a move's line is complete once the move is: its promotion
+    // comes after its first event.
+    connect(ChessBoard1, &TChessBoard::shownPositionChanged, this, [this] {
+        if (MoveText->Algebraic())
+            RefreshMoveList();
         FollowMoveList();
         ScheduleGameChanged();
-    };
+    });
 
     // Changing who plays changes what a take-back reaches.
     for (QCheckBox* box : {Computador1, Humano1, Computador2, Humano2})
@@ -213,19 +217,26 @@ void TForm2::LetComputerMove()
 
 void TForm2::RebuildMoveList()
 {
-    // The board's own lines, or in algebraic notation (GameFiles).
-    if (GameFiles != nullptr) {
-        ListBox1->SetLines(GameFiles->MoveListLines());
-    } else {
-        std::vector<std::string> list;
-        ChessBoard1->GetMoveList(list);
-        QStringList lines;
-        lines.reserve(static_cast<qsizetype>(list.size()));
-        for (const std::string& line : list)
-            lines.append(QString::fromStdString(line));
-        ListBox1->SetLines(lines);
-    }
+    // The board's own lines, or in algebraic notation, with the review's marks.
+    ListBox1->SetLines(MoveText->Lines(ChessBoard1->History(), ChessBoard1->PromotionPiece()));
     FollowMoveList();
+}
+
+void TForm2::RefreshMoveList()
+{
+    if (ListBox1->Lines() != MoveText->Lines(ChessBoard1->History(), ChessBoard1->PromotionPiece()))
+        RebuildMoveList();
+}
+
+void TForm2::ShowReviewMarks()
+{
+    const QStringList lines = MoveText->Lines(ChessBoard1->History(), ChessBoard1->PromotionPiece());
+    if (ListBox1->count() != lines.size())
+        return;
+    for (int i = 0; i < ListBox1->count(); ++i) {
+        if (ListBox1->item(i)->text() != lines[i])
+            ListBox1->item(i)->setText(lines[i]);
+    }
 }
 
 void TForm2::ScheduleGameChanged()
@@ -238,8 +249,6 @@ void TForm2::GameChanged()
 {
     if (Ending != nullptr)
         Ending->GameChanged();
-    if (GameFiles != nullptr)
-        GameFiles->GameMayHaveChanged();
     UpdatePlayActions();
     UpdateTurnMarks();
     // Once material for a mate is back (a take-back, a new game), the next

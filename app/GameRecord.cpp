@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSignalBlocker>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -70,8 +71,8 @@ void StartAt(BoardGame& game, const GameState& state, bool edited)
     game.StartsAfterAnEdit = game.StartsAfterAnEdit || edited;
 }
 
-// Holds back the board's events and animation while a game is replayed on
-// it, and gives them back however the replay ends.
+// Holds back the board's events, its signals and animation while a game is
+// replayed on it, and gives them back however the replay ends.
 class QuietBoard {
 public:
     explicit QuietBoard(TChessBoard& board)
@@ -90,6 +91,7 @@ public:
         , onPaint_(board.OnPaint)
         , animate_(board.AnimateMoves())
         , promotion_(board.PromotionPiece())
+        , quietSignals_(&board)
     {
         board.OnLegalMove = nullptr;
         board.OnCapture = nullptr;
@@ -141,6 +143,7 @@ private:
     TNotifyEvent onPaint_;
     bool animate_;
     char promotion_;
+    QSignalBlocker quietSignals_;
 };
 
 // Replays without any check of its own; false at the first move the board

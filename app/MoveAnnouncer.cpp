@@ -67,6 +67,7 @@ MoveAnnouncer::MoveAnnouncer(TChessBoard* board, QLabel* statusLine, QObject* pa
     , statusLine_(statusLine)
 {
     SetUpSpeech();
+    connect(board_, &TChessBoard::moveMade, this, &MoveAnnouncer::MoveMade);
 }
 
 void MoveAnnouncer::SetUpSpeech()

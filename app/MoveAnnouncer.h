@@ -34,8 +34,8 @@ public:
     // Adds "Falar lances" to `options` and the reading commands to `game`.
     void AddMenuItems(QMenu* game, QMenu* options);
 
-    // Called after every move: announces the move that led to the shown
-    // position (once the move's events are all delivered).
+    // After every move (the board's moveMade): announces the move that led
+    // to the shown position, once the move's events are all delivered.
     void MoveMade();
 
     // The last announcement (tests).

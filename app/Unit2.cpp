@@ -8,6 +8,7 @@
 #include "app/GameFiles.h"
 #include "app/MoveAnnouncer.h"
 #include "app/MoveListBox.h"
+#include "app/MoveListText.h"
 #include "app/TypedMoveEntry.h"
 #include "board/ChessBoard.h"
 #include "board/PieceSet.h"
@@ -80,22 +81,52 @@ TForm2::TForm2(QWidget* parent, bool designMode)
     ChessBoard1 = new TChessBoard(Client, designMode);
     ChessBoard1->setObjectName(QStringLiteral("ChessBoard1"));
     ChessBoard1->setGeometry(BoardAsLaidOut);
+    MoveText = new MoveListText(this);
 
     CreateControls();
     CreateMenus();
     ApplyBoardSettings();
     ConnectBoardEvents();
     ConnectControls();
-    Analysis = new TAnalysisController(this);
-    Announcer = new MoveAnnouncer(ChessBoard1, Panel1, this);
-    Announcer->AddMenuItems(Partida1, Opcoes1);
-    MoveEntry = new TypedMoveEntry(ChessBoard1);
-    GameFiles = new TGameFiles(this);
+    CreateHelpers();
     CreateGameFlow();
     ConnectGameFiles();
     SetAccessibleNames();
     LoadSettings();
     setFixedSize(sizeHint());
+}
+
+void TForm2::CreateHelpers()
+{
+    // Their menu items follow one another in this order.
+    Analysis = new TAnalysisController(ChessBoard1, MoveText, this, Partida1, Opcoes1);
+    Announcer = new MoveAnnouncer(ChessBoard1, Panel1, this);
+    Announcer->AddMenuItems(Partida1, Opcoes1);
+    MoveEntry = new TypedMoveEntry(ChessBoard1);
+    TGameFilesControls files;
+    files.Window = this;
+    files.GameMenu = Partida1;
+    files.OptionsMenu = Opcoes1;
+    files.NewGame = NovoJogo1;
+    files.ComputerBlack = Computador1;
+    files.HumanBlack = Humano1;
+    files.ComputerWhite = Computador2;
+    files.HumanWhite = Humano2;
+    files.Levels = {SuperFcil1, Fcil1, Difcil1, Difcil2, SuperDifcil1};
+    GameFiles = new TGameFiles(ChessBoard1, MoveText, files, this);
+
+    // The list follows its text: written anew in the other notation, marked
+    // where a review judged a move.
+    connect(MoveText, &MoveListText::NotationChanged, this, [this] { RefreshMoveList(); });
+    connect(MoveText, &MoveListText::ReviewChanged, this, [this] { ShowReviewMarks(); });
+    // A game opened, pasted or restored was replayed without the board's
+    // events and signals: the list, the commands and the engine help look
+    // at it once it stands.
+    connect(GameFiles, &TGameFiles::GamePutOnBoard, this, [this] {
+        RebuildMoveList();
+        GameChanged();
+    });
+    connect(GameFiles, &TGameFiles::GamePutOnBoard, Analysis, &TAnalysisController::ShownPositionMaybeChanged);
 }
 
 TForm2::~TForm2()

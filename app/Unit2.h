@@ -21,6 +21,7 @@
 class GameClocks;
 class GameEnding;
 class MoveAnnouncer;
+class MoveListText;
 class TypedMoveEntry;
 class MoveListBox;
 class QAction;
@@ -75,7 +76,6 @@ inline QString IllegalMove()
 
 class TForm2 : public QMainWindow {
     Q_OBJECT
-    friend class TGameFiles; // rebuilds the move list as the window does
 
 public:
     // designMode builds the board without its search thread (tests).
@@ -106,6 +106,11 @@ public:
     QCheckBox* Computador2 = nullptr;
     QCheckBox* Humano2 = nullptr;
     TChessBoard* ChessBoard1 = nullptr;
+    // The move list's text: its notation and the review's marks, which the
+    // list and the helpers below share.
+    MoveListText* MoveText = nullptr;
+    // The helpers, each given what it works with; none knows another. They
+    // hear the board through its signals.
     // Hint, analysis panel, review and the analysing engine (AnalysisController).
     TAnalysisController* Analysis = nullptr;
     MoveAnnouncer* Announcer = nullptr;  // the moves in words, for listeners
@@ -242,6 +247,8 @@ private:
     void ApplyBoardSettings();
     void ConnectBoardEvents();
     void ConnectControls();
+    void CreateHelpers();
+    void SetLevelTips();
     void SetStatus(const QString& text);
     void OpenHelpDocument(const QString& relativeName);
     void SetSearchDepthFromMenu(int depth);
@@ -261,6 +268,11 @@ private:
     void UpdateTurnMarks();
     void FollowMoveList();
     void RebuildMoveList();
+    // Rebuilds the list when its lines differ from its text.
+    void RefreshMoveList();
+    // Puts the review's marks on the list's lines, as long as the list
+    // shows the game's lines.
+    void ShowReviewMarks();
     void AnnounceEndOfGame();
     void KeepResultAfterRefusedMove();
     // Puts the window where it stood last time; false when nothing usable

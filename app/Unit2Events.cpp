@@ -1,9 +1,6 @@
 // The game window's reactions: the board's events on the status line and
 // the move list, going back through the list, and the player check boxes.
 #include "app/Application.h"
-#include "app/GameClocks.h"
-#include "app/GameFiles.h"
-#include "app/MoveAnnouncer.h"
 #include "app/MoveListBox.h"
 #include "app/Unit2.h"
 #include "board/ChessBoard.h"
@@ -40,9 +37,6 @@ void TForm2::ConnectControls()
 
 void TForm2::ChessBoard1LegalMove(QObject*, Square, Square)
 {
-    Clocks->MoveMade();
-    Announcer->MoveMade();
-    GameFiles->MoveStarted();
     RebuildMoveList();
     ScheduleGameChanged();
 }

@@ -33,7 +33,10 @@ void TForm2::CreateGameFlow()
     GameEnding::Hooks hooks;
     hooks.SetStatus = [this](const QString& text) { SetStatus(text); };
     hooks.NoticesOn = [this] { return AvisarFim1 != nullptr && AvisarFim1->isChecked(); };
-    hooks.GameChanged = [this] { ScheduleGameChanged(); };
+    hooks.GameChanged = [this] {
+        ScheduleGameChanged();
+        GameFiles->GameMayHaveChanged();
+    };
     Ending = new GameEnding(ChessBoard1, Clocks, std::move(hooks), this);
     // The option goes with the other switches, before the language's submenu.
     QAction* before = nullptr;

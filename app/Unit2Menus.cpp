@@ -1,5 +1,6 @@
 // The game window's menu bar and the handlers of its items and of the
 // print button.
+#include "app/AnalysisController.h"
 #include "app/Application.h"
 #include "app/Language.h"
 #include "app/MoveListBox.h"
@@ -44,6 +45,7 @@ void TForm2::CreateMenus()
         difficultyGroup_->addAction(level);
     }
     SuperFcil1->setChecked(true);
+    SetLevelTips();
     Abrir1 = item(Kestravin1, "Abrir1", tr("Carregar"), &TForm2::Abrir1Click);
     Salvar1 = item(Kestravin1, "Salvar1", tr("Salvar"), &TForm2::Salvar1Click);
     Sair1 = item(Kestravin1, "Sair1", tr("Sair"), &TForm2::Sair1Click);
@@ -93,6 +95,21 @@ void TForm2::NovoJogo1Click(QObject*)
     LetComputerMove();
     GameChanged();
     FollowMoveList();
+}
+
+void TForm2::SetLevelTips()
+{
+    const QList<QAction*> levels{SuperFcil1, Fcil1, Difcil1, Difcil2, SuperDifcil1};
+    for (int i = 0; i < levels.size(); ++i) {
+        const QString tip = DifficultyStatusTip(i + 1);
+        if (!tip.isEmpty()) {
+            levels[i]->setStatusTip(tip);
+            // The window has no status bar: the menu shows the tip beside
+            // the item the pointer rests on.
+            levels[i]->setToolTip(tip);
+        }
+    }
+    Dificuldade1->setToolTipsVisible(true);
 }
 
 void TForm2::SetSearchDepthFromMenu(int depth)

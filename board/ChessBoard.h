@@ -9,6 +9,7 @@
 #pragma once
 
 #include "board/ChessBoardTypes.h"
+#include "board/GameEnd.h"
 #include "core/GameHistory.h"
 #include "core/GameState.h"
 #include "core/Square.h"
@@ -348,7 +349,29 @@ public:
     TNotifyEvent OnEndDrag;
     // ---- End of view ----
 
+    // ---- Signals ----
+    // The same moments as the event slots, for any number of listeners (the
+    // game window's helpers). Each is emitted right after the slot of its
+    // moment has run, whether a handler is set or not, so the slot's handler
+    // always comes first and the slots behave as without the signals.
+signals:
+    // Beside OnLegalMove: the move's first event. The piece stands on `to`
+    // and the turn has passed; promotion, en passant and castling follow.
+    void moveMade(Square from, Square to);
+    // Beside OnShownPositionChanged: a move, GotoMove, SetPosition, NewGame,
+    // a take-back.
+    void shownPositionChanged();
+    // Beside OnMate (TGameEnd::Mate) and OnDraw (the draw's reason).
+    void gameEnded(TGameEnd end);
+    // The computer player began a search (true) or ended it (false), told on
+    // the user-interface thread. Never emitted in design mode.
+    void thinkingChanged(bool thinking);
+
 private:
+    // Emits thinkingChanged when `thinking` differs from what was last told.
+    void TellThinking(bool thinking);
+    bool thinkingTold_ = false;
+
     // What follows every change of the shown position: the chooser closes,
     // the selection and the hint go, the marks follow, and
     // OnShownPositionChanged fires.

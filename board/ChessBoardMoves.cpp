@@ -3,12 +3,14 @@
 // passant and castling, updates the game state and fires the board's events
 // in their fixed order: OnLegalMove, OnCapture, OnPromotion, OnCapture (en
 // passant), OnCastle, OnCheck, OnMate or OnStaleMate, OnNoMatingMaterial,
-// OnThreefoldPosition, OnDraw, OnPaint.
+// OnThreefoldPosition, OnDraw, OnPaint; each signal right after its slot.
 #include "board/ChessBoard.h"
 #include "board/ChessBoardAccessible.h"
 
 #include "core/MoveExecution.h"
 #include "core/Rules.h"
+
+#include <optional>
 
 namespace {
 
@@ -67,6 +69,7 @@ bool TChessBoard::MakeMove(Square oldSq, Square newSq)
     NotifySearchThread();
 
     Fire(OnLegalMove, this, oldSq, newSq);
+    emit moveMade(oldSq, newSq);
     if (captured != EmptySquare)
         Fire(OnCapture, this, oldSq, newSq, captured);
 
@@ -80,25 +83,30 @@ bool TChessBoard::MakeMove(Square oldSq, Square newSq)
     // before the handlers of what it means run.
     RefreshMarks();
 
-    bool draw = AnnounceMateOrStalemate(oldSq, newSq);
+    std::optional<TGameEnd> draw;
+    if (AnnounceMateOrStalemate(oldSq, newSq))
+        draw = TGameEnd::Stalemate;
     if (MatingMaterial(game_.Board, true) < 5 && MatingMaterial(game_.Board, false) < 5) {
         Fire(OnNoMatingMaterial, this);
-        draw = true;
+        draw = draw.value_or(TGameEnd::NoMatingMaterial);
     }
 
     RecordCurrentPosition();
     history_.SetEndMarker(game_.CurrentMove, game_.WhiteToMove);
     if (threefoldEndsGame_ && ThreefoldRepetition()) {
         Fire(OnThreefoldPosition, this);
-        draw = true;
+        draw = draw.value_or(TGameEnd::ThreefoldRepetition);
     }
     if (draw && OnDraw) {
         endEventGuard_ = true;
         Fire(OnDraw, this);
     }
+    if (draw)
+        emit gameEnded(*draw);
     Fire(OnPaint, this);
     NotifyPositionChanged(this);
     Fire(OnShownPositionChanged, this);
+    emit shownPositionChanged();
     return true;
 }
 
@@ -153,6 +161,8 @@ bool TChessBoard::AnnounceMateOrStalemate(Square oldSq, Square newSq)
             endEventGuard_ = true;
             Fire(OnMate, this, oldSq, newSq);
         }
+        if (!canMove)
+            emit gameEnded(TGameEnd::Mate);
         return false;
     }
     if (!canMove) {

@@ -74,6 +74,7 @@ void TChessBoard::ShownPositionChanged()
         const TNotifyEvent handler = OnShownPositionChanged;
         handler(this);
     }
+    emit shownPositionChanged();
 }
 
 bool TChessBoard::IsMoversPiece(Square square) const

@@ -24,7 +24,11 @@ void TChessBoard::CreateSearchThread()
     thread->SearchDepthRef = &searchDepth_;
     thread->ThinkingPriorityRef = &thinkingPriority_;
     thread->ThinkingTimeLimitRef = &thinkingTimeLimit_;
-    thread->MoveHandler = [this](Square oldSq, Square newSq) { return MakeMove(oldSq, newSq); };
+    thread->MoveHandler = [this](Square oldSq, Square newSq) {
+        TellThinking(false);
+        return MakeMove(oldSq, newSq);
+    };
+    thread->SearchStarting = [this] { TellThinking(true); };
     thread->PassDoneHandler = [this] { ThinkingPassDone(); };
     thread->SetPriority(thinkingPriority_);
     SearchThread = thread;
@@ -89,9 +93,18 @@ void TChessBoard::ThinkingPassDone()
     if (SearchThread == nullptr)
         return;
     SearchThread->IsThinking.store(false);
+    TellThinking(false);
     SearchThread->Suspend();
     if (!SearchThread->StopRequested())
         ResumeThinking();
+}
+
+void TChessBoard::TellThinking(bool thinking)
+{
+    if (thinking == thinkingTold_)
+        return;
+    thinkingTold_ = thinking;
+    emit thinkingChanged(thinking);
 }
 
 bool TChessBoard::Thinking() const

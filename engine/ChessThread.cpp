@@ -55,7 +55,11 @@ void TChessThread::Execute()
     while (!Terminated()) {
         ++passes_;
         bool computerToMove = false;
-        Synchronize([&] { computerToMove = !Terminated() && TakeSnapshot(); });
+        Synchronize([&] {
+            computerToMove = !Terminated() && TakeSnapshot();
+            if (computerToMove && snapshotGeneration_ != refusedGeneration_ && !StopRequested() && SearchStarting)
+                SearchStarting();
+        });
 
         const std::uint64_t passGeneration = snapshotGeneration_;
         if (computerToMove && passGeneration != refusedGeneration_ && !StopRequested()) {

@@ -52,6 +52,9 @@ public:
     // The board's MakeMove, and its pass-end operation.
     std::function<bool(Square oldSq, Square newSq)> MoveHandler;
     std::function<void()> PassDoneHandler;
+    // Called on the user-interface thread as a pass decides to search,
+    // before the move is delivered or the pass ends (may be empty).
+    std::function<void()> SearchStarting;
 
     // A thinking pass is under way (read by the board's Thinking property).
     std::atomic<bool> IsThinking{false};

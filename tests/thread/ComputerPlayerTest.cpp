@@ -15,6 +15,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -370,4 +371,37 @@ TEST(ComputerPlayer, OutOfTimeOnACrowdedBoardItStillPlaysALegalMove)
     board.SetComputerPlaysWhite(true);
     ASSERT_TRUE(PumpUntil([&] { return log.moves.size() == 2; }, 20000));
     EXPECT_FALSE(board.ComputerPlayer()->LastSearchTimedOut());
+}
+
+TEST(ComputerPlayer, ThinkingIsToldAroundEachSearchOfItsOwn)
+{
+    TChessBoard board;
+    board.SetAnimateMoves(false);
+    std::vector<std::string> told;
+    QObject::connect(&board, &TChessBoard::thinkingChanged, &board,
+                     [&told](bool thinking) { told.push_back(thinking ? "thinking" : "done"); });
+    QObject::connect(&board, &TChessBoard::moveMade, &board, [&told] { told.push_back("move"); });
+    board.SetSearchDepth(2);
+    board.show(); // the first paint starts the thread
+    board.SetComputerPlaysWhite(true);
+    board.SetComputerPlaysBlack(true);
+    ASSERT_TRUE(PumpUntil([&] { return std::count(told.begin(), told.end(), "move") >= 4; }, 60000));
+    board.SetComputerPlaysWhite(false);
+    board.SetComputerPlaysBlack(false);
+    PumpFor(100);
+    // Each of its moves comes after its search was told to begin and end;
+    // the last word is that it thinks no more.
+    ASSERT_GE(told.size(), 12u);
+    for (std::size_t i = 0; i < told.size(); ++i) {
+        if (told[i] != "move")
+            continue;
+        ASSERT_GE(i, 2u);
+        EXPECT_EQ(told[i - 1], "done") << i;
+        EXPECT_EQ(told[i - 2], "thinking") << i;
+    }
+    const auto lastWord =
+        std::find_if(told.rbegin(), told.rend(), [](const std::string& word) { return word != "move"; });
+    ASSERT_NE(lastWord, told.rend());
+    EXPECT_EQ(*lastWord, "done");
+    EXPECT_FALSE(board.Thinking());
 }

@@ -50,8 +50,7 @@ struct Tally {
 
 ClockMs Now()
 {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
         .count();
 }
 
@@ -83,8 +82,8 @@ bool ReadOptions(int argc, char** argv, Options& options)
         else if (arg == "--levels") {
             const std::size_t dash = value.find('-');
             options.FirstLevel = std::clamp(std::atoi(value.c_str()), 1, 8);
-            options.LastLevel = dash == std::string::npos ? options.FirstLevel
-                                                          : std::clamp(std::atoi(value.c_str() + dash + 1), 1, 8);
+            options.LastLevel =
+                dash == std::string::npos ? options.FirstLevel : std::clamp(std::atoi(value.c_str() + dash + 1), 1, 8);
         } else if (arg == "--controls")
             options.Controls = Split(value);
         else if (arg == "--max-plies")
@@ -100,8 +99,8 @@ bool ReadOptions(int argc, char** argv, Options& options)
 }
 
 // One game; true when a side lost on time.
-bool PlayGame(TChessEngine& engine, int level, const TimeControl& control, const Options& options,
-              std::mt19937& random, Tally& tally)
+bool PlayGame(TChessEngine& engine, int level, const TimeControl& control, const Options& options, std::mt19937& random,
+              Tally& tally)
 {
     GameState state = GameState::Initial();
     GameClock clock(Now);
@@ -180,8 +179,7 @@ int main(int argc, char** argv)
             std::printf("control %-8s level %d: %d games, %d lost on time, least time left %.1f s, longest move "
                         "%.2f s\n",
                         text.c_str(), level, tally.Games, tally.LostOnTime,
-                        static_cast<double>(tally.LeastLeft) / 1000.0,
-                        static_cast<double>(tally.LongestMove) / 1000.0);
+                        static_cast<double>(tally.LeastLeft) / 1000.0, static_cast<double>(tally.LongestMove) / 1000.0);
             std::fflush(stdout);
         }
     }
