@@ -737,6 +737,14 @@
         <source>Página %1 de %2</source>
         <translation>Page %1 of %2</translation>
     </message>
+    <message>
+        <source>Fim: %1</source>
+        <translation>End: %1</translation>
+    </message>
+    <message>
+        <source>Controle de tempo: %1</source>
+        <translation>Time control: %1</translation>
+    </message>
 </context>
 <context>
     <name>StatusText</name>

@@ -10,6 +10,7 @@
 #include "app/GameEnding.h"
 #include "app/GameFiles.h"
 #include "app/GameRecord.h"
+#include "app/ScoreSheet.h"
 #include "app/Unit2.h"
 #include "board/ChessBoard.h"
 #include "core/ClockComment.h"
@@ -198,6 +199,10 @@ TEST_F(GameFlow, TheFlagEndsTheGameAndTheRecordSaysSo)
     ASSERT_EQ(game.PlyCount(), 3U);
     EXPECT_EQ(CommentClock(game.Moves()[2].Comment), 3000);
     EXPECT_EQ(CommentClock(game.Moves()[0].Comment), 5000);
+    // The score sheet says how it ended and on which clock.
+    const QStringList heading = ScoreSheetOf(game).Heading;
+    EXPECT_TRUE(heading.contains("Fim: As pretas perderam por tempo.")) << heading.join(" | ").toStdString();
+    EXPECT_TRUE(heading.contains("Controle de tempo: 5")) << heading.join(" | ").toStdString();
     // The finished game stays in the autosave until a new game starts.
     form.GameFiles->AutosaveNow();
     ASSERT_TRUE(ReadAutosave().has_value());
