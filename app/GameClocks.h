@@ -55,6 +55,8 @@ public:
     void Pause();
     void Resume();
     bool Paused() const { return clock_.Paused(); }
+    // Who plays changed: the computer's thinking time follows.
+    void PlayersChanged() { BudgetComputer(); }
     // The game is over: the clocks stop where they are.
     void Stop();
 

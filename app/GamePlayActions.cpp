@@ -249,6 +249,8 @@ void TForm2::GameChanged()
 {
     if (Ending != nullptr)
         Ending->GameChanged();
+    if (Clocks != nullptr)
+        Clocks->PlayersChanged();
     UpdatePlayActions();
     UpdateTurnMarks();
     // Once material for a mate is back (a take-back, a new game), the next

@@ -16,6 +16,7 @@
 #include "core/ClockComment.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
 #include <QSettings>
@@ -159,7 +160,14 @@ TEST_F(GameFlow, NewGameChoicesAreAppliedAndRemembered)
     EXPECT_FALSE(form.ChessBoard1->ComputerPlaysBlack());
     EXPECT_EQ(form.ChessBoard1->SearchDepth(), 3);
     EXPECT_TRUE(form.Clocks->Label(true)->isVisibleTo(&form));
-    // The computer on a clock thinks within its budget.
+    // The computer on a clock thinks within its budget; a person's turn
+    // leaves the board its own limit.
+    EXPECT_LT(form.ChessBoard1->ThinkingTimeLimit(), 10000);
+    form.Humano2->click();
+    Settle();
+    EXPECT_EQ(form.ChessBoard1->ThinkingTimeLimit(), TChessBoard::DefaultThinkingTimeLimit);
+    form.Computador2->click();
+    Settle();
     EXPECT_LT(form.ChessBoard1->ThinkingTimeLimit(), 10000);
     const QSettings settings(TForm2::SettingsOrganisation(), TForm2::SettingsApplication());
     EXPECT_EQ(settings.value("Partida/ControleDeTempo").toString(), "180+2");
