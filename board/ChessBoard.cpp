@@ -31,7 +31,7 @@ void TChessBoard::SetPosition(const std::string& position)
 {
     StopThinking();
     ParsePositionString(game_.Board, position);
-    positionFromPlay_ = false;
+    aids_.SetPositionFromPlay(false);
     acceptsMoves_ = true;
     Paint();
     ShownPositionChanged();
@@ -41,7 +41,7 @@ void TChessBoard::SetWhiteToMove(bool value)
 {
     StopThinking();
     game_.WhiteToMove = value;
-    positionFromPlay_ = false;
+    aids_.SetPositionFromPlay(false);
 }
 
 void TChessBoard::SetCastlingAllowed(CastleSet value)
@@ -79,7 +79,7 @@ void TChessBoard::ResetGame()
     history_.Restart();
     game_.EnPassant = Square::None;
     game_.CastlingAllowed = CastleSet::All();
-    positionFromPlay_ = false;
+    aids_.SetPositionFromPlay(false);
     acceptsMoves_ = true;
 }
 

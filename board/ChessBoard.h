@@ -8,8 +8,13 @@
 // the thinking controls around it.
 #pragma once
 
+#include "board/BoardCanvas.h"
+#include "board/BoardDrag.h"
+#include "board/BoardPlayAids.h"
 #include "board/ChessBoardTypes.h"
 #include "board/GameEnd.h"
+#include "board/MoveAnimation.h"
+#include "board/TakeBackLine.h"
 #include "core/GameHistory.h"
 #include "core/GameState.h"
 #include "core/Square.h"
@@ -74,8 +79,10 @@ public:
         return Ord(square) >= 1 && Ord(square) <= 64 ? game_.Board[Ord(square)] : EmptySquare;
     }
 
-    // The fields the search thread reads at the start of a search. They stay
-    // at the same address for the board's lifetime.
+    // Links to the live position fields, for an engine that reads the board
+    // itself (TChessEngine's position links). They stay at the same address
+    // for the board's lifetime. The search thread does not use them: it
+    // copies one TSearchInput when a pass starts.
     const BoardArray* BoardLink() const { return &game_.Board; }
     const bool* WhiteToMoveLink() const { return &game_.WhiteToMove; }
     const CastleSet* CastlingAllowedLink() const { return &game_.CastlingAllowed; }
@@ -219,7 +226,7 @@ public:
     // Slides the piece on FromSq to ToSq with the moving image, one pixel a
     // step, each step lasting more than Delay ms; processes no messages.
     void AnimateMove(Square FromSq, Square ToSq, int Delay);
-    const QImage& Canvas() const { return canvas_; }
+    const QImage& Canvas() const { return canvas_.Image(); }
     // Device pixels per logical pixel the board draws for: its screen's.
     qreal DeviceRatio() const;
 
@@ -283,53 +290,53 @@ public:
     void SetResizeMinSize(int value);
     int ResizeMaxSize() const { return resizeMaxSize_; }
     void SetResizeMaxSize(int value);
-    bool AnimateMoves() const { return animateMoves_; }
-    void SetAnimateMoves(bool value) { animateMoves_ = value; }
-    int AnimationDelay() const { return animationDelay_; }
-    void SetAnimationDelay(int value) { animationDelay_ = value; }
+    bool AnimateMoves() const { return animation_.Enabled; }
+    void SetAnimateMoves(bool value) { animation_.Enabled = value; }
+    int AnimationDelay() const { return animation_.Delay; }
+    void SetAnimationDelay(int value) { animation_.Delay = value; }
     // The pointer over a square that accepts the drop.
-    Qt::CursorShape DragCursor() const { return dragCursor_; }
-    void SetDragCursor(Qt::CursorShape shape) { dragCursor_ = shape; }
+    Qt::CursorShape DragCursor() const { return drag_.Cursor; }
+    void SetDragCursor(Qt::CursorShape shape) { drag_.Cursor = shape; }
     // The squares of the last drag and of the last accepted drop.
-    Square LastDragFrom() const { return DragFromSquare; }
-    Square LastDropTo() const { return DragToSquare; }
+    Square LastDragFrom() const { return drag_.From(); }
+    Square LastDropTo() const { return drag_.DropTo(); }
     bool Resizing() const { return resizing_; }
     // The moving image (drags and animations).
     const TDragImage& MovingImage() const { return movingImage_; }
     // The points the last animation moved the image through, in the parent
     // window's coordinates.
-    const std::vector<QPoint>& LastAnimationPath() const { return animationPath_; }
+    const std::vector<QPoint>& LastAnimationPath() const { return animation_.LastPath(); }
 
     // ---- Play aids: click-to-move, marks, promotion chooser, keyboard ----
     // Each is off by default; the board then looks and plays as without them.
     // A click on one of the mover's pieces selects it, a click on a square
     // it can reach makes the move; dragging works as always.
-    bool ClickToMove() const { return clickToMove_; }
+    bool ClickToMove() const { return aids_.ClickToMove; }
     void SetClickToMove(bool value);
     // The two squares of the move that led to the shown position.
-    bool HighlightLastMove() const { return highlightLastMove_; }
+    bool HighlightLastMove() const { return aids_.HighlightLastMove; }
     void SetHighlightLastMove(bool value);
     // The square of the king to move while it is in check.
-    bool HighlightCheck() const { return highlightCheck_; }
+    bool HighlightCheck() const { return aids_.HighlightCheck; }
     void SetHighlightCheck(bool value);
     // Dots on the empty squares and rings on the captures that the selected
     // or dragged piece can reach.
-    bool ShowLegalMoves() const { return showLegalMoves_; }
+    bool ShowLegalMoves() const { return aids_.ShowLegalMoves; }
     void SetShowLegalMoves(bool value);
     // A person's promotion opens a chooser over the promotion square.
-    bool AskPromotionPiece() const { return askPromotionPiece_; }
+    bool AskPromotionPiece() const { return aids_.AskPromotionPiece; }
     void SetAskPromotionPiece(bool value);
     // The piece picked up by a click or the keyboard; None when none is.
-    Square SelectedSquare() const { return selected_; }
+    Square SelectedSquare() const { return aids_.Selected(); }
     // A suggested move, marked until the next move, GotoMove, NewGame or
     // SetPosition. A square off the board clears it.
     void SetHintMove(Square from, Square to);
     void ClearHintMove();
-    Square HintFrom() const { return hintFrom_; }
-    Square HintTo() const { return hintTo_; }
+    Square HintFrom() const { return aids_.HintFrom(); }
+    Square HintTo() const { return aids_.HintTo(); }
     // The square the keyboard points at; None until the keyboard is first
     // used on the board. Its frame shows only while the board has the focus.
-    Square FocusSquare() const { return focusSquare_; }
+    Square FocusSquare() const { return aids_.FocusSquare(); }
     // Whether the promotion chooser is open, waiting for a piece.
     bool ChoosingPromotion() const { return chooser_ != nullptr; }
 
@@ -395,17 +402,7 @@ private:
 
     // The half-moves taken back, in the order they were played; valid while
     // the game still stands where the last TakeBack or Redo left it.
-    struct TakenBackMove {
-        Square OldSq = Square::None;
-        Square NewSq = Square::None;
-        char Promotion = ' ';
-    };
-    std::vector<TakenBackMove> redoLine_;
-    long long redoAnchor_ = -1;
-    unsigned long long redoRevision_ = 0;
-    std::string redoPlacement_;
-    long long CurrentSlotIndex() const;
-    bool RedoLineValid() const;
+    TakeBackLine takeBack_;
     char promotionPiece_ = 'q';
     bool endEventGuard_ = false;
     bool designMode_ = false;
@@ -472,55 +469,29 @@ private:
     // device pixels they cover at one device pixel per logical pixel.
     void UseLinePen(QPainter& painter) const;
     // Drag helpers.
-    // Pending: pressed on a piece, below the drag threshold. Active: the
-    // piece follows the pointer. Finished: ended by Escape, the buttons are
-    // still down and their release only closes the press.
-    enum class DragPhase : std::uint8_t { Idle, Pending, Active, Finished };
+    using DragPhase = BoardDrag::Phase;
     void DragMoveTo(int X, int Y, TDragState state);
     // Ends a pending or active drag: the drop when accepted, otherwise the
     // cancellation, then OnEndDrag.
     void EndDrag(bool accepted, int X, int Y);
     // The window the moving image is shown over and the board's offset in it.
     QWidget* ImageHost(QPoint& offset);
-    void AnimationStep(int x, int y, int Delay);
-    void SlideHorizontal(int X1, int X2, int Y, int Delay);
-    void SlideVertical(int Y1, int Y2, int X, int Delay);
-    void SlideLine(int X1, int Y1, int X2, int Y2, int Delay);
 
-    // Marks (board/ChessBoardMarks.cpp). A square's marks are bits; the
-    // canvas remembers which it shows on each square, so RefreshMarks
-    // redraws only the squares whose marks changed.
-    enum MarkBit : std::uint8_t {
-        MarkLastMove = 1,
-        MarkHint = 2,
-        MarkSelected = 4,
-        MarkCheck = 8,
-        MarkTarget = 16,
-        MarkCapture = 32,
-        MarkFocus = 64,
-    };
-    // What the marks of every square depend on, worked out once per drawing.
-    struct MarkContext {
-        Square lastFrom = Square::None;
-        Square lastTo = Square::None;
-        Square checkedKing = Square::None;
-        Square targetsOf = Square::None;
-    };
-    MarkContext CurrentMarkContext() const;
-    std::uint8_t MarksAt(const MarkContext& context, Square square) const;
+    // Marks (board/ChessBoardMarks.cpp). Which marks a square should show
+    // is the play aids' answer; the canvas remembers which it shows on each
+    // square (aids_.ShownMarks()), so RefreshMarks redraws only the squares
+    // whose marks changed.
+    MarkContext CurrentMarkContext() const { return aids_.ContextFor(game_, history_); }
     // The marks beneath the piece, clipped to the cell.
     void DrawMarks(QPainter& painter, const QRect& cell, std::uint8_t marks);
     void DrawFocusFrame(QPainter& painter, const QRect& cell);
     // A full paint's marks: those beneath the board lines, or the focus
     // frame above them.
     void DrawAllMarks(QPainter& painter, bool focusFrame);
-    bool FocusFrameShown() const;
     // Redraws the squares whose marks differ from those on the canvas.
     void RefreshMarks();
     // A square's background, marks and piece (not the piece being dragged).
     void RedrawSquare(Square square);
-    // The move of the history that led to the shown position.
-    bool LastMoveSquares(Square& from, Square& to) const;
 
     // Click-to-move and the keyboard (board/ChessBoardPlay.cpp).
     bool IsMoversPiece(Square square) const;
@@ -545,30 +516,14 @@ private:
     void PromotionChosen(char piece);
     void ClosePromotionChooser();
 
-    bool clickToMove_ = false;
-    bool highlightLastMove_ = false;
-    bool highlightCheck_ = false;
-    bool showLegalMoves_ = false;
-    bool askPromotionPiece_ = false;
-    Square selected_ = Square::None;
-    Square hintFrom_ = Square::None;
-    Square hintTo_ = Square::None;
-    Square focusSquare_ = Square::None;
-    // The piece being dragged, for its legal-move marks.
-    Square draggedFrom_ = Square::None;
-    // The shown position came from play or GotoMove, so the history holds
-    // the move that led to it.
-    bool positionFromPlay_ = false;
-    bool keyboardInUse_ = false;
-    bool hasKeyboardFocus_ = false;
-    std::array<std::uint8_t, 65> drawnMarks_{};
+    // The switches of the play aids, the selection, the hint, the keyboard's
+    // focus square and the marks shown.
+    BoardPlayAids aids_;
     PromotionChooser* chooser_ = nullptr;
     Square promotionFrom_ = Square::None;
     Square promotionTo_ = Square::None;
 
-    QImage canvas_;
-    QSize canvasSize_; // in logical pixels
-    QPainter* canvasPainter_ = nullptr;
+    BoardCanvas canvas_;
     bool paintPending_ = true;
     bool inPaint_ = false;
     bool firingOnPaint_ = false;
@@ -599,20 +554,15 @@ private:
     PieceIndexTable imageIndex_{};
     int pieceSize_ = 40;
 
-    Square DragFromSquare = Square::None;
-    Square DragToSquare = Square::None;
     bool FirstPaintDone = false;
     bool resizing_ = false;
     Qt::CursorShape NormalCursor = Qt::ArrowCursor;
     bool resizable_ = false;
     int resizeMinSize_ = 100;
     int resizeMaxSize_ = 1000;
-    bool animateMoves_ = true;
-    int animationDelay_ = 0;
-    Qt::CursorShape dragCursor_ = Qt::DragMoveCursor;
-    DragPhase dragPhase_ = DragPhase::Idle;
-    QPoint pressPoint_;
+    // The drag's state, the move animation, and the moving image both use.
+    BoardDrag drag_;
+    MoveAnimation animation_;
     TDragImage movingImage_;
-    std::vector<QPoint> animationPath_;
     // ---- End of view ----
 };

@@ -5,7 +5,6 @@
 
 #include <QResizeEvent>
 #include <QShowEvent>
-#include <QtMath>
 
 #include <algorithm>
 
@@ -74,21 +73,7 @@ qreal TChessBoard::DeviceRatio() const
 
 void TChessBoard::EnsureCanvas()
 {
-    if (canvasPainter_ != nullptr)
-        return; // never swap the picture under an active painter
-    const QSize wanted = size().expandedTo(QSize(1, 1)).boundedTo(QSize(kMaxCanvasSide, kMaxCanvasSide));
-    const qreal ratio = DeviceRatio();
-    if (canvasSize_ == wanted && canvas_.devicePixelRatio() == ratio)
-        return;
-    canvasSize_ = wanted;
-    if (ratio == 1.0) {
-        canvas_ = QImage(wanted, QImage::Format_RGB32);
-    } else {
-        const QSize device(qCeil(wanted.width() * ratio), qCeil(wanted.height() * ratio));
-        canvas_ = QImage(device, QImage::Format_RGB32);
-        canvas_.setDevicePixelRatio(ratio);
-    }
-    canvas_.fill(Qt::black);
+    canvas_.Fit(size(), DeviceRatio(), kMaxCanvasSide);
 }
 
 void TChessBoard::resizeEvent(QResizeEvent* event)

@@ -28,7 +28,7 @@ bool TChessBoard::GotoMove(int MoveNumber, bool WhiteToMove)
         game_.Board[n] = slot.Placement[n - 1];
     game_.EnPassant = slot.EnPassantSq;
     game_.CastlingAllowed = slot.Castling;
-    positionFromPlay_ = true;
+    aids_.SetPositionFromPlay(true);
     RedrawChangedSquares(oldPosition);
     ShownPositionChanged();
     return true;

@@ -1,12 +1,11 @@
-// Marks on the squares: the last move, the king in check, the selected
+// Drawing the marks on the squares (which marks a square shows is the
+// play aids' answer, board/BoardPlayAids.h): the last move, the king in check, the selected
 // piece and the squares it can reach, a suggested move and the keyboard's
 // focus frame. Every routine that paints a square's background paints its
 // marks too, beneath the piece and the board lines, clipped to the cell, so
 // a square repainted alone looks as in a full paint. The focus frame alone
 // lies above the piece; it is opaque, so drawing it twice changes nothing.
 #include "board/ChessBoard.h"
-
-#include "core/Rules.h"
 
 #include <QPainter>
 #include <QRadialGradient>
@@ -24,72 +23,6 @@ const QColor kFocusOuter(20, 100, 220);
 const QColor kFocusInner(255, 255, 255);
 
 } // namespace
-
-bool TChessBoard::LastMoveSquares(Square& from, Square& to) const
-{
-    if (!positionFromPlay_)
-        return false;
-    const bool moverWhite = !game_.WhiteToMove;
-    const int moveNumber = game_.WhiteToMove ? game_.CurrentMove - 1 : game_.CurrentMove;
-    if (!history_.HoldsRecordedPosition(moveNumber, moverWhite))
-        return false;
-    const MoveInfo* slot = history_.Slot(moveNumber, moverWhite);
-    if (slot == nullptr || slot->OldSq == Square::None || slot->NewSq == Square::None)
-        return false;
-    from = slot->OldSq;
-    to = slot->NewSq;
-    return true;
-}
-
-TChessBoard::MarkContext TChessBoard::CurrentMarkContext() const
-{
-    MarkContext context;
-    if (highlightLastMove_)
-        LastMoveSquares(context.lastFrom, context.lastTo);
-    if (highlightCheck_) {
-        const char king = game_.WhiteToMove ? 'K' : 'k';
-        const auto at = std::find(game_.Board.begin() + 1, game_.Board.end(), king);
-        if (at != game_.Board.end()) {
-            const Square square = SquareFromOrd(static_cast<int>(at - game_.Board.begin()));
-            const bool attacked = game_.WhiteToMove ? ::WhiteKingAttacked(game_, square, square)
-                                                    : ::BlackKingAttacked(game_, square, square);
-            if (attacked)
-                context.checkedKing = square;
-        }
-    }
-    if (selected_ != Square::None)
-        context.targetsOf = selected_;
-    else if (showLegalMoves_)
-        context.targetsOf = draggedFrom_;
-    return context;
-}
-
-std::uint8_t TChessBoard::MarksAt(const MarkContext& context, Square square) const
-{
-    std::uint8_t marks = 0;
-    if (square == context.lastFrom || square == context.lastTo)
-        marks |= MarkLastMove;
-    if (square == hintFrom_ || square == hintTo_)
-        marks |= MarkHint;
-    if (context.targetsOf != Square::None) {
-        if (square == context.targetsOf) {
-            marks |= MarkSelected;
-        } else if (showLegalMoves_ && IsLegalMove(context.targetsOf, square)) {
-            const bool capture = PieceAt(square) != EmptySquare || IsEnPassantCapture(game_, context.targetsOf, square);
-            marks |= capture ? MarkCapture : MarkTarget;
-        }
-    }
-    if (square == context.checkedKing)
-        marks |= MarkCheck;
-    if (square == focusSquare_ && FocusFrameShown())
-        marks |= MarkFocus;
-    return marks;
-}
-
-bool TChessBoard::FocusFrameShown() const
-{
-    return keyboardInUse_ && hasKeyboardFocus_ && focusSquare_ != Square::None;
-}
 
 void TChessBoard::DrawMarks(QPainter& p, const QRect& cell, std::uint8_t marks)
 {
@@ -148,7 +81,7 @@ void TChessBoard::RedrawSquare(Square square)
 {
     DrawSquare(square);
     // The dragged piece is away from its square until the drop.
-    const bool inFlight = dragPhase_ == DragPhase::Active && square == DragFromSquare && movingImage_.Active();
+    const bool inFlight = drag_.State() == DragPhase::Active && square == drag_.From() && movingImage_.Active();
     if (!inFlight)
         DrawPiece(square, PieceAt(square));
 }
@@ -159,13 +92,13 @@ void TChessBoard::RefreshMarks()
     std::uint8_t wanted[65] = {};
     bool changed = false;
     for (int q = 1; q <= 64; ++q) {
-        wanted[q] = MarksAt(context, SquareFromOrd(q));
-        changed = changed || wanted[q] != drawnMarks_[q];
+        wanted[q] = aids_.MarksAt(context, game_, SquareFromOrd(q));
+        changed = changed || wanted[q] != aids_.ShownMarks()[q];
     }
     if (!changed)
         return;
     for (int q = 1; q <= 64; ++q)
-        if (wanted[q] != drawnMarks_[q])
+        if (wanted[q] != aids_.ShownMarks()[q])
             RedrawSquare(SquareFromOrd(q));
 }
 
@@ -179,7 +112,7 @@ void TChessBoard::DrawAllMarks(QPainter& p, bool focusFrame)
         SquareOrigin(square, x, y);
         const QRect cell(x, y, sizeOfSquare_, sizeOfSquare_);
         if (focusFrame) {
-            if (drawnMarks_[q] & MarkFocus) {
+            if (aids_.ShownMarks()[q] & MarkFocus) {
                 p.save();
                 p.setClipRect(cell, Qt::IntersectClip);
                 DrawFocusFrame(p, cell);
@@ -187,8 +120,8 @@ void TChessBoard::DrawAllMarks(QPainter& p, bool focusFrame)
             }
             continue;
         }
-        const std::uint8_t marks = MarksAt(context, square);
-        drawnMarks_[q] = marks;
+        const std::uint8_t marks = aids_.MarksAt(context, game_, square);
+        aids_.ShownMarks()[q] = marks;
         if (marks & ~MarkFocus) {
             p.save();
             p.setClipRect(cell, Qt::IntersectClip);

@@ -10,7 +10,6 @@
 #include <QMouseEvent>
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace {
 
@@ -24,11 +23,11 @@ bool IsSizeCursor(Qt::CursorShape shape)
 void TChessBoard::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
-    if (dragPhase_ != DragPhase::Idle)
+    if (drag_.State() != DragPhase::Idle)
         return; // a second button during a drag belongs to the drag
-    if (keyboardInUse_) {
+    if (aids_.KeyboardInUse()) {
         // Back to the mouse: the keyboard's frame goes until a key is used.
-        keyboardInUse_ = false;
+        aids_.SetKeyboardInUse(false);
         RefreshMarks();
     }
     const QPoint at = event->position().toPoint();
@@ -39,16 +38,16 @@ void TChessBoard::mouseMoveEvent(QMouseEvent* event)
 {
     event->accept();
     const QPoint at = event->position().toPoint();
-    switch (dragPhase_) {
+    switch (drag_.State()) {
     case DragPhase::Idle: MouseMove(event->buttons(), event->modifiers(), at.x(), at.y()); break;
     case DragPhase::Pending: {
         const int threshold = QApplication::startDragDistance();
-        if (std::abs(at.x() - pressPoint_.x()) >= threshold || std::abs(at.y() - pressPoint_.y()) >= threshold) {
-            dragPhase_ = DragPhase::Active;
+        if (drag_.BeyondThreshold(at, threshold)) {
+            drag_.SetState(DragPhase::Active);
             QGuiApplication::setOverrideCursor(Qt::ForbiddenCursor);
             // A dragged piece replaces any selection and shows its own moves.
-            selected_ = Square::None;
-            draggedFrom_ = DragFromSquare;
+            aids_.Select(Square::None);
+            aids_.SetDragged(drag_.From());
             DragMoveTo(at.x(), at.y(), TDragState::DragEnter);
             RefreshMarks();
         }
@@ -63,22 +62,22 @@ void TChessBoard::mouseReleaseEvent(QMouseEvent* event)
 {
     event->accept();
     const QPoint at = event->position().toPoint();
-    switch (dragPhase_) {
+    switch (drag_.State()) {
     case DragPhase::Idle:
         MouseUp(event->button(), event->buttons(), event->modifiers(), at.x(), at.y());
         if (event->button() == Qt::LeftButton && rect().contains(at))
             Click();
-        if (clickToMove_ && event->button() == Qt::LeftButton)
+        if (aids_.ClickToMove && event->button() == Qt::LeftButton)
             SquareClicked(PointToSquare(at.x(), at.y()));
         break;
     case DragPhase::Pending:
         // Released before the drag became active: a plain click on a piece.
-        if (clickToMove_ && event->button() == Qt::LeftButton) {
-            dragPhase_ = DragPhase::Idle;
+        if (aids_.ClickToMove && event->button() == Qt::LeftButton) {
+            drag_.SetState(DragPhase::Idle);
             releaseKeyboard();
             if (OnEndDrag)
                 OnEndDrag(this);
-            SquareClicked(DragFromSquare);
+            SquareClicked(drag_.From());
         } else {
             EndDrag(false, at.x(), at.y());
         }
@@ -92,7 +91,7 @@ void TChessBoard::mouseReleaseEvent(QMouseEvent* event)
     }
     case DragPhase::Finished:
         if (event->buttons() == Qt::NoButton)
-            dragPhase_ = DragPhase::Idle;
+            drag_.SetState(DragPhase::Idle);
         break;
     }
 }
@@ -109,14 +108,14 @@ void TChessBoard::DragMoveTo(int X, int Y, TDragState state)
         const int h = sizeOfSquare_ / 2;
         movingImage_.MoveTo(offset + QPoint(X - h, Y - h));
     }
-    QGuiApplication::changeOverrideCursor(accepted ? dragCursor_ : Qt::ForbiddenCursor);
+    QGuiApplication::changeOverrideCursor(accepted ? drag_.Cursor : Qt::ForbiddenCursor);
 }
 
 void TChessBoard::EndDrag(bool accepted, int X, int Y)
 {
-    const bool wasActive = dragPhase_ == DragPhase::Active;
-    dragPhase_ = DragPhase::Idle;
-    draggedFrom_ = Square::None;
+    const bool wasActive = drag_.State() == DragPhase::Active;
+    drag_.SetState(DragPhase::Idle);
+    aids_.SetDragged(Square::None);
     releaseKeyboard();
     if (wasActive)
         QGuiApplication::restoreOverrideCursor();
@@ -148,9 +147,7 @@ void TChessBoard::MouseDown(Qt::MouseButton Button, Qt::MouseButtons Buttons, Qt
         return;
     // Any button picks the piece up; whether it may go anywhere is the
     // drop test's business.
-    DragFromSquare = square;
-    dragPhase_ = DragPhase::Pending;
-    pressPoint_ = QPoint(X, Y);
+    drag_.Press(square, QPoint(X, Y));
     grabKeyboard();
 }
 
@@ -205,14 +202,14 @@ void TChessBoard::DragOver(QObject* Source, int X, int Y, TDragState State, bool
     const QPoint at = offset + QPoint(X - h, Y - h);
     if (!movingImage_.Active()) {
         // The piece leaves its square and follows the pointer.
-        DrawSquare(DragFromSquare);
+        DrawSquare(drag_.From());
         DrawBoardLines();
-        movingImage_.SetImage(pieceImages_.Masked(PieceImageIndex(PieceAt(DragFromSquare))));
+        movingImage_.SetImage(pieceImages_.Masked(PieceImageIndex(PieceAt(drag_.From()))));
         movingImage_.Attach(host, at);
         movingImage_.Show();
     }
     movingImage_.MoveTo(at);
-    if (Source == this && !Thinking() && (IsLegalMove(DragFromSquare, square) || square == DragFromSquare))
+    if (Source == this && !Thinking() && (IsLegalMove(drag_.From(), square) || square == drag_.From()))
         Accept = true;
 }
 
@@ -222,23 +219,23 @@ void TChessBoard::DragDrop(QObject* Source, int X, int Y)
         OnDragDrop(this, Source, X, Y);
     movingImage_.Release();
     const Square square = PointToSquare(X, Y);
-    DragToSquare = square;
-    if (square == DragFromSquare) {
-        DrawPiece(DragFromSquare, PieceAt(DragFromSquare));
+    drag_.SetDropTo(square);
+    if (square == drag_.From()) {
+        DrawPiece(drag_.From(), PieceAt(drag_.From()));
         return;
     }
-    if (OpenPromotionChooser(DragFromSquare, square)) {
+    if (OpenPromotionChooser(drag_.From(), square)) {
         // The pawn waits on its square for the chooser's answer.
-        DrawSquare(DragFromSquare);
-        DrawPiece(DragFromSquare, PieceAt(DragFromSquare));
+        DrawSquare(drag_.From());
+        DrawPiece(drag_.From(), PieceAt(drag_.From()));
         DrawBoardLines();
         return;
     }
-    if (!PlayerMove(DragFromSquare, square)) {
+    if (!PlayerMove(drag_.From(), square)) {
         // The position changed after the drop was accepted and the move was
         // refused: show the from-square as it now is.
-        DrawSquare(DragFromSquare);
-        DrawPiece(DragFromSquare, PieceAt(DragFromSquare));
+        DrawSquare(drag_.From());
+        DrawPiece(drag_.From(), PieceAt(drag_.From()));
         DrawBoardLines();
     }
 }
@@ -246,7 +243,7 @@ void TChessBoard::DragDrop(QObject* Source, int X, int Y)
 void TChessBoard::DragCanceled()
 {
     movingImage_.Release();
-    DrawPiece(DragFromSquare, PieceAt(DragFromSquare));
+    DrawPiece(drag_.From(), PieceAt(drag_.From()));
     if (OnIllegalMove)
-        OnIllegalMove(this, DragFromSquare);
+        OnIllegalMove(this, drag_.From());
 }

@@ -48,12 +48,11 @@ bool TChessBoard::MakeMove(Square oldSq, Square newSq)
     // The selection, the hint and a waiting chooser belong to the position
     // being left; their marks go before the piece slides.
     ClosePromotionChooser();
-    selected_ = Square::None;
-    hintFrom_ = hintTo_ = Square::None;
+    aids_.LeavePosition();
     RefreshMarks();
 
     DrawSquare(oldSq);
-    if (AnimateMoves() && (oldSq != DragFromSquare || newSq != DragToSquare)) {
+    if (AnimateMoves() && (oldSq != drag_.From() || newSq != drag_.DropTo())) {
         DrawBoardLines();
         AnimateMove(oldSq, newSq, AnimationDelay());
     }
@@ -65,7 +64,7 @@ bool TChessBoard::MakeMove(Square oldSq, Square newSq)
 
     PassTurn(game_);
     history_.SetEndMarker(game_.CurrentMove, game_.WhiteToMove);
-    positionFromPlay_ = true;
+    aids_.SetPositionFromPlay(true);
     NotifySearchThread();
 
     Fire(OnLegalMove, this, oldSq, newSq);

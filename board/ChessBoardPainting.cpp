@@ -10,30 +10,25 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <optional>
 
-// The painter of the canvas: the outermost routine opens it, routines it
-// calls draw with the same one, and closing it asks the widget to show the
-// new picture.
+// The canvas's painter for one drawing routine: the outermost routine opens
+// it (fitting the canvas to the control first), routines it calls draw with
+// the same one, and closing it asks the widget to show the new picture.
 class TChessBoard::CanvasPainter {
 public:
     explicit CanvasPainter(TChessBoard& board) : board_(board)
     {
-        if (board_.canvasPainter_ != nullptr) {
-            painter_ = board_.canvasPainter_;
-            return;
+        if (board_.canvas_.OpenPainter() == nullptr) {
+            board_.EnsureCanvas();
+            opened_ = board_.canvas_.Open();
         }
-        board_.EnsureCanvas();
-        own_.emplace(&board_.canvas_);
-        painter_ = &*own_;
-        board_.canvasPainter_ = painter_;
+        painter_ = board_.canvas_.OpenPainter();
     }
     ~CanvasPainter()
     {
-        if (!own_)
+        if (!opened_)
             return;
-        own_->end();
-        board_.canvasPainter_ = nullptr;
+        board_.canvas_.Close();
         board_.update();
     }
     CanvasPainter(const CanvasPainter&) = delete;
@@ -43,7 +38,7 @@ public:
 
 private:
     TChessBoard& board_;
-    std::optional<QPainter> own_;
+    bool opened_ = false;
     QPainter* painter_ = nullptr;
 };
 
@@ -111,7 +106,7 @@ void TChessBoard::FillArea(QPainter& painter, const QImage& picture, const QColo
         // decides what shows. On a denser screen the picture is enlarged
         // smoothly rather than in uneven blocks.
         painter.setBrushOrigin(0, 0);
-        if (canvas_.devicePixelRatio() != 1.0)
+        if (canvas_.Ratio() != 1.0)
             painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
         painter.fillRect(QRect(0, 0, width(), height()), QBrush(picture));
     } else {
@@ -201,7 +196,7 @@ void TChessBoard::DrawSquares()
 
 void TChessBoard::UseLinePen(QPainter& p) const
 {
-    const qreal ratio = canvas_.devicePixelRatio();
+    const qreal ratio = canvas_.Ratio();
     if (ratio == 1.0) {
         p.setPen(lineStyle_);
         return;
@@ -271,8 +266,8 @@ void TChessBoard::DrawSquare(Square square)
     p.setClipRect(cell, Qt::IntersectClip);
     const bool light = IsLightSquare(square);
     FillArea(p, light ? squareLight_ : squareDark_, light ? squareColorLight_ : squareColorDark_, cell);
-    const std::uint8_t marks = MarksAt(CurrentMarkContext(), square);
-    drawnMarks_[Ord(square)] = marks;
+    const std::uint8_t marks = aids_.MarksAt(CurrentMarkContext(), game_, square);
+    aids_.ShownMarks()[Ord(square)] = marks;
     if (marks & ~MarkFocus)
         DrawMarks(p, cell, marks);
     if (boardLines_)
@@ -293,7 +288,7 @@ void TChessBoard::DrawPiece(Square square, char piece)
     SquareOrigin(square, x, y);
     const int offset = (sizeOfSquare_ - pieceSize_) / 2;
     pieceImages_.Draw(*canvas, x + offset, y + offset, index);
-    if (square == focusSquare_ && FocusFrameShown())
+    if (square == aids_.FocusSquare() && aids_.FocusFrameShown())
         DrawFocusFrame(*canvas, QRect(x, y, sizeOfSquare_, sizeOfSquare_));
 }
 
@@ -315,7 +310,7 @@ void TChessBoard::RedrawChangedSquares(const std::string& oldPosition)
 
 void TChessBoard::paintEvent(QPaintEvent* event)
 {
-    if (canvasPainter_ == nullptr && canvas_.devicePixelRatio() != DeviceRatio()) {
+    if (canvas_.OpenPainter() == nullptr && canvas_.Ratio() != DeviceRatio()) {
         // Moved to a screen of another density: the same picture, drawn
         // anew with that screen's pixels.
         BuildPieceImages();
@@ -324,16 +319,9 @@ void TChessBoard::paintEvent(QPaintEvent* event)
         DrawBorder();
         DrawSquares();
         DrawPieces();
-    } else if (canvasSize_ != size()) {
+    } else if (canvas_.LogicalSize() != size()) {
         EnsureCanvas();
     }
     QPainter p(this);
-    const QRect area = event->rect();
-    const qreal ratio = canvas_.devicePixelRatio();
-    if (ratio == 1.0) {
-        p.drawImage(area.topLeft(), canvas_, area);
-        return;
-    }
-    const QRectF source(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio);
-    p.drawImage(QRectF(area), canvas_, source);
+    canvas_.ShowOn(p, event->rect());
 }

@@ -15,59 +15,52 @@
 
 void TChessBoard::SetClickToMove(bool value)
 {
-    clickToMove_ = value;
+    aids_.ClickToMove = value;
     if (!value)
         ClearSelection();
 }
 
 void TChessBoard::SetHighlightLastMove(bool value)
 {
-    highlightLastMove_ = value;
+    aids_.HighlightLastMove = value;
     RefreshMarks();
 }
 
 void TChessBoard::SetHighlightCheck(bool value)
 {
-    highlightCheck_ = value;
+    aids_.HighlightCheck = value;
     RefreshMarks();
 }
 
 void TChessBoard::SetShowLegalMoves(bool value)
 {
-    showLegalMoves_ = value;
+    aids_.ShowLegalMoves = value;
     RefreshMarks();
 }
 
 void TChessBoard::SetAskPromotionPiece(bool value)
 {
-    askPromotionPiece_ = value;
+    aids_.AskPromotionPiece = value;
     if (!value)
         ClosePromotionChooser();
 }
 
 void TChessBoard::SetHintMove(Square from, Square to)
 {
-    auto onBoard = [](Square s) { return Ord(s) >= 1 && Ord(s) <= 64; };
-    if (onBoard(from) && onBoard(to) && from != to) {
-        hintFrom_ = from;
-        hintTo_ = to;
-    } else {
-        hintFrom_ = hintTo_ = Square::None;
-    }
+    aids_.SetHint(from, to);
     RefreshMarks();
 }
 
 void TChessBoard::ClearHintMove()
 {
-    hintFrom_ = hintTo_ = Square::None;
+    aids_.ClearHint();
     RefreshMarks();
 }
 
 void TChessBoard::ShownPositionChanged()
 {
     ClosePromotionChooser();
-    selected_ = Square::None;
-    hintFrom_ = hintTo_ = Square::None;
+    aids_.LeavePosition();
     RefreshMarks();
     NotifyPositionChanged(this);
     if (OnShownPositionChanged) {
@@ -88,16 +81,14 @@ bool TChessBoard::IsMoversPiece(Square square) const
 
 void TChessBoard::SelectSquare(Square square)
 {
-    selected_ = square;
+    aids_.Select(square);
     RefreshMarks();
 }
 
 void TChessBoard::ClearSelection()
 {
-    if (selected_ == Square::None)
-        return;
-    selected_ = Square::None;
-    RefreshMarks();
+    if (aids_.ClearSelection())
+        RefreshMarks();
 }
 
 void TChessBoard::SquareClicked(Square square)
@@ -106,12 +97,13 @@ void TChessBoard::SquareClicked(Square square)
         ClearSelection();
         return;
     }
-    if (selected_ == Square::None) {
+    const Square from = aids_.Selected();
+    if (from == Square::None) {
         if (IsMoversPiece(square))
             SelectSquare(square);
         return;
     }
-    if (square == selected_) {
+    if (square == from) {
         ClearSelection();
         return;
     }
@@ -119,7 +111,6 @@ void TChessBoard::SquareClicked(Square square)
         SelectSquare(square);
         return;
     }
-    const Square from = selected_;
     ClearSelection();
     if (square == Square::None)
         return; // off the board: only the selection goes
@@ -143,9 +134,9 @@ void TChessBoard::PersonMove(Square from, Square to)
 
 void TChessBoard::SetFocusSquare(Square square)
 {
-    if (square == focusSquare_)
+    if (square == aids_.FocusSquare())
         return;
-    focusSquare_ = square;
+    aids_.SetFocusSquare(square);
     RefreshMarks();
     NotifyFocusSquare(this, CellIndexOfSquare(*this, square));
     if (OnFocusSquareChanged) {
@@ -156,21 +147,21 @@ void TChessBoard::SetFocusSquare(Square square)
 
 void TChessBoard::StartKeyboardPlay()
 {
-    keyboardInUse_ = true;
-    if (focusSquare_ == Square::None)
+    aids_.SetKeyboardInUse(true);
+    if (aids_.FocusSquare() == Square::None)
         SetFocusSquare(game_.WhiteToMove ? Square::E2 : Square::E7);
     RefreshMarks();
 }
 
 void TChessBoard::MoveFocusSquare(int columns, int rows)
 {
-    if (!keyboardInUse_ || focusSquare_ == Square::None) {
+    if (!aids_.KeyboardInUse() || aids_.FocusSquare() == Square::None) {
         StartKeyboardPlay();
         return;
     }
     int column = 0;
     int row = 0;
-    ScreenCell(focusSquare_, column, row);
+    ScreenCell(aids_.FocusSquare(), column, row);
     column = std::clamp(column + columns, 0, 7);
     row = std::clamp(row + rows, 0, 7);
     // ScreenCell's inverse.
@@ -181,24 +172,24 @@ void TChessBoard::MoveFocusSquare(int columns, int rows)
 
 void TChessBoard::KeyboardAction()
 {
-    if (!keyboardInUse_ || focusSquare_ == Square::None) {
+    if (!aids_.KeyboardInUse() || aids_.FocusSquare() == Square::None) {
         StartKeyboardPlay();
         return;
     }
-    SquareClicked(focusSquare_);
+    SquareClicked(aids_.FocusSquare());
 }
 
 void TChessBoard::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape && (dragPhase_ == DragPhase::Pending || dragPhase_ == DragPhase::Active)) {
+    if (event->key() == Qt::Key_Escape && drag_.InProgress()) {
         EndDrag(false, 0, 0);
         if (QGuiApplication::mouseButtons() != Qt::NoButton)
-            dragPhase_ = DragPhase::Finished;
+            drag_.SetState(DragPhase::Finished);
         event->accept();
         return;
     }
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (modifiers == Qt::NoModifier && dragPhase_ == DragPhase::Idle) {
+    if (modifiers == Qt::NoModifier && drag_.State() == DragPhase::Idle) {
         switch (event->key()) {
         case Qt::Key_Left:
             MoveFocusSquare(-1, 0);
@@ -223,7 +214,7 @@ void TChessBoard::keyPressEvent(QKeyEvent* event)
             event->accept();
             return;
         case Qt::Key_Escape:
-            if (selected_ != Square::None) {
+            if (aids_.Selected() != Square::None) {
                 ClearSelection();
                 event->accept();
                 return;
@@ -238,7 +229,7 @@ void TChessBoard::keyPressEvent(QKeyEvent* event)
 void TChessBoard::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
-    hasKeyboardFocus_ = true;
+    aids_.SetHasKeyboardFocus(true);
     // Reached with Tab: a keyboard user, who needs the frame at once.
     if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
         StartKeyboardPlay();
@@ -249,6 +240,6 @@ void TChessBoard::focusInEvent(QFocusEvent* event)
 void TChessBoard::focusOutEvent(QFocusEvent* event)
 {
     QWidget::focusOutEvent(event);
-    hasKeyboardFocus_ = false;
+    aids_.SetHasKeyboardFocus(false);
     RefreshMarks();
 }

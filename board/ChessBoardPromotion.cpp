@@ -174,7 +174,7 @@ private:
 
 bool TChessBoard::OpenPromotionChooser(Square from, Square to)
 {
-    if (!askPromotionPiece_ || !IsLegalMove(from, to))
+    if (!aids_.AskPromotionPiece || !IsLegalMove(from, to))
         return false;
     const char pawn = PieceAt(from);
     if (!((pawn == 'P' && RankOf(to) == 8) || (pawn == 'p' && RankOf(to) == 1)))

@@ -2,60 +2,22 @@
 // position of the recorded game and moves the end marker there, so the move
 // list and the repetition test see the game as it now stands; the slots keep
 // their contents, and the moves taken back are kept aside until another
-// move enters the game. Replaying goes through MakeMove, so every event of
+// move enters the game (the line is the game's part TakeBackLine).
+// Replaying goes through MakeMove, so every event of
 // the move fires as it did the first time.
 #include "board/ChessBoard.h"
 
 #include <cctype>
 #include <utility>
 
-namespace {
-
-std::pair<int, bool> SlotOfIndex(long long index)
-{
-    return {static_cast<int>(index / 2 + 1), index % 2 == 0};
-}
-
-} // namespace
-
-long long TChessBoard::CurrentSlotIndex() const
-{
-    return GameHistory::SlotIndex(game_.CurrentMove, game_.WhiteToMove);
-}
-
-bool TChessBoard::RedoLineValid() const
-{
-    if (redoLine_.empty())
-        return false;
-    // Any move made since (also one replayed and taken back by other
-    // means), a new game, another position shown from the list or a loaded
-    // placement ends the line that could be replayed.
-    const long long end = GameHistory::SlotIndex(history_.LastMoveNumber(), history_.LastWhiteToMove());
-    return CurrentSlotIndex() == redoAnchor_ && end == redoAnchor_ && history_.Revision() == redoRevision_ &&
-        Position() == redoPlacement_;
-}
-
 int TChessBoard::TakeBackCount() const
 {
-    if (!history_.HoldsRecordedPosition(game_.CurrentMove, game_.WhiteToMove))
-        return 0;
-    int count = 0;
-    for (long long index = CurrentSlotIndex() - 1; index >= 0; --index) {
-        const auto [moveNumber, whiteToMove] = SlotOfIndex(index);
-        if (!history_.HoldsRecordedPosition(moveNumber, whiteToMove))
-            break;
-        // A slot skipped by a change of the side to move holds no move.
-        const MoveInfo* slot = history_.Slot(moveNumber, whiteToMove);
-        if (slot->OldSq == Square::None || slot->NewSq == Square::None)
-            break;
-        ++count;
-    }
-    return count;
+    return TakeBackLine::TakeBackCount(game_, history_);
 }
 
 int TChessBoard::RedoCount() const
 {
-    return RedoLineValid() ? static_cast<int>(redoLine_.size()) : 0;
+    return takeBack_.RedoCount(game_, history_);
 }
 
 bool TChessBoard::TakeBack(int halfMoves)
@@ -67,34 +29,9 @@ bool TChessBoard::TakeBack(int halfMoves)
     if (halfMoves > TakeBackCount())
         return false;
 
-    const long long current = CurrentSlotIndex();
-    const long long target = current - halfMoves;
-    std::vector<TakenBackMove> line;
-    for (long long index = target; index < current; ++index) {
-        const auto [moveNumber, whiteToMove] = SlotOfIndex(index);
-        const MoveInfo& slot = *history_.Slot(moveNumber, whiteToMove);
-        line.push_back({slot.OldSq, slot.NewSq, slot.Promotion});
-    }
-    // Taking back again in steps keeps the moves taken back before.
-    if (RedoLineValid())
-        line.insert(line.end(), redoLine_.begin(), redoLine_.end());
-    redoLine_ = std::move(line);
-
-    const auto [moveNumber, whiteToMove] = SlotOfIndex(target);
-    const MoveInfo slot = *history_.Slot(moveNumber, whiteToMove);
     const std::string oldPosition = Position();
-    game_.CurrentMove = moveNumber;
-    game_.WhiteToMove = whiteToMove;
-    for (int n = 1; n <= 64; ++n)
-        game_.Board[n] = slot.Placement[static_cast<std::size_t>(n - 1)];
-    game_.EnPassant = slot.EnPassantSq;
-    game_.CastlingAllowed = slot.Castling;
-    history_.SetEndMarker(moveNumber, whiteToMove);
-
-    redoAnchor_ = target;
-    redoRevision_ = history_.Revision();
-    redoPlacement_ = Position();
-    positionFromPlay_ = true;
+    takeBack_.TakeBack(game_, history_, halfMoves);
+    aids_.SetPositionFromPlay(true);
     RedrawChangedSquares(oldPosition);
     ShownPositionChanged();
     ResumeThinking();
@@ -109,12 +46,11 @@ bool TChessBoard::Redo(int halfMoves)
     if (halfMoves > RedoCount())
         return false;
 
-    std::vector<TakenBackMove> line = std::move(redoLine_);
-    redoLine_.clear();
+    std::vector<TakeBackLine::Move> line = takeBack_.Release();
     const char promotionPiece = promotionPiece_;
     int played = 0;
     for (; played < halfMoves; ++played) {
-        const TakenBackMove& move = line[static_cast<std::size_t>(played)];
+        const TakeBackLine::Move& move = line[static_cast<std::size_t>(played)];
         if (move.Promotion != EmptySquare)
             promotionPiece_ = static_cast<char>(std::tolower(static_cast<unsigned char>(move.Promotion)));
         const bool made = MakeMove(move.OldSq, move.NewSq);
@@ -122,12 +58,8 @@ bool TChessBoard::Redo(int halfMoves)
         if (!made)
             break;
     }
-    if (played == halfMoves) {
-        redoLine_.assign(line.begin() + halfMoves, line.end());
-        redoAnchor_ = CurrentSlotIndex();
-        redoRevision_ = history_.Revision();
-        redoPlacement_ = Position();
-    }
+    if (played == halfMoves)
+        takeBack_.Keep({line.begin() + halfMoves, line.end()}, game_, history_);
     ResumeThinking();
     return played == halfMoves;
 }

@@ -11,19 +11,35 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <optional>
+
+namespace {
+
+// What the search thread works from at the start of a pass: the board's
+// position and settings, when the computer plays the side to move.
+std::optional<TSearchInput> SearchInputOf(const TChessBoard& board)
+{
+    const bool computerToMove = board.WhiteToMove() ? board.ComputerPlaysWhite() : board.ComputerPlaysBlack();
+    if (!computerToMove)
+        return std::nullopt;
+    TSearchInput input;
+    input.Position.Board = board.Board();
+    input.Position.WhiteToMove = board.WhiteToMove();
+    input.Position.CastlingAllowed = board.CastlingAllowed();
+    input.Position.EnPassant = board.EnPassant();
+    input.Position.CurrentMove = board.CurrentMove();
+    input.Depth = board.SearchDepth();
+    input.TimeLimitMs = board.ThinkingTimeLimit();
+    input.Priority = board.ThinkingPriority();
+    return input;
+}
+
+} // namespace
 
 void TChessBoard::CreateSearchThread()
 {
     auto* thread = new TChessThread();
-    thread->BoardRef = &game_.Board;
-    thread->WhiteToMoveRef = &game_.WhiteToMove;
-    thread->ComputerPlaysWhiteRef = &computerPlaysWhite_;
-    thread->ComputerPlaysBlackRef = &computerPlaysBlack_;
-    thread->EnPassantRef = &game_.EnPassant;
-    thread->CastlingAllowedRef = &game_.CastlingAllowed;
-    thread->SearchDepthRef = &searchDepth_;
-    thread->ThinkingPriorityRef = &thinkingPriority_;
-    thread->ThinkingTimeLimitRef = &thinkingTimeLimit_;
+    thread->InputHandler = [this] { return SearchInputOf(*this); };
     thread->MoveHandler = [this](Square oldSq, Square newSq) {
         TellThinking(false);
         return MakeMove(oldSq, newSq);

@@ -31,9 +31,9 @@ void TChessBoard::DoneView()
 {
     ClosePromotionChooser();
     movingImage_.Release();
-    if (dragPhase_ == DragPhase::Active)
+    if (drag_.State() == DragPhase::Active)
         QGuiApplication::restoreOverrideCursor();
-    dragPhase_ = DragPhase::Idle;
+    drag_.SetState(DragPhase::Idle);
 }
 
 void TChessBoard::SetWhiteOnTop(bool value)

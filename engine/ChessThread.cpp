@@ -6,7 +6,7 @@
 
 TChessThread::TChessThread() : TThread(true)
 {
-    Engine.LinkTo(Snapshot);
+    Engine.LinkTo(Snapshot.Position);
     Engine.SearchDepthRef = &SnapshotDepth;
 }
 
@@ -33,20 +33,13 @@ void TChessThread::NotifyChange()
 bool TChessThread::TakeSnapshot()
 {
     snapshotGeneration_ = generation_.load();
-    if (!BoardRef || !WhiteToMoveRef)
+    if (!InputHandler)
         return false;
-    const bool whiteToMove = *WhiteToMoveRef;
-    const bool computerToMove = whiteToMove ? (ComputerPlaysWhiteRef && *ComputerPlaysWhiteRef)
-                                            : (ComputerPlaysBlackRef && *ComputerPlaysBlackRef);
-    if (!computerToMove)
+    std::optional<TSearchInput> input = InputHandler();
+    if (!input)
         return false;
-    Snapshot.Board = *BoardRef;
-    Snapshot.WhiteToMove = whiteToMove;
-    Snapshot.CastlingAllowed = CastlingAllowedRef ? *CastlingAllowedRef : CastleSet();
-    Snapshot.EnPassant = EnPassantRef ? *EnPassantRef : Square::None;
-    SnapshotDepth.store(SearchDepthRef ? *SearchDepthRef : 1);
-    snapshotPriority_ = ThinkingPriorityRef ? *ThinkingPriorityRef : TThreadPriority::tpNormal;
-    snapshotTimeLimit_ = ThinkingTimeLimitRef ? *ThinkingTimeLimitRef : 0;
+    Snapshot = *input;
+    SnapshotDepth.store(Snapshot.Depth);
     return true;
 }
 
@@ -63,12 +56,12 @@ void TChessThread::Execute()
 
         const std::uint64_t passGeneration = snapshotGeneration_;
         if (computerToMove && passGeneration != refusedGeneration_ && !StopRequested()) {
-            SetPriority(snapshotPriority_);
+            SetPriority(Snapshot.Priority);
             IsThinking.store(true);
             ++searches_;
             const auto started = std::chrono::steady_clock::now();
-            Engine.SetDeadline(snapshotTimeLimit_ > 0 ? started + std::chrono::milliseconds(snapshotTimeLimit_)
-                                                      : std::chrono::steady_clock::time_point::max());
+            Engine.SetDeadline(Snapshot.TimeLimitMs > 0 ? started + std::chrono::milliseconds(Snapshot.TimeLimitMs)
+                                                        : std::chrono::steady_clock::time_point::max());
             Engine.FindBestMove();
             lastSearchNs_.store(
                 std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - started)

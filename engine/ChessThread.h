@@ -5,12 +5,12 @@
 // user-interface thread, which suspends the thread and resumes it unless a
 // stop is pending.
 //
-// The board's values are reached through links that the board sets right
-// after creating the thread. The thread dereferences them only inside its
-// synchronised calls, that is on the user-interface thread: at the start of
-// each pass it copies what it needs into a snapshot, and the search reads
-// the snapshot alone. So a search never reads a board that is being changed,
-// and no board field is shared between the threads.
+// What a search works from reaches the thread as one value, TSearchInput,
+// which the board's InputHandler hands over at the start of each pass, on
+// the user-interface thread inside a synchronised call. The thread keeps its
+// own copy and the engine's position links point at that copy, so a search
+// never reads a board that is being changed, and no board field is shared
+// between the threads.
 //
 // Every change the board makes to what a pass depends on (it calls
 // StopThinking first) is announced with NotifyChange. A pass that has nothing
@@ -29,6 +29,19 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <optional>
+
+// What one thinking pass works from, copied from the board when the pass
+// starts: the position (placement, side to move, castling rights, en passant
+// square), the number of iterations, the time limit and the thread's
+// priority.
+struct TSearchInput {
+    GameState Position;
+    int Depth = 1;
+    // Milliseconds the search may take; none when not positive.
+    int TimeLimitMs = 0;
+    TThreadPriority Priority = TThreadPriority::tpNormal;
+};
 
 class TChessThread final : public TThread {
 public:
@@ -37,18 +50,10 @@ public:
     // Ends any search, delivers nothing, and waits for the body.
     ~TChessThread() override;
 
-    // Links to the board's values, read on the user-interface thread only.
-    const BoardArray* BoardRef = nullptr;
-    const bool* WhiteToMoveRef = nullptr;
-    const bool* ComputerPlaysWhiteRef = nullptr;
-    const bool* ComputerPlaysBlackRef = nullptr;
-    const Square* EnPassantRef = nullptr;
-    const CastleSet* CastlingAllowedRef = nullptr;
-    const int* SearchDepthRef = nullptr;
-    const TThreadPriority* ThinkingPriorityRef = nullptr;
-    // Milliseconds a search may take (none when missing or not positive).
-    const int* ThinkingTimeLimitRef = nullptr;
-
+    // The board's half of a pass start, run on the user-interface thread:
+    // the input of a search when the computer plays the side to move,
+    // nothing otherwise (and when no handler is set).
+    std::function<std::optional<TSearchInput>()> InputHandler;
     // The board's MakeMove, and its pass-end operation.
     std::function<bool(Square oldSq, Square newSq)> MoveHandler;
     std::function<void()> PassDoneHandler;
@@ -81,15 +86,17 @@ protected:
     void Execute() override;
 
 private:
-    // User-interface thread: copies the board into the snapshot. Returns
-    // whether the computer plays the side to move.
+    // User-interface thread: copies the board's input into the snapshot.
+    // Returns whether the computer plays the side to move.
     bool TakeSnapshot();
     // User-interface thread: hands the chosen move to the board.
     void DeliverMove();
     void PassEnd();
 
     TChessEngine Engine;
-    GameState Snapshot;
+    // The input of the pass under way; the engine's links point at its
+    // position.
+    TSearchInput Snapshot;
     std::atomic<int> SnapshotDepth{1};
 
     std::atomic<std::uint64_t> generation_{0};
@@ -97,8 +104,6 @@ private:
     // between them; the hand-off orders them.
     std::uint64_t snapshotGeneration_ = 0;
     std::uint64_t refusedGeneration_ = UINT64_MAX;
-    TThreadPriority snapshotPriority_ = TThreadPriority::tpNormal;
-    int snapshotTimeLimit_ = 0;
     // The move the last search chose, and whether it found one.
     TEngineMove chosenMove_;
     bool moveChosen_ = false;
