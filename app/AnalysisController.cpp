@@ -36,40 +36,30 @@
 
 QString DifficultyStatusTip(int level)
 {
-    // Measured by tools/ladder (the README's table of the levels): each
-    // level against the others and against stockfish held to fixed UCI_Elo
-    // values, rounded to 50 points. The scale is an engine scale, not a
-    // person's rating.
-    static constexpr int measuredRating[5] = {1100, 1300, 1450, 1600, 1700};
-    if (level < 1 || level > 5)
-        return {};
-    const QString rating = QString::number(measuredRating[level - 1]);
+    // In a player's words; the measured strength of each level (tools/ladder)
+    // is in the README's guide.
     switch (level) {
     case 1:
         return QCoreApplication::translate("TAnalysisController",
-                                           "Joga como um motor de cerca de %1 pontos na escala UCI_Elo; o nível mais "
-                                           "fraco, bem mais fraco que Fácil.")
-            .arg(rating);
+                                           "O nível mais fácil: o computador só olha o próprio lance e muitas vezes "
+                                           "deixa peças para você tomar. Bom para aprender os movimentos.");
     case 2:
         return QCoreApplication::translate("TAnalysisController",
-                                           "Joga como um motor de cerca de %1 pontos na escala UCI_Elo; bem mais "
-                                           "forte que Super Fácil e mais fraco que Médio.")
-            .arg(rating);
+                                           "Para iniciantes: o computador já vê a sua resposta, mas ainda erra "
+                                           "bastante. Bem mais forte que Super Fácil.");
     case 3:
         return QCoreApplication::translate("TAnalysisController",
-                                           "Joga como um motor de cerca de %1 pontos na escala UCI_Elo; mais forte "
-                                           "que Fácil e um pouco mais fraco que Difícil.")
-            .arg(rating);
+                                           "Para quem já joga partidas inteiras: o computador quase não entrega "
+                                           "peças. Mais forte que Fácil, um pouco mais fraco que Difícil.");
     case 4:
         return QCoreApplication::translate("TAnalysisController",
-                                           "Joga como um motor de cerca de %1 pontos na escala UCI_Elo; um pouco mais "
-                                           "forte que Médio e mais fraco que Super Difícil.")
-            .arg(rating);
-    default:
+                                           "Para quem joga com frequência: o computador prepara ataques de dois "
+                                           "lances. Um pouco mais forte que Médio.");
+    case 5:
         return QCoreApplication::translate("TAnalysisController",
-                                           "Joga como um motor de cerca de %1 pontos na escala UCI_Elo; o nível mais "
-                                           "forte, mais forte que Difícil.")
-            .arg(rating);
+                                           "O nível mais forte: o computador pensa mais lances à frente e demora "
+                                           "mais para jogar. Mais forte que Difícil.");
+    default: return {};
     }
 }
 
@@ -471,6 +461,8 @@ void TAnalysisController::StartReview()
         new QProgressDialog(tr("Revisando a partida…"), tr("Cancelar"), 0, static_cast<int>(positions.size()), window_);
     progress->setObjectName(QStringLiteral("ReviewProgress"));
     progress->setWindowTitle(tr("Revisar partida"));
+    // Wide enough for the whole title in the window manager's bar.
+    progress->setMinimumWidth(WidthForTitle(progress, progress->windowTitle()));
     progress->setWindowModality(Qt::WindowModal);
     progress->setMinimumDuration(0);
     progress->setAutoClose(false);

@@ -28,6 +28,10 @@ void SetUp(QCommandLineParser& parser, const Options& options)
         "CommandLine", "Kestravin 2005: xadrez para uma ou duas pessoas, contra o computador ou um amigo."));
     parser.addOption(options.help);
     parser.addOption(options.version);
+    parser.addPositionalArgument(
+        QCoreApplication::translate("CommandLine", "partida.pgn"),
+        QCoreApplication::translate("CommandLine", "Abre a partida do arquivo PGN na janela do jogo."),
+        QCoreApplication::translate("CommandLine", "[partida.pgn]"));
 }
 
 // Prints the answer to --help or --version, if asked; showHelp and

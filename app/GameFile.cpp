@@ -1,11 +1,15 @@
 // Game files: saving and loading the position string (see GameFile.h).
 #include "app/GameFile.h"
 
+#include "app/RegularFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QSaveFile>
+#include <QTreeView>
 
 #include <algorithm>
 #include <cerrno>
@@ -50,6 +54,16 @@ void SizeFileDialog(QFileDialog& dialog)
 {
     dialog.setViewMode(QFileDialog::Detail);
     dialog.resize(dialog.sizeHint().expandedTo(QSize(860, 520)));
+    // Qt's own dialog sizes its columns for short English texts ("mp3Folder",
+    // "10/29/81 02:02PM"); here the size, type and date are as wide as what
+    // they show, and the name takes all the room left.
+    if (auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView* header = view->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int column = 1; column < header->count(); ++column)
+            header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
 }
 
 void SaveGameFile(const QString& fileName, const std::string& position)
@@ -101,6 +115,9 @@ std::string LoadGameFile(const QString& fileName)
 {
     if (QFileInfo(fileName).isDir())
         ThrowFileError("Cannot open", fileName, QString::fromLocal8Bit(std::strerror(EISDIR)));
+    // A FIFO or a device would hold the program in the opening or the read.
+    if (const std::optional<QString> refused = NotARegularFile(fileName))
+        ThrowFileError("Cannot open", fileName, *refused);
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         ThrowFileError("Cannot open", fileName, file.errorString());

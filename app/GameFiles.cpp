@@ -203,20 +203,24 @@ Game TGameFiles::CurrentGame() const
 
 bool TGameFiles::OpenGame(const QString& fileName)
 {
-    const std::vector<PgnGame> games = ReadPgnFile(fileName);
+    // The file is read once to list its games; only the chosen one is read
+    // as a game.
+    const std::optional<PgnFileIndex> games = IndexPgnFileShowingProgress(fileName, controls_.Window);
+    if (!games)
+        return false;
     std::optional<std::size_t> chosen;
     try {
-        chosen = chooser_ ? chooser_(games) : ChoosePgnGame(games, controls_.Window);
+        chosen = chooser_ ? chooser_(*games) : ChoosePgnGameFrom(SourceOf(*games), controls_.Window);
     } catch (const std::runtime_error& e) {
         Fail(QCoreApplication::translate("TGameFiles", "Não foi possível abrir a partida de \"%1\": %2")
                  .arg(QFileInfo(fileName).absoluteFilePath(), QString::fromUtf8(e.what())));
     }
     if (!chosen)
         return false;
-    if (*chosen >= games.size())
+    if (*chosen >= games->Count())
         Fail(QCoreApplication::translate("TGameFiles", "Não foi possível abrir a partida de \"%1\".")
                  .arg(QFileInfo(fileName).absoluteFilePath()));
-    const PgnGame& game = games[*chosen];
+    const PgnGame game = games->Game(*chosen);
     if (!game.Ok)
         Fail(QCoreApplication::translate("TGameFiles", "Não foi possível abrir a partida de \"%1\": %2")
                  .arg(QFileInfo(fileName).absoluteFilePath(), PgnGameErrorText(game)));
@@ -428,12 +432,15 @@ void TGameFiles::AutosaveNow()
         lastAutosave_ = text;
         autosaveFailed_ = false;
     } catch (const std::exception& e) {
-        // Said once, not after every move, until a write succeeds again.
-        if (!autosaveFailed_)
-            ShowErrorBox(
-                QCoreApplication::translate("TGameFiles", "A partida não pôde ser guardada para continuar depois: %1")
-                    .arg(QString::fromUtf8(e.what())));
+        // Said once, not after every move, until a write succeeds again:
+        // marked before the box opens, since the moves played while it is
+        // open (the computer's) come back here from inside its event loop.
+        if (autosaveFailed_)
+            return;
         autosaveFailed_ = true;
+        ShowErrorBox(
+            QCoreApplication::translate("TGameFiles", "A partida não pôde ser guardada para continuar depois: %1")
+                .arg(QString::fromUtf8(e.what())));
     }
 }
 

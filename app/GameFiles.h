@@ -18,6 +18,7 @@
 #include <vector>
 
 class MoveListText;
+class PgnFileIndex;
 class QAction;
 class QCheckBox;
 class QMenu;
@@ -88,7 +89,7 @@ public:
 
     // Replaces the dialog that picks one game of a file with several
     // (tests); an empty function brings the dialog back.
-    using GameChooser = std::function<std::optional<std::size_t>(const std::vector<PgnGame>&)>;
+    using GameChooser = std::function<std::optional<std::size_t>(const PgnFileIndex&)>;
     void SetGameChooser(GameChooser chooser) { chooser_ = std::move(chooser); }
 
     // ---- What the rest of the window adds to a game record ----

@@ -217,6 +217,7 @@ void TForm2::LetComputerMove()
 
 void TForm2::RebuildMoveList()
 {
+    oldGameListed_ = false;
     // The board's own lines, or in algebraic notation, with the review's marks.
     ListBox1->SetLines(MoveText->Lines(ChessBoard1->History(), ChessBoard1->PromotionPiece()));
     FollowMoveList();
@@ -224,6 +225,8 @@ void TForm2::RebuildMoveList()
 
 void TForm2::RefreshMoveList()
 {
+    if (oldGameListed_)
+        return;
     if (ListBox1->Lines() != MoveText->Lines(ChessBoard1->History(), ChessBoard1->PromotionPiece()))
         RebuildMoveList();
 }

@@ -2,6 +2,7 @@
 #include "app/GameRecord.h"
 
 #include "app/CoreErrorText.h"
+#include "app/RegularFile.h"
 #include "board/ChessBoard.h"
 #include "core/MoveList.h"
 
@@ -324,6 +325,10 @@ std::vector<PgnGame> ReadPgnFile(const QString& fileName)
 {
     QFile file(fileName);
     const QString path = QFileInfo(fileName).absoluteFilePath();
+    // A FIFO or a device would hold the program in the opening or the read.
+    if (const std::optional<QString> refused = NotARegularFile(fileName))
+        Fail(QCoreApplication::translate("GameRecord", "Não foi possível abrir o arquivo \"%1\". %2")
+                 .arg(path, *refused));
     if (!file.open(QIODevice::ReadOnly))
         Fail(QCoreApplication::translate("GameRecord", "Não foi possível abrir o arquivo \"%1\". %2")
                  .arg(path, file.errorString()));
@@ -350,12 +355,33 @@ QString PgnGameErrorText(const PgnGame& game)
 void WritePgnFile(const QString& fileName, const Game& game)
 {
     const std::string text = WritePgn(game);
-    QSaveFile file(fileName);
     const QString path = QFileInfo(fileName).absoluteFilePath();
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) || !file.commit())
-        Fail(QCoreApplication::translate("GameRecord", "Não foi possível gravar o arquivo \"%1\". %2")
-                 .arg(path, file.errorString()));
+    const auto fail = [&path](const QString& cause) {
+        Fail(QCoreApplication::translate("GameRecord",
+                                         "Não foi possível gravar o arquivo \"%1\" (%2). Um arquivo que já existia "
+                                         "com esse nome ficou como estava.")
+                 .arg(path, cause));
+    };
+    QSaveFile file(fileName);
+    // Unbuffered, so that a short write (a full disk, a size limit) is seen
+    // here: through the buffer the failed flush passes unnoticed at commit,
+    // which then puts a cut file in place of the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        fail(file.errorString());
+    const char* data = text.data();
+    qint64 remaining = static_cast<qint64>(text.size());
+    while (remaining > 0) {
+        const qint64 written = file.write(data, remaining);
+        if (written <= 0) {
+            const QString cause = file.errorString();
+            file.cancelWriting();
+            fail(cause);
+        }
+        data += written;
+        remaining -= written;
+    }
+    if (!file.commit())
+        fail(file.errorString());
 }
 
 QString AutosaveFileName()

@@ -1,7 +1,9 @@
 // Announcing moves in words and reading the position aloud.
 #include "app/MoveAnnouncer.h"
 
+#include "app/Application.h"
 #include "app/Language.h"
+#include "app/SpokenNotice.h"
 #include "board/ChessBoard.h"
 #include "core/Rules.h"
 
@@ -65,6 +67,7 @@ MoveAnnouncer::MoveAnnouncer(TChessBoard* board, QLabel* statusLine, QObject* pa
     : QObject(parent)
     , board_(board)
     , statusLine_(statusLine)
+    , notice_(new SpokenNotice(statusLine->parentWidget() ? statusLine->parentWidget() : board->parentWidget()))
 {
     SetUpSpeech();
     connect(board_, &TChessBoard::moveMade, this, &MoveAnnouncer::MoveMade);
@@ -134,10 +137,10 @@ void MoveAnnouncer::AddMenuItems(QMenu* game, QMenu* options)
     read->setObjectName(QStringLiteral("LerPosicao1"));
     QAction* white = read->addAction(tr("Peças das Brancas"));
     white->setShortcut(QKeySequence(QStringLiteral("Alt+Shift+W")));
-    connect(white, &QAction::triggered, this, [this] { Say(SideWords(board_->Board(), true)); });
+    connect(white, &QAction::triggered, this, [this] { Show(SideWords(board_->Board(), true)); });
     QAction* black = read->addAction(tr("Peças das Pretas"));
     black->setShortcut(QKeySequence(QStringLiteral("Alt+Shift+B")));
-    connect(black, &QAction::triggered, this, [this] { Say(SideWords(board_->Board(), false)); });
+    connect(black, &QAction::triggered, this, [this] { Show(SideWords(board_->Board(), false)); });
     QAction* rank = read->addAction(tr("Uma fileira…"));
     rank->setShortcut(QKeySequence(QStringLiteral("Alt+Shift+R")));
     connect(rank, &QAction::triggered, this, [this] {
@@ -145,10 +148,10 @@ void MoveAnnouncer::AddMenuItems(QMenu* game, QMenu* options)
         const int number =
             QInputDialog::getInt(board_->window(), tr("Ler fileira"), tr("Fileira (1 a 8):"), 1, 1, 8, 1, &ok);
         if (ok)
-            Say(RankWords(board_->Board(), number));
+            Show(RankWords(board_->Board(), number));
     });
     QAction* turn = read->addAction(tr("De quem é a vez"));
-    connect(turn, &QAction::triggered, this, [this] { Say(TurnWords(board_->WhiteToMove())); });
+    connect(turn, &QAction::triggered, this, [this] { Show(TurnWords(board_->WhiteToMove())); });
 }
 
 void MoveAnnouncer::MoveMade()
@@ -171,8 +174,21 @@ void MoveAnnouncer::AnnounceNow()
 
 void MoveAnnouncer::Say(const QString& text)
 {
+    Tell(text);
+    notice_->Tell(text);
+}
+
+void MoveAnnouncer::Show(const QString& text)
+{
+    Tell(text);
+    ShowMessage(text);
+}
+
+void MoveAnnouncer::Tell(const QString& text)
+{
     lastAnnouncement_ = text;
-    // Screen readers hear the status line's accessible description change.
+    // The status line's accessible description keeps the last words too,
+    // for a reader that looks there.
     statusLine_->setAccessibleDescription(text);
     QAccessibleEvent event(statusLine_, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&event);

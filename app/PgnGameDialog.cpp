@@ -3,11 +3,16 @@
 
 #include "app/CoreErrorText.h"
 #include "app/GameRecord.h"
+#include "app/PgnGameList.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
-#include <QListWidget>
+#include <QElapsedTimer>
+#include <QListView>
+#include <QProgressDialog>
 #include <QVBoxLayout>
 
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -20,24 +25,32 @@ QString TagText(const Game& game, const char* name)
 
 } // namespace
 
-PgnGameDialog::PgnGameDialog(const std::vector<PgnGame>& games, QWidget* parent) : QDialog(parent)
+PgnGameSource SourceOf(const std::vector<PgnGame>& games)
+{
+    return PgnGameSource{games.size(), [&games](std::size_t i) { return games[i]; }};
+}
+
+PgnGameSource SourceOf(const PgnFileIndex& index)
+{
+    return PgnGameSource{index.Count(), [&index](std::size_t i) { return index.Game(i); }};
+}
+
+PgnGameDialog::PgnGameDialog(PgnGameSource source, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(tr("Abrir partida"));
-    list_ = new QListWidget(this);
+    model_ = new PgnGameListModel(std::move(source), this);
+    list_ = new PgnGameListView(this);
     list_->setObjectName(QStringLiteral("GameList"));
-    for (const PgnGame& game : games) {
-        auto* item = new QListWidgetItem(Describe(game), list_);
-        item->setData(Qt::UserRole, static_cast<qulonglong>(game.Index));
-        if (!game.Ok)
-            item->setFlags(item->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
-        else if (!list_->currentItem())
-            list_->setCurrentItem(item);
-    }
+    // Every row is one line: the view asks only the rows it shows.
+    list_->setUniformItemSizes(true);
+    list_->setModel(model_);
+    if (const std::optional<std::size_t> first = model_->FirstReadable())
+        list_->setCurrentIndex(model_->index(static_cast<int>(*first), 0));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        if (item->flags() & Qt::ItemIsEnabled)
+    connect(list_, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (model_->flags(index) & Qt::ItemIsEnabled)
             accept();
     });
     auto* layout = new QVBoxLayout(this);
@@ -48,10 +61,10 @@ PgnGameDialog::PgnGameDialog(const std::vector<PgnGame>& games, QWidget* parent)
 
 std::optional<std::size_t> PgnGameDialog::ChosenGame() const
 {
-    const QListWidgetItem* item = list_->currentItem();
-    if (!item || !(item->flags() & Qt::ItemIsEnabled))
+    const QModelIndex current = list_->currentIndex();
+    if (!current.isValid() || !(model_->flags(current) & Qt::ItemIsEnabled))
         return std::nullopt;
-    return static_cast<std::size_t>(item->data(Qt::UserRole).toULongLong());
+    return static_cast<std::size_t>(current.row());
 }
 
 QString PgnGameDialog::Describe(const PgnGame& game)
@@ -71,21 +84,49 @@ QString PgnGameDialog::Describe(const PgnGame& game)
              QString::fromStdString(g.Result()), length);
 }
 
-std::optional<std::size_t> ChoosePgnGame(const std::vector<PgnGame>& games, QWidget* parent)
+std::optional<std::size_t> ChoosePgnGameFrom(const PgnGameSource& source, QWidget* parent)
 {
-    std::vector<std::size_t> readable;
-    for (const PgnGame& game : games)
-        if (game.Ok)
-            readable.push_back(game.Index);
-    if (readable.empty()) {
-        if (games.empty())
-            throw std::runtime_error(PgnGameDialog::tr("O arquivo não contém nenhuma partida.").toStdString());
-        throw std::runtime_error(PgnGameErrorText(games.front()).toStdString());
-    }
-    if (readable.size() == 1 && games.size() == 1)
-        return readable.front();
-    PgnGameDialog dialog(games, parent);
+    if (source.Count == 0)
+        throw std::runtime_error(PgnGameDialog::tr("O arquivo não contém nenhuma partida.").toStdString());
+    // Only a file whose games are all unreadable is read to its end here.
+    PgnGameListModel games(source, nullptr);
+    const std::optional<std::size_t> first = games.FirstReadable();
+    if (!first)
+        throw std::runtime_error(PgnGameErrorText(source.Game(0)).toStdString());
+    if (source.Count == 1)
+        return *first;
+    PgnGameDialog dialog(source, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.ChosenGame();
+}
+
+std::optional<std::size_t> ChoosePgnGame(const std::vector<PgnGame>& games, QWidget* parent)
+{
+    return ChoosePgnGameFrom(SourceOf(games), parent);
+}
+
+std::optional<PgnFileIndex> IndexPgnFileShowingProgress(const QString& fileName, QWidget* parent)
+{
+    // Shown only once the reading has taken a moment: a file of the usual
+    // size is read before anything would be seen.
+    QElapsedTimer clock;
+    clock.start();
+    std::unique_ptr<QProgressDialog> dialog;
+    return PgnFileIndex::Read(fileName, [&](qint64 done, qint64 total) {
+        if (!dialog) {
+            if (clock.elapsed() < 300)
+                return true;
+            dialog = std::make_unique<QProgressDialog>(
+                QCoreApplication::translate("PgnGameDialog", "Lendo as partidas de \"%1\"…").arg(fileName),
+                QCoreApplication::translate("PgnGameDialog", "Cancelar"), 0, 1000, parent);
+            dialog->setWindowTitle(QCoreApplication::translate("PgnGameDialog", "Abrir partida"));
+            // Nothing else happens meanwhile: the reading owns the file and the game window.
+            dialog->setWindowModality(Qt::ApplicationModal);
+            dialog->setMinimumDuration(0);
+        }
+        dialog->setValue(static_cast<int>(done * 1000 / std::max<qint64>(total, 1)));
+        QCoreApplication::processEvents();
+        return !dialog->wasCanceled();
+    });
 }

@@ -1,7 +1,7 @@
 // The typed-move entry and its reading of moves.
 #include "app/TypedMoveEntry.h"
 
-#include "app/CoreErrorText.h"
+#include "app/MoveRefusal.h"
 #include "board/ChessBoard.h"
 #include "core/San.h"
 
@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QVBoxLayout>
 
 TypedMove ReadTypedMove(const GameState& state, const std::string& text)
 {
@@ -21,9 +22,7 @@ TypedMove ReadTypedMove(const GameState& state, const std::string& text)
     const bool portugueseOk = ReadMoveText(state, text, portuguese, portugueseError, PortugueseLetters);
     if (englishOk && portugueseOk && !(english == portuguese)) {
         // "Rf1" is a rook's move in English and a king's in Portuguese.
-        result.error = QCoreApplication::translate("TypedMoveEntry", "Lance ambíguo: “%1” pode ser %2 ou %3.")
-                           .arg(QString::fromStdString(text), QString::fromStdString(MoveToCoordinates(english)),
-                                QString::fromStdString(MoveToCoordinates(portuguese)));
+        result.error = AmbiguousLettersRefusal(text, MoveToCoordinates(english), MoveToCoordinates(portuguese));
         return result;
     }
     if (englishOk || portugueseOk) {
@@ -31,10 +30,7 @@ TypedMove ReadTypedMove(const GameState& state, const std::string& text)
         result.move = englishOk ? english : portuguese;
         return result;
     }
-    // The reason from the letters that know the piece: "Qh4" where the queen
-    // cannot go is an illegal move, not an unknown Portuguese letter.
-    const bool portugueseUnknownLetter = portugueseError.Reason == NotationReason::UnknownPieceLetter;
-    result.error = NotationErrorText(portugueseUnknownLetter ? englishError : portugueseError);
+    result.error = MoveRefusal(state, text);
     return result;
 }
 
@@ -48,11 +44,17 @@ TypedMoveEntry::TypedMoveEntry(TChessBoard* board)
     setObjectName(QStringLiteral("TypedMoveEntry"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setAutoFillBackground(true);
-    auto* layout = new QHBoxLayout(this);
+    // The reason for a refusal goes on a line of its own under the entry,
+    // wrapped, so that it is read whole.
+    auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 4);
-    layout->addWidget(prompt_);
-    layout->addWidget(edit_, 1);
+    auto* row = new QHBoxLayout;
+    row->addWidget(prompt_);
+    row->addWidget(edit_, 1);
+    layout->addLayout(row);
     layout->addWidget(message_);
+    message_->setWordWrap(true);
+    message_->hide();
     prompt_->setBuddy(edit_);
     edit_->setAccessibleName(tr("Lance"));
     edit_->setMaxLength(16);
@@ -60,7 +62,7 @@ TypedMoveEntry::TypedMoveEntry(TChessBoard* board)
     edit_->installEventFilter(this);
     board_->installEventFilter(this);
     connect(edit_, &QLineEdit::returnPressed, this, [this] { Submit(); });
-    connect(edit_, &QLineEdit::textEdited, message_, &QLabel::clear);
+    connect(edit_, &QLineEdit::textEdited, this, [this] { Refuse(QString()); });
     hide();
 }
 
@@ -69,7 +71,7 @@ void TypedMoveEntry::Open(const QString& start)
     const QRect area = board_->geometry();
     const int height = sizeHint().height();
     setGeometry(area.left() + 8, area.bottom() - height - 8, std::min(area.width() - 16, 360), height);
-    message_->clear();
+    Refuse(QString());
     edit_->setText(start);
     show();
     raise();
@@ -84,20 +86,19 @@ bool TypedMoveEntry::Submit()
         return false;
     }
     if (board_->Thinking()) {
-        message_->setText(tr("O computador está pensando."));
+        Refuse(ThinkingRefusal());
         return false;
     }
     const GameState state = GameState::FromPlacement(board_->Position(), board_->WhiteToMove(),
                                                      board_->CastlingAllowed(), board_->EnPassant());
     const TypedMove typed = ReadTypedMove(state, text);
     if (!typed.ok) {
-        message_->setText(typed.error);
-        message_->setAccessibleDescription(typed.error);
+        Refuse(typed.error);
         return false;
     }
     // The board's own rules have the last word (its end of game, too).
     if (!board_->IsLegalMove(typed.move.From, typed.move.To)) {
-        message_->setText(tr("Lance ilegal."));
+        Refuse(GameOverRefusal());
         return false;
     }
     const char promotion = board_->PromotionPiece();
@@ -106,18 +107,30 @@ bool TypedMoveEntry::Submit()
     const bool made = board_->PlayerMove(typed.move.From, typed.move.To);
     board_->SetPromotionPiece(promotion);
     if (!made) {
-        message_->setText(tr("Lance ilegal."));
+        Refuse(GameOverRefusal());
         return false;
     }
     Close();
     return true;
 }
 
+void TypedMoveEntry::Refuse(const QString& reason)
+{
+    message_->setText(reason);
+    message_->setAccessibleDescription(reason);
+    message_->setVisible(!reason.isEmpty());
+    // Grows upwards from the board's lower edge to show the whole reason.
+    layout()->activate();
+    const int bottom = geometry().bottom();
+    const int height = heightForWidth(width()) > 0 ? heightForWidth(width()) : sizeHint().height();
+    setGeometry(x(), bottom + 1 - height, width(), height);
+}
+
 void TypedMoveEntry::Close()
 {
     hide();
     edit_->clear();
-    message_->clear();
+    Refuse(QString());
     board_->setFocus(Qt::OtherFocusReason);
 }
 

@@ -46,6 +46,8 @@ protected:
 
 private:
     void Close();
+    // Shows why the entry was not played.
+    void Refuse(const QString& reason);
 
     TChessBoard* board_;
     QLabel* prompt_;

@@ -67,7 +67,37 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWind
     connect(Label2, &HoverLabel::Clicked, this, [this] { Label2Click(Label2); });
     connect(Label3, &HoverLabel::Clicked, this, [this] { Label3Click(Label3); });
 
+    for (HoverLabel* label : {Label1, Label2, Label3})
+        ConnectKeyboard(label);
+
     MediaPlayer1 = new SoundPlayer(this);
+}
+
+void TForm1::ConnectKeyboard(HoverLabel* label)
+{
+    connect(label, &HoverLabel::KeyUsed, this, &TForm1::KeyboardUsed);
+    connect(label, &HoverLabel::FocusEntered, this, [this, label] {
+        if (keyboardInUse_)
+            Highlight(label);
+    });
+    connect(label, &HoverLabel::FocusLeft, this, [this, label] {
+        if (!label->underMouse())
+            SetLabelColor(label, NormalColor());
+    });
+}
+
+void TForm1::KeyboardUsed()
+{
+    if (keyboardInUse_)
+        return;
+    keyboardInUse_ = true;
+    // Once the key has done its work (Tab may move the focus): the word
+    // that has the focus then lights up.
+    QTimer::singleShot(0, this, [this] {
+        auto* label = qobject_cast<HoverLabel*>(focusWidget());
+        if (label && label->palette().color(QPalette::WindowText) != HoverColor())
+            Highlight(label);
+    });
 }
 
 TForm1::~TForm1() = default;
@@ -126,17 +156,23 @@ void TForm1::Label3MouseEnter(QObject*)
     Highlight(Label3);
 }
 
+void TForm1::Unlight(QLabel* label)
+{
+    if (!(keyboardInUse_ && label->hasFocus()))
+        SetLabelColor(label, NormalColor());
+}
+
 void TForm1::Label1MouseLeave(QObject*)
 {
-    SetLabelColor(Label1, NormalColor());
+    Unlight(Label1);
 }
 void TForm1::Label2MouseLeave(QObject*)
 {
-    SetLabelColor(Label2, NormalColor());
+    Unlight(Label2);
 }
 void TForm1::Label3MouseLeave(QObject*)
 {
-    SetLabelColor(Label3, NormalColor());
+    Unlight(Label3);
 }
 
 void TForm1::Label1Click(QObject*)
@@ -170,6 +206,14 @@ void TForm1::paintEvent(QPaintEvent* event)
         mediaPrepared_ = true;
         QTimer::singleShot(0, MediaPlayer1, [this] { MediaPlayer1->Prepare({HoverSoundFile(), ClickSoundFile()}); });
     }
+}
+
+bool TForm1::event(QEvent* event)
+{
+    // A key with no word focused yet (Tab then gives the first its focus).
+    if (event->type() == QEvent::KeyPress)
+        KeyboardUsed();
+    return QWidget::event(event);
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

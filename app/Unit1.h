@@ -2,7 +2,9 @@
 // labels over the title picture: "Novo Jogo" shows the game window, "Sobre"
 // the about window, "Sair" ends the program. Each label turns red and plays
 // the hover sound when the pointer enters it, and plays the click sound
-// when clicked.
+// when clicked. From the keyboard, Tab and the arrow keys move among the
+// labels and Enter or Space chooses one; the focused label, once a key has
+// been used, looks as under the pointer.
 #pragma once
 
 #include <QString>
@@ -53,6 +55,7 @@ public:
     static QColor HoverColor() { return QColor(0xFF, 0x00, 0x00); }
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
@@ -60,10 +63,16 @@ private:
     HoverLabel* MakeLabel(const QString& caption, int left, int top, const QFont& font);
     static void SetLabelColor(QLabel* label, const QColor& color);
     void Highlight(QLabel* label);
+    // Back to the normal colour, unless the keyboard's focus is on it.
+    void Unlight(QLabel* label);
+    // The keyboard's focus: lit from the first key on.
+    void ConnectKeyboard(HoverLabel* label);
+    void KeyboardUsed();
     void PlayClickSound();
 
     TForm2* Form2 = nullptr;
     QWidget* Form8 = nullptr;
     QString soundFolder_;
     bool mediaPrepared_ = false;
+    bool keyboardInUse_ = false;
 };

@@ -291,6 +291,9 @@ private:
     TimeControl whiteControl_; // the time controls of the next games
     TimeControl blackControl_;
     QTimer* gameChangedTimer_ = nullptr;
+    // After "Novo Jogo" the list shows the old game until the new game's
+    // first move rebuilds it: refreshing leaves it alone.
+    bool oldGameListed_ = false;
     bool noMaterialAnnounced_ = false;
     bool shownOnce_ = false;
 

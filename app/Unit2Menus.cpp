@@ -13,6 +13,8 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
+#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -88,8 +90,10 @@ void TForm2::CreateMenus()
 void TForm2::NovoJogo1Click(QObject*)
 {
     // Only the board starts afresh; the list, the status line, the players
-    // and the difficulty stay as they are. The board leaves its computer
-    // player stopped; it plays at once when it has the first move.
+    // and the difficulty stay as they are (the list, in either notation,
+    // until the new game's first move rebuilds it). The board leaves its
+    // computer player stopped; it plays at once when it has the first move.
+    oldGameListed_ = true;
     RunGuarded([this] { ChessBoard1->NewGame(); });
     StartClocksForNewGame();
     LetComputerMove();
@@ -203,8 +207,16 @@ void TForm2::Histria1Click(QObject*)
 void TForm2::OpenHelpDocument(const QString& relativeName)
 {
     // A document that is nowhere to be found reports nothing, like a shell
-    // "open" whose result is not examined.
+    // "open" whose result is not examined. One that no program could open
+    // is said, with where it is, so that it can be opened by hand.
     const QString path = FindHelpDocument(relativeName);
-    if (!path.isEmpty())
-        ShellOpen(QUrl::fromLocalFile(path));
+    if (path.isEmpty())
+        return;
+    ShellOpenFile(path, this, [path] {
+        ShowMessageWithCopy(QCoreApplication::translate("TForm2",
+                                                        "Nenhum programa deste computador conseguiu abrir o documento. "
+                                                        "Ele está em:\n\n%1\n\nAbra-o num navegador.")
+                                .arg(QDir::toNativeSeparators(path)),
+                            QCoreApplication::translate("TForm2", "Copiar o caminho"), QDir::toNativeSeparators(path));
+    });
 }

@@ -5,6 +5,7 @@
 
 namespace {
 
+// Each text is marked with QT_TRANSLATE_NOOP, so that lupdate finds it.
 QString Tr(const char* text)
 {
     return QCoreApplication::translate("BoardWords", text);
@@ -24,19 +25,19 @@ bool IsWhitePiece(char piece)
 QString KindWords(char piece)
 {
     switch (piece | 0x20) {
-    case 'p': return Tr("peão");
-    case 'n': return Tr("cavalo");
-    case 'b': return Tr("bispo");
-    case 'r': return Tr("torre");
-    case 'q': return Tr("dama");
-    case 'k': return Tr("rei");
+    case 'p': return Tr(QT_TRANSLATE_NOOP("BoardWords", "peão"));
+    case 'n': return Tr(QT_TRANSLATE_NOOP("BoardWords", "cavalo"));
+    case 'b': return Tr(QT_TRANSLATE_NOOP("BoardWords", "bispo"));
+    case 'r': return Tr(QT_TRANSLATE_NOOP("BoardWords", "torre"));
+    case 'q': return Tr(QT_TRANSLATE_NOOP("BoardWords", "dama"));
+    case 'k': return Tr(QT_TRANSLATE_NOOP("BoardWords", "rei"));
     default: return {};
     }
 }
 
 QString SideName(bool white)
 {
-    return white ? Tr("Brancas") : Tr("Pretas");
+    return white ? Tr(QT_TRANSLATE_NOOP("BoardWords", "Brancas")) : Tr(QT_TRANSLATE_NOOP("BoardWords", "Pretas"));
 }
 
 } // namespace
@@ -48,8 +49,10 @@ QString PieceWords(char piece)
     // Portuguese agrees the colour with the piece: "torre branca", "peão branco".
     const bool feminine = (piece | 0x20) == 'r' || (piece | 0x20) == 'q';
     if (IsWhitePiece(piece))
-        return feminine ? Tr("%1 branca").arg(KindWords(piece)) : Tr("%1 branco").arg(KindWords(piece));
-    return feminine ? Tr("%1 preta").arg(KindWords(piece)) : Tr("%1 preto").arg(KindWords(piece));
+        return feminine ? Tr(QT_TRANSLATE_NOOP("BoardWords", "%1 branca")).arg(KindWords(piece))
+                        : Tr(QT_TRANSLATE_NOOP("BoardWords", "%1 branco")).arg(KindWords(piece));
+    return feminine ? Tr(QT_TRANSLATE_NOOP("BoardWords", "%1 preta")).arg(KindWords(piece))
+                    : Tr(QT_TRANSLATE_NOOP("BoardWords", "%1 preto")).arg(KindWords(piece));
 }
 
 QString SquareWords(const BoardArray& board, Square square)
@@ -58,8 +61,8 @@ QString SquareWords(const BoardArray& board, Square square)
         return {};
     const char piece = board[Ord(square)];
     if (!IsPieceLetter(piece))
-        return Tr("%1, vazia").arg(LowerName(square));
-    return Tr("%1, %2").arg(LowerName(square), PieceWords(piece));
+        return Tr(QT_TRANSLATE_NOOP("BoardWords", "%1, vazia")).arg(LowerName(square));
+    return Tr(QT_TRANSLATE_NOOP("BoardWords", "%1, %2")).arg(LowerName(square), PieceWords(piece));
 }
 
 QString MoveWords(const MoveFacts& move)
@@ -68,19 +71,21 @@ QString MoveWords(const MoveFacts& move)
     const bool king = (move.piece | 0x20) == 'k';
     const int fileStep = FileOf(move.to) - FileOf(move.from);
     if (king && (fileStep == 2 || fileStep == -2))
-        text = fileStep > 0 ? Tr("roque pequeno") : Tr("roque grande");
+        text = fileStep > 0 ? Tr(QT_TRANSLATE_NOOP("BoardWords", "roque pequeno"))
+                            : Tr(QT_TRANSLATE_NOOP("BoardWords", "roque grande"));
     else if (IsPieceLetter(move.captured))
-        text = Tr("%1 %2 toma %3 %4")
+        text = Tr(QT_TRANSLATE_NOOP("BoardWords", "%1 %2 toma %3 %4"))
                    .arg(KindWords(move.piece), LowerName(move.from), KindWords(move.captured), LowerName(move.to));
     else
-        text = Tr("%1 %2 para %3").arg(KindWords(move.piece), LowerName(move.from), LowerName(move.to));
+        text = Tr(QT_TRANSLATE_NOOP("BoardWords", "%1 %2 para %3"))
+                   .arg(KindWords(move.piece), LowerName(move.from), LowerName(move.to));
     if (IsPieceLetter(move.promotedTo))
-        text += Tr(", promovido a %1").arg(KindWords(move.promotedTo));
+        text += Tr(QT_TRANSLATE_NOOP("BoardWords", ", promovido a %1")).arg(KindWords(move.promotedTo));
     if (move.mate)
-        text += Tr(", xeque-mate");
+        text += Tr(QT_TRANSLATE_NOOP("BoardWords", ", xeque-mate"));
     else if (move.check)
-        text += Tr(", xeque");
-    return Tr("%1: %2").arg(SideName(move.whiteMoved), text);
+        text += Tr(QT_TRANSLATE_NOOP("BoardWords", ", xeque"));
+    return Tr(QT_TRANSLATE_NOOP("BoardWords", "%1: %2")).arg(SideName(move.whiteMoved), text);
 }
 
 QString SideWords(const BoardArray& board, bool white)
@@ -90,11 +95,12 @@ QString SideWords(const BoardArray& board, bool white)
         const char letter = white ? static_cast<char>(kind - 32) : kind;
         for (int s = 1; s <= 64; ++s)
             if (board[s] == letter)
-                pieces.append(Tr("%1 %2").arg(KindWords(letter), LowerName(SquareFromOrd(s))));
+                pieces.append(
+                    Tr(QT_TRANSLATE_NOOP("BoardWords", "%1 %2")).arg(KindWords(letter), LowerName(SquareFromOrd(s))));
     }
     if (pieces.isEmpty())
-        return Tr("%1: nenhuma peça").arg(SideName(white));
-    return Tr("%1: %2").arg(SideName(white), pieces.join(QStringLiteral(", ")));
+        return Tr(QT_TRANSLATE_NOOP("BoardWords", "%1: nenhuma peça")).arg(SideName(white));
+    return Tr(QT_TRANSLATE_NOOP("BoardWords", "%1: %2")).arg(SideName(white), pieces.join(QStringLiteral(", ")));
 }
 
 QString RankWords(const BoardArray& board, int rank)
@@ -105,13 +111,15 @@ QString RankWords(const BoardArray& board, int rank)
     for (int file = 1; file <= 8; ++file) {
         const Square square = SquareAt(file, rank);
         const char piece = board[Ord(square)];
-        squares.append(IsPieceLetter(piece) ? Tr("%1 %2").arg(LowerName(square), PieceWords(piece))
-                                            : Tr("%1 vazia").arg(LowerName(square)));
+        squares.append(IsPieceLetter(piece)
+                           ? Tr(QT_TRANSLATE_NOOP("BoardWords", "%1 %2")).arg(LowerName(square), PieceWords(piece))
+                           : Tr(QT_TRANSLATE_NOOP("BoardWords", "%1 vazia")).arg(LowerName(square)));
     }
-    return Tr("Fileira %1: %2").arg(rank).arg(squares.join(QStringLiteral(", ")));
+    return Tr(QT_TRANSLATE_NOOP("BoardWords", "Fileira %1: %2")).arg(rank).arg(squares.join(QStringLiteral(", ")));
 }
 
 QString TurnWords(bool whiteToMove)
 {
-    return whiteToMove ? Tr("Vez das Brancas.") : Tr("Vez das Pretas.");
+    return whiteToMove ? Tr(QT_TRANSLATE_NOOP("BoardWords", "Vez das Brancas."))
+                       : Tr(QT_TRANSLATE_NOOP("BoardWords", "Vez das Pretas."));
 }

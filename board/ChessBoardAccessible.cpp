@@ -13,6 +13,7 @@
 
 namespace {
 
+// Each text is marked with QT_TRANSLATE_NOOP, so that lupdate finds it.
 QString Tr(const char* text)
 {
     return QCoreApplication::translate("BoardWords", text);
@@ -50,7 +51,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         switch (t) {
-        case QAccessible::Name: return Tr("Tabuleiro");
+        case QAccessible::Name: return Tr(QT_TRANSLATE_NOOP("BoardWords", "Tabuleiro"));
         case QAccessible::Description: return TurnWords(Board()->WhiteToMove());
         default: return QAccessibleWidget::text(t);
         }

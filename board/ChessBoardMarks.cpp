@@ -8,7 +8,6 @@
 #include "board/ChessBoard.h"
 
 #include <QPainter>
-#include <QRadialGradient>
 
 #include <algorithm>
 
@@ -18,9 +17,14 @@ namespace {
 const QColor kLastMoveTint(246, 226, 40, 110);
 const QColor kHintTint(40, 120, 255, 135);
 const QColor kSelectedTint(40, 140, 60, 125);
-const QColor kTargetDot(25, 25, 25, 85);
 const QColor kFocusOuter(20, 100, 220);
 const QColor kFocusInner(255, 255, 255);
+// The dots, rings and the check frame are two-toned, a dark part beside a
+// light one, so that one of them stands out on any square: dark on light
+// squares, light on dark ones, whatever the look.
+const QColor kMarkDark(20, 20, 20, 230);
+const QColor kMarkLight(255, 255, 255, 235);
+const QColor kCheckRed(235, 20, 20);
 
 } // namespace
 
@@ -39,27 +43,41 @@ void TChessBoard::DrawMarks(QPainter& p, const QRect& cell, std::uint8_t marks)
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
     if (marks & MarkCheck) {
-        // A red glow from the king's centre, fading before the edges.
-        QRadialGradient glow(centre, S * 0.62);
-        glow.setColorAt(0.0, QColor(255, 40, 40, 255));
-        glow.setColorAt(0.3, QColor(250, 0, 0, 220));
-        glow.setColorAt(0.7, QColor(220, 0, 0, 90));
-        glow.setColorAt(1.0, QColor(200, 0, 0, 0));
-        p.fillRect(cell, glow);
+        // A red frame along the square's edge, between a black and a white
+        // line; the middle, where the king stands, keeps its colour, so the
+        // king looks as always whatever its colour.
+        const int band = std::max(5, cell.width() / 8);
+        const auto frame = [&](int inset, int width, const QColor& colour) {
+            const QRect outer = cell.adjusted(inset, inset, -inset, -inset);
+            const QRegion ring = QRegion(outer) - QRegion(outer.adjusted(width, width, -width, -width));
+            for (const QRect& r : ring)
+                p.fillRect(r, colour);
+        };
+        frame(0, 1, Qt::black);
+        frame(1, band - 3, kCheckRed);
+        frame(band - 2, 2, Qt::white);
     }
     p.setPen(Qt::NoPen);
     if (marks & MarkTarget) {
-        p.setBrush(kTargetDot);
-        const double r = S * 0.16;
+        // A dark dot in a light ring.
+        const double r = S * 0.15;
+        const double ring = std::max(1.5, S * 0.04);
+        p.setBrush(kMarkLight);
+        p.drawEllipse(centre, r + ring, r + ring);
+        p.setBrush(kMarkDark);
         p.drawEllipse(centre, r, r);
     }
     if (marks & MarkCapture) {
-        // A ring along the edge, where the piece leaves the square free.
-        const double w = std::max(2.0, S * 0.09);
+        // A ring along the edge, where the piece leaves the square free: a
+        // light outer ring round a dark inner one.
+        const double w = std::max(2.0, S * 0.05);
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(kTargetDot, w));
-        const double r = S / 2.0 - w / 2.0 - 0.5;
-        p.drawEllipse(centre, r, r);
+        p.setPen(QPen(kMarkLight, w));
+        const double outer = S / 2.0 - w / 2.0 - 0.5;
+        p.drawEllipse(centre, outer, outer);
+        p.setPen(QPen(kMarkDark, w));
+        const double inner = outer - w;
+        p.drawEllipse(centre, inner, inner);
     }
     p.restore();
 }

@@ -15,30 +15,38 @@ set(KESTRAVIN_PACKAGE_PROGRAMS
 )
 
 # Who answers for the package: the Maintainer field and the changelog's
-# signature (cmake/DebianPackage.cmake). Empty: the contact address, else Debian's DEBFULLNAME/DEBEMAIL,
-# else, as Debian's tools do, the building user on this host, which is
-# rarely an address that works: the package test then names its own.
+# signature (cmake/DebianPackage.cmake). Empty: the contact address, else
+# Debian's DEBFULLNAME/DEBEMAIL. With none of them the program builds as
+# usual, but the package is not made: cmake/PackageMaintainer.cmake stops
+# cpack with a message naming the setting, rather than sign the package with
+# an address made up from the user and the host.
 set(KESTRAVIN_PACKAGE_MAINTAINER "" CACHE STRING "Maintainer of the Debian package, \"Name <address>\"; empty: chosen from KESTRAVIN_CONTACT or DEBEMAIL")
+set(maintainer_form "^[^<>@]*[^<>@ ] <[^@<> ]+@[^@<> ]+\\.[^@<> ]+>$")
 set(KESTRAVIN_MAINTAINER ${KESTRAVIN_PACKAGE_MAINTAINER})
-set(KESTRAVIN_MAINTAINER_GUESSED OFF)
-if(NOT KESTRAVIN_MAINTAINER)
-  if(KESTRAVIN_CONTACT)
-    set(KESTRAVIN_MAINTAINER "Equipe Kestravin <${KESTRAVIN_CONTACT}>")
-  elseif(DEFINED ENV{DEBEMAIL})
+if(KESTRAVIN_MAINTAINER)
+  if(NOT KESTRAVIN_MAINTAINER MATCHES "${maintainer_form}")
+    message(FATAL_ERROR "KESTRAVIN_PACKAGE_MAINTAINER must be \"Name <name@host>\", not \"${KESTRAVIN_MAINTAINER}\"")
+  endif()
+elseif(KESTRAVIN_CONTACT)
+  set(KESTRAVIN_MAINTAINER "Equipe Kestravin <${KESTRAVIN_CONTACT}>")
+elseif(NOT "$ENV{DEBEMAIL}" STREQUAL "")
+  if("$ENV{DEBEMAIL}" MATCHES "<")
+    # Debian's tools also take "Name <address>" in DEBEMAIL.
+    set(KESTRAVIN_MAINTAINER "$ENV{DEBEMAIL}")
+  else()
     set(maintainer_name "$ENV{DEBFULLNAME}")
     if(NOT maintainer_name)
       set(maintainer_name "Equipe Kestravin")
     endif()
     set(KESTRAVIN_MAINTAINER "${maintainer_name} <$ENV{DEBEMAIL}>")
-  else()
-    cmake_host_system_information(RESULT host QUERY FQDN)
-    set(user "$ENV{USER}")
-    if(NOT user)
-      set(user "root")
-    endif()
-    set(KESTRAVIN_MAINTAINER "Equipe Kestravin <${user}@${host}>")
-    set(KESTRAVIN_MAINTAINER_GUESSED ON)
   endif()
+  if(NOT KESTRAVIN_MAINTAINER MATCHES "${maintainer_form}")
+    message(FATAL_ERROR "DEBEMAIL must be an e-mail address (or \"Name <name@host>\"), not \"$ENV{DEBEMAIL}\"")
+  endif()
+endif()
+if(NOT KESTRAVIN_MAINTAINER)
+  message(STATUS "No maintainer for the Debian package (KESTRAVIN_PACKAGE_MAINTAINER, KESTRAVIN_CONTACT or "
+                 "DEBEMAIL): cpack will refuse to make it")
 endif()
 
 set(CPACK_GENERATOR DEB)
@@ -50,6 +58,8 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 # Commands in /usr/games, as Debian wants of a game, and the changelog.
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/DebianPackage.cmake)
+# Read by cpack before it installs anything: no package without a maintainer.
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/PackageMaintainer.cmake)
 find_program(GZIP_PROGRAM gzip REQUIRED)
 set(CPACK_KESTRAVIN_GZIP ${GZIP_PROGRAM})
 set(CPACK_KESTRAVIN_CHANGELOG ${PROJECT_SOURCE_DIR}/resources/debian/changelog.in)

@@ -10,10 +10,15 @@ using namespace engine;
 
 namespace {
 
-std::uint64_t CountLeaves(TChessEngine& engine, int depth, PerftLeaves leafMoves)
+std::uint64_t CountLeaves(TChessEngine& engine, int depth, PerftLeaves leafMoves,
+                          const std::atomic<bool>* stop = nullptr)
 {
     if (depth == 0)
         return 1;
+    // Looked at above the last two plies only: a few million times a
+    // second at most, whatever the depth.
+    if (stop != nullptr && depth >= 3 && stop->load(std::memory_order_relaxed))
+        return 0;
     engine.GenerateMoves();
     std::uint64_t leaves = 0;
     // The last ply's moves are counted with DoMove's own test, unmade.
@@ -25,7 +30,7 @@ std::uint64_t CountLeaves(TChessEngine& engine, int depth, PerftLeaves leafMoves
     for (const TMoveEntry& entry : engine.CurrentMoves()) {
         if (!engine.DoMove(entry.Move))
             continue;
-        leaves += CountLeaves(engine, depth - 1, leafMoves);
+        leaves += CountLeaves(engine, depth - 1, leafMoves, stop);
         engine.UndoMove();
     }
     return leaves;
@@ -43,7 +48,7 @@ std::uint64_t Perft(TChessEngine& engine, int depth, PerftLeaves leafMoves)
     return CountLeaves(engine, UsableDepth(engine, depth), leafMoves);
 }
 
-std::vector<TDivideEntry> PerftDivide(TChessEngine& engine, int depth)
+std::vector<TDivideEntry> PerftDivide(TChessEngine& engine, int depth, const std::atomic<bool>* stop)
 {
     std::vector<TDivideEntry> result;
     depth = UsableDepth(engine, depth);
@@ -53,8 +58,11 @@ std::vector<TDivideEntry> PerftDivide(TChessEngine& engine, int depth)
     for (const TMoveEntry& entry : engine.CurrentMoves()) {
         if (!engine.DoMove(entry.Move))
             continue;
-        result.push_back({entry.Move, CountLeaves(engine, depth - 1, PerftLeaves::Tested)});
+        const std::uint64_t leaves = CountLeaves(engine, depth - 1, PerftLeaves::Tested, stop);
         engine.UndoMove();
+        if (stop != nullptr && stop->load())
+            break;
+        result.push_back({entry.Move, leaves});
     }
     return result;
 }

@@ -6,6 +6,7 @@
 
 #include "engine/EngineTypes.h"
 
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -25,5 +26,7 @@ enum class PerftLeaves { Tested, Made };
 std::uint64_t Perft(TChessEngine& engine, int depth, PerftLeaves leafMoves = PerftLeaves::Tested);
 
 // The count below each legal move of the current position, in generation
-// order (the form "e2e4: 20" that engines print).
-std::vector<TDivideEntry> PerftDivide(TChessEngine& engine, int depth);
+// order (the form "e2e4: 20" that engines print). When `stop` is given and
+// becomes true, the count ends soon after with the moves counted whole so
+// far (the position is then restored).
+std::vector<TDivideEntry> PerftDivide(TChessEngine& engine, int depth, const std::atomic<bool>* stop = nullptr);

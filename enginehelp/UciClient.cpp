@@ -3,6 +3,10 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <csignal>
+#include <sys/types.h>
+#include <unistd.h>
+
 namespace {
 
 // Lines of output without "uciok" before the engine is judged not to speak
@@ -20,6 +24,16 @@ TUciClient::TUciClient(QObject* parent) : QObject(parent)
     process_.setProcessChannelMode(QProcess::SeparateChannels);
     // The engine's own error output is of no use here and must not fill a pipe.
     process_.setStandardErrorFile(QProcess::nullDevice());
+    // The engine leads a process group of its own: an engine started
+    // through a wrapper script is ended with everything the script started,
+    // not only the script.
+    process_.setChildProcessModifier([] { ::setpgid(0, 0); });
+    connect(&process_, &QProcess::started, this, [this] {
+        const auto pid = static_cast<pid_t>(process_.processId());
+        // Also from this side, so that no signal can come before the child's own call.
+        ::setpgid(pid, pid);
+        group_ = static_cast<int>(pid);
+    });
     connect(&process_, &QProcess::readyReadStandardOutput, this, &TUciClient::ReadOutput);
     connect(&process_, &QProcess::finished, this, &TUciClient::ProcessFinished);
     connect(&process_, &QProcess::errorOccurred, this, &TUciClient::ProcessError);
@@ -29,11 +43,11 @@ TUciClient::TUciClient(QObject* parent) : QObject(parent)
             return;
         if (endStep_ == 0) {
             endStep_ = 1;
-            process_.terminate();
+            SignalEngine(SIGTERM);
             endTimer_.start(limits_.QuitGraceMs);
         } else {
             endStep_ = 2;
-            process_.kill();
+            SignalEngine(SIGKILL);
         }
     });
 }
@@ -47,18 +61,40 @@ TUciClient::~TUciClient()
         if (process_.state() == QProcess::Running && state_ != State::Failed)
             process_.write("quit\n");
         if (!process_.waitForFinished(200)) {
-            process_.kill();
+            SignalEngine(SIGKILL);
             process_.waitForFinished(2000);
         }
     }
+    EndGroup();
+}
+
+void TUciClient::SignalEngine(int signal)
+{
+    if (group_ > 0)
+        ::kill(-static_cast<pid_t>(group_), signal);
+    else if (signal == SIGKILL)
+        process_.kill();
+    else
+        process_.terminate();
+}
+
+void TUciClient::EndGroup()
+{
+    // Whatever the engine's program left running when it ended goes with
+    // it. The group's number is not given to another while any of its
+    // processes lives, and it is forgotten here.
+    if (group_ > 0)
+        ::kill(-static_cast<pid_t>(group_), SIGKILL);
+    group_ = 0;
 }
 
 void TUciClient::Start(const QString& program, const QStringList& arguments)
 {
     if (process_.state() != QProcess::NotRunning) {
-        process_.kill();
+        SignalEngine(SIGKILL);
         process_.waitForFinished(2000);
     }
+    EndGroup();
     program_ = program;
     engineName_.clear();
     failure_.clear();
@@ -258,6 +294,7 @@ void TUciClient::WatchdogFired()
 
 void TUciClient::ProcessFinished()
 {
+    EndGroup();
     watchdog_.stop();
     endTimer_.stop();
     if (state_ != State::Quitting && state_ != State::Failed && state_ != State::NotRunning)
@@ -289,7 +326,7 @@ void TUciClient::Fail(const QString& message)
     // the process is reaped when it goes (QProcess waits for its child).
     if (process_.state() != QProcess::NotRunning) {
         endStep_ = 2;
-        process_.kill();
+        SignalEngine(SIGKILL);
     }
     emit Failed(message);
 }

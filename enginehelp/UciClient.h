@@ -84,6 +84,11 @@ private:
     void SendPendingSearch();
     void Fail(const QString& message);
     void ArmWatchdog(int ms);
+    // Sends the signal to the engine's whole process group (SIGTERM is
+    // "terminate", SIGKILL "kill").
+    void SignalEngine(int signal);
+    // Kills what is left of the group once the engine's program has ended.
+    void EndGroup();
 
     struct TSearch {
         QString Fen;
@@ -108,4 +113,5 @@ private:
     int answersToDrop_ = 0; // bestmoves of searches that were replaced
     std::optional<TSearch> pending_;
     int endStep_ = 0; // 0 quit sent, 1 terminate sent, 2 kill sent
+    int group_ = 0;   // the engine's process group, while it may have members
 };

@@ -1,6 +1,7 @@
 // The desktop's "open": hands a document or an address (file, http, mailto)
-// to the program the desktop associates with it. The result is not examined:
-// a missing document or a desktop without a mail program reports nothing.
+// to the program the desktop associates with it. ShellOpen does not examine
+// the result (a desktop without a mail program reports nothing);
+// ShellOpenFile tells when nothing could open the file.
 //
 //     ShellOpen(QUrl(QStringLiteral("mailto:someone@example.org")));
 //     ShellOpen(QUrl::fromLocalFile(path));
@@ -13,6 +14,12 @@
 #include <functional>
 
 void ShellOpen(const QUrl& url);
+
+// Opens a file with the desktop's program for it and, unlike ShellOpen,
+// finds out whether one could: `failed` is called (on this thread, at once
+// or once the desktop's opener has given up) when no program opened it.
+// The opener's process belongs to `context`.
+void ShellOpenFile(const QString& path, QObject* context, std::function<void()> failed);
 
 // Replaces the desktop by a function that receives each request. An empty
 // function restores the desktop.

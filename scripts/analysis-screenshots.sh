@@ -73,7 +73,7 @@ empty=$(screen_hash "$panel")
 wait_screen_changes "$empty" 60 "$panel" || fail "the analysis panel stayed empty"
 shoot "$game" analysis-panel.png
 
-# Ctrl+H: the hint's arrow on the board.
+# Ctrl+H: the hint's two squares tinted on the board.
 board=$(area_of Form2.ChessBoard1 "$gx" "$gy")
 before=$(screen_hash "$board")
 xdotool key ctrl+h

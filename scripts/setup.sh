@@ -13,6 +13,7 @@ PACKAGES=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   xvfb xauth xdotool x11-utils
   pulseaudio pulseaudio-utils
+  orca at-spi2-core dbus
   fonts-dejavu-core fonts-freefont-ttf fonts-liberation fonts-tomsontalks
   poppler-utils imagemagick python3
   dpkg-dev desktop-file-utils appstream lintian

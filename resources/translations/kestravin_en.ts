@@ -9,6 +9,125 @@
     </message>
 </context>
 <context>
+    <name>BoardWords</name>
+    <message>
+        <source>peão</source>
+        <translation>pawn</translation>
+    </message>
+    <message>
+        <source>cavalo</source>
+        <translation>knight</translation>
+    </message>
+    <message>
+        <source>bispo</source>
+        <translation>bishop</translation>
+    </message>
+    <message>
+        <source>torre</source>
+        <translation>rook</translation>
+    </message>
+    <message>
+        <source>dama</source>
+        <translation>queen</translation>
+    </message>
+    <message>
+        <source>rei</source>
+        <translation>king</translation>
+    </message>
+    <message>
+        <source>Brancas</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>Pretas</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>%1 branca</source>
+        <translation>white %1</translation>
+    </message>
+    <message>
+        <source>%1 branco</source>
+        <translation>white %1</translation>
+    </message>
+    <message>
+        <source>%1 preta</source>
+        <translation>black %1</translation>
+    </message>
+    <message>
+        <source>%1 preto</source>
+        <translation>black %1</translation>
+    </message>
+    <message>
+        <source>%1, vazia</source>
+        <translation>%1, empty</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>roque pequeno</source>
+        <translation>castles kingside</translation>
+    </message>
+    <message>
+        <source>roque grande</source>
+        <translation>castles queenside</translation>
+    </message>
+    <message>
+        <source>%1 %2 toma %3 %4</source>
+        <translation>%1 %2 takes %3 %4</translation>
+    </message>
+    <message>
+        <source>%1 %2 para %3</source>
+        <translation>%1 %2 to %3</translation>
+    </message>
+    <message>
+        <source>, promovido a %1</source>
+        <translation>, promoted to %1</translation>
+    </message>
+    <message>
+        <source>, xeque-mate</source>
+        <translation>, checkmate</translation>
+    </message>
+    <message>
+        <source>, xeque</source>
+        <translation>, check</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1: nenhuma peça</source>
+        <translation>%1: no pieces</translation>
+    </message>
+    <message>
+        <source>%1 vazia</source>
+        <translation>%1 empty</translation>
+    </message>
+    <message>
+        <source>Fileira %1: %2</source>
+        <translation>Rank %1: %2</translation>
+    </message>
+    <message>
+        <source>Vez das Brancas.</source>
+        <translation>White to move.</translation>
+    </message>
+    <message>
+        <source>Vez das Pretas.</source>
+        <translation>Black to move.</translation>
+    </message>
+    <message>
+        <source>Tabuleiro</source>
+        <translation>Board</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Mostra esta ajuda e sai.</source>
@@ -29,6 +148,18 @@
     <message>
         <source>Use &quot;kestravin --help&quot; para ver as opções.</source>
         <translation>Use &quot;kestravin --help&quot; to see the options.</translation>
+    </message>
+    <message>
+        <source>partida.pgn</source>
+        <translation>game.pgn</translation>
+    </message>
+    <message>
+        <source>Abre a partida do arquivo PGN na janela do jogo.</source>
+        <translation>Opens the game of the PGN file in the game window.</translation>
+    </message>
+    <message>
+        <source>[partida.pgn]</source>
+        <translation>[game.pgn]</translation>
     </message>
 </context>
 <context>
@@ -455,10 +586,6 @@
         <translation>Game %1, line %2, column %3: %4</translation>
     </message>
     <message>
-        <source>Não foi possível gravar o arquivo &quot;%1&quot;. %2</source>
-        <translation>Cannot write the file &quot;%1&quot;. %2</translation>
-    </message>
-    <message>
         <source>Não foi possível criar a pasta &quot;%1&quot;.</source>
         <translation>Cannot create the folder &quot;%1&quot;.</translation>
     </message>
@@ -473,6 +600,10 @@
     <message>
         <source>A partida parou no lance %1 (%2): %3. Os lances seguintes não foram jogados.</source>
         <translation>The game stopped at move %1 (%2): %3. The moves after it were not played.</translation>
+    </message>
+    <message>
+        <source>Não foi possível gravar o arquivo &quot;%1&quot; (%2). Um arquivo que já existia com esse nome ficou como estava.</source>
+        <translation>Cannot write the file &quot;%1&quot; (%2). A file that already had that name was left as it was.</translation>
     </message>
 </context>
 <context>
@@ -539,6 +670,149 @@
     <message>
         <source>De quem é a vez</source>
         <translation>Whose turn it is</translation>
+    </message>
+</context>
+<context>
+    <name>MoveRefusal</name>
+    <message>
+        <source>O rei</source>
+        <translation>The king</translation>
+    </message>
+    <message>
+        <source>A dama</source>
+        <translation>The queen</translation>
+    </message>
+    <message>
+        <source>A torre</source>
+        <translation>The rook</translation>
+    </message>
+    <message>
+        <source>O bispo</source>
+        <translation>The bishop</translation>
+    </message>
+    <message>
+        <source>O cavalo</source>
+        <translation>The knight</translation>
+    </message>
+    <message>
+        <source>O peão</source>
+        <translation>The pawn</translation>
+    </message>
+    <message>
+        <source>Nenhum rei</source>
+        <translation>No king</translation>
+    </message>
+    <message>
+        <source>Nenhuma dama</source>
+        <translation>No queen</translation>
+    </message>
+    <message>
+        <source>Nenhuma torre</source>
+        <translation>No rook</translation>
+    </message>
+    <message>
+        <source>Nenhum bispo</source>
+        <translation>No bishop</translation>
+    </message>
+    <message>
+        <source>Nenhum cavalo</source>
+        <translation>No knight</translation>
+    </message>
+    <message>
+        <source>Nenhum peão</source>
+        <translation>No pawn</translation>
+    </message>
+    <message>
+        <source>O roque não é mais possível: o rei ou a torre já se moveram.</source>
+        <translation>Castling is no longer possible: the king or the rook has moved.</translation>
+    </message>
+    <message>
+        <source>O roque não é possível: há peças entre o rei e a torre.</source>
+        <translation>Castling is not possible: there are pieces between the king and the rook.</translation>
+    </message>
+    <message>
+        <source>O roque não é possível: o rei está em xeque ou passaria por uma casa atacada.</source>
+        <translation>Castling is not possible: the king is in check or would pass over an attacked square.</translation>
+    </message>
+    <message>
+        <source>O rei não pode ir a %1: ficaria em xeque.</source>
+        <translation>The king cannot go to %1: it would be in check.</translation>
+    </message>
+    <message>
+        <source>O rei está em xeque, e %1 para %2 não o tira do xeque.</source>
+        <translation>The king is in check, and %1 to %2 does not get it out of check.</translation>
+    </message>
+    <message>
+        <source>%1 em %2 não pode ir a %3: deixaria o rei em xeque.</source>
+        <translation>%1 on %2 cannot go to %3: it would leave the king in check.</translation>
+    </message>
+    <message>
+        <source>O peão não chega a %1: há uma peça no caminho.</source>
+        <translation>The pawn cannot reach %1: a piece stands in the way.</translation>
+    </message>
+    <message>
+        <source>O peão só anda na diagonal para capturar, e não há peça em %1.</source>
+        <translation>A pawn moves diagonally only to capture, and there is no piece on %1.</translation>
+    </message>
+    <message>
+        <source>%1 não chega a %2: há uma peça no caminho.</source>
+        <translation>%1 cannot reach %2: a piece stands in the way.</translation>
+    </message>
+    <message>
+        <source>%1 em %2 não chega a %3.</source>
+        <translation>%1 on %2 cannot reach %3.</translation>
+    </message>
+    <message>
+        <source>Não há %1 que corresponda a “%2”.</source>
+        <translation>There is no %1 that fits “%2”.</translation>
+    </message>
+    <message>
+        <source>Em %1 já há uma peça sua.</source>
+        <translation>One of your own pieces already stands on %1.</translation>
+    </message>
+    <message>
+        <source>Mais de uma peça chega a %1 (%2): escreva de onde sai, como em %3.</source>
+        <translation>More than one piece can reach %1 (%2): write where it comes from, as in %3.</translation>
+    </message>
+    <message>
+        <source> e </source>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source>Confira a peça da promoção: escreva, por exemplo, %1=D.</source>
+        <translation>Check the promotion piece: write, for example, %1=Q.</translation>
+    </message>
+    <message>
+        <source>%1 chega a %2.</source>
+        <translation>%1 can reach %2.</translation>
+    </message>
+    <message>
+        <source>“%1” não é um lance: escreva, por exemplo, Cf3, exd5, O-O ou e2e4.</source>
+        <translation>“%1” is not a move: write, for example, Nf3, exd5, O-O or e2e4.</translation>
+    </message>
+    <message>
+        <source>Não há peça em %1.</source>
+        <translation>There is no piece on %1.</translation>
+    </message>
+    <message>
+        <source>A peça em %1 é das pretas, e é a vez das brancas.</source>
+        <translation>The piece on %1 is Black’s, and it is White’s turn.</translation>
+    </message>
+    <message>
+        <source>A peça em %1 é das brancas, e é a vez das pretas.</source>
+        <translation>The piece on %1 is White’s, and it is Black’s turn.</translation>
+    </message>
+    <message>
+        <source>“%1” é ambíguo: pode ser %2 ou %3; escreva o lance com as casas, como %2.</source>
+        <translation>“%1” is ambiguous: it may be %2 or %3; write the move with its squares, as %2.</translation>
+    </message>
+    <message>
+        <source>A partida terminou: o tabuleiro não aceita mais lances.</source>
+        <translation>The game is over: the board takes no more moves.</translation>
+    </message>
+    <message>
+        <source>O computador está pensando: espere o lance dele.</source>
+        <translation>The computer is thinking: wait for its move.</translation>
     </message>
 </context>
 <context>
@@ -633,6 +907,41 @@
     <message>
         <source>O arquivo não contém nenhuma partida.</source>
         <translation>The file holds no game.</translation>
+    </message>
+    <message>
+        <source>Lendo as partidas de &quot;%1&quot;…</source>
+        <translation>Reading the games of &quot;%1&quot;…</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>uma pasta</source>
+        <translation>a folder</translation>
+    </message>
+    <message>
+        <source>um canal (FIFO)</source>
+        <translation>a pipe (FIFO)</translation>
+    </message>
+    <message>
+        <source>um dispositivo</source>
+        <translation>a device</translation>
+    </message>
+    <message>
+        <source>um soquete</source>
+        <translation>a socket</translation>
+    </message>
+    <message>
+        <source>um arquivo especial</source>
+        <translation>a special file</translation>
+    </message>
+    <message>
+        <source>Não é um arquivo comum, e sim %1.</source>
+        <translation>It is not a regular file but %1.</translation>
     </message>
 </context>
 <context>
@@ -900,28 +1209,28 @@ Blunders (??): %3</translation>
         <translation>Close</translation>
     </message>
     <message>
-        <source>Joga como um motor de cerca de %1 pontos na escala UCI_Elo; o nível mais fraco, bem mais fraco que Fácil.</source>
-        <translation>Plays like an engine of about %1 points on the UCI_Elo scale; the weakest level, much weaker than Easy.</translation>
-    </message>
-    <message>
-        <source>Joga como um motor de cerca de %1 pontos na escala UCI_Elo; bem mais forte que Super Fácil e mais fraco que Médio.</source>
-        <translation>Plays like an engine of about %1 points on the UCI_Elo scale; much stronger than Very Easy and weaker than Medium.</translation>
-    </message>
-    <message>
-        <source>Joga como um motor de cerca de %1 pontos na escala UCI_Elo; mais forte que Fácil e um pouco mais fraco que Difícil.</source>
-        <translation>Plays like an engine of about %1 points on the UCI_Elo scale; stronger than Easy and a little weaker than Hard.</translation>
-    </message>
-    <message>
-        <source>Joga como um motor de cerca de %1 pontos na escala UCI_Elo; um pouco mais forte que Médio e mais fraco que Super Difícil.</source>
-        <translation>Plays like an engine of about %1 points on the UCI_Elo scale; a little stronger than Medium and weaker than Very Hard.</translation>
-    </message>
-    <message>
-        <source>Joga como um motor de cerca de %1 pontos na escala UCI_Elo; o nível mais forte, mais forte que Difícil.</source>
-        <translation>Plays like an engine of about %1 points on the UCI_Elo scale; the strongest level, stronger than Hard.</translation>
-    </message>
-    <message>
         <source>%1. %2%3 %4  (%5, perde %6)</source>
         <translation>%1. %2%3 %4  (%5, loses %6)</translation>
+    </message>
+    <message>
+        <source>O nível mais fácil: o computador só olha o próprio lance e muitas vezes deixa peças para você tomar. Bom para aprender os movimentos.</source>
+        <translation>The easiest level: the computer only looks at its own move and often leaves pieces for you to take. Good for learning the moves.</translation>
+    </message>
+    <message>
+        <source>Para iniciantes: o computador já vê a sua resposta, mas ainda erra bastante. Bem mais forte que Super Fácil.</source>
+        <translation>For beginners: the computer sees your reply, but still makes many mistakes. Much stronger than Very Easy.</translation>
+    </message>
+    <message>
+        <source>Para quem já joga partidas inteiras: o computador quase não entrega peças. Mais forte que Fácil, um pouco mais fraco que Difícil.</source>
+        <translation>For those who play whole games: the computer hardly ever gives pieces away. Stronger than Easy, a little weaker than Hard.</translation>
+    </message>
+    <message>
+        <source>Para quem joga com frequência: o computador prepara ataques de dois lances. Um pouco mais forte que Médio.</source>
+        <translation>For regular players: the computer prepares two-move attacks. A little stronger than Medium.</translation>
+    </message>
+    <message>
+        <source>O nível mais forte: o computador pensa mais lances à frente e demora mais para jogar. Mais forte que Difícil.</source>
+        <translation>The strongest level: the computer thinks more moves ahead and takes longer to play. Stronger than Hard.</translation>
     </message>
 </context>
 <context>
@@ -1176,6 +1485,22 @@ Blunders (??): %3</translation>
         <translation>About</translation>
     </message>
     <message>
+        <source>Nenhum programa deste computador conseguiu abrir o documento. Ele está em:
+
+%1
+
+Abra-o num navegador.</source>
+        <translation>No program on this computer could open the document. It is at:
+
+%1
+
+Open it in a web browser.</translation>
+    </message>
+    <message>
+        <source>Copiar o caminho</source>
+        <translation>Copy the path</translation>
+    </message>
+    <message>
         <source>Nova partida…</source>
         <translation>New game…</translation>
     </message>
@@ -1393,24 +1718,12 @@ Blunders (??): %3</translation>
 <context>
     <name>TypedMoveEntry</name>
     <message>
-        <source>Lance ambíguo: “%1” pode ser %2 ou %3.</source>
-        <translation>Ambiguous move: “%1” may be %2 or %3.</translation>
-    </message>
-    <message>
         <source>Lance:</source>
         <translation>Move:</translation>
     </message>
     <message>
         <source>Lance</source>
         <translation>Move</translation>
-    </message>
-    <message>
-        <source>O computador está pensando.</source>
-        <translation>The computer is thinking.</translation>
-    </message>
-    <message>
-        <source>Lance ilegal.</source>
-        <translation>Illegal move.</translation>
     </message>
 </context>
 </TS>

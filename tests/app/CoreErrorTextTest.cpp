@@ -116,7 +116,8 @@ TEST(CoreErrorText, TheWindowsShowRefusalsInTheInterfaceLanguage)
         << portuguese.PgnFile.toStdString();
     EXPECT_EQ(portuguese.PgnListLine.toStdString(),
               "1. Partida ilegível (linha 1, coluna 21: NAG fora do intervalo 0 a 255)");
-    EXPECT_EQ(portuguese.TypedMove.toStdString(), "lance ilegal: \"e2e5\"");
+    // A typed move's refusal says why the move cannot be played.
+    EXPECT_EQ(portuguese.TypedMove.toStdString(), "O peão em e2 não chega a e5.");
 
     ASSERT_TRUE(InstallTranslators(*qApp, InterfaceLanguage::English));
     const Refusals english = RefusalsShown(dir);
@@ -127,7 +128,7 @@ TEST(CoreErrorText, TheWindowsShowRefusalsInTheInterfaceLanguage)
         << english.PgnFile.toStdString();
     EXPECT_EQ(english.PgnListLine.toStdString(),
               "1. Unreadable game (line 1, column 21: NAG outside the range 0 to 255)");
-    EXPECT_EQ(english.TypedMove.toStdString(), "illegal move: \"e2e5\"");
+    EXPECT_EQ(english.TypedMove.toStdString(), "The pawn on e2 cannot reach e5.");
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "app/Unit2.h"
 #include "app/Unit4.h"
 #include "app/Unit8.h"
+#include "board/BoardWords.h"
 #include "board/ChessBoard.h"
 #include "platform/DataPaths.h"
 
@@ -168,15 +169,36 @@ TEST_F(EnglishInterface, StatusLineAndMateMessageSpeakEnglish)
 TEST_F(EnglishInterface, TypedMovesAreRefusedInEnglishWithTheReasonOfTheLettersThatKnowThePiece)
 {
     const GameState start = GameState::Initial();
-    EXPECT_EQ(ReadTypedMove(start, "Qh4").error, "illegal move: \"Qh4\"");
-    EXPECT_EQ(ReadTypedMove(start, "Zf3").error, "unknown piece letter 'Z' in \"Zf3\"");
-    EXPECT_EQ(ReadTypedMove(start, "e9").error, "invalid move: \"e9\"");
+    EXPECT_EQ(ReadTypedMove(start, "Qh4").error, "The queen on d1 cannot reach h4.");
+    EXPECT_EQ(ReadTypedMove(start, "Zf3").error,
+              QString::fromUtf8("“Zf3” is not a move: write, for example, Nf3, exd5, O-O or e2e4."));
+    EXPECT_EQ(ReadTypedMove(start, "e9").error,
+              QString::fromUtf8("“e9” is not a move: write, for example, Nf3, exd5, O-O or e2e4."));
     EXPECT_TRUE(ReadTypedMove(start, "Nf3").ok);
 
-    // In Portuguese the reasons read as the move reader gives them.
+    // The same reasons in Portuguese.
     TearDown();
-    EXPECT_EQ(ReadTypedMove(start, "Qh4").error, QString::fromUtf8("lance ilegal: \"Qh4\""));
-    EXPECT_EQ(ReadTypedMove(start, "Zf3").error, QString::fromUtf8("letra de peça desconhecida 'Z' em \"Zf3\""));
+    EXPECT_EQ(ReadTypedMove(start, "Qh4").error, QString::fromUtf8("A dama em d1 não chega a h4."));
+    EXPECT_EQ(ReadTypedMove(start, "Zf3").error,
+              QString::fromUtf8("“Zf3” não é um lance: escreva, por exemplo, Cf3, exd5, O-O ou e2e4."));
+}
+
+TEST_F(EnglishInterface, ScreenReadersHearTheBoardAndTheMovesInEnglish)
+{
+    MoveFacts knight;
+    knight.whiteMoved = false;
+    knight.piece = 'n';
+    knight.from = Square::G8;
+    knight.to = Square::F6;
+    EXPECT_EQ(MoveWords(knight), "Black: knight g8 to f6");
+    MoveFacts mate{true, 'Q', Square::H5, Square::F7, 'p', EmptySquare, true, true};
+    EXPECT_EQ(MoveWords(mate), "White: queen h5 takes pawn f7, checkmate");
+    const BoardArray start = GameState::InitialBoard();
+    EXPECT_EQ(SquareWords(start, Square::E2), "e2, white pawn");
+    EXPECT_EQ(SquareWords(start, Square::E4), "e4, empty");
+    EXPECT_EQ(TurnWords(false), "Black to move.");
+    EXPECT_TRUE(RankWords(start, 8).startsWith("Rank 8: a8 black rook, b8 black knight"))
+        << RankWords(start, 8).toStdString();
 }
 
 TEST_F(EnglishInterface, StartScreenAndSideWindowsSpeakEnglish)

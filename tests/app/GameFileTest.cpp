@@ -1,15 +1,18 @@
 // Game files: the bytes written, the text read back through the text
 // buffer's rules, the errors, and the dialogs.
 #include "app/GameFile.h"
+#include "EventPump.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeView>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -217,6 +220,27 @@ TEST_F(GameFileTest, TheDialogsOfferTheLastChosenNameAndNoFilter)
     QFileDialog openAgain;
     open.Configure(openAgain);
     EXPECT_EQ(openAgain.selectedFiles(), QStringList{path});
+}
+
+TEST_F(GameFileTest, TheDialogsColumnsShowTheirWholeEntries)
+{
+    const QString longName = PathOf("Campeonato Brasileiro, rodada 7, mesa 3.pgn");
+    WriteAll(longName, "x");
+    QFileDialog dialog(nullptr, QString(), dir.path());
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    SizeFileDialog(dialog);
+    dialog.show();
+    auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(PumpUntil([&] { return view->model()->rowCount(view->rootIndex()) > 0; }, 10000));
+    PumpFor(100);
+    for (int column = 0; column < view->header()->count(); ++column) {
+        SCOPED_TRACE(view->model()->headerData(column, Qt::Horizontal).toString().toStdString());
+        EXPECT_GE(view->header()->sectionSize(column),
+                  static_cast<QAbstractItemView*>(view)->sizeHintForColumn(column));
+        EXPECT_GE(view->header()->sectionSize(column), view->header()->sectionSizeHint(column));
+    }
+    dialog.hide();
 }
 
 TEST_F(GameFileTest, TheSaveDialogAsksBeforeReplacingAFile)

@@ -7,6 +7,7 @@
 #include "app/Autosave.h"
 #include "app/GameRecord.h"
 #include "app/MoveListBox.h"
+#include "app/PgnFileIndex.h"
 #include "app/ScoreSheet.h"
 #include "app/Unit2.h"
 #include "board/ChessBoard.h"
@@ -146,8 +147,8 @@ TEST_F(GameFiles, OneGameOfSeveralIsChosenAndACancelChangesNothing)
               "1. Ke2 *\n");
     TForm2 form(nullptr, true);
     std::size_t offered = 0;
-    form.GameFiles->SetGameChooser([&offered](const std::vector<PgnGame>& games) -> std::optional<std::size_t> {
-        offered = games.size();
+    form.GameFiles->SetGameChooser([&offered](const PgnFileIndex& games) -> std::optional<std::size_t> {
+        offered = games.Count();
         return 1;
     });
     ASSERT_TRUE(form.GameFiles->OpenGame(file));
@@ -158,11 +159,11 @@ TEST_F(GameFiles, OneGameOfSeveralIsChosenAndACancelChangesNothing)
     EXPECT_EQ(game.Tag("White"), "Caio");
     EXPECT_EQ(game.Tag("Event"), "Clube");
 
-    form.GameFiles->SetGameChooser([](const std::vector<PgnGame>&) { return std::optional<std::size_t>(); });
+    form.GameFiles->SetGameChooser([](const PgnFileIndex&) { return std::optional<std::size_t>(); });
     EXPECT_FALSE(form.GameFiles->OpenGame(file));
     EXPECT_EQ(form.ListBox1->count(), 3);
     // The unreadable one is refused with its place in the file.
-    form.GameFiles->SetGameChooser([](const std::vector<PgnGame>&) { return std::optional<std::size_t>(2); });
+    form.GameFiles->SetGameChooser([](const PgnFileIndex&) { return std::optional<std::size_t>(2); });
     EXPECT_THROW(form.GameFiles->OpenGame(file), std::runtime_error);
     EXPECT_EQ(form.ListBox1->count(), 3);
 }
@@ -232,6 +233,27 @@ TEST_F(GameFiles, TheNotationSwitchRewritesTheListAndIsRemembered)
     EXPECT_EQ(form.ListBox1->Lines().mid(0, 8), plain);
     EXPECT_EQ(form.ListBox1->Lines().last(), "5. C4-F7");
     EXPECT_FALSE(QSettings("Kestravin", "Kestravin 2005").value("Opcoes/NotacaoAlgebrica").toBool());
+}
+
+TEST_F(GameFiles, NovoJogoLeavesTheOldListUntilTheFirstMoveInBothNotations)
+{
+    for (const bool algebraic : {false, true}) {
+        SCOPED_TRACE(algebraic ? "algebraic" : "coordinates");
+        TForm2 form(nullptr, true);
+        form.GameFiles->NotationAction()->setChecked(algebraic);
+        Play(form, {{Square::E2, Square::E4}, {Square::E7, Square::E5}});
+        const QStringList old = form.ListBox1->Lines();
+        ASSERT_EQ(old.size(), 2);
+        form.NovoJogo1->trigger();
+        PumpFor(50);
+        form.GameFiles->AutosaveNow();
+        EXPECT_EQ(form.ListBox1->Lines(), old);
+        Play(form, {{Square::D2, Square::D4}});
+        EXPECT_EQ(form.ListBox1->Lines(), QStringList({algebraic ? "1. d4" : "1. D2-D4"}));
+        form.GameFiles->AutosaveNow();
+        EXPECT_EQ(form.ListBox1->Lines(), QStringList({algebraic ? "1. d4" : "1. D2-D4"}));
+    }
+    QSettings("Kestravin", "Kestravin 2005").remove("Opcoes/NotacaoAlgebrica");
 }
 
 TEST_F(GameFiles, TheAutosaveFollowsTheGameAndGoesAtMate)

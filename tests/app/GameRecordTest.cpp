@@ -7,7 +7,7 @@
 #include "board/ChessBoard.h"
 
 #include <QFile>
-#include <QListWidget>
+#include <QListView>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -195,15 +195,16 @@ TEST(GameRecord, TheGameListShowsEveryGameAndOffersOnlyReadableOnes)
                                                "[Date \"1858.??.??\"]\n\n1. e4 e5 1-0\n\n"
                                                "1. d4 *\n");
     ASSERT_EQ(games.size(), 3u);
-    PgnGameDialog dialog(games);
-    QListWidget* list = dialog.List();
-    ASSERT_EQ(list->count(), 3);
-    EXPECT_EQ(list->item(0)->text().toStdString(), "1. Partida ilegível (linha 1, coluna 13: lance ilegal: \"Ke3\")");
-    EXPECT_FALSE(list->item(0)->flags() & Qt::ItemIsEnabled);
-    EXPECT_EQ(list->item(1)->text().toStdString(), "2. Morphy – Duke, Paris, 1858.??.??, 1-0 (2 meios-lances)");
-    EXPECT_EQ(list->item(2)->text().toStdString(), "3. ? – ?, ?, ?, * (1 meio-lance)");
+    PgnGameDialog dialog(SourceOf(games));
+    const QAbstractItemModel* list = dialog.List()->model();
+    const auto text = [list](int row) { return list->index(row, 0).data().toString().toStdString(); };
+    ASSERT_EQ(list->rowCount(), 3);
+    EXPECT_EQ(text(0), "1. Partida ilegível (linha 1, coluna 13: lance ilegal: \"Ke3\")");
+    EXPECT_FALSE(list->flags(list->index(0, 0)) & Qt::ItemIsEnabled);
+    EXPECT_EQ(text(1), "2. Morphy – Duke, Paris, 1858.??.??, 1-0 (2 meios-lances)");
+    EXPECT_EQ(text(2), "3. ? – ?, ?, ?, * (1 meio-lance)");
     EXPECT_EQ(dialog.ChosenGame(), 1u);
-    list->setCurrentRow(2);
+    dialog.List()->setCurrentIndex(list->index(2, 0));
     EXPECT_EQ(dialog.ChosenGame(), 2u);
 
     // One game alone is opened without asking; none readable is an error.

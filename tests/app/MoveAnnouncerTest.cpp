@@ -7,11 +7,14 @@
 
 #include "app/MoveAnnouncer.h"
 #include "app/MoveListBox.h"
+#include "app/SpokenNotice.h"
 #include "app/Unit2.h"
 #include "board/ChessBoard.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 
 #include <gtest/gtest.h>
 
@@ -39,6 +42,35 @@ TEST(MoveAnnouncer, EachMoveIsToldOnTheStatusLineForScreenReaders)
     ASSERT_TRUE(PumpUntil([&] { return form.Announcer->LastAnnouncement().contains("dama h5"); }));
     EXPECT_EQ(form.Announcer->LastAnnouncement(), "Brancas: dama h5 toma peão f7, xeque-mate");
     EXPECT_EQ(form.ListBox1->accessibleName(), "Lista de lances");
+}
+
+TEST(MoveAnnouncer, EachMoveReachesScreenReadersAsANotificationAndReadingsShowOnScreen)
+{
+    CapturedBoxes boxes;
+    TForm2 form(nullptr, true);
+    SpokenNotice* notice = form.Announcer->Notice();
+    ASSERT_NE(notice, nullptr);
+    // Nothing to see: the window looks as before.
+    EXPECT_FALSE(notice->isVisible());
+    EXPECT_TRUE(notice->geometry().isEmpty());
+    ASSERT_TRUE(MakeMoves(*form.ChessBoard1, {"e2e4", "g8f6"}));
+    ASSERT_TRUE(PumpUntil([&] { return form.Announcer->LastAnnouncement().startsWith("Pretas"); }));
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(notice);
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->role(), QAccessible::Notification);
+    EXPECT_EQ(face->text(QAccessible::Name), "Pretas: cavalo g8 para f6");
+    // That it is spoken (the notification shown, by its new name) is for
+    // Orca to tell: the test e2e_orca_speaks runs it against the program.
+
+    // "Ler posição" shows what it reads.
+    QMenu* read = form.findChild<QMenu*>(QStringLiteral("LerPosicao1"));
+    ASSERT_NE(read, nullptr);
+    read->actions().at(0)->trigger();
+    ASSERT_EQ(boxes.messages.size(), 1);
+    EXPECT_TRUE(boxes.messages[0].startsWith("Brancas: rei e1")) << boxes.messages[0].toStdString();
+    read->actions().at(3)->trigger();
+    ASSERT_EQ(boxes.messages.size(), 2);
+    EXPECT_EQ(boxes.messages[1], "Vez das Brancas.");
 }
 
 TEST(MoveAnnouncer, TheComputersMoveIsAnnouncedToo)

@@ -8,6 +8,8 @@
 #include "app/Unit2.h"
 #include "board/ChessBoard.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -161,6 +163,85 @@ TEST_F(StartScreen, ClosingTheStartScreenEndsTheProgram)
     form1.show();
     form1.close();
     EXPECT_EQ(boxes.endRequests, 1);
+}
+
+TEST_F(StartScreen, TheKeyboardReachesAndChoosesEachWordAndTheLookWaitsForAKey)
+{
+    InstallSounds();
+    form1.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form1));
+    form1.activateWindow();
+    PumpUntil([&] { return form1.isActiveWindow(); }, 5000);
+    const QColor normal(0xC0, 0xC0, 0xC0), red(0xFF, 0, 0);
+    // Shown and focused, but no key yet: the screen looks as always.
+    const QImage untouched = form1.grab().toImage();
+    for (HoverLabel* label : {form1.Label1, form1.Label2, form1.Label3})
+        EXPECT_EQ(TextColor(label), normal);
+    // A click gives no focus, so the pointer alone never leaves a word lit.
+    EXPECT_EQ(form1.Label1->focusPolicy(), Qt::TabFocus);
+
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_EQ(focused, form1.Label1);
+    QTest::keyClick(focused, Qt::Key_Tab);
+    PumpFor(20);
+    EXPECT_EQ(QApplication::focusWidget(), form1.Label2);
+    EXPECT_EQ(TextColor(form1.Label2), red);
+    EXPECT_EQ(TextColor(form1.Label1), normal);
+    EXPECT_EQ(form1.MediaPlayer1->FileName(), form1.HoverSoundFile());
+    // The arrows go on, round the three words.
+    QTest::keyClick(form1.Label2, Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), form1.Label3);
+    QTest::keyClick(form1.Label3, Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), form1.Label1);
+    QTest::keyClick(form1.Label1, Qt::Key_Up);
+    EXPECT_EQ(QApplication::focusWidget(), form1.Label3);
+    QTest::keyClick(form1.Label3, Qt::Key_Left);
+    EXPECT_EQ(QApplication::focusWidget(), form1.Label2);
+    EXPECT_EQ(TextColor(form1.Label2), red);
+    EXPECT_EQ(TextColor(form1.Label3), normal);
+
+    // The pointer leaving the focused word leaves it lit.
+    form1.Label2MouseEnter(form1.Label2);
+    form1.Label2MouseLeave(form1.Label2);
+    EXPECT_EQ(TextColor(form1.Label2), red);
+
+    // Space chooses "Sobre", Enter "Novo Jogo", Enter "Sair".
+    QTest::keyClick(form1.Label2, Qt::Key_Space);
+    EXPECT_TRUE(about.isVisible());
+    EXPECT_EQ(form1.MediaPlayer1->FileName(), form1.ClickSoundFile());
+    form1.activateWindow();
+    form1.Label1->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(form1.Label1, Qt::Key_Return);
+    EXPECT_TRUE(form2.isVisible());
+    form1.Label3->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(form1.Label3, Qt::Key_Enter);
+    EXPECT_EQ(boxes.endRequests, 1);
+    form2.hide();
+    about.hide();
+
+    // A fresh screen looks exactly like the untouched one.
+    TForm1 fresh;
+    fresh.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fresh));
+    EXPECT_EQ(fresh.grab().toImage(), untouched);
+    form1.hide();
+}
+
+TEST(HoverLabel, ScreenReadersSeeAPushButtonWithAPressAction)
+{
+    HoverLabel label(QStringLiteral("Novo Jogo"));
+    int clicks = 0;
+    QObject::connect(&label, &HoverLabel::Clicked, [&] { ++clicks; });
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&label);
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->role(), QAccessible::Button);
+    EXPECT_EQ(face->text(QAccessible::Name), "Novo Jogo");
+    EXPECT_TRUE(face->state().focusable);
+    QAccessibleActionInterface* actions = face->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    EXPECT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(clicks, 1);
 }
 
 TEST(HoverLabel, AClickIsAPressAndReleaseOverTheLabel)

@@ -7,9 +7,13 @@
 #include "Placement.h"
 #include "app/MoveListBox.h"
 #include "board/ChessBoard.h"
+#include "platform/ShellOpen.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -421,6 +425,50 @@ TEST_F(GameWindow, HelpDocumentsOpenFromTheCurrentFolder)
     form.Histria1->trigger();
     EXPECT_EQ(boxes.opened.size(), 1);
     EXPECT_TRUE(boxes.errors.isEmpty());
+    QDir::setCurrent(previous);
+}
+
+TEST_F(GameWindow, ADocumentNoProgramCanOpenIsSaidWithItsPlace)
+{
+    QTemporaryDir folder, tools;
+    const QString previous = QDir::currentPath();
+    const QByteArray path = qgetenv("PATH");
+    QDir::setCurrent(folder.path());
+    ASSERT_TRUE(WriteFile(folder.filePath("DOC/JOGO.html"), "<p>Regras</p>"));
+    ASSERT_TRUE(WriteFile(folder.filePath("DOC/HISTORIA.html"), "<p>História</p>"));
+    const QString rules = QFileInfo(folder.filePath("DOC/JOGO.html")).absoluteFilePath();
+    const QString history = QFileInfo(folder.filePath("DOC/HISTORIA.html")).absoluteFilePath();
+    SetShellOpenSink({});
+    const auto opener = [&](int status) {
+        const QString name = tools.filePath("xdg-open");
+        QFile::remove(name);
+        ASSERT_TRUE(WriteFile(name, QStringLiteral("#!/bin/sh\nexit %1\n").arg(status).toUtf8()));
+        QFile::setPermissions(name, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("PATH", tools.path().toLocal8Bit());
+    };
+
+    // No desktop opener at all.
+    qputenv("PATH", tools.path().toLocal8Bit());
+    form.Regras1->trigger();
+    PumpUntil([&] { return !boxes.messages.isEmpty(); }, 5000);
+    ASSERT_EQ(boxes.messages.size(), 1);
+    EXPECT_TRUE(boxes.messages[0].contains(rules)) << boxes.messages[0].toStdString();
+    EXPECT_TRUE(boxes.messages[0].contains("Nenhum programa")) << boxes.messages[0].toStdString();
+
+    // An opener that finds no program for the file (xdg-open's status 3).
+    opener(3);
+    form.Histria1->trigger();
+    PumpUntil([&] { return boxes.messages.size() > 1; }, 10000);
+    ASSERT_EQ(boxes.messages.size(), 2);
+    EXPECT_TRUE(boxes.messages[1].contains(history)) << boxes.messages[1].toStdString();
+
+    // One that opens it: nothing to say.
+    opener(0);
+    form.Regras1->trigger();
+    PumpFor(1500);
+    EXPECT_EQ(boxes.messages.size(), 2);
+
+    qputenv("PATH", path);
     QDir::setCurrent(previous);
 }
 

@@ -88,6 +88,10 @@ grep -q "^kestravin-pgn [0-9]" "$work/out" || fail "-v printed $(cat "$work/out"
 expect_status 2 "no arguments" "$tool"
 expect_status 2 "unknown option" "$tool" --frobnicate "$data/famous.pgn"
 
+# An export to a full disk is no success: status 2 and a message.
+expect_status 2 "export to a full disk" bash -c '"$1" --export "$2" >/dev/full' _ "$tool" "$data/famous.pgn"
+grep -q "saída" "$work/err" || fail "export to a full disk: no message ($(cat "$work/err"))"
+
 if ((failures)); then
   echo "$failures check(s) failed" >&2
   exit 1

@@ -140,8 +140,9 @@ private:
     std::string text_;
 };
 
-// A "go" that starts a search that ends by itself: not perft (answered
-// before the next line is read) and not infinite (ended by the next command).
+// A "go" that starts a search that ends by itself: not perft (it answers
+// with counts, not a bestmove, and the next command waits for it or stops
+// it) and not infinite (ended by the next command).
 bool StartsSearch(const std::string& line)
 {
     std::istringstream in(line);

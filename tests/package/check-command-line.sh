@@ -50,6 +50,12 @@ done
 grep -q "Mostra esta ajuda e sai." "$out/kestravin-help.out" || fail "kestravin --help is not in Portuguese"
 run help-en 0 env -u DISPLAY QT_QPA_PLATFORM=xcb LANG=en_US.UTF-8 "$kestravin" --help
 grep -q "Displays this help and exits." "$out/help-en.out" || fail "kestravin --help is not in English for LANG=en_US"
+# It names the game file the program opens, as the README shows it.
+grep -qE "^(Usage|Uso): .*kestravin.* \[partida\.pgn\]" "$out/kestravin-help.out" ||
+  fail "kestravin --help does not show the game file in its usage line"
+grep -q "partida.pgn .*PGN" "$out/kestravin-help.out" || fail "kestravin --help does not explain the game file"
+grep -qE "^Usage: .*kestravin.* \[game\.pgn\]" "$out/help-en.out" ||
+  fail "kestravin --help in English does not show the game file"
 run bogus-en 2 env QT_QPA_PLATFORM=offscreen LANG=en_US.UTF-8 "$kestravin" --no-such-option
 grep -q "unknown option: --no-such-option" "$out/bogus-en.err" || fail "the unknown option is not reported in English"
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 using namespace playtest;
@@ -308,5 +310,112 @@ TEST(BoardMarks, EveryRoutineThatDrawsSquaresKeepsTheMarks)
                 if (b.GotoMove(n, white)) {
                     ASSERT_TRUE(m.AgreesWithFullPaint()) << n << white;
                 }
+    }
+}
+
+namespace {
+
+double Luminance(QRgb c)
+{
+    const auto channel = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+}
+
+double Contrast(QRgb a, QRgb b)
+{
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The share of a mark's pixels (those that differ from the unmarked
+// square) that stand out from the unmarked square at 3:1 or more.
+double StandingOut(const QImage& marked, const QImage& plain)
+{
+    int changed = 0, standing = 0;
+    for (int y = 0; y < marked.height(); ++y)
+        for (int x = 0; x < marked.width(); ++x) {
+            if (marked.pixel(x, y) == plain.pixel(x, y))
+                continue;
+            ++changed;
+            if (Contrast(marked.pixel(x, y), plain.pixel(x, y)) >= 3.0)
+                ++standing;
+        }
+    return changed == 0 ? 0.0 : double(standing) / changed;
+}
+
+// The looks the program ships: its game window's maroon and olive squares,
+// and the board's own grey ones; with the test looks beside them.
+struct MarkLook {
+    const char* name;
+    QColor dark, light;
+};
+constexpr double kEnoughStandingOut = 0.2;
+
+std::string Placed(std::initializer_list<std::pair<const char*, char>> pieces)
+{
+    std::string position(64, ' ');
+    for (const auto& [square, piece] : pieces)
+        position[static_cast<std::size_t>(Ord(Sq(square)) - 1)] = piece;
+    return position;
+}
+
+} // namespace
+
+TEST(BoardMarks, DotsRingsAndTheCheckFrameStandOutOnBothSquareColoursOfEveryLook)
+{
+    const MarkLook looks[] = {{"window", QColor(0x80, 0x00, 0x00), QColor(0x80, 0x80, 0x00)},
+                              {"board", QColor(0x80, 0x80, 0x80), QColor(0xC0, 0xC0, 0xC0)},
+                              {"custom", QColor(110, 70, 40), QColor(235, 215, 180)}};
+    for (const MarkLook& look : looks) {
+        SCOPED_TRACE(look.name);
+        MarkedPair m(Look::Plain, false);
+        for (TChessBoard* b : {m.board.board, m.reference.board}) {
+            b->SetSquareColorDark(look.dark);
+            b->SetSquareColorLight(look.light);
+            b->SetCastlingAllowed(CastleSet());
+        }
+        m.board->SetClickToMove(true);
+        m.board->SetShowLegalMoves(true);
+        m.board->SetHighlightCheck(true);
+
+        // The queen on d4 takes on d5 (light) and e5 (dark) and may go to
+        // c4 (light) and c3 (dark).
+        m.board->SetPosition(Placed({{"d4", 'Q'}, {"h1", 'K'}, {"d5", 'p'}, {"e5", 'p'}, {"a8", 'k'}}));
+        m.board->SetWhiteToMove(true);
+        m.Sync();
+        ClickOn(*m.board, Sq("d4"));
+        ASSERT_EQ(m.board->SelectedSquare(), Sq("d4"));
+        m.Sync();
+        for (const char* square : {"d5", "e5", "c4", "c3"}) {
+            SCOPED_TRACE(square);
+            const double share =
+                StandingOut(SquarePixels(*m.board, Sq(square)), SquarePixels(*m.reference, Sq(square)));
+            EXPECT_GE(share, kEnoughStandingOut);
+        }
+        QTest::keyClick(m.board.board, Qt::Key_Escape);
+
+        // The king in check on a light square (e8) and on a dark one (d8),
+        // for each colour of king: the frame stands out and the king, in the
+        // middle of the square, looks as without it.
+        for (const bool whiteKing : {false, true})
+            for (const char* square : {"e8", "d8"}) {
+                SCOPED_TRACE(std::string(square) + (whiteKing ? " white king" : " black king"));
+                const std::string rookSquare = std::string(1, square[0]) + "1";
+                m.board->SetPosition(whiteKing ? Placed({{square, 'K'}, {rookSquare.c_str(), 'r'}, {"h1", 'k'}})
+                                               : Placed({{square, 'k'}, {rookSquare.c_str(), 'R'}, {"h1", 'K'}}));
+                m.board->SetWhiteToMove(whiteKing);
+                m.board->Paint();
+                m.Sync();
+                const QImage marked = SquarePixels(*m.board, Sq(square));
+                const QImage plain = SquarePixels(*m.reference, Sq(square));
+                ASSERT_NE(marked, plain);
+                EXPECT_GE(StandingOut(marked, plain), kEnoughStandingOut);
+                const int inset = marked.width() / 5;
+                const QRect middle = marked.rect().adjusted(inset, inset, -inset, -inset);
+                EXPECT_EQ(marked.copy(middle), plain.copy(middle));
+            }
     }
 }

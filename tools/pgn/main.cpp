@@ -2,7 +2,8 @@
 //                                  half-moves, final FEN (or the error)
 // kestravin-pgn --export FILE...   the readable games in export format
 // Exit status: 0 every game read, 1 some game could not be read, 2 a file
-// could not be opened or the arguments are wrong.
+// could not be opened, the output could not be written whole, or the
+// arguments are wrong.
 #include "core/Pgn.h"
 
 #include <cstdio>
@@ -30,7 +31,7 @@ void PrintUsage(std::ostream& out)
            "  -v, --version  mostra a versão\n"
            "\n"
            "Código de saída: 0 todas as partidas lidas, 1 alguma partida ilegível,\n"
-           "2 arquivo que não abre ou argumentos errados.\n";
+           "2 arquivo que não abre, saída que não pôde ser escrita ou argumentos errados.\n";
 }
 
 bool ReadFile(const std::string& name, std::string& text, std::string& error)
@@ -133,6 +134,11 @@ int main(int argc, char** argv)
         });
     }
     std::cout.flush();
+    if (!std::cout) {
+        // A full disk, a closed pipe: what was written is not complete.
+        std::cerr << "kestravin-pgn: não foi possível escrever a saída por inteiro\n";
+        return 2;
+    }
     if (anyFileFailed)
         return 2;
     return anyGameFailed ? 1 : 0;

@@ -4,7 +4,6 @@
 #include "engine/ChessEngine.h"
 #include "engine/Fen.h"
 #include "engine/MoveText.h"
-#include "engine/Perft.h"
 
 #include <algorithm>
 #include <charconv>
@@ -72,6 +71,7 @@ TUciSession::TUciSession(std::istream& in, std::ostream& out)
     : in_(in)
     , out_(out)
     , search_([this](const std::string& line) { Write(line); })
+    , perft_([this](const std::string& line) { Write(line); })
 {
     // A tied input stream flushes the output before every read, on the
     // reading thread and outside the output lock, racing the search
@@ -85,8 +85,11 @@ void TUciSession::Run()
         if (!Handle(line))
             break;
     }
-    // "quit" ends a search at once; the end of the input lets it finish.
-    search_.Finish();
+    // "quit", or the end of the input (the interface has gone): a search
+    // or a count ends at once, as in other engines, rather than run on for
+    // nobody.
+    search_.Stop();
+    perft_.Stop();
 }
 
 void TUciSession::Write(const std::string& line)
@@ -106,22 +109,25 @@ bool TUciSession::Handle(const std::string& line)
     } else if (command == "isready") {
         Write("readyok");
     } else if (command == "ucinewgame") {
+        perft_.Finish();
         search_.NewGame();
         position_ = GameState::Initial();
     } else if (command == "position") {
         search_.Finish();
+        perft_.Finish();
         HandlePosition(words);
     } else if (command == "go") {
         search_.Finish();
+        perft_.Finish();
         HandleGo(words);
     } else if (command == "stop") {
         search_.Stop();
+        perft_.Stop();
     } else if (command == "ponderhit") {
         search_.PonderHit();
     } else if (command == "setoption") {
         HandleSetOption(words);
     } else if (command == "quit") {
-        search_.Stop();
         return false;
     } else if (command == "debug" || command == "register") {
         // Accepted and without effect here.
@@ -209,7 +215,7 @@ void TUciSession::HandleGo(const std::vector<std::string>& words)
                 Info("go perft needs a number from 1 to " + std::to_string(MaxPerftDepth));
                 return;
             }
-            RunPerft(perftDepth);
+            perft_.Start(position_, perftDepth);
             return;
         } else if (word == "infinite") {
             limits.Infinite = true;
@@ -298,20 +304,6 @@ void TUciSession::AddSearchMove(const std::string& text, std::vector<TEngineMove
     }
     if (std::find(moves.begin(), moves.end(), move) == moves.end())
         moves.push_back(move);
-}
-
-void TUciSession::RunPerft(int depth)
-{
-    auto engine = std::make_unique<TChessEngine>();
-    engine->LinkTo(position_);
-    engine->LoadPosition();
-    std::uint64_t total = 0;
-    for (const TDivideEntry& part : PerftDivide(*engine, depth)) {
-        Write(MoveToUci(part.Move) + ": " + std::to_string(part.Nodes));
-        total += part.Nodes;
-    }
-    Write("");
-    Write("Nodes searched: " + std::to_string(total));
 }
 
 // setoption name Depth value N

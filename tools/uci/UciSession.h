@@ -3,6 +3,7 @@
 // "info string" that says what is wrong; the session goes on.
 #pragma once
 
+#include "UciPerft.h"
 #include "UciSearch.h"
 
 #include "core/GameState.h"
@@ -29,7 +30,6 @@ private:
     // Adds the named move of the current position to the search moves, or
     // says why it cannot.
     void AddSearchMove(const std::string& text, std::vector<TEngineMove>& moves);
-    void RunPerft(int depth);
 
     void Write(const std::string& line);
     void Info(const std::string& text) { Write("info string " + text); }
@@ -40,6 +40,7 @@ private:
     GameState position_ = GameState::Initial();
     int depthOption_ = DefaultDepth;
     TUciSearch search_;
+    TUciPerft perft_;
 
     static constexpr int DefaultDepth = 5;
     static constexpr int MaxDepthOption = TUciSearch::MaxDepth;
