@@ -103,7 +103,7 @@ TAnalysisController::TAnalysisController(TChessBoard* board, MoveListText* moveT
     CreateMenus(gameMenu, optionsMenu);
     FollowBoard();
     ApplyEngine(EngineChoice::Chosen(Settings()));
-    shownKey_ = PositionKey();
+    shownPosition_ = ShownState();
     // The panel's line is written as the move list is.
     SetAlgebraic(moveText_->Algebraic());
 
@@ -115,7 +115,7 @@ TAnalysisController::TAnalysisController(TChessBoard* board, MoveListText* moveT
             [this](std::uint64_t, const QString& best, const TAnalysisReport&) {
                 hintAction_->setEnabled(true);
                 // A hint for a position no longer shown is of no use.
-                if (best.size() < 4 || hintKey_ != PositionKey())
+                if (best.size() < 4 || hintPosition_ != ShownState())
                     return;
                 ShowHint(SquareOfUci(best), SquareOfUci(QStringView(best).mid(2)));
             });
@@ -129,25 +129,9 @@ TAnalysisController::~TAnalysisController()
         reviewer_->disconnect(this);
 }
 
-std::string TAnalysisController::PositionKey() const
-{
-    std::string key = board_->Position();
-    key += board_->WhiteToMove() ? 'w' : 'b';
-    key += static_cast<char>('0' + board_->CastlingAllowed().Bits());
-    key += std::to_string(Ord(board_->EnPassant()));
-    key += '/' + std::to_string(board_->CurrentMove());
-    return key;
-}
-
 GameState TAnalysisController::ShownState() const
 {
-    GameState state;
-    state.Board = board_->Board();
-    state.WhiteToMove = board_->WhiteToMove();
-    state.CastlingAllowed = board_->CastlingAllowed();
-    state.EnPassant = board_->EnPassant();
-    state.CurrentMove = board_->CurrentMove();
-    return state;
+    return board_->State();
 }
 
 const TGameReview& TAnalysisController::LastReview() const
@@ -359,7 +343,7 @@ void TAnalysisController::ShowReport(const TAnalysisReport& report, bool finishe
         const GameState state = ShownState();
         if (!IsAnalysablePosition(state)) {
             scoreLabel_->setText(QStringLiteral("–"));
-            lineLabel_->setText(tr("Nesta posição falta um rei ou há peão na última fileira: não há o que analisar."));
+            lineLabel_->setText(tr("Esta posição não pode surgir numa partida: não há o que analisar."));
             return;
         }
         scoreLabel_->setText(report.Score.Mate ? tr("Mate") : tr("Afogado"));
@@ -393,7 +377,7 @@ void TAnalysisController::Hint()
     // One hint at a time: a second request while searching does nothing.
     if (hintService_->Searching())
         return;
-    hintKey_ = PositionKey();
+    hintPosition_ = ShownState();
     TAnalysisRequest request;
     request.State = ShownState();
     request.MaxDepth = efforts_.HintDepth;
@@ -438,10 +422,12 @@ void TAnalysisController::FollowBoard()
 
 void TAnalysisController::ShownPositionMaybeChanged()
 {
-    const std::string key = PositionKey();
-    if (key == shownKey_)
+    // The panel's line is numbered from the position's move number: the
+    // same position reached at another move is analysed again.
+    const GameState shown = ShownState();
+    if (shown == shownPosition_ && shown.CurrentMove == shownPosition_.CurrentMove)
         return;
-    shownKey_ = key;
+    shownPosition_ = shown;
     ClearHint();
     if (panelVisible_)
         StartPanelAnalysis();

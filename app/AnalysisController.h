@@ -123,7 +123,6 @@ private:
     void ReviewDone(const TGameReview& review);
     void ShowReviewSummary();
     void FitWindow();
-    std::string PositionKey() const;
 
     TChessBoard* board_;
     MoveListText* moveText_;
@@ -151,8 +150,9 @@ private:
     QStringList failedPrograms_;
     Square hintFrom_ = Square::None;
     Square hintTo_ = Square::None;
-    std::string hintKey_;
-    std::string shownKey_;
+    // The positions the hint was asked for and the panel last saw.
+    GameState hintPosition_;
+    GameState shownPosition_;
     bool panelVisible_ = false;
     bool algebraic_ = false;
     // The position the panel analyses, and the line it shows of it.

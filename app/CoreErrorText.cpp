@@ -35,6 +35,8 @@ QString CoreErrorText::Words(const NotationError& error)
     case NotationReason::FenBlackHasTwoKings: return tr("FEN: as pretas têm mais de um rei");
     case NotationReason::FenWhiteHasTooManyPieces: return tr("FEN: as brancas têm peças demais");
     case NotationReason::FenBlackHasTooManyPieces: return tr("FEN: as pretas têm peças demais");
+    case NotationReason::FenWhiteHasTooManyPawns: return tr("FEN: as brancas têm mais de 8 peões");
+    case NotationReason::FenBlackHasTooManyPawns: return tr("FEN: as pretas têm mais de 8 peões");
     case NotationReason::FenBadSideToMove: return tr("FEN: o lado a jogar deve ser 'w' ou 'b', não '%1'").arg(text);
     case NotationReason::FenBadCastlingRight: return tr("FEN: direito de roque inválido: '%1'").arg(text);
     case NotationReason::FenRepeatedCastlingRight: return tr("FEN: direito de roque repetido: '%1'").arg(text);

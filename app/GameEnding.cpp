@@ -146,13 +146,17 @@ void GameEnding::AddToRecord(Game& game) const
         RecordOutcome(game, outcome_);
         return;
     }
-    // Whatever a game opened earlier said of its end no longer holds; an
-    // end the position shows (mate, stalemate) is a normal one.
-    game.RemoveTag("KestravinEnd");
-    if (game.Result() == "*")
+    // Whatever a game opened earlier said of its end no longer holds once
+    // the game goes on; an end the position shows (mate, stalemate) is a
+    // normal one. A result the position does not show is an opened record's
+    // own, kept as it was read.
+    if (game.Result() == "*") {
+        game.RemoveTag("KestravinEnd");
         game.RemoveTag("Termination");
-    else
+    } else if (Game::RulesResult(game.FinalPosition()) != "*") {
+        game.RemoveTag("KestravinEnd");
         game.SetTag("Termination", "normal");
+    }
 }
 
 void GameEnding::End(const GameOutcome& outcome)

@@ -7,10 +7,12 @@
 #include "app/GameFile.h"
 #include "app/GameRecord.h"
 #include "app/MoveListText.h"
+#include "app/MoveTreeLines.h"
 #include "app/PgnGameDialog.h"
 #include "app/ScoreSheet.h"
 #include "board/ChessBoard.h"
 #include "core/MoveList.h"
+#include "core/OpeningNames.h"
 #include "platform/ErrorBox.h"
 
 #include <QAction>
@@ -48,41 +50,70 @@ QSettings ProgramSettings()
     throw std::runtime_error(message.toStdString());
 }
 
+// Who played and at which level: written from the board for a game played
+// here, kept as the file said for a game opened from one.
+bool PlayersTag(const std::string& name)
+{
+    return name == "WhiteType" || name == "BlackType" || name == "KestravinLevel";
+}
+
 // The tags the window writes from the board itself, never from a game it
-// opened: who plays, the level, where the moves start, the result.
+// opened: where the moves start, the result, the autosave's own notes.
 bool TagFromBoard(const std::string& name)
 {
-    return name == "SetUp" || name == "FEN" || name == "Result" || name == "WhiteType" || name == "BlackType" ||
-        name == "KestravinLevel" || name == "KestravinShownPly";
+    return name == "SetUp" || name == "FEN" || name == "Result" || name == "KestravinShownPly" ||
+        name == "KestravinOpenedGame";
 }
 
-bool SamePosition(const GameState& a, const GameState& b)
+// The autosave's note that its game was opened from a file, for study.
+constexpr const char* OpenedGameTag = "KestravinOpenedGame";
+
+std::vector<ChessMove> MovesOf(const Game& game)
 {
-    return a.Board == b.Board && a.WhiteToMove == b.WhiteToMove && a.CastlingAllowed == b.CastlingAllowed &&
-        a.EnPassant == b.EnPassant;
+    std::vector<ChessMove> moves;
+    moves.reserve(game.PlyCount());
+    for (const GameMove& move : game.Moves())
+        moves.push_back(move.Move);
+    return moves;
 }
 
-bool SameMove(const ChessMove& a, const ChessMove& b)
+// The board shows a variation of the game: its line follows the game's
+// tree into a variation (put there by a click in the move list).
+bool ShowsVariation(const Game& base, const BoardGame& board)
 {
-    return a.From == b.From && a.To == b.To && a.Promotion == b.Promotion;
+    bool leaves = false;
+    return HasVariations(base) && !board.StartsAfterAnEdit && (base.StartState() == board.Record.StartState()) &&
+        FollowsTree(base, MovesOf(board.Record), &leaves) && leaves;
 }
 
 // The board's game with what the game it continues had beyond its moves:
-// the tags, and the comments, marks and result of the moves both share.
-Game Continued(const Game& base, const BoardGame& board)
+// the tags, the move counters of its start (the board numbers from 1 and
+// keeps no clock), and the comments, marks, variations and result of the
+// moves both share. While the board shows one of its variations, the game
+// is the one it continues, whole.
+Game Continued(const Game& base, const BoardGame& board, bool keepPlayers)
 {
+    if (ShowsVariation(base, board)) {
+        Game game = base;
+        if (!keepPlayers)
+            for (const char* tag : {"WhiteType", "BlackType", "KestravinLevel"})
+                game.RemoveTag(tag);
+        return game;
+    }
     Game game = board.Record;
     for (const GameTag& tag : base.Tags())
-        if (!TagFromBoard(tag.Name))
+        if (!TagFromBoard(tag.Name) && (keepPlayers || !PlayersTag(tag.Name)))
             game.SetTag(tag.Name, tag.Value);
-    if (!SamePosition(base.StartState(), game.StartState()))
+    if (base.StartState() != game.StartState())
         return game;
+    game.SetStartCounters(base.StartState().CurrentMove, base.StartHalfMoveClock());
     game.SetStartComment(base.StartComment());
     std::size_t shared = 0;
     while (shared < game.PlyCount() && shared < base.PlyCount() &&
-           SameMove(game.Moves()[shared].Move, base.Moves()[shared].Move)) {
+           game.Moves()[shared].Move == base.Moves()[shared].Move) {
         game.Moves()[shared].Comment = base.Moves()[shared].Comment;
         game.Moves()[shared].Nags = base.Moves()[shared].Nags;
+        game.Moves()[shared].Variations = base.Moves()[shared].Variations;
         ++shared;
     }
     if (shared == game.PlyCount() && shared == base.PlyCount() && game.Result() == "*")
@@ -117,8 +148,17 @@ TGameFiles::TGameFiles(TChessBoard* board, MoveListText* moveText, const TGameFi
         connect(level, &QAction::triggered, this, &TGameFiles::GameMayHaveChanged);
     connect(controls_.NewGame, &QAction::triggered, this, [this] {
         base_ = Game();
+        opened_ = waiting_ = false;
+        moveText_->SetGame(base_);
         GameMayHaveChanged();
     });
+    // The boxes and the game's commands (a move taken back) start the
+    // computer again; an opened game keeps it waiting. These run after the
+    // window's own handlers, which were connected first.
+    for (QCheckBox* box : {controls_.ComputerBlack, controls_.ComputerWhite})
+        connect(box, &QCheckBox::toggled, this, &TGameFiles::HoldComputerOnOpenedGame);
+    for (QAction* action : controls_.GameMenu->actions())
+        connect(action, &QAction::triggered, this, &TGameFiles::HoldComputerOnOpenedGame);
 }
 
 TGameFiles::~TGameFiles() = default;
@@ -164,11 +204,11 @@ void TGameFiles::CreateMenus()
     });
 }
 
-void AddReviewMarks(Game& game, const TGameReview& review)
+void AddReviewMarks(Game& game, const TGameReview& review, int numberShift)
 {
     GameState state = game.StartState();
     for (GameMove& move : game.Moves()) {
-        const TReviewedMove* judged = review.Find(state.CurrentMove, state.WhiteToMove);
+        const TReviewedMove* judged = review.Find(state.CurrentMove - numberShift, state.WhiteToMove);
         if (judged != nullptr && judged->From == move.Move.From && judged->To == move.Move.To) {
             const int nag = MarkNag(judged->Mark);
             if (nag != 0 && std::find(move.Nags.begin(), move.Nags.end(), nag) == move.Nags.end())
@@ -183,22 +223,52 @@ void AddReviewMarks(Game& game, const TGameReview& review)
 Game TGameFiles::CurrentGame() const
 {
     const BoardGame board = GameFromBoard(*board_);
-    Game game = Continued(base_, board);
-    if (!game.Tag("Date") || *game.Tag("Date") == "????.??.??")
-        game.SetTag("Date", QDate::currentDate().toString(QStringLiteral("yyyy.MM.dd")).toStdString());
-    RecordPlayers(game, *board_);
-    if (!game.Tag("White") || *game.Tag("White") == "?")
-        if (board_->ComputerPlaysWhite())
-            game.SetTag("White", "Kestravin 2005");
-    if (!game.Tag("Black") || *game.Tag("Black") == "?")
-        if (board_->ComputerPlaysBlack())
-            game.SetTag("Black", "Kestravin 2005");
-    AddReviewMarks(game, moveText_->Review());
-    if (board.ShownPly < game.PlyCount())
+    Game game = Continued(base_, board, opened_);
+    if (opened_) {
+        // A record opened from a file says who played it, and when; the
+        // window's boxes and today's date are not part of it.
+        game.SetTag(OpenedGameTag, "1");
+    } else {
+        if (!game.Tag("Date") || *game.Tag("Date") == "????.??.??")
+            game.SetTag("Date", QDate::currentDate().toString(QStringLiteral("yyyy.MM.dd")).toStdString());
+        RecordPlayers(game, *board_);
+        if (!game.Tag("White") || *game.Tag("White") == "?")
+            if (board_->ComputerPlaysWhite())
+                game.SetTag("White", "Kestravin 2005");
+        if (!game.Tag("Black") || *game.Tag("Black") == "?")
+            if (board_->ComputerPlaysBlack())
+                game.SetTag("Black", "Kestravin 2005");
+    }
+    AddReviewMarks(game, moveText_->Review(), game.StartState().CurrentMove - board.Record.StartState().CurrentMove);
+    if (board.ShownPly < game.PlyCount() && !ShowsVariation(base_, board))
         game.SetTag("KestravinShownPly", std::to_string(board.ShownPly));
     if (AddToRecord)
         AddToRecord(game);
     return game;
+}
+
+bool TGameFiles::GameHasEnded() const
+{
+    return ::GameHasEnded(CurrentGame());
+}
+
+bool TGameFiles::MayContinue()
+{
+    if (GameHasEnded())
+        return false;
+    waiting_ = false;
+    return true;
+}
+
+bool TGameFiles::ComputerWaits() const
+{
+    return opened_ && (waiting_ || GameHasEnded());
+}
+
+void TGameFiles::HoldComputerOnOpenedGame()
+{
+    if (ComputerWaits())
+        RunGuarded([this] { board_->StopThinking(); });
 }
 
 bool TGameFiles::OpenGame(const QString& fileName)
@@ -225,7 +295,8 @@ bool TGameFiles::OpenGame(const QString& fileName)
         Fail(QCoreApplication::translate("TGameFiles", "Não foi possível abrir a partida de \"%1\": %2")
                  .arg(QFileInfo(fileName).absoluteFilePath(), PgnGameErrorText(game)));
     try {
-        PutOnBoard(game.Value, std::numeric_limits<std::size_t>::max());
+        // Opened for study: the computer waits for "Continuar" or a move.
+        PutOnBoard(game.Value, std::numeric_limits<std::size_t>::max(), true);
     } catch (const std::runtime_error& e) {
         Fail(QCoreApplication::translate("TGameFiles", "Não foi possível abrir a partida de \"%1\": %2")
                  .arg(QFileInfo(fileName).absoluteFilePath(), QString::fromUtf8(e.what())));
@@ -233,15 +304,21 @@ bool TGameFiles::OpenGame(const QString& fileName)
     return true;
 }
 
-void TGameFiles::PutOnBoard(const Game& game, std::size_t ply, bool restored)
+void TGameFiles::PutOnBoard(const Game& game, std::size_t ply, bool opened, bool restored)
 {
     // Throws (and leaves the board's game) when the board refuses a move.
     const PutGameResult put = PutGameOnBoard(game, *board_, ply);
     base_ = game;
+    base_.RemoveTag(OpenedGameTag);
+    base_.RemoveTag("KestravinShownPly");
+    opened_ = waiting_ = opened;
+    moveText_->SetGame(base_);
     if (GamePut)
         GamePut(game, restored);
+    // Setting the players starts the computer; an opened game stops it again.
     RestorePlayers(game, *board_);
     ShowPlayers();
+    RunGuarded([this, opened] { opened ? board_->StopThinking() : board_->ResumeThinking(); });
     emit GamePutOnBoard();
     GameMayHaveChanged();
     if (put.Stopped)
@@ -262,6 +339,10 @@ void TGameFiles::SaveGame(const QString& fileName) const
 {
     Game game = CurrentGame();
     game.RemoveTag("KestravinShownPly");
+    game.RemoveTag(OpenedGameTag);
+    // With "Mostrar nome da abertura", the game's ECO and Opening tags.
+    if (ShowOpeningNames())
+        SetOpeningTags(game);
     WritePgnFile(fileName, game);
 }
 
@@ -321,8 +402,10 @@ void TGameFiles::OpenFilesFromCommandLine(const QStringList& files)
 
 QString TGameFiles::ShownFen() const
 {
-    const BoardGame game = GameFromBoard(*board_);
-    return QString::fromStdString(game.Record.FenAt(game.ShownPly));
+    BoardGame board = GameFromBoard(*board_);
+    if (base_.StartState() == board.Record.StartState())
+        board.Record.SetStartCounters(base_.StartState().CurrentMove, base_.StartHalfMoveClock());
+    return QString::fromStdString(board.Record.FenAt(board.ShownPly));
 }
 
 void TGameFiles::CopyFen()
@@ -342,7 +425,7 @@ void TGameFiles::PasteFen(const QString& text)
                  .arg(fen.left(100), NotationErrorText(error)));
     Game game;
     game.SetStart(position);
-    PutOnBoard(game, 0);
+    PutOnBoard(game, 0, false);
     if (NewPosition)
         NewPosition();
 }
@@ -350,6 +433,53 @@ void TGameFiles::PasteFen(const QString& text)
 void TGameFiles::PasteFenFromClipboard()
 {
     RunGuarded([this] { PasteFen(QGuiApplication::clipboard()->text()); });
+}
+
+// ---- The move list of a game with variations ----
+
+bool TGameFiles::ShowListLine(int row)
+{
+    const std::vector<MoveTreeLine>& lines = moveText_->TreeLines();
+    if (row < 0 || static_cast<std::size_t>(row) >= lines.size())
+        return false;
+    const MoveTreeLine line = lines[static_cast<std::size_t>(row)];
+    const BoardGame board = GameFromBoard(*board_);
+    if (!board.StartsAfterAnEdit && MovesOf(board.Record) == line.Line &&
+        (board.Record.StartState() == base_.StartState())) {
+        const long long index =
+            GameHistory::SlotIndex(1, base_.StartState().WhiteToMove) + static_cast<long long>(line.Ply);
+        RunGuarded([this, index] { board_->GotoMove(static_cast<int>(index / 2 + 1), index % 2 == 0); });
+        return true;
+    }
+    // Another line of the game: it goes on the board in place of the one
+    // there, the game itself (base_) unchanged.
+    Game shown;
+    shown.SetStart(FenPosition{base_.StartState(), base_.StartHalfMoveClock()});
+    for (const ChessMove& move : line.Line)
+        if (!shown.AddMove(move))
+            return true;
+    if (RunGuarded([this, &shown, &line] { PutGameOnBoard(shown, *board_, line.Ply); }))
+        emit GamePutOnBoard();
+    GameMayHaveChanged();
+    return true;
+}
+
+std::optional<int> TGameFiles::ListLineShown() const
+{
+    const std::vector<MoveTreeLine>& lines = moveText_->TreeLines();
+    if (lines.empty())
+        return std::nullopt;
+    const BoardGame board = GameFromBoard(*board_);
+    const std::vector<ChessMove> moves = MovesOf(board.Record);
+    const std::vector<ChessMove> shown(
+        moves.begin(), moves.begin() + static_cast<std::ptrdiff_t>(std::min(board.ShownPly, moves.size())));
+    for (std::size_t row = 0; row < lines.size(); ++row) {
+        const MoveTreeLine& line = lines[row];
+        if (line.Ply == shown.size() && line.Ply <= line.Line.size() &&
+            std::equal(shown.begin(), shown.end(), line.Line.begin()))
+            return static_cast<int>(row);
+    }
+    return -1;
 }
 
 // ---- Printing ----
@@ -387,6 +517,9 @@ void TGameFiles::MoveStarted()
     // reached; a message box among them (mate) runs an event loop of its
     // own meanwhile. The record is complete once that loop is left.
     moveLoopLevel_ = QThread::currentThread()->loopLevel();
+    // While an opened game waits, only a person moves: after that move the
+    // game goes on as any other.
+    waiting_ = false;
     GameMayHaveChanged();
 }
 
@@ -410,7 +543,7 @@ void TGameFiles::AutosaveNow()
         const Game game = CurrentGame();
         // A game that has ended, or has not begun (nothing to resume: the
         // players and level are remembered with the other choices).
-        if ((GameHasEnded(game) && !KeptAfterItsEnd(game)) ||
+        if ((::GameHasEnded(game) && !KeptAfterItsEnd(game)) ||
             (game.PlyCount() == 0 && game.StartsFromStandardPosition())) {
             RemoveAutosave();
             lastAutosave_.clear();
@@ -460,7 +593,8 @@ bool TGameFiles::RestoreAutosave()
         }
     }
     try {
-        PutOnBoard(*found.Value, ply, true);
+        // A game opened for study stays one after a restart.
+        PutOnBoard(*found.Value, ply, found.Value->Tag(OpenedGameTag) == "1", true);
     } catch (const std::runtime_error& e) {
         const QString aside = SetAsideAutosave();
         qWarning("kestravin: the saved game could not be restored (%s); it was kept as %s", e.what(),

@@ -30,8 +30,10 @@ class TChessBoard;
 struct TGameReview;
 
 // The review's marks as NAGs ($6 "?!", $2 "?", $4 "??") on the moves it
-// judged, as long as the move at that place is still the one reviewed.
-void AddReviewMarks(Game& game, const TGameReview& review);
+// judged, as long as the move at that place is still the one reviewed. The
+// review counts moves as the board does; `numberShift` is what the game's
+// numbers add to the board's (a game from a position of a later move).
+void AddReviewMarks(Game& game, const TGameReview& review, int numberShift = 0);
 
 // The game window's parts TGameFiles works with.
 struct TGameFilesControls {
@@ -68,15 +70,28 @@ public:
     QAction* NotationAction() const { return notationAction_; }
 
     // ---- What the menu items do, without their dialogs ----
-    // Opens a game of a PGN file (the one chosen when it holds several).
+    // Opens a game of a PGN file (the one chosen when it holds several),
+    // every move of it, for study: the computer does not go on with it until
+    // "Continuar" or the person's move, and never with a finished one.
     // False when the choice was cancelled; throws with the Portuguese reason
     // (the file, the game, line and column) and leaves the game as it was.
     bool OpenGame(const QString& fileName);
     // Writes the game (with its players, level and the review's marks).
     void SaveGame(const QString& fileName) const;
-    // The game as it is saved and printed.
+    // The game as it is saved and printed. A game opened from a file keeps
+    // its tags as the file gave them (players, level, date); one played
+    // here gets them from the window.
     Game CurrentGame() const;
-    // The shown position in FEN.
+    // The game has a result: a finished game opened from a file, or one the
+    // rules ended. "Continuar" does not go on with it.
+    bool GameHasEnded() const;
+    // "Partida › Continuar": false when the game has ended (nothing goes
+    // on); otherwise an opened game no longer waits.
+    bool MayContinue();
+    // An opened game waits for "Continuar" or the person's move, and a
+    // finished one for ever, whatever the player boxes say.
+    bool ComputerWaits() const;
+    // The shown position in FEN, with the game's move counters.
     QString ShownFen() const;
     // Sets up the position of a FEN as a new game; throws with the reason
     // (nothing changes) when the text is no possible position.
@@ -100,6 +115,16 @@ public:
     std::function<void(const Game& game, bool restored)> GamePut;
     // A pasted position begins a new game.
     std::function<void()> NewPosition;
+
+    // ---- The move list of a game with variations (MoveListText) ----
+    // Shows the position of a line of such a list, putting the variation's
+    // line on the board when it is another one; the game stays as it was
+    // opened. False when the list holds no such lines (the window then goes
+    // to the board's own slot).
+    bool ShowListLine(int row);
+    // The line of the shown position in such a list (-1: none), or nothing
+    // when the list is the board's own.
+    std::optional<int> ListLineShown() const;
 
     // ---- Autosave ----
     // The board's moves and changes of the shown position, the players'
@@ -127,7 +152,11 @@ private:
     void PasteFenFromClipboard();
     void PrintWithDialog();
     void PreviewPrint();
-    void PutOnBoard(const Game& game, std::size_t ply, bool restored = false);
+    // `opened`: a game opened from a file, shown for study; the computer
+    // waits. Otherwise the computer plays if it is to move. `restored`: the
+    // game comes from the autosave.
+    void PutOnBoard(const Game& game, std::size_t ply, bool opened, bool restored = false);
+    void HoldComputerOnOpenedGame();
     void ShowPlayers();
 
     TChessBoard* board_;
@@ -144,6 +173,8 @@ private:
     // The game last opened or restored: its tags, comments and result go
     // on with the moves played on the board.
     Game base_;
+    bool opened_ = false;  // base_ was opened from a file
+    bool waiting_ = false; // ... and no one has moved or said "Continuar" since
     QTimer* autosaveTimer_ = nullptr;
     QString lastAutosave_;
     int moveLoopLevel_ = -1; // the event loop a move began in, while it may be under way

@@ -6,6 +6,7 @@
 #include "app/Application.h"
 #include "app/GameClocks.h"
 #include "app/GameEnding.h"
+#include "app/GameFiles.h"
 #include "app/MoveListBox.h"
 #include "app/MoveListText.h"
 #include "app/Unit2.h"
@@ -120,7 +121,9 @@ void TForm2::CreatePlayActions()
     // notation a move's line is complete once the move is: its promotion
     // comes after its first event.
     connect(ChessBoard1, &TChessBoard::shownPositionChanged, this, [this] {
-        if (MoveText->Algebraic())
+        // So is the list of a game with variations once a move enters or
+        // leaves one of its lines.
+        if (MoveText->Algebraic() || MoveText->ShowsGameTree())
             RefreshMoveList();
         FollowMoveList();
         ScheduleGameChanged();
@@ -206,6 +209,11 @@ void TForm2::Continuar1Click(QObject*)
 {
     // Also the end of a pause.
     Ending->Resume();
+    // A finished game (one opened from a file with its result) stays so.
+    if (GameFiles != nullptr && !GameFiles->MayContinue()) {
+        GameChanged();
+        return;
+    }
     LetComputerMove();
     GameChanged();
 }
@@ -269,7 +277,8 @@ void TForm2::UpdatePlayActions()
     VoltarLance1->setEnabled(TakeBackStep() > 0);
     RefazerLance1->setEnabled(RedoStep() > 0);
     const TChessBoard& board = *ChessBoard1;
-    Continuar1->setEnabled((board.WhiteToMove() ? board.ComputerPlaysWhite() : board.ComputerPlaysBlack()) ||
+    Continuar1->setEnabled(((board.WhiteToMove() ? board.ComputerPlaysWhite() : board.ComputerPlaysBlack()) &&
+                            (GameFiles == nullptr || !GameFiles->GameHasEnded())) ||
                            (Ending != nullptr && Ending->Paused()));
 }
 
@@ -305,8 +314,11 @@ void TForm2::FollowMoveList()
     if (AcompanharLista1 == nullptr || !AcompanharLista1->isChecked())
         return;
     // The line of the move that led to the current position: the inverse
-    // of MoveSlotOfLine.
-    const int row = 2 * (ChessBoard1->CurrentMove() - 1) + (ChessBoard1->WhiteToMove() ? 0 : 1) - 1;
+    // of MoveSlotOfLine, or the line GameFiles knows in a list with a
+    // game's variations.
+    const std::optional<int> treeRow = GameFiles != nullptr ? GameFiles->ListLineShown() : std::nullopt;
+    const int row =
+        treeRow ? *treeRow : 2 * (ChessBoard1->CurrentMove() - 1) + (ChessBoard1->WhiteToMove() ? 0 : 1) - 1;
     if (row < 0 || row >= ListBox1->count()) {
         ListBox1->setCurrentRow(-1);
         ListBox1->clearSelection();

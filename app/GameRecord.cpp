@@ -5,12 +5,14 @@
 #include "app/RegularFile.h"
 #include "board/ChessBoard.h"
 #include "core/MoveList.h"
+#include "core/OpeningNames.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSettings>
 #include <QSignalBlocker>
 #include <QStandardPaths>
 
@@ -24,32 +26,10 @@ namespace {
     throw std::runtime_error(message.toStdString());
 }
 
-char UpperPiece(char piece)
-{
-    return (piece >= 'a' && piece <= 'z') ? static_cast<char>(piece - 32) : piece;
-}
-
 GameState SlotState(const MoveInfo& slot, long long index)
 {
     GameState state = GameState::FromPlacement(slot.Placement, index % 2 == 0, slot.Castling, slot.EnPassantSq);
     state.CurrentMove = static_cast<int>(index / 2 + 1);
-    return state;
-}
-
-bool SamePosition(const GameState& a, const GameState& b)
-{
-    return a.Board == b.Board && a.WhiteToMove == b.WhiteToMove && a.CastlingAllowed == b.CastlingAllowed &&
-        a.EnPassant == b.EnPassant;
-}
-
-GameState BoardState(const TChessBoard& board)
-{
-    GameState state;
-    state.Board = board.Board();
-    state.WhiteToMove = board.WhiteToMove();
-    state.CastlingAllowed = board.CastlingAllowed();
-    state.EnPassant = board.EnPassant();
-    state.CurrentMove = board.CurrentMove();
     return state;
 }
 
@@ -92,6 +72,7 @@ public:
         , onPaint_(board.OnPaint)
         , animate_(board.AnimateMoves())
         , promotion_(board.PromotionPiece())
+        , threefoldEnds_(board.ThreefoldEndsGame())
         , quietSignals_(&board)
     {
         board.OnLegalMove = nullptr;
@@ -107,6 +88,7 @@ public:
         board.OnDraw = nullptr;
         board.OnPaint = nullptr;
         board.SetAnimateMoves(false);
+        board.SetThreefoldEndsGame(false);
     }
     ~QuietBoard()
     {
@@ -124,6 +106,7 @@ public:
         board_.OnPaint = onPaint_;
         board_.SetAnimateMoves(animate_);
         board_.SetPromotionPiece(promotion_);
+        board_.SetThreefoldEndsGame(threefoldEnds_);
     }
     QuietBoard(const QuietBoard&) = delete;
     QuietBoard& operator=(const QuietBoard&) = delete;
@@ -144,6 +127,7 @@ private:
     TNotifyEvent onPaint_;
     bool animate_;
     char promotion_;
+    bool threefoldEnds_;
     QSignalBlocker quietSignals_;
 };
 
@@ -196,7 +180,7 @@ BoardGame RecordedGame(const TChessBoard& board)
         }
         const MoveInfo& slot = *history.Slot(moveNumber, white);
         const GameState state = SlotState(slot, index);
-        if (startIndex < 0 || !SamePosition(state, position)) {
+        if (startIndex < 0 || state != position) {
             StartAt(game, state, startIndex >= 0);
             startIndex = index;
             position = state;
@@ -215,14 +199,14 @@ BoardGame RecordedGame(const TChessBoard& board)
         position = game.Record.FinalPosition();
     }
 
-    const GameState shown = BoardState(board);
+    const GameState& shown = board.State();
     if (startIndex < 0) {
         StartAt(game, shown, game.StartsAfterAnEdit);
         return game;
     }
     const long long shownIndex = GameHistory::SlotIndex(shown.CurrentMove, shown.WhiteToMove) - startIndex;
     if (shownIndex >= 0 && shownIndex <= static_cast<long long>(game.Record.PlyCount()) &&
-        SamePosition(game.Record.PositionAt(static_cast<std::size_t>(shownIndex)), shown)) {
+        game.Record.PositionAt(static_cast<std::size_t>(shownIndex)) == shown) {
         game.ShownPly = static_cast<std::size_t>(shownIndex);
         return game;
     }
@@ -256,19 +240,15 @@ PutGameResult PutGameOnBoard(const Game& game, TChessBoard& board, std::size_t p
     std::size_t failed = 0;
     if (Replay(game, board, ply, failed)) {
         board.Paint();
-        board.ResumeThinking();
         result.Played = game.PlyCount();
         return result;
     }
     if (failed > 0) {
         // The board stands after the moves it took; the rest waits unplayed.
         board.Paint();
-        board.ResumeThinking();
         result.Played = failed;
         result.Stopped = true;
-        const QString why = board.ThreefoldRepetition()
-            ? QCoreApplication::translate("GameRecord", "a mesma posição pela terceira vez")
-            : QCoreApplication::translate("GameRecord", "o tabuleiro não aceita mais lances ali");
+        const QString why = QCoreApplication::translate("GameRecord", "o tabuleiro não aceita mais lances ali");
         result.Reason = QCoreApplication::translate("GameRecord",
                                                     "A partida parou no lance %1 (%2): %3. Os lances seguintes "
                                                     "não foram jogados.")
@@ -279,7 +259,6 @@ PutGameResult PutGameOnBoard(const Game& game, TChessBoard& board, std::size_t p
     std::size_t ignored = 0;
     Replay(before.Record, board, before.ShownPly, ignored);
     board.Paint();
-    board.ResumeThinking();
     Fail(QCoreApplication::translate("GameRecord", "O tabuleiro recusou o lance %1 (%2) da partida.")
              .arg(failed + 1)
              .arg(QString::fromStdString(game.Moves()[failed].San)));
@@ -300,25 +279,6 @@ void RestorePlayers(const Game& game, TChessBoard& board)
         board.SetComputerPlaysWhite(*white == PlayerType::Program);
     if (const std::optional<PlayerType> black = game.Player(false))
         board.SetComputerPlaysBlack(*black == PlayerType::Program);
-}
-
-std::vector<std::string> SanMoveList(const Game& game, const PieceLetters& letters)
-{
-    std::vector<std::string> lines;
-    GameState state = game.StartState();
-    for (std::size_t i = 0; i < game.PlyCount(); ++i) {
-        const ChessMove& move = game.Moves()[i].Move;
-        const std::string san = MoveToSan(state, move, letters);
-        if (state.WhiteToMove) {
-            lines.push_back(std::to_string(state.CurrentMove) + ". " + san);
-        } else {
-            if (i == 0)
-                lines.push_back(std::to_string(state.CurrentMove) + ". ...");
-            lines.push_back(std::string(14, ' ') + san);
-        }
-        state = PositionAfter(state, move);
-    }
-    return lines;
 }
 
 std::vector<PgnGame> ReadPgnFile(const QString& fileName)
@@ -415,4 +375,30 @@ std::optional<Game> ReadAutosave()
 void RemoveAutosave()
 {
     QFile::remove(AutosaveFileName());
+}
+
+namespace {
+
+const QString ShowOpeningNamesKey = QStringLiteral("Opcoes/MostrarNomeDaAbertura");
+
+QSettings OpeningSettings()
+{
+    return QSettings(QStringLiteral("Kestravin"), QStringLiteral("Kestravin 2005"));
+}
+
+} // namespace
+
+bool ShowOpeningNames()
+{
+    return OpeningSettings().value(ShowOpeningNamesKey, false).toBool();
+}
+
+void SetShowOpeningNames(bool on)
+{
+    OpeningSettings().setValue(ShowOpeningNamesKey, on);
+}
+
+QString OpeningNameText(const TOpeningName& name, bool portuguese)
+{
+    return QString::fromStdString(name.Eco + " " + (portuguese ? PortugueseOpeningName(name.Name) : name.Name));
 }

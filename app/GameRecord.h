@@ -21,10 +21,6 @@
 //     // after every move, and at the end of the program
 //     WriteAutosave(GameFromBoard(*ChessBoard1).Record);
 //     // at start: if (auto game = ReadAutosave()) PutGameOnBoard(*game, ...)
-//
-//     // the move list in algebraic notation ("Notação algébrica")
-//     for (const std::string& line : SanMoveList(GameFromBoard(*ChessBoard1).Record))
-//         ListBox1->addItem(QString::fromStdString(line));
 #pragma once
 
 #include "core/Pgn.h"
@@ -60,12 +56,13 @@ BoardGame GameFromBoard(const TChessBoard& board);
 // Puts a game on the board: its start position, then every move made by the
 // board's own MakeMove with the board's events and animation held back, and
 // then the position after `ply` half-moves shown (the last by default). The
-// board numbers the moves from 1. The rules of chess never end a game early
-// in a file, but the board's own rules do (it accepts no move after a
-// threefold repetition): the board then stops at that move, and the answer
-// tells how far the game went and why it stopped. If the board refuses the
-// very first move the game it had is put back and std::runtime_error says
-// so.
+// board numbers the moves from 1. A game in a file is a record: every move
+// is played, also after a threefold repetition, which the board's own rule
+// would end in play. Should the board refuse a later move all the same, it
+// stops there and the answer tells how far the game went; if it refuses
+// the very first move the game it had is put back and std::runtime_error
+// says so. The search thread is left stopped: the caller decides whether
+// the computer goes on.
 struct PutGameResult {
     std::size_t Played = 0; // half-moves on the board
     bool Stopped = false;   // fewer than the game's
@@ -80,10 +77,6 @@ void RecordPlayers(Game& game, const TChessBoard& board);
 // Sets the board's players and search depth from those tags; a tag that is
 // missing leaves its setting alone.
 void RestorePlayers(const Game& game, TChessBoard& board);
-
-// The move list in SAN, laid out as the board's list: "12. Cf3" for White,
-// 14 blanks then "e5" for Black, "1. ..." first when Black begins.
-std::vector<std::string> SanMoveList(const Game& game, const PieceLetters& letters = PortugueseLetters);
 
 // The games of a PGN file, readable or not. Throws when the file cannot be
 // opened or read, or is larger than MaxPgnFileBytes.
@@ -103,3 +96,12 @@ void WriteAutosave(const Game& game);
 // The autosaved game, or nothing when there is none or it cannot be read.
 std::optional<Game> ReadAutosave();
 void RemoveAutosave();
+
+struct TOpeningName;
+// Whether "Opções › Mostrar nome da abertura" is on (remembered); the game
+// chooser and the saved games name the openings then.
+bool ShowOpeningNames();
+void SetShowOpeningNames(bool on);
+// "C60 Abertura Espanhola" with the Portuguese families, else "C60 Ruy
+// Lopez" (the table's English name, as the PGN tags have it).
+QString OpeningNameText(const TOpeningName& name, bool portuguese);

@@ -3,17 +3,15 @@
 
 #include "core/GameHistory.h"
 #include "core/MoveList.h"
+#include "core/PieceLetter.h"
 #include "core/San.h"
+
+#include "app/MoveTreeLines.h"
 
 #include <string>
 #include <vector>
 
 namespace {
-
-char Upper(char piece)
-{
-    return (piece >= 'a' && piece <= 'z') ? static_cast<char>(piece - 32) : piece;
-}
 
 // The SAN of the half-move played from a slot of the board's history, or
 // nothing when it is no move of chess there (a position edited by hand).
@@ -26,11 +24,50 @@ std::optional<std::string> SlotSan(const MoveInfo& slot, bool white, char pendin
     const char piece = state.Board[Ord(slot.OldSq)];
     const int rank = RankOf(slot.NewSq);
     if ((piece == 'P' && rank == 8) || (piece == 'p' && rank == 1))
-        promotion = Upper(slot.Promotion != EmptySquare ? slot.Promotion : pendingPromotion);
+        promotion = UpperPiece(slot.Promotion != EmptySquare ? slot.Promotion : pendingPromotion);
     const ChessMove move{slot.OldSq, slot.NewSq, promotion};
     if (!IsLegalMove(state, move))
         return std::nullopt;
     return MoveToSan(state, move, PortugueseLetters);
+}
+
+// The history's recorded game as moves from its first position, read from
+// the slots alone: in the middle of a move the board has not yet recorded
+// the position it reached, but the slots before it are complete.
+struct HistoryLine {
+    bool Found = false;
+    GameState Start;
+    int StartMoveNumber = 1;
+    std::vector<ChessMove> Moves;
+};
+
+HistoryLine LineOf(const GameHistory& history, char pendingPromotion)
+{
+    HistoryLine line;
+    const long long end = GameHistory::SlotIndex(history.LastMoveNumber(), history.LastWhiteToMove());
+    for (long long index = 0; index < end; ++index) {
+        const int moveNumber = static_cast<int>(index / 2 + 1);
+        const bool white = index % 2 == 0;
+        const MoveInfo* slot = history.Slot(moveNumber, white);
+        if (!line.Found) {
+            if (!history.HoldsRecordedPosition(moveNumber, white))
+                continue;
+            line.Found = true;
+            line.Start = GameState::FromPlacement(slot->Placement, white, slot->Castling, slot->EnPassantSq);
+            line.StartMoveNumber = moveNumber;
+        }
+        if (slot == nullptr || slot->Placement.size() != 64 || slot->OldSq == Square::None) {
+            line.Found = false; // a gap: the game no longer follows one line
+            return line;
+        }
+        const char piece = slot->Placement[static_cast<std::size_t>(Ord(slot->OldSq) - 1)];
+        const int rank = RankOf(slot->NewSq);
+        char promotion = EmptySquare;
+        if ((piece == 'P' && rank == 8) || (piece == 'p' && rank == 1))
+            promotion = UpperPiece(slot->Promotion != EmptySquare ? slot->Promotion : pendingPromotion);
+        line.Moves.push_back(ChessMove{slot->OldSq, slot->NewSq, promotion});
+    }
+    return line;
 }
 
 } // namespace
@@ -63,7 +100,42 @@ std::optional<QString> MoveListText::AlgebraicMove(const GameHistory& history, i
     return QString::fromStdString(*san);
 }
 
+void MoveListText::SetGame(const Game& game)
+{
+    game_ = game;
+}
+
+bool MoveListText::ShowsGameTree() const
+{
+    return HasVariations(game_);
+}
+
 QStringList MoveListText::Lines(const GameHistory& history, char pendingPromotion) const
+{
+    treeLines_.clear();
+    const HistoryLine line = LineOf(history, pendingPromotion);
+    const bool sameStart = line.Found && line.Start == game_.StartState();
+    // A game with variations, while the board plays one of its lines.
+    if (sameStart && HasVariations(game_) && FollowsTree(game_, line.Moves)) {
+        treeLines_ = MoveTreeLines(game_, algebraic_);
+        return TextOf(treeLines_);
+    }
+    QStringList lines = BoardLines(history, pendingPromotion);
+    // The board numbers from 1; a game from a later move keeps its numbers.
+    const int shift = sameStart ? game_.StartState().CurrentMove - line.StartMoveNumber : 0;
+    if (shift != 0) {
+        for (QString& text : lines) {
+            const qsizetype dot = text.indexOf(QLatin1Char('.'));
+            bool ok = false;
+            const int number = dot > 0 ? text.left(dot).toInt(&ok) : 0;
+            if (ok)
+                text.replace(0, dot, QString::number(number + shift));
+        }
+    }
+    return lines;
+}
+
+QStringList MoveListText::BoardLines(const GameHistory& history, char pendingPromotion) const
 {
     std::vector<std::string> list;
     history.GetMoveList(list);

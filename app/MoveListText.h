@@ -6,6 +6,8 @@
 // moves through it, so they share the notation and the review.
 #pragma once
 
+#include "app/MoveTreeLines.h"
+#include "core/Game.h"
 #include "enginehelp/GameReview.h"
 
 #include <QObject>
@@ -29,10 +31,21 @@ public:
     const TGameReview& Review() const { return review_; }
     void SetReview(const TGameReview& review);
 
+    // The game the board's moves continue (opened, pasted or restored; an
+    // empty game for a new one): its first move number goes on the lines
+    // when the history starts at its position, and its variations follow
+    // the moves they replace while the history plays one of its lines.
+    void SetGame(const Game& game);
+    // The game has variations to show.
+    bool ShowsGameTree() const;
+
     // The lines of the history's recorded game. `pendingPromotion` is the
     // piece a pawn becomes while its promotion is not yet recorded (the
     // board's PromotionPiece).
     QStringList Lines(const GameHistory& history, char pendingPromotion) const;
+    // The lines the last call of Lines wrote with the game's variations,
+    // each with the line of play it shows; empty when it wrote the board's.
+    const std::vector<MoveTreeLine>& TreeLines() const { return treeLines_; }
     // The half-move played from a slot in algebraic notation ("Cf3");
     // nothing when it is no move of chess there (a position set by hand).
     static std::optional<QString> AlgebraicMove(const GameHistory& history, int moveNumber, bool white,
@@ -43,8 +56,11 @@ signals:
     void ReviewChanged();
 
 private:
+    QStringList BoardLines(const GameHistory& history, char pendingPromotion) const;
     QStringList Marked(QStringList lines, const GameHistory& history) const;
 
     bool algebraic_ = false;
     TGameReview review_;
+    Game game_;
+    mutable std::vector<MoveTreeLine> treeLines_;
 };

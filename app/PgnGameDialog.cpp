@@ -1,9 +1,11 @@
 // The game list of a PGN file.
 #include "app/PgnGameDialog.h"
 
-#include "app/CoreErrorText.h"
 #include "app/GameRecord.h"
 #include "app/PgnGameList.h"
+#include "core/OpeningNames.h"
+
+#include "app/CoreErrorText.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -78,10 +80,16 @@ QString PgnGameDialog::Describe(const PgnGame& game)
     const Game& g = game.Value;
     const QString length =
         g.PlyCount() == 1 ? tr("1 meio-lance") : tr("%1 meios-lances").arg(static_cast<qulonglong>(g.PlyCount()));
-    return tr("%1. %2 – %3, %4, %5, %6 (%7)")
-        .arg(game.Index + 1)
-        .arg(TagText(g, "White"), TagText(g, "Black"), TagText(g, "Event"), TagText(g, "Date"),
-             QString::fromStdString(g.Result()), length);
+    QString line = tr("%1. %2 – %3, %4, %5, %6 (%7)")
+                       .arg(game.Index + 1)
+                       .arg(TagText(g, "White"), TagText(g, "Black"), TagText(g, "Event"), TagText(g, "Date"),
+                            QString::fromStdString(g.Result()), length);
+    // With "Mostrar nome da abertura", the opening the game reached.
+    if (ShowOpeningNames()) {
+        if (const TOpeningName* name = TOpeningTable::Shipped().NameOf(GamePositions(g)))
+            line += QStringLiteral(" — ") + OpeningNameText(*name, false);
+    }
+    return line;
 }
 
 std::optional<std::size_t> ChoosePgnGameFrom(const PgnGameSource& source, QWidget* parent)

@@ -110,6 +110,7 @@ ScoreSheetContent ScoreSheetOf(const Game& game, const PieceLetters& letters)
         state = PositionAfter(state, move.Move);
     }
     sheet.Final = state;
+    sheet.FinalFen = QString::fromStdString(game.FinalFen());
     const std::string rules = Game::RulesResult(state);
     if (rules == "1-0" || rules == "0-1")
         sheet.FinalCaption = QCoreApplication::translate("ScoreSheet", "Posição final: xeque-mate.");
@@ -142,7 +143,7 @@ void DrawDiagram(QPainter& painter, const QRectF& area, const GameState& state)
             const Square sq = SquareAt(file, rank);
             painter.fillRect(box, IsLightSquare(sq) ? QColor(Qt::white) : QColor(0xb8, 0xb8, 0xb8));
             const char piece = state.Board[Ord(sq)];
-            const int kind = QStringLiteral("KQRBNP").indexOf(QChar::fromLatin1(piece >= 'a' ? piece - 32 : piece));
+            const int kind = QStringLiteral("KQRBNP").indexOf(QChar::fromLatin1(UpperPiece(piece)));
             if (kind < 0)
                 continue;
             painter.setFont(glyphFont);
@@ -308,7 +309,7 @@ int PrintScoreSheet(const Game& game, QPrinter& printer)
             painter.drawText(QRectF(0, y, area.width(), small.lineSpacing()), Qt::AlignHCenter | Qt::AlignVCenter,
                              sheet.FinalCaption);
             painter.drawText(QRectF(0, y + small.lineSpacing(), area.width(), small.lineSpacing()),
-                             Qt::AlignHCenter | Qt::AlignVCenter, QString::fromStdString(WriteFen(sheet.Final)));
+                             Qt::AlignHCenter | Qt::AlignVCenter, sheet.FinalFen);
         }
 
         painter.setFont(smallFont);

@@ -27,6 +27,7 @@ struct ScoreSheetContent {
     };
     std::vector<Row> Rows;
     GameState Final;
+    QString FinalFen;     // with the move counters of the game
     QString FinalCaption; // who is to move, or how the game ended
 };
 

@@ -9,6 +9,8 @@
 #include "app/MoveAnnouncer.h"
 #include "app/MoveListBox.h"
 #include "app/MoveListText.h"
+#include "app/OpeningNameDisplay.h"
+#include "app/OpponentController.h"
 #include "app/TypedMoveEntry.h"
 #include "board/ChessBoard.h"
 #include "board/PieceSet.h"
@@ -114,6 +116,8 @@ void TForm2::CreateHelpers()
     files.HumanWhite = Humano2;
     files.Levels = {SuperFcil1, Fcil1, Difcil1, Difcil2, SuperDifcil1};
     GameFiles = new TGameFiles(ChessBoard1, MoveText, files, this);
+    Opponent = new TOpponentController(ChessBoard1, Opcoes1, files.Levels, this);
+    OpeningName = new TOpeningNameDisplay(ChessBoard1, Opcoes1, this);
 
     // The list follows its text: written anew in the other notation, marked
     // where a review judged a move.

@@ -36,6 +36,8 @@ class QWidget;
 class TAnalysisController;
 class TChessBoard;
 class TGameFiles;
+class TOpeningNameDisplay;
+class TOpponentController;
 
 // The board's slot shown by a line of the move list, counted from 0: the
 // full-move number and whether White is to move there (the position just
@@ -121,6 +123,10 @@ public:
     // pause, resign, draws, the flag (GameClocks, GameEnding).
     GameClocks* Clocks = nullptr;
     GameEnding* Ending = nullptr;
+    // The level among all seven and the opening book (OpponentController).
+    TOpponentController* Opponent = nullptr;
+    // "Mostrar nome da abertura" (OpeningNameDisplay).
+    TOpeningNameDisplay* OpeningName = nullptr;
 
     // ---- Menus ----
     QMenu* Kestravin1 = nullptr;

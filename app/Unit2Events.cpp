@@ -1,6 +1,7 @@
 // The game window's reactions: the board's events on the status line and
 // the move list, going back through the list, and the player check boxes.
 #include "app/Application.h"
+#include "app/GameFiles.h"
 #include "app/MoveListBox.h"
 #include "app/Unit2.h"
 #include "board/ChessBoard.h"
@@ -78,6 +79,12 @@ void TForm2::ListBox1Click(QObject*)
     const int index = ListBox1->currentRow();
     if (index < 0)
         return;
+    // A game's variations have lines of their own in the list.
+    if (GameFiles != nullptr && GameFiles->ShowListLine(index)) {
+        FollowMoveList();
+        GameChanged();
+        return;
+    }
     const auto [moveNumber, whiteToMove] = MoveSlotOfLine(index);
     // A line that names no stored position (one left from an earlier game)
     // is refused by the board; the position stays.

@@ -16,11 +16,6 @@ QString LowerName(Square square)
     return QString::fromStdString(LowerSquareName(square));
 }
 
-bool IsWhitePiece(char piece)
-{
-    return piece >= 'A' && piece <= 'Z';
-}
-
 // The piece's name alone, without its colour.
 QString KindWords(char piece)
 {

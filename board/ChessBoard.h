@@ -18,6 +18,7 @@
 #include "core/GameHistory.h"
 #include "core/GameState.h"
 #include "core/Square.h"
+#include "engine/ComputerStyle.h"
 #include "platform/ThreadPriority.h"
 
 #include <QWidget>
@@ -73,6 +74,9 @@ public:
 
     // The placement, indexed by Square; element None holds a filler.
     const BoardArray& Board() const { return game_.Board; }
+    // The whole position: placement, side to move, castling rights, en
+    // passant square and move number.
+    const GameState& State() const { return game_; }
     // A blank for a square off the board.
     char PieceAt(Square square) const
     {
@@ -119,6 +123,13 @@ public:
     // The current position has stood at least twice before in the recorded
     // game (same placement, side to move, castling rights and en passant).
     bool ThreefoldRepetition() const;
+    // Whether a threefold repetition ends the game: no move is legal in a
+    // position that has stood twice before, and OnThreefoldPosition and
+    // OnDraw fire (true by default, the board's rule for play). False leaves
+    // the draw to be claimed: a game replayed from a record turns it off for
+    // the replay, and the option of claimed repetitions turns it off for play.
+    bool ThreefoldEndsGame() const { return threefoldEndsGame_; }
+    void SetThreefoldEndsGame(bool value) { threefoldEndsGame_ = value; }
     const GameHistory& History() const { return history_; }
 
     // ---- Taking moves back and replaying them ----
@@ -152,11 +163,6 @@ public:
     // Position write (a new game).
     bool AcceptsMoves() const { return acceptsMoves_; }
     void SetAcceptsMoves(bool value);
-    // Whether a threefold repetition ends the game (no move is legal after
-    // it and OnThreefoldPosition and OnDraw fire). False leaves the draw to
-    // be claimed. True by default.
-    bool ThreefoldEndsGame() const { return threefoldEndsGame_; }
-    void SetThreefoldEndsGame(bool value) { threefoldEndsGame_ = value; }
 
     // ---- Computer player controls ----
     bool ComputerPlaysWhite() const { return computerPlaysWhite_; }
@@ -175,6 +181,11 @@ public:
     static constexpr int DefaultThinkingTimeLimit = 20000;
     int ThinkingTimeLimit() const { return thinkingTimeLimit_; }
     void SetThinkingTimeLimit(int value);
+    // How the computer chooses beside its depth: as a beginners' level,
+    // from an opening book (engine/ComputerStyle.h). The default is the
+    // search alone. Read at the start of each move, like the depth.
+    const TComputerStyle& ComputerStyle() const { return computerStyle_; }
+    void SetComputerStyle(const TComputerStyle& value) { computerStyle_ = value; }
     bool Thinking() const;
     // The search thread (none in design mode), for measurements and tests.
     const TChessThread* ComputerPlayer() const { return SearchThread; }
@@ -404,16 +415,17 @@ private:
     // the game still stands where the last TakeBack or Redo left it.
     TakeBackLine takeBack_;
     char promotionPiece_ = 'q';
+    bool threefoldEndsGame_ = true;
     bool endEventGuard_ = false;
     bool designMode_ = false;
 
     bool acceptsMoves_ = true;
-    bool threefoldEndsGame_ = true;
     bool computerPlaysWhite_ = false;
     bool computerPlaysBlack_ = false;
     int searchDepth_ = 1;
     TThreadPriority thinkingPriority_ = TThreadPriority::tpNormal;
     int thinkingTimeLimit_ = DefaultThinkingTimeLimit;
+    TComputerStyle computerStyle_;
     // The search thread, owned by the board; none in design mode.
     TChessThread* SearchThread = nullptr;
     // Creates the search thread outside design mode (constructor) and

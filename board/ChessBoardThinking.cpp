@@ -31,6 +31,7 @@ std::optional<TSearchInput> SearchInputOf(const TChessBoard& board)
     input.Depth = board.SearchDepth();
     input.TimeLimitMs = board.ThinkingTimeLimit();
     input.Priority = board.ThinkingPriority();
+    input.Style = board.ComputerStyle();
     return input;
 }
 

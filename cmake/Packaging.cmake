@@ -97,6 +97,6 @@ endif()
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, qt6-translations-l10n, fonts-liberation, fonts-dejavu-core, fonts-tomsontalks")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS stockfish)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "stockfish, gnuchess-book")
 
 include(CPack)

@@ -1,10 +1,8 @@
 // FEN reading and writing.
 #include "core/Fen.h"
 
-#include "core/MoveList.h"
-#include "core/Rules.h"
-
 #include <charconv>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -70,90 +68,37 @@ bool ReadPlacement(std::string_view field, BoardArray& board, NotationError& err
     return true;
 }
 
-bool CheckMaterial(const BoardArray& board, NotationError& error)
+bool ReadCastling(std::string_view field, CastleSet& castling, NotationError& error)
 {
-    int kings[2] = {0, 0}, pawns[2] = {0, 0}, pieces[2] = {0, 0};
-    for (int n = 1; n <= 64; ++n) {
-        const char c = board[n];
-        if (c == EmptySquare)
-            continue;
-        const int side = PieceColor(board, SquareFromOrd(n));
-        ++pieces[side];
-        if (c == 'K' || c == 'k')
-            ++kings[side];
-        if (c == 'P' || c == 'p') {
-            ++pawns[side];
-            const int rank = RankOf(SquareFromOrd(n));
-            if (rank == 1 || rank == 8)
-                return Refuse(error, NotationReason::FenPawnOnEdgeRank, LowerSquareName(SquareFromOrd(n)));
-        }
-    }
-    for (int side : {1, 0}) {
-        const bool white = side == 1;
-        if (kings[side] == 0)
-            return Refuse(error, white ? NotationReason::FenWhiteHasNoKing : NotationReason::FenBlackHasNoKing);
-        if (kings[side] > 1)
-            return Refuse(error, white ? NotationReason::FenWhiteHasTwoKings : NotationReason::FenBlackHasTwoKings);
-        if (pawns[side] > 8 || pieces[side] > 16)
-            return Refuse(error,
-                          white ? NotationReason::FenWhiteHasTooManyPieces : NotationReason::FenBlackHasTooManyPieces);
-    }
-    return true;
-}
-
-bool ReadCastling(std::string_view field, GameState& state, NotationError& error)
-{
-    state.CastlingAllowed = CastleSet();
+    castling = CastleSet();
     if (field == "-")
         return true;
-    struct Right {
-        char letter;
-        CanStillCastle right;
-        Square king, rook;
-        char kingPiece, rookPiece;
-    };
-    static constexpr Right rights[4] = {
-        {'K', CanStillCastle::WhiteKingSide, Square::E1, Square::H1, 'K', 'R'},
-        {'Q', CanStillCastle::WhiteQueenSide, Square::E1, Square::A1, 'K', 'R'},
-        {'k', CanStillCastle::BlackKingSide, Square::E8, Square::H8, 'k', 'r'},
-        {'q', CanStillCastle::BlackQueenSide, Square::E8, Square::A8, 'k', 'r'},
-    };
     for (char c : field) {
-        const Right* found = nullptr;
-        for (const Right& r : rights)
-            if (r.letter == c)
-                found = &r;
         const std::string_view letter(&c, 1);
-        if (!found)
-            return Refuse(error, NotationReason::FenBadCastlingRight, letter);
-        if (state.CastlingAllowed.Contains(found->right))
+        CanStillCastle right;
+        switch (c) {
+        case 'K': right = CanStillCastle::WhiteKingSide; break;
+        case 'Q': right = CanStillCastle::WhiteQueenSide; break;
+        case 'k': right = CanStillCastle::BlackKingSide; break;
+        case 'q': right = CanStillCastle::BlackQueenSide; break;
+        default: return Refuse(error, NotationReason::FenBadCastlingRight, letter);
+        }
+        if (castling.Contains(right))
             return Refuse(error, NotationReason::FenRepeatedCastlingRight, letter);
-        if (state.At(found->king) != found->kingPiece || state.At(found->rook) != found->rookPiece)
-            return Refuse(error, NotationReason::FenCastlingRightWithoutPieces, letter);
-        state.CastlingAllowed.Include(found->right);
+        castling.Include(right);
     }
     return true;
 }
 
-bool ReadEnPassant(std::string_view field, GameState& state, NotationError& error)
+bool ReadEnPassant(std::string_view field, Square& square, NotationError& error)
 {
-    state.EnPassant = Square::None;
+    square = Square::None;
     if (field == "-")
         return true;
-    const Square square = field.size() == 2 ? SquareFromName(field[0], field[1]) : Square::None;
-    if (square == Square::None || field[0] < 'a')
+    const Square named = field.size() == 2 && field[0] >= 'a' ? SquareFromName(field[0], field[1]) : Square::None;
+    if (named == Square::None)
         return Refuse(error, NotationReason::FenBadEnPassantSquare, field);
-    // The pawn that just made its double step stands in front of the square
-    // (from the mover's view, behind it), and the square it came from and
-    // the one it passed over are empty.
-    const bool white = state.WhiteToMove;
-    const int passedRank = white ? 6 : 3;
-    const Square pawnSquare = SquareAt(FileOf(square), white ? 5 : 4);
-    const Square originSquare = SquareAt(FileOf(square), white ? 7 : 2);
-    if (RankOf(square) != passedRank || state.At(pawnSquare) != (white ? 'p' : 'P') ||
-        state.At(square) != EmptySquare || state.At(originSquare) != EmptySquare)
-        return Refuse(error, NotationReason::FenEnPassantWithoutDoubleStep, field);
-    state.EnPassant = square;
+    square = named;
     return true;
 }
 
@@ -174,7 +119,7 @@ bool ReadCounter(std::string_view field, int minimum, int maximum, int& value)
 
 } // namespace
 
-bool ReadFen(std::string_view text, FenPosition& position, NotationError& error)
+bool ReadFenSyntax(std::string_view text, FenPosition& position, NotationError& error)
 {
     const std::vector<std::string_view> fields = SplitFields(text);
     if (fields.empty())
@@ -182,12 +127,13 @@ bool ReadFen(std::string_view text, FenPosition& position, NotationError& error)
     if (fields.size() != 6 && fields.size() != 4)
         return Refuse(error, NotationReason::FenFieldCount, {}, static_cast<int>(fields.size()));
     FenPosition read;
-    if (!ReadPlacement(fields[0], read.State.Board, error) || !CheckMaterial(read.State.Board, error))
+    if (!ReadPlacement(fields[0], read.State.Board, error))
         return false;
     if (fields[1] != "w" && fields[1] != "b")
         return Refuse(error, NotationReason::FenBadSideToMove, fields[1]);
     read.State.WhiteToMove = fields[1] == "w";
-    if (!ReadCastling(fields[2], read.State, error) || !ReadEnPassant(fields[3], read.State, error))
+    if (!ReadCastling(fields[2], read.State.CastlingAllowed, error) ||
+        !ReadEnPassant(fields[3], read.State.EnPassant, error))
         return false;
     read.HalfMoveClock = 0;
     read.State.CurrentMove = 1;
@@ -197,12 +143,27 @@ bool ReadFen(std::string_view text, FenPosition& position, NotationError& error)
         if (!ReadCounter(fields[5], 1, MaxFenMoveNumber, read.State.CurrentMove))
             return Refuse(error, NotationReason::FenBadMoveNumber, fields[5]);
     }
-    // The side that has just moved cannot have left its king attacked.
-    GameState other = read.State;
-    other.WhiteToMove = !other.WhiteToMove;
-    if (SideToMoveInCheck(other))
-        return Refuse(
-            error, read.State.WhiteToMove ? NotationReason::FenBlackKingInCheck : NotationReason::FenWhiteKingInCheck);
+    position = read;
+    return true;
+}
+
+bool ReadFenPlacement(std::string_view field, BoardArray& board, NotationError& error)
+{
+    BoardArray read;
+    if (!ReadPlacement(field, read, error))
+        return false;
+    board = read;
+    return true;
+}
+
+bool ReadFen(std::string_view text, FenPosition& position, NotationError& error)
+{
+    FenPosition read;
+    if (!ReadFenSyntax(text, read, error))
+        return false;
+    error = CheckPosition(read.State);
+    if (error.Reason != NotationReason::None)
+        return false;
     position = read;
     return true;
 }
@@ -219,6 +180,7 @@ bool ReadFen(std::string_view text, FenPosition& position, std::string& error)
 std::string FenPlacement(const BoardArray& board)
 {
     std::string out;
+    out.reserve(71);
     for (int rank = 8; rank >= 1; --rank) {
         int empty = 0;
         for (int file = 1; file <= 8; ++file) {
@@ -246,23 +208,21 @@ std::string WriteFen(const GameState& state, int halfMoveClock)
     out += state.WhiteToMove ? " w " : " b ";
     // A right whose king or rook has left home (a position string set on the
     // board keeps its rights) is written as given up, as ReadFen requires.
-    std::string castling;
-    auto add = [&](CanStillCastle right, Square king, char kingPiece, Square rook, char rookPiece, char letter) {
-        if (state.CastlingAllowed.Contains(right) && state.At(king) == kingPiece && state.At(rook) == rookPiece)
-            castling += letter;
-    };
-    add(CanStillCastle::WhiteKingSide, Square::E1, 'K', Square::H1, 'R', 'K');
-    add(CanStillCastle::WhiteQueenSide, Square::E1, 'K', Square::A1, 'R', 'Q');
-    add(CanStillCastle::BlackKingSide, Square::E8, 'k', Square::H8, 'r', 'k');
-    add(CanStillCastle::BlackQueenSide, Square::E8, 'k', Square::A8, 'r', 'q');
-    out += castling.empty() ? "-" : castling;
+    const std::size_t castlingStart = out.size();
+    for (auto [right, letter] :
+         {std::pair{CanStillCastle::WhiteKingSide, 'K'}, std::pair{CanStillCastle::WhiteQueenSide, 'Q'},
+          std::pair{CanStillCastle::BlackKingSide, 'k'}, std::pair{CanStillCastle::BlackQueenSide, 'q'}})
+        if (state.CastlingAllowed.Contains(right) && CastlingRightFits(state, right))
+            out += letter;
+    if (out.size() == castlingStart)
+        out += '-';
     out += ' ';
     // Likewise an en passant square whose pawn is not where the double
     // step put it.
-    GameState check = state;
-    NotationError ignored;
-    const std::string square = LowerSquareName(state.EnPassant);
-    out += (state.EnPassant != Square::None && ReadEnPassant(square, check, ignored)) ? square : "-";
-    out += ' ' + std::to_string(halfMoveClock) + ' ' + std::to_string(state.CurrentMove);
+    out += EnPassantFits(state) ? LowerSquareName(state.EnPassant) : std::string("-");
+    out += ' ';
+    out += std::to_string(halfMoveClock);
+    out += ' ';
+    out += std::to_string(state.CurrentMove);
     return out;
 }

@@ -1,13 +1,15 @@
-// Forsyth-Edwards Notation of a position: all six fields written, and read
-// with a check that the position could stand on a board (one king a side,
-// no pawn on its first or last rank, the side that just moved not in check)
-// and that its castling rights and en passant square are possible, so that
-// a loaded position can never make castling conjure a rook or en passant
-// take a piece that is not there. A refusal says why as a NotationError.
+// Forsyth-Edwards Notation of a position: the one reader and writer of the
+// program. Reading checks the syntax of the six fields (ReadFenSyntax);
+// whether the position read could stand on a board is judged apart
+// (CheckPosition, core/PositionCheck.h). ReadFen does both, so that a
+// loaded position can never make castling conjure a rook, en passant take a
+// piece that is not there, or a search take a king. A refusal says why as
+// a NotationError.
 #pragma once
 
 #include "core/GameState.h"
 #include "core/NotationError.h"
+#include "core/PositionCheck.h"
 
 #include <string>
 #include <string_view>
@@ -18,21 +20,32 @@ inline constexpr std::string_view StandardStartFen = "rnbqkbnr/pppppppp/8/8/8/8/
 // enough that a move count never overflows.
 inline constexpr int MaxFenMoveNumber = 100000;
 
-// A position with the half-move clock that GameState does not keep.
+// A position with the half-move clock that GameState does not keep; the
+// full-move number is the state's CurrentMove.
 struct FenPosition {
     GameState State;
     int HalfMoveClock = 0;
 };
 
 // Reads the six fields (the two counters may be left out together; they
-// are then 0 and 1). Returns false and says why in `error` when the text is
-// malformed or the position impossible; `position` is then unchanged.
+// are then 0 and 1), checking their syntax alone: eight ranks of eight
+// squares, 'w' or 'b', castling letters "KQkq" each at most once, "-" or a
+// square for en passant, counters in range. Returns false and says why in
+// `error`; `position` is then unchanged.
+bool ReadFenSyntax(std::string_view text, FenPosition& position, NotationError& error);
+
+// ReadFenSyntax, then CheckPosition: a possible position or a reason.
 bool ReadFen(std::string_view text, FenPosition& position, NotationError& error);
 // The same with the reason in Portuguese.
 bool ReadFen(std::string_view text, FenPosition& position, std::string& error);
 
-// The six fields; the move number is the state's CurrentMove.
+// The six fields; the move number is the state's CurrentMove. A castling
+// right whose king or rook has left home, and an en passant square that
+// does not follow a double step, are written as absent.
 std::string WriteFen(const GameState& state, int halfMoveClock = 0);
 
 // The placement field alone ("rnbqkbnr/pppppppp/8/...").
 std::string FenPlacement(const BoardArray& board);
+// Reads a placement field alone, with ReadFenSyntax's checks; `board` is
+// unchanged on a refusal.
+bool ReadFenPlacement(std::string_view field, BoardArray& board, NotationError& error);

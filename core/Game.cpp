@@ -6,6 +6,22 @@
 
 #include <algorithm>
 
+namespace {
+
+// A pawn move or a capture starts the half-move clock again.
+bool ResetsClock(const GameState& state, const ChessMove& move)
+{
+    const char piece = state.At(move.From);
+    return piece == 'P' || piece == 'p' || state.At(move.To) != EmptySquare;
+}
+
+} // namespace
+
+bool operator==(const GameVariation& a, const GameVariation& b)
+{
+    return a.StartComment == b.StartComment && a.Moves == b.Moves;
+}
+
 Game::Game()
 {
     start_.State = GameState::Initial();
@@ -41,6 +57,24 @@ void Game::SetStart(const FenPosition& start)
     moves_.clear();
     last_ = start_.State;
     lastClock_ = start_.HalfMoveClock;
+    WriteStartTags();
+}
+
+void Game::SetStartCounters(int moveNumber, int halfMoveClock)
+{
+    start_.State.CurrentMove = moveNumber;
+    start_.HalfMoveClock = halfMoveClock;
+    last_ = start_.State;
+    lastClock_ = start_.HalfMoveClock;
+    for (const GameMove& move : moves_) {
+        lastClock_ = ResetsClock(last_, move.Move) ? 0 : lastClock_ + 1;
+        last_ = PositionAfter(last_, move.Move);
+    }
+    WriteStartTags();
+}
+
+void Game::WriteStartTags()
+{
     if (StartsFromStandardPosition()) {
         RemoveTag("SetUp");
         RemoveTag("FEN");
@@ -65,8 +99,7 @@ bool Game::AddMove(const ChessMove& move, std::string* error)
     GameMove recorded;
     recorded.Move = move;
     recorded.San = MoveToSan(last_, move);
-    const char piece = last_.At(move.From);
-    const bool resets = piece == 'P' || piece == 'p' || last_.At(move.To) != EmptySquare;
+    const bool resets = ResetsClock(last_, move);
     last_ = PositionAfter(last_, move);
     lastClock_ = resets ? 0 : lastClock_ + 1;
     moves_.push_back(std::move(recorded));
@@ -101,10 +134,8 @@ int Game::HalfMoveClockAt(std::size_t plies) const
     GameState state = start_.State;
     int clock = start_.HalfMoveClock;
     for (std::size_t i = 0; i < plies; ++i) {
-        const ChessMove& m = moves_[i].Move;
-        const char piece = state.At(m.From);
-        clock = (piece == 'P' || piece == 'p' || state.At(m.To) != EmptySquare) ? 0 : clock + 1;
-        state = PositionAfter(state, m);
+        clock = ResetsClock(state, moves_[i].Move) ? 0 : clock + 1;
+        state = PositionAfter(state, moves_[i].Move);
     }
     return clock;
 }

@@ -1,7 +1,7 @@
 // A recorded game as game files hold it: its tags, the position it starts
-// from, the moves of its main line with their SAN, comments and NAGs, and
-// its result. Positions are not stored; any ply is reached by replaying
-// from the start, which also keeps the record consistent by construction.
+// from, the moves of its main line with their SAN, comments, NAGs and the
+// variations played instead of them (nested to any depth), and its result. Positions are not stored; any ply is reached
+// by replaying from the start, which also keeps the record consistent by construction.
 #pragma once
 
 #include "core/Fen.h"
@@ -17,11 +17,26 @@ struct GameTag {
     std::string Value;
 };
 
+struct GameMove;
+
+// Moves played instead of a move of the line it hangs on, from the position
+// before that move; its moves may have variations of their own.
+struct GameVariation {
+    std::string StartComment; // the comment before its first move
+    std::vector<GameMove> Moves;
+
+    friend bool operator==(const GameVariation&, const GameVariation&);
+};
+
 struct GameMove {
     ChessMove Move;
     std::string San;       // English SAN with check and mate marks
     std::string Comment;   // text of the comments that follow the move, joined
     std::vector<int> Nags; // numeric annotation glyphs ($1 = "!", ...)
+    // Alternatives to this move, in the order the file gave them.
+    std::vector<GameVariation> Variations;
+
+    friend bool operator==(const GameMove&, const GameMove&) = default;
 };
 
 // Who plays a side, kept in the tags WhiteType and BlackType.
@@ -41,6 +56,9 @@ public:
     // A game from a position; the moves are cleared. With the standard start
     // the SetUp and FEN tags go, else they are set.
     void SetStart(const FenPosition& start);
+    // Sets the move number and half-move clock of the start, keeping the
+    // moves (recorded by something that does not count them).
+    void SetStartCounters(int moveNumber, int halfMoveClock);
     const GameState& StartState() const { return start_.State; }
     int StartHalfMoveClock() const { return start_.HalfMoveClock; }
     bool StartsFromStandardPosition() const;
@@ -86,6 +104,8 @@ public:
     void SetLevel(int level);
 
 private:
+    void WriteStartTags();
+
     std::vector<GameTag> tags_;
     FenPosition start_;
     std::string startComment_;

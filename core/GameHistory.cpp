@@ -104,18 +104,23 @@ void GameHistory::GetMoveList(std::vector<std::string>& list) const
     }
 }
 
+GameState GameHistory::SlotPosition(const MoveInfo& slot, bool whiteToMove)
+{
+    return GameState::FromPlacement(slot.Placement, whiteToMove, slot.Castling, slot.EnPassantSq);
+}
+
 bool GameHistory::ThreefoldRepetition(int moveNumber, bool whiteToMove) const
 {
     const MoveInfo* current = Slot(moveNumber, whiteToMove);
     if (current == nullptr || current->Placement.empty() || firstIndex_ < 0)
         return false;
     const long long currentIndex = SlotIndex(moveNumber, whiteToMove);
+    const GameState position = SlotPosition(*current, whiteToMove);
     int earlier = 0;
     // Only slots of the same side to move can hold the same position.
     for (long long index = currentIndex - 2; index >= firstIndex_; index -= 2) {
         const MoveInfo& slot = slots_[static_cast<std::size_t>(index)];
-        if (slot.Placement == current->Placement && slot.Castling == current->Castling &&
-            slot.CapturableEnPassant == current->CapturableEnPassant) {
+        if (slot.Placement == current->Placement && SlotPosition(slot, whiteToMove) == position) {
             if (++earlier >= 2)
                 return true;
         }

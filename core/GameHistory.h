@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/CastleSet.h"
+#include "core/GameState.h"
 #include "core/Square.h"
 
 #include <string>
@@ -66,12 +67,15 @@ public:
     void GetMoveList(std::vector<std::string>& list) const;
 
     // The position of slot (moveNumber, side) has stood at least twice
-    // before in the recorded game: same placement, same side to move, same
-    // castling rights and the same en passant capture possibility.
+    // before in the recorded game: the same position as GameState's ==
+    // counts it (placement, side to move, castling rights and the same en
+    // passant capture possibility).
     bool ThreefoldRepetition(int moveNumber, bool whiteToMove) const;
 
 private:
     MoveInfo& SlotForWriting(long long index);
+    // The position a slot holds (its move number left at 1).
+    static GameState SlotPosition(const MoveInfo& slot, bool whiteToMove);
 
     std::vector<MoveInfo> slots_;
     int lastMoveNumber_ = 1;

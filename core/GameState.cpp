@@ -1,6 +1,8 @@
 // Position string reading and writing, and the colour of a square's piece.
 #include "core/GameState.h"
 
+#include "core/Rules.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -25,6 +27,15 @@ GameState GameState::FromPlacement(std::string_view placement, bool whiteToMove,
     state.CastlingAllowed = castling;
     state.EnPassant = enPassant;
     return state;
+}
+
+bool operator==(const GameState& a, const GameState& b)
+{
+    if (a.Board != b.Board || a.WhiteToMove != b.WhiteToMove || a.CastlingAllowed != b.CastlingAllowed)
+        return false;
+    if (a.EnPassant == b.EnPassant)
+        return true;
+    return CapturableEnPassant(a) == CapturableEnPassant(b);
 }
 
 void GameState::Clear()

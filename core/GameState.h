@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/CastleSet.h"
+#include "core/PieceLetter.h"
 #include "core/Square.h"
 
 #include <string>
@@ -38,29 +39,17 @@ struct GameState {
     // Puts a piece letter (or a blank) on a square.
     void Put(Square s, char piece) { Board[Ord(s)] = piece; }
     char At(Square s) const { return Board[Ord(s)]; }
+
+    // The same position as the repetition rule counts it: the same
+    // placement, side to move and castling rights, and the same en passant
+    // capture (an en passant square no pawn can take on counts as none).
+    // The move number does not count.
+    friend bool operator==(const GameState& a, const GameState& b);
 };
 
 // 1 for a White piece, 0 for a Black piece, -1 for an empty square (or the
 // filler of None): letters "B" to "R" are White, "b" to "r" Black.
 int PieceColor(const BoardArray& board, Square square);
-inline bool IsPieceLetter(char c)
-{
-    switch (c) {
-    case 'P':
-    case 'N':
-    case 'B':
-    case 'R':
-    case 'Q':
-    case 'K':
-    case 'p':
-    case 'n':
-    case 'b':
-    case 'r':
-    case 'q':
-    case 'k': return true;
-    default: return false;
-    }
-}
 
 // The 64 characters of A8 to H1.
 std::string PositionString(const BoardArray& board);

@@ -3,15 +3,6 @@
 
 #include "core/Rules.h"
 
-namespace {
-
-char UpperAscii(char c)
-{
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
-}
-
-} // namespace
-
 char MovePiece(GameState& state, Square from, Square to)
 {
     const char captured = state.Board[Ord(to)];
@@ -35,7 +26,7 @@ bool NeedsPromotion(const GameState& state, Square square)
 
 void PromotePawn(GameState& state, Square square, char piece)
 {
-    const char upper = UpperAscii(piece);
+    const char upper = UpperPiece(piece);
     state.Board[Ord(square)] = RankOf(square) == 8 ? upper : static_cast<char>(upper + 32);
 }
 
@@ -114,7 +105,7 @@ MoveOutcome ApplyMove(GameState& state, Square from, Square to, char promotion)
     outcome.captured = MovePiece(state, from, to);
     PassTurn(state);
     if (NeedsPromotion(state, to)) {
-        switch (UpperAscii(promotion)) {
+        switch (UpperPiece(promotion)) {
         case 'N':
         case 'B':
         case 'R':

@@ -36,6 +36,8 @@ std::string PortugueseReason(const NotationError& error)
     case NotationReason::FenBlackHasTwoKings: return "FEN: as pretas têm mais de um rei";
     case NotationReason::FenWhiteHasTooManyPieces: return "FEN: as brancas têm peças demais";
     case NotationReason::FenBlackHasTooManyPieces: return "FEN: as pretas têm peças demais";
+    case NotationReason::FenWhiteHasTooManyPawns: return "FEN: as brancas têm mais de 8 peões";
+    case NotationReason::FenBlackHasTooManyPawns: return "FEN: as pretas têm mais de 8 peões";
     case NotationReason::FenBadSideToMove: return "FEN: o lado a jogar deve ser 'w' ou 'b', não " + Apostrophed(text);
     case NotationReason::FenBadCastlingRight: return "FEN: direito de roque inválido: " + Apostrophed(text);
     case NotationReason::FenRepeatedCastlingRight: return "FEN: direito de roque repetido: " + Apostrophed(text);

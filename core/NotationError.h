@@ -10,7 +10,10 @@
 enum class NotationReason : std::uint8_t {
     None,
     // FEN. Number is a rank or the count of fields, Text the field, the
-    // character or the square concerned.
+    // character or the square concerned. The syntax reasons come first,
+    // from FenPawnOnEdgeRank on those of an impossible position (but
+    // FenBadSideToMove to FenBadEnPassantSquare, FenBadHalfMoveClock and
+    // FenBadMoveNumber, which are syntax again).
     FenEmpty,
     FenFieldCount,
     FenRankShort,
@@ -26,6 +29,8 @@ enum class NotationReason : std::uint8_t {
     FenBlackHasTwoKings,
     FenWhiteHasTooManyPieces,
     FenBlackHasTooManyPieces,
+    FenWhiteHasTooManyPawns,
+    FenBlackHasTooManyPawns,
     FenBadSideToMove,
     FenBadCastlingRight,
     FenRepeatedCastlingRight,

@@ -58,6 +58,27 @@ bool IsSpace(char c)
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }
 
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
+// CR, LF and CRLF all end a line: a line ends at a LF, or at a CR that no
+// LF follows.
+bool EndsLine(std::string_view text, std::size_t pos)
+{
+    return text[pos] == '\n' || (text[pos] == '\r' && (pos + 1 >= text.size() || text[pos + 1] != '\n'));
+}
+
+bool IsLineBreak(char c)
+{
+    return c == '\n' || c == '\r';
+}
+
+// Where a line's text begins: after a byte-order mark at its start, which
+// files joined into one carry at the start of each.
+std::size_t LineTextStart(std::string_view text, std::size_t lineStart)
+{
+    return text.substr(lineStart, ByteOrderMark.size()) == ByteOrderMark ? lineStart + ByteOrderMark.size() : lineStart;
+}
+
 // A comment's words with single blanks between them: line breaks in a
 // comment are the file's layout, not its text.
 std::string Trimmed(std::string_view text)
@@ -108,8 +129,8 @@ public:
 
     Lexer(std::string_view text, std::size_t maxToken) : text_(text), maxToken_(maxToken)
     {
-        if (text_.substr(0, 3) == "\xEF\xBB\xBF")
-            place_.Pos = place_.LineStart = 3;
+        if (text_.substr(0, ByteOrderMark.size()) == ByteOrderMark)
+            place_.Pos = place_.LineStart = ByteOrderMark.size();
     }
 
     Place Where() const { return place_; }
@@ -164,7 +185,7 @@ public:
 private:
     void Advance()
     {
-        if (text_[place_.Pos] == '\n') {
+        if (EndsLine(text_, place_.Pos)) {
             ++place_.Line;
             place_.LineStart = place_.Pos + 1;
         }
@@ -177,9 +198,12 @@ private:
             const char c = text_[place_.Pos];
             if (IsSpace(c)) {
                 Advance();
-            } else if (c == '%' && place_.Pos == place_.LineStart) {
+            } else if (text_.substr(place_.Pos, ByteOrderMark.size()) == ByteOrderMark) {
+                // Files joined into one keep the mark each began with.
+                place_.Pos += ByteOrderMark.size();
+            } else if (c == '%' && place_.Pos == LineTextStart(text_, place_.LineStart)) {
                 // An escape line: another program's data, ignored whole.
-                while (place_.Pos < text_.size() && text_[place_.Pos] != '\n')
+                while (place_.Pos < text_.size() && !IsLineBreak(text_[place_.Pos]))
                     Advance();
             } else {
                 break;
@@ -198,7 +222,7 @@ private:
     {
         Advance();
         while (true) {
-            if (place_.Pos >= text_.size() || text_[place_.Pos] == '\n')
+            if (place_.Pos >= text_.size() || IsLineBreak(text_[place_.Pos]))
                 return Fail(token, NotationReason::PgnUnclosedString);
             char c = text_[place_.Pos];
             if (c == '"') {
@@ -206,7 +230,7 @@ private:
                 token.Type = TokenType::String;
                 return token;
             }
-            if (c == '\\' && place_.Pos + 1 < text_.size() && text_[place_.Pos + 1] != '\n') {
+            if (c == '\\' && place_.Pos + 1 < text_.size() && !IsLineBreak(text_[place_.Pos + 1])) {
                 Advance();
                 c = text_[place_.Pos];
             }
@@ -238,7 +262,7 @@ private:
     {
         Advance();
         const std::size_t start = place_.Pos;
-        while (place_.Pos < text_.size() && text_[place_.Pos] != '\n') {
+        while (place_.Pos < text_.size() && !IsLineBreak(text_[place_.Pos])) {
             if (place_.Pos - start >= maxToken_)
                 return Fail(token, NotationReason::PgnCommentTooLong);
             Advance();
@@ -316,6 +340,16 @@ struct GameFailure {
 GameFailure Failure(const Token& at, NotationReason reason)
 {
     return GameFailure{at, NotationError{reason, {}, '\0', 0}};
+}
+
+// The Seven Tag Roster and the set-up tags: a game has each at most once
+// (a repeated one replaces the earlier), so they do not count against the
+// limit on tags, and the writer can always add them.
+bool IsStandardTag(std::string_view name)
+{
+    static constexpr std::string_view standard[] = {"Event", "Site",   "Date",  "Round", "White",
+                                                    "Black", "Result", "SetUp", "FEN"};
+    return std::find(std::begin(standard), std::end(standard), name) != std::end(standard);
 }
 
 bool AllDigits(std::string_view text)
@@ -399,7 +433,7 @@ private:
             const Token name = Expect(TokenType::Symbol, NotationReason::PgnExpectedTagName);
             const Token value = Expect(TokenType::String, NotationReason::PgnExpectedTagValue);
             Expect(TokenType::RightBracket, NotationReason::PgnExpectedTagEnd);
-            if (++tagCount > limits_.MaxTags)
+            if (!IsStandardTag(name.Text) && ++tagCount > limits_.MaxTags)
                 throw Failure(name, NotationReason::PgnTooManyTags);
             game.SetTag(name.Text, value.Text);
             if (name.Text == "FEN")
@@ -413,11 +447,53 @@ private:
             game.SetStart(start);
         }
 
+        return ReadLine(game, nullptr, game.StartState(), nullptr, 0);
+    }
+
+    // Where the moves of a line go: the main line through the game (which
+    // keeps its final position), a variation in a vector of its own.
+    struct LineBeingRead {
+        Game& Record;
+        GameVariation* Variation; // null for the main line
+        GameState Position;       // after the line's last move
+        GameState Before;         // before it: where its variations start
+
+        std::vector<GameMove>& Moves() { return Variation ? Variation->Moves : Record.Moves(); }
+        void AddComment(const std::string& text)
+        {
+            if (Moves().empty()) {
+                if (Variation) {
+                    Join(Variation->StartComment, text);
+                } else {
+                    std::string comment = Record.StartComment();
+                    Join(comment, text);
+                    Record.SetStartComment(std::move(comment));
+                }
+            } else {
+                Join(Moves().back().Comment, text);
+            }
+        }
+        static void Join(std::string& target, const std::string& text)
+        {
+            if (!target.empty())
+                target += ' ';
+            target += text;
+        }
+    };
+
+    // Reads the moves of the main line (variation null) to the game's end,
+    // or of a variation to its closing parenthesis. False when the main
+    // line held nothing of a game.
+    bool ReadLine(Game& game, GameVariation* variation, const GameState& start, const Token* open, int depth)
+    {
+        LineBeingRead line{game, variation, start, start};
         while (true) {
             const Token next = Peek();
             switch (next.Type) {
             case TokenType::End:
             case TokenType::LeftBracket:
+                if (variation)
+                    throw Failure(*open, NotationReason::PgnUnclosedVariation);
                 // No termination marker: the game ends where the text or
                 // the next game's tags begin.
                 if (const std::optional<std::string> tag = game.Tag("Result"))
@@ -425,45 +501,42 @@ private:
                 return !game.Tags().empty() || game.PlyCount() > 0;
             case TokenType::Star:
                 Take();
+                if (variation)
+                    break; // a variation's own end mark says nothing of the game
                 game.SetResult("*");
                 return true;
             case TokenType::Period: Take(); break;
             case TokenType::Comment: {
                 const Token comment = Take();
-                if (comment.Text.empty())
-                    break;
-                if (game.Moves().empty()) {
-                    std::string text = game.StartComment();
-                    game.SetStartComment((text.empty() ? text : text + ' ') + comment.Text);
-                } else {
-                    std::string& target = game.Moves().back().Comment;
-                    target += (target.empty() ? "" : " ") + comment.Text;
-                }
+                if (!comment.Text.empty())
+                    line.AddComment(comment.Text);
                 break;
             }
             case TokenType::Nag: {
                 const Token nag = Take();
-                if (!game.Moves().empty() && game.Moves().back().Nags.size() < 16)
-                    game.Moves().back().Nags.push_back(nag.Nag);
+                if (!line.Moves().empty() && line.Moves().back().Nags.size() < 16)
+                    line.Moves().back().Nags.push_back(nag.Nag);
                 break;
             }
-            case TokenType::LeftParen: SkipVariation(); break;
-            case TokenType::RightParen: throw Failure(next, NotationReason::PgnUnopenedVariation);
+            case TokenType::LeftParen: ReadVariation(line, depth); break;
+            case TokenType::RightParen:
+                if (!variation)
+                    throw Failure(next, NotationReason::PgnUnopenedVariation);
+                Take();
+                return true;
             case TokenType::Symbol: {
                 const Token symbol = Take();
                 if (AllDigits(symbol.Text))
                     break; // a move number
                 if (Game::IsResultToken(symbol.Text)) {
+                    if (variation)
+                        break;
                     game.SetResult(symbol.Text);
                     return true;
                 }
-                if (game.PlyCount() >= limits_.MaxPlies)
+                if (line.Moves().size() >= limits_.MaxPlies)
                     throw Failure(symbol, NotationReason::PgnGameTooLong);
-                ChessMove move;
-                NotationError error;
-                if (!ReadSan(game.FinalPosition(), symbol.Text, move, error))
-                    throw GameFailure{symbol, error};
-                game.AddMove(move);
+                ReadMove(line, symbol);
                 break;
             }
             default:
@@ -473,6 +546,42 @@ private:
                                                              : NotationReason::PgnBracketOutsideTag);
             }
         }
+    }
+
+    void ReadMove(LineBeingRead& line, const Token& symbol)
+    {
+        ChessMove move;
+        NotationError error;
+        if (!ReadSan(line.Position, symbol.Text, move, error))
+            throw GameFailure{symbol, error};
+        line.Before = line.Position;
+        if (line.Variation) {
+            GameMove recorded;
+            recorded.Move = move;
+            recorded.San = MoveToSan(line.Position, move);
+            line.Variation->Moves.push_back(std::move(recorded));
+            line.Position = PositionAfter(line.Position, move);
+        } else {
+            line.Record.AddMove(move);
+            line.Position = line.Record.FinalPosition();
+        }
+    }
+
+    // A variation hangs on the last move of its line and starts where that
+    // move was played. One before any move has nothing to replace: it is
+    // passed over.
+    void ReadVariation(LineBeingRead& line, int depth)
+    {
+        if (line.Moves().empty()) {
+            SkipVariation();
+            return;
+        }
+        const Token open = Take();
+        if (depth + 1 > limits_.MaxVariationDepth)
+            throw Failure(open, NotationReason::PgnVariationsTooDeep);
+        GameVariation variation;
+        ReadLine(line.Record, &variation, line.Before, &open, depth + 1);
+        line.Moves().back().Variations.push_back(std::move(variation));
     }
 
     void SkipVariation()
@@ -493,8 +602,9 @@ private:
 
     // After a broken game: past its termination marker, or to the first
     // line of the next tag section, whichever comes first. A plain scan of
-    // the characters, not of tokens: it keeps no token and looks at each
-    // character a bounded number of times, whatever the text holds.
+    // the characters from the error on, not of tokens: it keeps no token
+    // and looks at each character a bounded number of times, whatever the
+    // text holds and however long its lines are.
     void Recover(const Token& at)
     {
         peeked_ = false;
@@ -502,26 +612,29 @@ private:
         Lexer::Place place;
         place.Line = at.Line;
         place.LineStart = at.Offset - static_cast<std::size_t>(at.Column - 1);
-        std::size_t previousLineStart = place.LineStart;
-        if (place.LineStart > 0) {
-            previousLineStart = place.LineStart - 1;
-            while (previousLineStart > 0 && text[previousLineStart - 1] != '\n')
-                --previousLineStart;
-        }
-        enum class Inside { Nothing, Brace, Line, String };
-        Inside inside = Inside::Nothing;
-        std::size_t i = at.Offset + 1;
+        auto opensTags = [&text](std::size_t lineStart) {
+            const std::size_t first = LineTextStart(text, lineStart);
+            return first < text.size() && text[first] == '[';
+        };
+        // A tag line right after another belongs to the same tag section.
+        bool lineOpensTags = opensTags(place.LineStart);
+        bool previousOpensTags = lineOpensTags;
         auto step = [&](std::size_t& pos) {
-            if (text[pos] == '\n') {
+            if (EndsLine(text, pos)) {
                 ++place.Line;
-                previousLineStart = place.LineStart;
                 place.LineStart = pos + 1;
+                previousOpensTags = lineOpensTags;
+                lineOpensTags = opensTags(place.LineStart);
             }
             ++pos;
         };
-        // A skipped game's text up to here is on earlier lines than i.
-        for (std::size_t pos = place.LineStart; pos < i && pos < text.size();)
-            step(pos);
+        auto resumeAt = [&](std::size_t pos) {
+            place.Pos = pos;
+            lexer_.Restore(place);
+        };
+        enum class Inside { Nothing, Brace, Line, String };
+        Inside inside = Inside::Nothing;
+        std::size_t i = at.Offset + 1;
         while (i < text.size()) {
             const char c = text[i];
             switch (inside) {
@@ -531,23 +644,22 @@ private:
                 step(i);
                 continue;
             case Inside::Line:
-                if (c == '\n')
+                if (IsLineBreak(c))
                     inside = Inside::Nothing;
                 step(i);
                 continue;
             case Inside::String:
-                if (c == '"' || c == '\n')
+                if (c == '"' || IsLineBreak(c))
                     inside = Inside::Nothing;
-                else if (c == '\\' && i + 1 < text.size() && text[i + 1] != '\n')
+                else if (c == '\\' && i + 1 < text.size() && !IsLineBreak(text[i + 1]))
                     ++i;
                 step(i);
                 continue;
             case Inside::Nothing: break;
             }
-            const bool lineStart = i == place.LineStart;
-            if (lineStart && c == '[' && (i == 0 || text[previousLineStart] != '[')) {
-                place.Pos = i;
-                lexer_.Restore(place);
+            const bool lineStart = i == LineTextStart(text, place.LineStart);
+            if (lineStart && c == '[' && !previousOpensTags) {
+                resumeAt(place.LineStart);
                 return;
             }
             if (lineStart && c == '%') {
@@ -564,8 +676,7 @@ private:
                     inside = Inside::Brace;
             } else if (c == '*') {
                 step(i);
-                place.Pos = i;
-                lexer_.Restore(place);
+                resumeAt(i);
                 return;
             } else if (IsSymbolStart(c)) {
                 const std::size_t start = i;
@@ -573,16 +684,14 @@ private:
                     ++i;
                 const std::string_view symbol = text.substr(start, i - start);
                 if (symbol == "1-0" || symbol == "0-1" || symbol == "1/2-1/2") {
-                    place.Pos = i;
-                    lexer_.Restore(place);
+                    resumeAt(i);
                     return;
                 }
                 continue; // a symbol holds no line break
             }
             step(i);
         }
-        place.Pos = text.size();
-        lexer_.Restore(place);
+        resumeAt(text.size());
     }
 
     Lexer lexer_;
@@ -635,44 +744,111 @@ std::string EscapePgnString(std::string_view value)
 
 namespace {
 
+// The longest brace comment the writer makes: far below what the reader
+// takes as one token, so that a longer comment (many joined into one) is
+// written as several, which the reader joins again.
+constexpr std::size_t MaxWrittenCommentBytes = PgnLimits{}.MaxTokenBytes / 2;
+
+// Ends the export line after the word before it: a ";" comment runs to
+// the end of its line.
+constexpr std::string_view LineBreakWord = "\n";
+
 // Splits a comment into the words of "{...}", so that the export lines can
-// break between them. A closing brace inside would end the comment early
-// and becomes a parenthesis; a word longer than a line is cut.
+// break between them; a word longer than a line stays whole. A comment
+// with a closing brace, which would end a brace comment early, is written
+// as a ";" comment on the rest of its line, unless it is too long for one
+// token (its braces then become parentheses).
 void AppendCommentWords(std::string_view comment, std::vector<std::string>& words)
 {
     std::vector<std::string> parts;
     std::string current;
-    auto flush = [&]() {
-        while (current.size() > 78) {
-            parts.push_back(current.substr(0, 78));
-            current.erase(0, 78);
-        }
-        if (!current.empty())
-            parts.push_back(current);
-        current.clear();
-    };
     for (char c : comment) {
-        if (IsSpace(c))
-            flush();
-        else
-            current += c == '}' ? ')' : c;
+        if (IsSpace(c)) {
+            if (!current.empty())
+                parts.push_back(std::move(current));
+            current.clear();
+        } else {
+            current += c;
+        }
     }
-    flush();
+    if (!current.empty())
+        parts.push_back(std::move(current));
     if (parts.empty())
         return;
-    parts.front().insert(0, "{");
-    if (parts.front().size() > 79) {
-        parts.insert(parts.begin() + 1, parts.front().substr(79));
-        parts.front().resize(79);
+    if (comment.find('}') != std::string_view::npos) {
+        std::string line = ";";
+        for (const std::string& part : parts) {
+            if (line.size() > 1)
+                line += ' ';
+            line += part;
+        }
+        if (line.size() < MaxWrittenCommentBytes) {
+            words.push_back(std::move(line));
+            words.emplace_back(LineBreakWord);
+            return;
+        }
+        for (std::string& part : parts)
+            std::replace(part.begin(), part.end(), '}', ')');
     }
-    parts.back() += '}';
-    if (parts.back().size() > 79 && parts.back().size() > 1) {
-        std::string tail = parts.back().substr(parts.back().size() - 2);
-        parts.back().resize(parts.back().size() - 2);
-        parts.push_back(tail);
+    std::size_t written = 0; // bytes in the brace comment being written
+    for (std::size_t k = 0; k < parts.size(); ++k) {
+        if (k == 0 || written + 1 + parts[k].size() > MaxWrittenCommentBytes) {
+            if (k > 0)
+                words.back() += '}';
+            parts[k] = std::string(1, '{').append(parts[k]);
+            written = 0;
+        }
+        written += parts[k].size() + 1;
+        words.push_back(std::move(parts[k]));
     }
-    for (std::string& part : parts)
-        words.push_back(std::move(part));
+    words.back() += '}';
+}
+
+// Puts a parenthesis at a word, or beside it when the word would then no
+// longer fit a line.
+void Parenthesize(std::vector<std::string>& words, std::size_t first)
+{
+    if (first == words.size()) {
+        words.push_back("()");
+        return;
+    }
+    if (words[first].size() < 80)
+        words[first].insert(words[first].begin(), '(');
+    else
+        words.insert(words.begin() + static_cast<std::ptrdiff_t>(first), "(");
+    if (words.back().size() < 80 && words.back() != LineBreakWord)
+        words.back() += ')';
+    else
+        words.push_back(")");
+}
+
+// The words of a line of moves that begins with move `number`, White to
+// play when `white`, with the variations of each move after it.
+void AppendMoveWords(const std::vector<GameMove>& moves, int number, bool white, std::vector<std::string>& words)
+{
+    bool needNumber = true;
+    for (const GameMove& move : moves) {
+        // A move number stays on the line of its move.
+        if (white)
+            words.push_back(std::to_string(number) + ". " + move.San);
+        else if (needNumber)
+            words.push_back(std::to_string(number) + "... " + move.San);
+        else
+            words.push_back(move.San);
+        for (int nag : move.Nags)
+            words.push_back(std::string(1, '$').append(std::to_string(nag)));
+        AppendCommentWords(move.Comment, words);
+        for (const GameVariation& variation : move.Variations) {
+            const std::size_t first = words.size();
+            AppendCommentWords(variation.StartComment, words);
+            AppendMoveWords(variation.Moves, number, white, words);
+            Parenthesize(words, first);
+        }
+        needNumber = !move.Comment.empty() || !move.Variations.empty();
+        if (!white)
+            ++number;
+        white = !white;
+    }
 }
 
 } // namespace
@@ -696,41 +872,28 @@ std::string WritePgn(const Game& game)
         tagLine("SetUp", "1");
         tagLine("FEN", WriteFen(game.StartState(), game.StartHalfMoveClock()));
     }
-    for (const GameTag& tag : game.Tags()) {
-        bool special = tag.Name == "Result" || tag.Name == "SetUp" || tag.Name == "FEN";
-        for (const auto& [name, fallback] : roster)
-            special = special || tag.Name == name;
-        if (!special)
+    // As many other tags as the reader takes: a game holds no more unless
+    // tags were added to one read at the limit, and those are dropped.
+    std::size_t others = 0;
+    for (const GameTag& tag : game.Tags())
+        if (!IsStandardTag(tag.Name) && others++ < PgnLimits{}.MaxTags)
             tagLine(tag.Name, tag.Value);
-    }
     out += '\n';
 
     std::vector<std::string> words;
     AppendCommentWords(game.StartComment(), words);
     const GameState& start = game.StartState();
-    int number = start.CurrentMove;
-    bool white = start.WhiteToMove;
-    bool needNumber = true;
-    for (const GameMove& move : game.Moves()) {
-        // A move number stays on the line of its move.
-        if (white)
-            words.push_back(std::to_string(number) + ". " + move.San);
-        else if (needNumber)
-            words.push_back(std::to_string(number) + "... " + move.San);
-        else
-            words.push_back(move.San);
-        for (int nag : move.Nags)
-            words.push_back("$" + std::to_string(nag));
-        needNumber = !move.Comment.empty();
-        AppendCommentWords(move.Comment, words);
-        if (!white)
-            ++number;
-        white = !white;
-    }
+    AppendMoveWords(game.Moves(), start.CurrentMove, start.WhiteToMove, words);
     words.push_back(game.Result());
 
     std::string line;
     for (const std::string& word : words) {
+        if (word == LineBreakWord) {
+            out += line;
+            out += '\n';
+            line.clear();
+            continue;
+        }
         if (!line.empty() && line.size() + 1 + word.size() > 80) {
             out += line;
             out += '\n';

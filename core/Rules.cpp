@@ -352,7 +352,7 @@ int MatingMaterial(const BoardArray& board, bool white)
     int total = 0;
     for (int n = 1; n <= 64; ++n) {
         const char c = board[n];
-        switch (white ? c : static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : '\0')) {
+        switch (IsWhitePiece(c) == white ? UpperPiece(c) : '\0') {
         case 'B': total += 3; break;
         case 'N': total += 2; break;
         case 'P':

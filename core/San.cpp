@@ -8,17 +8,6 @@
 
 namespace {
 
-char Upper(char c)
-{
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
-}
-
-// The English letter (K, Q, R, B, N, P) of a piece, whatever its colour.
-char Kind(char piece)
-{
-    return Upper(piece);
-}
-
 char LetterOf(char kind, const PieceLetters& letters)
 {
     switch (kind) {
@@ -50,7 +39,7 @@ char KindOf(char letter, const PieceLetters& letters, bool promotionOnly)
 
 bool IsCastling(const GameState& state, const ChessMove& move)
 {
-    return Kind(state.At(move.From)) == 'K' && FileOf(move.From) == 5 &&
+    return UpperPiece(state.At(move.From)) == 'K' && FileOf(move.From) == 5 &&
         (FileOf(move.To) == 7 || FileOf(move.To) == 3) && RankOf(move.From) == RankOf(move.To);
 }
 
@@ -86,7 +75,7 @@ bool WithPortugueseReason(std::string& error, Reader read)
 std::string MoveToSan(const GameState& state, const ChessMove& move, const PieceLetters& letters)
 {
     const char piece = state.At(move.From);
-    const char kind = Kind(piece);
+    const char kind = UpperPiece(piece);
     std::string san;
     if (IsCastling(state, move)) {
         san = FileOf(move.To) == 7 ? "O-O" : "O-O-O";
@@ -100,7 +89,7 @@ std::string MoveToSan(const GameState& state, const ChessMove& move, const Piece
             san += LowerSquareName(move.To);
             if (move.Promotion != EmptySquare) {
                 san += '=';
-                san += LetterOf(Kind(move.Promotion), letters);
+                san += LetterOf(UpperPiece(move.Promotion), letters);
             }
         } else {
             san += LetterOf(kind, letters);
@@ -170,13 +159,13 @@ bool ReadSan(const GameState& state, std::string_view text, ChessMove& move, Not
         std::string_view rest = san;
         // Promotion: "=Q", "Q" or "(Q)" after the destination square.
         if (rest.size() >= 3 && rest.back() == ')' && rest[rest.size() - 3] == '(') {
-            promotion = KindOf(Upper(rest[rest.size() - 2]), letters, true);
+            promotion = KindOf(UpperPiece(rest[rest.size() - 2]), letters, true);
             if (!promotion) {
                 return Refuse(error, NotationReason::BadPromotionPiece, text);
             }
             rest.remove_suffix(3);
         } else if (rest.size() >= 3 && !IsRank(rest.back())) {
-            promotion = KindOf(Upper(rest.back()), letters, true);
+            promotion = KindOf(UpperPiece(rest.back()), letters, true);
             if (!promotion) {
                 return Refuse(error, NotationReason::InvalidMove, text);
             }
@@ -266,7 +255,7 @@ bool ReadCoordinateMove(const GameState& state, std::string_view text, ChessMove
     if (!rest.empty() && rest.front() == '=')
         rest.remove_prefix(1);
     if (!rest.empty()) {
-        promotion = KindOf(Upper(rest.front()), letters, true);
+        promotion = KindOf(UpperPiece(rest.front()), letters, true);
         if (!promotion || rest.size() != 1) {
             return Refuse(error, NotationReason::InvalidMove, text);
         }

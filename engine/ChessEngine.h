@@ -18,6 +18,8 @@
 #include <span>
 
 struct GameState;
+struct TWeakPlayStyle;
+class TWeakRandom;
 
 // Told after every finished iteration of FindBestMove (the UCI front end
 // prints it). Called on the searching thread.
@@ -98,6 +100,10 @@ public:
 
     // Search.
     void FindBestMove();
+    // A beginners' level's move, chosen instead of FindBestMove's
+    // (engine/WeakPlay.cpp); the limits and the root moves apply. False when
+    // the side to move has no legal move.
+    bool ChooseWeakMove(const TWeakPlayStyle& style, TWeakRandom& random, TEngineMove& move);
     int AlphaBeta(int alpha, int beta, int depth);
     int Quiescence(int alpha, int beta);
     void PickBestMove(int index);
@@ -127,15 +133,11 @@ public:
         return {PVTable[0].data(), static_cast<std::size_t>(PVLength[0] > 0 ? PVLength[0] : 0)};
     }
     int LastScore() const { return LastScore_; }
-    // How the last FindBestMove went: whether a limit or a stop request
-    // ended it, the iterations it finished and the best move of the last of
-    // them, and whether the current iteration has a best move yet (in
-    // BestMove: a root move searched in full and better than those before).
-    bool SearchInterrupted() const { return LimitReached_ || StopRequested.load(); }
+    // How the last FindBestMove went: whether a limit ended it, the
+    // iterations it finished and the best move of the last of them.
     bool LimitReached() const { return LimitReached_; }
     int CompletedDepth() const { return CompletedDepth_; }
     TEngineMove CompletedMove() const { return CompletedMove_; }
-    bool RootMoveFound() const { return RootMoveFound_; }
     // The move to play after FindBestMove: the best move of the last
     // finished iteration, or with useUnfinished the unfinished iteration's
     // best so far; with neither, the legal root move the move ordering puts
@@ -143,7 +145,6 @@ public:
     // the root moves). Call it with the position at the root.
     bool MoveToPlay(TEngineMove& move, bool useUnfinished);
     std::uint64_t Nodes() const { return Nodes_; }
-    int HistoryScoreOf(int from, int to) const { return HistoryScore[from][to]; }
     int PieceSquareValue(int colour, int piece, int s) const { return PieceSquare[colour][piece][s]; }
 
 private:
@@ -239,6 +240,7 @@ private:
     int StaticBound(int alpha, int beta) const;
     void KeepRootMoves();
     void CheckLimits();
+    bool SideToMoveIsMated();
     // Whether the search must end where it stands: a limit reached (looked
     // at every LimitCheckInterval nodes) or a stop requested.
     bool Interrupted()
@@ -312,6 +314,8 @@ private:
     bool LimitReached_ = false;
     std::array<TEngineMove, RootMoveCapacity> RootMoves_{};
     int RootMoveCount_ = 0;
+    // The current iteration has a best move yet (in BestMove: a root move
+    // searched in full and better than those before).
     bool RootMoveFound_ = false;
     int CompletedDepth_ = 0;
     TEngineMove CompletedMove_;

@@ -2,12 +2,17 @@
 // the delivery of the chosen move and the pass end. See ChessThread.h.
 #include "engine/ChessThread.h"
 
+#include "engine/BookPlay.h"
+
 #include <chrono>
+#include <random>
 
 TChessThread::TChessThread() : TThread(true)
 {
     Engine.LinkTo(Snapshot.Position);
     Engine.SearchDepthRef = &SnapshotDepth;
+    std::random_device device;
+    random_.Seed((std::uint64_t{device()} << 32) ^ device());
 }
 
 TChessThread::~TChessThread()
@@ -62,18 +67,20 @@ void TChessThread::Execute()
             const auto started = std::chrono::steady_clock::now();
             Engine.SetDeadline(Snapshot.TimeLimitMs > 0 ? started + std::chrono::milliseconds(Snapshot.TimeLimitMs)
                                                         : std::chrono::steady_clock::time_point::max());
-            Engine.FindBestMove();
+            if (!ChooseByStyle()) {
+                Engine.FindBestMove();
+                // Out of time, the last finished iteration's move is played,
+                // or the best found so far: a crowded board's capture
+                // sequences can keep even the first iteration from finishing.
+                chosenMove_ = Engine.BestMove();
+                moveChosen_ = true;
+                lastSearchTimedOut_.store(Engine.LimitReached());
+                if (Engine.LimitReached())
+                    moveChosen_ = Engine.MoveToPlay(chosenMove_, false);
+            }
             lastSearchNs_.store(
                 std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - started)
                     .count());
-            // Out of time, the last finished iteration's move is played, or
-            // the best found so far: a crowded board's capture sequences can
-            // keep even the first iteration from finishing.
-            chosenMove_ = Engine.BestMove();
-            moveChosen_ = true;
-            lastSearchTimedOut_.store(Engine.LimitReached());
-            if (Engine.LimitReached())
-                moveChosen_ = Engine.MoveToPlay(chosenMove_, false);
             if (!StopRequested() && !Terminated()) {
                 IsThinking.store(false);
                 Synchronize([this] { DeliverMove(); });
@@ -85,6 +92,25 @@ void TChessThread::Execute()
 
         Synchronize([this] { PassEnd(); });
     }
+}
+
+bool TChessThread::ChooseByStyle()
+{
+    ChessMove bookMove;
+    if (Snapshot.Style.Book &&
+        ChooseBookMove(*Snapshot.Style.Book, Snapshot.Position, GamePly(Snapshot.Position), Snapshot.Style.BookPlies,
+                       random_, bookMove)) {
+        chosenMove_ = {static_cast<std::uint8_t>(Ord(bookMove.From) - 1),
+                       static_cast<std::uint8_t>(Ord(bookMove.To) - 1), 0, 0};
+        moveChosen_ = true;
+        lastSearchTimedOut_.store(false);
+        return true;
+    }
+    if (!Snapshot.Style.Beginner)
+        return false;
+    moveChosen_ = Engine.ChooseWeakMove(Snapshot.Style.Style, random_, chosenMove_);
+    lastSearchTimedOut_.store(Engine.LimitReached());
+    return true;
 }
 
 void TChessThread::DeliverMove()

@@ -23,6 +23,8 @@
 #include "core/GameState.h"
 #include "core/Square.h"
 #include "engine/ChessEngine.h"
+#include "engine/ComputerStyle.h"
+#include "engine/WeakPlay.h"
 #include "platform/Thread.h"
 #include "platform/ThreadPriority.h"
 
@@ -41,6 +43,9 @@ struct TSearchInput {
     // Milliseconds the search may take; none when not positive.
     int TimeLimitMs = 0;
     TThreadPriority Priority = TThreadPriority::tpNormal;
+    // How the computer chooses beside the depth (the default: the search
+    // alone).
+    TComputerStyle Style;
 };
 
 class TChessThread final : public TThread {
@@ -54,6 +59,9 @@ public:
     // the input of a search when the computer plays the side to move,
     // nothing otherwise (and when no handler is set).
     std::function<std::optional<TSearchInput>()> InputHandler;
+
+    // Seeds the beginners' levels' and the book's choices (tests).
+    void SeedRandom(std::uint64_t seed) { random_.Seed(seed); }
     // The board's MakeMove, and its pass-end operation.
     std::function<bool(Square oldSq, Square newSq)> MoveHandler;
     std::function<void()> PassDoneHandler;
@@ -92,6 +100,9 @@ private:
     // User-interface thread: hands the chosen move to the board.
     void DeliverMove();
     void PassEnd();
+    // Worker: the move of the book or of a beginners' level, when the style
+    // asks for one; false to search as ever.
+    bool ChooseByStyle();
 
     TChessEngine Engine;
     // The input of the pass under way; the engine's links point at its
@@ -104,6 +115,7 @@ private:
     // between them; the hand-off orders them.
     std::uint64_t snapshotGeneration_ = 0;
     std::uint64_t refusedGeneration_ = UINT64_MAX;
+    TWeakRandom random_;
     // The move the last search chose, and whether it found one.
     TEngineMove chosenMove_;
     bool moveChosen_ = false;

@@ -24,7 +24,6 @@ public:
         depth_ = builtinDepth;
         moveTimeMs_ = uciMoveTimeMs;
     }
-    void SetThresholds(const TReviewThresholds& thresholds) { thresholds_ = thresholds; }
 
     void Start(const std::vector<TReviewPosition>& positions);
     void Cancel();

@@ -1,12 +1,13 @@
 #include "enginehelp/MoveLine.h"
 
+#include "core/Fen.h"
 #include "core/San.h"
 #include "engine/ChessEngine.h"
-#include "engine/Fen.h"
 #include "engine/MoveText.h"
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <memory>
 
 QString BuiltinEngineName()
@@ -42,7 +43,7 @@ ChessMove CoreMove(const QString& uciMove, const GameState& after)
     ChessMove move{SquareFromName(text[0], text[1]), SquareFromName(text[2], text[3]), EmptySquare};
     if (text.size() == 5) {
         const char piece = after.At(move.To);
-        move.Promotion = static_cast<char>(piece >= 'a' && piece <= 'z' ? piece - 32 : piece);
+        move.Promotion = UpperPiece(piece);
     }
     return move;
 }
@@ -85,44 +86,19 @@ QString MoveLineText(const GameState& state, const QStringList& uciMoves, TMoveN
 
 QString StateToFen(const GameState& input)
 {
-    // A right whose king or rook has left its square cannot be used; an
+    // A castling right whose king or rook has left its square, or an en
+    // passant square no double step explains, is written as absent: an
     // outside engine is not asked to make sense of it.
     GameState state = input;
-    const struct {
-        CanStillCastle Right;
-        Square King;
-        Square Rook;
-        char KingLetter;
-        char RookLetter;
-    } rights[] = {
-        {CanStillCastle::WhiteKingSide, Square::E1, Square::H1, 'K', 'R'},
-        {CanStillCastle::WhiteQueenSide, Square::E1, Square::A1, 'K', 'R'},
-        {CanStillCastle::BlackKingSide, Square::E8, Square::H8, 'k', 'r'},
-        {CanStillCastle::BlackQueenSide, Square::E8, Square::A8, 'k', 'r'},
-    };
-    for (const auto& r : rights) {
-        if (state.At(r.King) != r.KingLetter || state.At(r.Rook) != r.RookLetter)
-            state.CastlingAllowed.Exclude(r.Right);
-    }
-    QString fen = QString::fromStdString(FormatFen(state));
-    // FormatFen ends in "0 1"; the move number is the state's.
-    const qsizetype lastSpace = fen.lastIndexOf(QLatin1Char(' '));
-    if (lastSpace > 0 && state.CurrentMove > 0)
-        fen = fen.left(lastSpace + 1) + QString::number(state.CurrentMove);
-    return fen;
+    state.CurrentMove = std::max(state.CurrentMove, 1);
+    return QString::fromStdString(WriteFen(state));
 }
 
 bool IsAnalysablePosition(const GameState& state)
 {
-    int whiteKings = 0;
-    int blackKings = 0;
-    for (int s = 1; s <= 64; ++s) {
-        const char c = state.Board[s];
-        whiteKings += c == 'K';
-        blackKings += c == 'k';
-        const bool edgeRank = s <= 8 || s > 56;
-        if (edgeRank && (c == 'P' || c == 'p'))
-            return false;
-    }
-    return whiteKings == 1 && blackKings == 1;
+    // The window, the UCI server and the PGN reader judge a position alike:
+    // what would be sent to an engine must read back as a possible FEN.
+    FenPosition position;
+    NotationError ignored;
+    return ReadFen(StateToFen(state).toStdString(), position, ignored);
 }

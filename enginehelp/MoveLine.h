@@ -29,10 +29,10 @@ enum class TMoveNotation { Coordinates, Algebraic };
 QString MoveLineText(const GameState& state, const QStringList& uciMoves,
                      TMoveNotation notation = TMoveNotation::Coordinates);
 
-// The state's position as a FEN record for a UCI engine; the move number is
-// the state's, the half-move clock 0.
+// The state's position as a FEN record for a UCI engine (core's WriteFen);
+// the move number is the state's, the half-move clock 0.
 QString StateToFen(const GameState& state);
 
-// One king of each colour and no pawn on the first or last rank: a position
-// an engine can be asked about.
+// A position an engine can be asked about: its FEN passes the core's
+// judgement (CheckPosition), as any FEN the program reads must.
 bool IsAnalysablePosition(const GameState& state);

@@ -18,7 +18,7 @@ PACKAGES=(
   poppler-utils imagemagick python3
   dpkg-dev desktop-file-utils appstream lintian
   clang libclang-rt-14-dev clang-format
-  stockfish
+  stockfish fairy-stockfish gnuchess-book
 )
 
 missing=()

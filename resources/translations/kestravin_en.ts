@@ -225,6 +225,14 @@
         <translation>FEN: Black has too many pieces</translation>
     </message>
     <message>
+        <source>FEN: as brancas têm mais de 8 peões</source>
+        <translation>FEN: White has more than 8 pawns</translation>
+    </message>
+    <message>
+        <source>FEN: as pretas têm mais de 8 peões</source>
+        <translation>FEN: Black has more than 8 pawns</translation>
+    </message>
+    <message>
         <source>FEN: o lado a jogar deve ser &apos;w&apos; ou &apos;b&apos;, não &apos;%1&apos;</source>
         <translation>FEN: the side to move must be &apos;w&apos; or &apos;b&apos;, not &apos;%1&apos;</translation>
     </message>
@@ -588,10 +596,6 @@
     <message>
         <source>Não foi possível criar a pasta &quot;%1&quot;.</source>
         <translation>Cannot create the folder &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>a mesma posição pela terceira vez</source>
-        <translation>the same position for the third time</translation>
     </message>
     <message>
         <source>o tabuleiro não aceita mais lances ali</source>
@@ -1129,8 +1133,8 @@
         <translation>“%1” is not a program that can be run.</translation>
     </message>
     <message>
-        <source>Nesta posição falta um rei ou há peão na última fileira: não há o que analisar.</source>
-        <translation>This position lacks a king or has a pawn on the last rank: there is nothing to analyse.</translation>
+        <source>Esta posição não pode surgir numa partida: não há o que analisar.</source>
+        <translation>This position cannot arise in a game: there is nothing to analyse.</translation>
     </message>
     <message>
         <source>Mate</source>
@@ -1623,6 +1627,48 @@ Open it in a web browser.</translation>
     <message>
         <source>A partida não pôde ser guardada para continuar depois: %1</source>
         <translation>The game could not be kept to go on with later: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TOpeningNameDisplay</name>
+    <message>
+        <source>Mostrar nome da abertura</source>
+        <translation>Show the opening's name</translation>
+    </message>
+</context>
+<context>
+    <name>TOpponentController</name>
+    <message>
+        <source>Livro de aberturas</source>
+        <translation>Opening book</translation>
+    </message>
+    <message>
+        <source>Abrir com o livro</source>
+        <translation>Open from the book</translation>
+    </message>
+    <message>
+        <source>O computador varia as aberturas com as jogadas do livro, mais longe nos níveis mais fortes.</source>
+        <translation>The computer varies its openings with the book&apos;s moves, further into the game at the stronger levels.</translation>
+    </message>
+    <message>
+        <source>Escolher livro…</source>
+        <translation>Choose book…</translation>
+    </message>
+    <message>
+        <source>Escolher livro de aberturas</source>
+        <translation>Choose opening book</translation>
+    </message>
+    <message>
+        <source>Livros Polyglot (*.bin);;Todos os arquivos (*)</source>
+        <translation>Polyglot books (*.bin);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Não foi possível ler o livro de aberturas %1. Instale o pacote gnuchess-book ou escolha outro livro em Opções › Livro de aberturas.</source>
+        <translation>The opening book %1 could not be read. Install the gnuchess-book package or choose another book in Options › Opening book.</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 não é um livro de aberturas no formato Polyglot.</source>
+        <translation>The file %1 is not an opening book in the Polyglot format.</translation>
     </message>
 </context>
 <context>

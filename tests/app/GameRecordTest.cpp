@@ -56,12 +56,14 @@ TEST(GameRecord, TheBoardsGameGoesThroughAPgnFileAndBack)
     EXPECT_EQ(game.Record.Moves()[14].San, "gxh8=N");
     EXPECT_EQ(game.Record.Moves()[15].San, "Qxh2+");
 
-    const std::vector<std::string> san = SanMoveList(game.Record);
-    ASSERT_EQ(san.size(), GameMoves.size());
-    EXPECT_EQ(san[6], "4. Cf3");
-    EXPECT_EQ(san[11], std::string(14, ' ') + "O-O-O");
-    EXPECT_EQ(san[14], "8. gxh8=C");
-    EXPECT_EQ(san[15], std::string(14, ' ') + "Dxh2+");
+    // The same moves with the Portuguese letters.
+    const auto portuguese = [&](std::size_t ply) {
+        return MoveToSan(game.Record.PositionAt(ply), game.Record.Moves()[ply].Move, PortugueseLetters);
+    };
+    EXPECT_EQ(portuguese(6), "Cf3");
+    EXPECT_EQ(portuguese(11), "O-O-O");
+    EXPECT_EQ(portuguese(14), "gxh8=C");
+    EXPECT_EQ(portuguese(15), "Dxh2+");
 
     QTemporaryDir dir;
     const QString file = dir.filePath("partida.pgn");
@@ -221,24 +223,30 @@ TEST(GameRecord, TheGameListShowsEveryGameAndOffersOnlyReadableOnes)
 namespace {
 
 // The rules of chess let a game go on after a threefold repetition that no
-// one claimed; the board ends it there. Loading stops at that move, says
-// why, and keeps what came before; a first move the board refuses keeps the
-// game it had.
-TEST(GameRecord, LoadingStopsWhereTheBoardsOwnRulesEndTheGame)
+// one claimed. A game in a file is a record: every move is loaded, and the
+// board's own rule that ends a game at the repetition holds again for play.
+TEST(GameRecord, ALoadedGameGoesOnPastAThreefoldRepetition)
 {
     const std::vector<PgnGame> games = ReadPgn("1. Nf3 Nf6 2. Ng1 Ng8 3. Nf3 Nf6 4. Ng1 Ng8 5. e4 e5 *\n");
     ASSERT_EQ(games.size(), 1u);
     ASSERT_TRUE(games[0].Ok);
     TChessBoard board(nullptr, true);
     const PutGameResult put = PutGameOnBoard(games[0].Value, board);
-    EXPECT_TRUE(put.Stopped);
-    EXPECT_EQ(put.Played, 8u);
-    EXPECT_EQ(board.Position(), std::string(InitialPositionString));
-    EXPECT_TRUE(put.Reason.contains("lance 9 (e4)")) << put.Reason.toStdString();
-    EXPECT_TRUE(put.Reason.contains("terceira vez")) << put.Reason.toStdString();
+    EXPECT_FALSE(put.Stopped) << put.Reason.toStdString();
+    EXPECT_EQ(put.Played, 10u);
+    EXPECT_EQ(board.Position(), "rnbqkbnrpppp ppp            p       P           PPPP PPPRNBQKBNR");
     std::vector<std::string> lines;
     board.GetMoveList(lines);
-    EXPECT_EQ(lines.size(), 8u);
+    EXPECT_EQ(lines.size(), 10u);
+    EXPECT_EQ(GameFromBoard(board).Record.PlyCount(), 10u);
+    EXPECT_TRUE(board.ThreefoldEndsGame());
+
+    // In play, the third time the position stands ends the game.
+    TChessBoard played(nullptr, true);
+    ASSERT_EQ(PutGameOnBoard(ReadPgn("1. Nf3 Nf6 2. Ng1 Ng8 3. Nf3 Nf6 4. Ng1 *\n")[0].Value, played).Played, 7u);
+    ASSERT_TRUE(played.MakeMove(Square::F6, Square::G8));
+    EXPECT_TRUE(played.ThreefoldRepetition());
+    EXPECT_FALSE(played.MakeMove(Square::E2, Square::E4));
 
     // A game read whole is no stop.
     TChessBoard whole(nullptr, true);

@@ -17,25 +17,23 @@ namespace boardtest {
 // Sets placement, side to move, castling rights and en passant square.
 inline void SetUpFen(TChessBoard& board, const std::string& fen)
 {
+    // Fields left out are "w", "-" and "-". The syntax alone is checked: the
+    // board tests set up positions no game reaches.
     std::istringstream in(fen);
-    std::string placement, side = "w", castling = "-", enPassant = "-";
-    in >> placement >> side >> castling >> enPassant;
-    board.SetPosition(PlacementFromFen(placement));
-    board.SetWhiteToMove(side == "w");
-    CastleSet rights;
-    for (char c : castling) {
-        if (c == 'K')
-            rights.Include(CanStillCastle::WhiteKingSide);
-        if (c == 'Q')
-            rights.Include(CanStillCastle::WhiteQueenSide);
-        if (c == 'k')
-            rights.Include(CanStillCastle::BlackKingSide);
-        if (c == 'q')
-            rights.Include(CanStillCastle::BlackQueenSide);
-    }
-    board.SetCastlingAllowed(rights);
-    if (enPassant != "-")
-        board.SetEnPassant(Sq(enPassant.c_str()));
+    std::string full;
+    int fields = 0;
+    for (std::string field; in >> field; ++fields)
+        full += (full.empty() ? "" : " ") + field;
+    for (; fields < 4; ++fields)
+        full += fields == 1 ? " w" : " -";
+    FenPosition read;
+    NotationError error;
+    ASSERT_TRUE(ReadFenSyntax(full, read, error)) << fen << ": " << PortugueseReason(error);
+    board.SetPosition(PositionString(read.State.Board));
+    board.SetWhiteToMove(read.State.WhiteToMove);
+    board.SetCastlingAllowed(read.State.CastlingAllowed);
+    if (read.State.EnPassant != Square::None)
+        board.SetEnPassant(read.State.EnPassant);
 }
 
 // Every (from, to) pair that IsLegalMove accepts, as "e2e4" strings.

@@ -1,8 +1,8 @@
-// Behaviour that differs from a literal reading of the board's rules where
-// that reading gives a wrong result: castling rights lost by a rook captured
-// in its corner, repetition of whole positions, mobility without the
-// repetition clause, games longer than 256 moves, going back before the
-// first move, and en passant from a stale square.
+// The board's side of rule cases whose rules are the core's (tables in
+// tests/core/RuleTablesTest.cpp): the events and refusals of a repetition,
+// mobility without the repetition clause, games longer than 256 moves, going
+// back before the first move, and a stale en passant square kept by a
+// placement written over the position.
 #include "BoardTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -11,30 +11,6 @@ using namespace boardtest;
 using Events = std::vector<std::string>;
 
 namespace {
-
-TEST(CornerCapture, CapturedRookTakesItsCastlingRightAlong)
-{
-    TChessBoard board(nullptr, true);
-    SetUpFen(board, "4k3/8/8/8/8/7R/6b1/4K2R b K -");
-    ASSERT_TRUE(board.MakeMove(Square::G2, Square::H1));
-    EXPECT_FALSE(board.CastlingAllowed().Contains(CanStillCastle::WhiteKingSide));
-    // Another rook comes to the corner: the king may still not castle.
-    ASSERT_TRUE(Play(board, {"h3h1", "e8d8"}));
-    EXPECT_EQ(board.PieceAt(Square::H1), 'R');
-    EXPECT_FALSE(board.IsLegalMove(Square::E1, Square::G1));
-}
-
-TEST(CornerCapture, EachCornerGuardsItsOwnRight)
-{
-    TChessBoard board(nullptr, true);
-    SetUpFen(board, "r3k2r/1B6/8/8/8/8/6b1/R3K2R w KQkq -");
-    ASSERT_TRUE(board.MakeMove(Square::B7, Square::A8));
-    EXPECT_EQ(
-        board.CastlingAllowed(),
-        (CastleSet{CanStillCastle::WhiteKingSide, CanStillCastle::WhiteQueenSide, CanStillCastle::BlackKingSide}));
-    ASSERT_TRUE(board.MakeMove(Square::G2, Square::H1));
-    EXPECT_EQ(board.CastlingAllowed(), (CastleSet{CanStillCastle::WhiteQueenSide, CanStillCastle::BlackKingSide}));
-}
 
 // A placement that stands once with White to move and once with Black to
 // move is not a repetition: the kings triangulate so the placement returns
@@ -55,43 +31,6 @@ TEST(WholePositionRepetition, SideToMoveCounts)
     ASSERT_TRUE(board.MakeMove(Square::A2, Square::A1)); // third time with Black to move
     EXPECT_EQ(log.Take(), (Events{"LegalMove a2a1", "Threefold", "Draw", "Paint"}));
     EXPECT_FALSE(board.IsLegalMove(Square::H8, Square::G8));
-}
-
-TEST(WholePositionRepetition, CastlingRightsCount)
-{
-    TChessBoard board(nullptr, true);
-    // The rook's trip to g1 and back costs White the king-side right, so the
-    // placement after 1...Nf6 stands later with other rights.
-    ASSERT_TRUE(Play(board, {"g1f3", "g8f6", "h1g1", "f6g8", "g1h1", "g8f6", "f3g1", "f6g8", "g1f3"}));
-    ASSERT_TRUE(board.MakeMove(Square::G8, Square::F6));
-    EXPECT_FALSE(board.ThreefoldRepetition());
-    ASSERT_TRUE(Play(board, {"f3g1", "f6g8", "g1f3"}));
-    EXPECT_TRUE(board.ThreefoldRepetition());
-}
-
-TEST(WholePositionRepetition, EnPassantPossibilityCounts)
-{
-    TChessBoard board(nullptr, true);
-    // After e2-e4 the d4 pawn could take en passant; later the same
-    // placement stands without that possibility.
-    SetUpFen(board, "1n2k3/8/8/8/3p4/8/4P3/4K1N1 w - -");
-    const std::vector<std::string> knights = {"b8c6", "g1f3", "c6b8", "f3g1"};
-    ASSERT_TRUE(board.MakeMove(Square::E2, Square::E4));
-    ASSERT_TRUE(Play(board, knights));
-    ASSERT_TRUE(Play(board, knights));
-    EXPECT_FALSE(board.ThreefoldRepetition());
-    EXPECT_TRUE(board.IsLegalMove(Square::B8, Square::C6));
-}
-
-TEST(WholePositionRepetition, UncapturableEnPassantSquareDoesNotCount)
-{
-    TChessBoard board(nullptr, true);
-    SetUpFen(board, "1n2k3/8/8/8/8/8/4P3/4K1N1 w - -");
-    const std::vector<std::string> knights = {"b8c6", "g1f3", "c6b8", "f3g1"};
-    ASSERT_TRUE(board.MakeMove(Square::E2, Square::E4));
-    ASSERT_TRUE(Play(board, knights));
-    ASSERT_TRUE(Play(board, knights));
-    EXPECT_TRUE(board.ThreefoldRepetition());
 }
 
 TEST(MobilityAfterGoingBack, StaleSlotAnnouncesNoFalseStalemate)
@@ -208,20 +147,6 @@ TEST(StaleEnPassant, OrdinaryCaptureOntoTheOldSquareTakesOnePiece)
     EXPECT_EQ(log.Take(), (Events{"LegalMove e5d6", "Capture r", "Paint"}));
     EXPECT_EQ(board.PieceAt(Square::D5), 'p');
     EXPECT_EQ(board.PieceAt(Square::D6), 'P');
-}
-
-TEST(StaleEnPassant, WrittenSquareNeedsAPawnThatPassedIt)
-{
-    TChessBoard board(nullptr, true);
-    // A Black pawn beside, but the written square lies on the wrong rank for
-    // a White capture.
-    SetUpFen(board, "4k3/8/8/8/8/8/3Pp3/4K3 w - e3");
-    EXPECT_FALSE(board.IsLegalMove(Square::D2, Square::E3));
-    // The written square with a pawn that did pass it is a real capture.
-    SetUpFen(board, "4k3/8/8/3Pp3/8/8/8/4K3 w - e6");
-    EXPECT_TRUE(board.IsLegalMove(Square::D5, Square::E6));
-    ASSERT_TRUE(board.MakeMove(Square::D5, Square::E6));
-    EXPECT_EQ(board.PieceAt(Square::E5), ' ');
 }
 
 } // namespace

@@ -4,14 +4,16 @@
 // tests use it too.
 #pragma once
 
+#include "core/Fen.h"
 #include "core/GameState.h"
 #include "core/Square.h"
 
-#include <cctype>
 #include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 // The square named "e2" (either case); None for anything else.
 inline Square Sq(const char* name)
@@ -19,23 +21,15 @@ inline Square Sq(const char* name)
     return name && name[0] ? SquareFromName(name[0], name[1]) : Square::None;
 }
 
-// The position string of a FEN placement field ("rnbqkbnr/pppppppp/8/...").
-// Anything after the field (side to move and the rest) is ignored.
+// The position string of a FEN placement field ("rnbqkbnr/pppppppp/8/...")
+// read by the core's reader. Anything after the field (side to move and the
+// rest) is ignored.
 inline std::string PlacementFromFen(const std::string& fen)
 {
-    std::string out;
-    for (char c : fen) {
-        if (c == ' ')
-            break;
-        if (c == '/')
-            continue;
-        if (std::isdigit(static_cast<unsigned char>(c)))
-            out.append(static_cast<std::size_t>(c - '0'), EmptySquare);
-        else
-            out.push_back(c);
-    }
-    out.resize(64, EmptySquare);
-    return out;
+    BoardArray board{};
+    NotationError error;
+    EXPECT_TRUE(ReadFenPlacement(fen.substr(0, fen.find(' ')), board, error)) << fen << ": " << PortugueseReason(error);
+    return PositionString(board);
 }
 
 // An otherwise empty board with the given pieces.

@@ -249,9 +249,12 @@ TEST(CorePgn, ExportFormat)
                                         "[BlackType \"program\"]", "[KestravinLevel \"3\"]", ""}));
     for (const std::string& line : all)
         EXPECT_LE(line.size(), 80u) << line;
-    EXPECT_NE(pgn.find("{Uma abertura {clássica)} 1. e4 e5 2. Nf3 Nc6 3. Bb5 $1 $14 {A espanhola,"), std::string::npos)
+    // A closing brace would end a brace comment: the comment goes to the end
+    // of its line instead.
+    EXPECT_NE(pgn.find("\n;Uma abertura {clássica}\n1. e4 e5 2. Nf3 Nc6 3. Bb5 $1 $14 {A espanhola,"),
+              std::string::npos)
         << pgn;
-    EXPECT_NE(pgn.find("lugar} 3... a6\n4. Ba4 Nf6 5. O-O Be7"), std::string::npos) << pgn;
+    EXPECT_NE(pgn.find("lugar} 3... a6 4. Ba4 Nf6 5. O-O Be7\n6. Re1"), std::string::npos) << pgn;
     EXPECT_EQ(pgn.substr(pgn.size() - 9), "1/2-1/2\n\n");
 
     // Read back: the same tags, moves, annotations and position.
@@ -265,6 +268,7 @@ TEST(CorePgn, ExportFormat)
     EXPECT_EQ(read.Level(), 3);
     EXPECT_EQ(read.Moves()[4].Nags, (std::vector<int>{1, 14}));
     EXPECT_EQ(read.Moves()[4].Comment, game.Moves()[4].Comment);
+    EXPECT_EQ(read.StartComment(), game.StartComment());
     EXPECT_EQ(read.FinalFen(), game.FinalFen());
     EXPECT_EQ(WritePgn(read), pgn);
 }

@@ -77,6 +77,26 @@ expect_status 0 "export of a timed game" "$tool" --export "$work/timed.pgn"
 grep -q '^\[TimeControl "40/5400+30:1800+30"\]$' "$work/out" || fail "export: TimeControl lost"
 grep -q '^\[Termination "time forfeit"\]$' "$work/out" || fail "export: Termination lost"
 grep -q '{bom \[%clk 1:29:58.4\]}' "$work/out" || fail "export: a move's clock lost: $(cat "$work/out")"
+# --export keeps variations, comments and NAGs: exported once, the text is
+# what exporting it again gives, and the variations are there.
+expect_status 0 "export of annotated games" "$tool" --export "$data/annotated.pgn"
+cp "$work/out" "$work/annotated.pgn"
+grep -q '(2... d5 {contragambito}' "$work/annotated.pgn" || fail "export: a nested variation was lost"
+expect_status 0 "export of exported games" "$tool" --export "$work/annotated.pgn"
+cmp -s "$work/out" "$work/annotated.pgn" || fail "export: exporting again changed the games"
+
+# Two files joined, each with its byte-order mark: two games, status 0.
+{ printf '\357\273\277[Event "a"]\r\n\r\n1. e4 *\r\n'; printf '\357\273\277[Event "b"]\r\n\r\n1. d4 *\r\n'; } >"$work/joined.pgn"
+expect_status 0 "joined files" "$tool" "$work/joined.pgn"
+[[ $(wc -l <"$work/out") == 2 ]] || fail "joined files: $(cat "$work/out")"
+# --eco names each game's opening by the last named position it reached,
+# replacing the tags it had; only with --export.
+printf '[ECO "A00"]\n[Opening "Wrong"]\n\n1. e4 e5 2. Nf3 Nc6 3. Bb5 a6 4. h3 *\n\n[SetUp "1"]\n[FEN "8/8/8/4k3/8/8/8/4K3 w - - 0 1"]\n\n1. Ke2 *\n' >"$work/eco.pgn"
+expect_status 0 "--eco" "$tool" --export --eco "$work/eco.pgn"
+grep -qx '\[ECO "C70"\]' "$work/out" || fail "--eco: no ECO tag C70 in $(cat "$work/out")"
+grep -qx '\[Opening "Ruy Lopez: Morphy Defense"\]' "$work/out" || fail "--eco: no Opening tag"
+[[ $(grep -c '^\[ECO ' "$work/out") == 1 ]] || fail "--eco: the old tag stayed or an unnamed game got one"
+expect_status 2 "--eco without --export" "$tool" --eco "$work/eco.pgn"
 
 # Options.
 expect_status 0 "--help" "$tool" --help

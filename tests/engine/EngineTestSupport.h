@@ -2,9 +2,9 @@
 // as FEN, and engine squares by name.
 #pragma once
 
+#include "core/Fen.h"
 #include "core/GameState.h"
 #include "engine/ChessEngine.h"
-#include "engine/Fen.h"
 #include "engine/MoveText.h"
 
 #include <gtest/gtest.h>
@@ -27,16 +27,25 @@ inline TEngineMove MakeMove(std::string_view from, std::string_view to, int flag
             static_cast<std::uint8_t>(promote), static_cast<std::uint8_t>(flags)};
 }
 
+// The position of a FEN whose syntax is sound, possible or not.
+inline GameState FenSyntaxState(std::string_view fen)
+{
+    FenPosition position;
+    NotationError error;
+    EXPECT_TRUE(ReadFenSyntax(fen, position, error)) << fen << ": " << PortugueseReason(error);
+    return position.State;
+}
+
 // An engine with the position it reads and the depth it searches.
 struct LinkedEngine {
     GameState State;
     std::atomic<int> Depth{1};
     std::unique_ptr<TChessEngine> Engine = std::make_unique<TChessEngine>();
 
-    explicit LinkedEngine(std::string_view fen = InitialFen)
+    // The FEN's syntax is checked, not the position: the engine must cope
+    // with whatever it is given.
+    explicit LinkedEngine(std::string_view fen = StandardStartFen) : State(FenSyntaxState(fen))
     {
-        std::string error;
-        EXPECT_TRUE(ParseFen(fen, State, error)) << error;
         Engine->LinkTo(State);
         Engine->SearchDepthRef = &Depth;
         Engine->LoadPosition();

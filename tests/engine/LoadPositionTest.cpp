@@ -117,6 +117,6 @@ TEST(LoadPosition, StoreGivesBackWhatWasLoaded)
     LinkedEngine e(fen);
     GameState stored;
     e->StorePosition(stored);
-    EXPECT_EQ(FormatFen(stored), fen);
+    EXPECT_EQ(WriteFen(stored), fen);
     EXPECT_EQ(stored.Board, e.State.Board);
 }

@@ -281,7 +281,7 @@ void CompareCheckAnswers(TChessEngine& engine, int depth, int& compared)
         }
         GameState state;
         engine.StorePosition(state);
-        ASSERT_EQ(Sorted(answers), Sorted(kept)) << FormatFen(state);
+        ASSERT_EQ(Sorted(answers), Sorted(kept)) << WriteFen(state);
         ++compared;
     }
     if (depth == 0)

@@ -55,8 +55,7 @@ TEST(Search, EqualMovesKeepThePreviousChoice)
     // principal-variation table, is searched first, and keeps the tie.
     LinkedEngine e("4k3/8/8/8/8/8/5p2/4K3 w - - 0 1");
     EXPECT_EQ(e.Search(1), "e1f2");
-    std::string error;
-    ASSERT_TRUE(ParseFen(kingsOnly, e.State, error));
+    e.State = FenSyntaxState(kingsOnly);
     EXPECT_EQ(e.Search(1), "e1f2");
 }
 
@@ -79,8 +78,7 @@ TEST(Search, NoLegalMoveLeavesThePreviousResult)
     LinkedEngine e("4k3/8/8/3q4/8/8/8/3RK3 w - - 0 1");
     ASSERT_EQ(e.Search(1), "d1d5");
     // Black is checkmated here: nothing is recorded.
-    std::string error;
-    ASSERT_TRUE(ParseFen("R5k1/5ppp/8/8/8/8/8/6K1 b - - 0 1", e.State, error));
+    e.State = FenSyntaxState("R5k1/5ppp/8/8/8/8/8/6K1 b - - 0 1");
     EXPECT_EQ(e.Search(2), "d1d5");
 }
 

@@ -4,7 +4,7 @@
 #include "EventPump.h"
 #include "FakeEngines.h"
 
-#include "engine/Fen.h"
+#include "core/Fen.h"
 #include "enginehelp/AnalysisService.h"
 #include "enginehelp/EngineChoice.h"
 #include "enginehelp/GameReviewer.h"
@@ -17,10 +17,10 @@ namespace {
 
 GameState FromFen(const char* fen)
 {
-    GameState state;
+    FenPosition position;
     std::string error;
-    EXPECT_TRUE(ParseFen(fen, state, error)) << error;
-    return state;
+    EXPECT_TRUE(ReadFen(fen, position, error)) << fen << ": " << error;
+    return position.State;
 }
 
 // White mates with Ra8; Black's king is shut in by its own pawns.

@@ -50,7 +50,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     CheckFen(text.substr(0, std::min(text.find('\n'), text.size())));
 
-    const int lines = 1 + static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+    // LF, CR and CRLF each end a line.
+    int lines = 1;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        lines += text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'));
     const PgnLimits limits = FuzzLimits();
     std::size_t expectedIndex = 0;
     ReadPgn(

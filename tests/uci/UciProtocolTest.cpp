@@ -3,21 +3,22 @@
 // and every form of "go" with the time it takes to answer.
 #include "UciProcess.h"
 
+#include "core/Fen.h"
 #include "core/GameState.h"
 #include "engine/ChessEngine.h"
-#include "engine/Fen.h"
 #include "engine/MoveText.h"
 #include "engine/Perft.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
-#include <map>
 #include <memory>
 #include <regex>
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -43,6 +44,14 @@ protected:
 
     UciProcess uci{Program()};
 };
+
+GameState FenState(const char* fen)
+{
+    FenPosition position;
+    std::string error;
+    EXPECT_TRUE(ReadFen(fen, position, error)) << fen << ": " << error;
+    return position.State;
+}
 
 bool HasLegalMove(GameState& state)
 {
@@ -101,7 +110,7 @@ TEST_F(UciProtocol, PlaysAWholeGameAgainstItself)
 
     GameState state = GameState::Initial();
     std::string moves;
-    std::map<std::string, int> seen;
+    std::vector<GameState> seen;
     int quietPlies = 0;
     std::string ending;
     auto engine = std::make_unique<TChessEngine>();
@@ -136,7 +145,8 @@ TEST_F(UciProtocol, PlaysAWholeGameAgainstItself)
         moves += " " + move;
         quietPlies = (pawnMove || PieceCount(state) != piecesBefore) ? 0 : quietPlies + 1;
 
-        if (++seen[FormatFen(state)] >= 3)
+        seen.push_back(state);
+        if (std::count(seen.begin(), seen.end(), state) >= 3)
             ending = "threefold repetition";
         else if (quietPlies >= 100)
             ending = "fifty moves";
@@ -177,11 +187,11 @@ TEST_F(UciProtocol, PerftPrintsEachRootMoveAndTheTotal)
         EXPECT_EQ(*total, "Nodes searched: " + std::to_string(c.Total));
 
         // The same counts as the library's, in the same order, then a blank.
-        GameState state;
+        FenPosition position;
         std::string error;
-        ASSERT_TRUE(ParseFen(c.Fen, state, error));
+        ASSERT_TRUE(ReadFen(c.Fen, position, error)) << error;
         auto engine = std::make_unique<TChessEngine>();
-        engine->LinkTo(state);
+        engine->LinkTo(position.State);
         engine->LoadPosition();
         std::string expected;
         for (const TDivideEntry& part : PerftDivide(*engine, c.Depth))
@@ -215,6 +225,41 @@ TEST_F(UciProtocol, FindsMateAndAnswersNoMoveWhenMated)
     EXPECT_EQ(uci.ReadUntil("bestmove "), "bestmove 0000");
 }
 
+// The same verdict as the PGN reader and the window: a position no game can
+// reach is refused with its reason and leaves no position behind, so that
+// the search never takes a king or moves a pawn from its first rank.
+TEST_F(UciProtocol, RefusesAnImpossiblePositionAndKeepsNone)
+{
+    const struct {
+        const char* Fen;
+        const char* Reason;
+    } impossible[] = {
+        {"4k3/8/8/8/8/8/8/P3K3 w - - 0 1", "FEN: peão na primeira ou na última fileira (a1)"},
+        {"4k3/8/8/8/8/8/4r3/R3K3 b - - 0 1", "FEN: o rei branco está em xeque com as pretas a jogar"},
+    };
+    for (const auto& c : impossible) {
+        // A legal position first: the refused one must not leave it standing.
+        uci.Send("position startpos moves e2e4");
+        uci.Send(std::string("position fen ") + c.Fen);
+        EXPECT_EQ(uci.ReadLine(10000), "info string position refused: " + std::string(c.Reason)) << c.Fen;
+        uci.Send("go depth 2");
+        std::string lines;
+        EXPECT_EQ(uci.ReadUntil("bestmove ", &lines, 10000), "bestmove 0000") << c.Fen;
+        EXPECT_EQ(lines.find("info depth"), std::string::npos) << lines;
+        uci.Send("go perft 1");
+        EXPECT_EQ(uci.ReadLine(10000), "info string no position to count: the last one was refused");
+        ExpectReady();
+    }
+    // A legal position with the same pieces still searches.
+    uci.Send("position fen 4k3/8/8/8/8/8/4r3/R3K3 w - - 0 1");
+    uci.Send("go depth 2");
+    const auto best = uci.ReadUntil("bestmove ", nullptr, 20000);
+    ASSERT_TRUE(best);
+    GameState state = FenState("4k3/8/8/8/8/8/4r3/R3K3 w - - 0 1");
+    auto engine = std::make_unique<TChessEngine>();
+    EXPECT_EQ(PlayMove(*engine, state, best->substr(9)), MoveTextResult::Legal) << *best;
+}
+
 TEST_F(UciProtocol, StopEndsAnInfiniteSearchWithALegalMove)
 {
     uci.Send("position startpos moves d2d4 d7d5 c2c4");
@@ -241,12 +286,12 @@ TEST_F(UciProtocol, BadInputIsAnsweredAndTheSessionGoesOn)
         {"fly away", "info string unknown command: fly"},
         {"position", "info string expected 'position startpos' or 'position fen <fen>'"},
         {"position startpos e2e4", "info string expected 'moves' after 'position startpos'"},
-        {"position fen 8/8/8 w - -", "info string Invalid FEN: the placement does not describe 8 ranks of 8 squares"},
+        {"position fen 8/8/8 w - -", "info string position refused: FEN: a disposição das peças não tem 8 fileiras"},
         {"position fen rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR x KQkq - 0 1",
-         "info string Invalid FEN: side to move must be 'w' or 'b'"},
-        {"position fen 4k3/8/8/8/8/8/8/8 w - - 0 1", "info string Invalid FEN: each side needs exactly one king"},
+         "info string position refused: FEN: o lado a jogar deve ser 'w' ou 'b', não 'x'"},
+        {"position fen 4k3/8/8/8/8/8/8/8 w - - 0 1", "info string position refused: FEN: as brancas não têm rei"},
         {"position fen rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkz - 0 1",
-         "info string Invalid FEN: invalid castling field 'KQkz'"},
+         "info string position refused: FEN: direito de roque inválido: 'z'"},
         {"position startpos moves e2e4 e7e5 e1e3",
          "info string illegal move: e1e3; the position stands after the 2 moves before it"},
         {"position startpos moves e2e4 zz99",

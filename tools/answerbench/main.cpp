@@ -6,10 +6,10 @@
 // with its events; animation off). The board time less the search time
 // measured inside the thread in the same run is the cost of the path.
 #include "board/ChessBoard.h"
+#include "core/Fen.h"
 #include "core/GameState.h"
 #include "engine/ChessEngine.h"
 #include "engine/ChessThread.h"
-#include "engine/Fen.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -106,12 +106,13 @@ int main(int argc, char** argv)
                 "path ms", "move");
     double worstPath = 0;
     for (const auto& p : kPositions) {
-        GameState state;
+        FenPosition position;
         std::string error;
-        if (!ParseFen(p.fen, state, error)) {
+        if (!ReadFen(p.fen, position, error)) {
             std::fprintf(stderr, "bad position %s: %s\n", p.name, error.c_str());
             return 1;
         }
+        GameState& state = position.State;
         for (int level = 1; level <= maxLevel; ++level) {
             const double engineMs = EngineOnlyMs(state, level);
             std::string move;

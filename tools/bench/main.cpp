@@ -5,9 +5,9 @@
 // does (tested, not made) and then with every move made. The node counts and moves are the engine's
 // signature; the times (processor time of the measuring thread, so that a
 // busy machine does not distort them) show its speed on this machine.
+#include "core/Fen.h"
 #include "engine/BenchSuite.h"
 #include "engine/ChessEngine.h"
-#include "engine/Fen.h"
 #include "engine/MoveText.h"
 #include "engine/Perft.h"
 
@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -70,14 +71,15 @@ bool RunSearches(int maxDepth)
     return true;
 }
 
-void RunPerft(const char* name, const char* fen, int maxDepth, PerftLeaves leafMoves)
+void RunPerft(const char* name, std::string_view fen, int maxDepth, PerftLeaves leafMoves)
 {
-    GameState state;
+    FenPosition position;
     std::string error;
-    if (!ParseFen(fen, state, error)) {
+    if (!ReadFen(fen, position, error)) {
         std::fprintf(stderr, "%s: %s\n", name, error.c_str());
         return;
     }
+    GameState& state = position.State;
     auto engine = std::make_unique<TChessEngine>();
     engine->LinkTo(state);
     engine->LoadPosition();
@@ -106,7 +108,7 @@ int main(int argc, char** argv)
     for (const auto& way : ways) {
         std::printf("\n%s\n%-12s %5s %12s %10s %12s\n", way.Heading, "position", "depth", "leaves", "cpu ms",
                     "leaves/s");
-        RunPerft("initial", "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", 5, way.LeafMoves);
+        RunPerft("initial", StandardStartFen, 5, way.LeafMoves);
         RunPerft("kiwipete", "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1", 4, way.LeafMoves);
         RunPerft("endgame", "8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w - - 0 1", 5, way.LeafMoves);
     }

@@ -5,6 +5,7 @@
 #include "core/MoveList.h"
 #include "core/Rules.h"
 
+#include <algorithm>
 #include <cctype>
 
 const char* GameEndName(TGameEnd end)
@@ -20,25 +21,13 @@ const char* GameEndName(TGameEnd end)
     return "?";
 }
 
-TReferee::TReferee()
-{
-    seen_[Key()] = 1;
-}
-
-std::string TReferee::Key() const
-{
-    // Same placement, side to move, castling rights and en passant chance.
-    return PositionString(state_.Board) + (state_.WhiteToMove ? 'w' : 'b') +
-        std::to_string(state_.CastlingAllowed.Bits()) + LowerSquareName(CapturableEnPassant(state_));
-}
-
 bool TReferee::Play(const std::string& uciMove)
 {
     if (end_ != TGameEnd::None || (uciMove.size() != 4 && uciMove.size() != 5))
         return false;
     ChessMove move{SquareFromName(uciMove[0], uciMove[1]), SquareFromName(uciMove[2], uciMove[3]), EmptySquare};
     if (uciMove.size() == 5)
-        move.Promotion = static_cast<char>(std::toupper(static_cast<unsigned char>(uciMove[4])));
+        move.Promotion = UpperPiece(uciMove[4]);
     // UCI names the piece of a promotion, and only of a promotion.
     if (move.From == Square::None || move.To == Square::None || !IsLegalMove(state_, move))
         return false;
@@ -52,7 +41,7 @@ bool TReferee::Play(const std::string& uciMove)
     if (move.Promotion != EmptySquare)
         text += static_cast<char>(std::tolower(static_cast<unsigned char>(move.Promotion)));
     moveText_ += (moveText_.empty() ? "" : " ") + text;
-    ++seen_[Key()];
+    positions_.push_back(state_);
     Judge();
     return true;
 }
@@ -61,7 +50,7 @@ void TReferee::Judge()
 {
     if (!HasMobility(state_)) {
         end_ = SideToMoveInCheck(state_) ? TGameEnd::Checkmate : TGameEnd::Stalemate;
-    } else if (seen_[Key()] >= 3) {
+    } else if (std::count(positions_.begin(), positions_.end(), state_) >= 3) {
         end_ = TGameEnd::Threefold;
     } else if (quietPlies_ >= 100) {
         end_ = TGameEnd::FiftyMoves;

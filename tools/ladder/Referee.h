@@ -5,8 +5,8 @@
 
 #include "core/GameState.h"
 
-#include <map>
 #include <string>
+#include <vector>
 
 enum class TGameEnd { None, Checkmate, Stalemate, Threefold, FiftyMoves, NoMatingMaterial };
 
@@ -14,8 +14,6 @@ const char* GameEndName(TGameEnd end);
 
 class TReferee {
 public:
-    TReferee();
-
     // Plays a move in UCI notation ("e2e4", "e7e8q") when it is legal in
     // the current position; false (nothing changes) otherwise.
     bool Play(const std::string& uciMove);
@@ -30,11 +28,11 @@ public:
     int Plies() const { return plies_; }
 
 private:
-    std::string Key() const;
     void Judge();
 
     GameState state_ = GameState::Initial();
-    std::map<std::string, int> seen_;
+    // Every position of the game so far, the current one last.
+    std::vector<GameState> positions_{state_};
     std::string moveText_;
     int plies_ = 0;
     int quietPlies_ = 0;

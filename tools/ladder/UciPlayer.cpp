@@ -71,12 +71,22 @@ std::string TUciPlayer::BestMove(const std::string& moves, const std::string& go
     const auto started = Clock::now();
     const auto deadline = started + std::chrono::milliseconds(timeoutMs);
     Send("go " + go);
+    hasScore_ = false;
     for (std::string line;;) {
         if (!ReadLine(line, deadline)) {
             elapsedMs_ = std::chrono::duration<double, std::milli>(Clock::now() - started).count();
             if (error_.empty())
                 error_ = "no move within " + std::to_string(timeoutMs) + " ms";
             return {};
+        }
+        if (const auto at = line.find(" score "); FirstWord(line) == "info" && at != std::string::npos) {
+            std::istringstream in(line.substr(at + 7));
+            std::string kind;
+            int value = 0;
+            if (in >> kind >> value && (kind == "cp" || kind == "mate")) {
+                lastScoreCp_ = kind == "cp" ? value : (value > 0 ? MateCp : -MateCp);
+                hasScore_ = true;
+            }
         }
         if (FirstWord(line) == "bestmove") {
             elapsedMs_ = std::chrono::duration<double, std::milli>(Clock::now() - started).count();

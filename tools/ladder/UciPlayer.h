@@ -46,6 +46,15 @@ public:
     // Error() says which. Elapsed() is the time the answer took.
     std::string BestMove(const std::string& moves, const std::string& go, int timeoutMs);
     double ElapsedMs() const { return elapsedMs_; }
+    // The last score the engine gave while finding that move, from the side
+    // to move's view, in centipawns (a mate counts as MateCp); false when it
+    // gave none.
+    bool LastScore(int& centipawns) const
+    {
+        centipawns = lastScoreCp_;
+        return hasScore_;
+    }
+    static constexpr int MateCp = 100000;
     const std::string& Error() const { return error_; }
     // A spin option as the engine announced it.
     TSpinRange Spin(const std::string& name) const;
@@ -64,6 +73,8 @@ private:
     std::vector<std::string> optionLines_;
     std::string error_;
     double elapsedMs_ = 0;
+    int lastScoreCp_ = 0;
+    bool hasScore_ = false;
 };
 
 // Asks the program once for its options ("uci") and returns the range of a

@@ -1,6 +1,7 @@
 // kestravin-ladder: plays the computer player's five levels against each
 // other and against stockfish at fixed strengths, and tells how strong each
 // level is on stockfish's UCI_Elo scale. Run by hand; see the README.
+#include "Judge.h"
 #include "LadderGame.h"
 #include "Rating.h"
 #include "Referee.h"
@@ -18,12 +19,23 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <random>
 #include <sstream>
 #include <thread>
 
 namespace {
+
+// A level's player name ("L3"). Appended, not "L" + number: that operator+
+// inserts at the front and sets off GCC 12's false -Wrestrict warning in
+// Release builds.
+std::string LevelName(int level)
+{
+    std::string name = "L";
+    name += std::to_string(level);
+    return name;
+}
 
 struct TOpening {
     std::vector<std::string> Moves;
@@ -33,6 +45,10 @@ struct TOpening {
 struct TLadderOptions {
     QString Engine;
     QString Stockfish;
+    QString FairyStockfish;
+    int FairyDepth = 5;
+    bool Judge = false;
+    int JudgeDepth = 10;
     int Games = 10;
     int Concurrency = 1;
     unsigned Seed = 1;
@@ -102,7 +118,8 @@ class TPlayers {
 public:
     explicit TPlayers(const TLadderOptions& options) : options_(options) {}
 
-    // L<n>, kestravin, sf, sf-skill<n>, sf-elo<n>, sf-elo-min.
+    // L<n>, Iniciante, Aprendiz, kestravin, sf, sf-skill<n>, sf-elo<n>,
+    // sf-elo-min, fsf-skill<n>.
     TPlayerSpec Make(const std::string& name)
     {
         TPlayerSpec spec;
@@ -112,12 +129,32 @@ public:
             spec.Depth = name[1] - '0';
             return spec;
         }
+        if (name == "Iniciante" || name == "Aprendiz") {
+            // The beginners' levels through the UCI option; with a level set
+            // the depth asked for is the level's own.
+            spec.Program = options_.Engine;
+            spec.Options = {{"Nivel", name}};
+            spec.Depth = 1;
+            return spec;
+        }
         if (name == "kestravin") {
             spec.Program = options_.Engine;
             return spec;
         }
+        if (name.rfind("fsf-skill", 0) == 0) {
+            spec.Program = options_.FairyStockfish;
+            if (!QFileInfo(spec.Program).isExecutable())
+                Fail("fairy-stockfish is not installed at " + spec.Program.toStdString() +
+                     " (apt-get install fairy-stockfish)");
+            spec.Options = {
+                {"Threads", "1"}, {"Hash", "16"}, {"Skill Level", std::to_string(Number(name.substr(9), name))}};
+            spec.Depth = options_.FairyDepth;
+            spec.Name = name + "-d" + std::to_string(options_.FairyDepth);
+            return spec;
+        }
         if (name.rfind("sf", 0) != 0)
-            Fail("unknown player '" + name + "' (L1..L9, kestravin, sf, sf-skill<n>, sf-elo<n>, sf-elo-min)");
+            Fail("unknown player '" + name +
+                 "' (L1..L9, Iniciante, Aprendiz, kestravin, sf, sf-skill<n>, sf-elo<n>, sf-elo-min, fsf-skill<n>)");
         spec.Program = options_.Stockfish;
         if (!QFileInfo(spec.Program).isExecutable())
             Fail("stockfish is not installed at " + spec.Program.toStdString() + " (apt-get install stockfish)");
@@ -235,19 +272,40 @@ int main(int argc, char* argv[])
                                           QStringLiteral(KESTRAVIN_LADDER_ENGINE));
     const QCommandLineOption stockfishOption("stockfish", "The reference engine.", "path",
                                              QStringLiteral("/usr/games/stockfish"));
+    const QCommandLineOption fairyOption("fairy-stockfish", "The fairy-stockfish reference engine (fsf-skill<n>).",
+                                         "path", QStringLiteral("/usr/games/fairy-stockfish"));
+    const QCommandLineOption fairyDepthOption("fsf-depth", "Depth of the fairy-stockfish references (default 5).", "n",
+                                              "5");
+    const QCommandLineOption judgeOption("judge",
+                                         "Have stockfish judge every move of the players: the share of moves "
+                                         "that lose 3 pawns or more, per player.");
+    const QCommandLineOption judgeDepthOption("judge-depth", "Depth of the judge's evaluations (default 10).", "n",
+                                              "10");
     const QCommandLineOption verboseOption("verbose", "Print every game with its moves.");
     const QCommandLineOption strictOption("strict",
                                           "Exit with 1 when a game was lost by an illegal move, on "
                                           "time or by a failing engine.");
-    parser.addOptions({gamesOption, openingsOption, concurrencyOption, quickOption, seedOption, tcOption,
-                       movetimeOption, levelsOption, refLevelsOption, refGamesOption, skillOption, eloOption,
-                       pairingOption, engineOption, stockfishOption, verboseOption, strictOption});
+    parser.addOptions({gamesOption, openingsOption,   concurrencyOption, quickOption,      seedOption,
+                       tcOption,    movetimeOption,   levelsOption,      refLevelsOption,  refGamesOption,
+                       skillOption, eloOption,        pairingOption,     engineOption,     stockfishOption,
+                       fairyOption, fairyDepthOption, judgeOption,       judgeDepthOption, verboseOption,
+                       strictOption});
     parser.process(app);
 
     TLadderOptions options;
     options.Engine = parser.value(engineOption);
     options.Stockfish = parser.value(stockfishOption);
+    options.FairyStockfish = parser.value(fairyOption);
     bool ok = true;
+    options.FairyDepth = parser.value(fairyDepthOption).toInt(&ok);
+    if (!ok || options.FairyDepth < 1 || options.FairyDepth > 60)
+        Fail("--fsf-depth needs a number from 1 to 60");
+    options.Judge = parser.isSet(judgeOption);
+    options.JudgeDepth = parser.value(judgeDepthOption).toInt(&ok);
+    if (!ok || options.JudgeDepth < 1 || options.JudgeDepth > 60)
+        Fail("--judge-depth needs a number from 1 to 60");
+    if (options.Judge && !QFileInfo(options.Stockfish).isExecutable())
+        Fail("--judge needs stockfish, which is not installed at " + options.Stockfish.toStdString());
     options.Games = parser.value(gamesOption).toInt(&ok);
     if (!ok || options.Games < 1 || options.Games > 100000)
         Fail("--games needs a number from 1 up");
@@ -315,7 +373,7 @@ int main(int argc, char* argv[])
         const std::vector<int> levels = ParseList(parser.value(levelsOption), "level");
         for (std::size_t i = 0; i < levels.size(); ++i) {
             for (std::size_t j = i + 1; j < levels.size(); ++j)
-                addPairing("L" + std::to_string(levels[i]), "L" + std::to_string(levels[j]));
+                addPairing(LevelName(levels[i]), LevelName(levels[j]));
         }
         std::vector<std::string> references;
         for (int skill : ParseList(parser.value(skillOption), "skill"))
@@ -329,7 +387,7 @@ int main(int argc, char* argv[])
             parser.isSet(refLevelsOption) ? ParseList(parser.value(refLevelsOption), "level") : levels;
         for (int level : meeting) {
             for (const std::string& reference : references) {
-                addPairing("L" + std::to_string(level), reference);
+                addPairing(LevelName(level), reference);
                 pairings.back().Games = refGames;
             }
         }
@@ -367,12 +425,32 @@ int main(int argc, char* argv[])
     std::fflush(stdout);
 
     const auto started = std::chrono::steady_clock::now();
+    // Per player: the judged moves and blunders, and the lengths of its games.
+    struct TPlayerRecord {
+        int Moves = 0;
+        int Blunders = 0;
+        std::vector<int> Plies;
+    };
+    std::vector<TPlayerRecord> records(players.size());
     std::atomic<std::size_t> next{0};
     std::mutex mutex;
     std::size_t done = 0;
     int forfeits = 0, timeLosses = 0;
     std::string fatal;
     const auto work = [&] {
+        std::unique_ptr<TUciPlayer> judge;
+        if (options.Judge) {
+            TPlayerSpec spec;
+            spec.Name = "judge";
+            spec.Program = options.Stockfish;
+            spec.Options = {{"Threads", "1"}, {"Hash", "16"}};
+            judge = std::make_unique<TUciPlayer>(spec);
+            if (!judge->Start()) {
+                std::lock_guard lock(mutex);
+                fatal = judge->Error();
+                return;
+            }
+        }
         for (std::size_t j; (j = next++) < jobs.size();) {
             {
                 std::lock_guard lock(mutex);
@@ -387,10 +465,27 @@ int main(int argc, char* argv[])
             const TOpening& opening = openings[order[static_cast<std::size_t>(job.Game / 2) % order.size()]];
             const TGameResult result = firstIsWhite ? PlayGame(a, b, opening.Moves, options.Settings)
                                                     : PlayGame(b, a, opening.Moves, options.Settings);
+            TMoveJudgement judgement;
+            if (judge && result.Error.empty()) {
+                std::vector<std::string> moves;
+                std::istringstream in(result.Moves);
+                for (std::string move; in >> move;)
+                    moves.push_back(move);
+                judgement = JudgeGame(*judge, moves, static_cast<int>(opening.Moves.size()),
+                                      "depth " + std::to_string(options.JudgeDepth));
+            }
             std::lock_guard lock(mutex);
-            if (!result.Error.empty()) {
-                fatal = result.Error;
+            if (!result.Error.empty() || !judgement.Error.empty()) {
+                fatal = result.Error.empty() ? judgement.Error : result.Error;
                 return;
+            }
+            const int whiteIndex = firstIsWhite ? pairing.A : pairing.B;
+            const int blackIndex = firstIsWhite ? pairing.B : pairing.A;
+            for (int side = 0; side < 2; ++side) {
+                TPlayerRecord& record = records[static_cast<std::size_t>(side == 0 ? whiteIndex : blackIndex)];
+                record.Moves += judgement.Moves[side];
+                record.Blunders += judgement.Blunders[side];
+                record.Plies.push_back(result.Plies);
             }
             const bool firstWins = result.Outcome == (firstIsWhite ? TGameOutcome::WhiteWins : TGameOutcome::BlackWins);
             if (result.Outcome == TGameOutcome::Draw)
@@ -442,6 +537,25 @@ int main(int argc, char* argv[])
                     Pad(wdl, 10).c_str(), Pad(Fixed(fraction * 100, 0) + "%", 6).c_str(),
                     FormatEstimate(EstimateElo(p.Score)).c_str(),
                     p.Forfeits ? (" (" + std::to_string(p.Forfeits) + " forfeited)").c_str() : "");
+    }
+
+    // Per player: blunders by the judge's evaluation and game lengths.
+    std::printf("\n%s %s %s %s\n", Pad("Player", 18).c_str(), Pad("Games", 6).c_str(),
+                Pad("Median length (half-moves)", 27).c_str(),
+                options.Judge ? "Moves losing 3 pawns or more (stockfish)" : "");
+    for (std::size_t i = 0; i < players.size(); ++i) {
+        TPlayerRecord& record = records[i];
+        if (record.Plies.empty())
+            continue;
+        std::sort(record.Plies.begin(), record.Plies.end());
+        const std::size_t n = record.Plies.size();
+        const double median = n % 2 ? record.Plies[n / 2] : (record.Plies[n / 2 - 1] + record.Plies[n / 2]) / 2.0;
+        std::string blunders;
+        if (options.Judge && record.Moves > 0)
+            blunders = Fixed(100.0 * record.Blunders / record.Moves, 1) + "% (" + std::to_string(record.Blunders) +
+                " of " + std::to_string(record.Moves) + ")";
+        std::printf("%s %s %s %s\n", Pad(players[i].Name, 18).c_str(), Pad(std::to_string(n), 6).c_str(),
+                    Pad(Fixed(median, 1), 27).c_str(), blunders.c_str());
     }
 
     // Ratings on the UCI_Elo scale: against the anchored references alone,

@@ -1,9 +1,11 @@
 // kestravin-pgn FILE...            one line per game: file, index, result,
 //                                  half-moves, final FEN (or the error)
 // kestravin-pgn --export FILE...   the readable games in export format
+// kestravin-pgn --export --eco ...  with their ECO and Opening tags
 // Exit status: 0 every game read, 1 some game could not be read, 2 a file
 // could not be opened, the output could not be written whole, or the
 // arguments are wrong.
+#include "core/OpeningNames.h"
 #include "core/Pgn.h"
 
 #include <cstdio>
@@ -20,13 +22,15 @@ constexpr std::streamoff MaxFileBytes = 1LL << 30;
 
 void PrintUsage(std::ostream& out)
 {
-    out << "Uso: kestravin-pgn [--export] ARQUIVO...\n"
+    out << "Uso: kestravin-pgn [--export [--eco]] ARQUIVO...\n"
            "Lê partidas em PGN e escreve, para cada partida, uma linha separada por tabulações:\n"
            "o arquivo, o número da partida no arquivo (a partir de 0), o resultado (* sem a tag\n"
            "Result), o número de meios-lances e a posição final em FEN. Uma partida ilegível dá\n"
            "ARQUIVO, número, error, LINHA:COLUNA e o motivo.\n"
            "\n"
            "  --export       escreve as partidas legíveis de novo em PGN (formato de exportação)\n"
+           "  --eco          com --export: põe em cada partida as tags ECO e Opening da sua abertura,\n"
+           "                 no lugar das que ela tinha\n"
            "  -h, --help     mostra esta ajuda\n"
            "  -v, --version  mostra a versão\n"
            "\n"
@@ -77,6 +81,7 @@ int main(int argc, char** argv)
 {
     std::ios::sync_with_stdio(false);
     bool exportGames = false;
+    bool nameOpenings = false;
     std::vector<std::string> files;
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
@@ -91,6 +96,8 @@ int main(int argc, char** argv)
             return 0;
         } else if (!optionsEnded && arg == "--export") {
             exportGames = true;
+        } else if (!optionsEnded && arg == "--eco") {
+            nameOpenings = true;
         } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
             std::cerr << "kestravin-pgn: opção desconhecida: " << arg << "\n";
             PrintUsage(std::cerr);
@@ -98,6 +105,11 @@ int main(int argc, char** argv)
         } else {
             files.push_back(arg);
         }
+    }
+    if (nameOpenings && !exportGames) {
+        std::cerr << "kestravin-pgn: --eco só vale com --export\n";
+        PrintUsage(std::cerr);
+        return 2;
     }
     if (files.empty()) {
         std::cerr << "kestravin-pgn: nenhum arquivo indicado\n";
@@ -126,6 +138,8 @@ int main(int argc, char** argv)
                 return;
             }
             if (exportGames) {
+                if (nameOpenings)
+                    SetOpeningTags(game.Value);
                 std::cout << WritePgn(game.Value);
                 return;
             }

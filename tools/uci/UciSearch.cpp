@@ -4,6 +4,7 @@
 #include "engine/MoveText.h"
 
 #include <algorithm>
+#include <random>
 
 TTimeBudget PlanMoveTime(std::int64_t remaining, std::int64_t increment, int movesToGo)
 {
@@ -24,6 +25,9 @@ TTimeBudget PlanMoveTime(std::int64_t remaining, std::int64_t increment, int mov
 
 TUciSearch::TUciSearch(LineWriter write) : write_(std::move(write))
 {
+    // Each session of a beginners' level plays its own games.
+    std::random_device device;
+    random_.Seed((std::uint64_t{device()} << 32) ^ device());
     CreateEngine();
 }
 
@@ -50,9 +54,11 @@ void TUciSearch::Start(const GameState& state, const TGoLimits& limits)
     // that depth finds it when it exists.
     if (limits.Mate > 0)
         depth = std::min(depth, 2 * limits.Mate - 1);
+    if (level_)
+        depth = std::max(level_->SearchDepth, 1);
     depth_ = depth;
     engine_->StopRequested = false;
-    engine_->SetNodeLimit(limits.Nodes);
+    engine_->SetNodeLimit(level_ ? 0 : limits.Nodes);
     engine_->SetDeadline(Clock::time_point::max());
     engine_->SetRootMoves(limits.SearchMoves);
     start_ = Clock::now();
@@ -149,7 +155,15 @@ void TUciSearch::Run()
 
     TEngineMove best;
     bool found = false;
-    if (anyLegal) {
+    if (anyLegal && level_ && level_->Beginner()) {
+        found = engine_->ChooseWeakMove(level_->Style, random_, best);
+        if (found) {
+            const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start_).count();
+            write_("info depth " + std::to_string(level_->Style.Depth) + " score " + UciScore(engine_->LastScore()) +
+                   " nodes " + std::to_string(engine_->Nodes()) + " time " + std::to_string(elapsed) + " pv " +
+                   MoveToUci(best));
+        }
+    } else if (anyLegal) {
         engine_->FindBestMove();
         // Stopped inside an iteration, its best move so far counts: it was
         // searched in full and beat the previous iteration's choice.
@@ -172,8 +186,12 @@ void TUciSearch::IterationDone(int depth, int score, std::uint64_t nodes)
     const std::uint64_t nps = micros > 0 ? nodes * 1000000 / static_cast<std::uint64_t>(micros) : 0;
     std::string line = "info depth " + std::to_string(depth) + " score " + UciScore(score) + " nodes " +
         std::to_string(nodes) + " nps " + std::to_string(nps) + " time " + std::to_string(elapsed) + " pv";
-    for (const TEngineMove& move : engine_->PrincipalVariation())
-        line += " " + MoveToUci(move);
+    // Two appends, not " " + move: GCC 12 warns falsely (-Wrestrict) on the
+    // insertion at the front that operator+ makes once it is inlined.
+    for (const TEngineMove& move : engine_->PrincipalVariation()) {
+        line += ' ';
+        line += MoveToUci(move);
+    }
     write_(line);
 
     std::lock_guard lock(mutex_);

@@ -6,6 +6,8 @@
 
 #include "core/GameState.h"
 #include "engine/ChessEngine.h"
+#include "engine/PlayingLevels.h"
+#include "engine/WeakPlay.h"
 
 #include <atomic>
 #include <chrono>
@@ -70,6 +72,14 @@ public:
     bool Running() const { return worker_.joinable(); }
     // Forgets what earlier searches left (the principal variation).
     void NewGame();
+    // Plays one of the program's levels (nullptr: free search within the
+    // limits of each "go"). With a level, a search goes to the level's
+    // depth, or chooses as a beginners' level does, whatever depth or node
+    // limit it is given; the time limits still hold.
+    void SetLevel(const TPlayingLevel* level) { level_ = level; }
+    const TPlayingLevel* Level() const { return level_; }
+    // Seeds the beginners' levels' choices.
+    void SeedRandom(std::uint64_t seed) { random_.Seed(seed); }
 
     void IterationDone(int depth, int score, std::uint64_t nodes) override;
 
@@ -87,6 +97,8 @@ private:
     GameState state_;
     TGoLimits limits_;
     std::atomic<int> depth_{1};
+    const TPlayingLevel* level_ = nullptr;
+    TWeakRandom random_;
     std::thread worker_;
     Clock::time_point start_;
 

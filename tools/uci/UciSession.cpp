@@ -1,8 +1,9 @@
 // UCI commands.
 #include "UciSession.h"
 
+#include "core/Fen.h"
+#include "engine/BookPlay.h"
 #include "engine/ChessEngine.h"
-#include "engine/Fen.h"
 #include "engine/MoveText.h"
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include <istream>
 #include <memory>
 #include <ostream>
+#include <random>
 #include <set>
 #include <sstream>
 
@@ -70,9 +72,12 @@ std::string Join(const std::vector<std::string>& words, std::size_t first, std::
 TUciSession::TUciSession(std::istream& in, std::ostream& out)
     : in_(in)
     , out_(out)
+    , bookPath_(DefaultBookPath)
     , search_([this](const std::string& line) { Write(line); })
     , perft_([this](const std::string& line) { Write(line); })
 {
+    std::random_device device;
+    bookRandom_.Seed((std::uint64_t{device()} << 32) ^ device());
     // A tied input stream flushes the output before every read, on the
     // reading thread and outside the output lock, racing the search
     // thread's lines. Every line is flushed as it is written anyway.
@@ -146,6 +151,14 @@ void TUciSession::HandleUci()
     // Accepted so that interfaces offer pondering; the engine ponders on
     // "go ponder" whatever its value.
     Write("option name Ponder type check default false");
+    // The program's levels, in plain letters for other programs; Livre
+    // searches within the limits of each "go".
+    std::string levels = "option name Nivel type combo default Livre var Livre";
+    for (const TPlayingLevel& level : PlayingLevels())
+        levels += " var " + std::string(level.PlainName);
+    Write(levels);
+    Write("option name OwnBook type check default false");
+    Write("option name BookFile type string default " + std::string(DefaultBookPath));
     Write("uciok");
 }
 
@@ -168,18 +181,25 @@ void TUciSession::HandlePosition(const std::vector<std::string>& words)
         }
         state = GameState::Initial();
     } else if (words.size() >= 2 && words[1] == "fen") {
+        // A FEN that is malformed or names an impossible position leaves
+        // no position at all: a search would take a king or move a pawn
+        // from its first rank. "go" then answers "bestmove 0000".
+        FenPosition read;
         std::string error;
-        if (!ParseFen(Join(words, 2, movesAt), state, error)) {
-            Info(error);
+        if (!ReadFen(Join(words, 2, movesAt), read, error)) {
+            position_.reset();
+            Info("position refused: " + error);
             return;
         }
+        state = read.State;
     } else {
         Info("expected 'position startpos' or 'position fen <fen>'");
         return;
     }
 
     auto engine = std::make_unique<TChessEngine>();
-    for (std::size_t i = movesAt + 1; i < words.size(); ++i) {
+    int ply = GamePly(state);
+    for (std::size_t i = movesAt + 1; i < words.size(); ++i, ++ply) {
         const MoveTextResult result = PlayMove(*engine, state, words[i]);
         if (result != MoveTextResult::Legal) {
             Info((result == MoveTextResult::Malformed ? "malformed move: " : "illegal move: ") + words[i] +
@@ -188,6 +208,7 @@ void TUciSession::HandlePosition(const std::vector<std::string>& words)
         }
     }
     position_ = state;
+    positionPly_ = ply;
 }
 
 // go [searchmoves <move>...] [ponder] [wtime N] [btime N] [winc N] [binc N]
@@ -197,6 +218,15 @@ void TUciSession::HandlePosition(const std::vector<std::string>& words)
 // with an "info string" that says so.
 void TUciSession::HandleGo(const std::vector<std::string>& words)
 {
+    if (!position_) {
+        if (std::find(words.begin(), words.end(), "perft") != words.end()) {
+            Info("no position to count: the last one was refused");
+            return;
+        }
+        Info("no position to search: the last one was refused");
+        Write("bestmove 0000");
+        return;
+    }
     static const std::set<std::string> keywords = {"searchmoves", "ponder",    "wtime", "btime", "winc",
                                                    "binc",        "movestogo", "depth", "nodes", "mate",
                                                    "movetime",    "infinite",  "perft"};
@@ -215,7 +245,7 @@ void TUciSession::HandleGo(const std::vector<std::string>& words)
                 Info("go perft needs a number from 1 to " + std::to_string(MaxPerftDepth));
                 return;
             }
-            perft_.Start(position_, perftDepth);
+            perft_.Start(*position_, perftDepth);
             return;
         } else if (word == "infinite") {
             limits.Infinite = true;
@@ -275,7 +305,7 @@ void TUciSession::HandleGo(const std::vector<std::string>& words)
             ++i;
     }
 
-    const int side = position_.WhiteToMove ? 0 : 1;
+    const int side = position_->WhiteToMove ? 0 : 1;
     if (times[side] >= 0) {
         limits.HasClock = true;
         limits.Time = times[side];
@@ -287,13 +317,43 @@ void TUciSession::HandleGo(const std::vector<std::string>& words)
     // allow.
     if (!depthGiven && !otherLimit)
         limits.Depth = depthOption_;
-    search_.Start(position_, limits);
+    if (AnswerFromBook(limits))
+        return;
+    search_.Start(*position_, limits);
+}
+
+bool TUciSession::AnswerFromBook(const TGoLimits& limits)
+{
+    // A search that must wait for "stop" or keep to chosen moves is searched.
+    if (!ownBook_ || limits.Infinite || limits.Ponder || !limits.SearchMoves.empty() || !BookReady())
+        return false;
+    const TPlayingLevel* level = search_.Level();
+    const int plies = level ? level->BookPlies : INT_MAX;
+    ChessMove move;
+    if (!ChooseBookMove(book_, *position_, positionPly_, plies, bookRandom_, move))
+        return false;
+    Info("book move");
+    Write("bestmove " + BookMoveText(move));
+    return true;
+}
+
+bool TUciSession::BookReady()
+{
+    if (!bookTried_) {
+        bookTried_ = true;
+        const TBookError error = book_.Load(bookPath_);
+        if (error == TBookError::CannotRead)
+            Info("cannot read the book file " + bookPath_ + "; playing without a book");
+        else if (error == TBookError::NotABook)
+            Info(bookPath_ + " is not a Polyglot opening book; playing without a book");
+    }
+    return !book_.Empty();
 }
 
 void TUciSession::AddSearchMove(const std::string& text, std::vector<TEngineMove>& moves)
 {
     auto engine = std::make_unique<TChessEngine>();
-    engine->LinkTo(position_);
+    engine->LinkTo(*position_);
     engine->LoadPosition();
     TEngineMove move;
     const MoveTextResult result = FindLegalMove(*engine, text, move);
@@ -324,6 +384,41 @@ void TUciSession::HandleSetOption(const std::vector<std::string>& words)
     if (name == "Ponder" || name == "ponder") {
         if (valueAt + 2 != words.size() || (words[valueAt + 1] != "true" && words[valueAt + 1] != "false"))
             Info("Ponder needs the value true or false");
+        return;
+    }
+    if (name == "OwnBook" || name == "ownbook") {
+        if (valueAt + 2 != words.size() || (words[valueAt + 1] != "true" && words[valueAt + 1] != "false")) {
+            Info("OwnBook needs the value true or false");
+            return;
+        }
+        ownBook_ = words[valueAt + 1] == "true";
+        return;
+    }
+    if (name == "BookFile" || name == "bookfile") {
+        // A path may hold spaces: all the words after "value".
+        const std::string path = Join(words, valueAt + 1, words.size());
+        if (path.empty()) {
+            Info("BookFile needs the path of a Polyglot book");
+            return;
+        }
+        bookPath_ = path;
+        bookTried_ = false;
+        book_ = TPolyglotBook();
+        return;
+    }
+    if (name == "Nivel" || name == "nivel") {
+        search_.Finish();
+        const std::string value = Join(words, valueAt + 1, words.size());
+        if (value == "Livre" || value == "livre") {
+            search_.SetLevel(nullptr);
+        } else if (const TPlayingLevel* level = FindPlayingLevel(value); level && valueAt < words.size()) {
+            search_.SetLevel(level);
+        } else {
+            std::string names = "Livre";
+            for (const TPlayingLevel& known : PlayingLevels())
+                names += ", " + std::string(known.PlainName);
+            Info("Nivel needs one of the values " + names);
+        }
         return;
     }
     if (name != "Depth" && name != "depth") {

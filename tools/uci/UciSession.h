@@ -7,9 +7,12 @@
 #include "UciSearch.h"
 
 #include "core/GameState.h"
+#include "core/PolyglotBook.h"
+#include "engine/WeakPlay.h"
 
 #include <iosfwd>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +33,11 @@ private:
     // Adds the named move of the current position to the search moves, or
     // says why it cannot.
     void AddSearchMove(const std::string& text, std::vector<TEngineMove>& moves);
+    // Answers the go from the book when OwnBook is on, the book has a move
+    // and the game is within the level's book plies.
+    bool AnswerFromBook(const TGoLimits& limits);
+    // Reads the book file if not read yet; false (said once) when it cannot.
+    bool BookReady();
 
     void Write(const std::string& line);
     void Info(const std::string& text) { Write("info string " + text); }
@@ -37,7 +45,14 @@ private:
     std::istream& in_;
     std::ostream& out_;
     std::mutex outputMutex_;
-    GameState position_ = GameState::Initial();
+    // None after a refused FEN, until the next good position.
+    std::optional<GameState> position_ = GameState::Initial();
+    int positionPly_ = 0; // half-moves of the game before position_
+    bool ownBook_ = false;
+    std::string bookPath_;
+    TPolyglotBook book_;
+    bool bookTried_ = false;
+    TWeakRandom bookRandom_;
     int depthOption_ = DefaultDepth;
     TUciSearch search_;
     TUciPerft perft_;
