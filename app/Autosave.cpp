@@ -2,6 +2,7 @@
 #include "app/Autosave.h"
 
 #include "app/GameRecord.h"
+#include "core/EndRules.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,6 +15,17 @@
 bool GameHasEnded(const Game& game)
 {
     return game.Result() != "*" || Game::RulesResult(game.FinalPosition()) != "*";
+}
+
+bool KeptAfterItsEnd(const Game& game)
+{
+    switch (RecordedOutcome(game).Reason) {
+    case EndReason::None:
+    case EndReason::Checkmate:
+    case EndReason::Stalemate:
+    case EndReason::InsufficientMaterial: return false;
+    default: return true;
+    }
 }
 
 QString SetAsideAutosaveName(const QDateTime& when)
@@ -59,7 +71,7 @@ AutosaveFound TakeAutosave(const QDateTime& now)
         found.Problem = QString::fromUtf8(e.what());
     }
     if (found.Value) {
-        if (GameHasEnded(*found.Value)) {
+        if (GameHasEnded(*found.Value) && !KeptAfterItsEnd(*found.Value)) {
             found.Value.reset();
             RemoveAutosave();
         }

@@ -14,6 +14,11 @@
 // Whether a recorded game is over: by the rules of its final position or
 // by its result (a resignation, an agreed draw).
 bool GameHasEnded(const Game& game);
+// A game ended by something its final position does not show (a flag fall,
+// a resignation, a draw agreed or claimed, the 75-move or fivefold rule)
+// stays in the autosave until a new game starts, so that it can still be
+// looked at and saved after the program ends.
+bool KeptAfterItsEnd(const Game& game);
 
 struct AutosaveFound {
     std::optional<Game> Value; // the unfinished game saved, if any

@@ -242,6 +242,8 @@ Game TGameFiles::CurrentGame() const
     AddReviewMarks(game, moveText_->Review(), game.StartState().CurrentMove - board.Record.StartState().CurrentMove);
     if (board.ShownPly < game.PlyCount() && !ShowsVariation(base_, board))
         game.SetTag("KestravinShownPly", std::to_string(board.ShownPly));
+    if (AddToRecord)
+        AddToRecord(game);
     return game;
 }
 
@@ -302,7 +304,7 @@ bool TGameFiles::OpenGame(const QString& fileName)
     return true;
 }
 
-void TGameFiles::PutOnBoard(const Game& game, std::size_t ply, bool opened)
+void TGameFiles::PutOnBoard(const Game& game, std::size_t ply, bool opened, bool restored)
 {
     // Throws (and leaves the board's game) when the board refuses a move.
     const PutGameResult put = PutGameOnBoard(game, *board_, ply);
@@ -311,6 +313,8 @@ void TGameFiles::PutOnBoard(const Game& game, std::size_t ply, bool opened)
     base_.RemoveTag("KestravinShownPly");
     opened_ = waiting_ = opened;
     moveText_->SetGame(base_);
+    if (GamePut)
+        GamePut(game, restored);
     // Setting the players starts the computer; an opened game stops it again.
     RestorePlayers(game, *board_);
     ShowPlayers();
@@ -422,6 +426,8 @@ void TGameFiles::PasteFen(const QString& text)
     Game game;
     game.SetStart(position);
     PutOnBoard(game, 0, false);
+    if (NewPosition)
+        NewPosition();
 }
 
 void TGameFiles::PasteFenFromClipboard()
@@ -537,7 +543,8 @@ void TGameFiles::AutosaveNow()
         const Game game = CurrentGame();
         // A game that has ended, or has not begun (nothing to resume: the
         // players and level are remembered with the other choices).
-        if (::GameHasEnded(game) || (game.PlyCount() == 0 && game.StartsFromStandardPosition())) {
+        if ((::GameHasEnded(game) && !KeptAfterItsEnd(game)) ||
+            (game.PlyCount() == 0 && game.StartsFromStandardPosition())) {
             RemoveAutosave();
             lastAutosave_.clear();
             return;
@@ -587,7 +594,7 @@ bool TGameFiles::RestoreAutosave()
     }
     try {
         // A game opened for study stays one after a restart.
-        PutOnBoard(*found.Value, ply, found.Value->Tag(OpenedGameTag) == "1");
+        PutOnBoard(*found.Value, ply, found.Value->Tag(OpenedGameTag) == "1", true);
     } catch (const std::runtime_error& e) {
         const QString aside = SetAsideAutosave();
         qWarning("kestravin: the saved game could not be restored (%s); it was kept as %s", e.what(),

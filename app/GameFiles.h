@@ -107,6 +107,15 @@ public:
     using GameChooser = std::function<std::optional<std::size_t>(const PgnFileIndex&)>;
     void SetGameChooser(GameChooser chooser) { chooser_ = std::move(chooser); }
 
+    // ---- What the rest of the window adds to a game record ----
+    // Called on every record of the board's game (save, autosave, print):
+    // the clocks' tags and comments and how the game ended.
+    std::function<void(Game&)> AddToRecord;
+    // A recorded game is on the board (`restored`: from the autosave).
+    std::function<void(const Game& game, bool restored)> GamePut;
+    // A pasted position begins a new game.
+    std::function<void()> NewPosition;
+
     // ---- The move list of a game with variations (MoveListText) ----
     // Shows the position of a line of such a list, putting the variation's
     // line on the board when it is another one; the game stays as it was
@@ -116,6 +125,7 @@ public:
     // The line of the shown position in such a list (-1: none), or nothing
     // when the list is the board's own.
     std::optional<int> ListLineShown() const;
+
     // ---- Autosave ----
     // The board's moves and changes of the shown position, the players'
     // boxes, the levels and the review reach these; the autosave follows
@@ -143,8 +153,9 @@ private:
     void PrintWithDialog();
     void PreviewPrint();
     // `opened`: a game opened from a file, shown for study; the computer
-    // waits. Otherwise the computer plays if it is to move.
-    void PutOnBoard(const Game& game, std::size_t ply, bool opened);
+    // waits. Otherwise the computer plays if it is to move. `restored`: the
+    // game comes from the autosave.
+    void PutOnBoard(const Game& game, std::size_t ply, bool opened, bool restored = false);
     void HoldComputerOnOpenedGame();
     void ShowPlayers();
 

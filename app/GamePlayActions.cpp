@@ -4,6 +4,8 @@
 // on: the mark of the side to move, the move list following the game and
 // the notices of the end of the game.
 #include "app/Application.h"
+#include "app/GameClocks.h"
+#include "app/GameEnding.h"
 #include "app/GameFiles.h"
 #include "app/MoveListBox.h"
 #include "app/MoveListText.h"
@@ -36,7 +38,7 @@ GameEnd EndOfGame(const TChessBoard& board)
                                                : board.BlackKingAttacked(Square::A1, Square::A1);
         return check ? GameEnd::Mate : GameEnd::Stalemate;
     }
-    if (board.ThreefoldRepetition())
+    if (board.ThreefoldEndsGame() && board.ThreefoldRepetition())
         return GameEnd::Repetition;
     if (MatingMaterial(board.Board(), true) < 5 && MatingMaterial(board.Board(), false) < 5)
         return GameEnd::NoMaterial;
@@ -181,7 +183,11 @@ void TForm2::VoltarLance1Click(QObject*)
     const int step = TakeBackStep();
     if (step == 0)
         return;
+    // A game that ended (a flag, a resignation) is open again, with the
+    // clocks as they stood.
+    Ending->Reopen();
     RunGuarded([this, step] { ChessBoard1->TakeBack(step); });
+    Clocks->FollowBoard();
     RebuildMoveList();
     GameChanged();
 }
@@ -191,16 +197,23 @@ void TForm2::RefazerLance1Click(QObject*)
     const int step = RedoStep();
     if (step == 0)
         return;
-    // Each replayed move reaches the window through the board's events.
+    // Each replayed move reaches the window through the board's events;
+    // the clocks go back to what they showed then.
+    Clocks->SetReplaying(true);
     RunGuarded([this, step] { ChessBoard1->Redo(step); });
+    Clocks->SetReplaying(false);
     GameChanged();
 }
 
 void TForm2::Continuar1Click(QObject*)
 {
+    // Also the end of a pause.
+    Ending->Resume();
     // A finished game (one opened from a file with its result) stays so.
-    if (GameFiles != nullptr && !GameFiles->MayContinue())
+    if (GameFiles != nullptr && !GameFiles->MayContinue()) {
+        GameChanged();
         return;
+    }
     LetComputerMove();
     GameChanged();
 }
@@ -245,6 +258,10 @@ void TForm2::ScheduleGameChanged()
 
 void TForm2::GameChanged()
 {
+    if (Ending != nullptr)
+        Ending->GameChanged();
+    if (Clocks != nullptr)
+        Clocks->PlayersChanged();
     UpdatePlayActions();
     UpdateTurnMarks();
     // Once material for a mate is back (a take-back, a new game), the next
@@ -260,8 +277,9 @@ void TForm2::UpdatePlayActions()
     VoltarLance1->setEnabled(TakeBackStep() > 0);
     RefazerLance1->setEnabled(RedoStep() > 0);
     const TChessBoard& board = *ChessBoard1;
-    Continuar1->setEnabled((board.WhiteToMove() ? board.ComputerPlaysWhite() : board.ComputerPlaysBlack()) &&
-                           (GameFiles == nullptr || !GameFiles->GameHasEnded()));
+    Continuar1->setEnabled(((board.WhiteToMove() ? board.ComputerPlaysWhite() : board.ComputerPlaysBlack()) &&
+                            (GameFiles == nullptr || !GameFiles->GameHasEnded())) ||
+                           (Ending != nullptr && Ending->Paused()));
 }
 
 void TForm2::UpdateTurnMarks()
@@ -282,7 +300,10 @@ void TForm2::UpdateTurnMarks()
         return;
     }
     const QString arrow = QStringLiteral("\u25C0");
-    const QString text = ChessBoard1->Thinking() ? arrow + QLatin1Char(' ') + tr("pensando…") : arrow;
+    // Beside a clock there is room for the arrow alone.
+    const bool clocks = Clocks != nullptr && Clocks->Enabled();
+    mark->setFixedWidth(clocks ? 26 : 106);
+    const QString text = ChessBoard1->Thinking() && !clocks ? arrow + QLatin1Char(' ') + tr("pensando…") : arrow;
     if (mark->text() != text)
         mark->setText(text);
     mark->show();

@@ -225,7 +225,7 @@ BoardGame GameFromBoard(const TChessBoard& board)
     // covers the draw the position alone cannot show.
     const GameHistory& history = board.History();
     std::string result = Game::RulesResult(game.Record.FinalPosition());
-    if (result == "*" && game.Record.PlyCount() > 0 &&
+    if (result == "*" && game.Record.PlyCount() > 0 && board.ThreefoldEndsGame() &&
         history.ThreefoldRepetition(history.LastMoveNumber(), history.LastWhiteToMove()))
         result = "1/2-1/2";
     if (result != "*")

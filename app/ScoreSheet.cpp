@@ -1,6 +1,7 @@
 // The score sheet (see ScoreSheet.h).
 #include "app/ScoreSheet.h"
 
+#include "app/GameEnding.h"
 #include "core/MoveList.h"
 
 #include <QCoreApplication>
@@ -86,6 +87,13 @@ ScoreSheetContent ScoreSheetOf(const Game& game, const PieceLetters& letters)
             sheet.Heading << QCoreApplication::translate("ScoreSheet", "Nível: %1").arg(LevelText(*level));
     }
     sheet.Heading << QCoreApplication::translate("ScoreSheet", "Resultado: %1").arg(ResultText(game.Result()));
+    // How it ended, when the final position does not show it (the clock,
+    // a resignation, an agreed or claimed draw), and on which clock.
+    if (const GameOutcome outcome = RecordedOutcome(game); outcome.Reason != EndReason::None)
+        sheet.Heading << QCoreApplication::translate("ScoreSheet", "Fim: %1").arg(GameEnding::OutcomeText(outcome));
+    if (const auto control = game.Tag("TimeControl"); control && *control != "-" && *control != "?")
+        sheet.Heading
+            << QCoreApplication::translate("ScoreSheet", "Controle de tempo: %1").arg(QString::fromStdString(*control));
     if (!game.StartsFromStandardPosition())
         sheet.Heading << QCoreApplication::translate("ScoreSheet", "Posição inicial: %1")
                              .arg(QString::fromStdString(game.FenAt(0)));

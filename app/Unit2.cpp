@@ -4,6 +4,7 @@
 
 #include "app/AnalysisController.h"
 #include "app/Application.h"
+#include "app/GameClocks.h"
 #include "app/GameFiles.h"
 #include "app/MoveAnnouncer.h"
 #include "app/MoveListBox.h"
@@ -90,6 +91,8 @@ TForm2::TForm2(QWidget* parent, bool designMode)
     ConnectBoardEvents();
     ConnectControls();
     CreateHelpers();
+    CreateGameFlow();
+    ConnectGameFiles();
     SetAccessibleNames();
     LoadSettings();
     setFixedSize(sizeHint());

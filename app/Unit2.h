@@ -6,6 +6,7 @@
 #pragma once
 
 #include "app/GameFile.h"
+#include "app/NewGameDialog.h"
 #include "core/Square.h"
 
 #include <QCoreApplication>
@@ -13,8 +14,12 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
+#include <optional>
 #include <utility>
 
+class GameClocks;
+class GameEnding;
 class MoveAnnouncer;
 class MoveListText;
 class TypedMoveEntry;
@@ -114,6 +119,10 @@ public:
     TypedMoveEntry* MoveEntry = nullptr; // moves typed on the keyboard
     // Game files, FEN, the score sheet, algebraic notation, the autosave (GameFiles).
     TGameFiles* GameFiles = nullptr;
+    // The clocks of a timed game, and the ends beyond the board's rules:
+    // pause, resign, draws, the flag (GameClocks, GameEnding).
+    GameClocks* Clocks = nullptr;
+    GameEnding* Ending = nullptr;
     // The level among all seven and the opening book (OpponentController).
     TOpponentController* Opponent = nullptr;
     // "Mostrar nome da abertura" (OpeningNameDisplay).
@@ -144,6 +153,7 @@ public:
     QAction* Sobre1 = nullptr;
 
     // ---- The program's additions: "Partida" ----
+    QAction* NovaPartida1 = nullptr;    // Ctrl+Shift+N
     QAction* VirarTabuleiro1 = nullptr; // Ctrl+F
     QAction* VoltarLance1 = nullptr;    // Ctrl+Z
     QAction* RefazerLance1 = nullptr;   // Ctrl+Shift+Z
@@ -207,7 +217,17 @@ public:
     void Humano2Click(QObject* Sender);
 
     // ---- The program's additions ----
+    void NovaPartida1Click(QObject* Sender);
     void VirarTabuleiro1Click(QObject* Sender);
+    // The choices of the next game, as "Nova partida…" last left them.
+    NewGameChoices CurrentChoices() const;
+    // Applies the choices (players, level, time control) and starts a new
+    // game with them.
+    void StartNewGame(const NewGameChoices& choices);
+    // Replaces the dialog of "Nova partida…" (tests); an empty function
+    // brings the dialog back.
+    using NewGameAsker = std::function<std::optional<NewGameChoices>(const NewGameChoices&)>;
+    void SetNewGameAsker(NewGameAsker asker) { newGameAsker_ = std::move(asker); }
     void VoltarLance1Click(QObject* Sender);
     void RefazerLance1Click(QObject* Sender);
     void Continuar1Click(QObject* Sender);
@@ -268,7 +288,14 @@ private:
     // thread stopped.
     void LetComputerMove();
 
+    void CreateGameFlow();
+    void ConnectGameFiles();
+    void StartClocksForNewGame();
+
     QTimer* thinkingWatch_ = nullptr;
+    NewGameAsker newGameAsker_;
+    TimeControl whiteControl_; // the time controls of the next games
+    TimeControl blackControl_;
     QTimer* gameChangedTimer_ = nullptr;
     // After "Novo Jogo" the list shows the old game until the new game's
     // first move rebuilds it: refreshing leaves it alone.

@@ -95,6 +95,7 @@ void TForm2::NovoJogo1Click(QObject*)
     // computer player stopped; it plays at once when it has the first move.
     oldGameListed_ = true;
     RunGuarded([this] { ChessBoard1->NewGame(); });
+    StartClocksForNewGame();
     LetComputerMove();
     GameChanged();
     FollowMoveList();
@@ -146,6 +147,7 @@ void TForm2::Abrir1Click(QObject*)
     RunGuarded([this] {
         if (const auto text = LoadGameWithDialog(Abrir, this)) {
             ChessBoard1->SetPosition(*text);
+            StartClocksForNewGame();
             // The board leaves its computer player stopped; it plays when
             // it is to move in the loaded position.
             LetComputerMove();

@@ -32,6 +32,7 @@ void TChessBoard::SetPosition(const std::string& position)
     StopThinking();
     ParsePositionString(game_.Board, position);
     aids_.SetPositionFromPlay(false);
+    acceptsMoves_ = true;
     Paint();
     ShownPositionChanged();
 }
@@ -79,13 +80,14 @@ void TChessBoard::ResetGame()
     game_.EnPassant = Square::None;
     game_.CastlingAllowed = CastleSet::All();
     aids_.SetPositionFromPlay(false);
+    acceptsMoves_ = true;
 }
 
 bool TChessBoard::IsLegalMove(Square oldSq, Square newSq) const
 {
     if (Ord(oldSq) < 1 || Ord(oldSq) > 64 || Ord(newSq) < 1 || Ord(newSq) > 64)
         return false;
-    if (threefoldEndsGame_ && ThreefoldRepetition())
+    if (!acceptsMoves_ || (threefoldEndsGame_ && ThreefoldRepetition()))
         return false;
     return IsMoveAllowed(game_, oldSq, newSq);
 }

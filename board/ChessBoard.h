@@ -124,9 +124,10 @@ public:
     // game (same placement, side to move, castling rights and en passant).
     bool ThreefoldRepetition() const;
     // Whether a threefold repetition ends the game: no move is legal in a
-    // position that has stood twice before (true, the board's rule for play).
-    // A game replayed from a record turns it off, since the rules of chess
-    // make the repetition a claim, not an end.
+    // position that has stood twice before, and OnThreefoldPosition and
+    // OnDraw fire (true by default, the board's rule for play). False leaves
+    // the draw to be claimed: a game replayed from a record turns it off for
+    // the replay, and the option of claimed repetitions turns it off for play.
     bool ThreefoldEndsGame() const { return threefoldEndsGame_; }
     void SetThreefoldEndsGame(bool value) { threefoldEndsGame_ = value; }
     const GameHistory& History() const { return history_; }
@@ -152,6 +153,16 @@ public:
     // before). Stops and resumes the computer player like TakeBack. False,
     // with nothing changed, unless 1 <= halfMoves <= RedoCount().
     bool Redo(int halfMoves);
+
+    // ---- Holding the game ----
+    // While false no move is legal and the computer player stays stopped: a
+    // game ended by something the board's rules do not see (a flag fall, a
+    // resignation, a draw agreed or claimed) or a paused game. Setting it
+    // false stops the computer player; setting it true leaves resuming to
+    // the caller. True by default, and again after ResetGame and a
+    // Position write (a new game).
+    bool AcceptsMoves() const { return acceptsMoves_; }
+    void SetAcceptsMoves(bool value);
 
     // ---- Computer player controls ----
     bool ComputerPlaysWhite() const { return computerPlaysWhite_; }
@@ -408,6 +419,7 @@ private:
     bool endEventGuard_ = false;
     bool designMode_ = false;
 
+    bool acceptsMoves_ = true;
     bool computerPlaysWhite_ = false;
     bool computerPlaysBlack_ = false;
     int searchDepth_ = 1;

@@ -92,7 +92,7 @@ bool TChessBoard::MakeMove(Square oldSq, Square newSq)
 
     RecordCurrentPosition();
     history_.SetEndMarker(game_.CurrentMove, game_.WhiteToMove);
-    if (ThreefoldRepetition()) {
+    if (threefoldEndsGame_ && ThreefoldRepetition()) {
         Fire(OnThreefoldPosition, this);
         draw = draw.value_or(TGameEnd::ThreefoldRepetition);
     }

@@ -99,7 +99,7 @@ void TChessBoard::StopThinking()
 
 void TChessBoard::ResumeThinking()
 {
-    if (designMode_ || SearchThread == nullptr)
+    if (designMode_ || SearchThread == nullptr || !acceptsMoves_)
         return;
     SearchThread->ClearStop();
     SearchThread->Resume();
@@ -127,6 +127,13 @@ void TChessBoard::TellThinking(bool thinking)
 bool TChessBoard::Thinking() const
 {
     return SearchThread != nullptr && SearchThread->IsThinking.load();
+}
+
+void TChessBoard::SetAcceptsMoves(bool value)
+{
+    if (!value)
+        StopThinking();
+    acceptsMoves_ = value;
 }
 
 void TChessBoard::SetComputerPlaysWhite(bool value)

@@ -394,6 +394,184 @@
     </message>
 </context>
 <context>
+    <name>GameClocks</name>
+    <message>
+        <source>Brancas: um minuto.</source>
+        <translation>White: one minute.</translation>
+    </message>
+    <message>
+        <source>Pretas: um minuto.</source>
+        <translation>Black: one minute.</translation>
+    </message>
+    <message>
+        <source>Brancas: dez segundos.</source>
+        <translation>White: ten seconds.</translation>
+    </message>
+    <message>
+        <source>Pretas: dez segundos.</source>
+        <translation>Black: ten seconds.</translation>
+    </message>
+    <message>
+        <source>1 hora</source>
+        <translation>1 hour</translation>
+    </message>
+    <message>
+        <source>%1 horas</source>
+        <translation>%1 hours</translation>
+    </message>
+    <message>
+        <source>1 minuto</source>
+        <translation>1 minute</translation>
+    </message>
+    <message>
+        <source>%1 minutos</source>
+        <translation>%1 minutes</translation>
+    </message>
+    <message>
+        <source>1 segundo</source>
+        <translation>1 second</translation>
+    </message>
+    <message>
+        <source>%1 segundos</source>
+        <translation>%1 seconds</translation>
+    </message>
+    <message>
+        <source> e </source>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source>Relógio das brancas: %1</source>
+        <translation>White&apos;s clock: %1</translation>
+    </message>
+    <message>
+        <source>Relógio das pretas: %1</source>
+        <translation>Black&apos;s clock: %1</translation>
+    </message>
+</context>
+<context>
+    <name>GameEnding</name>
+    <message>
+        <source>Pausar</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Abandonar…</source>
+        <translation>Resign…</translation>
+    </message>
+    <message>
+        <source>Propor empate</source>
+        <translation>Offer a draw</translation>
+    </message>
+    <message>
+        <source>Reivindicar empate</source>
+        <translation>Claim a draw</translation>
+    </message>
+    <message>
+        <source>Repetição tripla só quando reivindicada</source>
+        <translation>Threefold repetition only when claimed</translation>
+    </message>
+    <message>
+        <source>As brancas perderam por tempo.</source>
+        <translation>White lost on time.</translation>
+    </message>
+    <message>
+        <source>As pretas perderam por tempo.</source>
+        <translation>Black lost on time.</translation>
+    </message>
+    <message>
+        <source>Empate: acabou o tempo, mas o adversário não pode dar mate.</source>
+        <translation>Draw: time ran out, but the opponent cannot mate.</translation>
+    </message>
+    <message>
+        <source>As brancas abandonaram.</source>
+        <translation>White resigned.</translation>
+    </message>
+    <message>
+        <source>As pretas abandonaram.</source>
+        <translation>Black resigned.</translation>
+    </message>
+    <message>
+        <source>Empate por acordo.</source>
+        <translation>Draw by agreement.</translation>
+    </message>
+    <message>
+        <source>Empate: regra dos 50 lances.</source>
+        <translation>Draw: the 50-move rule.</translation>
+    </message>
+    <message>
+        <source>Empate: regra dos 75 lances.</source>
+        <translation>Draw: the 75-move rule.</translation>
+    </message>
+    <message>
+        <source>Empate: repetição tripla.</source>
+        <translation>Draw: threefold repetition.</translation>
+    </message>
+    <message>
+        <source>Empate: a mesma posição pela quinta vez.</source>
+        <translation>Draw: the same position for the fifth time.</translation>
+    </message>
+    <message>
+        <source>Cheque Mate!</source>
+        <translation>Checkmate!</translation>
+    </message>
+    <message>
+        <source>Empate por afogamento.</source>
+        <translation>Draw by stalemate.</translation>
+    </message>
+    <message>
+        <source>Empate por falta de material para dar mate.</source>
+        <translation>Draw: too little material left to mate.</translation>
+    </message>
+    <message>
+        <source>As brancas venceram.</source>
+        <translation>White won.</translation>
+    </message>
+    <message>
+        <source>As pretas venceram.</source>
+        <translation>Black won.</translation>
+    </message>
+    <message>
+        <source>Empate!</source>
+        <translation>Draw!</translation>
+    </message>
+    <message>
+        <source>Partida pausada.</source>
+        <translation>Game paused.</translation>
+    </message>
+    <message>
+        <source>Partida retomada.</source>
+        <translation>Game resumed.</translation>
+    </message>
+    <message>
+        <source>Abandonar a partida? As brancas perdem.</source>
+        <translation>Resign the game? White loses.</translation>
+    </message>
+    <message>
+        <source>Abandonar a partida? As pretas perdem.</source>
+        <translation>Resign the game? Black loses.</translation>
+    </message>
+    <message>
+        <source>As brancas propõem empate. As pretas aceitam?</source>
+        <translation>White offers a draw. Does Black accept?</translation>
+    </message>
+    <message>
+        <source>As pretas propõem empate. As brancas aceitam?</source>
+        <translation>Black offers a draw. Does White accept?</translation>
+    </message>
+    <message>
+        <source>Empate recusado.</source>
+        <translation>Draw declined.</translation>
+    </message>
+    <message>
+        <source>O computador pensa na proposta…</source>
+        <translation>The computer is thinking about the offer…</translation>
+    </message>
+    <message>
+        <source>O computador recusou o empate.</source>
+        <translation>The computer declined the draw.</translation>
+    </message>
+</context>
+<context>
     <name>GameRecord</name>
     <message>
         <source>O tabuleiro recusou o lance %1 (%2) da partida.</source>
@@ -642,6 +820,73 @@
     </message>
 </context>
 <context>
+    <name>NewGameDialog</name>
+    <message>
+        <source>Nova partida</source>
+        <translation>New game</translation>
+    </message>
+    <message>
+        <source>Pessoa</source>
+        <translation>Person</translation>
+    </message>
+    <message>
+        <source>Computador</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>&amp;Brancas:</source>
+        <translation>&amp;White:</translation>
+    </message>
+    <message>
+        <source>&amp;Pretas:</source>
+        <translation>&amp;Black:</translation>
+    </message>
+    <message>
+        <source>&amp;Nível do computador:</source>
+        <translation>Computer &amp;level:</translation>
+    </message>
+    <message>
+        <source>Sem relógio</source>
+        <translation>No clock</translation>
+    </message>
+    <message>
+        <source>Personalizado</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>&amp;Controle de tempo:</source>
+        <translation>&amp;Time control:</translation>
+    </message>
+    <message>
+        <source>Controle personalizado</source>
+        <translation>Custom control</translation>
+    </message>
+    <message>
+        <source>Outro controle para as pretas</source>
+        <translation>Another control for Black</translation>
+    </message>
+    <message>
+        <source>Posição inicial</source>
+        <translation>Starting position</translation>
+    </message>
+    <message>
+        <source>&amp;Início:</source>
+        <translation>&amp;Start:</translation>
+    </message>
+    <message>
+        <source>Os relógios começam depois do primeiro lance das pretas.</source>
+        <translation>The clocks start after Black&apos;s first move.</translation>
+    </message>
+    <message>
+        <source>Começar</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>PgnGameDialog</name>
     <message>
         <source>Abrir partida</source>
@@ -804,6 +1049,14 @@
     <message>
         <source>Página %1 de %2</source>
         <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>Fim: %1</source>
+        <translation>End: %1</translation>
+    </message>
+    <message>
+        <source>Controle de tempo: %1</source>
+        <translation>Time control: %1</translation>
     </message>
 </context>
 <context>
@@ -1251,6 +1504,10 @@ Open it in a web browser.</translation>
         <source>Copiar o caminho</source>
         <translation>Copy the path</translation>
     </message>
+    <message>
+        <source>Nova partida…</source>
+        <translation>New game…</translation>
+    </message>
 </context>
 <context>
     <name>TForm4</name>
@@ -1431,6 +1688,77 @@ Open it in a web browser.</translation>
     <message>
         <source>Não foi possível iniciar o motor de análise “%1”.</source>
         <translation>The analysis engine “%1” could not be started.</translation>
+    </message>
+</context>
+<context>
+    <name>TimeControlEditor</name>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>Tempo:</source>
+        <translation>Time:</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>de acréscimo por lance (Fischer)</source>
+        <translation>increment per move (Fischer)</translation>
+    </message>
+    <message>
+        <source>de atraso simples por lance</source>
+        <translation>simple delay per move</translation>
+    </message>
+    <message>
+        <source>de atraso Bronstein por lance</source>
+        <translation>Bronstein delay per move</translation>
+    </message>
+    <message>
+        <source>Bônus:</source>
+        <translation>Bonus:</translation>
+    </message>
+    <message>
+        <source>a partida toda</source>
+        <translation>the whole game</translation>
+    </message>
+    <message>
+        <source> lances</source>
+        <translation> moves</translation>
+    </message>
+    <message>
+        <source>Período:</source>
+        <translation>Period:</translation>
+    </message>
+    <message>
+        <source>o mesmo período de novo</source>
+        <translation>the same period again</translation>
+    </message>
+    <message>
+        <source>Depois:</source>
+        <translation>Then:</translation>
+    </message>
+    <message>
+        <source>Tempo em minutos</source>
+        <translation>Time in minutes</translation>
+    </message>
+    <message>
+        <source>Bônus em segundos</source>
+        <translation>Bonus in seconds</translation>
+    </message>
+    <message>
+        <source>Tipo de bônus</source>
+        <translation>Kind of bonus</translation>
+    </message>
+    <message>
+        <source>Lances do primeiro período</source>
+        <translation>Moves of the first period</translation>
+    </message>
+    <message>
+        <source>Minutos depois do primeiro período</source>
+        <translation>Minutes after the first period</translation>
     </message>
 </context>
 <context>

@@ -64,6 +64,19 @@ expect_status 1 "export of a broken game" "$tool" --export "$work/mixed.pgn"
 [[ $(grep -c '^\[Event ' "$work/out") == 2 ]] || fail "export: the readable games were not all written"
 grep -q $'\t1\terror\t5:13\t' "$work/err" || fail "export: no error line on stderr"
 
+# A timed game keeps its clock tags and each move's [%clk] through export.
+cat >"$work/timed.pgn" <<'PGN'
+[Event "?"]
+[Result "0-1"]
+[TimeControl "40/5400+30:1800+30"]
+[Termination "time forfeit"]
+
+1. e4 {[%clk 1:30:00]} 1... d5 {bom [%clk 1:29:58.4]} 2. exd5 {[%clk 1:25:01.3]} 0-1
+PGN
+expect_status 0 "export of a timed game" "$tool" --export "$work/timed.pgn"
+grep -q '^\[TimeControl "40/5400+30:1800+30"\]$' "$work/out" || fail "export: TimeControl lost"
+grep -q '^\[Termination "time forfeit"\]$' "$work/out" || fail "export: Termination lost"
+grep -q '{bom \[%clk 1:29:58.4\]}' "$work/out" || fail "export: a move's clock lost: $(cat "$work/out")"
 # --export keeps variations, comments and NAGs: exported once, the text is
 # what exporting it again gives, and the variations are there.
 expect_status 0 "export of annotated games" "$tool" --export "$data/annotated.pgn"

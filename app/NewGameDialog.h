@@ -1,0 +1,76 @@
+// "Partida › Nova partida…": one dialog for everything about the next
+// game: who plays White and who plays Black (a person or the computer),
+// the computer's level, the time control (none, a preset, or one of the
+// player's own: base time, increment or delay, periods by moves, another
+// control for Black) and the start. The choices are remembered (QSettings:
+// Jogadores/ComputadorBrancas, Jogadores/ComputadorPretas, Jogo/Dificuldade,
+// Partida/ControleDeTempo as a PGN string, Partida/ControleDeTempoPretas
+// when Black's differs).
+#pragma once
+
+#include "core/TimeControl.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QSettings;
+class QSpinBox;
+class QGroupBox;
+
+struct NewGameChoices {
+    bool ComputerWhite = false;
+    bool ComputerBlack = true;
+    int Depth = 1;
+    TimeControl White;
+    TimeControl Black;
+
+    // The time controls stored in the settings (none when nothing or
+    // nothing readable is stored); the players and level are the window's.
+    static std::pair<TimeControl, TimeControl> StoredTimeControls(const QSettings& settings);
+    static void StoreTimeControls(QSettings& settings, const TimeControl& white, const TimeControl& black);
+};
+
+// One side's own control: base minutes, bonus seconds and its kind, and
+// optionally a number of moves after which more time comes.
+class TimeControlEditor : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TimeControlEditor(QWidget* parent = nullptr);
+    TimeControl Value() const;
+    void SetValue(const TimeControl& control);
+
+    QDoubleSpinBox* Minutes = nullptr;
+    QSpinBox* Bonus = nullptr;
+    QComboBox* BonusKind = nullptr;
+    QSpinBox* Moves = nullptr;
+    QDoubleSpinBox* ThenMinutes = nullptr;
+
+private:
+    void UpdateEnabled();
+};
+
+class NewGameDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit NewGameDialog(const NewGameChoices& current, QWidget* parent = nullptr);
+    NewGameChoices Choices() const;
+
+    QComboBox* WhitePlayer = nullptr;
+    QComboBox* BlackPlayer = nullptr;
+    QComboBox* Level = nullptr;
+    QComboBox* Clock = nullptr; // none, the presets, "Personalizado"
+    QGroupBox* Custom = nullptr;
+    TimeControlEditor* WhiteControl = nullptr;
+    QCheckBox* BlackDiffers = nullptr;
+    TimeControlEditor* BlackControl = nullptr;
+    QComboBox* Start = nullptr;
+
+private:
+    void SelectControl(const TimeControl& white, const TimeControl& black);
+    void UpdateEnabled();
+};
