@@ -1,6 +1,8 @@
 // PGN import and export.
 #include "core/Pgn.h"
 
+#include "core/PgnCharacters.h"
+
 #include "core/San.h"
 
 #include <algorithm>
@@ -34,42 +36,17 @@ struct Token {
     int Column = 1;
 };
 
-bool IsSymbolStart(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
-}
-
-bool IsSymbolChar(char c)
-{
-    switch (c) {
-    case '_':
-    case '+':
-    case '#':
-    case '=':
-    case ':':
-    case '-':
-    case '/': return true;
-    default: return IsSymbolStart(c);
-    }
-}
-
-bool IsSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
-constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+using pgnchars::ByteOrderMark;
+using pgnchars::IsLineBreak;
+using pgnchars::IsSpace;
+using pgnchars::IsSymbolChar;
+using pgnchars::IsSymbolStart;
 
 // CR, LF and CRLF all end a line: a line ends at a LF, or at a CR that no
 // LF follows.
 bool EndsLine(std::string_view text, std::size_t pos)
 {
     return text[pos] == '\n' || (text[pos] == '\r' && (pos + 1 >= text.size() || text[pos + 1] != '\n'));
-}
-
-bool IsLineBreak(char c)
-{
-    return c == '\n' || c == '\r';
 }
 
 // Where a line's text begins: after a byte-order mark at its start, which

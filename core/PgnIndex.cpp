@@ -4,6 +4,8 @@
 // fault it can see it searches for the next game by the reader's rules.
 #include "core/PgnIndex.h"
 
+#include "core/PgnCharacters.h"
+
 #include "core/Game.h"
 
 #include <algorithm>
@@ -13,36 +15,12 @@ namespace {
 
 constexpr std::size_t ReportEvery = 1 << 20;
 constexpr std::size_t MaxSymbolBytes = 255;
-constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
-bool IsSymbolStart(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
-}
-
-bool IsSymbolChar(char c)
-{
-    switch (c) {
-    case '_':
-    case '+':
-    case '#':
-    case '=':
-    case ':':
-    case '-':
-    case '/': return true;
-    default: return IsSymbolStart(c);
-    }
-}
-
-bool IsSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
-bool IsLineEnd(char c)
-{
-    return c == '\n' || c == '\r';
-}
+using pgnchars::ByteOrderMark;
+using pgnchars::IsLineBreak;
+using pgnchars::IsSpace;
+using pgnchars::IsSymbolChar;
+using pgnchars::IsSymbolStart;
 
 // Where a line's text begins: after a byte-order mark at its start (files
 // joined into one keep the mark each began with).
@@ -132,7 +110,7 @@ private:
                 furthest_ = std::max(furthest_, pos_);
             } else if (c == '%' && pos_ == LineTextStart(text_, lineStart_)) {
                 // An escape line: another program's data.
-                while (pos_ < text_.size() && !IsLineEnd(text_[pos_]))
+                while (pos_ < text_.size() && !IsLineBreak(text_[pos_]))
                     Advance();
             } else {
                 break;
@@ -228,7 +206,7 @@ private:
                 Fault(here);
             return;
         case ';':
-            while (pos_ < text_.size() && !IsLineEnd(text_[pos_]))
+            while (pos_ < text_.size() && !IsLineBreak(text_[pos_]))
                 Advance();
             return;
         case '$':
@@ -263,7 +241,7 @@ private:
             end = close == std::string_view::npos ? text_.size() : close + 1;
         } else if (c == ';' || c == '"') {
             end = pos_ + 1;
-            while (end < text_.size() && !IsLineEnd(text_[end]) && !(c == '"' && text_[end] == '"'))
+            while (end < text_.size() && !IsLineBreak(text_[end]) && !(c == '"' && text_[end] == '"'))
                 ++end;
             ++end;
         } else if (IsSymbolStart(c)) {
@@ -378,13 +356,13 @@ private:
     {
         Advance();
         std::size_t length = 0;
-        while (pos_ < text_.size() && !IsLineEnd(text_[pos_])) {
+        while (pos_ < text_.size() && !IsLineBreak(text_[pos_])) {
             char c = text_[pos_];
             if (c == '"') {
                 Advance();
                 return true;
             }
-            if (c == '\\' && pos_ + 1 < text_.size() && !IsLineEnd(text_[pos_ + 1]))
+            if (c == '\\' && pos_ + 1 < text_.size() && !IsLineBreak(text_[pos_ + 1]))
                 Advance();
             if (++length > limits_.MaxTokenBytes)
                 return false;
@@ -453,7 +431,7 @@ private:
             if (end > 0 && text_[end] == '\n' && text_[end - 1] == '\r')
                 --end;
             previousLineStart_ = end;
-            while (previousLineStart_ > 0 && !IsLineEnd(text_[previousLineStart_ - 1]))
+            while (previousLineStart_ > 0 && !IsLineBreak(text_[previousLineStart_ - 1]))
                 --previousLineStart_;
         }
     }
@@ -478,14 +456,14 @@ private:
                 Advance();
                 continue;
             case Inside::Line:
-                if (IsLineEnd(c))
+                if (IsLineBreak(c))
                     inside = Inside::Nothing;
                 Advance();
                 continue;
             case Inside::String:
-                if (c == '"' || IsLineEnd(c))
+                if (c == '"' || IsLineBreak(c))
                     inside = Inside::Nothing;
-                else if (c == '\\' && pos_ + 1 < text_.size() && !IsLineEnd(text_[pos_ + 1]))
+                else if (c == '\\' && pos_ + 1 < text_.size() && !IsLineBreak(text_[pos_ + 1]))
                     Advance();
                 Advance();
                 continue;

@@ -76,7 +76,7 @@ QString ErrorOf(F&& call)
 
 } // namespace
 
-TEST(SpecialFiles, AFifoIsRefusedWhereverAGameFileIsExpected)
+TEST(NonRegularFiles, AFifoIsRefusedWhereverAGameFileIsExpected)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -106,7 +106,7 @@ TEST(SpecialFiles, AFifoIsRefusedWhereverAGameFileIsExpected)
     EXPECT_FALSE(ErrorOf([&] { form.GameFiles->OpenGame(fifo); }).isEmpty());
 }
 
-TEST(SpecialFiles, AFifoAsTheAutosaveIsSetAside)
+TEST(NonRegularFiles, AFifoAsTheAutosaveIsSetAside)
 {
     RemoveAutosave();
     ASSERT_TRUE(QDir().mkpath(QFileInfo(AutosaveFileName()).absolutePath()));
