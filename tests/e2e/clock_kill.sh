@@ -28,16 +28,6 @@ clock_ms() { # tag
   [ -n "$text" ] || { echo -1; return; }
   awk -F'[:.]' '{ printf "%d\n", (($1 * 60 + $2) * 60 + $3) * 1000 + ($4 == "" ? 0 : $4 * 100) }' <<<"$text"
 }
-open_game() {
-  local start
-  start=$(wait_window_of_width "$(window_width Form1)" 60) || fail "the start screen did not appear"
-  read -r _ sx sy _ _ <<<"$start"
-  wait_screen_settles 30 || fail "the start screen never finished painting"
-  xdotool mousemove $(centre_of Form1.Label1 "$sx" "$sy") click 1
-  game=$(wait_window_of_width "$(window_width Form2)" 60) || fail "Novo Jogo did not open the game window"
-  read -r gid gx gy _ _ <<<"$game"
-  timeout 10 xdotool windowfocus --sync "$gid" 2>/dev/null || true
-}
 
 "$prog" >"$out/program-1.log" 2>&1 &
 pid=$!

@@ -42,13 +42,7 @@ EOF
 
 "$prog" >"$out/program.log" 2>&1 &
 pid=$!
-start=$(wait_window_of_width "$(window_width Form1)" 60) || fail "the start screen did not appear"
-read -r _ sx sy _ _ <<<"$start"
-wait_screen_settles 30 || fail "the start screen never finished painting"
-xdotool mousemove $(centre_of Form1.Label1 "$sx" "$sy") click 1
-game=$(wait_window_of_width "$(window_width Form2)" 60) || fail "Novo Jogo did not open the game window"
-read -r gid gx gy _ _ <<<"$game"
-timeout 10 xdotool windowfocus --sync "$gid" 2>/dev/null || true
+open_game
 
 client() { "$IMPORT" -window root -crop "$(area_of Form2.Client "$gx" "$gy")" +repage "$1"; }
 board() { "$IMPORT" -window root -crop "$(area_of Form2.ChessBoard1 "$gx" "$gy")" +repage "$1"; }

@@ -27,13 +27,7 @@ CONF
 
 "$prog" >"$out/program.log" 2>&1 &
 pid=$!
-start=$(wait_window_of_width "$(window_width Form1)" 60) || fail "the start screen did not appear"
-read -r _ sx sy _ _ <<<"$start"
-wait_screen_settles 30 || fail "the start screen never finished painting"
-xdotool mousemove $(centre_of Form1.Label1 "$sx" "$sy") click 1
-game=$(wait_window_of_width "$(window_width Form2)" 60) || fail "Novo Jogo did not open the game window"
-read -r gid gx gy _ _ <<<"$game"
-timeout 10 xdotool windowfocus --sync "$gid" 2>/dev/null || true
+open_game
 wait_screen_settles 30 || true
 shot clocks-at-start.png
 

@@ -186,6 +186,19 @@ window_height_of() { # Form1 | Form2 | Form4
 
 # ---- Acting like a person ----
 
+# Waits for the start screen, chooses "Novo Jogo" and waits for the game
+# window; sets gid, gx and gy to its window id and place.
+open_game() {
+  local start sx sy game
+  start=$(wait_window_of_width "$(window_width Form1)" 60) || fail "the start screen did not appear"
+  read -r _ sx sy _ _ <<<"$start"
+  wait_screen_settles 30 || fail "the start screen never finished painting"
+  xdotool mousemove $(centre_of Form1.Label1 "$sx" "$sy") click 1
+  game=$(wait_window_of_width "$(window_width Form2)" 60) || fail "Novo Jogo did not open the game window"
+  read -r gid gx gy _ _ <<<"$game"
+  timeout 10 xdotool windowfocus --sync "$gid" 2>/dev/null || true
+}
+
 # Drags a piece of the game window at wx wy from one square to another with
 # real pointer events, in small steps as a hand moves.
 drag_piece() { # from to wx wy
