@@ -60,7 +60,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = kestravin ] || fail "Package: $(field Package)"
 [ "$(field Version)" = "$version" ] || fail "Version: $(field Version)"
 [ "$(field Section)" = games ] || fail "Section: $(field Section)"
-[ "$(field Recommends)" = stockfish ] || fail "Recommends: $(field Recommends)"
+[ "$(field Recommends)" = "stockfish, gnuchess-book" ] || fail "Recommends: $(field Recommends)"
 depends=$(field Depends)
 for package in libqt6widgets6 libqt6multimedia6 libqt6webenginewidgets6 libjpeg62-turbo libc6 \
                gstreamer1.0-plugins-base gstreamer1.0-plugins-good qt6-translations-l10n fonts-liberation fonts-dejavu-core fonts-tomsontalks; do
