@@ -88,11 +88,22 @@ void* operator new(std::size_t size)
         return p;
     throw std::bad_alloc();
 }
+// The standard library's temporary buffers (stable_sort) take the nothrow
+// form; it must come from the same allocator as the delete below.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    ++Allocations;
+    return std::malloc(size ? size : 1);
+}
 void operator delete(void* p) noexcept
 {
     std::free(p);
 }
 void operator delete(void* p, std::size_t) noexcept
+{
+    std::free(p);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept
 {
     std::free(p);
 }
