@@ -71,7 +71,7 @@ std::optional<TFoundExercise> FindExercise(const GameState& start, TAnalyst& ana
         if (deepSearches)
             ++*deepSearches;
         const TAnalysis analysis = analyst.Analyse(WriteFen(state), 2, settings.VerifyDepth);
-            if (!IsClearlyBest(analysis, settings, turn == 0))
+        if (!IsClearlyBest(analysis, settings, turn == 0))
             return std::nullopt;
         const TPvLine& best = analysis.Lines.front();
         if (turn == 0)
@@ -139,8 +139,8 @@ int EstimateRating(const GameState& start, const TFoundExercise& found)
     // A sacrifice: the piece that moved can be taken, and is worth more than
     // what it took.
     const std::vector<ChessMove> replies = LegalMoves(after);
-    const bool canBeTaken = std::any_of(replies.begin(), replies.end(),
-                                        [&](const ChessMove& reply) { return reply.To == first->To; });
+    const bool canBeTaken =
+        std::any_of(replies.begin(), replies.end(), [&](const ChessMove& reply) { return reply.To == first->To; });
     if (canBeTaken && PieceValueCp(mover) > PieceValueCp(taken) + 100)
         rating += 200;
     // Much material left on an open board is easy to win back; a big win

@@ -83,8 +83,7 @@ std::string IdFor(int number)
 
 bool GameOver(const GameState& state)
 {
-    return !HasMobility(state) ||
-           (MatingMaterial(state.Board, true) < 5 && MatingMaterial(state.Board, false) < 5);
+    return !HasMobility(state) || (MatingMaterial(state.Board, true) < 5 && MatingMaterial(state.Board, false) < 5);
 }
 
 int IntOption(const QCommandLineParser& parser, const QCommandLineOption& option, int low, int high)
@@ -148,8 +147,8 @@ int main(int argc, char* argv[])
     settings.ScreenDepth = IntOption(parser, screenOption, 1, 40);
     settings.VerifyDepth = IntOption(parser, verifyOption, settings.ScreenDepth, 60);
     const unsigned seed = parser.isSet(seedOption)
-                              ? parser.value(seedOption).toUInt()
-                              : static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count());
+        ? parser.value(seedOption).toUInt()
+        : static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count());
 
     TSetOnDisk set = ReadExisting(out);
     const bool fresh = set.Count == 0 && !QFileInfo::exists(QString::fromStdString(out));
@@ -278,10 +277,9 @@ int main(int argc, char* argv[])
             previous = state;
             state = PositionAfter(state, *move);
         }
-        std::cout << "game " << played + 1 << ": skill " << whiteSkill << "-" << blackSkill << ", " << ply
-                  << " plies, " << gameKept << " kept; total " << kept << " kept of " << examined << " examined ("
-                  << deepSearches << " deep searches), " << set.Count << " in the set, " << minutesPassed()
-                  << " min\n"
+        std::cout << "game " << played + 1 << ": skill " << whiteSkill << "-" << blackSkill << ", " << ply << " plies, "
+                  << gameKept << " kept; total " << kept << " kept of " << examined << " examined (" << deepSearches
+                  << " deep searches), " << set.Count << " in the set, " << minutesPassed() << " min\n"
                   << std::flush;
     }
     std::cout << "done: " << played << " games, " << examined << " positions examined, " << deepSearches
