@@ -61,7 +61,7 @@ TEST(ClearlyBest, WinAndGapAtTheirEdges)
 {
     const TFinderSettings settings; // win 200, gap 150, second below 200
     EXPECT_TRUE(IsClearlyBest(Lines({Cp({"a"}, 200), Cp({"b"}, 50)}), settings, true));
-    EXPECT_FALSE(IsClearlyBest(Lines({Cp({"a"}, 199), Cp({"b"}, 0)}), settings, true));  // not a win
+    EXPECT_FALSE(IsClearlyBest(Lines({Cp({"a"}, 199), Cp({"b"}, 0)}), settings, true));   // not a win
     EXPECT_FALSE(IsClearlyBest(Lines({Cp({"a"}, 300), Cp({"b"}, 151)}), settings, true)); // gap 149
     EXPECT_TRUE(IsClearlyBest(Lines({Cp({"a"}, 300), Cp({"b"}, 150)}), settings, true));  // gap 150
     // Winning anyway: on the first move no exercise, later on a fine move.

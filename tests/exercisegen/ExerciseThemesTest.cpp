@@ -25,7 +25,8 @@ TEST(ExerciseThemes, MatesByLengthAndTheBackRankOnlyWhenWalledIn)
               (Themes{"mateIn1", "mate", "backRank"}));
     // The same mate with h7 empty and held by the bishop: mate, but no
     // back-rank wall.
-    EXPECT_EQ(DetectThemes(StateFrom("6k1/5pp1/8/8/4B3/8/5PPP/3R2K1 w - - 0 1"), {"d1d8"}), (Themes{"mateIn1", "mate"}));
+    EXPECT_EQ(DetectThemes(StateFrom("6k1/5pp1/8/8/4B3/8/5PPP/3R2K1 w - - 0 1"), {"d1d8"}),
+              (Themes{"mateIn1", "mate"}));
     // The queen's mate on f7 is no back-rank mate either.
     EXPECT_EQ(DetectThemes(StateFrom("r1bqkb1r/pppp1ppp/2n2n2/4p2Q/2B1P3/8/PPPP1PPP/RNB1K1NR w KQkq - 4 4"), {"h5f7"}),
               (Themes{"mateIn1", "mate"}));
@@ -56,6 +57,9 @@ TEST(ExerciseThemes, PinHangingPieceAndPromotion)
     // back, so it was hanging too.
     EXPECT_EQ(DetectThemes(StateFrom("4k3/8/8/4n3/3P4/8/8/4RK2 w - - 0 1"), {"d4e5"}),
               (Themes{"material", "pin", "hangingPiece"}));
+    // Taking a pinned bishop with mate is the mate, not the pin.
+    EXPECT_EQ(DetectThemes(StateFrom("r3kb1r/pp2qppp/2n5/2P2b2/1P4n1/1Q1P1p2/2N1BPPP/R1B1K2R b KQkq - 0 15"), {"e7e2"}),
+              (Themes{"mateIn1", "mate"}));
     // Without the rook the knight is not pinned.
     EXPECT_EQ(DetectThemes(StateFrom("4k3/8/8/4n3/3P4/8/8/5K2 w - - 0 1"), {"d4e5"}),
               (Themes{"material", "hangingPiece"}));

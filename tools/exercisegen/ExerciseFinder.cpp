@@ -129,8 +129,8 @@ int EstimateRating(const GameState& start, const TFoundExercise& found)
     const bool capture = IsPieceLetter(taken) || IsEnPassantCapture(start, first->From, first->To);
     const bool check = SideToMoveInCheck(after);
 
-    int rating = 600;
-    rating += 300 * (personMoves - 1);
+    int rating = 900;
+    rating += 400 * (personMoves - 1);
     rating += 45 * std::clamp(found.FoundAtDepth - 2, 0, 16);
     if (!capture && !check)
         rating += 250; // a quiet first move is the hardest to see

@@ -203,7 +203,8 @@ std::vector<std::string> DetectThemes(const GameState& start, const std::vector<
         }
 
         // Pin: the piece taken stood pinned to its king.
-        if (IsPieceLetter(captured) && PieceValueCp(captured) >= 300 && PinnedToKing(before, now.Move.To, personWhite))
+        if (!mate && IsPieceLetter(captured) && PieceValueCp(captured) >= 300 &&
+            PinnedToKing(before, now.Move.To, personWhite))
             add("pin");
 
         if (now.Move.Promotion != EmptySquare)

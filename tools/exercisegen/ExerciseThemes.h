@@ -12,9 +12,9 @@
 //                      attacks two targets (the king, a piece worth more
 //                      than it, or an undefended piece), and the person's
 //                      next move takes one of them with that piece;
-//   pin                a person's move takes a piece (a knight or more)
-//                      that stood pinned to its king by one of the
-//                      person's bishops, rooks or queens;
+//   pin                a solution that wins material takes a piece (a
+//                      knight or more) that stood pinned to its king by
+//                      one of the person's bishops, rooks or queens;
 //   hangingPiece       a one-move solution that takes a piece (a knight or
 //                      more) that nothing can take back.
 #pragma once
@@ -38,6 +38,6 @@ bool Attacks(const BoardArray& board, Square from, Square target);
 bool AttackedBy(const BoardArray& board, Square square, bool white);
 
 // The themes of a solution (UCI moves, legal from `start`, the person's
-// first), in the order of ExerciseThemeKeys. `mate` says whether it ends in
-// mate; otherwise it wins material.
+// first), in the order of ExerciseThemeKeys; nothing when a move is not
+// legal. A solution that does not end in mate is taken to win material.
 std::vector<std::string> DetectThemes(const GameState& start, const std::vector<std::string>& solution);
