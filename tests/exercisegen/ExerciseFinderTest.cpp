@@ -186,6 +186,17 @@ TEST(EstimateRating, GrowsWithLengthDepthAndQuietMoves)
     take.MaterialGainCp = 300;
     take.Themes = {"material", "hangingPiece"};
     EXPECT_GT(EstimateRating(mateBoard, mate), EstimateRating(hanging, take));
+    // Other captures to choose from, and a piece taking backwards, make
+    // the same hanging knight harder to see.
+    const GameState choices = StateFrom("4k3/8/8/3n3p/p7/8/8/3QK3 w - - 0 1");
+    EXPECT_GT(EstimateRating(choices, take), EstimateRating(hanging, take));
+    const GameState backwards = StateFrom("4k3/8/8/3Q4/8/3n4/8/7K w - - 0 1");
+    TFoundExercise back = take;
+    back.Solution = {"d5d3"};
+    const GameState forwards = StateFrom("4k3/8/8/8/8/3n4/8/3Q3K w - - 0 1");
+    TFoundExercise ahead = take;
+    ahead.Solution = {"d1d3"};
+    EXPECT_EQ(EstimateRating(forwards, ahead) + 150, EstimateRating(backwards, back));
     // A longer solution rates higher than the one-mover, and all stay in range.
     EXPECT_GT(shallow, EstimateRating(mateBoard, mate));
     for (int rating : {shallow, deep, EstimateRating(hanging, take)}) {

@@ -9,6 +9,7 @@
 #include "core/UciMove.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -149,5 +150,17 @@ int EstimateRating(const GameState& start, const TFoundExercise& found)
         rating -= 100;
     if (std::find(found.Themes.begin(), found.Themes.end(), "hangingPiece") != found.Themes.end())
         rating -= 150;
+    // Harder to see: a piece going back towards its own side, a long move,
+    // and other captures to choose from.
+    const int forward = (RankOf(first->To) - RankOf(first->From)) * (start.WhiteToMove ? 1 : -1);
+    if (forward < 0 && UpperPiece(mover) != 'K')
+        rating += 150;
+    if (std::max(std::abs(FileOf(first->To) - FileOf(first->From)), std::abs(forward)) >= 4)
+        rating += 75;
+    const std::vector<ChessMove> moves = LegalMoves(start);
+    const auto otherCaptures = std::count_if(moves.begin(), moves.end(), [&](const ChessMove& move) {
+        return !(move == *first) && (IsPieceLetter(start.At(move.To)) || IsEnPassantCapture(start, move.From, move.To));
+    });
+    rating += 30 * static_cast<int>(std::min<std::ptrdiff_t>(otherCaptures, 6));
     return std::clamp(rating, 400, 2800);
 }
