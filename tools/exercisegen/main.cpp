@@ -156,7 +156,9 @@ int main(int argc, char* argv[])
     if (!file)
         Fail("cannot write " + out);
     if (fresh)
-        file << "# id\tFEN\tsolution (UCI moves, the solver's first)\trating\tthemes\n" << std::flush;
+        file << "# Tactics exercises made by kestravin-exercisegen (tools/exercisegen) from games Stockfish played\n"
+                "# against itself; one a line: id\tFEN\tsolution (UCI moves, the solver's first)\trating\tthemes\n"
+             << std::flush;
     if (parser.isSet(mergeOption)) {
         int added = 0;
         for (const QString& part : parser.positionalArguments()) {
