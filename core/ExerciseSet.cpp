@@ -36,7 +36,8 @@ std::vector<std::string> Words(std::string_view text)
 
 bool HasBlank(std::string_view text)
 {
-    return std::any_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
 }
 
 std::string Join(const std::vector<std::string>& words)
@@ -109,8 +110,8 @@ std::optional<TExercise> ReadExerciseLine(std::string_view line, std::string& er
     const auto [stop, code] = std::from_chars(rating.data(), end, exercise.Rating);
     if (rating.empty() || code != std::errc() || stop != end || exercise.Rating < MinExerciseRating ||
         exercise.Rating > MaxExerciseRating) {
-        error = "dificuldade inválida: \"" + std::string(rating) + "\" (um inteiro de " + std::to_string(MinExerciseRating) +
-                " a " + std::to_string(MaxExerciseRating) + ")";
+        error = "dificuldade inválida: \"" + std::string(rating) + "\" (um inteiro de " +
+            std::to_string(MinExerciseRating) + " a " + std::to_string(MaxExerciseRating) + ")";
         return std::nullopt;
     }
 
@@ -128,7 +129,7 @@ std::optional<TExercise> ReadExerciseLine(std::string_view line, std::string& er
 std::string WriteExerciseLine(const TExercise& exercise)
 {
     return exercise.Id + '\t' + exercise.Fen + '\t' + Join(exercise.Solution) + '\t' + std::to_string(exercise.Rating) +
-           '\t' + Join(exercise.Themes);
+        '\t' + Join(exercise.Themes);
 }
 
 std::vector<TExercise> ReadExerciseSet(std::string_view text, std::vector<std::string>& errors)

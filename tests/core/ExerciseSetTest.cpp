@@ -14,8 +14,8 @@ constexpr const char* BackRankFen = "6k1/5ppp/8/8/8/8/5PPP/3R2K1 w - - 0 1";
 std::string Line(std::string_view id, std::string_view fen, std::string_view solution, std::string_view rating,
                  std::string_view themes)
 {
-    return std::string(id) + '\t' + std::string(fen) + '\t' + std::string(solution) + '\t' + std::string(rating) + '\t' +
-           std::string(themes);
+    return std::string(id) + '\t' + std::string(fen) + '\t' + std::string(solution) + '\t' + std::string(rating) +
+        '\t' + std::string(themes);
 }
 
 // The reason a line is refused; fails the test when it is accepted.
@@ -45,7 +45,8 @@ TEST(ExerciseLine, ReadsEveryField)
 TEST(ExerciseLine, ReadsALongerSolutionMoveByMoveAndToleratesMissingThemesAndCrLf)
 {
     std::string error;
-    const std::string line = std::string("s3\trnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1\te2e4  e7e5 g1f3\t1200\r");
+    const std::string line =
+        std::string("s3\trnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1\te2e4  e7e5 g1f3\t1200\r");
     const std::optional<TExercise> exercise = ReadExerciseLine(line, error);
     ASSERT_TRUE(exercise.has_value()) << error;
     EXPECT_EQ(exercise->Solution, (std::vector<std::string>{"e2e4", "e7e5", "g1f3"}));
@@ -126,8 +127,7 @@ TEST(ExerciseLine, WritesWhatItReadsBack)
 TEST(ExerciseSetText, SkipsAndNumbersBadLines)
 {
     const std::string text = "# header\n" + Line("a", BackRankFen, "d1d8", "650", "mateIn1") + "\n\n" +
-                             Line("b", BackRankFen, "d1d9", "650", "") + "\n" +
-                             Line("c", BackRankFen, "d1d8", "700", "backRank") + "\n";
+        Line("b", BackRankFen, "d1d9", "650", "") + "\n" + Line("c", BackRankFen, "d1d8", "700", "backRank") + "\n";
     std::vector<std::string> errors;
     const std::vector<TExercise> exercises = ReadExerciseSet(text, errors);
     ASSERT_EQ(exercises.size(), 2u);

@@ -1,7 +1,7 @@
 // UCI move text: written and read back, promotions named by their piece,
 // and text that names no legal move refused.
-#include "core/Fen.h"
 #include "core/UciMove.h"
+#include "core/Fen.h"
 
 #include <gtest/gtest.h>
 
@@ -17,8 +17,9 @@ GameState StateFrom(std::string_view fen)
 
 TEST(UciMove, EveryLegalMoveReadsBackFromItsText)
 {
-    for (const char* fen : {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1",
-                            "r3k2r/1P4P1/8/3pP3/8/8/6p1/R3K2R w KQkq d6 0 2", "r3k2r/8/8/8/8/8/1p4p1/R3K2R b KQkq - 0 1"}) {
+    for (const char* fen :
+         {"rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1", "r3k2r/1P4P1/8/3pP3/8/8/6p1/R3K2R w KQkq d6 0 2",
+          "r3k2r/8/8/8/8/8/1p4p1/R3K2R b KQkq - 0 1"}) {
         const GameState state = StateFrom(fen);
         for (const ChessMove& move : LegalMoves(state)) {
             const std::optional<ChessMove> back = ReadUciMove(state, UciMoveText(move));
