@@ -28,5 +28,4 @@ struct TClearMove {
 inline constexpr int MateValueCp = 100000;
 
 // Nothing when no move stands out, or when `stop` is set meanwhile.
-std::optional<TClearMove> FindClearBestMove(const GameState& state, int depth,
-                                            const std::atomic<bool>* stop = nullptr);
+std::optional<TClearMove> FindClearBestMove(const GameState& state, int depth, const std::atomic<bool>* stop = nullptr);

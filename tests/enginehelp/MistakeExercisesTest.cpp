@@ -1,10 +1,10 @@
 // The mistakes of a reviewed game made exercises with the built-in engine
 // at a fixed depth: only the person's "?" and "??" moves, only where the
 // position before them has one clearly best move.
+#include "enginehelp/MistakeExercises.h"
 #include "core/Fen.h"
 #include "core/MoveList.h"
 #include "enginehelp/ClearBestMove.h"
-#include "enginehelp/MistakeExercises.h"
 
 #include <gtest/gtest.h>
 
