@@ -278,8 +278,7 @@ void TExercisePlayer::Finish()
     MarkPiece(Square::None);
     const bool solved = session_.Result() == TExerciseResult::Solved;
     feedback_->setText(solved ? tr("Resolvido!") : tr("Fim do exercício: desta vez não foi resolvido."));
-    themes_->setText(exercise_.Themes.empty() ? QString()
-                                              : tr("Temas: %1").arg(ExerciseThemeNames(exercise_.Themes)));
+    themes_->setText(exercise_.Themes.empty() ? QString() : tr("Temas: %1").arg(ExerciseThemeNames(exercise_.Themes)));
     ReportOnce();
     UpdateButtons();
     nextButton_->setFocus();

@@ -92,7 +92,7 @@ private:
     std::vector<ChessMove> queue_;
     Square markedPiece_ = Square::None;
     int replyDelay_ = 450;
-    bool playing_ = false;   // the window itself moves on the board
-    bool reported_ = false;  // Attempted was emitted for this exercise
+    bool playing_ = false;  // the window itself moves on the board
+    bool reported_ = false; // Attempted was emitted for this exercise
     bool loaded_ = false;
 };

@@ -119,15 +119,16 @@ std::vector<TTrainingController::Entry> TTrainingController::Entries(QString& no
     std::vector<Entry> entries;
     if (source_ == TExerciseSource::ShippedSet) {
         for (const TExercise& exercise : ShippedSet(nothingText))
-            entries.push_back({exercise, tr("Exercício %1 · dificuldade %2")
-                                             .arg(QString::fromStdString(exercise.Id))
-                                             .arg(exercise.Rating)});
+            entries.push_back(
+                {exercise,
+                 tr("Exercício %1 · dificuldade %2").arg(QString::fromStdString(exercise.Id)).arg(exercise.Rating)});
         return entries;
     }
     for (const TStoredMistake& mistake : Database().Mistakes())
-        entries.push_back({mistake.Exercise, tr("Meus erros · lance %1 de uma partida sua (você jogou %2)")
-                                                 .arg(mistake.MoveNumber)
-                                                 .arg(QString::fromStdString(mistake.Played))});
+        entries.push_back({mistake.Exercise,
+                           tr("Meus erros · lance %1 de uma partida sua (você jogou %2)")
+                               .arg(mistake.MoveNumber)
+                               .arg(QString::fromStdString(mistake.Played))});
     if (entries.empty())
         nothingText = tr("Ainda não há exercícios dos seus erros. Depois de uma partida, use \"Partida › Revisar "
                          "partida\": cada lance seu marcado com ? ou ?? que tinha uma resposta clara vira um "
@@ -239,8 +240,8 @@ void TTrainingController::KeepMistakes(const std::vector<TMistakeExercise>& foun
         return;
     std::vector<TStoredMistake> mistakes;
     for (const TMistakeExercise& mistake : found)
-        mistakes.push_back({mistake.Exercise, collectingPgn_, mistake.MoveNumber, mistake.WhiteMoved, mistake.Played,
-                            clock_()});
+        mistakes.push_back(
+            {mistake.Exercise, collectingPgn_, mistake.MoveNumber, mistake.WhiteMoved, mistake.Played, clock_()});
     ShowNotice();
     emit MistakesKept(Database().AddMistakes(mistakes));
 }

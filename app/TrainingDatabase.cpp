@@ -263,8 +263,7 @@ TGlickoRating TTrainingDatabase::RecordAttempt(const TAttempt& attempt)
     if (attempt.Source == TExerciseSource::ShippedSet) {
         rating =
             UpdateGlicko(rating, {{double(attempt.ExerciseRating), ExerciseDeviation, attempt.Solved ? 1.0 : 0.0}});
-        query.prepare(
-            QStringLiteral("INSERT INTO ratings (at, rating, deviation, volatility) VALUES (?, ?, ?, ?)"));
+        query.prepare(QStringLiteral("INSERT INTO ratings (at, rating, deviation, volatility) VALUES (?, ?, ?, ?)"));
         query.addBindValue(static_cast<qlonglong>(attempt.At));
         query.addBindValue(rating.Rating);
         query.addBindValue(rating.Deviation);

@@ -78,8 +78,9 @@ TEST(TrainingDatabase, ANewFileKeepsAttemptsRatingScheduleAndMistakes)
     std::map<std::string, std::pair<int, int>> byTheme;
     for (const TThemeResults& results : db.ResultsByTheme())
         byTheme[results.Theme] = {results.Solved, results.Failed};
-    EXPECT_EQ(byTheme, (std::map<std::string, std::pair<int, int>>{
-                           {"", {0, 1}}, {"fork", {1, 0}}, {"material", {1, 0}}, {"pin", {0, 1}}}));
+    EXPECT_EQ(byTheme,
+              (std::map<std::string, std::pair<int, int>>{
+                  {"", {0, 1}}, {"fork", {1, 0}}, {"material", {1, 0}}, {"pin", {0, 1}}}));
 
     const std::vector<TStoredMistake> mistakes = db.Mistakes();
     ASSERT_EQ(mistakes.size(), 1u);
@@ -168,8 +169,8 @@ TEST(TrainingDatabase, AnUnreadableFileIsSetAsideWithAMessageAndAFreshOneMade)
         ASSERT_GT(damaged.size(), 8192);
         damaged.replace(4096, 4096, QByteArray(4096, '\x5a'));
     }
-    for (const Case& test : {Case{"text", QByteArray("Isto não é um banco de dados.\n").repeated(50)},
-                             Case{"damaged", damaged}}) {
+    for (const Case& test :
+         {Case{"text", QByteArray("Isto não é um banco de dados.\n").repeated(50)}, Case{"damaged", damaged}}) {
         SCOPED_TRACE(test.name);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("treino.sqlite"));
