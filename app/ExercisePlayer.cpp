@@ -22,6 +22,7 @@ namespace {
 
 constexpr int SquareSize = 48;
 constexpr int BorderSize = 20;
+constexpr int PanelWidth = 260;
 
 // The first hint's mark over a square: the tint of the board's own hint,
 // with a frame, drawn above the board and letting the mouse through.
@@ -98,6 +99,7 @@ TExercisePlayer::TExercisePlayer(QWidget* parent) : QWidget(parent, Qt::Window)
 
     caption_ = new QLabel(this);
     caption_->setObjectName(QStringLiteral("ExerciseCaption"));
+    caption_->setWordWrap(true);
     task_ = new QLabel(this);
     task_->setObjectName(QStringLiteral("ExerciseTask"));
     QFont big = task_->font();
@@ -114,6 +116,7 @@ TExercisePlayer::TExercisePlayer(QWidget* parent) : QWidget(parent, Qt::Window)
     themes_->setWordWrap(true);
     rating_ = new QLabel(this);
     rating_->setObjectName(QStringLiteral("ExerciseRating"));
+    rating_->setWordWrap(true);
 
     hintButton_ = new QPushButton(tr("Dica"), this);
     hintButton_->setObjectName(QStringLiteral("ExerciseHint"));
@@ -136,10 +139,15 @@ TExercisePlayer::TExercisePlayer(QWidget* parent) : QWidget(parent, Qt::Window)
     panel->addSpacing(12);
     panel->addWidget(progressButton_);
     panel->addWidget(rating_);
+    // The panel keeps one width, so the window does not change size from
+    // one exercise to the next.
+    auto* side = new QWidget(this);
+    side->setFixedWidth(PanelWidth);
+    side->setLayout(panel);
+    panel->setContentsMargins(0, 0, 0, 0);
     auto* row = new QHBoxLayout(this);
     row->addWidget(board_, 0, Qt::AlignTop);
-    row->addLayout(panel);
-    setMinimumWidth(board_->width() + 240);
+    row->addWidget(side);
 
     connect(board_, &TChessBoard::moveMade, this, &TExercisePlayer::PersonMoved);
     connect(hintButton_, &QPushButton::clicked, this, &TExercisePlayer::Hint);

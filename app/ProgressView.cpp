@@ -30,6 +30,7 @@ TProgressView::TProgressView(QWidget* parent) : QDialog(parent)
     table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
+    table_->setFocusPolicy(Qt::NoFocus);
     table_->setMinimumHeight(160);
     column->addWidget(table_, 1);
     auto* buttons = new QDialogButtonBox(this);
@@ -41,7 +42,8 @@ TProgressView::TProgressView(QWidget* parent) : QDialog(parent)
 
 void TProgressView::ShowRecord(const TTrainingDatabase& database)
 {
-    std::vector<double> ratings;
+    // From where everyone starts, then one point per rated attempt.
+    std::vector<double> ratings{TGlickoRating{}.Rating};
     for (const TRatingPoint& point : database.RatingHistory())
         ratings.push_back(point.Rating.Rating);
     chart_->SetRatings(ratings);

@@ -1,6 +1,6 @@
 // The person's exercise rating over the attempts, as a plain line drawn
-// with QPainter: one point per rated attempt, left to right, with the
-// rating scale in hundreds on the left.
+// with QPainter: one point per rating, left to right, with the rating
+// scale in hundreds on the left.
 #pragma once
 
 #include <QWidget>

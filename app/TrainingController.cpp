@@ -154,6 +154,10 @@ void TTrainingController::OpenPlayer(TExerciseSource source)
         connect(player_, &TExercisePlayer::Attempted, this, &TTrainingController::Attempted);
         connect(player_, &TExercisePlayer::NextRequested, this, &TTrainingController::ShowNext);
         connect(player_, &TExercisePlayer::ProgressRequested, this, &TTrainingController::OpenProgress);
+        // The first time over the middle of the game window.
+        QRect frame(QPoint(), player_->sizeHint());
+        frame.moveCenter(window_->frameGeometry().center());
+        player_->move(frame.topLeft());
     }
     source_ = source;
     player_->setWindowTitle(source == TExerciseSource::ShippedSet ? tr("Exercícios") : tr("Meus erros"));

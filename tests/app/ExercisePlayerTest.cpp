@@ -3,8 +3,8 @@
 // with the reply, takes wrong moves back, marks hints and plays the
 // solution. And the menu "Treinar" over a small exercise file, with the
 // record in a temporary folder and a fixed clock.
-#include "app/AnalysisController.h"
 #include "app/ExercisePlayer.h"
+#include "app/AnalysisController.h"
 #include "app/ProgressView.h"
 #include "app/RatingChart.h"
 #include "app/TrainingController.h"
@@ -28,10 +28,10 @@
 
 namespace {
 
-const TExercise Smothered{"t-smothered", "5r1k/6pp/7N/3Q4/8/8/6PP/7K w - - 0 1", {"d5g8", "f8g8", "h6f7"}, 1700,
-                          {"mateIn2", "mate"}};
-const TExercise BlackBackRank{"t-blackrank", "r5k1/8/8/8/8/8/5PPP/6K1 b - - 0 1", {"a8a1"}, 1300,
-                              {"mateIn1", "mate", "backRank"}};
+const TExercise Smothered{
+    "t-smothered", "5r1k/6pp/7N/3Q4/8/8/6PP/7K w - - 0 1", {"d5g8", "f8g8", "h6f7"}, 1700, {"mateIn2", "mate"}};
+const TExercise BlackBackRank{
+    "t-blackrank", "r5k1/8/8/8/8/8/5PPP/6K1 b - - 0 1", {"a8a1"}, 1300, {"mateIn1", "mate", "backRank"}};
 
 class ExercisePlayerTest : public ::testing::Test {
 protected:
@@ -235,12 +235,17 @@ TEST_F(TrainingMenuTest, ExercisesComeNearTheRatingAndTheRecordFollowsEachAttemp
     player->ProgressButton()->click();
     TProgressView* view = training->ProgressView();
     ASSERT_NE(view, nullptr);
-    EXPECT_EQ(view->Chart()->Ratings().size(), 2u);
-    EXPECT_LT(view->Chart()->PointOf(0).y(), view->Chart()->PointOf(1).y()); // the line goes down
+    // From 1500 up after the success, then down after the failure.
+    ASSERT_EQ(view->Chart()->Ratings().size(), 3u);
+    EXPECT_DOUBLE_EQ(view->Chart()->Ratings()[1], afterWin);
+    EXPECT_GT(view->Chart()->PointOf(0).y(), view->Chart()->PointOf(1).y());
+    EXPECT_LT(view->Chart()->PointOf(1).y(), view->Chart()->PointOf(2).y());
+    EXPECT_LE(view->Chart()->ScaleLow(), 1500.0);
+    EXPECT_GE(view->Chart()->ScaleHigh(), afterWin);
     std::map<QString, std::pair<QString, QString>> rows;
     for (int row = 0; row < view->ThemeTable()->rowCount(); ++row)
         rows[view->ThemeTable()->item(row, 0)->text()] = {view->ThemeTable()->item(row, 1)->text(),
-                                                         view->ThemeTable()->item(row, 2)->text()};
+                                                          view->ThemeTable()->item(row, 2)->text()};
     EXPECT_EQ(rows.at("Mate na última fileira").first, "1");
     EXPECT_EQ(rows.at("Mate em 1").first, "1");
     EXPECT_EQ(view->Summary()->text().count("tentativas: 2"), 1);
@@ -278,9 +283,8 @@ TEST_F(TrainingMenuTest, MeusErrosIsEmptyUntilAReviewedGameGivesItsMistakes)
     ASSERT_TRUE(PumpUntil([&kept] { return kept >= 0; }, 60000));
     EXPECT_GE(kept, 1);
     const std::vector<TStoredMistake> mistakes = training->Database().Mistakes();
-    const auto missedMate = std::find_if(mistakes.begin(), mistakes.end(), [](const TStoredMistake& m) {
-        return m.MoveNumber == 4 && m.WhiteMoved;
-    });
+    const auto missedMate = std::find_if(mistakes.begin(), mistakes.end(),
+                                         [](const TStoredMistake& m) { return m.MoveNumber == 4 && m.WhiteMoved; });
     ASSERT_NE(missedMate, mistakes.end());
     EXPECT_EQ(missedMate->Exercise.Solution, std::vector<std::string>{"h5f7"});
     EXPECT_EQ(missedMate->Played, "d2d3");

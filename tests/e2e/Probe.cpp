@@ -14,6 +14,7 @@
 //   probe score-sheet PGN PDF       prints the score sheet of the file's
 //                                   first game to a PDF file
 #include "app/Application.h"
+#include "app/ExercisePlayer.h"
 #include "app/GameRecord.h"
 #include "app/HoverLabel.h"
 #include "app/MediaPlayerBar.h"
@@ -23,6 +24,7 @@
 #include "app/Unit2.h"
 #include "app/Unit4.h"
 #include "board/ChessBoard.h"
+#include "core/Fen.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -198,6 +200,22 @@ void PrintSquares(QTextStream& out, TForm2& form)
     }
 }
 
+// "ExercisePlayer.square.e2 x y w h" for each square of the exercise
+// player's board, White at the bottom, relative to the player's window.
+void PrintExerciseSquares(QTextStream& out, TExercisePlayer& player)
+{
+    TChessBoard* board = player.Board();
+    const int size = board->SizeOfSquare();
+    for (int file = 1; file <= 8; ++file) {
+        for (int rank = 1; rank <= 8; ++rank) {
+            int x = 0, y = 0;
+            board->SquareOrigin(SquareAt(file, rank), x, y);
+            const QString name = QStringLiteral("ExercisePlayer.square.%1%2").arg(QChar('a' + file - 1)).arg(rank);
+            PrintRect(out, name, QRect(board->mapTo(&player, QPoint(x, y)), QSize(size, size)));
+        }
+    }
+}
+
 int Geometry()
 {
     SetMessageSink([](const QString&) {});
@@ -211,6 +229,12 @@ int Geometry()
     PrintWindow(out, form2);
     PrintMenus(out, form2);
     PrintSquares(out, form2);
+
+    TExercisePlayer player;
+    player.ShowExercise(TExercise{"probe", std::string(StandardStartFen), {"e2e4"}, 1500, {}}, QStringLiteral("-"));
+    LayOut(player);
+    PrintWindow(out, player);
+    PrintExerciseSquares(out, player);
 
     TForm4 form4(nullptr);
     form4.setObjectName(QStringLiteral("Form4"));
