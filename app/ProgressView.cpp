@@ -31,6 +31,7 @@ TProgressView::TProgressView(QWidget* parent) : QDialog(parent)
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setFocusPolicy(Qt::NoFocus);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
     table_->setMinimumHeight(160);
     column->addWidget(table_, 1);
     auto* buttons = new QDialogButtonBox(this);

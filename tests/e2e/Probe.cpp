@@ -13,6 +13,8 @@
 //                                   scripts never copy the layout's numbers
 //   probe score-sheet PGN PDF       prints the score sheet of the file's
 //                                   first game to a PDF file
+//   probe training-record FILE      writes a training record of a dozen
+//                                   exercises done (pictures of the progress)
 #include "app/Application.h"
 #include "app/ExercisePlayer.h"
 #include "app/GameRecord.h"
@@ -20,6 +22,7 @@
 #include "app/MediaPlayerBar.h"
 #include "app/MoveListBox.h"
 #include "app/ScoreSheet.h"
+#include "app/TrainingDatabase.h"
 #include "app/Unit1.h"
 #include "app/Unit2.h"
 #include "app/Unit4.h"
@@ -272,6 +275,36 @@ int PrintSheet(const QString& pgn, const QString& pdf)
     }
 }
 
+// A training record of a person who has done a dozen exercises, some
+// solved and some not (for the pictures of the progress view).
+int WriteTrainingRecord(const QString& path)
+{
+    TTrainingDatabase db;
+    if (!db.Open(path)) {
+        std::fprintf(stderr, "probe: %s\n", qPrintable(db.Error()));
+        return 1;
+    }
+    struct Try {
+        const char* id;
+        int rating;
+        bool solved;
+        std::vector<std::string> themes;
+    };
+    const std::vector<Try> tries{
+        {"a1", 1450, true, {"mateIn1", "mate"}},           {"a2", 1550, true, {"fork", "material"}},
+        {"a3", 1650, false, {"pin", "material"}},          {"a4", 1500, true, {"hangingPiece", "material"}},
+        {"a5", 1700, true, {"mateIn2", "mate"}},           {"a6", 1750, false, {"fork", "material"}},
+        {"a7", 1600, true, {"backRank", "mateIn1"}},       {"a8", 1800, true, {"promotion", "material"}},
+        {"a9", 1850, false, {"mateIn3", "mate"}},          {"a10", 1700, true, {"pin", "material"}},
+        {"a11", 1750, true, {"hangingPiece", "material"}}, {"a12", 1800, true, {"fork", "material"}},
+    };
+    std::int64_t at = 1'800'000'000;
+    for (const Try& t : tries)
+        db.RecordAttempt({t.id, TExerciseSource::ShippedSet, t.themes, t.rating, t.solved, at += 3600});
+    db.RecordAttempt({"erro-1", TExerciseSource::OwnMistakes, {}, 1500, false, at += 3600});
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -294,10 +327,13 @@ int main(int argc, char** argv)
         return RenderBoard(args[1], args[2] == "turned", args.mid(3));
     if (args.value(0) == "geometry")
         return Geometry();
+    if (args.value(0) == "training-record" && args.size() == 2)
+        return WriteTrainingRecord(args[1]);
     if (args.value(0) == "score-sheet" && args.size() == 3)
         return PrintSheet(args[1], args[2]);
-    std::fprintf(stderr,
-                 "usage: probe clipboard | render-status TEXT FILE | render-message TEXT FILE | move-lines FROM-TO... "
-                 "| render-board FILE normal|turned FROM-TO... | geometry | score-sheet PGN PDF\n");
+    std::fprintf(
+        stderr,
+        "usage: probe clipboard | render-status TEXT FILE | render-message TEXT FILE | move-lines FROM-TO... "
+        "| render-board FILE normal|turned FROM-TO... | geometry | score-sheet PGN PDF | training-record FILE\n");
     return 2;
 }
