@@ -4,11 +4,15 @@
 #include "app/Application.h"
 #include "app/ExercisePlayer.h"
 #include "app/GameRecord.h"
+#include "app/Language.h"
 #include "app/MistakeCollector.h"
 #include "app/ProgressView.h"
 #include "board/ChessBoard.h"
 #include "core/ExerciseChooser.h"
+#include "core/Fen.h"
 #include "core/Pgn.h"
+#include "core/San.h"
+#include "core/UciMove.h"
 #include "platform/DataPaths.h"
 
 #include <QAction>
@@ -114,6 +118,28 @@ const std::vector<TExercise>& TTrainingController::ShippedSet(QString& error)
     return *shipped_;
 }
 
+namespace {
+
+// The move a mistake's position saw played, as the person reads moves
+// ("4. d3", "12... Cxe4"), or its UCI text when it cannot be read.
+QString PlayedMoveText(const TStoredMistake& mistake)
+{
+    FenPosition position;
+    std::string error;
+    if (!ReadFen(mistake.Exercise.Fen, position, error))
+        return QString::fromStdString(mistake.Played);
+    const std::optional<ChessMove> move = ReadUciMove(position.State, mistake.Played);
+    if (!move)
+        return QString::fromStdString(mistake.Played);
+    const PieceLetters& letters = ShownLanguage() == InterfaceLanguage::English ? EnglishLetters : PortugueseLetters;
+    return QStringLiteral("%1%2 %3")
+        .arg(mistake.MoveNumber)
+        .arg(mistake.WhiteMoved ? QStringLiteral(".") : QStringLiteral("..."))
+        .arg(QString::fromStdString(MoveToSan(position.State, *move, letters)));
+}
+
+} // namespace
+
 std::vector<TTrainingController::Entry> TTrainingController::Entries(QString& nothingText)
 {
     std::vector<Entry> entries;
@@ -125,10 +151,8 @@ std::vector<TTrainingController::Entry> TTrainingController::Entries(QString& no
         return entries;
     }
     for (const TStoredMistake& mistake : Database().Mistakes())
-        entries.push_back({mistake.Exercise,
-                           tr("Meus erros · lance %1 de uma partida sua (você jogou %2)")
-                               .arg(mistake.MoveNumber)
-                               .arg(QString::fromStdString(mistake.Played))});
+        entries.push_back(
+            {mistake.Exercise, tr("Meus erros · numa partida sua você jogou %1").arg(PlayedMoveText(mistake))});
     if (entries.empty())
         nothingText = tr("Ainda não há exercícios dos seus erros. Depois de uma partida, use \"Partida › Revisar "
                          "partida\": cada lance seu marcado com ? ou ?? que tinha uma resposta clara vira um "

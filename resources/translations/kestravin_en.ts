@@ -1878,10 +1878,6 @@ Open it in a web browser.</translation>
         <translation>Exercise %1 · difficulty %2</translation>
     </message>
     <message>
-        <source>Meus erros · lance %1 de uma partida sua (você jogou %2)</source>
-        <translation>My mistakes · move %1 of one of your games (you played %2)</translation>
-    </message>
-    <message>
         <source>Ainda não há exercícios dos seus erros. Depois de uma partida, use &quot;Partida › Revisar partida&quot;: cada lance seu marcado com ? ou ?? que tinha uma resposta clara vira um exercício.</source>
         <translation>There are no exercises from your mistakes yet. After a game, use &quot;Game › Review game&quot;: each of your moves marked ? or ?? that had one clear answer becomes an exercise.</translation>
     </message>
@@ -1892,6 +1888,10 @@ Open it in a web browser.</translation>
     <message>
         <source>Sua pontuação: %1 (± %2)</source>
         <translation>Your rating: %1 (± %2)</translation>
+    </message>
+    <message>
+        <source>Meus erros · numa partida sua você jogou %1</source>
+        <translation>My mistakes · in one of your games you played %1</translation>
     </message>
 </context>
 <context>
