@@ -56,7 +56,7 @@ void TForm2::CreateMenus()
     // switches in "Opções". Each feature adds its items to them.
     Partida1 = MainMenu1->addMenu(tr("&Partida"));
     Partida1->setObjectName(QStringLiteral("Partida1"));
-    // Training, after the game's commands: its items are the training's.
+    // Training after the game's commands; TTrainingController adds its items.
     Treinar1 = MainMenu1->addMenu(tr("&Treinar"));
     Treinar1->setObjectName(QStringLiteral("Treinar1"));
 
