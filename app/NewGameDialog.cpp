@@ -171,6 +171,12 @@ NewGameDialog::NewGameDialog(const NewGameChoices& current, QWidget* parent) : Q
     Start = new QComboBox(this);
     Start->setObjectName(QStringLiteral("Inicio"));
     Start->addItem(tr("Posição inicial"));
+    if (!current.StartFen.empty()) {
+        const QString fen = QString::fromStdString(current.StartFen);
+        Start->addItem(tr("Posição montada"), fen);
+        Start->setItemData(1, fen, Qt::ToolTipRole);
+        Start->setCurrentIndex(1);
+    }
     startForm->addRow(tr("&Início:"), Start);
     layout->addLayout(startForm);
 
@@ -225,6 +231,7 @@ NewGameChoices NewGameDialog::Choices() const
     choices.ComputerWhite = WhitePlayer->currentIndex() == 1;
     choices.ComputerBlack = BlackPlayer->currentIndex() == 1;
     choices.Depth = Level->currentData().toInt();
+    choices.StartFen = Start->currentData().toString().toStdString();
     const int clock = Clock->currentIndex();
     if (clock == Clock->count() - 1) {
         choices.White = WhiteControl->Value();

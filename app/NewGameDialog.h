@@ -5,12 +5,15 @@
 // control for Black) and the start. The choices are remembered (QSettings:
 // Jogadores/ComputadorBrancas, Jogadores/ComputadorPretas, Jogo/Dificuldade,
 // Partida/ControleDeTempo as a PGN string, Partida/ControleDeTempoPretas
-// when Black's differs).
+// when Black's differs). A position set up in the editor is offered as the
+// start beside the usual one.
 #pragma once
 
 #include "core/TimeControl.h"
 
 #include <QDialog>
+
+#include <string>
 
 class QCheckBox;
 class QComboBox;
@@ -26,6 +29,8 @@ struct NewGameChoices {
     int Depth = 1;
     TimeControl White;
     TimeControl Black;
+    // The FEN of a position set up to start from; empty for the usual start.
+    std::string StartFen;
 
     // The time controls stored in the settings (none when nothing or
     // nothing readable is stored); the players and level are the window's.
