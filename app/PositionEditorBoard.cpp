@@ -43,8 +43,7 @@ bool ReadPieceMime(const QMimeData* mime, char& piece, Square& from)
 
 } // namespace
 
-PositionEditorBoard::PositionEditorBoard(PositionEditorModel* model, QWidget* parent)
-    : QWidget(parent), model_(model)
+PositionEditorBoard::PositionEditorBoard(PositionEditorModel* model, QWidget* parent) : QWidget(parent), model_(model)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAcceptDrops(true);
@@ -215,21 +214,27 @@ void PositionEditorBoard::dragMoveEvent(QDragMoveEvent* event)
 
 void PositionEditorBoard::dropEvent(QDropEvent* event)
 {
-    char piece = EmptySquare;
-    Square from = Square::None;
-    const Square to = SquareAtPoint(event->position().toPoint());
-    if (!ReadPieceMime(event->mimeData(), piece, from) || to == Square::None) {
+    if (!DropPiece(event->mimeData(), event->position().toPoint(), event->source() == this)) {
         event->ignore();
         return;
     }
-    // A piece from this board moves; one from the palette is put.
-    if (from != Square::None && event->source() == this && model_->At(from) == piece)
+    event->setDropAction(Qt::MoveAction);
+    event->accept();
+}
+
+bool PositionEditorBoard::DropPiece(const QMimeData* mime, QPoint at, bool fromThisBoard)
+{
+    char piece = EmptySquare;
+    Square from = Square::None;
+    const Square to = SquareAtPoint(at);
+    if (!ReadPieceMime(mime, piece, from) || to == Square::None)
+        return false;
+    if (fromThisBoard && from != Square::None && model_->At(from) == piece)
         model_->MovePiece(from, to);
     else
         model_->Put(to, piece);
     SetCursor(to);
-    event->setDropAction(Qt::MoveAction);
-    event->accept();
+    return true;
 }
 
 void PositionEditorBoard::MoveCursor(int fileStep, int rankStep)

@@ -16,6 +16,7 @@
 #include <QWidget>
 
 class PositionEditorModel;
+class QMimeData;
 
 // The drag of a piece: its letter, then the square it left ("" from the
 // palette).
@@ -44,6 +45,11 @@ public:
     // (Square::None off the squares).
     QRect SquareRect(Square square) const;
     Square SquareAtPoint(QPoint point) const;
+
+    // A piece dropped at a point: one that left a square of this board
+    // moves from there, any other is put. False when the data is no piece
+    // or the point no square.
+    bool DropPiece(const QMimeData* mime, QPoint at, bool fromThisBoard);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }

@@ -39,7 +39,8 @@ QPushButton* Button(const QString& text, const char* name, QWidget* parent)
 } // namespace
 
 PositionEditorDialog::PositionEditorDialog(const QString& fen, QWidget* parent)
-    : QDialog(parent), model_(new PositionEditorModel(this))
+    : QDialog(parent)
+    , model_(new PositionEditorModel(this))
 {
     setObjectName(QStringLiteral("MontarPosicao"));
     setWindowTitle(tr("Montar posição"));

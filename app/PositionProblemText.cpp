@@ -31,7 +31,8 @@ QString PositionProblemWords::EdgePawns(const QStringList& squares)
 {
     if (squares.size() == 1)
         return tr("Peão em %1: nenhum peão fica na primeira nem na última fileira.").arg(squares.front());
-    return tr("Peões em %1: nenhum peão fica na primeira nem na última fileira.").arg(squares.join(QStringLiteral(", ")));
+    return tr("Peões em %1: nenhum peão fica na primeira nem na última fileira.")
+        .arg(squares.join(QStringLiteral(", ")));
 }
 
 QString PositionProblemWords::Words(const NotationError& problem)

@@ -16,7 +16,8 @@ void TForm2::CreatePositionEditorAction()
     MontarPosicao1 = new QAction(tr("Montar posição…"), this);
     MontarPosicao1->setObjectName(QStringLiteral("MontarPosicao1"));
     MontarPosicao1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
-    MontarPosicao1->setStatusTip(tr("Põe as peças de uma posição à mão ou por FEN, para jogar ou analisar a partir dela."));
+    MontarPosicao1->setStatusTip(
+        tr("Põe as peças de uma posição à mão ou por FEN, para jogar ou analisar a partir dela."));
     // Right after "Nova partida…".
     const QList<QAction*> commands = Partida1->actions();
     Partida1->insertAction(commands.value(commands.indexOf(NovaPartida1) + 1), MontarPosicao1);

@@ -67,15 +67,14 @@ TEST(PositionEditorModel, PlacementEditsKeepRightsAndEnPassantToWhatTheyAllow)
     model.SetStartPosition();
     model.MovePiece(Square::D7, Square::D5);
     model.MovePiece(Square::F7, Square::F5);
-    EXPECT_TRUE(model.EnPassantChoices().empty()) << "White is to move: Black's pawns are not its to take";
+    EXPECT_EQ(model.EnPassantChoices(), (std::vector<Square>{Square::D6, Square::F6}));
     model.SetWhiteToMove(false);
-    EXPECT_TRUE(model.EnPassantChoices().empty());
+    EXPECT_TRUE(model.EnPassantChoices().empty()) << "no White pawn has stepped twice";
     model.SetWhiteToMove(true);
     model.SetEnPassant(Square::E6);
     EXPECT_EQ(model.State().EnPassant, Square::None) << "e6 has no pawn in front of it";
     model.SetEnPassant(Square::D6);
     EXPECT_EQ(model.State().EnPassant, Square::D6);
-    EXPECT_EQ(model.EnPassantChoices(), (std::vector<Square>{Square::D6, Square::F6}));
     // Turning the move over, or the pawn stepping on, removes it.
     model.SetWhiteToMove(false);
     EXPECT_EQ(model.State().EnPassant, Square::None);
@@ -104,9 +103,10 @@ TEST(PositionEditorModel, ReadsAnyFenOfSoundSyntaxAndKeepsItsPositionOnARefusal)
     std::vector<NotationReason> reasons;
     for (const NotationError& problem : model.Problems())
         reasons.push_back(problem.Reason);
-    EXPECT_EQ(reasons, (std::vector<NotationReason>{NotationReason::FenCastlingRightWithoutPieces,
-                                                    NotationReason::FenCastlingRightWithoutPieces,
-                                                    NotationReason::FenEnPassantWithoutDoubleStep}));
+    EXPECT_EQ(reasons,
+              (std::vector<NotationReason>{NotationReason::FenCastlingRightWithoutPieces,
+                                           NotationReason::FenCastlingRightWithoutPieces,
+                                           NotationReason::FenEnPassantWithoutDoubleStep}));
     // The next edit sets what does not fit aside.
     model.Put(Square::A2, 'P');
     EXPECT_TRUE(model.Problems().empty());
@@ -273,20 +273,26 @@ TEST_F(PositionEditor, AFenTypedInIsTakenAndItsFaultsAreSaid)
 TEST_F(PositionEditor, PiecesAreDraggedOnTheBoardAndDroppedFromThePalette)
 {
     // A piece from the palette (a drag from no square) is put where it
-    // lands.
-    const auto drop = [this](char piece, Square to) {
+    // lands; one from a square of the board moves from there.
+    const auto drop = [this](const QByteArray& data, Square to, bool fromBoard) {
         QMimeData mime;
-        mime.setData(PieceMimeType, QByteArray(1, piece));
-        QDropEvent event(board.SquareRect(to).center(), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&board, &event);
+        mime.setData(PieceMimeType, data);
+        return board.DropPiece(&mime, board.SquareRect(to).center(), fromBoard);
     };
-    drop('q', Square::D4);
+    EXPECT_TRUE(drop("q", Square::D4, false));
     EXPECT_EQ(dialog.Model()->At(Square::D4), 'q');
-    EXPECT_EQ(dialog.Model()->At(Square::D8), 'q') << "a piece from elsewhere is put, not moved";
+    EXPECT_EQ(dialog.Model()->At(Square::D8), 'q') << "a piece from the palette is put, not moved";
     EXPECT_EQ(board.Cursor(), Square::D4);
-    // Something that is no piece is refused.
-    drop('x', Square::D5);
+    EXPECT_TRUE(drop("Pe2", Square::E4, true));
+    EXPECT_EQ(dialog.Model()->At(Square::E4), 'P');
+    EXPECT_EQ(dialog.Model()->At(Square::E2), EmptySquare);
+    EXPECT_EQ(dialog.FenField->text(), "rnbqkbnr/pppppppp/8/8/3qP3/8/PPPP1PPP/RNBQKBNR w KQkq - 0 1");
+    // Something that is no piece, or a point off the squares, is refused.
+    EXPECT_FALSE(drop("x", Square::D5, false));
     EXPECT_EQ(dialog.Model()->At(Square::D5), EmptySquare);
+    QMimeData piece;
+    piece.setData(PieceMimeType, "Q");
+    EXPECT_FALSE(board.DropPiece(&piece, QPoint(1, 1), false));
 
     // Squares are found where they are drawn, turned over too.
     EXPECT_EQ(board.SquareAtPoint(board.SquareRect(Square::A1).center()), Square::A1);

@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDockWidget>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
@@ -65,7 +66,8 @@ TEST_F(PositionEditorWindow, TheMenuItemOpensTheEditorOnTheShownPosition)
     EXPECT_FALSE(form.ChessBoard1->ComputerPlaysBlack());
     EXPECT_TRUE(form.Analysis->AnalysisAction()->isChecked());
     EXPECT_EQ(form.GameFiles->ShownFen(), before);
-    EXPECT_EQ(form.ChessBoard1->Position(), PositionString(GameState::Initial().Board).replace(52, 1, " ").replace(36, 1, "P"));
+    EXPECT_EQ(form.ChessBoard1->Position(),
+              PositionString(GameState::Initial().Board).replace(52, 1, " ").replace(36, 1, "P"));
     EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
 }
 

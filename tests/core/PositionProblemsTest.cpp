@@ -39,15 +39,16 @@ TEST(CorePositionProblems, ListsEveryProblemInCheckPositionsOrder)
     // No White king, two Black kings, pawns on a1 and h8, nine Black pawns,
     // a right without its rook and an en passant square without a pawn.
     const GameState state = Read("k3k2P/pppppppp/p7/8/8/8/8/P7 w K e6 0 1");
-    EXPECT_EQ(Listed(state), (std::vector<std::string>{
-                                 Entry(NotationReason::FenWhiteHasNoKing),
-                                 Entry(NotationReason::FenBlackHasTwoKings),
-                                 Entry(NotationReason::FenPawnOnEdgeRank, "h8"),
-                                 Entry(NotationReason::FenPawnOnEdgeRank, "a1"),
-                                 Entry(NotationReason::FenBlackHasTooManyPawns),
-                                 Entry(NotationReason::FenCastlingRightWithoutPieces, "K"),
-                                 Entry(NotationReason::FenEnPassantWithoutDoubleStep, "e6"),
-                             }));
+    EXPECT_EQ(Listed(state),
+              (std::vector<std::string>{
+                  Entry(NotationReason::FenWhiteHasNoKing),
+                  Entry(NotationReason::FenBlackHasTwoKings),
+                  Entry(NotationReason::FenPawnOnEdgeRank, "h8"),
+                  Entry(NotationReason::FenPawnOnEdgeRank, "a1"),
+                  Entry(NotationReason::FenBlackHasTooManyPawns),
+                  Entry(NotationReason::FenCastlingRightWithoutPieces, "K"),
+                  Entry(NotationReason::FenEnPassantWithoutDoubleStep, "e6"),
+              }));
     EXPECT_EQ(CheckPosition(state).Reason, NotationReason::FenWhiteHasNoKing);
 }
 
@@ -56,8 +57,9 @@ TEST(CorePositionProblems, AsksAboutCheckOnlyWithOneKingEach)
     // Black is in check with White to move, and White has too many queens:
     // both are said, the material first.
     const GameState crowded = Read("4k3/8/8/8/8/8/QQQQQ3/QQQQQK2 w - - 0 1");
-    EXPECT_EQ(Listed(crowded), (std::vector<std::string>{Entry(NotationReason::FenWhiteHasTooManyPieces),
-                                                         Entry(NotationReason::FenBlackKingInCheck)}));
+    EXPECT_EQ(Listed(crowded),
+              (std::vector<std::string>{Entry(NotationReason::FenWhiteHasTooManyPieces),
+                                        Entry(NotationReason::FenBlackKingInCheck)}));
     // A rook that would give check, but Black has a second king: the kings
     // are the problem, and whose check it is cannot be asked.
     const GameState twoKings = Read("R3k2k/8/8/8/8/8/8/4K3 w - - 0 1");
