@@ -18,11 +18,14 @@
 #include "app/HoverLabel.h"
 #include "app/MediaPlayerBar.h"
 #include "app/MoveListBox.h"
+#include "app/PositionEditorBoard.h"
+#include "app/PositionEditorDialog.h"
 #include "app/ScoreSheet.h"
 #include "app/Unit1.h"
 #include "app/Unit2.h"
 #include "app/Unit4.h"
 #include "board/ChessBoard.h"
+#include "core/Fen.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -225,6 +228,18 @@ int Geometry()
     part("PlayButton", form4.MediaPlayer1->PlayButton());
     part("PauseButton", form4.MediaPlayer1->PauseButton());
     part("StopButton", form4.MediaPlayer1->StopButton());
+
+    // The position editor, and "MontarPosicao.square.e2 x y w h" for each
+    // square of its board.
+    PositionEditorDialog editor(QString::fromLatin1(StandardStartFen.data()));
+    LayOut(editor);
+    PrintWindow(out, editor);
+    for (int n = 1; n <= 64; ++n) {
+        const Square square = SquareFromOrd(n);
+        const QRect r = editor.Board->SquareRect(square);
+        PrintRect(out, QStringLiteral("MontarPosicao.square.%1").arg(QString::fromStdString(LowerSquareName(square))),
+                  QRect(editor.Board->mapTo(&editor, r.topLeft()), r.size()));
+    }
     return 0;
 }
 
