@@ -5,6 +5,7 @@
 #include "app/PositionEditorBoard.h"
 #include "app/PositionEditorModel.h"
 #include "app/PositionProblemText.h"
+#include "app/SpokenNotice.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -164,6 +165,7 @@ void PositionEditorDialog::CreateControls()
     for (QPushButton* button : {PlayButton, AnalyseButton, CloseButton})
         bottom->addWidget(button);
     layout->addLayout(bottom);
+    ProblemNotice = new SpokenNotice(this);
 
     // From the board through the palette and the position's details to the
     // FEN and the commands.
@@ -258,7 +260,12 @@ void PositionEditorDialog::FenEdited(const QString& text)
 
 void PositionEditorDialog::ShowProblems()
 {
+    const QStringList before = problems_;
     problems_ = fenError_.isEmpty() ? PositionProblemTexts(model_->Problems()) : QStringList{fenError_};
+    // Said once they change (not as the editor opens).
+    if (problemsShown_ && problems_ != before)
+        ProblemNotice->Tell(problems_.isEmpty() ? tr("A posição pode ser jogada.") : problems_.join(QLatin1Char(' ')));
+    problemsShown_ = true;
     if (problems_.isEmpty()) {
         ProblemList->setText(tr("A posição pode ser jogada."));
         ProblemList->setStyleSheet(QString());

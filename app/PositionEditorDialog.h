@@ -24,6 +24,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
+class SpokenNotice;
 
 class PositionEditorDialog : public QDialog {
     Q_OBJECT
@@ -61,6 +62,8 @@ public:
     QPushButton* PlayButton = nullptr;
     QPushButton* AnalyseButton = nullptr;
     QPushButton* CloseButton = nullptr;
+    // Tells screen readers when the problems change, wherever the focus is.
+    SpokenNotice* ProblemNotice = nullptr;
 
 private:
     void CreateControls();
@@ -75,6 +78,7 @@ private:
     PositionEditorModel* model_;
     Outcome outcome_ = Outcome::None;
     QStringList problems_;
+    bool problemsShown_ = false;
     // The FEN field's syntax refusal, while what is typed cannot be read.
     QString fenError_;
     bool showing_ = false;

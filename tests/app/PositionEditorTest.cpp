@@ -9,6 +9,7 @@
 #include "app/PositionEditorDialog.h"
 #include "app/PositionEditorModel.h"
 #include "app/PositionProblemText.h"
+#include "app/SpokenNotice.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -191,7 +192,10 @@ TEST_F(PositionEditor, TheKeyboardSetsUpAPositionThatTheFenFieldFollows)
     EXPECT_EQ(board.accessibleDescription(), "e8, vazia");
     EXPECT_FALSE(dialog.PlayButton->isEnabled());
     EXPECT_EQ(dialog.ProblemTexts(), QStringList{"Falta o rei preto."});
+    // Screen readers hear the change, wherever the focus is.
+    EXPECT_EQ(dialog.ProblemNotice->Text(), "Falta o rei preto.");
     Keys("k");
+    EXPECT_EQ(dialog.ProblemNotice->Text(), "A posição pode ser jogada.");
 
     // Black's king attacked with White to move cannot be: Black would have
     // left it in check. With Black to move it is a check to answer.
