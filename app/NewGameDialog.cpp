@@ -172,10 +172,11 @@ NewGameDialog::NewGameDialog(const NewGameChoices& current, QWidget* parent) : Q
     Start->setObjectName(QStringLiteral("Inicio"));
     Start->addItem(tr("Posição inicial"));
     if (!current.StartFen.empty()) {
-        const QString fen = QString::fromStdString(current.StartFen);
-        Start->addItem(tr("Posição montada"), fen);
-        Start->setItemData(1, fen, Qt::ToolTipRole);
-        Start->setCurrentIndex(1);
+        setUpFen_ = current.StartFen;
+        setUpItem_ = Start->count();
+        Start->addItem(tr("Posição montada"));
+        Start->setItemData(setUpItem_, QString::fromStdString(setUpFen_), Qt::ToolTipRole);
+        Start->setCurrentIndex(setUpItem_);
     }
     startForm->addRow(tr("&Início:"), Start);
     layout->addLayout(startForm);
@@ -231,7 +232,8 @@ NewGameChoices NewGameDialog::Choices() const
     choices.ComputerWhite = WhitePlayer->currentIndex() == 1;
     choices.ComputerBlack = BlackPlayer->currentIndex() == 1;
     choices.Depth = Level->currentData().toInt();
-    choices.StartFen = Start->currentData().toString().toStdString();
+    if (setUpItem_ >= 0 && Start->currentIndex() == setUpItem_)
+        choices.StartFen = setUpFen_;
     const int clock = Clock->currentIndex();
     if (clock == Clock->count() - 1) {
         choices.White = WhiteControl->Value();

@@ -78,4 +78,8 @@ public:
 private:
     void SelectControl(const TimeControl& white, const TimeControl& black);
     void UpdateEnabled();
+
+    // The start item "Posição montada" (-1: none) and its position.
+    int setUpItem_ = -1;
+    std::string setUpFen_;
 };
