@@ -7,10 +7,10 @@
 #include "app/PositionProblemText.h"
 #include "app/SpokenNotice.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
