@@ -38,6 +38,8 @@ class TChessBoard;
 class TGameFiles;
 class TOpeningNameDisplay;
 class TOpponentController;
+class TTrainingController;
+class TInstalledEngineOpponent;
 
 // The board's slot shown by a line of the move list, counted from 0: the
 // full-move number and whether White is to move there (the position just
@@ -127,6 +129,10 @@ public:
     TOpponentController* Opponent = nullptr;
     // "Mostrar nome da abertura" (OpeningNameDisplay).
     TOpeningNameDisplay* OpeningName = nullptr;
+    // "Treinar": exercises, the person's mistakes, progress (TrainingController).
+    TTrainingController* Training = nullptr;
+    // "Motor instalado" chosen in "Nova partida…" (InstalledEngineOpponent).
+    TInstalledEngineOpponent* Engine = nullptr;
 
     // ---- Menus ----
     QMenu* Kestravin1 = nullptr;
@@ -142,6 +148,7 @@ public:
     QAction* Sair1 = nullptr;
     QMenu* Partida1 = nullptr; // commands on the game (the program's additions)
     QMenu* Opcoes1 = nullptr;  // switches of the program's additions
+    QMenu* Treinar1 = nullptr; // exercises and progress (TrainingController)
     QMenu* Idioma1 = nullptr;  // Opções › Idioma
     QMenu* Online1 = nullptr;
     QAction* Jogar1 = nullptr;
@@ -225,6 +232,8 @@ public:
     // Applies the choices (players, level, time control) and starts a new
     // game with them, from their start position.
     void StartNewGame(const NewGameChoices& choices);
+    // Starts, keeps or ends the installed engine as chosen.
+    void StartInstalledEngine(const NewGameChoices& choices);
     // Replaces the dialog of "Nova partida…" (tests); an empty function
     // brings the dialog back.
     using NewGameAsker = std::function<std::optional<NewGameChoices>(const NewGameChoices&)>;
