@@ -66,8 +66,26 @@ bool TUciPlayer::Start(int timeoutMs)
 
 std::string TUciPlayer::BestMove(const std::string& moves, const std::string& go, int timeoutMs)
 {
+    return Search(moves.empty() ? "position startpos" : "position startpos moves " + moves, go, timeoutMs);
+}
+
+bool TUciPlayer::SetOption(const std::string& name, const std::string& value, int timeoutMs)
+{
+    Send("setoption name " + name + " value " + value);
+    Send("isready");
+    if (WaitFor("readyok", Clock::now() + std::chrono::milliseconds(timeoutMs)))
+        return true;
+    error_ = spec_.Name + ": no 'readyok' after setting " + name;
+    return false;
+}
+
+std::string TUciPlayer::Search(const std::string& position, const std::string& go, int timeoutMs,
+                               std::vector<std::string>* infoLines)
+{
     error_.clear();
-    Send(moves.empty() ? "position startpos" : "position startpos moves " + moves);
+    if (infoLines)
+        infoLines->clear();
+    Send(position);
     const auto started = Clock::now();
     const auto deadline = started + std::chrono::milliseconds(timeoutMs);
     Send("go " + go);
@@ -79,6 +97,8 @@ std::string TUciPlayer::BestMove(const std::string& moves, const std::string& go
                 error_ = "no move within " + std::to_string(timeoutMs) + " ms";
             return {};
         }
+        if (infoLines && FirstWord(line) == "info")
+            infoLines->push_back(line);
         if (const auto at = line.find(" score "); FirstWord(line) == "info" && at != std::string::npos) {
             std::istringstream in(line.substr(at + 7));
             std::string kind;

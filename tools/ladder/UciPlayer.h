@@ -45,6 +45,13 @@ public:
     // empty result means no move came within timeoutMs (or the engine died);
     // Error() says which. Elapsed() is the time the answer took.
     std::string BestMove(const std::string& moves, const std::string& go, int timeoutMs);
+    // The same for a whole "position ..." command ("position fen ..."),
+    // keeping the engine's "info" lines in `infoLines` when given.
+    std::string Search(const std::string& position, const std::string& go, int timeoutMs,
+                       std::vector<std::string>* infoLines = nullptr);
+    // "setoption name X value Y", then waits for "readyok"; false when none
+    // came in time.
+    bool SetOption(const std::string& name, const std::string& value, int timeoutMs = 10000);
     double ElapsedMs() const { return elapsedMs_; }
     // The last score the engine gave while finding that move, from the side
     // to move's view, in centipawns (a mate counts as MateCp); false when it
