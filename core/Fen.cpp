@@ -187,8 +187,7 @@ bool ReadFenSyntax(std::string_view text, FenPosition& position, NotationError& 
         return Refuse(error, NotationReason::FenBadSideToMove, fields[1]);
     read.State.WhiteToMove = fields[1] == "w";
     read.State.Chess960 = chess960;
-    if (!ReadCastling(fields[2], read.State, error) ||
-        !ReadEnPassant(fields[3], read.State.EnPassant, error))
+    if (!ReadCastling(fields[2], read.State, error) || !ReadEnPassant(fields[3], read.State.EnPassant, error))
         return false;
     read.HalfMoveClock = 0;
     read.State.CurrentMove = 1;

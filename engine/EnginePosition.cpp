@@ -135,8 +135,8 @@ void TChessEngine::PrepareChess960Castling()
             if (SquareColour[s] == colour && SquarePiece[s] == King)
                 king = s;
         CastleKingSquare_[static_cast<std::size_t>(right)] = king;
-        const bool sound = king >= 0 && SquareColour[rook] == colour && SquarePiece[rook] == Rook &&
-            (rook > king) == kingSide;
+        const bool sound =
+            king >= 0 && SquareColour[rook] == colour && SquarePiece[rook] == Rook && (rook > king) == kingSide;
         if (!sound) {
             CastleRights &= ~bit;
             CastlePathMask_[static_cast<std::size_t>(right)] = 0;
