@@ -67,7 +67,12 @@ bool TUciPlayer::Start(int timeoutMs)
 std::string TUciPlayer::BestMove(const std::string& moves, const std::string& go, int timeoutMs)
 {
     error_.clear();
-    Send(moves.empty() ? "position startpos" : "position startpos moves " + moves);
+    std::string position = startFen_.empty() ? std::string("position startpos") : "position fen " + startFen_;
+    if (!moves.empty()) {
+        position += " moves ";
+        position += moves;
+    }
+    Send(position);
     const auto started = Clock::now();
     const auto deadline = started + std::chrono::milliseconds(timeoutMs);
     Send("go " + go);

@@ -46,6 +46,9 @@ public:
     // Error() says which. Elapsed() is the time the answer took.
     std::string BestMove(const std::string& moves, const std::string& go, int timeoutMs);
     double ElapsedMs() const { return elapsedMs_; }
+    // The games' start for BestMove: "position fen <fen> moves ..." when
+    // set, else "position startpos moves ...".
+    void SetStartFen(const std::string& fen) { startFen_ = fen; }
     // The last score the engine gave while finding that move, from the side
     // to move's view, in centipawns (a mate counts as MateCp); false when it
     // gave none.
@@ -72,6 +75,7 @@ private:
     std::unique_ptr<QProcess> process_;
     std::vector<std::string> optionLines_;
     std::string error_;
+    std::string startFen_;
     double elapsedMs_ = 0;
     int lastScoreCp_ = 0;
     bool hasScore_ = false;
