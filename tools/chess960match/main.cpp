@@ -90,8 +90,8 @@ int main(int argc, char** argv)
     parser.process(app);
 
     const int games = parser.value(gamesOption).toInt();
-    TPlayerSpec kestravin{"kestravin", parser.value(engineOption), {{"UCI_Chess960", "true"}},
-                          parser.value(depthOption).toInt(), 0};
+    TPlayerSpec kestravin{
+        "kestravin", parser.value(engineOption), {{"UCI_Chess960", "true"}}, parser.value(depthOption).toInt(), 0};
     TPlayerSpec stockfish{"stockfish",
                           parser.value(stockfishOption),
                           {{"UCI_Chess960", "true"}, {"Skill Level", parser.value(skillOption).toStdString()}},
@@ -101,6 +101,8 @@ int main(int argc, char** argv)
     settings.Chess960 = true;
     settings.MoveTimeMs = parser.value(movetimeOption).toInt();
     settings.MaxPlies = 400;
+    // Stockfish loads its network at start; on a busy machine that is slow.
+    settings.StartTimeoutMs = 120000;
 
     std::ofstream pgnFile;
     if (parser.isSet(pgnOption))

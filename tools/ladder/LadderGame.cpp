@@ -41,7 +41,7 @@ TGameResult PlayGame(const TPlayerSpec& white, const TPlayerSpec& black, const s
     TGameResult result;
     TUciPlayer whitePlayer(white), blackPlayer(black);
     for (TUciPlayer* player : {&whitePlayer, &blackPlayer}) {
-        if (!player->Start()) {
+        if (!player->Start(settings.StartTimeoutMs)) {
             result.Error = player->Error();
             return result;
         }

@@ -21,6 +21,8 @@ struct TGameSettings {
     int MoveTimeMs = 100;
     // Without a clock: a player silent this long has lost on time.
     int MoveTimeoutMs = 60000;
+    // How long a player may take to start ("uci" to "readyok").
+    int StartTimeoutMs = 15000;
     // A game still going after this many half-moves is a draw.
     int MaxPlies = 600;
     // The start: the initial position when empty, else this position (its
