@@ -11,6 +11,7 @@
 #include "app/MoveListText.h"
 #include "app/OpeningNameDisplay.h"
 #include "app/OpponentController.h"
+#include "app/TrainingController.h"
 #include "app/TypedMoveEntry.h"
 #include "board/ChessBoard.h"
 #include "board/PieceSet.h"
@@ -118,6 +119,7 @@ void TForm2::CreateHelpers()
     GameFiles = new TGameFiles(ChessBoard1, MoveText, files, this);
     Opponent = new TOpponentController(ChessBoard1, Opcoes1, files.Levels, this);
     OpeningName = new TOpeningNameDisplay(ChessBoard1, Opcoes1, this);
+    Training = new TTrainingController(ChessBoard1, Analysis, Treinar1, this);
 
     // The list follows its text: written anew in the other notation, marked
     // where a review judged a move.

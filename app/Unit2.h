@@ -38,6 +38,7 @@ class TChessBoard;
 class TGameFiles;
 class TOpeningNameDisplay;
 class TOpponentController;
+class TTrainingController;
 
 // The board's slot shown by a line of the move list, counted from 0: the
 // full-move number and whether White is to move there (the position just
@@ -127,6 +128,8 @@ public:
     TOpponentController* Opponent = nullptr;
     // "Mostrar nome da abertura" (OpeningNameDisplay).
     TOpeningNameDisplay* OpeningName = nullptr;
+    // "Treinar": exercises, the person's mistakes, progress (TrainingController).
+    TTrainingController* Training = nullptr;
 
     // ---- Menus ----
     QMenu* Kestravin1 = nullptr;
@@ -142,6 +145,7 @@ public:
     QAction* Sair1 = nullptr;
     QMenu* Partida1 = nullptr; // commands on the game (the program's additions)
     QMenu* Opcoes1 = nullptr;  // switches of the program's additions
+    QMenu* Treinar1 = nullptr; // exercises and progress (TrainingController)
     QMenu* Idioma1 = nullptr;  // Opções › Idioma
     QMenu* Online1 = nullptr;
     QAction* Jogar1 = nullptr;
