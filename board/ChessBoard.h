@@ -514,6 +514,10 @@ private:
 
     // Click-to-move and the keyboard (board/ChessBoardPlay.cpp).
     bool IsMoversPiece(Square square) const;
+    // Chess960: the square a person's move from `from` to `to` means. The
+    // king onto its destination g or c (not an ordinary legal step there)
+    // is the castling onto that side's rook; anything else stays.
+    Square PersonTarget(Square from, Square to) const;
     void SquareClicked(Square square);
     void SelectSquare(Square square);
     void ClearSelection();
