@@ -26,10 +26,14 @@ namespace {
     throw std::runtime_error(message.toStdString());
 }
 
-GameState SlotState(const MoveInfo& slot, long long index)
+// A slot's position; a Chess960 game keeps its rules and rook files for
+// all of its positions, as the board does.
+GameState SlotState(const MoveInfo& slot, long long index, const GameState& game)
 {
     GameState state = GameState::FromPlacement(slot.Placement, index % 2 == 0, slot.Castling, slot.EnPassantSq);
     state.CurrentMove = static_cast<int>(index / 2 + 1);
+    state.Chess960 = game.Chess960;
+    state.CastlingRookFile = game.CastlingRookFile;
     return state;
 }
 
@@ -44,7 +48,7 @@ void StartAt(BoardGame& game, const GameState& state, bool edited)
     // right that no longer fits it; FEN drops those.
     FenPosition start{state, 0};
     std::string ignored;
-    if (ReadFen(WriteFen(state), start, ignored))
+    if (ReadFen(WriteFen(state), start, ignored, state.Chess960))
         start.State.CurrentMove = state.CurrentMove;
     else
         start = FenPosition{state, 0};
@@ -141,6 +145,8 @@ bool Replay(const Game& game, TChessBoard& board, std::size_t ply, std::size_t& 
     board.SetPosition(PositionString(start.Board));
     board.SetWhiteToMove(start.WhiteToMove);
     board.SetCastlingAllowed(start.CastlingAllowed);
+    board.SetChess960(start.Chess960);
+    board.SetCastlingRookFiles(start.CastlingRookFile);
     if (start.EnPassant != Square::None)
         board.SetEnPassant(start.EnPassant);
     for (std::size_t i = 0; i < game.PlyCount(); ++i) {
@@ -179,7 +185,7 @@ BoardGame RecordedGame(const TChessBoard& board)
             continue;
         }
         const MoveInfo& slot = *history.Slot(moveNumber, white);
-        const GameState state = SlotState(slot, index);
+        const GameState state = SlotState(slot, index, board.State());
         if (startIndex < 0 || state != position) {
             StartAt(game, state, startIndex >= 0);
             startIndex = index;

@@ -39,7 +39,7 @@ LastMove LastMoveOf(const TChessBoard& board)
     const MoveInfo* slot = board.History().Slot(moverMove, moverWhite);
     if (!slot || slot->Placement.size() != 64 || slot->OldSq == Square::None || slot->NewSq == Square::None)
         return last;
-    GameState before = GameState::FromPlacement(slot->Placement, moverWhite, slot->Castling, slot->EnPassantSq);
+    GameState before = board.History().SlotState(*slot, moverWhite);
     MoveFacts& facts = last.facts;
     facts.whiteMoved = moverWhite;
     facts.from = slot->OldSq;
@@ -51,8 +51,7 @@ LastMove LastMoveOf(const TChessBoard& board)
     if (IsPieceLetter(slot->Promotion))
         facts.promotedTo = slot->Promotion;
     // Whether the mover's move gives check is read from the shown position.
-    GameState now =
-        GameState::FromPlacement(board.Position(), board.WhiteToMove(), board.CastlingAllowed(), board.EnPassant());
+    GameState now = board.State();
     const char king = board.WhiteToMove() ? 'K' : 'k';
     const bool hasKing = std::find(now.Board.begin() + 1, now.Board.end(), king) != now.Board.end();
     facts.check = hasKing &&

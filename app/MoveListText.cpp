@@ -15,11 +15,11 @@ namespace {
 
 // The SAN of the half-move played from a slot of the board's history, or
 // nothing when it is no move of chess there (a position edited by hand).
-std::optional<std::string> SlotSan(const MoveInfo& slot, bool white, char pendingPromotion)
+std::optional<std::string> SlotSan(const GameHistory& history, const MoveInfo& slot, bool white, char pendingPromotion)
 {
     if (slot.Placement.size() != 64 || slot.OldSq == Square::None || slot.NewSq == Square::None)
         return std::nullopt;
-    const GameState state = GameState::FromPlacement(slot.Placement, white, slot.Castling, slot.EnPassantSq);
+    const GameState state = history.SlotState(slot, white);
     char promotion = EmptySquare;
     const char piece = state.Board[Ord(slot.OldSq)];
     const int rank = RankOf(slot.NewSq);
@@ -53,7 +53,7 @@ HistoryLine LineOf(const GameHistory& history, char pendingPromotion)
             if (!history.HoldsRecordedPosition(moveNumber, white))
                 continue;
             line.Found = true;
-            line.Start = GameState::FromPlacement(slot->Placement, white, slot->Castling, slot->EnPassantSq);
+            line.Start = history.SlotState(*slot, white);
             line.StartMoveNumber = moveNumber;
         }
         if (slot == nullptr || slot->Placement.size() != 64 || slot->OldSq == Square::None) {
@@ -94,7 +94,7 @@ std::optional<QString> MoveListText::AlgebraicMove(const GameHistory& history, i
     const MoveInfo* slot = history.Slot(moveNumber, white);
     if (slot == nullptr)
         return std::nullopt;
-    const std::optional<std::string> san = SlotSan(*slot, white, pendingPromotion);
+    const std::optional<std::string> san = SlotSan(history, *slot, white, pendingPromotion);
     if (!san)
         return std::nullopt;
     return QString::fromStdString(*san);

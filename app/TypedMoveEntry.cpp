@@ -89,8 +89,7 @@ bool TypedMoveEntry::Submit()
         Refuse(ThinkingRefusal());
         return false;
     }
-    const GameState state = GameState::FromPlacement(board_->Position(), board_->WhiteToMove(),
-                                                     board_->CastlingAllowed(), board_->EnPassant());
+    const GameState state = board_->State();
     const TypedMove typed = ReadTypedMove(state, text);
     if (!typed.ok) {
         Refuse(typed.error);

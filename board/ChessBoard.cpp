@@ -50,6 +50,20 @@ void TChessBoard::SetCastlingAllowed(CastleSet value)
     NotifySearchThread();
 }
 
+void TChessBoard::SetChess960(bool value)
+{
+    game_.Chess960 = value;
+    history_.SetCastlingRules(game_);
+    NotifySearchThread();
+}
+
+void TChessBoard::SetCastlingRookFiles(const std::array<std::uint8_t, 4>& files)
+{
+    game_.CastlingRookFile = files;
+    history_.SetCastlingRules(game_);
+    NotifySearchThread();
+}
+
 void TChessBoard::SetEnPassant(Square value)
 {
     if (!IsEnPassantRankSquare(value))
@@ -79,6 +93,9 @@ void TChessBoard::ResetGame()
     history_.Restart();
     game_.EnPassant = Square::None;
     game_.CastlingAllowed = CastleSet::All();
+    game_.Chess960 = false;
+    game_.CastlingRookFile = GameState().CastlingRookFile;
+    history_.SetCastlingRules(game_);
     aids_.SetPositionFromPlay(false);
     acceptsMoves_ = true;
 }

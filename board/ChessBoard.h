@@ -66,6 +66,13 @@ public:
     // Read-only in effect: a written value is discarded.
     int CurrentMove() const { return game_.CurrentMove; }
     void SetCurrentMove(int value);
+    // Chess960 (false by default: standard chess): castling is the king
+    // moving onto its own rook, whose files the rights keep (h, a, h, a
+    // until set). ResetGame turns it off.
+    bool Chess960() const { return game_.Chess960; }
+    void SetChess960(bool value);
+    std::array<std::uint8_t, 4> CastlingRookFiles() const { return game_.CastlingRookFile; }
+    void SetCastlingRookFiles(const std::array<std::uint8_t, 4>& files);
     // The letter a promoted pawn becomes; handed to OnPromotion by reference.
     char PromotionPiece() const { return promotionPiece_; }
     void SetPromotionPiece(char value) { promotionPiece_ = value; }
@@ -525,6 +532,10 @@ private:
 
     // Click-to-move and the keyboard (board/ChessBoardPlay.cpp).
     bool IsMoversPiece(Square square) const;
+    // Chess960: the square a person's move from `from` to `to` means. The
+    // king onto its destination g or c (not an ordinary legal step there)
+    // is the castling onto that side's rook; anything else stays.
+    Square PersonTarget(Square from, Square to) const;
     void SquareClicked(Square square);
     void SelectSquare(Square square);
     void ClearSelection();

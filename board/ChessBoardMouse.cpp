@@ -209,7 +209,8 @@ void TChessBoard::DragOver(QObject* Source, int X, int Y, TDragState State, bool
         movingImage_.Show();
     }
     movingImage_.MoveTo(at);
-    if (Source == this && !Thinking() && (IsLegalMove(drag_.From(), square) || square == drag_.From()))
+    if (Source == this && !Thinking() &&
+        (IsLegalMove(drag_.From(), PersonTarget(drag_.From(), square)) || square == drag_.From()))
         Accept = true;
 }
 
@@ -231,7 +232,7 @@ void TChessBoard::DragDrop(QObject* Source, int X, int Y)
         DrawBoardLines();
         return;
     }
-    if (!PlayerMove(drag_.From(), square)) {
+    if (!PlayerMove(drag_.From(), PersonTarget(drag_.From(), square))) {
         // The position changed after the drop was accepted and the move was
         // refused: show the from-square as it now is.
         DrawSquare(drag_.From());

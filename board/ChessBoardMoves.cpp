@@ -7,6 +7,7 @@
 #include "board/ChessBoard.h"
 #include "board/ChessBoardAccessible.h"
 
+#include "core/Chess960.h"
 #include "core/MoveExecution.h"
 #include "core/Rules.h"
 
@@ -51,15 +52,31 @@ bool TChessBoard::MakeMove(Square oldSq, Square newSq)
     aids_.LeavePosition();
     RefreshMarks();
 
+    // A Chess960 castling: the king moves onto its own rook's square.
+    const std::optional<CanStillCastle> castling960 = Chess960CastlingRight(game_, oldSq, newSq);
+    const Square kingTo = castling960 ? CastledKingSquare(*castling960) : newSq;
     DrawSquare(oldSq);
     if (AnimateMoves() && (oldSq != drag_.From() || newSq != drag_.DropTo())) {
         DrawBoardLines();
-        AnimateMove(oldSq, newSq, AnimationDelay());
+        AnimateMove(oldSq, kingTo, AnimationDelay());
     }
 
-    const char captured = MovePiece(game_, oldSq, newSq);
-    DrawSquare(newSq);
-    DrawPiece(newSq, game_.Board[Ord(newSq)]);
+    char captured = EmptySquare;
+    if (castling960) {
+        PlaceChess960Castling(game_, *castling960);
+        for (Square s : {oldSq, newSq, kingTo, CastledRookSquare(*castling960)}) {
+            DrawSquare(s);
+            if (game_.Board[Ord(s)] != EmptySquare)
+                DrawPiece(s, game_.Board[Ord(s)]);
+        }
+        const bool white = IsWhiteRight(*castling960);
+        game_.CastlingAllowed.Exclude(white ? CanStillCastle::WhiteKingSide : CanStillCastle::BlackKingSide);
+        game_.CastlingAllowed.Exclude(white ? CanStillCastle::WhiteQueenSide : CanStillCastle::BlackQueenSide);
+    } else {
+        captured = MovePiece(game_, oldSq, newSq);
+        DrawSquare(newSq);
+        DrawPiece(newSq, game_.Board[Ord(newSq)]);
+    }
     DrawBoardLines();
 
     PassTurn(game_);
@@ -76,7 +93,10 @@ bool TChessBoard::MakeMove(Square oldSq, Square newSq)
     if (capturesEnPassant)
         CarryOutEnPassant(oldSq, newSq);
     UpdateEnPassantSquare(game_, oldSq, newSq);
-    CarryOutCastling(oldSq, newSq);
+    if (castling960)
+        Fire(OnCastle, this, oldSq, newSq);
+    else
+        CarryOutCastling(oldSq, newSq);
     UpdateCastlingRights(game_, oldSq, newSq);
     // The new position is complete: its marks (last move, check) show
     // before the handlers of what it means run.

@@ -5,7 +5,9 @@
 // the piece back. The focus frame shows only once the keyboard has been used
 // and while the board has the focus, so mouse users never see it.
 #include "board/ChessBoard.h"
+
 #include "board/ChessBoardAccessible.h"
+#include "core/Chess960.h"
 
 #include <QFocusEvent>
 #include <QGuiApplication>
@@ -107,7 +109,9 @@ void TChessBoard::SquareClicked(Square square)
         ClearSelection();
         return;
     }
-    if (IsMoversPiece(square)) {
+    square = PersonTarget(from, square);
+    // In Chess960 the king castles onto its own rook: that click is a move.
+    if (IsMoversPiece(square) && !IsLegalMove(from, square)) {
         SelectSquare(square);
         return;
     }
@@ -121,6 +125,19 @@ void TChessBoard::SquareClicked(Square square)
         const TOneSquareEvent handler = OnIllegalMove;
         handler(this, from);
     }
+}
+
+Square TChessBoard::PersonTarget(Square from, Square to) const
+{
+    if (!game_.Chess960 || to == Square::None || IsLegalMove(from, to) || PieceAt(from) != (WhiteToMove() ? 'K' : 'k'))
+        return to;
+    for (CanStillCastle right : {CanStillCastle::WhiteKingSide, CanStillCastle::WhiteQueenSide,
+                                 CanStillCastle::BlackKingSide, CanStillCastle::BlackQueenSide}) {
+        const Square rook = CastlingRookSquare(game_, right);
+        if (CastledKingSquare(right) == to && IsWhiteRight(right) == WhiteToMove() && IsLegalMove(from, rook))
+            return rook;
+    }
+    return to;
 }
 
 void TChessBoard::PersonMove(Square from, Square to)

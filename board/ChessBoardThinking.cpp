@@ -29,6 +29,8 @@ std::optional<TSearchInput> SearchInputOf(const TChessBoard& board)
     input.Position.CastlingAllowed = board.CastlingAllowed();
     input.Position.EnPassant = board.EnPassant();
     input.Position.CurrentMove = board.CurrentMove();
+    input.Position.Chess960 = board.Chess960();
+    input.Position.CastlingRookFile = board.CastlingRookFiles();
     input.Depth = board.SearchDepth();
     input.TimeLimitMs = board.ThinkingTimeLimit();
     input.Priority = board.ThinkingPriority();

@@ -1,6 +1,8 @@
 // FEN reading and writing.
 #include "core/Fen.h"
 
+#include "core/Chess960.h"
+
 #include <charconv>
 #include <utility>
 #include <vector>
@@ -68,24 +70,76 @@ bool ReadPlacement(std::string_view field, BoardArray& board, NotationError& err
     return true;
 }
 
-bool ReadCastling(std::string_view field, CastleSet& castling, NotationError& error)
+// The outermost rook of a side on its home rank beyond its king, towards
+// the h-file (kingSide) or the a-file; 0 when there is none.
+int OutermostRookFile(const BoardArray& board, bool white, bool kingSide)
 {
+    const int rank = white ? 1 : 8;
+    const char king = white ? 'K' : 'k';
+    const char rook = white ? 'R' : 'r';
+    int kingFile = 0;
+    for (int file = 1; file <= 8; ++file)
+        if (board[Ord(SquareAt(file, rank))] == king)
+            kingFile = file;
+    if (kingFile == 0)
+        return 0;
+    for (int k = 0; k < 8; ++k) {
+        const int file = kingSide ? 8 - k : 1 + k;
+        if (kingSide ? file <= kingFile : file >= kingFile)
+            break;
+        if (board[Ord(SquareAt(file, rank))] == rook)
+            return file;
+    }
+    return 0;
+}
+
+// The castling field: "KQkq" (X-FEN: K and Q name the outermost rook on
+// their side), or Shredder-FEN's rook files "A".."H" and "a".."h", which
+// make the position a Chess960 one. In standard chess K and Q keep their
+// standard rooks on h and a.
+bool ReadCastling(std::string_view field, GameState& state, NotationError& error)
+{
+    CastleSet& castling = state.CastlingAllowed;
     castling = CastleSet();
+    state.CastlingRookFile = {8, 1, 8, 1};
     if (field == "-")
         return true;
     for (char c : field) {
         const std::string_view letter(&c, 1);
+        const bool white = c >= 'A' && c <= 'Z';
+        const char lower = white ? static_cast<char>(c + 32) : c;
         CanStillCastle right;
-        switch (c) {
-        case 'K': right = CanStillCastle::WhiteKingSide; break;
-        case 'Q': right = CanStillCastle::WhiteQueenSide; break;
-        case 'k': right = CanStillCastle::BlackKingSide; break;
-        case 'q': right = CanStillCastle::BlackQueenSide; break;
-        default: return Refuse(error, NotationReason::FenBadCastlingRight, letter);
+        int rookFile = 0;
+        if (lower == 'k' || lower == 'q') {
+            const bool kingSide = lower == 'k';
+            right = white ? (kingSide ? CanStillCastle::WhiteKingSide : CanStillCastle::WhiteQueenSide)
+                          : (kingSide ? CanStillCastle::BlackKingSide : CanStillCastle::BlackQueenSide);
+            rookFile = kingSide ? 8 : 1;
+            if (state.Chess960) {
+                const int outermost = OutermostRookFile(state.Board, white, kingSide);
+                rookFile = outermost != 0 ? outermost : rookFile;
+            }
+        } else if (lower >= 'a' && lower <= 'h') {
+            rookFile = lower - 'a' + 1;
+            const Square king = HomeRankKing(state, white);
+            // Without a king at home the side is a guess; the position
+            // check refuses the right anyway.
+            const bool kingSide = king != Square::None ? rookFile > FileOf(king) : rookFile > 4;
+            right = white ? (kingSide ? CanStillCastle::WhiteKingSide : CanStillCastle::WhiteQueenSide)
+                          : (kingSide ? CanStillCastle::BlackKingSide : CanStillCastle::BlackQueenSide);
+            if (!state.Chess960) {
+                // Shredder-FEN: a Chess960 position; the letters read so
+                // far are read again with their Chess960 meaning.
+                state.Chess960 = true;
+                return ReadCastling(field, state, error);
+            }
+        } else {
+            return Refuse(error, NotationReason::FenBadCastlingRight, letter);
         }
         if (castling.Contains(right))
             return Refuse(error, NotationReason::FenRepeatedCastlingRight, letter);
         castling.Include(right);
+        state.CastlingRookFile[static_cast<std::size_t>(right)] = static_cast<std::uint8_t>(rookFile);
     }
     return true;
 }
@@ -119,7 +173,7 @@ bool ReadCounter(std::string_view field, int minimum, int maximum, int& value)
 
 } // namespace
 
-bool ReadFenSyntax(std::string_view text, FenPosition& position, NotationError& error)
+bool ReadFenSyntax(std::string_view text, FenPosition& position, NotationError& error, bool chess960)
 {
     const std::vector<std::string_view> fields = SplitFields(text);
     if (fields.empty())
@@ -132,8 +186,8 @@ bool ReadFenSyntax(std::string_view text, FenPosition& position, NotationError& 
     if (fields[1] != "w" && fields[1] != "b")
         return Refuse(error, NotationReason::FenBadSideToMove, fields[1]);
     read.State.WhiteToMove = fields[1] == "w";
-    if (!ReadCastling(fields[2], read.State.CastlingAllowed, error) ||
-        !ReadEnPassant(fields[3], read.State.EnPassant, error))
+    read.State.Chess960 = chess960;
+    if (!ReadCastling(fields[2], read.State, error) || !ReadEnPassant(fields[3], read.State.EnPassant, error))
         return false;
     read.HalfMoveClock = 0;
     read.State.CurrentMove = 1;
@@ -156,10 +210,10 @@ bool ReadFenPlacement(std::string_view field, BoardArray& board, NotationError& 
     return true;
 }
 
-bool ReadFen(std::string_view text, FenPosition& position, NotationError& error)
+bool ReadFen(std::string_view text, FenPosition& position, NotationError& error, bool chess960)
 {
     FenPosition read;
-    if (!ReadFenSyntax(text, read, error))
+    if (!ReadFenSyntax(text, read, error, chess960))
         return false;
     error = CheckPosition(read.State);
     if (error.Reason != NotationReason::None)
@@ -168,10 +222,10 @@ bool ReadFen(std::string_view text, FenPosition& position, NotationError& error)
     return true;
 }
 
-bool ReadFen(std::string_view text, FenPosition& position, std::string& error)
+bool ReadFen(std::string_view text, FenPosition& position, std::string& error, bool chess960)
 {
     NotationError reason;
-    if (ReadFen(text, position, reason))
+    if (ReadFen(text, position, reason, chess960))
         return true;
     error = PortugueseReason(reason);
     return false;
@@ -202,6 +256,24 @@ std::string FenPlacement(const BoardArray& board)
     return out;
 }
 
+namespace {
+
+// X-FEN's letter of a right: K, Q, k or q for the outermost rook on its
+// side, else (in Chess960, where another rook stands beyond it) the rook's
+// file as Shredder-FEN writes it.
+char CastlingLetter(const GameState& state, CanStillCastle right, char letter)
+{
+    if (!state.Chess960)
+        return letter;
+    const bool white = IsWhiteRight(right);
+    const int file = state.CastlingRookFile[static_cast<std::size_t>(right)];
+    if (OutermostRookFile(state.Board, white, IsKingSideRight(right)) == file)
+        return letter;
+    return static_cast<char>((white ? 'A' : 'a') + file - 1);
+}
+
+} // namespace
+
 std::string WriteFen(const GameState& state, int halfMoveClock)
 {
     std::string out = FenPlacement(state.Board);
@@ -213,7 +285,7 @@ std::string WriteFen(const GameState& state, int halfMoveClock)
          {std::pair{CanStillCastle::WhiteKingSide, 'K'}, std::pair{CanStillCastle::WhiteQueenSide, 'Q'},
           std::pair{CanStillCastle::BlackKingSide, 'k'}, std::pair{CanStillCastle::BlackQueenSide, 'q'}})
         if (state.CastlingAllowed.Contains(right) && CastlingRightFits(state, right))
-            out += letter;
+            out += CastlingLetter(state, right, letter);
     if (out.size() == castlingStart)
         out += '-';
     out += ' ';

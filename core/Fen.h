@@ -32,16 +32,21 @@ struct FenPosition {
 // squares, 'w' or 'b', castling letters "KQkq" each at most once, "-" or a
 // square for en passant, counters in range. Returns false and says why in
 // `error`; `position` is then unchanged.
-bool ReadFenSyntax(std::string_view text, FenPosition& position, NotationError& error);
+// Chess960: with `chess960` (the game is one), or when the castling field
+// names rook files as Shredder-FEN does ("HAha", "Bg"), the state is a
+// Chess960 one and X-FEN's K and Q name the outermost rook of their side.
+bool ReadFenSyntax(std::string_view text, FenPosition& position, NotationError& error, bool chess960 = false);
 
 // ReadFenSyntax, then CheckPosition: a possible position or a reason.
-bool ReadFen(std::string_view text, FenPosition& position, NotationError& error);
+bool ReadFen(std::string_view text, FenPosition& position, NotationError& error, bool chess960 = false);
 // The same with the reason in Portuguese.
-bool ReadFen(std::string_view text, FenPosition& position, std::string& error);
+bool ReadFen(std::string_view text, FenPosition& position, std::string& error, bool chess960 = false);
 
 // The six fields; the move number is the state's CurrentMove. A castling
 // right whose king or rook has left home, and an en passant square that
-// does not follow a double step, are written as absent.
+// does not follow a double step, are written as absent. A Chess960 state
+// is written in X-FEN: K, Q, k, q, or the rook's file (Shredder-FEN's
+// letter) where another rook stands beyond the castling one.
 std::string WriteFen(const GameState& state, int halfMoveClock = 0);
 
 // The placement field alone ("rnbqkbnr/pppppppp/8/...").

@@ -75,6 +75,10 @@ void Game::SetStartCounters(int moveNumber, int halfMoveClock)
 
 void Game::WriteStartTags()
 {
+    if (start_.State.Chess960)
+        SetTag("Variant", "Chess960");
+    else if (IsChess960Variant(Tag("Variant").value_or(std::string())))
+        RemoveTag("Variant");
     if (StartsFromStandardPosition()) {
         RemoveTag("SetUp");
         RemoveTag("FEN");
@@ -84,9 +88,18 @@ void Game::WriteStartTags()
     }
 }
 
+bool IsChess960Variant(std::string_view variant)
+{
+    std::string lower;
+    for (char c : variant)
+        if (c != ' ' && c != '-')
+            lower += (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+    return lower == "chess960" || lower == "fischerandom" || lower == "fischerrandom" || lower == "960";
+}
+
 bool Game::StartsFromStandardPosition() const
 {
-    return WriteFen(start_.State, start_.HalfMoveClock) == StandardStartFen;
+    return !start_.State.Chess960 && WriteFen(start_.State, start_.HalfMoveClock) == StandardStartFen;
 }
 
 bool Game::AddMove(const ChessMove& move, std::string* error)

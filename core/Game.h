@@ -39,6 +39,10 @@ struct GameMove {
     friend bool operator==(const GameMove&, const GameMove&) = default;
 };
 
+// A Variant tag's value names Chess960 ("Chess960", "chess 960",
+// "Fischerandom", any case).
+bool IsChess960Variant(std::string_view variant);
+
 // Who plays a side, kept in the tags WhiteType and BlackType.
 enum class PlayerType { Human, Program };
 
@@ -54,7 +58,8 @@ public:
     void RemoveTag(std::string_view name);
 
     // A game from a position; the moves are cleared. With the standard start
-    // the SetUp and FEN tags go, else they are set.
+    // the SetUp and FEN tags go, else they are set. A Chess960 start always
+    // has them, with the tag Variant "Chess960".
     void SetStart(const FenPosition& start);
     // Sets the move number and half-move clock of the start, keeping the
     // moves (recorded by something that does not count them).

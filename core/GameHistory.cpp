@@ -104,9 +104,18 @@ void GameHistory::GetMoveList(std::vector<std::string>& list) const
     }
 }
 
-GameState GameHistory::SlotPosition(const MoveInfo& slot, bool whiteToMove)
+void GameHistory::SetCastlingRules(const GameState& rules)
 {
-    return GameState::FromPlacement(slot.Placement, whiteToMove, slot.Castling, slot.EnPassantSq);
+    chess960_ = rules.Chess960;
+    castlingRookFile_ = rules.CastlingRookFile;
+}
+
+GameState GameHistory::SlotState(const MoveInfo& slot, bool whiteToMove) const
+{
+    GameState state = GameState::FromPlacement(slot.Placement, whiteToMove, slot.Castling, slot.EnPassantSq);
+    state.Chess960 = chess960_;
+    state.CastlingRookFile = castlingRookFile_;
+    return state;
 }
 
 bool GameHistory::ThreefoldRepetition(int moveNumber, bool whiteToMove) const

@@ -72,10 +72,19 @@ public:
     // passant capture possibility).
     bool ThreefoldRepetition(int moveNumber, bool whiteToMove) const;
 
+    // The game's castling rules, the same for all its positions: Chess960
+    // or not, and the rook files of its rights (GameState's fields; the
+    // standard ones until set). A slot's position is the slot's placement,
+    // side, rights and en passant square under these rules.
+    void SetCastlingRules(const GameState& rules);
+    GameState SlotState(const MoveInfo& slot, bool whiteToMove) const;
+
 private:
     MoveInfo& SlotForWriting(long long index);
     // The position a slot holds (its move number left at 1).
-    static GameState SlotPosition(const MoveInfo& slot, bool whiteToMove);
+    GameState SlotPosition(const MoveInfo& slot, bool whiteToMove) const { return SlotState(slot, whiteToMove); }
+    bool chess960_ = false;
+    std::array<std::uint8_t, 4> castlingRookFile_ = GameState().CastlingRookFile;
 
     std::vector<MoveInfo> slots_;
     int lastMoveNumber_ = 1;

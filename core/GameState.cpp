@@ -33,6 +33,10 @@ bool operator==(const GameState& a, const GameState& b)
 {
     if (a.Board != b.Board || a.WhiteToMove != b.WhiteToMove || a.CastlingAllowed != b.CastlingAllowed)
         return false;
+    for (std::size_t i = 0; i < a.CastlingRookFile.size(); ++i)
+        if (a.CastlingAllowed.Contains(static_cast<CanStillCastle>(i)) &&
+            a.CastlingRookFile[i] != b.CastlingRookFile[i])
+            return false;
     if (a.EnPassant == b.EnPassant)
         return true;
     return CapturableEnPassant(a) == CapturableEnPassant(b);

@@ -8,6 +8,8 @@
 #include "core/PieceLetter.h"
 #include "core/Square.h"
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -25,6 +27,12 @@ struct GameState {
     CastleSet CastlingAllowed = CastleSet::All();
     Square EnPassant = Square::None;
     int CurrentMove = 1;
+    // Chess960 (core/Chess960.h): castling is the king moving onto its own
+    // rook, whose file each right keeps in CastlingRookFile (in
+    // CanStillCastle order). Off, the standard rules hold and the files
+    // stay h, a, h, a.
+    bool Chess960 = false;
+    std::array<std::uint8_t, 4> CastlingRookFile{8, 1, 8, 1};
 
     static BoardArray InitialBoard();
     // The initial position, White to move, every castling right.
@@ -43,7 +51,8 @@ struct GameState {
     // The same position as the repetition rule counts it: the same
     // placement, side to move and castling rights, and the same en passant
     // capture (an en passant square no pawn can take on counts as none).
-    // The move number does not count.
+    // The move number does not count; in Chess960 the rights' rook files
+    // do.
     friend bool operator==(const GameState& a, const GameState& b);
 };
 

@@ -1,6 +1,7 @@
 // The steps of a move on a GameState.
 #include "core/MoveExecution.h"
 
+#include "core/Chess960.h"
 #include "core/Rules.h"
 
 char MovePiece(GameState& state, Square from, Square to)
@@ -53,6 +54,8 @@ std::optional<CastlingRookMove> MoveCastlingRook(GameState& state, Square kingFr
         Square kingFrom, kingTo;
         CastlingRookMove rook;
     };
+    if (state.Chess960)
+        return std::nullopt; // made whole by ApplyMove
     static constexpr Castling castlings[4] = {
         {'K', Square::E1, Square::G1, {Square::H1, Square::F1, 'R'}},
         {'K', Square::E1, Square::C1, {Square::A1, Square::D1, 'R'}},
@@ -71,6 +74,18 @@ std::optional<CastlingRookMove> MoveCastlingRook(GameState& state, Square kingFr
 
 void UpdateCastlingRights(GameState& state, Square from, Square to)
 {
+    if (state.Chess960) {
+        // The rights go with a king's move, and with anything leaving or
+        // landing on their rook's square.
+        const char moved = state.At(to);
+        for (int i = 0; i < 4; ++i) {
+            const auto right = static_cast<CanStillCastle>(i);
+            const Square rook = CastlingRookSquare(state, right);
+            if (from == rook || to == rook || moved == (IsWhiteRight(right) ? 'K' : 'k'))
+                state.CastlingAllowed.Exclude(right);
+        }
+        return;
+    }
     auto removeFor = [&state](Square square, bool cornersOnly) {
         CastleSet& rights = state.CastlingAllowed;
         switch (square) {
@@ -101,6 +116,16 @@ MoveOutcome ApplyMove(GameState& state, Square from, Square to, char promotion)
 {
     MoveOutcome outcome;
     outcome.moved = state.Board[Ord(from)];
+    if (const std::optional<CanStillCastle> right = Chess960CastlingRight(state, from, to)) {
+        const bool white = IsWhiteRight(*right);
+        PlaceChess960Castling(state, *right);
+        PassTurn(state);
+        state.EnPassant = Square::None;
+        state.CastlingAllowed.Exclude(white ? CanStillCastle::WhiteKingSide : CanStillCastle::BlackKingSide);
+        state.CastlingAllowed.Exclude(white ? CanStillCastle::WhiteQueenSide : CanStillCastle::BlackQueenSide);
+        outcome.castled = true;
+        return outcome;
+    }
     outcome.enPassant = IsEnPassantCapture(state, from, to);
     outcome.captured = MovePiece(state, from, to);
     PassTurn(state);

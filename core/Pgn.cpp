@@ -416,11 +416,16 @@ private:
             if (name.Text == "FEN")
                 fenTag = value;
         }
+        const bool chess960 = IsChess960Variant(game.Tag("Variant").value_or(std::string()));
         if (fenTag) {
             FenPosition start;
             NotationError error;
-            if (!ReadFen(fenTag->Text, start, error))
+            if (!ReadFen(fenTag->Text, start, error, chess960))
                 throw GameFailure{*fenTag, error};
+            game.SetStart(start);
+        } else if (chess960) {
+            FenPosition start;
+            start.State.Chess960 = true;
             game.SetStart(start);
         }
 

@@ -1,6 +1,7 @@
 // The judgement of a position (see PositionCheck.h).
 #include "core/PositionCheck.h"
 
+#include "core/Chess960.h"
 #include "core/MoveList.h"
 #include "core/PieceLetter.h"
 
@@ -101,6 +102,15 @@ bool OneKingEach(const GameState& state)
 
 bool CastlingRightFits(const GameState& state, CanStillCastle right)
 {
+    if (state.Chess960) {
+        // The king on its home rank, the right's rook there too on the
+        // right's side of it.
+        const bool white = IsWhiteRight(right);
+        const Square king = HomeRankKing(state, white);
+        const Square rook = CastlingRookSquare(state, right);
+        return king != Square::None && state.At(rook) == (white ? 'R' : 'r') &&
+            (FileOf(rook) > FileOf(king)) == IsKingSideRight(right);
+    }
     for (const CastlingHome& home : CastlingHomes) {
         if (home.Right != right)
             continue;

@@ -23,7 +23,9 @@ NotationError CheckPosition(const GameState& state);
 // position.
 std::vector<NotationError> PositionProblems(const GameState& state);
 
-// The king and the rook of the right stand on their home squares.
+// The king and the rook of the right stand on their home squares (in
+// Chess960: the king on its first rank, the right's rook there on the
+// right's side of it).
 bool CastlingRightFits(const GameState& state, CanStillCastle right);
 // The state's en passant square (not None) lies behind a pawn of the side
 // that has just moved, which stands where its double step put it, with the

@@ -2,6 +2,8 @@
 // computed straight from the placement; nothing is cached between calls.
 #include "core/Rules.h"
 
+#include "core/Chess960.h"
+
 #include <cstdlib>
 
 namespace {
@@ -264,6 +266,9 @@ bool ValidKingMove(const GameState& state, Square from, Square to)
 {
     if (std::abs(FileOf(to) - FileOf(from)) <= 1 && std::abs(RankOf(to) - RankOf(from)) <= 1)
         return true;
+    // A Chess960 castling is the king moving onto its rook (IsMoveAllowed).
+    if (state.Chess960)
+        return false;
     for (const CastlingRow& row : castlingRows)
         if (row.from == from && row.to == to)
             return CastlingAllowedBy(state, row);
@@ -297,6 +302,10 @@ bool IsMoveAllowed(const GameState& state, Square from, Square to)
     const int color = PieceColor(state.Board, from);
     if (color != (state.WhiteToMove ? 1 : 0))
         return false;
+    if (state.Chess960) {
+        if (const std::optional<CanStillCastle> right = Chess960CastlingRight(state, from, to))
+            return Chess960CastlingAllowed(state, *right);
+    }
     if (PieceColor(state.Board, to) == color)
         return false;
     bool byRule = true;

@@ -1,6 +1,7 @@
 // SAN and coordinate moves.
 #include "core/San.h"
 
+#include "core/Chess960.h"
 #include "core/MoveExecution.h"
 #include "core/Rules.h"
 
@@ -39,6 +40,8 @@ char KindOf(char letter, const PieceLetters& letters, bool promotionOnly)
 
 bool IsCastling(const GameState& state, const ChessMove& move)
 {
+    if (state.Chess960)
+        return Chess960CastlingRight(state, move.From, move.To).has_value();
     return UpperPiece(state.At(move.From)) == 'K' && FileOf(move.From) == 5 &&
         (FileOf(move.To) == 7 || FileOf(move.To) == 3) && RankOf(move.From) == RankOf(move.To);
 }
@@ -78,7 +81,7 @@ std::string MoveToSan(const GameState& state, const ChessMove& move, const Piece
     const char kind = UpperPiece(piece);
     std::string san;
     if (IsCastling(state, move)) {
-        san = FileOf(move.To) == 7 ? "O-O" : "O-O-O";
+        san = FileOf(move.To) > FileOf(move.From) ? "O-O" : "O-O-O";
     } else {
         const bool capture = state.At(move.To) != EmptySquare || IsEnPassantCapture(state, move.From, move.To);
         if (kind == 'P') {
@@ -151,6 +154,20 @@ bool ReadSan(const GameState& state, std::string_view text, ChessMove& move, Not
             castling = true;
             to = state.WhiteToMove ? Square::G1 : Square::G8;
         }
+    if (castling && state.Chess960) {
+        // The king moves onto the rook of the right.
+        const bool white = state.WhiteToMove;
+        const bool kingSide = FileOf(to) == 7;
+        const CanStillCastle right = white
+            ? (kingSide ? CanStillCastle::WhiteKingSide : CanStillCastle::WhiteQueenSide)
+            : (kingSide ? CanStillCastle::BlackKingSide : CanStillCastle::BlackQueenSide);
+        const Square king = HomeRankKing(state, white);
+        const Square rook = CastlingRookSquare(state, right);
+        if (king == Square::None || !state.CastlingAllowed.Contains(right) || !IsMoveAllowed(state, king, rook))
+            return Refuse(error, NotationReason::IllegalMove, text);
+        move = {king, rook, EmptySquare};
+        return true;
+    }
     if (castling) {
         kind = 'K';
         fromFile = 5;
@@ -211,6 +228,8 @@ bool ReadSan(const GameState& state, std::string_view text, ChessMove& move, Not
         if (state.At(from) != piece || (fromFile && FileOf(from) != fromFile) || (fromRank && RankOf(from) != fromRank))
             continue;
         if (castling != (kind == 'K' && std::abs(FileOf(to) - FileOf(from)) == 2) && kind == 'K')
+            continue;
+        if (kind == 'K' && Chess960CastlingRight(state, from, to)) // written O-O or O-O-O
             continue;
         if (!IsMoveAllowed(state, from, to))
             continue;

@@ -43,6 +43,10 @@ public:
     const CastleSet* CastlingAllowedRef = nullptr;
     const Square* EnPassantRef = nullptr;
     const std::atomic<int>* SearchDepthRef = nullptr;
+    // Chess960 (both missing: standard chess): whether the position is one,
+    // and the files (1..8) of the rooks of the four rights.
+    const bool* Chess960Ref = nullptr;
+    const std::array<std::uint8_t, 4>* CastlingRookFileRef = nullptr;
 
     // Set from another thread to end the search at once.
     std::atomic<bool> StopRequested{false};
@@ -120,6 +124,13 @@ public:
     int GetSideToMove() const { return SideToMove; }
     int GetCastleRights() const { return CastleRights; }
     int GetEnPassantSquare() const { return EnPassantSquare; }
+    bool IsChess960() const { return Chess960_; }
+    // The square a move goes to as the UCI protocol writes it: a Chess960
+    // castling (whose To is the king's destination) goes to its rook.
+    int UciTargetSquare(TEngineMove move) const
+    {
+        return (Chess960_ && (move.Flags & engine::FlagCastle)) ? CastleRookSquare_[CastleRightOf(move)] : move.To;
+    }
     int CurrentPly() const { return Ply; }
     // The moves generated at the current ply, in list order.
     std::span<const TMoveEntry> CurrentMoves() const
@@ -162,6 +173,16 @@ private:
     TMoveEntry* GenerateEnPassant(TMoveEntry* out);
     TMoveEntry* AddCastlings(TMoveEntry* out);
     bool CastlingAllowedNow(int to);
+    bool Chess960CastlingAllowedNow(int from, int to);
+    // The right (0..3, the CastleSet bit order) a castling uses, by its
+    // destination.
+    static int CastleRightOf(TEngineMove move)
+    {
+        return (move.To < 8 ? 2 : 0) + (engine::FileIndex(move.To) < 4 ? 1 : 0);
+    }
+    void PrepareChess960Castling();
+    bool DoChess960Castling(TEngineMove move);
+    void UndoChess960Castling(TEngineMove move);
     bool MoveNeedsCheckTest(int from, int flags);
     bool RefusedBeforeMaking(TEngineMove move, bool& testCheck);
     void KeepSoundCastleRights();
@@ -258,6 +279,21 @@ private:
     std::int32_t CastleRights = 0;
     std::int32_t EnPassantSquare = -1;
     std::int32_t Ply = 0;
+
+    // Chess960: castling moves the king from its square to g or c (the
+    // move's To, From == To when it stands there already) and the right's
+    // rook to f or d. Set by LoadPosition; the standard tables are used
+    // when off.
+    bool Chess960_ = false;
+    std::array<std::int32_t, 4> CastleRookSquare_{63, 56, 7, 0};
+    std::array<std::int32_t, 4> CastleKingSquare_{60, 60, 4, 4};
+    // Per right: the squares that must be empty (between king or rook and
+    // its destination, the two of them not counted), and those the king
+    // crosses or lands on, which must not be attacked.
+    std::array<std::uint64_t, 4> CastlePathMask_{};
+    std::array<std::uint64_t, 4> CastleSafeMask_{};
+    // The rights kept by a move from or to each square.
+    std::array<std::int32_t, 64> CastleKeep960_{};
 
     // Derived from the arrays and kept in step by PutPiece and ClearSquare:
     // the squares of each colour's pieces, and of each kind of piece, as

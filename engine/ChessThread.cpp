@@ -97,7 +97,8 @@ void TChessThread::Execute()
 bool TChessThread::ChooseByStyle()
 {
     ChessMove bookMove;
-    if (Snapshot.Style.Book &&
+    // The book's castlings are standard ones.
+    if (Snapshot.Style.Book && !Snapshot.Position.Chess960 &&
         ChooseBookMove(*Snapshot.Style.Book, Snapshot.Position, GamePly(Snapshot.Position), Snapshot.Style.BookPlies,
                        random_, bookMove)) {
         chosenMove_ = {static_cast<std::uint8_t>(Ord(bookMove.From) - 1),
@@ -122,7 +123,9 @@ void TChessThread::DeliverMove()
     if (generation_.load() != snapshotGeneration_)
         return;
     const TEngineMove move = chosenMove_;
-    const bool made = moveChosen_ && MoveHandler(SquareFromOrd(move.From + 1), SquareFromOrd(move.To + 1));
+    // A Chess960 castling goes to its rook's square, as the board takes it.
+    const bool made =
+        moveChosen_ && MoveHandler(SquareFromOrd(move.From + 1), SquareFromOrd(Engine.UciTargetSquare(move) + 1));
     if (!made)
         refusedGeneration_ = snapshotGeneration_;
 }

@@ -5,6 +5,7 @@
 #include "engine/EngineTables.h"
 #include "engine/SquareSets.h"
 
+#include <algorithm>
 #include <bit>
 
 using namespace engine;
@@ -64,6 +65,8 @@ void TChessEngine::LinkTo(const GameState& state)
     WhiteToMoveRef = &state.WhiteToMove;
     CastlingAllowedRef = &state.CastlingAllowed;
     EnPassantRef = &state.EnPassant;
+    Chess960Ref = &state.Chess960;
+    CastlingRookFileRef = &state.CastlingRookFile;
 }
 
 void TChessEngine::LoadPosition()
@@ -82,6 +85,9 @@ void TChessEngine::LoadPosition()
     Opponent = SideToMove ^ 1;
     CastleRights = CastlingAllowedRef ? CastlingAllowedRef->Bits() : 0;
     EnPassantSquare = EnPassantRef ? Ord(*EnPassantRef) - 1 : -1;
+    Chess960_ = Chess960Ref != nullptr && *Chess960Ref;
+    if (Chess960_)
+        PrepareChess960Castling();
     KeepSoundCastleRights();
     KeepSoundEnPassant();
     Ply = 0;
@@ -95,6 +101,8 @@ void TChessEngine::LoadPosition()
 // while its king and rook stand on their home squares.
 void TChessEngine::KeepSoundCastleRights()
 {
+    if (Chess960_)
+        return; // PrepareChess960Castling did it
     auto holds = [this](int s, int colour, int piece) { return SquareColour[s] == colour && SquarePiece[s] == piece; };
     if (!holds(60, White, King) || !holds(63, White, Rook))
         CastleRights &= ~CastleWhiteKingSide;
@@ -104,6 +112,54 @@ void TChessEngine::KeepSoundCastleRights()
         CastleRights &= ~CastleBlackKingSide;
     if (!holds(4, Black, King) || !holds(0, Black, Rook))
         CastleRights &= ~CastleBlackQueenSide;
+}
+
+// Chess960: the rooks' squares, the paths and the squares each move of the
+// king or a rook clears rights on. A right is kept only while its king
+// stands on its first rank with the rook there on the right's side.
+void TChessEngine::PrepareChess960Castling()
+{
+    static constexpr std::array<int, 4> defaultFiles{8, 1, 8, 1};
+    CastleKeep960_.fill(15);
+    for (int right = 0; right < 4; ++right) {
+        const int bit = 1 << right;
+        const int colour = right < 2 ? White : Black;
+        const int row = colour == White ? 56 : 0;
+        const bool kingSide = (right & 1) == 0;
+        const int file = CastlingRookFileRef ? (*CastlingRookFileRef)[static_cast<std::size_t>(right)]
+                                             : defaultFiles[static_cast<std::size_t>(right)];
+        const int rook = row + std::clamp(file, 1, 8) - 1;
+        CastleRookSquare_[static_cast<std::size_t>(right)] = rook;
+        int king = -1;
+        for (int s = row; s < row + 8; ++s)
+            if (SquareColour[s] == colour && SquarePiece[s] == King)
+                king = s;
+        CastleKingSquare_[static_cast<std::size_t>(right)] = king;
+        const bool sound =
+            king >= 0 && SquareColour[rook] == colour && SquarePiece[rook] == Rook && (rook > king) == kingSide;
+        if (!sound) {
+            CastleRights &= ~bit;
+            CastlePathMask_[static_cast<std::size_t>(right)] = 0;
+            CastleSafeMask_[static_cast<std::size_t>(right)] = 0;
+            continue;
+        }
+        CastleKeep960_[static_cast<std::size_t>(rook)] &= ~bit;
+        CastleKeep960_[static_cast<std::size_t>(king)] &= colour == White ? ~3 : ~12;
+        const int kingTo = row + (kingSide ? 6 : 2);
+        const int rookTo = row + (kingSide ? 5 : 3);
+        std::uint64_t path = 0;
+        std::uint64_t safe = 0;
+        for (int s = std::min(king, kingTo); s <= std::max(king, kingTo); ++s) {
+            path |= std::uint64_t{1} << s;
+            if (s != king)
+                safe |= std::uint64_t{1} << s;
+        }
+        for (int s = std::min(rook, rookTo); s <= std::max(rook, rookTo); ++s)
+            path |= std::uint64_t{1} << s;
+        path &= ~((std::uint64_t{1} << king) | (std::uint64_t{1} << rook));
+        CastlePathMask_[static_cast<std::size_t>(right)] = path;
+        CastleSafeMask_[static_cast<std::size_t>(right)] = safe;
+    }
 }
 
 // Likewise an en passant square is kept only where the opponent's pawn has
@@ -132,6 +188,10 @@ void TChessEngine::StorePosition(GameState& state) const
     state.WhiteToMove = SideToMove == White;
     state.CastlingAllowed = CastleSet(static_cast<std::uint8_t>(CastleRights));
     state.EnPassant = EnPassantSquare >= 0 ? SquareFromOrd(EnPassantSquare + 1) : Square::None;
+    state.Chess960 = Chess960_;
+    if (Chess960_)
+        for (std::size_t right = 0; right < 4; ++right)
+            state.CastlingRookFile[right] = static_cast<std::uint8_t>(FileIndex(CastleRookSquare_[right]) + 1);
 }
 
 void TChessEngine::RebuildPieceSets()
@@ -180,6 +240,64 @@ bool TChessEngine::MoveNeedsCheckTest(int from, int flags)
         SideToMoveInCheck();
 }
 
+bool TChessEngine::Chess960CastlingAllowedNow(int from, int to)
+{
+    if (SideToMoveInCheck())
+        return false;
+    const int right = CastleRightOf(TEngineMove{0, static_cast<std::uint8_t>(to), 0, 0});
+    const bool ours = SideToMove == White ? right < 2 : right >= 2;
+    // The right held, the king on the move's From and the destination on
+    // the king's first rank (To is g or c there).
+    if (!ours || !(CastleRights & (1 << right)) || from != CastleKingSquare_[static_cast<std::size_t>(right)] ||
+        (FileIndex(to) != 6 && FileIndex(to) != 2) || RowIndex(to) != (SideToMove == White ? 7 : 0) ||
+        RowIndex(from) != RowIndex(to))
+        return false;
+    const std::uint64_t occupied = Occupancy[White] | Occupancy[Black];
+    if (occupied & CastlePathMask_[static_cast<std::size_t>(right)])
+        return false;
+    for (std::uint64_t safe = CastleSafeMask_[static_cast<std::size_t>(right)]; safe != 0; safe &= safe - 1)
+        if (SquareAttacked(std::countr_zero(safe), Opponent))
+            return false;
+    return true;
+}
+
+// King and rook leave their squares and take their new ones; the king
+// must not stand attacked there (the rook may have shielded it along the
+// first rank before it moved).
+bool TChessEngine::DoChess960Castling(TEngineMove move)
+{
+    const int right = CastleRightOf(move);
+    const int rook = CastleRookSquare_[static_cast<std::size_t>(right)];
+    const int rookTo = move.To + ((right & 1) ? 1 : -1);
+    UndoStack[Ply] = {move, EmptyCode, CastleRights, EnPassantSquare};
+    ++Ply;
+    ClearSquare(move.From);
+    ClearSquare(rook);
+    PutPiece(move.To, SideToMove, King);
+    PutPiece(rookTo, SideToMove, Rook);
+    CastleRights &= CastleKeep960_[move.From];
+    EnPassantSquare = -1;
+    SwapSides();
+    SideInCheck[Ply] = -1;
+    if (IsInCheck(Opponent)) {
+        UndoMove();
+        return false;
+    }
+    return true;
+}
+
+// Called by UndoMove with the sides already swapped back.
+void TChessEngine::UndoChess960Castling(TEngineMove move)
+{
+    const int right = CastleRightOf(move);
+    const int rook = CastleRookSquare_[static_cast<std::size_t>(right)];
+    const int rookTo = move.To + ((right & 1) ? 1 : -1);
+    ClearSquare(move.To);
+    ClearSquare(rookTo);
+    PutPiece(move.From, SideToMove, King);
+    PutPiece(rook, SideToMove, Rook);
+}
+
 bool TChessEngine::CastlingAllowedNow(int to)
 {
     if (SideToMoveInCheck())
@@ -204,8 +322,13 @@ bool TChessEngine::CastlingAllowedNow(int to)
     const int to = move.To;
     const int flags = move.Flags;
 
-    // Only a piece of the side to move can move, and not onto its own men.
-    if (from > 63 || to > 63 || SquareColour[from] != SideToMove || SquareColour[to] == SideToMove)
+    // Only a piece of the side to move can move, and not onto its own men
+    // (a Chess960 castling may end on its own king's or rook's square).
+    if (from > 63 || to > 63 || SquareColour[from] != SideToMove)
+        return true;
+    if (Chess960_ && (flags & FlagCastle))
+        return !Chess960CastlingAllowedNow(from, to);
+    if (SquareColour[to] == SideToMove)
         return true;
     if (CannotAnswerCheck(move))
         return true;
@@ -234,6 +357,8 @@ bool TChessEngine::MoveIsLegal(TEngineMove move)
     bool testCheck = false;
     if (RefusedBeforeMaking(move, testCheck))
         return false;
+    if (Chess960_ && (move.Flags & FlagCastle))
+        return DoChess960Castling(move);
 
     const int from = move.From;
     const int to = move.To;
@@ -253,7 +378,10 @@ bool TChessEngine::MoveIsLegal(TEngineMove move)
         }
     }
 
-    CastleRights &= CastleKeep[from] & CastleKeep[to];
+    if (Chess960_)
+        CastleRights &= CastleKeep960_[from] & CastleKeep960_[to];
+    else
+        CastleRights &= CastleKeep[from] & CastleKeep[to];
     if (flags & FlagDoubleStep)
         EnPassantSquare = SideToMove == White ? to + 8 : to - 8;
     else
@@ -286,6 +414,10 @@ void TChessEngine::UndoMove()
     const int from = undo.Move.From;
     const int to = undo.Move.To;
     const int flags = undo.Move.Flags;
+    if (Chess960_ && (flags & FlagCastle)) {
+        UndoChess960Castling(undo.Move);
+        return;
+    }
 
     const int piece = SquarePiece[to];
     MovePiece(to, from, piece, (flags & FlagPromotion) ? Pawn : piece);

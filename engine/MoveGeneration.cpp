@@ -165,6 +165,20 @@ template <int line, bool capturesOnly>
 // Castling needs only the right here; DoMove tests the rest.
 TMoveEntry* TChessEngine::AddCastlings(TMoveEntry* out)
 {
+    if (Chess960_) {
+        // The king from wherever it stands to g or c.
+        const int first = SideToMove == White ? 0 : 2;
+        const std::uint64_t kings = PieceMask[SideToMove][King];
+        if ((CastleRights & (3 << first)) == 0 || kings == 0)
+            return out;
+        const int king = std::countr_zero(kings);
+        const int row = SideToMove == White ? 56 : 0;
+        if (CastleRights & (1 << first))
+            out = AddMove(out, king, row + 6, CastleMove);
+        if (CastleRights & (2 << first))
+            out = AddMove(out, king, row + 2, CastleMove);
+        return out;
+    }
     if (SideToMove == White) {
         if (CastleRights & 1)
             out = AddMove(out, 60, 62, CastleMove);

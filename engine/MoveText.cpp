@@ -33,6 +33,13 @@ int PromotionCode(char c)
 
 } // namespace
 
+std::string MoveToUci(TEngineMove move, const TChessEngine& engine)
+{
+    TEngineMove written = move;
+    written.To = static_cast<std::uint8_t>(engine.UciTargetSquare(move));
+    return MoveToUci(written);
+}
+
 std::string MoveToUci(TEngineMove move)
 {
     std::string text = SquareName(move.From) + SquareName(move.To);
@@ -55,7 +62,7 @@ MoveTextResult FindLegalMove(TChessEngine& engine, std::string_view text, TEngin
     for (const TMoveEntry& entry : engine.CurrentMoves()) {
         const TEngineMove m = entry.Move;
         const int wanted = (m.Flags & FlagPromotion) ? m.Promote : 0;
-        if (m.From != from || m.To != to || wanted != promote)
+        if (m.From != from || engine.UciTargetSquare(m) != to || wanted != promote)
             continue;
         if (!engine.DoMove(m))
             return MoveTextResult::Illegal;

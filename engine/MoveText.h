@@ -11,6 +11,9 @@ class TChessEngine;
 struct GameState;
 
 std::string MoveToUci(TEngineMove move);
+// The same in the engine's position: in Chess960 a castling is written as
+// the king taking its own rook ("e1h1"), as the protocol asks.
+std::string MoveToUci(TEngineMove move, const TChessEngine& engine);
 
 enum class MoveTextResult { Legal, Malformed, Illegal };
 

@@ -156,6 +156,7 @@ void TAnalysisService::StartUci()
             expected = request_.TimeLimitMs;
         }
     }
+    uci_->SetChess960(request_.State.Chess960);
     uci_->Go(StateToFen(request_.State), {}, go, expected);
 }
 

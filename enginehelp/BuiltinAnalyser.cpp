@@ -37,7 +37,7 @@ public:
         report.ElapsedMs = static_cast<int>(micros / 1000);
         report.NodesPerSecond = micros > 0 ? nodes * 1000000 / static_cast<std::uint64_t>(micros) : 0;
         for (const TEngineMove& move : engine.PrincipalVariation())
-            report.PvUci.append(QString::fromStdString(MoveToUci(move)));
+            report.PvUci.append(QString::fromStdString(MoveToUci(move, engine)));
         report.EngineName = BuiltinEngineName();
         if (!report.PvUci.isEmpty())
             best_ = report.PvUci.first();
@@ -115,7 +115,7 @@ void TBuiltinAnalyser::Run(std::uint64_t id)
     for (const TMoveEntry& entry : engine.CurrentMoves()) {
         if (engine.DoMove(entry.Move)) {
             engine.UndoMove();
-            firstLegal = QString::fromStdString(MoveToUci(entry.Move));
+            firstLegal = QString::fromStdString(MoveToUci(entry.Move, engine));
             break;
         }
     }

@@ -100,7 +100,7 @@ std::vector<TReviewPosition> ReviewPositions(const GameHistory& history)
             continue;
         const MoveInfo& slot = *history.Slot(moveNumber, white);
         TReviewPosition position;
-        position.State = GameState::FromPlacement(slot.Placement, white, slot.Castling, slot.EnPassantSq);
+        position.State = history.SlotState(slot, white);
         position.State.CurrentMove = moveNumber;
         position.MoveNumber = moveNumber;
         position.WhiteToMove = white;

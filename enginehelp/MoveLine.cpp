@@ -100,5 +100,5 @@ bool IsAnalysablePosition(const GameState& state)
     // what would be sent to an engine must read back as a possible FEN.
     FenPosition position;
     NotationError ignored;
-    return ReadFen(StateToFen(state).toStdString(), position, ignored);
+    return ReadFen(StateToFen(state).toStdString(), position, ignored, state.Chess960);
 }

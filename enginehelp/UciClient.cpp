@@ -102,6 +102,7 @@ void TUciClient::Start(const QString& program, const QStringList& arguments)
     handshakeDone_ = false;
     readyAnnounced_ = false;
     newGamePending_ = false;
+    chess960Sent_ = false;
     awaitingReady_ = false;
     unknownLines_ = 0;
     answersToDrop_ = 0;
@@ -201,6 +202,11 @@ void TUciClient::SendPendingSearch()
     }
     const TSearch search = *pending_;
     pending_.reset();
+    if (chess960_ != chess960Sent_) {
+        chess960Sent_ = chess960_;
+        Send(QStringLiteral("setoption name UCI_Chess960 value ") +
+             (chess960_ ? QStringLiteral("true") : QStringLiteral("false")));
+    }
     QString position = QStringLiteral("position fen ") + search.Fen;
     if (!search.Moves.isEmpty())
         position += QStringLiteral(" moves ") + search.Moves.join(QLatin1Char(' '));

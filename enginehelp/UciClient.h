@@ -64,6 +64,12 @@ public:
     // is how long the search may take before it is stopped (and then it must
     // answer within StopMs).
     void Go(const QString& fen, const QStringList& moves, const QString& goArguments, int expectedMs = -1);
+    // Whether the next searches are of Chess960 positions: before the first
+    // such search the engine is sent "setoption name UCI_Chess960 value
+    // true" (and "false" before a standard one after it). The engine then
+    // writes castling as the king taking its own rook, as the moves
+    // given to it must be.
+    void SetChess960(bool chess960) { chess960_ = chess960; }
     // Stops the running search; its BestMove still arrives.
     void Stop();
     // Ends the engine politely: quit, then terminate and kill after the grace
@@ -122,6 +128,8 @@ private:
     bool handshakeDone_ = false; // uciok seen
     bool readyAnnounced_ = false;
     bool newGamePending_ = false;
+    bool chess960_ = false;     // wanted for the next searches
+    bool chess960Sent_ = false; // the engine's UCI_Chess960 as last set
     bool awaitingReady_ = false;
     int unknownLines_ = 0;  // lines that are not UCI, before uciok
     int answersToDrop_ = 0; // bestmoves of searches that were replaced

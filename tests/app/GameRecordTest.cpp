@@ -5,6 +5,7 @@
 #include "app/GameRecord.h"
 #include "app/PgnGameDialog.h"
 #include "board/ChessBoard.h"
+#include "core/Chess960.h"
 
 #include <QFile>
 #include <QListView>
@@ -256,3 +257,51 @@ TEST(GameRecord, ALoadedGameGoesOnPastAThreefoldRepetition)
 }
 
 } // namespace
+
+TEST(GameRecord, AChess960GameKeepsItsRulesThroughAPgnFile)
+{
+    // Start 0 (BBQNNRKR): both sides clear the squares between king and
+    // the rook on f and castle queen side, the king g1 onto the rook f1.
+    TChessBoard board(nullptr, true);
+    Game start;
+    start.SetStart(FenPosition{Chess960StartPosition(0), 0});
+    ASSERT_FALSE(PutGameOnBoard(start, board).Stopped);
+    EXPECT_TRUE(board.Chess960());
+    int castlings = 0;
+    board.OnCastle = [&](QObject*, Square, Square) { ++castlings; };
+    const std::vector<std::pair<Square, Square>> moves = {
+        {Square::E1, Square::D3}, {Square::E8, Square::D6}, {Square::D1, Square::E3}, {Square::D8, Square::E6},
+        {Square::C2, Square::C3}, {Square::C7, Square::C6}, {Square::C1, Square::C2}, {Square::C8, Square::C7},
+        {Square::G1, Square::F1}, {Square::G8, Square::F8},
+    };
+    for (const auto& [from, to] : moves)
+        ASSERT_TRUE(board.MakeMove(from, to)) << SquareName(from) << SquareName(to);
+    EXPECT_EQ(castlings, 2);
+    EXPECT_EQ(WriteFen(board.State()).substr(0, 49), "bbkr3r/ppqppppp/2pnn3/8/8/2PNN3/PPQPPPPP/BBKR3R w");
+
+    const BoardGame game = GameFromBoard(board);
+    ASSERT_EQ(game.Record.PlyCount(), moves.size());
+    EXPECT_FALSE(game.StartsAfterAnEdit);
+    EXPECT_EQ(game.Record.Moves()[8].San, "O-O-O");
+    const std::string text = WritePgn(game.Record);
+    EXPECT_NE(text.find("[Variant \"Chess960\"]"), std::string::npos) << text;
+
+    // Read back onto another board (as the autosave is): the same game,
+    // still Chess960, with the move list and the rules going on.
+    const std::vector<PgnGame> read = ReadPgn(text);
+    ASSERT_EQ(read.size(), 1u);
+    ASSERT_TRUE(read[0].Ok) << read[0].Error;
+    TChessBoard other(nullptr, true);
+    ASSERT_FALSE(PutGameOnBoard(read[0].Value, other).Stopped);
+    EXPECT_TRUE(other.Chess960());
+    EXPECT_TRUE(other.State() == board.State());
+    EXPECT_EQ(MoveList(other), MoveList(board));
+    // Going back to before White's castling and forward again keeps it.
+    ASSERT_TRUE(other.GotoMove(5, true));
+    EXPECT_TRUE(other.IsLegalMove(Square::G1, Square::F1));
+    EXPECT_FALSE(other.IsLegalMove(Square::G1, Square::H1)); // the rook f1 stands in the way
+    EXPECT_EQ(GameFromBoard(other).Record.Moves()[8].San, "O-O-O");
+    // A new game is standard chess again.
+    other.ResetGame();
+    EXPECT_FALSE(other.Chess960());
+}

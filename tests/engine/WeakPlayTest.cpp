@@ -216,6 +216,27 @@ TEST(WeakPlay, AllocatesNothingWhileChoosing)
     }
 }
 
+TEST(WeakPlay, Chess960SearchesAllocateNothingAtAnyLevel)
+{
+    // A Chess960 position with castling on both sides within reach.
+    FenPosition position;
+    std::string error;
+    ASSERT_TRUE(ReadFen("1r2k2r/pppppppp/8/8/8/8/PPPPPPPP/RK2R3 w AEbh - 0 1", position, error, true)) << error;
+    LinkedEngine e(position.State);
+    TWeakRandom random(5);
+    TEngineMove move;
+    for (const TPlayingLevel& level : PlayingLevels()) {
+        const long before = Allocations.load();
+        if (level.Beginner()) {
+            ASSERT_TRUE(e->ChooseWeakMove(level.Style, random, move));
+        } else {
+            e.Depth = level.SearchDepth;
+            e->FindBestMove();
+        }
+        EXPECT_EQ(Allocations.load(), before) << level.PlainName;
+    }
+}
+
 TEST(PlayingLevels, SevenLevelsFromTheWeakest)
 {
     const auto levels = PlayingLevels();

@@ -4,8 +4,12 @@
 #include "EventPump.h"
 #include "FakeEngines.h"
 
+#include "core/Fen.h"
+#include "enginehelp/MoveLine.h"
 #include "enginehelp/UciClient.h"
 #include "enginehelp/UciInfo.h"
+
+#include <QFileInfo>
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -102,6 +106,44 @@ TEST(UciClient, SearchesWithKestravinUciAndQuitsCleanly)
     EXPECT_FALSE(client.Running());
     EXPECT_TRUE(ProcessGoneAndReaped(pid));
     EXPECT_EQ(failed.count(), 0);
+}
+
+TEST(UciClient, Chess960SearchesTurnTheEngineOptionOnAndCastleKingTakesRook)
+{
+    // Mate in one by castling queen side from b1 (the rook a1 goes to d1);
+    // the castling is written b1a1 once UCI_Chess960 is on.
+    FenPosition position;
+    std::string error;
+    ASSERT_TRUE(ReadFen("2rkr3/2p1p3/8/8/8/8/8/RK6 w Q - 0 1", position, error, true)) << error;
+    QStringList engines{QStringLiteral(KESTRAVIN_UCI_PROGRAM)};
+    if (QFileInfo::exists(QStringLiteral("/usr/games/stockfish")))
+        engines << QStringLiteral("/usr/games/stockfish");
+    for (const QString& program : engines) {
+        TUciClient client;
+        client.SetTimeLimits(ShortLimits());
+        QSignalSpy best(&client, &TUciClient::BestMove);
+        QSignalSpy failed(&client, &TUciClient::Failed);
+        client.Start(program);
+        client.SetChess960(true);
+        client.Go(StateToFen(position.State), {}, QStringLiteral("depth 3"));
+        ASSERT_TRUE(PumpUntil([&] { return best.count() == 1; }, 20000)) << program.toStdString();
+        const QString move = best.first().at(0).toString();
+        EXPECT_EQ(move, QStringLiteral("b1a1")) << program.toStdString();
+        EXPECT_TRUE(IsLegalUciMove(position.State, move));
+        EXPECT_EQ(MoveLineText(position.State, {move}, TMoveNotation::Algebraic), QStringLiteral("1. O-O-O#"));
+        // A standard search after it turns the option off again: the
+        // standard castling e1g1 is then a move the engine takes.
+        client.SetChess960(false);
+        client.Go(QStringLiteral("r3k2r/pppppppp/8/8/8/8/PPPPPPPP/R3K2R w KQkq - 0 1"), {"e1g1"},
+                  QStringLiteral("depth 2"));
+        ASSERT_TRUE(PumpUntil([&] { return best.count() == 2; }, 20000));
+        const QString answer = best.at(1).at(0).toString();
+        // Black answers: a move from rank 7 or 8.
+        EXPECT_TRUE(answer[1] == QLatin1Char('7') || answer[1] == QLatin1Char('8')) << answer.toStdString();
+        EXPECT_EQ(failed.count(), 0);
+        client.Quit();
+        PumpUntil([&] { return !client.Running(); }, 5000);
+    }
 }
 
 TEST(UciClient, ANewSearchReplacesTheRunningOneAndOnlyItsAnswerArrives)

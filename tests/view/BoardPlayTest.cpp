@@ -424,3 +424,39 @@ TEST_F(PromotionChooserTest, TheChooserFollowsAResizeOrAFlipOfTheBoard)
     QTest::mouseClick(chooser, Qt::LeftButton, Qt::NoModifier, Cell(Sq("e8"), 1));
     EXPECT_EQ(b->PieceAt(Sq("e8")), 'R');
 }
+
+TEST(ClickToMove, Chess960CastlingByTheKingOntoItsRookOrItsDestination)
+{
+    // King b1, rooks a1 and e1 (both rights); Black likewise on the 8th.
+    const auto setUp = [](TChessBoard& board) {
+        board.SetPosition(std::string(" r  k  r") + "pppppppp" + std::string(32, ' ') + "PPPPPPPP" + "RK  R   ");
+        board.SetCastlingAllowed(CastleSet::All());
+        board.SetCastlingRookFiles({5, 1, 8, 2});
+        board.SetChess960(true);
+    };
+    ShownBoard b(400);
+    setUp(*b);
+    b->SetClickToMove(true);
+    // The king, then its own rook a1: castled queen side (king c1, rook d1).
+    ClickOn(*b, Sq("b1"));
+    ClickOn(*b, Sq("a1"));
+    EXPECT_EQ(b->PieceAt(Sq("c1")), 'K');
+    EXPECT_EQ(b->PieceAt(Sq("d1")), 'R');
+    EXPECT_EQ(b->PieceAt(Sq("a1")), ' ');
+    EXPECT_FALSE(b->WhiteToMove());
+    // Black's king e8 dragged onto its destination g8 (no ordinary step
+    // there): castled king side with the rook h8.
+    Drag(*b, Centre(*b, Sq("e8")), Centre(*b, Sq("g8")));
+    EXPECT_EQ(b->PieceAt(Sq("g8")), 'k');
+    EXPECT_EQ(b->PieceAt(Sq("f8")), 'r');
+    EXPECT_EQ(b->PieceAt(Sq("h8")), ' ');
+
+    // In standard chess a click on one's own rook still selects it.
+    ShownBoard standard(400);
+    standard->SetClickToMove(true);
+    standard->SetPosition(std::string("r   k  r") + std::string(48, ' ') + "R   K  R");
+    ClickOn(*standard, Sq("e1"));
+    ClickOn(*standard, Sq("h1"));
+    EXPECT_EQ(standard->SelectedSquare(), Sq("h1"));
+    EXPECT_EQ(standard->PieceAt(Sq("e1")), 'K');
+}

@@ -3,6 +3,8 @@
 
 #include "Referee.h"
 
+#include "core/Fen.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -39,12 +41,23 @@ TGameResult PlayGame(const TPlayerSpec& white, const TPlayerSpec& black, const s
     TGameResult result;
     TUciPlayer whitePlayer(white), blackPlayer(black);
     for (TUciPlayer* player : {&whitePlayer, &blackPlayer}) {
-        if (!player->Start()) {
+        if (!player->Start(settings.StartTimeoutMs)) {
             result.Error = player->Error();
             return result;
         }
     }
     TReferee referee;
+    if (!settings.StartFen.empty()) {
+        FenPosition start;
+        std::string error;
+        if (!ReadFen(settings.StartFen, start, error, settings.Chess960)) {
+            result.Error = "start position refused: " + error;
+            return result;
+        }
+        referee = TReferee(start.State);
+        whitePlayer.SetStartFen(settings.StartFen);
+        blackPlayer.SetStartFen(settings.StartFen);
+    }
     for (const std::string& move : opening)
         referee.Play(move);
 
@@ -91,6 +104,7 @@ TGameResult PlayGame(const TPlayerSpec& white, const TPlayerSpec& black, const s
     }
     result.Plies = referee.Plies();
     result.Moves = referee.MoveText();
+    result.Final = referee.State();
     if (!result.Forfeit) {
         const TGameEnd end = referee.End();
         result.Reason = end == TGameEnd::None ? "move cap" : GameEndName(end);

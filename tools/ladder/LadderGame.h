@@ -4,6 +4,8 @@
 
 #include "UciPlayer.h"
 
+#include "core/GameState.h"
+
 #include <string>
 #include <vector>
 
@@ -19,8 +21,15 @@ struct TGameSettings {
     int MoveTimeMs = 100;
     // Without a clock: a player silent this long has lost on time.
     int MoveTimeoutMs = 60000;
+    // How long a player may take to start ("uci" to "readyok").
+    int StartTimeoutMs = 15000;
     // A game still going after this many half-moves is a draw.
     int MaxPlies = 600;
+    // The start: the initial position when empty, else this position (its
+    // Chess960 flag says how castling is written; both players must have
+    // been given UCI_Chess960 for a Chess960 one).
+    std::string StartFen;
+    bool Chess960 = false;
 };
 
 enum class TGameOutcome { WhiteWins, Draw, BlackWins };
@@ -35,6 +44,7 @@ struct TGameResult {
     // a move, in milliseconds.
     double LeastClockMs[2] = {0, 0};
     std::string Moves; // the whole game in UCI moves
+    GameState Final;   // the position the arbiter reached
     std::string Error; // an engine that could not even be started
 };
 

@@ -14,6 +14,11 @@ const char* GameEndName(TGameEnd end);
 
 class TReferee {
 public:
+    // A game from the initial position, or from `start` (a Chess960 start:
+    // castling is then the king's move onto its own rook, as in UCI).
+    TReferee() = default;
+    explicit TReferee(const GameState& start) : state_(start), positions_{start} {}
+
     // Plays a move in UCI notation ("e2e4", "e7e8q") when it is legal in
     // the current position; false (nothing changes) otherwise.
     bool Play(const std::string& uciMove);
@@ -23,7 +28,7 @@ public:
 
     bool WhiteToMove() const { return state_.WhiteToMove; }
     const GameState& State() const { return state_; }
-    // The moves so far, separated by blanks, as "position startpos moves" wants.
+    // The moves so far, separated by blanks, as "position ... moves" wants.
     const std::string& MoveText() const { return moveText_; }
     int Plies() const { return plies_; }
 

@@ -66,7 +66,12 @@ bool TUciPlayer::Start(int timeoutMs)
 
 std::string TUciPlayer::BestMove(const std::string& moves, const std::string& go, int timeoutMs)
 {
-    return Search(moves.empty() ? "position startpos" : "position startpos moves " + moves, go, timeoutMs);
+    std::string position = startFen_.empty() ? std::string("position startpos") : "position fen " + startFen_;
+    if (!moves.empty()) {
+        position += " moves ";
+        position += moves;
+    }
+    return Search(position, go, timeoutMs);
 }
 
 bool TUciPlayer::SetOption(const std::string& name, const std::string& value, int timeoutMs)

@@ -53,6 +53,9 @@ public:
     // came in time.
     bool SetOption(const std::string& name, const std::string& value, int timeoutMs = 10000);
     double ElapsedMs() const { return elapsedMs_; }
+    // The games' start for BestMove: "position fen <fen> moves ..." when
+    // set, else "position startpos moves ...".
+    void SetStartFen(const std::string& fen) { startFen_ = fen; }
     // The last score the engine gave while finding that move, from the side
     // to move's view, in centipawns (a mate counts as MateCp); false when it
     // gave none.
@@ -79,6 +82,7 @@ private:
     std::unique_ptr<QProcess> process_;
     std::vector<std::string> optionLines_;
     std::string error_;
+    std::string startFen_;
     double elapsedMs_ = 0;
     int lastScoreCp_ = 0;
     bool hasScore_ = false;

@@ -42,7 +42,7 @@ void TUciPerft::Run(GameState state, int depth)
     std::uint64_t total = 0;
     const std::vector<TDivideEntry> parts = PerftDivide(*engine, depth, &stop_);
     for (const TDivideEntry& part : parts) {
-        write_(MoveToUci(part.Move) + ": " + std::to_string(part.Nodes));
+        write_(MoveToUci(part.Move, *engine) + ": " + std::to_string(part.Nodes));
         total += part.Nodes;
     }
     write_("");

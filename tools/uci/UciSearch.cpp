@@ -161,7 +161,7 @@ void TUciSearch::Run()
             const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start_).count();
             write_("info depth " + std::to_string(level_->Style.Depth) + " score " + UciScore(engine_->LastScore()) +
                    " nodes " + std::to_string(engine_->Nodes()) + " time " + std::to_string(elapsed) + " pv " +
-                   MoveToUci(best));
+                   MoveToUci(best, *engine_));
         }
     } else if (anyLegal) {
         engine_->FindBestMove();
@@ -175,7 +175,7 @@ void TUciSearch::Run()
         std::unique_lock lock(mutex_);
         released_.wait(lock, [this] { return !waitForRelease_; });
     }
-    write_("bestmove " + (found ? MoveToUci(best) : std::string("0000")));
+    write_("bestmove " + (found ? MoveToUci(best, *engine_) : std::string("0000")));
 }
 
 void TUciSearch::IterationDone(int depth, int score, std::uint64_t nodes)
@@ -190,7 +190,7 @@ void TUciSearch::IterationDone(int depth, int score, std::uint64_t nodes)
     // insertion at the front that operator+ makes once it is inlined.
     for (const TEngineMove& move : engine_->PrincipalVariation()) {
         line += ' ';
-        line += MoveToUci(move);
+        line += MoveToUci(move, *engine_);
     }
     write_(line);
 

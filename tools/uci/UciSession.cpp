@@ -159,6 +159,9 @@ void TUciSession::HandleUci()
     Write(levels);
     Write("option name OwnBook type check default false");
     Write("option name BookFile type string default " + std::string(DefaultBookPath));
+    // Chess960: positions are Chess960 ones and castling is written as the
+    // king taking its own rook ("e1h1"), in both directions.
+    Write("option name UCI_Chess960 type check default false");
     Write("uciok");
 }
 
@@ -180,13 +183,14 @@ void TUciSession::HandlePosition(const std::vector<std::string>& words)
             return;
         }
         state = GameState::Initial();
+        state.Chess960 = chess960_;
     } else if (words.size() >= 2 && words[1] == "fen") {
         // A FEN that is malformed or names an impossible position leaves
         // no position at all: a search would take a king or move a pawn
         // from its first rank. "go" then answers "bestmove 0000".
         FenPosition read;
         std::string error;
-        if (!ReadFen(Join(words, 2, movesAt), read, error)) {
+        if (!ReadFen(Join(words, 2, movesAt), read, error, chess960_)) {
             position_.reset();
             Info("position refused: " + error);
             return;
@@ -325,7 +329,9 @@ void TUciSession::HandleGo(const std::vector<std::string>& words)
 bool TUciSession::AnswerFromBook(const TGoLimits& limits)
 {
     // A search that must wait for "stop" or keep to chosen moves is searched.
-    if (!ownBook_ || limits.Infinite || limits.Ponder || !limits.SearchMoves.empty() || !BookReady())
+    // The book's castlings are standard ones.
+    if (!ownBook_ || position_->Chess960 || limits.Infinite || limits.Ponder || !limits.SearchMoves.empty() ||
+        !BookReady())
         return false;
     const TPlayingLevel* level = search_.Level();
     const int plies = level ? level->BookPlies : INT_MAX;
@@ -392,6 +398,14 @@ void TUciSession::HandleSetOption(const std::vector<std::string>& words)
             return;
         }
         ownBook_ = words[valueAt + 1] == "true";
+        return;
+    }
+    if (name == "UCI_Chess960" || name == "uci_chess960") {
+        if (valueAt + 2 != words.size() || (words[valueAt + 1] != "true" && words[valueAt + 1] != "false")) {
+            Info("UCI_Chess960 needs the value true or false");
+            return;
+        }
+        chess960_ = words[valueAt + 1] == "true";
         return;
     }
     if (name == "BookFile" || name == "bookfile") {

@@ -47,7 +47,8 @@ private:
     std::mutex outputMutex_;
     // None after a refused FEN, until the next good position.
     std::optional<GameState> position_ = GameState::Initial();
-    int positionPly_ = 0; // half-moves of the game before position_
+    int positionPly_ = 0;   // half-moves of the game before position_
+    bool chess960_ = false; // the option UCI_Chess960
     bool ownBook_ = false;
     std::string bookPath_;
     TPolyglotBook book_;
