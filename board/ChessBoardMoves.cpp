@@ -49,6 +49,7 @@ bool TChessBoard::MakeMove(Square oldSq, Square newSq)
     // being left; their marks go before the piece slides.
     ClosePromotionChooser();
     aids_.LeavePosition();
+    LeaveDrawing();
     RefreshMarks();
 
     DrawSquare(oldSq);
