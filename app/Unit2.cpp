@@ -11,6 +11,7 @@
 #include "app/MoveListText.h"
 #include "app/OpeningNameDisplay.h"
 #include "app/OpponentController.h"
+#include "app/PositionDrawings.h"
 #include "app/TypedMoveEntry.h"
 #include "board/ChessBoard.h"
 #include "board/PieceSet.h"
@@ -118,6 +119,8 @@ void TForm2::CreateHelpers()
     GameFiles = new TGameFiles(ChessBoard1, MoveText, files, this);
     Opponent = new TOpponentController(ChessBoard1, Opcoes1, files.Levels, this);
     OpeningName = new TOpeningNameDisplay(ChessBoard1, Opcoes1, this);
+    Drawings = new TPositionDrawings(ChessBoard1, Opcoes1, this);
+    connect(Drawings, &TPositionDrawings::DrawingsChanged, GameFiles, &TGameFiles::GameMayHaveChanged);
 
     // The list follows its text: written anew in the other notation, marked
     // where a review judged a move.
@@ -131,6 +134,7 @@ void TForm2::CreateHelpers()
         GameChanged();
     });
     connect(GameFiles, &TGameFiles::GamePutOnBoard, Analysis, &TAnalysisController::ShownPositionMaybeChanged);
+    connect(GameFiles, &TGameFiles::GamePutOnBoard, Drawings, &TPositionDrawings::ShowShownPosition);
 }
 
 TForm2::~TForm2()

@@ -38,6 +38,7 @@ class TChessBoard;
 class TGameFiles;
 class TOpeningNameDisplay;
 class TOpponentController;
+class TPositionDrawings;
 
 // The board's slot shown by a line of the move list, counted from 0: the
 // full-move number and whether White is to move there (the position just
@@ -127,6 +128,8 @@ public:
     TOpponentController* Opponent = nullptr;
     // "Mostrar nome da abertura" (OpeningNameDisplay).
     TOpeningNameDisplay* OpeningName = nullptr;
+    // The arrows and circles of each position and their switch (PositionDrawings).
+    TPositionDrawings* Drawings = nullptr;
 
     // ---- Menus ----
     QMenu* Kestravin1 = nullptr;

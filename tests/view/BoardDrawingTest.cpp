@@ -109,9 +109,9 @@ TEST(BoardDrawing, TheModifiersPickTheColourAndTheSameMarkRemovesIt)
     // Again in its colour: gone; in another: recoloured.
     RightClick(*b, Square::A3, Qt::ShiftModifier);
     RightClick(*b, Square::B3);
-    EXPECT_EQ(b->Drawing().Circles, (std::vector<DrawnCircle>{{Square::B3, DrawColour::Green},
-                                                              {Square::C3, DrawColour::Yellow},
-                                                              {Square::D3, DrawColour::Green}}));
+    EXPECT_EQ(b->Drawing().Circles,
+              (std::vector<DrawnCircle>{
+                  {Square::B3, DrawColour::Green}, {Square::C3, DrawColour::Yellow}, {Square::D3, DrawColour::Green}}));
     RightDrag(*b, Square::G1, Square::F3, Qt::ControlModifier);
     ASSERT_EQ(b->Drawing().Arrows.size(), 1u);
     EXPECT_EQ(b->Drawing().Arrows[0].Colour, DrawColour::Blue);
