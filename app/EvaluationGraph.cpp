@@ -39,8 +39,7 @@ int EvaluationGraphGeometry::NearestIndex(double x) const
     return static_cast<int>(std::clamp<long>(index, 0, count_ - 1));
 }
 
-void PaintEvaluationGraph(QPainter& painter, const QRectF& area, const std::vector<EvaluationPoint>& curve,
-                          int current)
+void PaintEvaluationGraph(QPainter& painter, const QRectF& area, const std::vector<EvaluationPoint>& curve, int current)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -138,8 +137,8 @@ void TEvaluationGraph::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton || curve_.empty())
         return;
-    const int index = EvaluationGraphGeometry(PlotArea(), static_cast<int>(curve_.size()))
-                          .NearestIndex(event->position().x());
+    const int index =
+        EvaluationGraphGeometry(PlotArea(), static_cast<int>(curve_.size())).NearestIndex(event->position().x());
     const EvaluationPoint& point = curve_[static_cast<std::size_t>(index)];
     emit slotChosen(point.SlotMove, point.SlotWhiteToMove);
 }

@@ -2,9 +2,9 @@
 // clamped, a mate on the edge, the marks, each point's position), where
 // they lie and which one a click picks, its painting, the real review's
 // graph going to the position clicked, and the score sheet with the graph.
+#include "app/EvaluationGraph.h"
 #include "AppTestSupport.h"
 #include "app/AnalysisController.h"
-#include "app/EvaluationGraph.h"
 #include "app/ScoreSheet.h"
 #include "app/Unit2.h"
 #include "board/ChessBoard.h"
@@ -141,8 +141,12 @@ TEST(EvaluationGraph, TheReviewShowsTheGraphAndAClickGoesToThePosition)
     efforts.ReviewDepth = 3;
     form.Analysis->SetEfforts(efforts);
     // 1. e4 e5 2. Qh5 Nc6 3. Qxe5+?? Nxe5
-    for (const auto& [from, to] : {std::pair{Square::E2, Square::E4}, {Square::E7, Square::E5}, {Square::D1, Square::H5},
-                                   {Square::B8, Square::C6}, {Square::H5, Square::E5}, {Square::C6, Square::E5}})
+    for (const auto& [from, to] : {std::pair{Square::E2, Square::E4},
+                                   {Square::E7, Square::E5},
+                                   {Square::D1, Square::H5},
+                                   {Square::B8, Square::C6},
+                                   {Square::H5, Square::E5},
+                                   {Square::C6, Square::E5}})
         ASSERT_TRUE(form.ChessBoard1->MakeMove(from, to));
     QSignalSpy shown(form.Analysis, &TAnalysisController::ReviewShown);
     form.Analysis->ReviewAction()->trigger();

@@ -3,10 +3,10 @@
 // move list goes there, written into the move's comment as %csl and %cal,
 // read back from a file (the start's comment and a variation too), and
 // forgotten by a new game.
+#include "app/PositionDrawings.h"
 #include "AppTestSupport.h"
 #include "app/GameFiles.h"
 #include "app/MoveListBox.h"
-#include "app/PositionDrawings.h"
 #include "app/Unit2.h"
 #include "board/ChessBoard.h"
 
@@ -90,8 +90,10 @@ TEST(PositionDrawings, ADrawingStaysWithItsPositionAndGoesThroughAFile)
         form.show();
         form.Drawings->SwitchAction()->setChecked(true);
         TChessBoard& board = *form.ChessBoard1;
-        for (const auto& [from, to] : {std::pair{Square::E2, Square::E4}, {Square::E7, Square::E5},
-                                       {Square::G1, Square::F3}, {Square::B8, Square::C6}})
+        for (const auto& [from, to] : {std::pair{Square::E2, Square::E4},
+                                       {Square::E7, Square::E5},
+                                       {Square::G1, Square::F3},
+                                       {Square::B8, Square::C6}})
             ASSERT_TRUE(board.MakeMove(from, to));
         PumpFor(20);
 
