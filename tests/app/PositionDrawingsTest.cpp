@@ -6,6 +6,7 @@
 #include "app/PositionDrawings.h"
 #include "AppTestSupport.h"
 #include "app/GameFiles.h"
+#include "app/GameRecord.h"
 #include "app/MoveListBox.h"
 #include "app/Unit2.h"
 #include "board/ChessBoard.h"
@@ -111,6 +112,11 @@ TEST(PositionDrawings, ADrawingStaysWithItsPositionAndGoesThroughAFile)
         form.GameFiles->SaveGame(file);
         const QString text = ReadText(file);
         EXPECT_TRUE(text.contains("1. e4 e5 {[%csl Rd4] [%cal Gg1f3]} 2. Nf3 Nc6")) << text.toStdString();
+        // The autosave keeps them as well.
+        form.GameFiles->AutosaveNow();
+        const QString autosave = ReadText(AutosaveFileName());
+        EXPECT_TRUE(autosave.contains("{[%csl Rd4] [%cal Gg1f3]}")) << autosave.toStdString();
+        RemoveAutosave();
     }
     {
         TForm2 form(nullptr, true);
