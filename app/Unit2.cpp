@@ -12,6 +12,7 @@
 #include "app/OpeningNameDisplay.h"
 #include "app/OpponentController.h"
 #include "app/PositionDrawings.h"
+#include "app/TrainingController.h"
 #include "app/TypedMoveEntry.h"
 #include "board/ChessBoard.h"
 #include "board/PieceSet.h"
@@ -121,6 +122,7 @@ void TForm2::CreateHelpers()
     OpeningName = new TOpeningNameDisplay(ChessBoard1, Opcoes1, this);
     Drawings = new TPositionDrawings(ChessBoard1, Opcoes1, this);
     connect(Drawings, &TPositionDrawings::DrawingsChanged, GameFiles, &TGameFiles::GameMayHaveChanged);
+    Training = new TTrainingController(ChessBoard1, Analysis, Treinar1, this);
 
     // The list follows its text: written anew in the other notation, marked
     // where a review judged a move.

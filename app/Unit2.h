@@ -39,6 +39,7 @@ class TGameFiles;
 class TOpeningNameDisplay;
 class TOpponentController;
 class TPositionDrawings;
+class TTrainingController;
 
 // The board's slot shown by a line of the move list, counted from 0: the
 // full-move number and whether White is to move there (the position just
@@ -130,6 +131,8 @@ public:
     TOpeningNameDisplay* OpeningName = nullptr;
     // The arrows and circles of each position and their switch (PositionDrawings).
     TPositionDrawings* Drawings = nullptr;
+    // "Treinar": exercises, the person's mistakes, progress (TrainingController).
+    TTrainingController* Training = nullptr;
 
     // ---- Menus ----
     QMenu* Kestravin1 = nullptr;
@@ -145,6 +148,7 @@ public:
     QAction* Sair1 = nullptr;
     QMenu* Partida1 = nullptr; // commands on the game (the program's additions)
     QMenu* Opcoes1 = nullptr;  // switches of the program's additions
+    QMenu* Treinar1 = nullptr; // exercises and progress (TrainingController)
     QMenu* Idioma1 = nullptr;  // Opções › Idioma
     QMenu* Online1 = nullptr;
     QAction* Jogar1 = nullptr;

@@ -57,6 +57,9 @@ void TForm2::CreateMenus()
     // switches in "Opções". Each feature adds its items to them.
     Partida1 = MainMenu1->addMenu(tr("&Partida"));
     Partida1->setObjectName(QStringLiteral("Partida1"));
+    // Training after the game's commands; TTrainingController adds its items.
+    Treinar1 = MainMenu1->addMenu(tr("&Treinar"));
+    Treinar1->setObjectName(QStringLiteral("Treinar1"));
 
     Online1 = MainMenu1->addMenu(tr("O&nline"));
     Online1->setObjectName(QStringLiteral("Online1"));

@@ -92,11 +92,12 @@ endif()
 # The libraries come from the programs themselves (dpkg-shlibdeps); what Qt
 # loads at run time and no binary names is added: GStreamer's plugins for
 # the sounds and music (the WAV parser is in -good), Qt's own translations
-# (its dialogs and buttons in the interface language), and the fonts the
-# windows are drawn with.
+# (its dialogs and buttons in the interface language), the fonts the
+# windows are drawn with, and Qt SQL's SQLite driver, which keeps the
+# exercises' progress.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, qt6-translations-l10n, fonts-liberation, fonts-dejavu-core, fonts-tomsontalks")
+    "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, qt6-translations-l10n, fonts-liberation, fonts-dejavu-core, fonts-tomsontalks, libqt6sql6-sqlite")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "stockfish, gnuchess-book")
 
 include(CPack)

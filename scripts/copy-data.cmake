@@ -1,5 +1,6 @@
-# Copies the program's data folders (FX, MUSICAS, DOC) beside the executable.
-foreach(dir FX MUSICAS DOC)
+# Copies the program's data folders (FX, MUSICAS, DOC, exercises) beside the
+# executable.
+foreach(dir FX MUSICAS DOC exercises)
   if(EXISTS ${SRC}/${dir})
     file(COPY ${SRC}/${dir} DESTINATION ${DST})
   endif()

@@ -6,7 +6,7 @@ set -euo pipefail
 
 PACKAGES=(
   cmake g++ ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-webengine-dev libqt6svg6
+  qt6-base-dev qt6-multimedia-dev qt6-webengine-dev libqt6svg6 libqt6sql6-sqlite
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   qt6-speech-dev qt6-speech-speechd-plugin speech-dispatcher espeak-ng
   libjpeg-dev libgtest-dev libgmock-dev

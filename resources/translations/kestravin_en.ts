@@ -394,6 +394,53 @@
     </message>
 </context>
 <context>
+    <name>ExerciseThemes</name>
+    <message>
+        <source>Meus erros</source>
+        <translation>My mistakes</translation>
+    </message>
+    <message>
+        <source>Mate em 1</source>
+        <translation>Mate in 1</translation>
+    </message>
+    <message>
+        <source>Mate em 2</source>
+        <translation>Mate in 2</translation>
+    </message>
+    <message>
+        <source>Mate em 3</source>
+        <translation>Mate in 3</translation>
+    </message>
+    <message>
+        <source>Mate</source>
+        <translation>Mate</translation>
+    </message>
+    <message>
+        <source>Ganho de material</source>
+        <translation>Winning material</translation>
+    </message>
+    <message>
+        <source>Garfo</source>
+        <translation>Fork</translation>
+    </message>
+    <message>
+        <source>Cravada</source>
+        <translation>Pin</translation>
+    </message>
+    <message>
+        <source>Peça solta</source>
+        <translation>Hanging piece</translation>
+    </message>
+    <message>
+        <source>Promoção</source>
+        <translation>Promotion</translation>
+    </message>
+    <message>
+        <source>Mate na última fileira</source>
+        <translation>Back-rank mate</translation>
+    </message>
+</context>
+<context>
     <name>GameClocks</name>
     <message>
         <source>Brancas: um minuto.</source>
@@ -1283,6 +1330,81 @@ Blunders (??): %3</translation>
     </message>
 </context>
 <context>
+    <name>TExercisePlayer</name>
+    <message>
+        <source>Exercícios</source>
+        <translation>Exercises</translation>
+    </message>
+    <message>
+        <source>Dica</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>Mostrar solução</source>
+        <translation>Show solution</translation>
+    </message>
+    <message>
+        <source>Próximo</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Progresso</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>O exercício %1 não pode ser jogado: %2.</source>
+        <translation>Exercise %1 cannot be played: %2.</translation>
+    </message>
+    <message>
+        <source>Brancas jogam</source>
+        <translation>White to play</translation>
+    </message>
+    <message>
+        <source>Pretas jogam</source>
+        <translation>Black to play</translation>
+    </message>
+    <message>
+        <source>Encontre o melhor lance.</source>
+        <translation>Find the best move.</translation>
+    </message>
+    <message>
+        <source>Não é esse lance. Tente outro ou veja a solução.</source>
+        <translation>That is not the move. Try another or see the solution.</translation>
+    </message>
+    <message>
+        <source>Certo! Agora a resposta…</source>
+        <translation>Right! Now the reply…</translation>
+    </message>
+    <message>
+        <source>Certo! Continue: qual é o próximo lance?</source>
+        <translation>Right! Go on: what is the next move?</translation>
+    </message>
+    <message>
+        <source>Resolvido!</source>
+        <translation>Solved!</translation>
+    </message>
+    <message>
+        <source>Fim do exercício: desta vez não foi resolvido.</source>
+        <translation>End of the exercise: not solved this time.</translation>
+    </message>
+    <message>
+        <source>Temas: %1</source>
+        <translation>Themes: %1</translation>
+    </message>
+    <message>
+        <source>Dica: a peça marcada é a que deve jogar.</source>
+        <translation>Hint: the marked piece is the one to move.</translation>
+    </message>
+    <message>
+        <source>Dica: o lance está marcado no tabuleiro.</source>
+        <translation>Hint: the move is marked on the board.</translation>
+    </message>
+    <message>
+        <source>A solução:</source>
+        <translation>The solution:</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Novo Jogo</source>
@@ -1527,6 +1649,10 @@ Open it in a web browser.</translation>
         <source>Nova partida…</source>
         <translation>New game…</translation>
     </message>
+    <message>
+        <source>&amp;Treinar</source>
+        <translation>&amp;Train</translation>
+    </message>
 </context>
 <context>
     <name>TForm4</name>
@@ -1699,6 +1825,148 @@ Open it in a web browser.</translation>
     <message>
         <source>Com o botão direito do mouse: arraste para desenhar uma seta, clique para marcar uma casa com um círculo; Shift, Ctrl e Alt mudam a cor.</source>
         <translation>With the right mouse button: drag to draw an arrow, click to circle a square; Shift, Ctrl and Alt change the colour.</translation>
+    </message>
+</context>
+<context>
+    <name>TProgressView</name>
+    <message>
+        <source>Progresso nos exercícios</source>
+        <translation>Progress in the exercises</translation>
+    </message>
+    <message>
+        <source>Tema</source>
+        <translation>Theme</translation>
+    </message>
+    <message>
+        <source>Resolvidos</source>
+        <translation>Solved</translation>
+    </message>
+    <message>
+        <source>Não resolvidos</source>
+        <translation>Not solved</translation>
+    </message>
+    <message>
+        <source>Fechar</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Pontuação: %1 (± %2) · tentativas: %3</source>
+        <translation>Rating: %1 (± %2) · attempts: %3</translation>
+    </message>
+</context>
+<context>
+    <name>TRatingChart</name>
+    <message>
+        <source>Pontuação ao longo das tentativas</source>
+        <translation>Rating over the attempts</translation>
+    </message>
+    <message>
+        <source>tentativas</source>
+        <translation>attempts</translation>
+    </message>
+    <message>
+        <source>Ainda não há tentativas.</source>
+        <translation>No attempts yet.</translation>
+    </message>
+</context>
+<context>
+    <name>TTrainingController</name>
+    <message>
+        <source>Exercícios</source>
+        <translation>Exercises</translation>
+    </message>
+    <message>
+        <source>Posições para resolver, escolhidas perto da sua pontuação.</source>
+        <translation>Positions to solve, chosen near your rating.</translation>
+    </message>
+    <message>
+        <source>Meus erros</source>
+        <translation>My mistakes</translation>
+    </message>
+    <message>
+        <source>Os seus lances marcados com ? ou ?? na revisão das partidas, como exercícios.</source>
+        <translation>Your moves marked ? or ?? when your games were reviewed, as exercises.</translation>
+    </message>
+    <message>
+        <source>Progresso</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>O arquivo de exercícios (exercises/exercises.tsv) não foi encontrado.</source>
+        <translation>The exercise file (exercises/exercises.tsv) was not found.</translation>
+    </message>
+    <message>
+        <source>O arquivo de exercícios %1 não pôde ser lido: %2</source>
+        <translation>The exercise file %1 could not be read: %2</translation>
+    </message>
+    <message>
+        <source>O arquivo de exercícios %1 não tem nenhum exercício válido.</source>
+        <translation>The exercise file %1 holds no valid exercise.</translation>
+    </message>
+    <message>
+        <source>Exercício %1 · dificuldade %2</source>
+        <translation>Exercise %1 · difficulty %2</translation>
+    </message>
+    <message>
+        <source>Ainda não há exercícios dos seus erros. Depois de uma partida, use &quot;Partida › Revisar partida&quot;: cada lance seu marcado com ? ou ?? que tinha uma resposta clara vira um exercício.</source>
+        <translation>There are no exercises from your mistakes yet. After a game, use &quot;Game › Review game&quot;: each of your moves marked ? or ?? that had one clear answer becomes an exercise.</translation>
+    </message>
+    <message>
+        <source>Nenhum exercício para agora: os que você já fez voltam nos próximos dias.</source>
+        <translation>No exercise for now: the ones you have done come back in the next days.</translation>
+    </message>
+    <message>
+        <source>Sua pontuação: %1 (± %2)</source>
+        <translation>Your rating: %1 (± %2)</translation>
+    </message>
+    <message>
+        <source>Meus erros · numa partida sua você jogou %1</source>
+        <translation>My mistakes · in one of your games you played %1</translation>
+    </message>
+</context>
+<context>
+    <name>TTrainingDatabase</name>
+    <message>
+        <source>O Qt deste computador não tem o módulo do SQLite (pacote libqt6sql6-sqlite): o progresso dos exercícios não será guardado.</source>
+        <translation>Qt on this computer lacks its SQLite module (package libqt6sql6-sqlite): the progress in the exercises will not be kept.</translation>
+    </message>
+    <message>
+        <source>Não foi possível preparar o arquivo de progresso dos exercícios (%1): %2</source>
+        <translation>The file of the progress in the exercises (%1) could not be prepared: %2</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir o arquivo de progresso dos exercícios (%1): %2</source>
+        <translation>The file of the progress in the exercises (%1) could not be opened: %2</translation>
+    </message>
+    <message>
+        <source>não é um banco de dados legível</source>
+        <translation>is not a readable database</translation>
+    </message>
+    <message>
+        <source>está danificado</source>
+        <translation>is damaged</translation>
+    </message>
+    <message>
+        <source>foi feito por uma versão mais nova do programa</source>
+        <translation>was made by a newer version of the program</translation>
+    </message>
+    <message>
+        <source>não é um arquivo de progresso dos exercícios</source>
+        <translation>is not a file of progress in the exercises</translation>
+    </message>
+    <message>
+        <source>O arquivo de progresso dos exercícios (%1) %2 e não pôde ser posto de lado.</source>
+        <translation>The file of the progress in the exercises (%1) %2 and could not be set aside.</translation>
+    </message>
+    <message>
+        <source>O arquivo de progresso dos exercícios %1 e foi guardado à parte como
+%2
+
+Um arquivo novo foi criado; a pontuação começa de novo.</source>
+        <translation>The file of the progress in the exercises %1 and was kept aside as
+%2
+
+A new file was made; the rating starts again.</translation>
     </message>
 </context>
 <context>

@@ -85,7 +85,7 @@ TEST_F(EnglishInterface, GameWindowMenusSpeakEnglishWithDistinctMnemonics)
             list.append(action->text());
         return list;
     }();
-    EXPECT_EQ(titles, QStringList({"&Chess", "&Game", "O&nline", "&Media Player", "&Options", "&Help"}));
+    EXPECT_EQ(titles, QStringList({"&Chess", "&Game", "&Train", "O&nline", "&Media Player", "&Options", "&Help"}));
     QSet<QChar> letters;
     for (const QString& title : titles) {
         EXPECT_FALSE(Mnemonic(title).isNull()) << title.toStdString();

@@ -115,7 +115,7 @@ TEST_F(GameWindow, MenusCarryTheirCaptionsInOrder)
     QStringList menus;
     for (QAction* action : form.menuBar()->actions())
         menus.append(QString(action->text()).remove(QLatin1Char('&')));
-    EXPECT_EQ(menus, QStringList({"Jogo", "Partida", "Online", "Media Player", "Opções", "Ajuda"}));
+    EXPECT_EQ(menus, QStringList({"Jogo", "Partida", "Treinar", "Online", "Media Player", "Opções", "Ajuda"}));
     // Each menu of the bar opens with Alt and a letter of its own.
     QSet<QChar> mnemonics;
     for (QAction* action : form.menuBar()->actions()) {
@@ -134,6 +134,7 @@ TEST_F(GameWindow, MenusCarryTheirCaptionsInOrder)
     EXPECT_EQ(captions(form.Kestravin1), QStringList({"Novo Jogo", "Dificuldade", "Carregar", "Salvar", "Sair"}));
     EXPECT_EQ(captions(form.Dificuldade1), QStringList({"Super Fácil", "Fácil", "Médio", "Difícil", "Super Difícil"}));
     EXPECT_EQ(captions(form.Online1), QStringList({"Jogar"}));
+    EXPECT_EQ(captions(form.Treinar1), QStringList({"Exercícios", "Meus erros", "", "Progresso"}));
     EXPECT_EQ(captions(form.MediaPlayer1), QStringList({"Abrir"}));
     EXPECT_EQ(captions(form.Ajuda1), QStringList({"Regras", "História", "Sobre"}));
     // The usual shortcuts on the items that have one; every other item of

@@ -13,16 +13,21 @@
 //                                   scripts never copy the layout's numbers
 //   probe score-sheet PGN PDF       prints the score sheet of the file's
 //                                   first game to a PDF file
+//   probe training-record FILE      writes a training record of a dozen
+//                                   exercises done (pictures of the progress)
 #include "app/Application.h"
+#include "app/ExercisePlayer.h"
 #include "app/GameRecord.h"
 #include "app/HoverLabel.h"
 #include "app/MediaPlayerBar.h"
 #include "app/MoveListBox.h"
 #include "app/ScoreSheet.h"
+#include "app/TrainingDatabase.h"
 #include "app/Unit1.h"
 #include "app/Unit2.h"
 #include "app/Unit4.h"
 #include "board/ChessBoard.h"
+#include "core/Fen.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -198,6 +203,22 @@ void PrintSquares(QTextStream& out, TForm2& form)
     }
 }
 
+// "ExercisePlayer.square.e2 x y w h" for each square of the exercise
+// player's board, White at the bottom, relative to the player's window.
+void PrintExerciseSquares(QTextStream& out, TExercisePlayer& player)
+{
+    TChessBoard* board = player.Board();
+    const int size = board->SizeOfSquare();
+    for (int file = 1; file <= 8; ++file) {
+        for (int rank = 1; rank <= 8; ++rank) {
+            int x = 0, y = 0;
+            board->SquareOrigin(SquareAt(file, rank), x, y);
+            const QString name = QStringLiteral("ExercisePlayer.square.%1%2").arg(QChar('a' + file - 1)).arg(rank);
+            PrintRect(out, name, QRect(board->mapTo(&player, QPoint(x, y)), QSize(size, size)));
+        }
+    }
+}
+
 int Geometry()
 {
     SetMessageSink([](const QString&) {});
@@ -211,6 +232,12 @@ int Geometry()
     PrintWindow(out, form2);
     PrintMenus(out, form2);
     PrintSquares(out, form2);
+
+    TExercisePlayer player;
+    player.ShowExercise(TExercise{"probe", std::string(StandardStartFen), {"e2e4"}, 1500, {}}, QStringLiteral("-"));
+    LayOut(player);
+    PrintWindow(out, player);
+    PrintExerciseSquares(out, player);
 
     TForm4 form4(nullptr);
     form4.setObjectName(QStringLiteral("Form4"));
@@ -248,6 +275,36 @@ int PrintSheet(const QString& pgn, const QString& pdf)
     }
 }
 
+// A training record of a person who has done a dozen exercises, some
+// solved and some not (for the pictures of the progress view).
+int WriteTrainingRecord(const QString& path)
+{
+    TTrainingDatabase db;
+    if (!db.Open(path)) {
+        std::fprintf(stderr, "probe: %s\n", qPrintable(db.Error()));
+        return 1;
+    }
+    struct Try {
+        const char* id;
+        int rating;
+        bool solved;
+        std::vector<std::string> themes;
+    };
+    const std::vector<Try> tries{
+        {"a1", 1450, true, {"mateIn1", "mate"}},           {"a2", 1550, true, {"fork", "material"}},
+        {"a3", 1650, false, {"pin", "material"}},          {"a4", 1500, true, {"hangingPiece", "material"}},
+        {"a5", 1700, true, {"mateIn2", "mate"}},           {"a6", 1750, false, {"fork", "material"}},
+        {"a7", 1600, true, {"backRank", "mateIn1"}},       {"a8", 1800, true, {"promotion", "material"}},
+        {"a9", 1850, false, {"mateIn3", "mate"}},          {"a10", 1700, true, {"pin", "material"}},
+        {"a11", 1750, true, {"hangingPiece", "material"}}, {"a12", 1800, true, {"fork", "material"}},
+    };
+    std::int64_t at = 1'800'000'000;
+    for (const Try& t : tries)
+        db.RecordAttempt({t.id, TExerciseSource::ShippedSet, t.themes, t.rating, t.solved, at += 3600});
+    db.RecordAttempt({"erro-1", TExerciseSource::OwnMistakes, {}, 1500, false, at += 3600});
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -270,10 +327,13 @@ int main(int argc, char** argv)
         return RenderBoard(args[1], args[2] == "turned", args.mid(3));
     if (args.value(0) == "geometry")
         return Geometry();
+    if (args.value(0) == "training-record" && args.size() == 2)
+        return WriteTrainingRecord(args[1]);
     if (args.value(0) == "score-sheet" && args.size() == 3)
         return PrintSheet(args[1], args[2]);
-    std::fprintf(stderr,
-                 "usage: probe clipboard | render-status TEXT FILE | render-message TEXT FILE | move-lines FROM-TO... "
-                 "| render-board FILE normal|turned FROM-TO... | geometry | score-sheet PGN PDF\n");
+    std::fprintf(
+        stderr,
+        "usage: probe clipboard | render-status TEXT FILE | render-message TEXT FILE | move-lines FROM-TO... "
+        "| render-board FILE normal|turned FROM-TO... | geometry | score-sheet PGN PDF | training-record FILE\n");
     return 2;
 }

@@ -63,7 +63,8 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Recommends)" = "stockfish, gnuchess-book" ] || fail "Recommends: $(field Recommends)"
 depends=$(field Depends)
 for package in libqt6widgets6 libqt6multimedia6 libqt6webenginewidgets6 libjpeg62-turbo libc6 \
-               gstreamer1.0-plugins-base gstreamer1.0-plugins-good qt6-translations-l10n fonts-liberation fonts-dejavu-core fonts-tomsontalks; do
+               gstreamer1.0-plugins-base gstreamer1.0-plugins-good qt6-translations-l10n fonts-liberation fonts-dejavu-core fonts-tomsontalks \
+               libqt6sql6-sqlite; do
   [[ ", $depends," == *", $package"[\ ,]* ]] || fail "Depends lacks $package: $depends"
 done
 
