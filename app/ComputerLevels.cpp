@@ -4,20 +4,25 @@
 
 std::vector<ComputerLevel> ComputerLevels()
 {
-    return {
-        {QCoreApplication::translate("TForm2", "Super Fácil"), 1},
-        {QCoreApplication::translate("TForm2", "Fácil"), 2},
-        {QCoreApplication::translate("TForm2", "Médio"), 3},
-        {QCoreApplication::translate("TForm2", "Difícil"), 4},
-        {QCoreApplication::translate("TForm2", "Super Difícil"), 5},
+    // The names of PlayingLevels(), in its order.
+    const QString names[] = {
+        QCoreApplication::translate("TForm2", "Iniciante"),     QCoreApplication::translate("TForm2", "Aprendiz"),
+        QCoreApplication::translate("TForm2", "Super Fácil"),   QCoreApplication::translate("TForm2", "Fácil"),
+        QCoreApplication::translate("TForm2", "Médio"),         QCoreApplication::translate("TForm2", "Difícil"),
+        QCoreApplication::translate("TForm2", "Super Difícil"),
     };
+    std::vector<ComputerLevel> levels;
+    const auto playing = PlayingLevels();
+    for (std::size_t i = 0; i < playing.size() && i < std::size(names); ++i)
+        levels.push_back({names[i], &playing[i]});
+    return levels;
 }
 
-std::size_t ComputerLevelOfDepth(int depth)
+std::size_t ComputerLevelIndex(const TPlayingLevel* level)
 {
     const auto levels = ComputerLevels();
     for (std::size_t i = 0; i < levels.size(); ++i)
-        if (levels[i].Depth == depth)
+        if (levels[i].Level == level)
             return i;
     return 0;
 }

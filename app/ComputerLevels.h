@@ -1,8 +1,10 @@
-// The computer's levels, in the order they are offered: each a name and
-// the search depth it plays at. A new level is a new entry here; the
-// dialog "Nova partida…" lists them all and the menu "Dificuldade" keeps
-// its five.
+// The computer's levels as the windows name them, in the order they are
+// offered, weakest first: the two beginners' levels and the five of
+// "Dificuldade". The dialog "Nova partida…" lists them all and the menu
+// "Dificuldade" keeps its five.
 #pragma once
+
+#include "engine/PlayingLevels.h"
 
 #include <QString>
 
@@ -10,10 +12,10 @@
 
 struct ComputerLevel {
     QString Name;
-    int Depth = 1;
+    const TPlayingLevel* Level = nullptr;
 };
 
 // Worded in the interface language of the moment.
 std::vector<ComputerLevel> ComputerLevels();
-// The entry of a depth; the first one when none plays at it.
-std::size_t ComputerLevelOfDepth(int depth);
+// The entry of a level; the first one for none.
+std::size_t ComputerLevelIndex(const TPlayingLevel* level);

@@ -2,23 +2,33 @@
 
 #include "app/Application.h"
 #include "app/ComputerLevels.h"
+#include "enginehelp/EngineChoice.h"
+#include "enginehelp/UciStrength.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QString ControlKey = QStringLiteral("Partida/ControleDeTempo");
 const QString BlackControlKey = QStringLiteral("Partida/ControleDeTempoPretas");
+const QString EngineOnKey = QStringLiteral("Partida/MotorInstalado");
+const QString EngineProgramKey = QStringLiteral("Partida/ProgramaDoMotor");
+const QString EngineEloKey = QStringLiteral("Partida/ForcaDoMotor");
 
 // "5 + 3": minutes and increment seconds, as players say a preset.
 QString PresetName(const TimeControl& control)
@@ -49,6 +59,23 @@ void NewGameChoices::StoreTimeControls(QSettings& settings, const TimeControl& w
         settings.remove(BlackControlKey);
     else
         settings.setValue(BlackControlKey, QString::fromStdString(TimeControlToPgn(black)));
+}
+
+void NewGameChoices::ReadStoredEngine(const QSettings& settings)
+{
+    InstalledEngine = settings.value(EngineOnKey, false).toBool();
+    EngineProgram = settings.value(EngineProgramKey).toString();
+    if (EngineProgram.isEmpty())
+        EngineProgram = EngineChoice::FindInstalledStockfish();
+    EngineElo =
+        std::clamp(settings.value(EngineEloKey, DefaultEngineElo).toInt(), WeakestEngineElo, StrongestEngineElo);
+}
+
+void NewGameChoices::StoreEngine(QSettings& settings) const
+{
+    settings.setValue(EngineOnKey, InstalledEngine);
+    settings.setValue(EngineProgramKey, EngineProgram);
+    settings.setValue(EngineEloKey, EngineElo);
 }
 
 TimeControlEditor::TimeControlEditor(QWidget* parent) : QWidget(parent)
@@ -145,9 +172,36 @@ NewGameDialog::NewGameDialog(const NewGameChoices& current, QWidget* parent) : Q
     Level = new QComboBox(this);
     Level->setObjectName(QStringLiteral("Nivel"));
     for (const ComputerLevel& level : ComputerLevels())
-        Level->addItem(level.Name, level.Depth);
-    Level->setCurrentIndex(static_cast<int>(ComputerLevelOfDepth(current.Depth)));
+        Level->addItem(level.Name);
+    Level->setCurrentIndex(static_cast<int>(ComputerLevelIndex(current.Level)));
     form->addRow(tr("&Nível do computador:"), Level);
+
+    Opponent = new QComboBox(this);
+    Opponent->setObjectName(QStringLiteral("Adversario"));
+    Opponent->addItems({tr("O do programa"), tr("Motor instalado")});
+    Opponent->setCurrentIndex(current.InstalledEngine ? 1 : 0);
+    Opponent->setToolTip(tr("Um motor UCI instalado, como o stockfish, joga pelo computador; se ele falhar, o nível "
+                            "escolhido continua a partida."));
+    form->addRow(tr("&Motor:"), Opponent);
+    EngineProgram = new QLineEdit(current.EngineProgram, this);
+    EngineProgram->setObjectName(QStringLiteral("ProgramaDoMotor"));
+    EngineProgram->setPlaceholderText(tr("nenhum motor encontrado; escolha o programa"));
+    EngineProgram->setAccessibleName(tr("Programa do motor"));
+    BrowseEngine = new QPushButton(tr("Procurar…"), this);
+    BrowseEngine->setObjectName(QStringLiteral("ProcurarMotor"));
+    auto* programRow = new QHBoxLayout;
+    programRow->addWidget(EngineProgram, 1);
+    programRow->addWidget(BrowseEngine);
+    form->addRow(tr("P&rograma:"), programRow);
+    EngineElo = new QSpinBox(this);
+    EngineElo->setObjectName(QStringLiteral("ForcaDoMotor"));
+    EngineElo->setRange(WeakestEngineElo, StrongestEngineElo);
+    EngineElo->setSingleStep(50);
+    EngineElo->setValue(current.EngineElo);
+    EngineElo->setSuffix(tr(" Elo"));
+    EngineElo->setAccessibleName(tr("Força do motor em pontos Elo"));
+    form->addRow(tr("&Força:"), EngineElo);
+    connect(BrowseEngine, &QPushButton::clicked, this, &NewGameDialog::ChooseEngineProgram);
 
     Clock = new QComboBox(this);
     Clock->setObjectName(QStringLiteral("Relogio"));
@@ -186,7 +240,7 @@ NewGameDialog::NewGameDialog(const NewGameChoices& current, QWidget* parent) : Q
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     SelectControl(current.White, current.Black);
-    for (QComboBox* box : {WhitePlayer, BlackPlayer, Clock})
+    for (QComboBox* box : {WhitePlayer, BlackPlayer, Clock, Opponent})
         connect(box, &QComboBox::currentIndexChanged, this, [this] { UpdateEnabled(); });
     connect(BlackDiffers, &QCheckBox::toggled, this, [this] { UpdateEnabled(); });
     UpdateEnabled();
@@ -211,9 +265,23 @@ void NewGameDialog::SelectControl(const TimeControl& white, const TimeControl& b
     BlackDiffers->setChecked(black != white);
 }
 
+void NewGameDialog::ChooseEngineProgram()
+{
+    const QString path = QFileDialog::getOpenFileName(this, tr("Escolher o programa do motor"),
+                                                      QFileInfo(EngineProgram->text()).absolutePath());
+    if (!path.isEmpty())
+        EngineProgram->setText(path);
+}
+
 void NewGameDialog::UpdateEnabled()
 {
-    Level->setEnabled(WhitePlayer->currentIndex() == 1 || BlackPlayer->currentIndex() == 1);
+    const bool computer = WhitePlayer->currentIndex() == 1 || BlackPlayer->currentIndex() == 1;
+    Level->setEnabled(computer);
+    Opponent->setEnabled(computer);
+    const bool engine = computer && Opponent->currentIndex() == 1;
+    EngineProgram->setEnabled(engine);
+    BrowseEngine->setEnabled(engine);
+    EngineElo->setEnabled(engine);
     const bool custom = Clock->currentIndex() == Clock->count() - 1;
     Custom->setEnabled(custom);
     BlackControl->setEnabled(custom && BlackDiffers->isChecked());
@@ -224,7 +292,11 @@ NewGameChoices NewGameDialog::Choices() const
     NewGameChoices choices;
     choices.ComputerWhite = WhitePlayer->currentIndex() == 1;
     choices.ComputerBlack = BlackPlayer->currentIndex() == 1;
-    choices.Depth = Level->currentData().toInt();
+    const auto levels = ComputerLevels();
+    choices.Level = levels.at(static_cast<std::size_t>(std::max(0, Level->currentIndex()))).Level;
+    choices.InstalledEngine = Opponent->currentIndex() == 1;
+    choices.EngineProgram = EngineProgram->text().trimmed();
+    choices.EngineElo = EngineElo->value();
     const int clock = Clock->currentIndex();
     if (clock == Clock->count() - 1) {
         choices.White = WhiteControl->Value();

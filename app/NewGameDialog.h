@@ -9,6 +9,7 @@
 #pragma once
 
 #include "core/TimeControl.h"
+#include "engine/PlayingLevels.h"
 
 #include <QDialog>
 
@@ -16,6 +17,8 @@ class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
+class QLineEdit;
+class QPushButton;
 class QSettings;
 class QSpinBox;
 class QGroupBox;
@@ -23,9 +26,22 @@ class QGroupBox;
 struct NewGameChoices {
     bool ComputerWhite = false;
     bool ComputerBlack = true;
-    int Depth = 1;
+    // The computer's level, one of PlayingLevels(); none keeps the window's.
+    const TPlayingLevel* Level = nullptr;
+    // "Motor instalado": the program (empty: none found) plays the
+    // computer's side at the rating; the level takes over if it fails.
+    bool InstalledEngine = false;
+    QString EngineProgram;
+    int EngineElo = DefaultEngineElo;
     TimeControl White;
     TimeControl Black;
+
+    static constexpr int DefaultEngineElo = 1500;
+    // The installed engine's choices stored in the settings
+    // (Partida/MotorInstalado, Partida/ProgramaDoMotor, Partida/ForcaDoMotor):
+    // these three fields are read or written.
+    void ReadStoredEngine(const QSettings& settings);
+    void StoreEngine(QSettings& settings) const;
 
     // The time controls stored in the settings (none when nothing or
     // nothing readable is stored); the players and level are the window's.
@@ -63,6 +79,10 @@ public:
     QComboBox* WhitePlayer = nullptr;
     QComboBox* BlackPlayer = nullptr;
     QComboBox* Level = nullptr;
+    QComboBox* Opponent = nullptr; // the program's levels, "Motor instalado"
+    QLineEdit* EngineProgram = nullptr;
+    QPushButton* BrowseEngine = nullptr;
+    QSpinBox* EngineElo = nullptr;
     QComboBox* Clock = nullptr; // none, the presets, "Personalizado"
     QGroupBox* Custom = nullptr;
     TimeControlEditor* WhiteControl = nullptr;
@@ -71,6 +91,7 @@ public:
     QComboBox* Start = nullptr;
 
 private:
+    void ChooseEngineProgram();
     void SelectControl(const TimeControl& white, const TimeControl& black);
     void UpdateEnabled();
 };

@@ -17,6 +17,8 @@ namespace {
 
 const QString BookEnabledKey = QStringLiteral("Opcoes/LivroDeAberturas");
 const QString BookFileKey = QStringLiteral("Opcoes/ArquivoDoLivro");
+// A beginners' level, which "Dificuldade" does not list, by its plain name.
+const QString BeginnerLevelKey = QStringLiteral("Partida/NivelDeIniciante");
 
 QSettings ProgramSettings()
 {
@@ -34,6 +36,9 @@ TOpponentController::TOpponentController(TChessBoard* board, QMenu* options, con
 {
     if (level_ == nullptr)
         level_ = &PlayingLevels()[2];
+    const QString beginner = ProgramSettings().value(BeginnerLevelKey).toString();
+    if (const TPlayingLevel* stored = FindPlayingLevel(beginner.toStdString()); stored != nullptr && stored->Beginner())
+        level_ = stored;
 
     bookMenu_ = new QMenu(tr("Livro de aberturas"), options);
     bookMenu_->setObjectName(QStringLiteral("LivroDeAberturas1"));
@@ -77,6 +82,12 @@ void TOpponentController::SetLevel(const TPlayingLevel& level)
     level_ = &level;
     if (!level.Beginner())
         board_->SetSearchDepth(level.SearchDepth);
+    if (level.Beginner())
+        ProgramSettings().setValue(
+            BeginnerLevelKey,
+            QString::fromUtf8(level.PlainName.data(), static_cast<qsizetype>(level.PlainName.size())));
+    else
+        ProgramSettings().remove(BeginnerLevelKey);
     ApplyStyle();
 }
 

@@ -40,6 +40,7 @@ class TOpeningNameDisplay;
 class TOpponentController;
 class TPositionDrawings;
 class TTrainingController;
+class TInstalledEngineOpponent;
 
 // The board's slot shown by a line of the move list, counted from 0: the
 // full-move number and whether White is to move there (the position just
@@ -133,6 +134,8 @@ public:
     TPositionDrawings* Drawings = nullptr;
     // "Treinar": exercises, the person's mistakes, progress (TrainingController).
     TTrainingController* Training = nullptr;
+    // "Motor instalado" chosen in "Nova partida…" (InstalledEngineOpponent).
+    TInstalledEngineOpponent* Engine = nullptr;
 
     // ---- Menus ----
     QMenu* Kestravin1 = nullptr;
@@ -231,6 +234,8 @@ public:
     // Applies the choices (players, level, time control) and starts a new
     // game with them.
     void StartNewGame(const NewGameChoices& choices);
+    // Starts, keeps or ends the installed engine as chosen.
+    void StartInstalledEngine(const NewGameChoices& choices);
     // Replaces the dialog of "Nova partida…" (tests); an empty function
     // brings the dialog back.
     using NewGameAsker = std::function<std::optional<NewGameChoices>(const NewGameChoices&)>;

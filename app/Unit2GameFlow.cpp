@@ -5,7 +5,10 @@
 #include "app/GameClocks.h"
 #include "app/GameEnding.h"
 #include "app/GameFiles.h"
+#include "app/InstalledEngineOpponent.h"
 #include "app/MoveAnnouncer.h"
+#include "app/NewGameDialog.h"
+#include "app/OpponentController.h"
 #include "app/PositionDrawings.h"
 #include "app/Unit2.h"
 #include "board/ChessBoard.h"
@@ -66,6 +69,31 @@ void TForm2::CreateGameFlow()
     const QSettings settings(SettingsOrganisation(), SettingsApplication());
     std::tie(whiteControl_, blackControl_) = NewGameChoices::StoredTimeControls(settings);
     Clocks->StartGame(whiteControl_, blackControl_);
+
+    // An installed engine chosen before plays again from the start.
+    Engine = new TInstalledEngineOpponent(ChessBoard1, this);
+    Engine->SetClock(&Clocks->Clock());
+    connect(Engine, &TInstalledEngineOpponent::Failed, this, [](const QString& message) { ShowErrorBox(message); });
+    NewGameChoices stored;
+    stored.ReadStoredEngine(settings);
+    StartInstalledEngine(stored);
+}
+
+void TForm2::StartInstalledEngine(const NewGameChoices& choices)
+{
+    const bool computerPlays = ChessBoard1->ComputerPlaysWhite() || ChessBoard1->ComputerPlaysBlack();
+    if (!choices.InstalledEngine || !computerPlays) {
+        Engine->Stop();
+        return;
+    }
+    if (choices.EngineProgram.isEmpty()) {
+        Engine->Stop();
+        ShowErrorBox(tr("Nenhum motor instalado foi encontrado. Instale o pacote stockfish ou escolha o programa do "
+                        "motor em Partida › Nova partida…; o computador do programa joga."));
+        return;
+    }
+    if (!Engine->Active() || Engine->Program() != choices.EngineProgram || Engine->Elo() != choices.EngineElo)
+        Engine->Start(choices.EngineProgram, choices.EngineElo);
 }
 
 void TForm2::ConnectGameFiles()
@@ -94,7 +122,13 @@ NewGameChoices TForm2::CurrentChoices() const
     NewGameChoices choices;
     choices.ComputerWhite = ChessBoard1->ComputerPlaysWhite();
     choices.ComputerBlack = ChessBoard1->ComputerPlaysBlack();
-    choices.Depth = ChessBoard1->SearchDepth();
+    choices.Level = &Opponent->Level();
+    const QSettings settings(SettingsOrganisation(), SettingsApplication());
+    choices.ReadStoredEngine(settings);
+    if (Engine->Active()) {
+        choices.EngineProgram = Engine->Program();
+        choices.EngineElo = Engine->Elo();
+    }
     choices.White = whiteControl_;
     choices.Black = blackControl_;
     return choices;
@@ -120,15 +154,20 @@ void TForm2::StartNewGame(const NewGameChoices& choices)
     // choice, as when they are used themselves.
     (choices.ComputerBlack ? Computador1 : Humano1)->setChecked(true);
     (choices.ComputerWhite ? Computador2 : Humano2)->setChecked(true);
+    // A searching level through its item of "Dificuldade"; a beginners'
+    // level, which the menu does not list, directly.
     const QList<QAction*> levels = difficultyGroup_->actions();
-    if (choices.Depth >= 1 && choices.Depth <= levels.size())
-        levels[choices.Depth - 1]->trigger();
-    else
-        RunGuarded([this, &choices] { ChessBoard1->SetSearchDepth(choices.Depth); });
+    if (choices.Level != nullptr && !choices.Level->Beginner() && choices.Level->SearchDepth <= levels.size())
+        levels[choices.Level->SearchDepth - 1]->trigger();
+    else if (choices.Level != nullptr)
+        Opponent->SetLevel(*choices.Level);
     whiteControl_ = choices.White;
     blackControl_ = choices.Black;
     QSettings settings(SettingsOrganisation(), SettingsApplication());
     NewGameChoices::StoreTimeControls(settings, whiteControl_, blackControl_);
+    choices.StoreEngine(settings);
+    StartInstalledEngine(choices);
+    Engine->NewGame();
     NovoJogo1Click(NovoJogo1);
 }
 

@@ -188,6 +188,16 @@ public:
     const TComputerStyle& ComputerStyle() const { return computerStyle_; }
     void SetComputerStyle(const TComputerStyle& value) { computerStyle_ = value; }
     bool Thinking() const;
+    // The computer's moves come from outside the board (an installed
+    // engine): while on, the search thread never searches, and whenever it
+    // would, computerMoveWanted is emitted instead and the move is awaited
+    // through PlayComputerMove. Off by default: the board's search plays.
+    bool ComputerMovesFromOutside() const { return computerMovesFromOutside_; }
+    void SetComputerMovesFromOutside(bool value);
+    // Plays a move from outside for the computer (the promotion piece a
+    // letter in either case, or 0 for PromotionPiece); false, with nothing
+    // changed, when the computer is not to move or the move is not legal.
+    bool PlayComputerMove(Square from, Square to, char promotion = 0);
     // The search thread (none in design mode), for measurements and tests.
     const TChessThread* ComputerPlayer() const { return SearchThread; }
     void SetThinking(bool) {}
@@ -402,6 +412,11 @@ signals:
     // A person drew, removed or cleared arrows or circles with the mouse
     // (not a change of position, which clears them silently).
     void drawingChanged();
+    // The computer is to move and its moves come from outside
+    // (ComputerMovesFromOutside): emitted on the user-interface thread at
+    // each pass of the computer player that would have searched, so also
+    // again for the same position after a pause.
+    void computerMoveWanted();
 
 private:
     // Emits thinkingChanged when `thinking` differs from what was last told.
@@ -444,6 +459,9 @@ private:
     TThreadPriority thinkingPriority_ = TThreadPriority::tpNormal;
     int thinkingTimeLimit_ = DefaultThinkingTimeLimit;
     TComputerStyle computerStyle_;
+    bool computerMovesFromOutside_ = false;
+    // Whether the computer is to move now (the side to move is one it plays).
+    bool ComputerToMove() const;
     // The search thread, owned by the board; none in design mode.
     TChessThread* SearchThread = nullptr;
     // Creates the search thread outside design mode (constructor) and

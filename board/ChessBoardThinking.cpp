@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <cctype>
 #include <optional>
 
 namespace {
@@ -20,7 +21,7 @@ namespace {
 std::optional<TSearchInput> SearchInputOf(const TChessBoard& board)
 {
     const bool computerToMove = board.WhiteToMove() ? board.ComputerPlaysWhite() : board.ComputerPlaysBlack();
-    if (!computerToMove)
+    if (!computerToMove || board.ComputerMovesFromOutside())
         return std::nullopt;
     TSearchInput input;
     input.Position.Board = board.Board();
@@ -40,7 +41,15 @@ std::optional<TSearchInput> SearchInputOf(const TChessBoard& board)
 void TChessBoard::CreateSearchThread()
 {
     auto* thread = new TChessThread();
-    thread->InputHandler = [this] { return SearchInputOf(*this); };
+    thread->InputHandler = [this] {
+        // The move from outside is asked for here, where the board's own
+        // search would have begun; it comes back through PlayComputerMove.
+        if (computerMovesFromOutside_ && ComputerToMove() && acceptsMoves_) {
+            TellThinking(true);
+            emit computerMoveWanted();
+        }
+        return SearchInputOf(*this);
+    };
     thread->MoveHandler = [this](Square oldSq, Square newSq) {
         TellThinking(false);
         return MakeMove(oldSq, newSq);
@@ -167,4 +176,37 @@ void TChessBoard::SetThinkingPriority(TThreadPriority value)
     thinkingPriority_ = value;
     if (SearchThread != nullptr)
         SearchThread->SetPriority(value);
+}
+
+bool TChessBoard::ComputerToMove() const
+{
+    return WhiteToMove() ? computerPlaysWhite_ : computerPlaysBlack_;
+}
+
+void TChessBoard::SetComputerMovesFromOutside(bool value)
+{
+    if (value == computerMovesFromOutside_)
+        return;
+    StopThinking();
+    computerMovesFromOutside_ = value;
+    if (!value)
+        TellThinking(false);
+    // A new pass asks the new player for the move.
+    NotifySearchThread();
+    ResumeThinking();
+}
+
+bool TChessBoard::PlayComputerMove(Square from, Square to, char promotion)
+{
+    if (!acceptsMoves_ || !ComputerToMove() || !IsLegalMove(from, to))
+        return false;
+    TellThinking(false);
+    const char kept = promotionPiece_;
+    if (promotion != 0)
+        promotionPiece_ = static_cast<char>(std::tolower(static_cast<unsigned char>(promotion)));
+    StopThinking();
+    const bool made = MakeMove(from, to);
+    promotionPiece_ = kept;
+    ResumeThinking();
+    return made;
 }

@@ -37,6 +37,14 @@ const TimePeriod* GameClock::PeriodOf(bool white) const
     return &control.Periods[std::min(Side(white).Period, control.Periods.size() - 1)];
 }
 
+int GameClock::MovesToGo(bool white) const
+{
+    const TimePeriod* period = PeriodOf(white);
+    if (period == nullptr || period->Moves == 0)
+        return 0;
+    return std::max(1, period->Moves - Side(white).MovesInPeriod);
+}
+
 bool GameClock::Running() const
 {
     return Enabled() && Started() && !paused_ && !stopped_;

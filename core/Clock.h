@@ -45,6 +45,10 @@ public:
 
     // The time left, counting the turn in progress.
     ClockMs Remaining(bool white) const;
+    // The period a side's clock is in (none for a side without a control),
+    // and the moves the side must still make in it (0: to the end).
+    const TimePeriod* CurrentPeriod(bool white) const { return PeriodOf(white); }
+    int MovesToGo(bool white) const;
     bool WhiteToMove() const { return whiteToMove_; }
     // Counting now: enabled, started, neither paused nor stopped.
     bool Running() const;

@@ -97,6 +97,7 @@ void TUciClient::Start(const QString& program, const QStringList& arguments)
     EndGroup();
     program_ = program;
     engineName_.clear();
+    offered_.clear();
     failure_.clear();
     handshakeDone_ = false;
     readyAnnounced_ = false;
@@ -231,8 +232,16 @@ void TUciClient::HandleLine(const QString& line)
     if (!handshakeDone_) {
         if (line.startsWith(QLatin1String("id name "))) {
             engineName_ = line.mid(8).trimmed();
+        } else if (line.startsWith(QLatin1String("option "))) {
+            QString name;
+            TUciOption option;
+            if (ParseUciOption(line, name, option))
+                offered_.insert(name, option);
         } else if (line == QLatin1String("uciok")) {
             handshakeDone_ = true;
+            if (optionChooser_)
+                for (const auto& [name, value] : optionChooser_(offered_))
+                    Send(QStringLiteral("setoption name %1 value %2").arg(name, value));
             Send(QStringLiteral("isready"));
             awaitingReady_ = true;
             ArmWatchdog(limits_.HandshakeMs);

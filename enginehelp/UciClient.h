@@ -6,6 +6,7 @@
 #pragma once
 
 #include "enginehelp/UciInfo.h"
+#include "enginehelp/UciStrength.h"
 
 #include <QObject>
 #include <QProcess>
@@ -13,7 +14,10 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class TUciClient : public QObject {
     Q_OBJECT
@@ -41,6 +45,14 @@ public:
 
     void SetTimeLimits(const TimeLimits& limits) { limits_ = limits; }
     const TimeLimits& Limits() const { return limits_; }
+
+    // Decides the options sent once the engine has listed what it offers,
+    // before its first "isready" (kept for later starts).
+    using OptionChooser =
+        std::function<std::vector<std::pair<QString, QString>>(const QMap<QString, TUciOption>& offered)>;
+    void SetOptionChooser(OptionChooser chooser) { optionChooser_ = std::move(chooser); }
+    // What the engine offered in its last handshake.
+    const QMap<QString, TUciOption>& OfferedOptions() const { return offered_; }
 
     // Starts the program and the handshake; Ready follows, or Failed.
     void Start(const QString& program, const QStringList& arguments = {});
@@ -105,6 +117,8 @@ private:
     QString program_;
     QString engineName_;
     QString failure_;
+    OptionChooser optionChooser_;
+    QMap<QString, TUciOption> offered_;
     bool handshakeDone_ = false; // uciok seen
     bool readyAnnounced_ = false;
     bool newGamePending_ = false;

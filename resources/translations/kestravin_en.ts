@@ -932,6 +932,54 @@
         <source>Cancelar</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>O do programa</source>
+        <translation>The program's own</translation>
+    </message>
+    <message>
+        <source>Motor instalado</source>
+        <translation>Installed engine</translation>
+    </message>
+    <message>
+        <source>Um motor UCI instalado, como o stockfish, joga pelo computador; se ele falhar, o nível escolhido continua a partida.</source>
+        <translation>An installed UCI engine, such as stockfish, plays the computer's side; if it fails, the chosen level plays on.</translation>
+    </message>
+    <message>
+        <source>&amp;Motor:</source>
+        <translation>&amp;Engine:</translation>
+    </message>
+    <message>
+        <source>nenhum motor encontrado; escolha o programa</source>
+        <translation>no engine found; choose the program</translation>
+    </message>
+    <message>
+        <source>Programa do motor</source>
+        <translation>Engine program</translation>
+    </message>
+    <message>
+        <source>Procurar…</source>
+        <translation>Browse…</translation>
+    </message>
+    <message>
+        <source>P&amp;rograma:</source>
+        <translation>P&amp;rogram:</translation>
+    </message>
+    <message>
+        <source> Elo</source>
+        <translation> Elo</translation>
+    </message>
+    <message>
+        <source>Força do motor em pontos Elo</source>
+        <translation>Engine strength in Elo points</translation>
+    </message>
+    <message>
+        <source>&amp;Força:</source>
+        <translation>S&amp;trength:</translation>
+    </message>
+    <message>
+        <source>Escolher o programa do motor</source>
+        <translation>Choose the engine program</translation>
+    </message>
 </context>
 <context>
     <name>PgnGameDialog</name>
@@ -1653,6 +1701,18 @@ Open it in a web browser.</translation>
         <source>&amp;Treinar</source>
         <translation>&amp;Train</translation>
     </message>
+    <message>
+        <source>Iniciante</source>
+        <translation>Beginner</translation>
+    </message>
+    <message>
+        <source>Aprendiz</source>
+        <translation>Apprentice</translation>
+    </message>
+    <message>
+        <source>Nenhum motor instalado foi encontrado. Instale o pacote stockfish ou escolha o programa do motor em Partida › Nova partida…; o computador do programa joga.</source>
+        <translation>No installed engine was found. Install the stockfish package or choose the engine program in Partida › Nova partida…; the program's computer plays.</translation>
+    </message>
 </context>
 <context>
     <name>TForm4</name>
@@ -1772,6 +1832,17 @@ Open it in a web browser.</translation>
     <message>
         <source>A partida não pôde ser guardada para continuar depois: %1</source>
         <translation>The game could not be kept to go on with later: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TInstalledEngineOpponent</name>
+    <message>
+        <source>O motor “%1” propôs um lance ilegal (%2).</source>
+        <translation>The engine “%1” proposed an illegal move (%2).</translation>
+    </message>
+    <message>
+        <source>O motor instalado “%1” deixou de jogar: %2 O computador do programa continua a partida.</source>
+        <translation>The installed engine “%1” stopped playing: %2 The program's computer plays on.</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,7 @@
 #include "app/Unit2.h"
 #include "board/ChessBoard.h"
 #include "core/ClockComment.h"
+#include "engine/PlayingLevels.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -149,7 +150,7 @@ TEST_F(GameFlow, NewGameChoicesAreAppliedAndRemembered)
         NewGameChoices chosen = current;
         chosen.ComputerWhite = true;
         chosen.ComputerBlack = false;
-        chosen.Depth = 3;
+        chosen.Level = PlayingLevelOfDepth(3);
         chosen.White = Control("180+2");
         chosen.Black = Control("40/5400:1800");
         return std::optional<NewGameChoices>(chosen);
@@ -178,7 +179,33 @@ TEST_F(GameFlow, NewGameChoicesAreAppliedAndRemembered)
     EXPECT_TRUE(again.Clocks->Enabled());
     EXPECT_EQ(again.Clocks->Clock().Control(true), Control("180+2"));
     EXPECT_EQ(again.Clocks->Clock().Control(false), Control("40/5400:1800"));
-    EXPECT_EQ(again.CurrentChoices().Depth, 3);
+    EXPECT_EQ(again.CurrentChoices().Level, PlayingLevelOfDepth(3));
+}
+
+TEST_F(GameFlow, ABeginnersLevelIsPlayedAndRememberedBesideTheFiveOfTheMenu)
+{
+    const TPlayingLevel* beginner = FindPlayingLevel("Iniciante");
+    ASSERT_NE(beginner, nullptr);
+    const int depthBefore = form.ChessBoard1->SearchDepth();
+    form.SetNewGameAsker([beginner](const NewGameChoices& current) {
+        NewGameChoices chosen = current;
+        chosen.Level = beginner;
+        return std::optional<NewGameChoices>(chosen);
+    });
+    form.NovaPartida1->trigger();
+    Settle();
+    EXPECT_TRUE(form.ChessBoard1->ComputerStyle().Beginner);
+    // "Dificuldade" keeps its five items and its depth.
+    EXPECT_EQ(form.Dificuldade1->actions().size(), 5);
+    EXPECT_EQ(form.ChessBoard1->SearchDepth(), depthBefore);
+    TForm2 again(nullptr, true);
+    EXPECT_EQ(again.CurrentChoices().Level, beginner);
+    EXPECT_TRUE(again.ChessBoard1->ComputerStyle().Beginner);
+    // A level of the menu chosen there ends the beginners' level.
+    again.Fcil1->trigger();
+    EXPECT_FALSE(again.ChessBoard1->ComputerStyle().Beginner);
+    TForm2 third(nullptr, true);
+    EXPECT_EQ(third.CurrentChoices().Level, PlayingLevelOfDepth(2));
 }
 
 TEST_F(GameFlow, TheFlagEndsTheGameAndTheRecordSaysSo)
