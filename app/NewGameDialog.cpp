@@ -225,6 +225,13 @@ NewGameDialog::NewGameDialog(const NewGameChoices& current, QWidget* parent) : Q
     Start = new QComboBox(this);
     Start->setObjectName(QStringLiteral("Inicio"));
     Start->addItem(tr("Posição inicial"));
+    if (!current.StartFen.empty()) {
+        setUpFen_ = current.StartFen;
+        setUpItem_ = Start->count();
+        Start->addItem(tr("Posição montada"));
+        Start->setItemData(setUpItem_, QString::fromStdString(setUpFen_), Qt::ToolTipRole);
+        Start->setCurrentIndex(setUpItem_);
+    }
     startForm->addRow(tr("&Início:"), Start);
     layout->addLayout(startForm);
 
@@ -297,6 +304,8 @@ NewGameChoices NewGameDialog::Choices() const
     choices.InstalledEngine = Opponent->currentIndex() == 1;
     choices.EngineProgram = EngineProgram->text().trimmed();
     choices.EngineElo = EngineElo->value();
+    if (setUpItem_ >= 0 && Start->currentIndex() == setUpItem_)
+        choices.StartFen = setUpFen_;
     const int clock = Clock->currentIndex();
     if (clock == Clock->count() - 1) {
         choices.White = WhiteControl->Value();

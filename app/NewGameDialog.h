@@ -5,13 +5,16 @@
 // control for Black) and the start. The choices are remembered (QSettings:
 // Jogadores/ComputadorBrancas, Jogadores/ComputadorPretas, Jogo/Dificuldade,
 // Partida/ControleDeTempo as a PGN string, Partida/ControleDeTempoPretas
-// when Black's differs).
+// when Black's differs). A position set up in the editor is offered as the
+// start beside the usual one.
 #pragma once
 
 #include "core/TimeControl.h"
 #include "engine/PlayingLevels.h"
 
 #include <QDialog>
+
+#include <string>
 
 class QCheckBox;
 class QComboBox;
@@ -35,6 +38,8 @@ struct NewGameChoices {
     int EngineElo = DefaultEngineElo;
     TimeControl White;
     TimeControl Black;
+    // The FEN of a position set up to start from; empty for the usual start.
+    std::string StartFen;
 
     static constexpr int DefaultEngineElo = 1500;
     // The installed engine's choices stored in the settings
@@ -94,4 +99,8 @@ private:
     void ChooseEngineProgram();
     void SelectControl(const TimeControl& white, const TimeControl& black);
     void UpdateEnabled();
+
+    // The start item "Posição montada" (-1: none) and its position.
+    int setUpItem_ = -1;
+    std::string setUpFen_;
 };

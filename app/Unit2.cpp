@@ -94,6 +94,7 @@ TForm2::TForm2(QWidget* parent, bool designMode)
     ConnectControls();
     CreateHelpers();
     CreateGameFlow();
+    CreatePositionEditorAction();
     ConnectGameFiles();
     SetAccessibleNames();
     LoadSettings();

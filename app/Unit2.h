@@ -164,6 +164,7 @@ public:
 
     // ---- The program's additions: "Partida" ----
     QAction* NovaPartida1 = nullptr;    // Ctrl+Shift+N
+    QAction* MontarPosicao1 = nullptr;  // Ctrl+Shift+M
     QAction* VirarTabuleiro1 = nullptr; // Ctrl+F
     QAction* VoltarLance1 = nullptr;    // Ctrl+Z
     QAction* RefazerLance1 = nullptr;   // Ctrl+Shift+Z
@@ -232,7 +233,7 @@ public:
     // The choices of the next game, as "Nova partida…" last left them.
     NewGameChoices CurrentChoices() const;
     // Applies the choices (players, level, time control) and starts a new
-    // game with them.
+    // game with them, from their start position.
     void StartNewGame(const NewGameChoices& choices);
     // Starts, keeps or ends the installed engine as chosen.
     void StartInstalledEngine(const NewGameChoices& choices);
@@ -240,6 +241,14 @@ public:
     // brings the dialog back.
     using NewGameAsker = std::function<std::optional<NewGameChoices>(const NewGameChoices&)>;
     void SetNewGameAsker(NewGameAsker asker) { newGameAsker_ = std::move(asker); }
+    // "Montar posição…": the editor, from the shown position; a game or the
+    // analysis starts from what it sets up (Unit2PositionEditor.cpp).
+    void MontarPosicao1Click(QObject* Sender);
+    // "Nova partida…" with the position of `fen` as the start.
+    void PlayFromPosition(const QString& fen);
+    // The position of `fen` on the board between two people, with the
+    // analysis panel shown.
+    void AnalysePosition(const QString& fen);
     void VoltarLance1Click(QObject* Sender);
     void RefazerLance1Click(QObject* Sender);
     void Continuar1Click(QObject* Sender);
@@ -301,6 +310,11 @@ private:
     void LetComputerMove();
 
     void CreateGameFlow();
+    void CreatePositionEditorAction();
+    // The dialog of "Nova partida…" (or its replacement) from `current`.
+    void AskForNewGame(const NewGameChoices& current);
+    // A new game from the position of a FEN, as pasted.
+    void StartFromPosition(const std::string& fen);
     void ConnectGameFiles();
     void StartClocksForNewGame();
 

@@ -136,11 +136,16 @@ NewGameChoices TForm2::CurrentChoices() const
 
 void TForm2::NovaPartida1Click(QObject*)
 {
+    AskForNewGame(CurrentChoices());
+}
+
+void TForm2::AskForNewGame(const NewGameChoices& current)
+{
     std::optional<NewGameChoices> chosen;
     if (newGameAsker_) {
-        chosen = newGameAsker_(CurrentChoices());
+        chosen = newGameAsker_(current);
     } else {
-        NewGameDialog dialog(CurrentChoices(), this);
+        NewGameDialog dialog(current, this);
         if (dialog.exec() == QDialog::Accepted)
             chosen = dialog.Choices();
     }
@@ -168,7 +173,10 @@ void TForm2::StartNewGame(const NewGameChoices& choices)
     choices.StoreEngine(settings);
     StartInstalledEngine(choices);
     Engine->NewGame();
-    NovoJogo1Click(NovoJogo1);
+    if (choices.StartFen.empty())
+        NovoJogo1Click(NovoJogo1);
+    else
+        StartFromPosition(choices.StartFen);
 }
 
 void TForm2::StartClocksForNewGame()

@@ -5,6 +5,7 @@
 #include "core/PieceLetter.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -62,29 +63,38 @@ Material Count(const GameState& state, bool white)
     return m;
 }
 
-NotationError CheckMaterial(const GameState& state)
+// What is wrong with the pieces on the board, in the order CheckPosition
+// reports it. A side without one king is not asked about promotions.
+void AddMaterialProblems(const GameState& state, std::vector<NotationError>& problems)
 {
     const Material sides[2] = {Count(state, true), Count(state, false)};
     for (int i = 0; i < 2; ++i) {
         const bool white = i == 0;
         if (sides[i].Kings == 0)
-            return Reason(white ? NotationReason::FenWhiteHasNoKing : NotationReason::FenBlackHasNoKing);
+            problems.push_back(Reason(white ? NotationReason::FenWhiteHasNoKing : NotationReason::FenBlackHasNoKing));
         if (sides[i].Kings > 1)
-            return Reason(white ? NotationReason::FenWhiteHasTwoKings : NotationReason::FenBlackHasTwoKings);
+            problems.push_back(
+                Reason(white ? NotationReason::FenWhiteHasTwoKings : NotationReason::FenBlackHasTwoKings));
     }
     for (int n = 1; n <= 64; ++n) {
         const Square s = SquareFromOrd(n);
         if (UpperPiece(state.Board[n]) == 'P' && (RankOf(s) == 1 || RankOf(s) == 8))
-            return Reason(NotationReason::FenPawnOnEdgeRank, LowerSquareName(s));
+            problems.push_back(Reason(NotationReason::FenPawnOnEdgeRank, LowerSquareName(s)));
     }
     for (int i = 0; i < 2; ++i) {
         const bool white = i == 0;
         if (sides[i].Pawns > 8)
-            return Reason(white ? NotationReason::FenWhiteHasTooManyPawns : NotationReason::FenBlackHasTooManyPawns);
-        if (sides[i].Promoted() > 8 - sides[i].Pawns)
-            return Reason(white ? NotationReason::FenWhiteHasTooManyPieces : NotationReason::FenBlackHasTooManyPieces);
+            problems.push_back(
+                Reason(white ? NotationReason::FenWhiteHasTooManyPawns : NotationReason::FenBlackHasTooManyPawns));
+        else if (sides[i].Promoted() > 8 - sides[i].Pawns)
+            problems.push_back(
+                Reason(white ? NotationReason::FenWhiteHasTooManyPieces : NotationReason::FenBlackHasTooManyPieces));
     }
-    return {};
+}
+
+bool OneKingEach(const GameState& state)
+{
+    return Count(state, true).Kings == 1 && Count(state, false).Kings == 1;
 }
 
 } // namespace
@@ -112,20 +122,30 @@ bool EnPassantFits(const GameState& state)
         state.At(square) == EmptySquare && state.At(originSquare) == EmptySquare;
 }
 
-NotationError CheckPosition(const GameState& state)
+std::vector<NotationError> PositionProblems(const GameState& state)
 {
-    if (NotationError material = CheckMaterial(state); material.Reason != NotationReason::None)
-        return material;
+    std::vector<NotationError> problems;
+    AddMaterialProblems(state, problems);
     for (const CastlingHome& home : CastlingHomes) {
         if (state.CastlingAllowed.Contains(home.Right) && !CastlingRightFits(state, home.Right))
-            return Reason(NotationReason::FenCastlingRightWithoutPieces, std::string(1, home.Letter));
+            problems.push_back(Reason(NotationReason::FenCastlingRightWithoutPieces, std::string(1, home.Letter)));
     }
     if (state.EnPassant != Square::None && !EnPassantFits(state))
-        return Reason(NotationReason::FenEnPassantWithoutDoubleStep, LowerSquareName(state.EnPassant));
-    // The side that has just moved cannot have left its king attacked.
-    GameState other = state;
-    other.WhiteToMove = !other.WhiteToMove;
-    if (SideToMoveInCheck(other))
-        return Reason(state.WhiteToMove ? NotationReason::FenBlackKingInCheck : NotationReason::FenWhiteKingInCheck);
-    return {};
+        problems.push_back(Reason(NotationReason::FenEnPassantWithoutDoubleStep, LowerSquareName(state.EnPassant)));
+    // The side that has just moved cannot have left its king attacked (asked
+    // only where each side has its one king).
+    if (OneKingEach(state)) {
+        GameState other = state;
+        other.WhiteToMove = !other.WhiteToMove;
+        if (SideToMoveInCheck(other))
+            problems.push_back(
+                Reason(state.WhiteToMove ? NotationReason::FenBlackKingInCheck : NotationReason::FenWhiteKingInCheck));
+    }
+    return problems;
+}
+
+NotationError CheckPosition(const GameState& state)
+{
+    std::vector<NotationError> problems = PositionProblems(state);
+    return problems.empty() ? NotationError{} : std::move(problems.front());
 }

@@ -10,9 +10,18 @@
 #include "core/GameState.h"
 #include "core/NotationError.h"
 
+#include <vector>
+
 // The first reason that makes the position impossible (a FEN reason code,
 // with the square or letter concerned in Text), or None.
 NotationError CheckPosition(const GameState& state);
+// Every reason, in the same order (CheckPosition's is the first): one for
+// each side's kings, each pawn on an edge rank (its square), each side's
+// pawns or promoted pieces, each castling right that does not fit (its
+// letter), the en passant square, and the side not to move in check, which
+// is asked only when each side has exactly one king. Empty for a possible
+// position.
+std::vector<NotationError> PositionProblems(const GameState& state);
 
 // The king and the rook of the right stand on their home squares.
 bool CastlingRightFits(const GameState& state, CanStillCastle right);

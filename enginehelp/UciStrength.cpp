@@ -10,7 +10,7 @@ namespace {
 bool IsOptionField(const QString& word)
 {
     return word == QLatin1String("type") || word == QLatin1String("default") || word == QLatin1String("min") ||
-           word == QLatin1String("max") || word == QLatin1String("var");
+        word == QLatin1String("max") || word == QLatin1String("var");
 }
 
 } // namespace

@@ -934,7 +934,7 @@
     </message>
     <message>
         <source>O do programa</source>
-        <translation>The program's own</translation>
+        <translation>The program&apos;s own</translation>
     </message>
     <message>
         <source>Motor instalado</source>
@@ -942,7 +942,7 @@
     </message>
     <message>
         <source>Um motor UCI instalado, como o stockfish, joga pelo computador; se ele falhar, o nível escolhido continua a partida.</source>
-        <translation>An installed UCI engine, such as stockfish, plays the computer's side; if it fails, the chosen level plays on.</translation>
+        <translation>An installed UCI engine, such as stockfish, plays the computer&apos;s side; if it fails, the chosen level plays on.</translation>
     </message>
     <message>
         <source>&amp;Motor:</source>
@@ -980,6 +980,10 @@
         <source>Escolher o programa do motor</source>
         <translation>Choose the engine program</translation>
     </message>
+    <message>
+        <source>Posição montada</source>
+        <translation>Set-up position</translation>
+    </message>
 </context>
 <context>
     <name>PgnGameDialog</name>
@@ -1014,6 +1018,246 @@
     <message>
         <source>Cancelar</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>PiecePalette</name>
+    <message>
+        <source>%1 (tecla %2)</source>
+        <translation>%1 (key %2)</translation>
+    </message>
+</context>
+<context>
+    <name>PositionEditorBoard</name>
+    <message>
+        <source>Tabuleiro de montagem</source>
+        <translation>Set-up board</translation>
+    </message>
+</context>
+<context>
+    <name>PositionEditorDialog</name>
+    <message>
+        <source>Montar posição</source>
+        <translation>Set up position</translation>
+    </message>
+    <message>
+        <source>&amp;Tabuleiro (setas e letras: K Q R B N P brancas, k q r b n p pretas; Delete apaga):</source>
+        <translation>&amp;Board (arrows and letters: K Q R B N P White, k q r b n p Black; Delete clears):</translation>
+    </message>
+    <message>
+        <source>Peça&amp;s (escolha uma e clique nas casas, ou arraste):</source>
+        <translation>P&amp;ieces (choose one and click the squares, or drag):</translation>
+    </message>
+    <message>
+        <source>Posição &amp;inicial</source>
+        <translation>&amp;Start position</translation>
+    </message>
+    <message>
+        <source>Tabuleiro &amp;vazio</source>
+        <translation>&amp;Empty board</translation>
+    </message>
+    <message>
+        <source>Vi&amp;rar tabuleiro</source>
+        <translation>F&amp;lip board</translation>
+    </message>
+    <message>
+        <source>Vez de jogar</source>
+        <translation>Side to move</translation>
+    </message>
+    <message>
+        <source>&amp;Brancas</source>
+        <translation>&amp;White</translation>
+    </message>
+    <message>
+        <source>&amp;Pretas</source>
+        <translation>Blac&amp;k</translation>
+    </message>
+    <message>
+        <source>Vez das brancas</source>
+        <translation>White to move</translation>
+    </message>
+    <message>
+        <source>Vez das pretas</source>
+        <translation>Black to move</translation>
+    </message>
+    <message>
+        <source>R&amp;oque ainda possível</source>
+        <translation>&amp;Castling still possible</translation>
+    </message>
+    <message>
+        <source>Brancas O-O</source>
+        <translation>White O-O</translation>
+    </message>
+    <message>
+        <source>Brancas O-O-O</source>
+        <translation>White O-O-O</translation>
+    </message>
+    <message>
+        <source>Pretas O-O</source>
+        <translation>Black O-O</translation>
+    </message>
+    <message>
+        <source>Pretas O-O-O</source>
+        <translation>Black O-O-O</translation>
+    </message>
+    <message>
+        <source>Roque pequeno das brancas</source>
+        <translation>White castling kingside</translation>
+    </message>
+    <message>
+        <source>Roque grande das brancas</source>
+        <translation>White castling queenside</translation>
+    </message>
+    <message>
+        <source>Roque pequeno das pretas</source>
+        <translation>Black castling kingside</translation>
+    </message>
+    <message>
+        <source>Roque grande das pretas</source>
+        <translation>Black castling queenside</translation>
+    </message>
+    <message>
+        <source>Casa de en passant</source>
+        <translation>En passant square</translation>
+    </message>
+    <message>
+        <source>&amp;En passant:</source>
+        <translation>En passan&amp;t:</translation>
+    </message>
+    <message>
+        <source>Número do lance</source>
+        <translation>Move number</translation>
+    </message>
+    <message>
+        <source>&amp;Lance número:</source>
+        <translation>Move &amp;number:</translation>
+    </message>
+    <message>
+        <source>Meios-lances desde a última captura ou lance de peão</source>
+        <translation>Half-moves since the last capture or pawn move</translation>
+    </message>
+    <message>
+        <source>Meios-lances desde a última captura ou lance de peão (regra dos 50 lances)</source>
+        <translation>Half-moves since the last capture or pawn move (the 50-move rule)</translation>
+    </message>
+    <message>
+        <source>&amp;Meios-lances sem captura nem lance de peão:</source>
+        <translation>&amp;Half-moves without a capture or pawn move:</translation>
+    </message>
+    <message>
+        <source>Posição em FEN</source>
+        <translation>Position in FEN</translation>
+    </message>
+    <message>
+        <source>&amp;FEN:</source>
+        <translation>&amp;FEN:</translation>
+    </message>
+    <message>
+        <source>Problemas da posição</source>
+        <translation>Problems of the position</translation>
+    </message>
+    <message>
+        <source>&amp;Jogar a partir daqui</source>
+        <translation>&amp;Play from here</translation>
+    </message>
+    <message>
+        <source>&amp;Analisar</source>
+        <translation>&amp;Analyse</translation>
+    </message>
+    <message>
+        <source>Fe&amp;char</source>
+        <translation>Cl&amp;ose</translation>
+    </message>
+    <message>
+        <source>nenhuma</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>O FEN não pode ser lido: %1.</source>
+        <translation>The FEN cannot be read: %1.</translation>
+    </message>
+    <message>
+        <source>A posição pode ser jogada.</source>
+        <translation>The position can be played.</translation>
+    </message>
+    <message>
+        <source>Corrija a posição para jogar ou analisar: %1</source>
+        <translation>Correct the position to play or analyse it: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PositionProblemWords</name>
+    <message>
+        <source>O roque pequeno das brancas pede o rei em e1 e a torre em h1.</source>
+        <translation>White castling kingside needs the king on e1 and the rook on h1.</translation>
+    </message>
+    <message>
+        <source>O roque grande das brancas pede o rei em e1 e a torre em a1.</source>
+        <translation>White castling queenside needs the king on e1 and the rook on a1.</translation>
+    </message>
+    <message>
+        <source>O roque pequeno das pretas pede o rei em e8 e a torre em h8.</source>
+        <translation>Black castling kingside needs the king on e8 and the rook on h8.</translation>
+    </message>
+    <message>
+        <source>O roque grande das pretas pede o rei em e8 e a torre em a8.</source>
+        <translation>Black castling queenside needs the king on e8 and the rook on a8.</translation>
+    </message>
+    <message>
+        <source>O direito de roque &apos;%1&apos; não cabe na posição: o rei ou a torre não está na sua casa.</source>
+        <translation>The castling right &apos;%1&apos; does not fit the position: the king or the rook is not on its square.</translation>
+    </message>
+    <message>
+        <source>Peão em %1: nenhum peão fica na primeira nem na última fileira.</source>
+        <translation>Pawn on %1: no pawn stands on the first or the last rank.</translation>
+    </message>
+    <message>
+        <source>Peões em %1: nenhum peão fica na primeira nem na última fileira.</source>
+        <translation>Pawns on %1: no pawn stands on the first or the last rank.</translation>
+    </message>
+    <message>
+        <source>Falta o rei branco.</source>
+        <translation>The white king is missing.</translation>
+    </message>
+    <message>
+        <source>Falta o rei preto.</source>
+        <translation>The black king is missing.</translation>
+    </message>
+    <message>
+        <source>As brancas têm mais de um rei.</source>
+        <translation>White has more than one king.</translation>
+    </message>
+    <message>
+        <source>As pretas têm mais de um rei.</source>
+        <translation>Black has more than one king.</translation>
+    </message>
+    <message>
+        <source>As brancas têm mais de 8 peões.</source>
+        <translation>White has more than 8 pawns.</translation>
+    </message>
+    <message>
+        <source>As pretas têm mais de 8 peões.</source>
+        <translation>Black has more than 8 pawns.</translation>
+    </message>
+    <message>
+        <source>As brancas têm peças promovidas demais: cada peça além das do início pede um peão a menos.</source>
+        <translation>White has too many promoted pieces: each piece beyond the starting ones needs a pawn fewer.</translation>
+    </message>
+    <message>
+        <source>As pretas têm peças promovidas demais: cada peça além das do início pede um peão a menos.</source>
+        <translation>Black has too many promoted pieces: each piece beyond the starting ones needs a pawn fewer.</translation>
+    </message>
+    <message>
+        <source>En passant em %1 impossível: nenhum peão acabou de passar por essa casa com um avanço duplo.</source>
+        <translation>En passant on %1 is impossible: no pawn has just passed that square with a double step.</translation>
+    </message>
+    <message>
+        <source>O rei preto está em xeque, mas a vez é das brancas.</source>
+        <translation>The black king is in check, but it is White to move.</translation>
+    </message>
+    <message>
+        <source>O rei branco está em xeque, mas a vez é das pretas.</source>
+        <translation>The white king is in check, but it is Black to move.</translation>
     </message>
 </context>
 <context>
@@ -1711,7 +1955,15 @@ Open it in a web browser.</translation>
     </message>
     <message>
         <source>Nenhum motor instalado foi encontrado. Instale o pacote stockfish ou escolha o programa do motor em Partida › Nova partida…; o computador do programa joga.</source>
-        <translation>No installed engine was found. Install the stockfish package or choose the engine program in Partida › Nova partida…; the program's computer plays.</translation>
+        <translation>No installed engine was found. Install the stockfish package or choose the engine program in Partida › Nova partida…; the program&apos;s computer plays.</translation>
+    </message>
+    <message>
+        <source>Montar posição…</source>
+        <translation>Set up position…</translation>
+    </message>
+    <message>
+        <source>Põe as peças de uma posição à mão ou por FEN, para jogar ou analisar a partir dela.</source>
+        <translation>Places the pieces of a position by hand or by FEN, to play or analyse from it.</translation>
     </message>
 </context>
 <context>
@@ -1842,7 +2094,7 @@ Open it in a web browser.</translation>
     </message>
     <message>
         <source>O motor instalado “%1” deixou de jogar: %2 O computador do programa continua a partida.</source>
-        <translation>The installed engine “%1” stopped playing: %2 The program's computer plays on.</translation>
+        <translation>The installed engine “%1” stopped playing: %2 The program&apos;s computer plays on.</translation>
     </message>
 </context>
 <context>

@@ -1,8 +1,8 @@
 // "Motor instalado": an installed UCI engine plays the computer's side at
 // the chosen strength with the clocks passed on, and an engine that fails
 // leaves the game to the program's own level with a word to the person.
-#include "app/InstalledEngineOpponent.h"
 #include "AppTestSupport.h"
+#include "app/InstalledEngineOpponent.h"
 #include "app/MoveListBox.h"
 #include "app/NewGameDialog.h"
 #include "app/Unit2.h"
@@ -133,8 +133,8 @@ TEST_F(InstalledEngine, PlaysTheComputersSideAtTheChosenStrengthWithTheClocks)
 
 TEST_F(InstalledEngine, AnIllegalAnswerOrACrashLeavesTheGameToTheProgramsLevel)
 {
-    for (const QString& program : {WriteCrashingEngine(dir), WriteFixedEngine(dir, "a1a8"),
-                                   dir.filePath("no-such-engine")}) {
+    for (const QString& program :
+         {WriteCrashingEngine(dir), WriteFixedEngine(dir, "a1a8"), dir.filePath("no-such-engine")}) {
         boxes.errors.clear();
         StartAgainst(program, 2000);
         ASSERT_TRUE(form.ChessBoard1->PlayerMove(Square::E2, Square::E4));

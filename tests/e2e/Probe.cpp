@@ -21,6 +21,8 @@
 #include "app/HoverLabel.h"
 #include "app/MediaPlayerBar.h"
 #include "app/MoveListBox.h"
+#include "app/PositionEditorBoard.h"
+#include "app/PositionEditorDialog.h"
 #include "app/ScoreSheet.h"
 #include "app/TrainingDatabase.h"
 #include "app/Unit1.h"
@@ -252,6 +254,18 @@ int Geometry()
     part("PlayButton", form4.MediaPlayer1->PlayButton());
     part("PauseButton", form4.MediaPlayer1->PauseButton());
     part("StopButton", form4.MediaPlayer1->StopButton());
+
+    // The position editor, and "MontarPosicao.square.e2 x y w h" for each
+    // square of its board.
+    PositionEditorDialog editor(QString::fromLatin1(StandardStartFen.data()));
+    LayOut(editor);
+    PrintWindow(out, editor);
+    for (int n = 1; n <= 64; ++n) {
+        const Square square = SquareFromOrd(n);
+        const QRect r = editor.Board->SquareRect(square);
+        PrintRect(out, QStringLiteral("MontarPosicao.square.%1").arg(QString::fromStdString(LowerSquareName(square))),
+                  QRect(editor.Board->mapTo(&editor, r.topLeft()), r.size()));
+    }
     return 0;
 }
 

@@ -34,8 +34,8 @@ TEST(UciStrength, ReadsOptionLinesWithNamesOfSeveralWords)
     ASSERT_TRUE(ParseUciOption(u"option name UCI_Chess960 type check default false", name, option));
     EXPECT_EQ(name, "UCI_Chess960");
     EXPECT_EQ(option.Type, "check");
-    for (const char16_t* bad : {u"option name type spin", u"option Hash type spin", u"info depth 3",
-                                u"option name Hash type"})
+    for (const char16_t* bad :
+         {u"option name type spin", u"option Hash type spin", u"info depth 3", u"option name Hash type"})
         EXPECT_FALSE(ParseUciOption(QStringView(bad), name, option)) << QString::fromUtf16(bad).toStdString();
 }
 
@@ -44,8 +44,7 @@ TEST(UciStrength, PrefersTheProtocolsRatingAndClampsItToTheEnginesRange)
     const auto stockfish = Offered({"option name Skill Level type spin default 20 min 0 max 20",
                                     "option name UCI_LimitStrength type check default false",
                                     "option name UCI_Elo type spin default 1320 min 1320 max 3190"});
-    EXPECT_EQ(StrengthOptions(stockfish, 1800),
-              (Options{{"UCI_LimitStrength", "true"}, {"UCI_Elo", "1800"}}));
+    EXPECT_EQ(StrengthOptions(stockfish, 1800), (Options{{"UCI_LimitStrength", "true"}, {"UCI_Elo", "1800"}}));
     // Below the person's scale: the weakest the scale offers.
     EXPECT_EQ(StrengthOptions(stockfish, 100), (Options{{"UCI_LimitStrength", "true"}, {"UCI_Elo", "1350"}}));
     EXPECT_EQ(StrengthOptions(stockfish, StrongestEngineElo), (Options{{"UCI_LimitStrength", "false"}}));
