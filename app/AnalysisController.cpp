@@ -3,6 +3,7 @@
 #include "app/AnalysisController.h"
 
 #include "app/Application.h"
+#include "app/EvaluationGraph.h"
 #include "app/MoveListText.h"
 #include "board/ChessBoard.h"
 #include "enginehelp/AnalysisService.h"
@@ -132,6 +133,11 @@ TAnalysisController::~TAnalysisController()
 GameState TAnalysisController::ShownState() const
 {
     return board_->State();
+}
+
+TEvaluationGraph* TAnalysisController::ReviewGraph() const
+{
+    return graph_;
 }
 
 const TGameReview& TAnalysisController::LastReview() const
@@ -422,6 +428,8 @@ void TAnalysisController::FollowBoard()
 
 void TAnalysisController::ShownPositionMaybeChanged()
 {
+    if (graph_)
+        graph_->SetShownSlot(board_->CurrentMove(), board_->WhiteToMove());
     // The panel's line is numbered from the position's move number: the
     // same position reached at another move is analysed again.
     const GameState shown = ShownState();
@@ -478,6 +486,16 @@ void TAnalysisController::ShowReviewSummary()
     dialog->setWindowTitle(tr("Revisão da partida"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     auto* column = new QVBoxLayout(dialog);
+    // The evaluation over the game; a click shows that position.
+    graph_ = new TEvaluationGraph(dialog);
+    graph_->SetCurve(EvaluationCurve(moveText_->Review()));
+    graph_->SetShownSlot(board_->CurrentMove(), board_->WhiteToMove());
+    connect(graph_, &TEvaluationGraph::slotChosen, this, [this](int moveNumber, bool whiteToMove) {
+        RunGuarded([this, moveNumber, whiteToMove] { board_->GotoMove(moveNumber, whiteToMove); });
+        ShownPositionMaybeChanged();
+    });
+    column->addWidget(new QLabel(tr("Avaliação ao longo da partida (clique para ver a posição):"), dialog));
+    column->addWidget(graph_);
     int dubious = 0;
     int mistakes = 0;
     int blunders = 0;

@@ -28,6 +28,7 @@ class QMainWindow;
 class QMenu;
 class TAnalysisService;
 class TChessBoard;
+class TEvaluationGraph;
 class TGameReviewer;
 
 // The status tip of a level of "Jogo › Dificuldade" (1 Super Fácil to 5
@@ -79,6 +80,8 @@ public:
     TGameReviewer* Reviewer() const { return reviewer_; }
     QDialog* ReviewSummary() const { return summary_; }
     QListWidget* ReviewSummaryList() const { return summaryList_; }
+    // The summary's graph of the evaluation over the game (while it is open).
+    TEvaluationGraph* ReviewGraph() const;
     QProgressDialog* ReviewProgress() const { return progress_; }
     // The last review (kept for the move list's marks and the game file's
     // NAGs), empty before one.
@@ -145,6 +148,7 @@ private:
     QLabel* lineLabel_ = nullptr;
     QPointer<QDialog> summary_;
     QListWidget* summaryList_ = nullptr;
+    QPointer<TEvaluationGraph> graph_;
     QPointer<QProgressDialog> progress_;
     QStringList engineMessages_;
     QStringList failedPrograms_;

@@ -218,6 +218,20 @@ void AddReviewMarks(Game& game, const TGameReview& review, int numberShift)
     }
 }
 
+bool ReviewFitsGame(const Game& game, const TGameReview& review, int numberShift)
+{
+    if (review.Moves.empty())
+        return false;
+    std::size_t fitting = 0;
+    GameState state = game.StartState();
+    for (const GameMove& move : game.Moves()) {
+        const TReviewedMove* judged = review.Find(state.CurrentMove - numberShift, state.WhiteToMove);
+        fitting += judged != nullptr && judged->From == move.Move.From && judged->To == move.Move.To;
+        state = PositionAfter(state, move.Move);
+    }
+    return fitting == review.Moves.size();
+}
+
 // ---- Files ----
 
 Game TGameFiles::CurrentGame() const
@@ -486,7 +500,12 @@ std::optional<int> TGameFiles::ListLineShown() const
 
 int TGameFiles::PrintScoreSheet(QPrinter& printer) const
 {
-    return ::PrintScoreSheet(CurrentGame(), printer);
+    const Game game = CurrentGame();
+    const TGameReview& review = moveText_->Review();
+    const int numberShift = game.StartState().CurrentMove - GameFromBoard(*board_).Record.StartState().CurrentMove;
+    return ::PrintScoreSheet(game, printer,
+                             ReviewFitsGame(game, review, numberShift) ? EvaluationCurve(review)
+                                                                       : std::vector<EvaluationPoint>{});
 }
 
 void TGameFiles::PrintWithDialog()

@@ -34,6 +34,9 @@ struct TGameReview;
 // review counts moves as the board does; `numberShift` is what the game's
 // numbers add to the board's (a game from a position of a later move).
 void AddReviewMarks(Game& game, const TGameReview& review, int numberShift = 0);
+// Whether every move of the review is still a move of the game at its
+// place (the graph of the review belongs to the game).
+bool ReviewFitsGame(const Game& game, const TGameReview& review, int numberShift = 0);
 
 // The game window's parts TGameFiles works with.
 struct TGameFilesControls {
@@ -96,7 +99,8 @@ public:
     // Sets up the position of a FEN as a new game; throws with the reason
     // (nothing changes) when the text is no possible position.
     void PasteFen(const QString& text);
-    // Prints the score sheet on `printer`; returns the pages printed.
+    // Prints the score sheet on `printer`, with the graph of the review when
+    // the game is still the one reviewed; returns the pages printed.
     int PrintScoreSheet(QPrinter& printer) const;
     // The first of the files named on the command line, shown in the game
     // window; a file that cannot be opened is reported.

@@ -1,6 +1,7 @@
 // The score sheet (see ScoreSheet.h).
 #include "app/ScoreSheet.h"
 
+#include "app/EvaluationGraph.h"
 #include "app/GameEnding.h"
 #include "core/MoveList.h"
 
@@ -174,7 +175,7 @@ void DrawDiagram(QPainter& painter, const QRectF& area, const GameState& state)
     painter.restore();
 }
 
-int PrintScoreSheet(const Game& game, QPrinter& printer)
+int PrintScoreSheet(const Game& game, QPrinter& printer, const std::vector<EvaluationPoint>& curve)
 {
     const ScoreSheetContent sheet = ScoreSheetOf(game);
     printer.setFullPage(false);
@@ -209,7 +210,10 @@ int PrintScoreSheet(const Game& game, QPrinter& printer)
     const double rowHeight = line * 1.25;
     const double footer = small.lineSpacing() + units.Mm(4);
     const double bottom = area.bottom() - footer;
-    const double headingHeight = title.lineSpacing() + units.Mm(3) + sheet.Heading.size() * line + units.Mm(6);
+    const double headingTextHeight = title.lineSpacing() + units.Mm(3) + sheet.Heading.size() * line;
+    // The review's graph below the heading: a caption and the curve.
+    const double graphHeight = curve.empty() ? 0.0 : units.Mm(3) + small.lineSpacing() + units.Mm(38);
+    const double headingHeight = headingTextHeight + graphHeight + units.Mm(6);
     const double columnGap = units.Mm(10);
     const double columnWidth = (area.width() - columnGap) / 2;
     const double diagramSide = std::min(area.width() * 0.7, units.Mm(110));
@@ -275,6 +279,18 @@ int PrintScoreSheet(const Game& game, QPrinter& printer)
                 painter.drawText(QRectF(0, y, area.width(), line), Qt::AlignLeft | Qt::AlignVCenter,
                                  text.elidedText(heading, Qt::ElideRight, area.width()));
                 y += line;
+            }
+            if (!curve.empty()) {
+                const double top = headingTextHeight + units.Mm(3);
+                painter.setFont(smallFont);
+                painter.drawText(
+                    QRectF(0, top, area.width(), small.lineSpacing()), Qt::AlignLeft | Qt::AlignVCenter,
+                    QCoreApplication::translate("ScoreSheet",
+                                                "Avaliação ao longo da partida (revisão): vantagem "
+                                                "das Brancas para cima, até 10 peões; pontos: erros ? e ?\?"));
+                PaintEvaluationGraph(painter, QRectF(0, top + small.lineSpacing(), area.width(), units.Mm(38)), curve);
+                painter.setPen(Qt::black);
+                painter.setFont(textFont);
             }
             painter.drawLine(QPointF(0, headingHeight - units.Mm(3)),
                              QPointF(area.width(), headingHeight - units.Mm(3)));

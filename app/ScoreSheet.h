@@ -4,6 +4,7 @@
 // the page number at the foot of every page, within margins of 15 mm.
 #pragma once
 
+#include "app/EvaluationCurve.h"
 #include "core/Game.h"
 #include "core/San.h"
 
@@ -34,8 +35,9 @@ struct ScoreSheetContent {
 ScoreSheetContent ScoreSheetOf(const Game& game, const PieceLetters& letters = PortugueseLetters);
 
 // Prints the sheet on `printer` (sets its margins and document name);
-// returns the number of pages. Throws when the printer cannot print.
-int PrintScoreSheet(const Game& game, QPrinter& printer);
+// returns the number of pages. Throws when the printer cannot print. With
+// the curve of a review of the game, its graph follows the heading.
+int PrintScoreSheet(const Game& game, QPrinter& printer, const std::vector<EvaluationPoint>& curve = {});
 
 // The diagram of a position with the chess glyphs of FreeSerif in `square`
 // (White at the bottom, coordinates outside the board).

@@ -11,6 +11,7 @@
 #include "app/MoveListText.h"
 #include "app/OpeningNameDisplay.h"
 #include "app/OpponentController.h"
+#include "app/PositionDrawings.h"
 #include "app/TrainingController.h"
 #include "app/TypedMoveEntry.h"
 #include "board/ChessBoard.h"
@@ -120,6 +121,8 @@ void TForm2::CreateHelpers()
     GameFiles = new TGameFiles(ChessBoard1, MoveText, files, this);
     Opponent = new TOpponentController(ChessBoard1, Opcoes1, files.Levels, this);
     OpeningName = new TOpeningNameDisplay(ChessBoard1, Opcoes1, this);
+    Drawings = new TPositionDrawings(ChessBoard1, Opcoes1, this);
+    connect(Drawings, &TPositionDrawings::DrawingsChanged, GameFiles, &TGameFiles::GameMayHaveChanged);
     Training = new TTrainingController(ChessBoard1, Analysis, Treinar1, this);
 
     // The list follows its text: written anew in the other notation, marked
@@ -134,6 +137,7 @@ void TForm2::CreateHelpers()
         GameChanged();
     });
     connect(GameFiles, &TGameFiles::GamePutOnBoard, Analysis, &TAnalysisController::ShownPositionMaybeChanged);
+    connect(GameFiles, &TGameFiles::GamePutOnBoard, Drawings, &TPositionDrawings::ShowShownPosition);
 }
 
 TForm2::~TForm2()

@@ -38,6 +38,7 @@ class TChessBoard;
 class TGameFiles;
 class TOpeningNameDisplay;
 class TOpponentController;
+class TPositionDrawings;
 class TTrainingController;
 class TInstalledEngineOpponent;
 
@@ -129,6 +130,8 @@ public:
     TOpponentController* Opponent = nullptr;
     // "Mostrar nome da abertura" (OpeningNameDisplay).
     TOpeningNameDisplay* OpeningName = nullptr;
+    // The arrows and circles of each position and their switch (PositionDrawings).
+    TPositionDrawings* Drawings = nullptr;
     // "Treinar": exercises, the person's mistakes, progress (TrainingController).
     TTrainingController* Training = nullptr;
     // "Motor instalado" chosen in "Nova partida…" (InstalledEngineOpponent).

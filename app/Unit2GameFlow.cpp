@@ -9,6 +9,7 @@
 #include "app/MoveAnnouncer.h"
 #include "app/NewGameDialog.h"
 #include "app/OpponentController.h"
+#include "app/PositionDrawings.h"
 #include "app/Unit2.h"
 #include "board/ChessBoard.h"
 #include "platform/ErrorBox.h"
@@ -100,10 +101,12 @@ void TForm2::ConnectGameFiles()
     GameFiles->AddToRecord = [this](Game& game) {
         Clocks->AddToRecord(game);
         Ending->AddToRecord(game);
+        Drawings->WriteInto(game);
     };
     GameFiles->GamePut = [this](const Game& game, bool restored) {
         Clocks->StartFromRecord(game, false);
         Ending->RestoreFrom(game);
+        Drawings->ReadFrom(game);
         // A timed game back after the program ended waits for "Continuar".
         if (restored && Clocks->Enabled() && !Ending->Over())
             Ending->Pause();

@@ -5,6 +5,7 @@
 #include "app/Language.h"
 #include "app/MoveListBox.h"
 #include "app/MoveListPrinter.h"
+#include "app/PositionDrawings.h"
 #include "app/Unit2.h"
 #include "board/ChessBoard.h"
 #include "platform/DataPaths.h"
@@ -97,6 +98,7 @@ void TForm2::NovoJogo1Click(QObject*)
     // until the new game's first move rebuilds it). The board leaves its
     // computer player stopped; it plays at once when it has the first move.
     oldGameListed_ = true;
+    Drawings->Forget();
     RunGuarded([this] { ChessBoard1->NewGame(); });
     StartClocksForNewGame();
     LetComputerMove();

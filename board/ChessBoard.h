@@ -10,6 +10,7 @@
 
 #include "board/BoardCanvas.h"
 #include "board/BoardDrag.h"
+#include "board/BoardMarks.h"
 #include "board/BoardPlayAids.h"
 #include "board/ChessBoardTypes.h"
 #include "board/GameEnd.h"
@@ -368,6 +369,20 @@ public:
     // Whether the promotion chooser is open, waiting for a piece.
     bool ChoosingPromotion() const { return chooser_ != nullptr; }
 
+    // Arrows and circles drawn with the right mouse button (off by default:
+    // the right button then picks pieces up as any button does, and nothing
+    // is drawn). On, a right-button drag from square to square draws an
+    // arrow, a right click circles a square, in the colour of the modifier
+    // keys (none green, Shift red, Ctrl blue, Alt yellow); drawing a mark
+    // again in its colour removes it; a left click clears them all, and so
+    // does every change of the shown position. Turning it off clears them.
+    bool DrawsMarks() const { return drawsMarks_; }
+    void SetDrawsMarks(bool value);
+    // The drawing of the shown position. Setting it does not emit
+    // drawingChanged; it shows only while DrawsMarks is on.
+    const BoardDrawing& Drawing() const { return marks_.Drawing(); }
+    void SetDrawing(const BoardDrawing& drawing);
+
     // Fired after every change of the shown position: a move, GotoMove,
     // SetPosition, NewGame.
     TNotifyEvent OnShownPositionChanged;
@@ -401,6 +416,9 @@ signals:
     // The computer player began a search (true) or ended it (false), told on
     // the user-interface thread. Never emitted in design mode.
     void thinkingChanged(bool thinking);
+    // A person drew, removed or cleared arrows or circles with the mouse
+    // (not a change of position, which clears them silently).
+    void drawingChanged();
     // The computer is to move and its moves come from outside
     // (ComputerMovesFromOutside): emitted on the user-interface thread at
     // each pass of the computer player that would have searched, so also
@@ -529,6 +547,18 @@ private:
     void RefreshMarks();
     // A square's background, marks and piece (not the piece being dragged).
     void RedrawSquare(Square square);
+
+    // Arrows and circles (board/ChessBoardDrawing.cpp). Each mouse handler
+    // asks them first; true means the event was theirs.
+    bool DrawingPress(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at);
+    bool DrawingMove(QPoint at);
+    bool DrawingRelease(Qt::MouseButton button, QPoint at);
+    // The drawing goes with the position it was drawn on.
+    void LeaveDrawing();
+    // Paints them over the canvas's picture, clipped to `area`.
+    void PaintDrawing(QPainter& painter, const QRect& area) const;
+    BoardMarks marks_;
+    bool drawsMarks_ = false;
 
     // Click-to-move and the keyboard (board/ChessBoardPlay.cpp).
     bool IsMoversPiece(Square square) const;

@@ -31,6 +31,8 @@ void TChessBoard::mousePressEvent(QMouseEvent* event)
         RefreshMarks();
     }
     const QPoint at = event->position().toPoint();
+    if (DrawingPress(event->button(), event->modifiers(), at))
+        return;
     MouseDown(event->button(), event->buttons(), event->modifiers(), at.x(), at.y());
 }
 
@@ -39,7 +41,10 @@ void TChessBoard::mouseMoveEvent(QMouseEvent* event)
     event->accept();
     const QPoint at = event->position().toPoint();
     switch (drag_.State()) {
-    case DragPhase::Idle: MouseMove(event->buttons(), event->modifiers(), at.x(), at.y()); break;
+    case DragPhase::Idle:
+        DrawingMove(at);
+        MouseMove(event->buttons(), event->modifiers(), at.x(), at.y());
+        break;
     case DragPhase::Pending: {
         const int threshold = QApplication::startDragDistance();
         if (drag_.BeyondThreshold(at, threshold)) {
@@ -65,6 +70,8 @@ void TChessBoard::mouseReleaseEvent(QMouseEvent* event)
     switch (drag_.State()) {
     case DragPhase::Idle:
         MouseUp(event->button(), event->buttons(), event->modifiers(), at.x(), at.y());
+        if (DrawingRelease(event->button(), at))
+            break;
         if (event->button() == Qt::LeftButton && rect().contains(at))
             Click();
         if (aids_.ClickToMove && event->button() == Qt::LeftButton)

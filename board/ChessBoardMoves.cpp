@@ -50,6 +50,7 @@ bool TChessBoard::MakeMove(Square oldSq, Square newSq)
     // being left; their marks go before the piece slides.
     ClosePromotionChooser();
     aids_.LeavePosition();
+    LeaveDrawing();
     RefreshMarks();
 
     // A Chess960 castling: the king moves onto its own rook's square.

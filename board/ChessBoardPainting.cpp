@@ -324,4 +324,5 @@ void TChessBoard::paintEvent(QPaintEvent* event)
     }
     QPainter p(this);
     canvas_.ShowOn(p, event->rect());
+    PaintDrawing(p, event->rect());
 }

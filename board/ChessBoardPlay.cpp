@@ -63,6 +63,7 @@ void TChessBoard::ShownPositionChanged()
 {
     ClosePromotionChooser();
     aids_.LeavePosition();
+    LeaveDrawing();
     RefreshMarks();
     NotifyPositionChanged(this);
     if (OnShownPositionChanged) {

@@ -82,6 +82,8 @@ TGameReview BuildReview(const std::vector<TReviewPosition>& positions, const std
         move.To = position.To;
         const int before = std::clamp(scores[i], -thresholds.MateCapCp, thresholds.MateCapCp);
         const int after = std::clamp(scores[i + 1], -thresholds.MateCapCp, thresholds.MateCapCp);
+        move.ScoreBeforeCp = before;
+        move.ScoreAfterCp = after;
         move.LossCp = MoveLoss(move.WhiteMoved, before, after);
         move.Mark = MarkForLoss(move.LossCp, thresholds);
         review.Moves.push_back(move);

@@ -25,6 +25,10 @@ struct TReviewedMove {
     Square To = Square::None;
     int LossCp = 0; // never negative
     TMoveMark Mark = TMoveMark::None;
+    // The scores before and after the move, from White's side, in
+    // centipawns with mates capped (TReviewThresholds::MateCapCp).
+    int ScoreBeforeCp = 0;
+    int ScoreAfterCp = 0;
 };
 
 struct TGameReview {

@@ -1397,6 +1397,10 @@
         <source>Controle de tempo: %1</source>
         <translation>Time control: %1</translation>
     </message>
+    <message>
+        <source>Avaliação ao longo da partida (revisão): vantagem das Brancas para cima, até 10 peões; pontos: erros ? e ??</source>
+        <translation>Evaluation over the game (review): White&apos;s advantage upwards, up to 10 pawns; dots: mistakes ? and ??</translation>
+    </message>
 </context>
 <context>
     <name>StatusText</name>
@@ -1575,6 +1579,10 @@ Blunders (??): %3</translation>
         <source>O nível mais forte: o computador pensa mais lances à frente e demora mais para jogar. Mais forte que Difícil.</source>
         <translation>The strongest level: the computer thinks more moves ahead and takes longer to play. Stronger than Hard.</translation>
     </message>
+    <message>
+        <source>Avaliação ao longo da partida (clique para ver a posição):</source>
+        <translation>Evaluation over the game (click to see the position):</translation>
+    </message>
 </context>
 <context>
     <name>TAnalysisService</name>
@@ -1600,6 +1608,17 @@ Blunders (??): %3</translation>
     <message>
         <source>Tabuleiro</source>
         <translation>Board</translation>
+    </message>
+</context>
+<context>
+    <name>TEvaluationGraph</name>
+    <message>
+        <source>Gráfico da avaliação</source>
+        <translation>Evaluation graph</translation>
+    </message>
+    <message>
+        <source>A avaliação ao longo da partida, do lado das Brancas (até 10 peões; um mate fica na borda). Os pontos laranja são erros (?) e os vermelhos, erros graves (??). Clique para ver a posição.</source>
+        <translation>The evaluation over the game, from White&apos;s side (up to 10 pawns; a mate lies on the edge). Orange dots are mistakes (?), red ones blunders (??). Click to see the position.</translation>
     </message>
 </context>
 <context>
@@ -2118,6 +2137,17 @@ Open it in a web browser.</translation>
     <message>
         <source>O arquivo %1 não é um livro de aberturas no formato Polyglot.</source>
         <translation>The file %1 is not an opening book in the Polyglot format.</translation>
+    </message>
+</context>
+<context>
+    <name>TPositionDrawings</name>
+    <message>
+        <source>Setas e círculos com o botão direito</source>
+        <translation>Arrows and circles with the right button</translation>
+    </message>
+    <message>
+        <source>Com o botão direito do mouse: arraste para desenhar uma seta, clique para marcar uma casa com um círculo; Shift, Ctrl e Alt mudam a cor.</source>
+        <translation>With the right mouse button: drag to draw an arrow, click to circle a square; Shift, Ctrl and Alt change the colour.</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,7 @@
 // The board on a screen of more device pixels than logical ones (run with
 // QT_SCALE_FACTOR=2 and 1.5): the canvas has the screen's pixels, squares,
 // lines and frames cover exactly the device pixels they cover at one device
-// pixel per logical pixel, and pieces and coordinates are drawn with the
+// pixel per logical pixel, and pieces, coordinates, arrows and circles are drawn with the
 // device's own pixels rather than enlarged in blocks.
 #include "ViewTestSupport.h"
 
@@ -217,4 +217,28 @@ TEST(HighDpiPainting, TheMovingImageShowsThePieceWithDevicePixels)
     EXPECT_GT(opaque, 400);
     EXPECT_EQ(same, opaque);
     QTest::mouseRelease(b.board, Qt::LeftButton, Qt::NoModifier, e2);
+}
+
+TEST(HighDpiPainting, DrawnArrowsAndCirclesHaveTheScreensPixels)
+{
+    NEED_RATIO_TWO();
+    ShownBoard b(368);
+    b->SetPosition(kEmpty);
+    b->SetDrawsMarks(true);
+    BoardDrawing drawing;
+    drawing.Arrows = {{Square::B1, Square::G6, DrawColour::Red}};
+    drawing.Circles = {{Square::D4, DrawColour::Blue}};
+    b->SetDrawing(drawing);
+    const QImage shown = b->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shown.size(), b->Canvas().size());
+    // The arrow's slanted edges and the circle's round one are smoothed with
+    // device pixels: an arrow drawn at one device pixel and enlarged would
+    // leave every 2 x 2 block even.
+    int x = 0, y = 0;
+    b->SquareOrigin(Square::C2, x, y);
+    EXPECT_GT(UnevenBlocks(shown, QRect(x, y, 40, 40)), 10);
+    b->SquareOrigin(Square::D4, x, y);
+    EXPECT_GT(UnevenBlocks(shown, QRect(x, y, 40, 40)), 10);
+    // The empty canvas beneath has none.
+    EXPECT_EQ(UnevenBlocks(b->Canvas(), QRect(x, y, 40, 40)), 0);
 }
