@@ -192,7 +192,10 @@ NewGameDialog::NewGameDialog(const NewGameChoices& current, QWidget* parent) : Q
     auto* programRow = new QHBoxLayout;
     programRow->addWidget(EngineProgram, 1);
     programRow->addWidget(BrowseEngine);
-    form->addRow(tr("P&rograma:"), programRow);
+    // A row of two widgets: its label needs its buddy named for the mnemonic.
+    auto* programLabel = new QLabel(tr("P&rograma:"), this);
+    programLabel->setBuddy(EngineProgram);
+    form->addRow(programLabel, programRow);
     EngineElo = new QSpinBox(this);
     EngineElo->setObjectName(QStringLiteral("ForcaDoMotor"));
     EngineElo->setRange(WeakestEngineElo, StrongestEngineElo);

@@ -2,6 +2,8 @@
 # Makes the README's pictures of a game on the clock with the real program
 # on a virtual screen, driven by xdotool, into docs/screenshots/:
 #   new-game-dialog.png  "Partida › Nova partida…" with a custom control
+#   new-game-engine.png  the same with the installed engine chosen
+#   new-game-levels.png  its list of the seven levels
 #   game-clocks.png      a 3 + 2 game against the computer, a few moves in
 #   lost-on-time.png     a five-second game lost on time, with its notice
 # Usage: scripts/clock-screenshots.sh   (BUILD_DIR picks the build folder)
@@ -63,6 +65,23 @@ menu_item "$gid" Partida1 NovaPartida1 "$gx" "$gy"
 dialog=$(wait_window_titled "Nova partida" 30) || fail "Nova partida… did not open its dialog"
 shoot "$dialog" new-game-dialog.png
 xdotool key Escape
+cleanup
+pid=""
+
+# ---- The levels and the installed engine, as a person left them ----
+printf '[Partida]\nNivelDeIniciante=Aprendiz\nMotorInstalado=true\nProgramaDoMotor=/usr/games/stockfish\nForcaDoMotor=1800\n' >"$settings"
+open_game
+menu_item "$gid" Partida1 NovaPartida1 "$gx" "$gy"
+dialog=$(wait_window_titled "Nova partida" 30) || fail "Nova partida… did not open its dialog"
+shoot "$dialog" new-game-engine.png
+# The list of levels opened from the keyboard, pictured with the dialog.
+xdotool key alt+n
+sleep 0.3
+xdotool key alt+Down
+sleep 1
+read -r _ dx dy dw dh <<<"$dialog"
+shoot "x $dx $dy $dw $dh" new-game-levels.png
+xdotool key Escape Escape
 cleanup
 pid=""
 

@@ -12,6 +12,11 @@
 #include "enginehelp/UciClient.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QSpinBox>
 #include <QFile>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -183,4 +188,35 @@ TEST(InstalledEngineClock, GivesBothSidesTimeBonusAndTheMovesToTheControl)
     EXPECT_EQ(TInstalledEngineOpponent::GoArguments(clock), "wtime 5399000 btime 300000 binc 3000");
     now += 4000;
     EXPECT_EQ(TInstalledEngineOpponent::GoArguments(clock), "wtime 5399000 btime 296000 binc 3000");
+}
+
+TEST(NewGameDialogOpponent, OffersTheSevenLevelsAndTheEngineAndNamesEveryControl)
+{
+    NewGameChoices current;
+    current.Level = FindPlayingLevel("Aprendiz");
+    current.EngineProgram = "/usr/games/stockfish";
+    current.EngineElo = 2100;
+    NewGameDialog dialog(current);
+    ASSERT_EQ(dialog.Level->count(), 7);
+    EXPECT_EQ(dialog.Level->currentText(), "Aprendiz");
+    EXPECT_EQ(dialog.Level->itemText(0), "Iniciante");
+    EXPECT_EQ(dialog.Level->itemText(6), "Super Difícil");
+    // The engine's fields wait until the engine is chosen.
+    EXPECT_FALSE(dialog.EngineProgram->isEnabled());
+    dialog.Opponent->setCurrentIndex(1);
+    EXPECT_TRUE(dialog.EngineProgram->isEnabled());
+    EXPECT_TRUE(dialog.EngineElo->isEnabled());
+    dialog.Level->setCurrentIndex(0);
+    const NewGameChoices chosen = dialog.Choices();
+    EXPECT_EQ(chosen.Level, FindPlayingLevel("Iniciante"));
+    EXPECT_TRUE(chosen.InstalledEngine);
+    EXPECT_EQ(chosen.EngineProgram, "/usr/games/stockfish");
+    EXPECT_EQ(chosen.EngineElo, 2100);
+    // Every label with a mnemonic leads to its control, so that no "&" is
+    // shown as it stands and Alt with the letter reaches the control.
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+        if (label->text().contains(QRegularExpression("&[^&]"))) {
+            EXPECT_NE(label->buddy(), nullptr) << label->text().toStdString();
+        }
+    }
 }
