@@ -13,12 +13,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QRegularExpression>
 #include <QSpinBox>
-#include <QFile>
-#include <QListWidget>
 #include <QTemporaryDir>
 #include <QtTest/QtTest>
 
