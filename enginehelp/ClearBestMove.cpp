@@ -66,7 +66,7 @@ std::optional<TClearMove> FindClearBestMove(const GameState& state, int depth, c
     clear.BestCp = Centipawns(bestScore);
     clear.SecondCp = Centipawns(secondScore);
     clear.MateIn = IsMateScore(bestScore) && bestScore > 0 ? MateValueCp - clear.BestCp : 0;
-    if (clear.BestCp - clear.SecondCp < ClearMoveMarginCp)
+    if (clear.BestCp - clear.SecondCp < ClearMoveMarginCp || (clear.MateIn == 0 && clear.BestCp < ClearMoveWinCp))
         return std::nullopt;
     return clear;
 }

@@ -1,7 +1,8 @@
 // Whether a position has one clearly best move: the engine searches it at a
-// fixed depth, then again without that move; the move is clear when the
-// second best is at least ClearMoveMarginCp worse for the side to move (a
-// mate against none always is). A position with a single legal move has no
+// fixed depth, then again without that move; the move is clear when it
+// wins (a mate, or at least ClearMoveWinCp) and the second best is at least
+// ClearMoveMarginCp worse for the side to move (a mate against none always
+// is). A position with a single legal move has no
 // answer to find and gives nothing. Deterministic for a given depth. Plain
 // C++ over the built-in engine; the caller runs it off the user-interface
 // thread.
@@ -14,6 +15,9 @@
 #include <optional>
 
 inline constexpr int ClearMoveMarginCp = 150;
+// What the clear move must win besides, as the shipped exercises' moves do:
+// a mate, or this much for the side to move.
+inline constexpr int ClearMoveWinCp = 200;
 
 struct TClearMove {
     ChessMove Move;

@@ -64,6 +64,9 @@ TEST(ClearBestMove, FindsTheOneMateAndRefusesPositionsWithoutASingleAnswer)
     ASSERT_TRUE(fork.has_value());
     EXPECT_EQ(fork->Move, (ChessMove{Square::E5, Square::F7, EmptySquare}));
     EXPECT_EQ(fork->MateIn, 0);
+    // Taking back the rook is the one move, but it only wins back what was
+    // lost: no exercise.
+    EXPECT_FALSE(FindClearBestMove(FromFen("r3k3/8/8/8/8/8/8/3rK2R w - - 0 1"), 4).has_value());
     // A single legal move is no exercise.
     EXPECT_FALSE(FindClearBestMove(FromFen("7k/8/8/8/8/8/5q2/7K w - - 0 1"), 4).has_value());
 }
