@@ -13,5 +13,5 @@ ctest --test-dir "$BUILD" --output-on-failure --parallel "$(nproc)" "$@"
 
 if (($# == 0)) && [ "${KESTRAVIN_QUICK:-0}" != "1" ]; then
   scripts/sanitizer-tests.sh thread address
-  KESTRAVIN_FUZZ_SECONDS=${KESTRAVIN_FUZZ_SECONDS:-45} scripts/fuzz.sh
+  KESTRAVIN_FUZZ_SECONDS=${KESTRAVIN_FUZZ_SECONDS:-30} scripts/fuzz.sh
 fi
