@@ -5,22 +5,11 @@
 #include "board/ChessBoard.h"
 #include "core/Clock.h"
 #include "core/Fen.h"
+#include "core/UciMove.h"
 #include "enginehelp/MoveLine.h"
 #include "enginehelp/UciClient.h"
 
 #include <QFileInfo>
-
-namespace {
-
-QString UciMoveText(const ChessMove& move)
-{
-    std::string text = LowerSquareName(move.From) + LowerSquareName(move.To);
-    if (move.Promotion != EmptySquare)
-        text += static_cast<char>(std::tolower(static_cast<unsigned char>(move.Promotion)));
-    return QString::fromStdString(text);
-}
-
-} // namespace
 
 TInstalledEngineOpponent::TInstalledEngineOpponent(TChessBoard* board, QObject* owner)
     : QObject(owner)
@@ -112,7 +101,7 @@ bool TInstalledEngineOpponent::CurrentRequest(QString& fen, QStringList& moves) 
     }
     fen = QString::fromStdString(WriteFen(game.Record.StartState(), game.Record.StartHalfMoveClock()));
     for (std::size_t i = 0; i < game.ShownPly; ++i)
-        moves << UciMoveText(played[i].Move);
+        moves << QString::fromStdString(UciMoveText(played[i].Move));
     return true;
 }
 

@@ -1,6 +1,8 @@
 // SAN and coordinate moves.
 #include "core/San.h"
 
+#include "core/UciMove.h"
+
 #include "core/Chess960.h"
 #include "core/MoveExecution.h"
 #include "core/Rules.h"
@@ -306,10 +308,7 @@ bool ReadMoveText(const GameState& state, std::string_view text, ChessMove& move
 
 std::string MoveToCoordinates(const ChessMove& move)
 {
-    std::string text = LowerSquareName(move.From) + LowerSquareName(move.To);
-    if (move.Promotion != EmptySquare)
-        text += static_cast<char>(move.Promotion + 32);
-    return text;
+    return UciMoveText(move);
 }
 
 bool ReadSan(const GameState& state, std::string_view text, ChessMove& move, std::string& error,

@@ -1,6 +1,8 @@
 // Playing from an opening book: see BookPlay.h.
 #include "engine/BookPlay.h"
 
+#include "core/UciMove.h"
+
 #include <cctype>
 
 int GamePly(const GameState& state)
@@ -18,8 +20,5 @@ bool ChooseBookMove(const TPolyglotBook& book, const GameState& state, int gameP
 
 std::string BookMoveText(const ChessMove& move)
 {
-    std::string text = LowerSquareName(move.From) + LowerSquareName(move.To);
-    if (move.Promotion != EmptySquare)
-        text += static_cast<char>(std::tolower(static_cast<unsigned char>(move.Promotion)));
-    return text;
+    return UciMoveText(move);
 }

@@ -4,6 +4,7 @@
 #include "core/MoveExecution.h"
 #include "core/MoveList.h"
 #include "core/Rules.h"
+#include "core/UciMove.h"
 
 #include <algorithm>
 #include <cctype>
@@ -37,10 +38,7 @@ bool TReferee::Play(const std::string& uciMove)
     const bool pawn = piece == 'P' || piece == 'p';
     quietPlies_ = (pawn || outcome.captured != EmptySquare) ? 0 : quietPlies_ + 1;
     ++plies_;
-    std::string text = LowerSquareName(move.From) + LowerSquareName(move.To);
-    if (move.Promotion != EmptySquare)
-        text += static_cast<char>(std::tolower(static_cast<unsigned char>(move.Promotion)));
-    moveText_ += (moveText_.empty() ? "" : " ") + text;
+    moveText_ += (moveText_.empty() ? "" : " ") + UciMoveText(move);
     positions_.push_back(state_);
     Judge();
     return true;
