@@ -277,8 +277,7 @@ void TForm2::UpdatePlayActions()
     VoltarLance1->setEnabled(TakeBackStep() > 0);
     RefazerLance1->setEnabled(RedoStep() > 0);
     const TChessBoard& board = *ChessBoard1;
-    Continuar1->setEnabled(((board.WhiteToMove() ? board.ComputerPlaysWhite() : board.ComputerPlaysBlack()) &&
-                            (GameFiles == nullptr || !GameFiles->GameHasEnded())) ||
+    Continuar1->setEnabled((board.ComputerToMove() && (GameFiles == nullptr || !GameFiles->GameHasEnded())) ||
                            (Ending != nullptr && Ending->Paused()));
 }
 

@@ -177,6 +177,8 @@ public:
     void SetComputerPlaysWhite(bool value);
     bool ComputerPlaysBlack() const { return computerPlaysBlack_; }
     void SetComputerPlaysBlack(bool value);
+    // The side to move is one the computer plays.
+    bool ComputerToMove() const;
     static constexpr int MaxSearchDepth = 8;
     int SearchDepth() const { return searchDepth_; }
     void SetSearchDepth(int value);
@@ -467,8 +469,6 @@ private:
     int thinkingTimeLimit_ = DefaultThinkingTimeLimit;
     TComputerStyle computerStyle_;
     bool computerMovesFromOutside_ = false;
-    // Whether the computer is to move now (the side to move is one it plays).
-    bool ComputerToMove() const;
     // The search thread, owned by the board; none in design mode.
     TChessThread* SearchThread = nullptr;
     // Creates the search thread outside design mode (constructor) and

@@ -20,8 +20,7 @@ namespace {
 // position and settings, when the computer plays the side to move.
 std::optional<TSearchInput> SearchInputOf(const TChessBoard& board)
 {
-    const bool computerToMove = board.WhiteToMove() ? board.ComputerPlaysWhite() : board.ComputerPlaysBlack();
-    if (!computerToMove || board.ComputerMovesFromOutside())
+    if (!board.ComputerToMove() || board.ComputerMovesFromOutside())
         return std::nullopt;
     TSearchInput input;
     input.Position.Board = board.Board();
