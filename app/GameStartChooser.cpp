@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFont>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -44,8 +45,9 @@ GameStartChooser::GameStartChooser(bool chess960, int chess960Number, bool rando
     Start->addItem(tr("Posição inicial"));
     chess960Item_ = Start->count();
     Start->addItem(tr("Xadrez 960"));
-    Start->setItemData(chess960Item_, tr("Xadrez aleatório de Fischer: as peças da primeira fileira começam numa das 960 "
-                                         "ordens possíveis, iguais para os dois lados."),
+    Start->setItemData(chess960Item_,
+                       tr("Xadrez aleatório de Fischer: as peças da primeira fileira começam numa das 960 "
+                          "ordens possíveis, iguais para os dois lados."),
                        Qt::ToolTipRole);
     if (!setUpFen_.empty()) {
         setUpItem_ = Start->count();
@@ -59,7 +61,7 @@ GameStartChooser::GameStartChooser(bool chess960, int chess960Number, bool rando
     Number->setObjectName(QStringLiteral("NumeroXadrez960"));
     Number->setRange(0, Chess960PositionCount - 1);
     Number->setValue(chess960Number >= 0 && chess960Number < Chess960PositionCount ? chess960Number
-                                                                                     : Chess960StandardNumber);
+                                                                                   : Chess960StandardNumber);
     Number->setAccessibleName(tr("Número da posição do Xadrez 960"));
     Number->setToolTip(tr("De 0 a 959; 518 é a ordem de sempre."));
     RandomBox = new QCheckBox(tr("S&orteada"), this);
@@ -67,6 +69,10 @@ GameStartChooser::GameStartChooser(bool chess960, int chess960Number, bool rando
     RandomBox->setChecked(random);
     BackRank = new QLabel(this);
     BackRank->setObjectName(QStringLiteral("PrimeiraFileira"));
+    // The figures are small at the text's size.
+    QFont figures = BackRank->font();
+    figures.setPointSizeF(figures.pointSizeF() * 1.8);
+    BackRank->setFont(figures);
     auto* row = new QHBoxLayout;
     row->addWidget(Number);
     row->addWidget(RandomBox);

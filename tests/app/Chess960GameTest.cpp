@@ -138,16 +138,22 @@ TEST(Chess960Game, StartsFromItsNumberIsNamedInTheTitleAndSavedWithIt)
     EXPECT_EQ(form.windowTitle(), title + " — Xadrez 960 nº 0");
 
     // Both sides castle queen side: the king onto its own rook.
-    for (auto [from, to] : {std::pair{Square::E1, Square::D3}, {Square::E8, Square::D6}, {Square::D1, Square::E3},
-                            {Square::D8, Square::E6}, {Square::C2, Square::C3}, {Square::C7, Square::C6},
-                            {Square::C1, Square::C2}, {Square::C8, Square::C7}, {Square::G1, Square::F1}})
+    for (auto [from, to] : {std::pair{Square::E1, Square::D3},
+                            {Square::E8, Square::D6},
+                            {Square::D1, Square::E3},
+                            {Square::D8, Square::E6},
+                            {Square::C2, Square::C3},
+                            {Square::C7, Square::C6},
+                            {Square::C1, Square::C2},
+                            {Square::C8, Square::C7},
+                            {Square::G1, Square::F1}})
         ASSERT_TRUE(form.ChessBoard1->MakeMove(from, to)) << SquareName(from) << SquareName(to);
     PumpFor(20);
     EXPECT_EQ(form.ChessBoard1->PieceAt(Square::C1), 'K');
     EXPECT_EQ(form.ChessBoard1->PieceAt(Square::D1), 'R');
     const std::string pgn = WritePgn(form.GameFiles->CurrentGame());
-    for (const std::string& tag : std::vector<std::string>{"[Variant \"Chess960\"]", "[SetUp \"1\"]", "[Chess960Number \"0\"]",
-                                  "[FEN \"" + Fen(0) + "\"]"})
+    for (const std::string& tag : std::vector<std::string>{"[Variant \"Chess960\"]", "[SetUp \"1\"]",
+                                                           "[Chess960Number \"0\"]", "[FEN \"" + Fen(0) + "\"]"})
         EXPECT_NE(pgn.find(tag), std::string::npos) << tag << "\n" << pgn;
     EXPECT_NE(pgn.find("5. O-O-O"), std::string::npos) << pgn;
     EXPECT_EQ(form.windowTitle(), title + " — Xadrez 960 nº 0");
