@@ -1655,6 +1655,18 @@ Blunders (??): %3</translation>
         <source>A avaliação ao longo da partida, do lado das Brancas (até 10 peões; um mate fica na borda). Os pontos laranja são erros (?) e os vermelhos, erros graves (??). Clique para ver a posição.</source>
         <translation>The evaluation over the game, from White&apos;s side (up to 10 pawns; a mate lies on the edge). Orange dots are mistakes (?), red ones blunders (??). Click to see the position.</translation>
     </message>
+    <message>
+        <source>vantagem decisiva das Brancas</source>
+        <translation>decisive advantage for White</translation>
+    </message>
+    <message>
+        <source>vantagem decisiva das Pretas</source>
+        <translation>decisive advantage for Black</translation>
+    </message>
+    <message>
+        <source>Início: %1</source>
+        <translation>Start: %1</translation>
+    </message>
 </context>
 <context>
     <name>TExercisePlayer</name>
