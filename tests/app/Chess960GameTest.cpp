@@ -151,6 +151,13 @@ TEST(Chess960Game, StartsFromItsNumberIsNamedInTheTitleAndSavedWithIt)
     PumpFor(20);
     EXPECT_EQ(form.ChessBoard1->PieceAt(Square::C1), 'K');
     EXPECT_EQ(form.ChessBoard1->PieceAt(Square::D1), 'R');
+    // The list writes the castling as castling, not as the king going to
+    // its rook's square.
+    std::vector<std::string> lines;
+    form.ChessBoard1->GetMoveList(lines);
+    ASSERT_EQ(lines.size(), 9u);
+    EXPECT_EQ(lines[8], "5. O-O-O");
+    EXPECT_EQ(lines[0], "1. E1-D3");
     const std::string pgn = WritePgn(form.GameFiles->CurrentGame());
     for (const std::string& tag : std::vector<std::string>{"[Variant \"Chess960\"]", "[SetUp \"1\"]",
                                                            "[Chess960Number \"0\"]", "[FEN \"" + Fen(0) + "\"]"})
