@@ -6,6 +6,7 @@
 #include "app/GameFiles.h"
 #include "app/GameStartChooser.h"
 #include "app/NewGameDialog.h"
+#include "app/PositionEditorModel.h"
 #include "app/Unit2.h"
 #include "board/ChessBoard.h"
 #include "core/Chess960.h"
@@ -175,4 +176,29 @@ TEST(Chess960Game, StartsFromItsNumberIsNamedInTheTitleAndSavedWithIt)
     EXPECT_EQ(form.GameFiles->ShownFen().toStdString(), StandardStartFen);
     EXPECT_EQ(form.windowTitle(), title);
     EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
+}
+
+TEST(Chess960Game, APositionOfItGoesThroughTheEditorAndThePasteAsChess960)
+{
+    CapturedBoxes boxes;
+    TForm2 form(nullptr, true);
+    form.SetNewGameAsker([&](const NewGameChoices& current) {
+        NewGameChoices chosen = current;
+        chosen.ComputerWhite = chosen.ComputerBlack = false;
+        return std::optional<NewGameChoices>(chosen);
+    });
+    // The editor opened on a Chess960 game's position (X-FEN, KQkq) sees
+    // its rooks' rights as fitting.
+    PositionEditorModel model;
+    NotationError error;
+    ASSERT_TRUE(model.SetFen(Fen(747), error));
+    EXPECT_TRUE(model.State().Chess960);
+    EXPECT_TRUE(model.Problems().empty());
+    EXPECT_TRUE(model.HasCastlingRight(CanStillCastle::WhiteQueenSide));
+    // Played from there, the game is a Chess960 one.
+    form.PlayFromPosition(QString::fromStdString(model.Fen()));
+    EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
+    EXPECT_TRUE(form.ChessBoard1->Chess960());
+    EXPECT_EQ(form.GameFiles->ShownFen().toStdString(), Fen(747));
+    EXPECT_TRUE(form.windowTitle().endsWith(" — Xadrez 960 nº 747")) << form.windowTitle().toStdString();
 }

@@ -273,6 +273,30 @@ TEST(Chess960, TheStartNumberIsWrittenAndReadAsATag)
             << bad;
 }
 
+TEST(Chess960, AFenThatDoesNotSayItsRulesIsReadByTheRulesItsCastlingFits)
+{
+    FenPosition read;
+    NotationError error;
+    // The usual start stays standard chess.
+    ASSERT_TRUE(ReadFenEitherRules(StandardStartFen, read, error));
+    EXPECT_FALSE(read.State.Chess960);
+    // A Chess960 start in X-FEN: KQkq fits only its own rooks.
+    ASSERT_TRUE(ReadFenEitherRules(WriteFen(Chess960StartPosition(747)), read, error)) << int(error.Reason);
+    EXPECT_EQ(read.State, Chess960StartPosition(747));
+    // In Shredder-FEN it says so itself.
+    ASSERT_TRUE(ReadFenEitherRules("rknnbqrb/pppppppp/8/8/8/8/PPPPPPPP/RKNNBQRB w GAga - 0 1", read, error));
+    EXPECT_EQ(read.State, Chess960StartPosition(747));
+    // Rights that fit neither rules: read as standard (its syntax is sound),
+    // refused as a position, with the right that does not fit.
+    const char* const lonely = "4k3/8/8/8/8/8/8/4K3 w K - 0 1";
+    ASSERT_TRUE(ReadFenSyntaxEitherRules(lonely, read, error));
+    EXPECT_FALSE(read.State.Chess960);
+    EXPECT_FALSE(ReadFenEitherRules(lonely, read, error));
+    EXPECT_EQ(error.Reason, NotationReason::FenCastlingRightWithoutPieces);
+    // A bad syntax is refused by both.
+    EXPECT_FALSE(ReadFenSyntaxEitherRules("rknnbqrb/pppppppp/8/8 w KQkq - 0 1", read, error));
+}
+
 TEST(Chess960, CorePerftMatchesStockfish)
 {
     const std::vector<Chess960PerftCase> cases = LoadChess960PerftCases();
