@@ -15,6 +15,7 @@
 #include "board/ChessBoardTypes.h"
 #include "board/GameEnd.h"
 #include "board/MoveAnimation.h"
+#include "board/PromotionChooser.h"
 #include "board/TakeBackLine.h"
 #include "core/GameHistory.h"
 #include "core/GameState.h"
@@ -90,15 +91,6 @@ public:
     {
         return Ord(square) >= 1 && Ord(square) <= 64 ? game_.Board[Ord(square)] : EmptySquare;
     }
-
-    // Links to the live position fields, for an engine that reads the board
-    // itself (TChessEngine's position links). They stay at the same address
-    // for the board's lifetime. The search thread does not use them: it
-    // copies one TSearchInput when a pass starts.
-    const BoardArray* BoardLink() const { return &game_.Board; }
-    const bool* WhiteToMoveLink() const { return &game_.WhiteToMove; }
-    const CastleSet* CastlingAllowedLink() const { return &game_.CastlingAllowed; }
-    const Square* EnPassantLink() const { return &game_.EnPassant; }
 
     // ResetGame then a full repaint.
     void NewGame();
@@ -369,7 +361,7 @@ public:
     // used on the board. Its frame shows only while the board has the focus.
     Square FocusSquare() const { return aids_.FocusSquare(); }
     // Whether the promotion chooser is open, waiting for a piece.
-    bool ChoosingPromotion() const { return chooser_ != nullptr; }
+    bool ChoosingPromotion() const { return chooser_->IsOpen(); }
 
     // Arrows and circles drawn with the right mouse button (off by default:
     // the right button then picks pieces up as any button does, and nothing
@@ -578,21 +570,21 @@ private:
     void StartKeyboardPlay();
     void KeyboardAction();
 
-    // The promotion chooser (board/ChessBoardPromotion.cpp).
-    class PromotionChooser;
+    // The promotion chooser (board/ChessBoardPromotion.cpp): created with
+    // the view, shown while it waits for a person's piece.
+    void CreatePromotionChooser();
     // Opens the chooser when a person's legal move from -> to promotes and
     // AskPromotionPiece is set; true when it opened.
     bool OpenPromotionChooser(Square from, Square to);
-    // The chooser's answer: a piece letter, or 0 to cancel.
-    void PromotionChosen(char piece);
-    void ClosePromotionChooser();
+    // The chooser's answer: the move with that piece (a lower-case letter).
+    void PromotionChosen(Square from, Square to, char piece);
+    void ClosePromotionChooser() { chooser_->Close(); }
 
     // The switches of the play aids, the selection, the hint, the keyboard's
     // focus square and the marks shown.
     BoardPlayAids aids_;
+    // A child widget, owned by the board as its Qt parent.
     PromotionChooser* chooser_ = nullptr;
-    Square promotionFrom_ = Square::None;
-    Square promotionTo_ = Square::None;
 
     BoardCanvas canvas_;
     bool paintPending_ = true;

@@ -96,7 +96,7 @@ void TChessBoard::ClearSelection()
 
 void TChessBoard::SquareClicked(Square square)
 {
-    if (Thinking() || chooser_ != nullptr) {
+    if (Thinking() || chooser_->IsOpen()) {
         ClearSelection();
         return;
     }

@@ -11,6 +11,7 @@ void TChessBoard::InitView()
     setFocusPolicy(Qt::StrongFocus);
     // paintEvent copies the canvas over every pixel it is asked for.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    CreatePromotionChooser();
 
     // The visual properties start at their in-class defaults (ChessBoard.h);
     // only what needs more than a value is set up here.
