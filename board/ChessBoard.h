@@ -10,6 +10,7 @@
 
 #include "board/BoardCanvas.h"
 #include "board/BoardDrag.h"
+#include "board/BoardLook.h"
 #include "board/BoardMarks.h"
 #include "board/BoardPlayAids.h"
 #include "board/ChessBoardTypes.h"
@@ -255,42 +256,42 @@ public:
 
     // Visual properties. Writers paint at once, except SizeOfSquare and
     // SizeOfBorder, which set the width and let the change of size paint.
-    int SizeOfSquare() const { return sizeOfSquare_; }
+    int SizeOfSquare() const { return look_.SizeOfSquare; }
     void SetSizeOfSquare(int value);
-    int SizeOfBorder() const { return sizeOfBorder_; }
+    int SizeOfBorder() const { return look_.SizeOfBorder; }
     void SetSizeOfBorder(int value);
-    int BoardLeft() const { return boardLeft_; }
-    int BoardTop() const { return boardTop_; }
-    bool WhiteOnTop() const { return whiteOnTop_; }
+    int BoardLeft() const { return look_.BoardLeft; }
+    int BoardTop() const { return look_.BoardTop; }
+    bool WhiteOnTop() const { return look_.WhiteOnTop; }
     void SetWhiteOnTop(bool value);
-    CoordSet DisplayCoords() const { return displayCoords_; }
+    CoordSet DisplayCoords() const { return look_.DisplayCoords; }
     void SetDisplayCoords(CoordSet value);
-    const QFont& CoordFont() const { return coordFont_; }
+    const QFont& CoordFont() const { return look_.CoordFont; }
     void SetCoordFont(const QFont& font);
-    QColor CoordFontColor() const { return coordFontColor_; }
+    QColor CoordFontColor() const { return look_.CoordFontColor; }
     void SetCoordFontColor(const QColor& color);
-    QColor BorderColor() const { return borderColor_; }
+    QColor BorderColor() const { return look_.BorderColor; }
     void SetBorderColor(const QColor& color);
     // Bitmap properties copy the picture; nullptr empties it.
-    const QImage& BorderBitmap() const { return borderBitmap_; }
+    const QImage& BorderBitmap() const { return look_.BorderBitmap; }
     void SetBorderBitmap(const QImage* bitmap);
-    QColor SquareColorDark() const { return squareColorDark_; }
+    QColor SquareColorDark() const { return look_.SquareColorDark; }
     void SetSquareColorDark(const QColor& color);
-    QColor SquareColorLight() const { return squareColorLight_; }
+    QColor SquareColorLight() const { return look_.SquareColorLight; }
     void SetSquareColorLight(const QColor& color);
-    const QImage& SquareDark() const { return squareDark_; }
+    const QImage& SquareDark() const { return look_.SquareDark; }
     void SetSquareDark(const QImage* bitmap);
-    const QImage& SquareLight() const { return squareLight_; }
+    const QImage& SquareLight() const { return look_.SquareLight; }
     void SetSquareLight(const QImage* bitmap);
-    bool BoardLines() const { return boardLines_; }
+    bool BoardLines() const { return look_.BoardLines; }
     void SetBoardLines(bool value);
-    const QPen& LineStyle() const { return lineStyle_; }
+    const QPen& LineStyle() const { return look_.LineStyle; }
     void SetLineStyle(const QPen& pen);
 
     // Piece sets.
-    StandardSet StandardSize() const { return standardSize_; }
+    StandardSet StandardSize() const { return look_.StandardSize(); }
     void SetStandardSize(StandardSet value);
-    const QImage& CustomPieceSet() const { return customPieceSet_; }
+    const QImage& CustomPieceSet() const { return look_.CustomPieceSet(); }
     // A sheet that is not valid is refused (nothing changes); nullptr
     // empties the custom sheet.
     void SetCustomPieceSet(const QImage* sheet);
@@ -299,11 +300,11 @@ public:
     // size of the custom sheet, which is otherwise scaled smoothly there.
     // nullptr empties it. At one device pixel per logical pixel it is never
     // read.
-    const QImage& CustomPieceSetLarge() const { return customPieceSetLarge_; }
+    const QImage& CustomPieceSetLarge() const { return look_.CustomPieceSetLarge(); }
     void SetCustomPieceSetLarge(const QImage* sheet);
-    const QImage& StandardSetBitmap() const { return standardSetBitmap_; }
-    const TPieceImages& PieceImages() const { return pieceImages_; }
-    int PieceSize() const { return pieceSize_; }
+    const QImage& StandardSetBitmap() const { return look_.StandardSetBitmap(); }
+    const TPieceImages& PieceImages() const { return look_.PieceImages(); }
+    int PieceSize() const { return look_.PieceSize(); }
     int PieceImageIndex(char piece) const;
 
     // Mouse play, resizing and animation.
@@ -499,10 +500,6 @@ private:
     void DrawBorder();
     void DrawSquares();
     void DrawPieces();
-    // The built-in sheet of StandardSize, and the piece images cut from the
-    // active sheet.
-    void LoadStandardSet();
-    void BuildPieceImages();
 
     // Drawing helpers.
     class CanvasPainter;
@@ -591,31 +588,8 @@ private:
     bool inPaint_ = false;
     bool firingOnPaint_ = false;
 
-    int sizeOfSquare_ = 40;
-    int sizeOfBorder_ = 24;
-    int boardLeft_ = 24;
-    int boardTop_ = 24;
-    bool whiteOnTop_ = false;
-    CoordSet displayCoords_;
-    QFont coordFont_;
-    QColor coordFontColor_ = Qt::white;
-    QColor borderColor_ = Qt::black;
-    QImage borderBitmap_;
-    QColor squareColorDark_ = QColor(0x80, 0x80, 0x80);
-    QColor squareColorLight_ = QColor(0xC0, 0xC0, 0xC0);
-    QImage squareDark_;
-    QImage squareLight_;
-    bool boardLines_ = false;
-    QPen lineStyle_{Qt::black, 1, Qt::SolidLine};
-
-    StandardSet standardSize_ = StandardSet::Size40;
-    QImage standardSetBitmap_;
-    QImage customPieceSet_;
-    QImage customPieceSetLarge_;
-    TPieceImages pieceImages_;
-    qreal piecesRatio_ = 1.0; // the device ratio the piece images were made for
-    PieceIndexTable imageIndex_{};
-    int pieceSize_ = 40;
+    // The visual properties and the piece sets.
+    BoardLook look_;
 
     bool FirstPaintDone = false;
     bool resizing_ = false;

@@ -128,7 +128,7 @@ void TChessBoard::DrawAllMarks(QPainter& p, bool focusFrame)
         int x = 0;
         int y = 0;
         SquareOrigin(square, x, y);
-        const QRect cell(x, y, sizeOfSquare_, sizeOfSquare_);
+        const QRect cell(x, y, look_.SizeOfSquare, look_.SizeOfSquare);
         if (focusFrame) {
             if (aids_.ShownMarks()[q] & MarkFocus) {
                 p.save();

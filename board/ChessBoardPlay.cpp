@@ -183,8 +183,8 @@ void TChessBoard::MoveFocusSquare(int columns, int rows)
     column = std::clamp(column + columns, 0, 7);
     row = std::clamp(row + rows, 0, 7);
     // ScreenCell's inverse.
-    const int file = whiteOnTop_ ? 8 - column : column + 1;
-    const int rank = whiteOnTop_ ? row + 1 : 8 - row;
+    const int file = look_.WhiteOnTop ? 8 - column : column + 1;
+    const int rank = look_.WhiteOnTop ? row + 1 : 8 - row;
     SetFocusSquare(SquareAt(file, rank));
 }
 

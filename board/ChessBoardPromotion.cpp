@@ -11,11 +11,13 @@ void TChessBoard::CreatePromotionChooser()
         int column = 0;
         int row = 0;
         ScreenCell(promotion, column, row);
-        const int S = sizeOfSquare_;
-        return PromotionChooser::Place{QRect(boardLeft_ + column * S, boardTop_ + row * S, S, S), row < 4,
-                                       (S - pieceSize_) / 2};
+        const int S = look_.SizeOfSquare;
+        return PromotionChooser::Place{QRect(look_.BoardLeft + column * S, look_.BoardTop + row * S, S, S), row < 4,
+                                       (S - look_.PieceSize()) / 2};
     };
-    const auto pieceImage = [this](char piece) -> const QImage& { return pieceImages_.Masked(PieceImageIndex(piece)); };
+    const auto pieceImage = [this](char piece) -> const QImage& {
+        return look_.PieceImages().Masked(PieceImageIndex(piece));
+    };
     chooser_ = new PromotionChooser(*this, place, pieceImage);
     connect(chooser_, &PromotionChooser::chosen, this, &TChessBoard::PromotionChosen);
 }

@@ -17,7 +17,10 @@ constexpr std::array<char, 4> kLetters = {'q', 'r', 'b', 'n'};
 } // namespace
 
 PromotionChooser::PromotionChooser(QWidget& host, PlaceOf place, PieceImageOf pieceImage)
-    : QWidget(&host), host_(host), place_(std::move(place)), pieceImage_(std::move(pieceImage))
+    : QWidget(&host)
+    , host_(host)
+    , place_(std::move(place))
+    , pieceImage_(std::move(pieceImage))
 {
     setObjectName(QStringLiteral("promotionChooser"));
     setAccessibleName(QCoreApplication::translate("TChessBoard", "Escolha a peça da promoção"));

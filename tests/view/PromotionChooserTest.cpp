@@ -46,10 +46,12 @@ protected:
                 return PromotionChooser::Place{QRect(column * S, row * S, S, S), row < 4, (S - kPiece) / 2};
             },
             [this](char piece) -> const QImage& { return images_.at(piece); });
-        QObject::connect(chooser_, &PromotionChooser::chosen,
-                         [this](Square from, Square to, char piece) { answers_.push_back({from, to, piece}); });
-        QObject::connect(chooser_, &PromotionChooser::cancelled,
-                         [this](Square from, Square to) { answers_.push_back({from, to, 0}); });
+        QObject::connect(chooser_, &PromotionChooser::chosen, [this](Square from, Square to, char piece) {
+            answers_.push_back({from, to, piece});
+        });
+        QObject::connect(chooser_, &PromotionChooser::cancelled, [this](Square from, Square to) {
+            answers_.push_back({from, to, 0});
+        });
         window_.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
     }
@@ -97,9 +99,9 @@ TEST_F(PromotionChooserPart, AClickOnEachCellReportsItsPieceWithTheMoveAndCloses
 
 TEST_F(PromotionChooserPart, KeysChooseByInitialOrWalkTowardsTheMiddle)
 {
-    const std::vector<std::pair<Qt::Key, char>> initials = {
-        {Qt::Key_D, 'q'}, {Qt::Key_Q, 'q'}, {Qt::Key_T, 'r'}, {Qt::Key_R, 'r'},
-        {Qt::Key_B, 'b'}, {Qt::Key_C, 'n'}, {Qt::Key_N, 'n'}};
+    const std::vector<std::pair<Qt::Key, char>> initials = {{Qt::Key_D, 'q'}, {Qt::Key_Q, 'q'}, {Qt::Key_T, 'r'},
+                                                            {Qt::Key_R, 'r'}, {Qt::Key_B, 'b'}, {Qt::Key_C, 'n'},
+                                                            {Qt::Key_N, 'n'}};
     for (const auto& [key, letter] : initials) {
         chooser_->Open(Sq("b7"), Sq("b8"), true);
         QTest::keyClick(chooser_, Qt::Key_X); // no piece: nothing happens
@@ -123,8 +125,8 @@ TEST_F(PromotionChooserPart, KeysChooseByInitialOrWalkTowardsTheMiddle)
     QTest::keyClick(chooser_, Qt::Key_Down);
     QTest::keyClick(chooser_, Qt::Key_Up);
     QTest::keyClick(chooser_, Qt::Key_Enter);
-    EXPECT_EQ(Take(), (std::vector<Answer>{{Sq("e7"), Sq("e8"), 'q'}, {Sq("e7"), Sq("e8"), 'b'},
-                                           {Sq("e2"), Sq("e1"), 'r'}}));
+    EXPECT_EQ(Take(),
+              (std::vector<Answer>{{Sq("e7"), Sq("e8"), 'q'}, {Sq("e7"), Sq("e8"), 'b'}, {Sq("e2"), Sq("e1"), 'r'}}));
 }
 
 TEST_F(PromotionChooserPart, EscapeAClickBesideThePiecesOrOnAnotherWidgetCancels)
