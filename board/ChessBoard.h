@@ -10,6 +10,7 @@
 
 #include "board/BoardCanvas.h"
 #include "board/BoardDrag.h"
+#include "board/BoardGame.h"
 #include "board/BoardLook.h"
 #include "board/BoardMarks.h"
 #include "board/BoardPlayAids.h"
@@ -59,22 +60,22 @@ public:
     // short, long and malformed strings, and repaints.
     std::string Position() const;
     void SetPosition(const std::string& position);
-    bool WhiteToMove() const { return game_.WhiteToMove; }
+    bool WhiteToMove() const { return game_.State().WhiteToMove; }
     void SetWhiteToMove(bool value);
-    CastleSet CastlingAllowed() const { return game_.CastlingAllowed; }
+    CastleSet CastlingAllowed() const { return game_.State().CastlingAllowed; }
     void SetCastlingAllowed(CastleSet value);
     // Only squares of ranks 3 and 6 are accepted; anything else is ignored.
-    Square EnPassant() const { return game_.EnPassant; }
+    Square EnPassant() const { return game_.State().EnPassant; }
     void SetEnPassant(Square value);
     // Read-only in effect: a written value is discarded.
-    int CurrentMove() const { return game_.CurrentMove; }
+    int CurrentMove() const { return game_.State().CurrentMove; }
     void SetCurrentMove(int value);
     // Chess960 (false by default: standard chess): castling is the king
     // moving onto its own rook, whose files the rights keep (h, a, h, a
     // until set). ResetGame turns it off.
-    bool Chess960() const { return game_.Chess960; }
+    bool Chess960() const { return game_.State().Chess960; }
     void SetChess960(bool value);
-    std::array<std::uint8_t, 4> CastlingRookFiles() const { return game_.CastlingRookFile; }
+    std::array<std::uint8_t, 4> CastlingRookFiles() const { return game_.State().CastlingRookFile; }
     void SetCastlingRookFiles(const std::array<std::uint8_t, 4>& files);
     // The letter a promoted pawn becomes; handed to OnPromotion by reference.
     char PromotionPiece() const { return promotionPiece_; }
@@ -83,14 +84,14 @@ public:
     bool EndEventGuard() const { return endEventGuard_; }
 
     // The placement, indexed by Square; element None holds a filler.
-    const BoardArray& Board() const { return game_.Board; }
+    const BoardArray& Board() const { return game_.State().Board; }
     // The whole position: placement, side to move, castling rights, en
     // passant square and move number.
-    const GameState& State() const { return game_; }
+    const GameState& State() const { return game_.State(); }
     // A blank for a square off the board.
     char PieceAt(Square square) const
     {
-        return Ord(square) >= 1 && Ord(square) <= 64 ? game_.Board[Ord(square)] : EmptySquare;
+        return Ord(square) >= 1 && Ord(square) <= 64 ? game_.State().Board[Ord(square)] : EmptySquare;
     }
 
     // ResetGame then a full repaint.
@@ -129,9 +130,9 @@ public:
     // OnDraw fire (true by default, the board's rule for play). False leaves
     // the draw to be claimed: a game replayed from a record turns it off for
     // the replay, and the option of claimed repetitions turns it off for play.
-    bool ThreefoldEndsGame() const { return threefoldEndsGame_; }
-    void SetThreefoldEndsGame(bool value) { threefoldEndsGame_ = value; }
-    const GameHistory& History() const { return history_; }
+    bool ThreefoldEndsGame() const { return game_.ThreefoldEndsGame; }
+    void SetThreefoldEndsGame(bool value) { game_.ThreefoldEndsGame = value; }
+    const GameHistory& History() const { return game_.History(); }
 
     // ---- Taking moves back and replaying them ----
     // Half-moves of the recorded game that lead to the current position and
@@ -162,7 +163,7 @@ public:
     // false stops the computer player; setting it true leaves resuming to
     // the caller. True by default, and again after ResetGame and a
     // Position write (a new game).
-    bool AcceptsMoves() const { return acceptsMoves_; }
+    bool AcceptsMoves() const { return game_.AcceptsMoves; }
     void SetAcceptsMoves(bool value);
 
     // ---- Computer player controls ----
@@ -430,9 +431,6 @@ private:
     // OnShownPositionChanged fires.
     void ShownPositionChanged();
 
-    // Writes the history slot of the current position (its placement,
-    // rights and en passant square).
-    void RecordCurrentPosition();
     // Turns the pawn on square into PromotionPiece (upper case on rank 8,
     // lower case on rank 1) and redraws it.
     void PromotePawn(Square square);
@@ -443,18 +441,13 @@ private:
     // OnCheck, then OnMate or OnStaleMate; true for a stalemate (a draw).
     bool AnnounceMateOrStalemate(Square oldSq, Square newSq);
 
-    GameState game_;
-    GameHistory history_;
-
-    // The half-moves taken back, in the order they were played; valid while
-    // the game still stands where the last TakeBack or Redo left it.
-    TakeBackLine takeBack_;
+    // The position, the record with the moves taken back, and whether moves
+    // are accepted (board/BoardGame.h).
+    BoardGame game_;
     char promotionPiece_ = 'q';
-    bool threefoldEndsGame_ = true;
     bool endEventGuard_ = false;
     bool designMode_ = false;
 
-    bool acceptsMoves_ = true;
     bool computerPlaysWhite_ = false;
     bool computerPlaysBlack_ = false;
     int searchDepth_ = 1;
@@ -525,7 +518,7 @@ private:
     // is the play aids' answer; the canvas remembers which it shows on each
     // square (aids_.ShownMarks()), so RefreshMarks redraws only the squares
     // whose marks changed.
-    MarkContext CurrentMarkContext() const { return aids_.ContextFor(game_, history_); }
+    MarkContext CurrentMarkContext() const { return aids_.ContextFor(game_.State(), game_.History()); }
     // The marks beneath the piece, clipped to the cell.
     void DrawMarks(QPainter& painter, const QRect& cell, std::uint8_t marks);
     void DrawFocusFrame(QPainter& painter, const QRect& cell);

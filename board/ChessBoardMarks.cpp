@@ -110,7 +110,7 @@ void TChessBoard::RefreshMarks()
     std::uint8_t wanted[65] = {};
     bool changed = false;
     for (int q = 1; q <= 64; ++q) {
-        wanted[q] = aids_.MarksAt(context, game_, SquareFromOrd(q));
+        wanted[q] = aids_.MarksAt(context, game_.State(), SquareFromOrd(q));
         changed = changed || wanted[q] != aids_.ShownMarks()[q];
     }
     if (!changed)
@@ -138,7 +138,7 @@ void TChessBoard::DrawAllMarks(QPainter& p, bool focusFrame)
             }
             continue;
         }
-        const std::uint8_t marks = aids_.MarksAt(context, game_, square);
+        const std::uint8_t marks = aids_.MarksAt(context, game_.State(), square);
         aids_.ShownMarks()[q] = marks;
         if (marks & ~MarkFocus) {
             p.save();

@@ -267,7 +267,7 @@ void TChessBoard::DrawSquare(Square square)
     const bool light = IsLightSquare(square);
     FillArea(p, light ? look_.SquareLight : look_.SquareDark, light ? look_.SquareColorLight : look_.SquareColorDark,
              cell);
-    const std::uint8_t marks = aids_.MarksAt(CurrentMarkContext(), game_, square);
+    const std::uint8_t marks = aids_.MarksAt(CurrentMarkContext(), game_.State(), square);
     aids_.ShownMarks()[Ord(square)] = marks;
     if (marks & ~MarkFocus)
         DrawMarks(p, cell, marks);
