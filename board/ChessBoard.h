@@ -4,13 +4,14 @@
 // computer player, and draws itself and takes mouse input.
 //
 // The position, the rules and the history live in a widget-free core
-// (GameState, Rules, GameHistory); this class adds the events, the view and
-// the thinking controls around it.
+// (GameState, Rules, GameHistory), kept by the board's game (BoardGameCore); the
+// visual properties and piece sets are its look (BoardLook). This class adds
+// the events, the view and the thinking controls around its parts.
 #pragma once
 
 #include "board/BoardCanvas.h"
 #include "board/BoardDrag.h"
-#include "board/BoardGame.h"
+#include "board/BoardGameCore.h"
 #include "board/BoardLook.h"
 #include "board/BoardMarks.h"
 #include "board/BoardPlayAids.h"
@@ -442,8 +443,8 @@ private:
     bool AnnounceMateOrStalemate(Square oldSq, Square newSq);
 
     // The position, the record with the moves taken back, and whether moves
-    // are accepted (board/BoardGame.h).
-    BoardGame game_;
+    // are accepted (board/BoardGameCore.h).
+    BoardGameCore game_;
     char promotionPiece_ = 'q';
     bool endEventGuard_ = false;
     bool designMode_ = false;

@@ -1,11 +1,11 @@
-// The board's game. See BoardGame.h.
-#include "board/BoardGame.h"
+// The board's game. See BoardGameCore.h.
+#include "board/BoardGameCore.h"
 
 #include "core/Rules.h"
 
 #include <utility>
 
-void BoardGame::Reset()
+void BoardGameCore::Reset()
 {
     state_ = GameState();
     history_.Restart();
@@ -13,25 +13,25 @@ void BoardGame::Reset()
     AcceptsMoves = true;
 }
 
-void BoardGame::SetPlacement(const std::string& position)
+void BoardGameCore::SetPlacement(const std::string& position)
 {
     ParsePositionString(state_.Board, position);
     AcceptsMoves = true;
 }
 
-void BoardGame::SetChess960(bool value)
+void BoardGameCore::SetChess960(bool value)
 {
     state_.Chess960 = value;
     history_.SetCastlingRules(state_);
 }
 
-void BoardGame::SetCastlingRookFiles(const std::array<std::uint8_t, 4>& files)
+void BoardGameCore::SetCastlingRookFiles(const std::array<std::uint8_t, 4>& files)
 {
     state_.CastlingRookFile = files;
     history_.SetCastlingRules(state_);
 }
 
-bool BoardGame::IsLegalMove(Square from, Square to) const
+bool BoardGameCore::IsLegalMove(Square from, Square to) const
 {
     if (Ord(from) < 1 || Ord(from) > 64 || Ord(to) < 1 || Ord(to) > 64)
         return false;
@@ -40,24 +40,24 @@ bool BoardGame::IsLegalMove(Square from, Square to) const
     return IsMoveAllowed(state_, from, to);
 }
 
-bool BoardGame::ThreefoldRepetition() const
+bool BoardGameCore::ThreefoldRepetition() const
 {
     return history_.ThreefoldRepetition(state_.CurrentMove, state_.WhiteToMove);
 }
 
-void BoardGame::BeginMove(Square from, Square to)
+void BoardGameCore::BeginMove(Square from, Square to)
 {
     history_.RecordMove(state_.CurrentMove, state_.WhiteToMove,
                         MoveInfo{PositionString(state_.Board), state_.CastlingAllowed, from, to, state_.EnPassant,
                                  CapturableEnPassant(state_)});
 }
 
-void BoardGame::TurnPassed()
+void BoardGameCore::TurnPassed()
 {
     history_.SetEndMarker(state_.CurrentMove, state_.WhiteToMove);
 }
 
-void BoardGame::NotePromotion(Square square)
+void BoardGameCore::NotePromotion(Square square)
 {
     // The move was recorded from the slot before the turn passed.
     const bool moverWasWhite = !state_.WhiteToMove;
@@ -65,14 +65,14 @@ void BoardGame::NotePromotion(Square square)
     history_.RecordPromotion(moverMove, moverWasWhite, state_.Board[Ord(square)]);
 }
 
-void BoardGame::EndMove()
+void BoardGameCore::EndMove()
 {
     history_.RecordPosition(state_.CurrentMove, state_.WhiteToMove, PositionString(state_.Board),
                             state_.CastlingAllowed, state_.EnPassant, CapturableEnPassant(state_));
     history_.SetEndMarker(state_.CurrentMove, state_.WhiteToMove);
 }
 
-bool BoardGame::Goto(int moveNumber, bool whiteToMove)
+bool BoardGameCore::Goto(int moveNumber, bool whiteToMove)
 {
     if (!history_.HoldsRecordedPosition(moveNumber, whiteToMove))
         return false;
@@ -86,12 +86,12 @@ bool BoardGame::Goto(int moveNumber, bool whiteToMove)
     return true;
 }
 
-void BoardGame::TakeBack(int halfMoves)
+void BoardGameCore::TakeBack(int halfMoves)
 {
     takeBack_.TakeBack(state_, history_, halfMoves);
 }
 
-void BoardGame::KeepRedo(std::vector<TakeBackLine::Move> moves)
+void BoardGameCore::KeepRedo(std::vector<TakeBackLine::Move> moves)
 {
     takeBack_.Keep(std::move(moves), state_, history_);
 }

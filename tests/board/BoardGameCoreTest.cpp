@@ -1,7 +1,7 @@
 // The board's game on its own, without a widget: what its steps write into
 // the record, when a move is legal on the board, going back to a recorded
 // position, taking moves back, and what a new game or placement restores.
-#include "board/BoardGame.h"
+#include "board/BoardGameCore.h"
 
 #include "Placement.h"
 
@@ -16,7 +16,7 @@ namespace {
 
 // A move through the game's steps, as the board plays it (the core's
 // ApplyMove standing for the board's steps between its drawing calls).
-void Play(BoardGame& game, const std::string& move)
+void Play(BoardGameCore& game, const std::string& move)
 {
     const Square from = Sq(move.c_str());
     const Square to = Sq(move.c_str() + 2);
@@ -30,22 +30,22 @@ void Play(BoardGame& game, const std::string& move)
     game.EndMove();
 }
 
-void PlayAll(BoardGame& game, const std::vector<std::string>& moves)
+void PlayAll(BoardGameCore& game, const std::vector<std::string>& moves)
 {
     for (const std::string& move : moves)
         Play(game, move);
 }
 
-std::vector<std::string> MoveList(const BoardGame& game)
+std::vector<std::string> MoveList(const BoardGameCore& game)
 {
     std::vector<std::string> list;
     game.History().GetMoveList(list);
     return list;
 }
 
-TEST(BoardGame, TheStepsRecordEachMoveAndItsPromotionInTheSlotItWasPlayedFrom)
+TEST(BoardGameCore, TheStepsRecordEachMoveAndItsPromotionInTheSlotItWasPlayedFrom)
 {
-    BoardGame game;
+    BoardGameCore game;
     game.Reset();
     game.SetPlacement(std::string("k       ") + "   P    " + std::string(32, ' ') + "    p   " + "K       ");
     PlayAll(game, {"d7d8n", "e2e1r", "a1a2"});
@@ -60,9 +60,9 @@ TEST(BoardGame, TheStepsRecordEachMoveAndItsPromotionInTheSlotItWasPlayedFrom)
     EXPECT_EQ(game.History().Slot(2, false)->Placement, PositionString(game.State().Board));
 }
 
-TEST(BoardGame, NoMoveIsLegalWhileHeldOrOnceARepetitionEndsTheGame)
+TEST(BoardGameCore, NoMoveIsLegalWhileHeldOrOnceARepetitionEndsTheGame)
 {
-    BoardGame game;
+    BoardGameCore game;
     game.Reset();
     EXPECT_FALSE(game.IsLegalMove(Square::None, Sq("e4")));
     game.AcceptsMoves = false;
@@ -83,9 +83,9 @@ TEST(BoardGame, NoMoveIsLegalWhileHeldOrOnceARepetitionEndsTheGame)
     EXPECT_TRUE(MoveList(game).empty());
 }
 
-TEST(BoardGame, GotoRestoresARecordedPositionWithItsRightsAndEnPassantSquare)
+TEST(BoardGameCore, GotoRestoresARecordedPositionWithItsRightsAndEnPassantSquare)
 {
-    BoardGame game;
+    BoardGameCore game;
     game.Reset();
     PlayAll(game, {"e2e4", "e7e5", "e1e2", "d7d5"});
     const GameState afterE4 = [] {
@@ -115,9 +115,9 @@ TEST(BoardGame, GotoRestoresARecordedPositionWithItsRightsAndEnPassantSquare)
     EXPECT_EQ(game.State().CurrentMove, 3);
 }
 
-TEST(BoardGame, MovesTakenBackWaitUntilAnotherMoveEntersTheGame)
+TEST(BoardGameCore, MovesTakenBackWaitUntilAnotherMoveEntersTheGame)
 {
-    BoardGame game;
+    BoardGameCore game;
     game.Reset();
     PlayAll(game, {"e2e4", "e7e5", "g1f3"});
     ASSERT_EQ(game.TakeBackCount(), 3);
@@ -140,9 +140,9 @@ TEST(BoardGame, MovesTakenBackWaitUntilAnotherMoveEntersTheGame)
     EXPECT_EQ(game.TakeBackCount(), 3);
 }
 
-TEST(BoardGame, TheCastlingRulesReachTheRecordAndANewGameEndsThem)
+TEST(BoardGameCore, TheCastlingRulesReachTheRecordAndANewGameEndsThem)
 {
-    BoardGame game;
+    BoardGameCore game;
     game.Reset();
     game.SetChess960(true);
     game.SetCastlingRookFiles({7, 2, 7, 2});

@@ -22,7 +22,7 @@
 #include <string>
 #include <vector>
 
-class BoardGame {
+class BoardGameCore {
 public:
     // While false no move is legal: the game is held (ended by something
     // the rules do not see, or paused). A new game or placement sets it.
