@@ -437,6 +437,11 @@ void TGameFiles::PasteFen(const QString& text)
     if (!ReadFen(fen.toStdString(), position, error))
         Fail(QCoreApplication::translate("TGameFiles", "A posição FEN \"%1\" não foi aceita: %2")
                  .arg(fen.left(100), NotationErrorText(error)));
+    StartFrom(position);
+}
+
+void TGameFiles::StartFrom(const FenPosition& position)
+{
     Game game;
     game.SetStart(position);
     PutOnBoard(game, 0, false);
