@@ -74,16 +74,7 @@ void BoardGameCore::EndMove()
 
 bool BoardGameCore::Goto(int moveNumber, bool whiteToMove)
 {
-    if (!history_.HoldsRecordedPosition(moveNumber, whiteToMove))
-        return false;
-    const MoveInfo& slot = *history_.Slot(moveNumber, whiteToMove);
-    state_.CurrentMove = moveNumber;
-    state_.WhiteToMove = whiteToMove;
-    for (int n = 1; n <= 64; ++n)
-        state_.Board[n] = slot.Placement[static_cast<std::size_t>(n - 1)];
-    state_.EnPassant = slot.EnPassantSq;
-    state_.CastlingAllowed = slot.Castling;
-    return true;
+    return history_.RestoreSlot(state_, moveNumber, whiteToMove);
 }
 
 void BoardGameCore::TakeBack(int halfMoves)

@@ -75,13 +75,7 @@ void TakeBackLine::TakeBack(GameState& game, GameHistory& history, int halfMoves
     moves_ = std::move(line);
 
     const auto [moveNumber, whiteToMove] = SlotOfIndex(target);
-    const MoveInfo slot = *history.Slot(moveNumber, whiteToMove);
-    game.CurrentMove = moveNumber;
-    game.WhiteToMove = whiteToMove;
-    for (int n = 1; n <= 64; ++n)
-        game.Board[n] = slot.Placement[static_cast<std::size_t>(n - 1)];
-    game.EnPassant = slot.EnPassantSq;
-    game.CastlingAllowed = slot.Castling;
+    history.RestoreSlot(game, moveNumber, whiteToMove);
     history.SetEndMarker(moveNumber, whiteToMove);
     Anchor(game, history);
 }

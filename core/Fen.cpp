@@ -210,16 +210,24 @@ bool ReadFenPlacement(std::string_view field, BoardArray& board, NotationError& 
     return true;
 }
 
-bool ReadFen(std::string_view text, FenPosition& position, NotationError& error, bool chess960)
+namespace {
+
+// A position read with a sound syntax, judged: taken when it can stand.
+bool TakeIfPossible(const FenPosition& read, FenPosition& position, NotationError& error)
 {
-    FenPosition read;
-    if (!ReadFenSyntax(text, read, error, chess960))
-        return false;
     error = CheckPosition(read.State);
     if (error.Reason != NotationReason::None)
         return false;
     position = read;
     return true;
+}
+
+} // namespace
+
+bool ReadFen(std::string_view text, FenPosition& position, NotationError& error, bool chess960)
+{
+    FenPosition read;
+    return ReadFenSyntax(text, read, error, chess960) && TakeIfPossible(read, position, error);
 }
 
 namespace {
@@ -253,13 +261,7 @@ bool ReadFenSyntaxEitherRules(std::string_view text, FenPosition& position, Nota
 bool ReadFenEitherRules(std::string_view text, FenPosition& position, NotationError& error)
 {
     FenPosition read;
-    if (!ReadFenSyntaxEitherRules(text, read, error))
-        return false;
-    error = CheckPosition(read.State);
-    if (error.Reason != NotationReason::None)
-        return false;
-    position = read;
-    return true;
+    return ReadFenSyntaxEitherRules(text, read, error) && TakeIfPossible(read, position, error);
 }
 
 bool ReadFen(std::string_view text, FenPosition& position, std::string& error, bool chess960)

@@ -130,6 +130,15 @@ GameState GameHistory::SlotState(const MoveInfo& slot, bool whiteToMove) const
     return state;
 }
 
+bool GameHistory::RestoreSlot(GameState& state, int moveNumber, bool whiteToMove) const
+{
+    if (!HoldsRecordedPosition(moveNumber, whiteToMove))
+        return false;
+    state = SlotState(*Slot(moveNumber, whiteToMove), whiteToMove);
+    state.CurrentMove = moveNumber;
+    return true;
+}
+
 bool GameHistory::ThreefoldRepetition(int moveNumber, bool whiteToMove) const
 {
     const MoveInfo* current = Slot(moveNumber, whiteToMove);

@@ -78,6 +78,10 @@ public:
     // side, rights and en passant square under these rules.
     void SetCastlingRules(const GameState& rules);
     GameState SlotState(const MoveInfo& slot, bool whiteToMove) const;
+    // Puts the position of slot (moveNumber, side) on `state`, with that
+    // move number; false, and nothing changes, when the slot holds no
+    // position of the recorded game.
+    bool RestoreSlot(GameState& state, int moveNumber, bool whiteToMove) const;
 
 private:
     MoveInfo& SlotForWriting(long long index);
