@@ -21,8 +21,7 @@ QSettings ProgramSettings()
 
 } // namespace
 
-LowTimeSound::LowTimeSound(TChessBoard* board, GameClocks* clocks, QMenu* optionsMenu, QAction* after,
-                           QObject* parent)
+LowTimeSound::LowTimeSound(TChessBoard* board, GameClocks* clocks, QMenu* optionsMenu, QAction* after, QObject* parent)
     : QObject(parent)
     , board_(board)
     , soundFile_(ExecutableDir() + QStringLiteral("FX/lowtime.wav"))

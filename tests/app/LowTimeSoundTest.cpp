@@ -2,10 +2,10 @@
 // asked for; on, one sound each time a person's running clock passes ten
 // seconds, none for the computer's clock, none for time given back by a
 // take-back or a redo, and a sound file that cannot be played is silent.
+#include "app/LowTimeSound.h"
 #include "AppTestSupport.h"
 #include "app/GameClocks.h"
 #include "app/GameEnding.h"
-#include "app/LowTimeSound.h"
 #include "app/Unit2.h"
 #include "board/ChessBoard.h"
 
