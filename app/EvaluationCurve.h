@@ -7,17 +7,23 @@
 
 #include "enginehelp/GameReview.h"
 
+#include <QString>
+
 #include <vector>
 
 inline constexpr double EvaluationLimitPawns = 10.0;
 
 struct EvaluationPoint {
     double Pawns = 0.0; // White's side, within +-EvaluationLimitPawns
+    int Centipawns = 0; // the same as the review has it (mates capped)
     // The mark of the move that led here (None for the first point).
     TMoveMark Mark = TMoveMark::None;
     // The board's slot of the position: its move number and side to move.
     int SlotMove = 1;
     bool SlotWhiteToMove = true;
+    // The move that led here (None for the first point).
+    Square From = Square::None;
+    Square To = Square::None;
 
     friend bool operator==(const EvaluationPoint&, const EvaluationPoint&) = default;
 };
@@ -27,3 +33,9 @@ std::vector<EvaluationPoint> EvaluationCurve(const TGameReview& review);
 
 // Whether a point's mark is one the graph shows: a mistake or a blunder.
 bool ShownOnGraph(TMoveMark mark);
+
+// What the graph tells of a point when the pointer rests on it: the move
+// that led there as the move list writes it, its mark and the evaluation
+// ("12. G1-F3 ?: +1.35", "12... D7-D5: -0.40", "Início: +0.20"); a score
+// at the cap is a decisive advantage.
+QString EvaluationPointText(const EvaluationPoint& point);

@@ -1,9 +1,11 @@
 // The review's graph (see EvaluationGraph.h).
 #include "app/EvaluationGraph.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -125,6 +127,24 @@ void TEvaluationGraph::SetShownSlot(int moveNumber, bool whiteToMove)
 QRectF TEvaluationGraph::PlotArea() const
 {
     return QRectF(rect()).adjusted(4, 4, -4, -4);
+}
+
+QString TEvaluationGraph::ToolTipAt(double x) const
+{
+    if (curve_.empty())
+        return toolTip();
+    const int index = EvaluationGraphGeometry(PlotArea(), static_cast<int>(curve_.size())).NearestIndex(x);
+    return EvaluationPointText(curve_[static_cast<std::size_t>(index)]);
+}
+
+bool TEvaluationGraph::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip && !curve_.empty()) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        QToolTip::showText(help->globalPos(), ToolTipAt(help->pos().x()), this);
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void TEvaluationGraph::paintEvent(QPaintEvent*)

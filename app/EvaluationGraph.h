@@ -51,6 +51,8 @@ public:
     int CurrentIndex() const { return current_; }
     // The area the curve is drawn in, inside the widget.
     QRectF PlotArea() const;
+    // The text of the point nearest to x; the graph's own tip without points.
+    QString ToolTipAt(double x) const;
 
     QSize sizeHint() const override { return QSize(420, 140); }
     QSize minimumSizeHint() const override { return QSize(200, 80); }
@@ -60,6 +62,8 @@ signals:
     void slotChosen(int moveNumber, bool whiteToMove);
 
 protected:
+    // Resting on the graph tells of the nearest point.
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 

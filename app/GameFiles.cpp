@@ -434,9 +434,14 @@ void TGameFiles::PasteFen(const QString& text)
     const QString fen = text.trimmed();
     if (fen.isEmpty())
         Fail(QCoreApplication::translate("TGameFiles", "A área de transferência não contém uma posição FEN."));
-    if (!ReadFen(fen.toStdString(), position, error))
+    if (!ReadFenEitherRules(fen.toStdString(), position, error))
         Fail(QCoreApplication::translate("TGameFiles", "A posição FEN \"%1\" não foi aceita: %2")
                  .arg(fen.left(100), NotationErrorText(error)));
+    StartFrom(position);
+}
+
+void TGameFiles::StartFrom(const FenPosition& position)
+{
     Game game;
     game.SetStart(position);
     PutOnBoard(game, 0, false);

@@ -99,6 +99,8 @@ public:
     // Sets up the position of a FEN as a new game; throws with the reason
     // (nothing changes) when the text is no possible position.
     void PasteFen(const QString& text);
+    // A new game from a position that can stand (a Chess960 start, say).
+    void StartFrom(const FenPosition& position);
     // Prints the score sheet on `printer`, with the graph of the review when
     // the game is still the one reviewed; returns the pages printed.
     int PrintScoreSheet(QPrinter& printer) const;

@@ -2,6 +2,8 @@
 
 #include "app/Application.h"
 #include "app/ComputerLevels.h"
+#include "app/GameStartChooser.h"
+#include "core/Chess960.h"
 #include "enginehelp/EngineChoice.h"
 #include "enginehelp/UciStrength.h"
 
@@ -29,6 +31,9 @@ const QString BlackControlKey = QStringLiteral("Partida/ControleDeTempoPretas");
 const QString EngineOnKey = QStringLiteral("Partida/MotorInstalado");
 const QString EngineProgramKey = QStringLiteral("Partida/ProgramaDoMotor");
 const QString EngineEloKey = QStringLiteral("Partida/ForcaDoMotor");
+const QString Chess960Key = QStringLiteral("Partida/Xadrez960");
+const QString Chess960NumberKey = QStringLiteral("Partida/NumeroXadrez960");
+const QString Chess960RandomKey = QStringLiteral("Partida/Xadrez960Sorteado");
 
 // "5 + 3": minutes and increment seconds, as players say a preset.
 QString PresetName(const TimeControl& control)
@@ -76,6 +81,23 @@ void NewGameChoices::StoreEngine(QSettings& settings) const
     settings.setValue(EngineOnKey, InstalledEngine);
     settings.setValue(EngineProgramKey, EngineProgram);
     settings.setValue(EngineEloKey, EngineElo);
+}
+
+void NewGameChoices::ReadStoredStart(const QSettings& settings)
+{
+    const int number = settings.value(Chess960NumberKey, -1).toInt();
+    const bool chess960 = settings.value(Chess960Key, false).toBool();
+    Chess960Number = chess960 ? std::clamp(number, 0, Chess960PositionCount - 1) : -1;
+    Chess960Random = settings.value(Chess960RandomKey, false).toBool();
+}
+
+void NewGameChoices::StoreStart(QSettings& settings) const
+{
+    settings.setValue(Chess960Key, Chess960Number >= 0);
+    if (Chess960Number >= 0) {
+        settings.setValue(Chess960NumberKey, Chess960Number);
+        settings.setValue(Chess960RandomKey, Chess960Random);
+    }
 }
 
 TimeControlEditor::TimeControlEditor(QWidget* parent) : QWidget(parent)
@@ -224,19 +246,10 @@ NewGameDialog::NewGameDialog(const NewGameChoices& current, QWidget* parent) : Q
     customLayout->addWidget(BlackControl);
     layout->addWidget(Custom);
 
-    auto* startForm = new QFormLayout;
-    Start = new QComboBox(this);
-    Start->setObjectName(QStringLiteral("Inicio"));
-    Start->addItem(tr("Posição inicial"));
-    if (!current.StartFen.empty()) {
-        setUpFen_ = current.StartFen;
-        setUpItem_ = Start->count();
-        Start->addItem(tr("Posição montada"));
-        Start->setItemData(setUpItem_, QString::fromStdString(setUpFen_), Qt::ToolTipRole);
-        Start->setCurrentIndex(setUpItem_);
-    }
-    startForm->addRow(tr("&Início:"), Start);
-    layout->addLayout(startForm);
+    StartChooser = new GameStartChooser(current.Chess960Number >= 0, current.Chess960Number, current.Chess960Random,
+                                        current.StartFen, this);
+    Start = StartChooser->Start;
+    layout->addWidget(StartChooser);
 
     auto* note = new QLabel(tr("Os relógios começam depois do primeiro lance das pretas."), this);
     note->setWordWrap(true);
@@ -307,8 +320,9 @@ NewGameChoices NewGameDialog::Choices() const
     choices.InstalledEngine = Opponent->currentIndex() == 1;
     choices.EngineProgram = EngineProgram->text().trimmed();
     choices.EngineElo = EngineElo->value();
-    if (setUpItem_ >= 0 && Start->currentIndex() == setUpItem_)
-        choices.StartFen = setUpFen_;
+    choices.StartFen = StartChooser->SetUpFen();
+    choices.Chess960Number = StartChooser->Chess960Number();
+    choices.Chess960Random = StartChooser->Random();
     const int clock = Clock->currentIndex();
     if (clock == Clock->count() - 1) {
         choices.White = WhiteControl->Value();

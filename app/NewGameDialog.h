@@ -5,8 +5,9 @@
 // control for Black) and the start. The choices are remembered (QSettings:
 // Jogadores/ComputadorBrancas, Jogadores/ComputadorPretas, Jogo/Dificuldade,
 // Partida/ControleDeTempo as a PGN string, Partida/ControleDeTempoPretas
-// when Black's differs). A position set up in the editor is offered as the
-// start beside the usual one.
+// when Black's differs, Partida/Xadrez960, Partida/NumeroXadrez960 and
+// Partida/Xadrez960Sorteado for a Chess960 start). The start is the usual
+// position, a Chess960 one, or a position set up in the editor.
 #pragma once
 
 #include "core/TimeControl.h"
@@ -25,6 +26,7 @@ class QPushButton;
 class QSettings;
 class QSpinBox;
 class QGroupBox;
+class GameStartChooser;
 
 struct NewGameChoices {
     bool ComputerWhite = false;
@@ -40,6 +42,10 @@ struct NewGameChoices {
     TimeControl Black;
     // The FEN of a position set up to start from; empty for the usual start.
     std::string StartFen;
+    // A Chess960 game's start by its number (0..959), -1 for standard
+    // chess; Chess960Random: the number was drawn, and will be next time.
+    int Chess960Number = -1;
+    bool Chess960Random = false;
 
     static constexpr int DefaultEngineElo = 1500;
     // The installed engine's choices stored in the settings
@@ -47,6 +53,10 @@ struct NewGameChoices {
     // these three fields are read or written.
     void ReadStoredEngine(const QSettings& settings);
     void StoreEngine(QSettings& settings) const;
+
+    // The Chess960 start stored in the settings: the two fields above.
+    void ReadStoredStart(const QSettings& settings);
+    void StoreStart(QSettings& settings) const;
 
     // The time controls stored in the settings (none when nothing or
     // nothing readable is stored); the players and level are the window's.
@@ -93,14 +103,11 @@ public:
     TimeControlEditor* WhiteControl = nullptr;
     QCheckBox* BlackDiffers = nullptr;
     TimeControlEditor* BlackControl = nullptr;
-    QComboBox* Start = nullptr;
+    GameStartChooser* StartChooser = nullptr;
+    QComboBox* Start = nullptr; // StartChooser's list
 
 private:
     void ChooseEngineProgram();
     void SelectControl(const TimeControl& white, const TimeControl& black);
     void UpdateEnabled();
-
-    // The start item "Posição montada" (-1: none) and its position.
-    int setUpItem_ = -1;
-    std::string setUpFen_;
 };

@@ -4,6 +4,7 @@
 #include "app/GameRecord.h"
 #include "app/Language.h"
 #include "board/ChessBoard.h"
+#include "core/Chess960.h"
 #include "core/OpeningNames.h"
 
 #include <QAction>
@@ -36,9 +37,17 @@ TOpeningNameDisplay::TOpeningNameDisplay(TChessBoard* board, QMenu* options, QWi
     Refresh();
 }
 
+QString TOpeningNameDisplay::Chess960Name(const GameState& start)
+{
+    const int number = Chess960StartNumber(start);
+    return number >= 0 ? tr("Xadrez 960 nº %1").arg(number) : tr("Xadrez 960");
+}
+
 QString TOpeningNameDisplay::CurrentName() const
 {
     const BoardGame game = GameFromBoard(*board_);
+    if (game.Record.StartState().Chess960)
+        return Chess960Name(game.Record.StartState());
     std::vector<GameState> positions = GamePositions(game.Record);
     positions.resize(std::min(positions.size(), game.ShownPly + 1));
     const TOpeningName* name = TOpeningTable::Shipped().NameOf(positions);
@@ -50,12 +59,12 @@ QString TOpeningNameDisplay::CurrentName() const
 void TOpeningNameDisplay::Refresh()
 {
     // The name follows the window's own title; with the switch off the
-    // title is left alone.
+    // title is left alone, but for a Chess960 game's start.
     const QString separator = QStringLiteral(" — ");
     QString title = window_->windowTitle();
     if (!shownName_.isEmpty() && title.endsWith(separator + shownName_))
         title.chop(separator.size() + shownName_.size());
-    shownName_ = action_->isChecked() ? CurrentName() : QString();
+    shownName_ = action_->isChecked() || board_->Chess960() ? CurrentName() : QString();
     if (!shownName_.isEmpty())
         title += separator + shownName_;
     if (title != window_->windowTitle())

@@ -154,7 +154,7 @@ std::string PositionEditorModel::Fen() const
 bool PositionEditorModel::SetFen(std::string_view text, NotationError& error)
 {
     FenPosition read;
-    if (!ReadFenSyntax(text, read, error))
+    if (!ReadFenSyntaxEitherRules(text, read, error))
         return false;
     position_ = read;
     setAside_ = CastleSet();

@@ -141,6 +141,7 @@ void TForm2::CreateHelpers()
     });
     connect(GameFiles, &TGameFiles::GamePutOnBoard, Analysis, &TAnalysisController::ShownPositionMaybeChanged);
     connect(GameFiles, &TGameFiles::GamePutOnBoard, Drawings, &TPositionDrawings::ShowShownPosition);
+    connect(GameFiles, &TGameFiles::GamePutOnBoard, OpeningName, &TOpeningNameDisplay::Refresh);
 }
 
 TForm2::~TForm2()

@@ -318,6 +318,8 @@ private:
     void AskForNewGame(const NewGameChoices& current);
     // A new game from the position of a FEN, as pasted.
     void StartFromPosition(const std::string& fen);
+    // A Chess960 game from start position `number` (0..959).
+    void StartChess960(int number);
     void ConnectGameFiles();
     void StartClocksForNewGame();
 

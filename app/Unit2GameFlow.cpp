@@ -125,6 +125,7 @@ NewGameChoices TForm2::CurrentChoices() const
     choices.Level = &Opponent->Level();
     const QSettings settings(SettingsOrganisation(), SettingsApplication());
     choices.ReadStoredEngine(settings);
+    choices.ReadStoredStart(settings);
     if (Engine->Active()) {
         choices.EngineProgram = Engine->Program();
         choices.EngineElo = Engine->Elo();
@@ -171,12 +172,16 @@ void TForm2::StartNewGame(const NewGameChoices& choices)
     QSettings settings(SettingsOrganisation(), SettingsApplication());
     NewGameChoices::StoreTimeControls(settings, whiteControl_, blackControl_);
     choices.StoreEngine(settings);
+    if (choices.StartFen.empty())
+        choices.StoreStart(settings);
     StartInstalledEngine(choices);
     Engine->NewGame();
-    if (choices.StartFen.empty())
-        NovoJogo1Click(NovoJogo1);
-    else
+    if (!choices.StartFen.empty())
         StartFromPosition(choices.StartFen);
+    else if (choices.Chess960Number >= 0)
+        StartChess960(choices.Chess960Number);
+    else
+        NovoJogo1Click(NovoJogo1);
 }
 
 void TForm2::StartClocksForNewGame()

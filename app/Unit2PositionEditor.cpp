@@ -5,6 +5,8 @@
 #include "app/GameFiles.h"
 #include "app/PositionEditorDialog.h"
 #include "app/Unit2.h"
+#include "core/Chess960.h"
+#include "core/Fen.h"
 #include "platform/ErrorBox.h"
 
 #include <QAction>
@@ -56,6 +58,13 @@ void TForm2::AnalysePosition(const QString& fen)
 void TForm2::StartFromPosition(const std::string& fen)
 {
     RunGuarded([this, &fen] { GameFiles->PasteFen(QString::fromStdString(fen)); });
+    GameChanged();
+    FollowMoveList();
+}
+
+void TForm2::StartChess960(int number)
+{
+    RunGuarded([this, number] { GameFiles->StartFrom(FenPosition{Chess960StartPosition(number), 0}); });
     GameChanged();
     FollowMoveList();
 }

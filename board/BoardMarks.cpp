@@ -20,14 +20,11 @@ QColor MarkColour(DrawColour colour)
     return QColor(21, 130, 50, 170);
 }
 
-// An arrow from the middle of one cell towards the middle of another, its
-// tip a little short of the centre; one path, so that the shaft and the
-// head, filled once, never overlap in a darker tone.
-QPainterPath ArrowPath(const QRectF& from, const QRectF& to)
+// An arrow from `start` towards `end` on cells of `side`, its tip a little
+// short of the end and its tail `startGap` from the start; one path, so
+// that the shaft and the head, filled once, never overlap in a darker tone.
+QPainterPath StraightArrowPath(QPointF start, QPointF end, double side, double startGap)
 {
-    const double side = from.width();
-    const QPointF start = from.center();
-    const QPointF end = to.center();
     const QPointF delta = end - start;
     const double length = std::hypot(delta.x(), delta.y());
     QPainterPath path;
@@ -36,7 +33,6 @@ QPainterPath ArrowPath(const QRectF& from, const QRectF& to)
     const double shaft = side * 0.2;
     const double headWidth = side * 0.52;
     const double headLength = std::min(side * 0.45, length * 0.6);
-    const double startGap = side * 0.2;
     const double tipGap = side * 0.08;
     const QPointF along = delta / length;
     const QPointF across(-along.y(), along.x());
@@ -52,6 +48,34 @@ QPainterPath ArrowPath(const QRectF& from, const QRectF& to)
     path.lineTo(base - across * (shaft / 2));
     path.closeSubpath();
     return path;
+}
+
+// An arrow from the middle of one cell to the middle of another. A knight's
+// jump bends as the knight goes: two squares straight on, then one aside.
+QPainterPath ArrowPath(const QRectF& from, const QRectF& to)
+{
+    const double side = from.width();
+    const QPointF start = from.center();
+    const QPointF end = to.center();
+    const int files = qRound(std::abs(end.x() - start.x()) / side);
+    const int ranks = qRound(std::abs(end.y() - start.y()) / side);
+    if (side <= 0.0 || !((files == 1 && ranks == 2) || (files == 2 && ranks == 1)))
+        return StraightArrowPath(start, end, side, side * 0.2);
+    const QPointF corner = ranks == 2 ? QPointF(start.x(), end.y()) : QPointF(end.x(), start.y());
+    // The first leg runs on past the corner by half the shaft, so that the
+    // two legs meet in a square corner.
+    const double shaft = side * 0.2;
+    const QPointF along = (corner - start) / std::hypot(corner.x() - start.x(), corner.y() - start.y());
+    const QPointF across(-along.y(), along.x());
+    const QPointF base = start + along * (side * 0.2);
+    const QPointF bend = corner + along * (shaft / 2);
+    QPainterPath leg;
+    leg.moveTo(base + across * (shaft / 2));
+    leg.lineTo(bend + across * (shaft / 2));
+    leg.lineTo(bend - across * (shaft / 2));
+    leg.lineTo(base - across * (shaft / 2));
+    leg.closeSubpath();
+    return leg.united(StraightArrowPath(corner, end, side, 0.0));
 }
 
 void PaintCircle(QPainter& painter, const QRectF& cell, DrawColour colour)

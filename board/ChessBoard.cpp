@@ -24,15 +24,14 @@ TChessBoard::~TChessBoard()
 
 std::string TChessBoard::Position() const
 {
-    return PositionString(game_.Board);
+    return PositionString(game_.State().Board);
 }
 
 void TChessBoard::SetPosition(const std::string& position)
 {
     StopThinking();
-    ParsePositionString(game_.Board, position);
+    game_.SetPlacement(position);
     aids_.SetPositionFromPlay(false);
-    acceptsMoves_ = true;
     Paint();
     ShownPositionChanged();
 }
@@ -40,27 +39,25 @@ void TChessBoard::SetPosition(const std::string& position)
 void TChessBoard::SetWhiteToMove(bool value)
 {
     StopThinking();
-    game_.WhiteToMove = value;
+    game_.MutableState().WhiteToMove = value;
     aids_.SetPositionFromPlay(false);
 }
 
 void TChessBoard::SetCastlingAllowed(CastleSet value)
 {
-    game_.CastlingAllowed = value;
+    game_.MutableState().CastlingAllowed = value;
     NotifySearchThread();
 }
 
 void TChessBoard::SetChess960(bool value)
 {
-    game_.Chess960 = value;
-    history_.SetCastlingRules(game_);
+    game_.SetChess960(value);
     NotifySearchThread();
 }
 
 void TChessBoard::SetCastlingRookFiles(const std::array<std::uint8_t, 4>& files)
 {
-    game_.CastlingRookFile = files;
-    history_.SetCastlingRules(game_);
+    game_.SetCastlingRookFiles(files);
     NotifySearchThread();
 }
 
@@ -69,7 +66,7 @@ void TChessBoard::SetEnPassant(Square value)
     if (!IsEnPassantRankSquare(value))
         return;
     StopThinking();
-    game_.EnPassant = value;
+    game_.MutableState().EnPassant = value;
 }
 
 void TChessBoard::SetCurrentMove(int)
@@ -87,39 +84,26 @@ void TChessBoard::NewGame()
 void TChessBoard::ResetGame()
 {
     StopThinking();
-    game_.Board = GameState::InitialBoard();
-    game_.WhiteToMove = true;
-    game_.CurrentMove = 1;
-    history_.Restart();
-    game_.EnPassant = Square::None;
-    game_.CastlingAllowed = CastleSet::All();
-    game_.Chess960 = false;
-    game_.CastlingRookFile = GameState().CastlingRookFile;
-    history_.SetCastlingRules(game_);
+    game_.Reset();
     aids_.SetPositionFromPlay(false);
-    acceptsMoves_ = true;
 }
 
 bool TChessBoard::IsLegalMove(Square oldSq, Square newSq) const
 {
-    if (Ord(oldSq) < 1 || Ord(oldSq) > 64 || Ord(newSq) < 1 || Ord(newSq) > 64)
-        return false;
-    if (!acceptsMoves_ || (threefoldEndsGame_ && ThreefoldRepetition()))
-        return false;
-    return IsMoveAllowed(game_, oldSq, newSq);
+    return game_.IsLegalMove(oldSq, newSq);
 }
 
 bool TChessBoard::HasLegalMove() const
 {
-    return HasMobility(game_);
+    return HasMobility(game_.State());
 }
 
 bool TChessBoard::WhiteKingAttacked(Square oldSq, Square newSq) const
 {
-    return ::WhiteKingAttacked(game_, oldSq, newSq);
+    return ::WhiteKingAttacked(game_.State(), oldSq, newSq);
 }
 
 bool TChessBoard::BlackKingAttacked(Square oldSq, Square newSq) const
 {
-    return ::BlackKingAttacked(game_, oldSq, newSq);
+    return ::BlackKingAttacked(game_.State(), oldSq, newSq);
 }

@@ -4,17 +4,21 @@
 // computer player, and draws itself and takes mouse input.
 //
 // The position, the rules and the history live in a widget-free core
-// (GameState, Rules, GameHistory); this class adds the events, the view and
-// the thinking controls around it.
+// (GameState, Rules, GameHistory), kept by the board's game (BoardGameCore); the
+// visual properties and piece sets are its look (BoardLook). This class adds
+// the events, the view and the thinking controls around its parts.
 #pragma once
 
 #include "board/BoardCanvas.h"
 #include "board/BoardDrag.h"
+#include "board/BoardGameCore.h"
+#include "board/BoardLook.h"
 #include "board/BoardMarks.h"
 #include "board/BoardPlayAids.h"
 #include "board/ChessBoardTypes.h"
 #include "board/GameEnd.h"
 #include "board/MoveAnimation.h"
+#include "board/PromotionChooser.h"
 #include "board/TakeBackLine.h"
 #include "core/GameHistory.h"
 #include "core/GameState.h"
@@ -57,22 +61,22 @@ public:
     // short, long and malformed strings, and repaints.
     std::string Position() const;
     void SetPosition(const std::string& position);
-    bool WhiteToMove() const { return game_.WhiteToMove; }
+    bool WhiteToMove() const { return game_.State().WhiteToMove; }
     void SetWhiteToMove(bool value);
-    CastleSet CastlingAllowed() const { return game_.CastlingAllowed; }
+    CastleSet CastlingAllowed() const { return game_.State().CastlingAllowed; }
     void SetCastlingAllowed(CastleSet value);
     // Only squares of ranks 3 and 6 are accepted; anything else is ignored.
-    Square EnPassant() const { return game_.EnPassant; }
+    Square EnPassant() const { return game_.State().EnPassant; }
     void SetEnPassant(Square value);
     // Read-only in effect: a written value is discarded.
-    int CurrentMove() const { return game_.CurrentMove; }
+    int CurrentMove() const { return game_.State().CurrentMove; }
     void SetCurrentMove(int value);
     // Chess960 (false by default: standard chess): castling is the king
     // moving onto its own rook, whose files the rights keep (h, a, h, a
     // until set). ResetGame turns it off.
-    bool Chess960() const { return game_.Chess960; }
+    bool Chess960() const { return game_.State().Chess960; }
     void SetChess960(bool value);
-    std::array<std::uint8_t, 4> CastlingRookFiles() const { return game_.CastlingRookFile; }
+    std::array<std::uint8_t, 4> CastlingRookFiles() const { return game_.State().CastlingRookFile; }
     void SetCastlingRookFiles(const std::array<std::uint8_t, 4>& files);
     // The letter a promoted pawn becomes; handed to OnPromotion by reference.
     char PromotionPiece() const { return promotionPiece_; }
@@ -81,24 +85,15 @@ public:
     bool EndEventGuard() const { return endEventGuard_; }
 
     // The placement, indexed by Square; element None holds a filler.
-    const BoardArray& Board() const { return game_.Board; }
+    const BoardArray& Board() const { return game_.State().Board; }
     // The whole position: placement, side to move, castling rights, en
     // passant square and move number.
-    const GameState& State() const { return game_; }
+    const GameState& State() const { return game_.State(); }
     // A blank for a square off the board.
     char PieceAt(Square square) const
     {
-        return Ord(square) >= 1 && Ord(square) <= 64 ? game_.Board[Ord(square)] : EmptySquare;
+        return Ord(square) >= 1 && Ord(square) <= 64 ? game_.State().Board[Ord(square)] : EmptySquare;
     }
-
-    // Links to the live position fields, for an engine that reads the board
-    // itself (TChessEngine's position links). They stay at the same address
-    // for the board's lifetime. The search thread does not use them: it
-    // copies one TSearchInput when a pass starts.
-    const BoardArray* BoardLink() const { return &game_.Board; }
-    const bool* WhiteToMoveLink() const { return &game_.WhiteToMove; }
-    const CastleSet* CastlingAllowedLink() const { return &game_.CastlingAllowed; }
-    const Square* EnPassantLink() const { return &game_.EnPassant; }
 
     // ResetGame then a full repaint.
     void NewGame();
@@ -136,9 +131,9 @@ public:
     // OnDraw fire (true by default, the board's rule for play). False leaves
     // the draw to be claimed: a game replayed from a record turns it off for
     // the replay, and the option of claimed repetitions turns it off for play.
-    bool ThreefoldEndsGame() const { return threefoldEndsGame_; }
-    void SetThreefoldEndsGame(bool value) { threefoldEndsGame_ = value; }
-    const GameHistory& History() const { return history_; }
+    bool ThreefoldEndsGame() const { return game_.ThreefoldEndsGame; }
+    void SetThreefoldEndsGame(bool value) { game_.ThreefoldEndsGame = value; }
+    const GameHistory& History() const { return game_.History(); }
 
     // ---- Taking moves back and replaying them ----
     // Half-moves of the recorded game that lead to the current position and
@@ -169,7 +164,7 @@ public:
     // false stops the computer player; setting it true leaves resuming to
     // the caller. True by default, and again after ResetGame and a
     // Position write (a new game).
-    bool AcceptsMoves() const { return acceptsMoves_; }
+    bool AcceptsMoves() const { return game_.AcceptsMoves; }
     void SetAcceptsMoves(bool value);
 
     // ---- Computer player controls ----
@@ -263,42 +258,42 @@ public:
 
     // Visual properties. Writers paint at once, except SizeOfSquare and
     // SizeOfBorder, which set the width and let the change of size paint.
-    int SizeOfSquare() const { return sizeOfSquare_; }
+    int SizeOfSquare() const { return look_.SizeOfSquare; }
     void SetSizeOfSquare(int value);
-    int SizeOfBorder() const { return sizeOfBorder_; }
+    int SizeOfBorder() const { return look_.SizeOfBorder; }
     void SetSizeOfBorder(int value);
-    int BoardLeft() const { return boardLeft_; }
-    int BoardTop() const { return boardTop_; }
-    bool WhiteOnTop() const { return whiteOnTop_; }
+    int BoardLeft() const { return look_.BoardLeft; }
+    int BoardTop() const { return look_.BoardTop; }
+    bool WhiteOnTop() const { return look_.WhiteOnTop; }
     void SetWhiteOnTop(bool value);
-    CoordSet DisplayCoords() const { return displayCoords_; }
+    CoordSet DisplayCoords() const { return look_.DisplayCoords; }
     void SetDisplayCoords(CoordSet value);
-    const QFont& CoordFont() const { return coordFont_; }
+    const QFont& CoordFont() const { return look_.CoordFont; }
     void SetCoordFont(const QFont& font);
-    QColor CoordFontColor() const { return coordFontColor_; }
+    QColor CoordFontColor() const { return look_.CoordFontColor; }
     void SetCoordFontColor(const QColor& color);
-    QColor BorderColor() const { return borderColor_; }
+    QColor BorderColor() const { return look_.BorderColor; }
     void SetBorderColor(const QColor& color);
     // Bitmap properties copy the picture; nullptr empties it.
-    const QImage& BorderBitmap() const { return borderBitmap_; }
+    const QImage& BorderBitmap() const { return look_.BorderBitmap; }
     void SetBorderBitmap(const QImage* bitmap);
-    QColor SquareColorDark() const { return squareColorDark_; }
+    QColor SquareColorDark() const { return look_.SquareColorDark; }
     void SetSquareColorDark(const QColor& color);
-    QColor SquareColorLight() const { return squareColorLight_; }
+    QColor SquareColorLight() const { return look_.SquareColorLight; }
     void SetSquareColorLight(const QColor& color);
-    const QImage& SquareDark() const { return squareDark_; }
+    const QImage& SquareDark() const { return look_.SquareDark; }
     void SetSquareDark(const QImage* bitmap);
-    const QImage& SquareLight() const { return squareLight_; }
+    const QImage& SquareLight() const { return look_.SquareLight; }
     void SetSquareLight(const QImage* bitmap);
-    bool BoardLines() const { return boardLines_; }
+    bool BoardLines() const { return look_.BoardLines; }
     void SetBoardLines(bool value);
-    const QPen& LineStyle() const { return lineStyle_; }
+    const QPen& LineStyle() const { return look_.LineStyle; }
     void SetLineStyle(const QPen& pen);
 
     // Piece sets.
-    StandardSet StandardSize() const { return standardSize_; }
+    StandardSet StandardSize() const { return look_.StandardSize(); }
     void SetStandardSize(StandardSet value);
-    const QImage& CustomPieceSet() const { return customPieceSet_; }
+    const QImage& CustomPieceSet() const { return look_.CustomPieceSet(); }
     // A sheet that is not valid is refused (nothing changes); nullptr
     // empties the custom sheet.
     void SetCustomPieceSet(const QImage* sheet);
@@ -307,11 +302,11 @@ public:
     // size of the custom sheet, which is otherwise scaled smoothly there.
     // nullptr empties it. At one device pixel per logical pixel it is never
     // read.
-    const QImage& CustomPieceSetLarge() const { return customPieceSetLarge_; }
+    const QImage& CustomPieceSetLarge() const { return look_.CustomPieceSetLarge(); }
     void SetCustomPieceSetLarge(const QImage* sheet);
-    const QImage& StandardSetBitmap() const { return standardSetBitmap_; }
-    const TPieceImages& PieceImages() const { return pieceImages_; }
-    int PieceSize() const { return pieceSize_; }
+    const QImage& StandardSetBitmap() const { return look_.StandardSetBitmap(); }
+    const TPieceImages& PieceImages() const { return look_.PieceImages(); }
+    int PieceSize() const { return look_.PieceSize(); }
     int PieceImageIndex(char piece) const;
 
     // Mouse play, resizing and animation.
@@ -369,7 +364,7 @@ public:
     // used on the board. Its frame shows only while the board has the focus.
     Square FocusSquare() const { return aids_.FocusSquare(); }
     // Whether the promotion chooser is open, waiting for a piece.
-    bool ChoosingPromotion() const { return chooser_ != nullptr; }
+    bool ChoosingPromotion() const { return chooser_->IsOpen(); }
 
     // Arrows and circles drawn with the right mouse button (off by default:
     // the right button then picks pieces up as any button does, and nothing
@@ -437,9 +432,6 @@ private:
     // OnShownPositionChanged fires.
     void ShownPositionChanged();
 
-    // Writes the history slot of the current position (its placement,
-    // rights and en passant square).
-    void RecordCurrentPosition();
     // Turns the pawn on square into PromotionPiece (upper case on rank 8,
     // lower case on rank 1) and redraws it.
     void PromotePawn(Square square);
@@ -450,18 +442,13 @@ private:
     // OnCheck, then OnMate or OnStaleMate; true for a stalemate (a draw).
     bool AnnounceMateOrStalemate(Square oldSq, Square newSq);
 
-    GameState game_;
-    GameHistory history_;
-
-    // The half-moves taken back, in the order they were played; valid while
-    // the game still stands where the last TakeBack or Redo left it.
-    TakeBackLine takeBack_;
+    // The position, the record with the moves taken back, and whether moves
+    // are accepted (board/BoardGameCore.h).
+    BoardGameCore game_;
     char promotionPiece_ = 'q';
-    bool threefoldEndsGame_ = true;
     bool endEventGuard_ = false;
     bool designMode_ = false;
 
-    bool acceptsMoves_ = true;
     bool computerPlaysWhite_ = false;
     bool computerPlaysBlack_ = false;
     int searchDepth_ = 1;
@@ -507,10 +494,6 @@ private:
     void DrawBorder();
     void DrawSquares();
     void DrawPieces();
-    // The built-in sheet of StandardSize, and the piece images cut from the
-    // active sheet.
-    void LoadStandardSet();
-    void BuildPieceImages();
 
     // Drawing helpers.
     class CanvasPainter;
@@ -536,7 +519,7 @@ private:
     // is the play aids' answer; the canvas remembers which it shows on each
     // square (aids_.ShownMarks()), so RefreshMarks redraws only the squares
     // whose marks changed.
-    MarkContext CurrentMarkContext() const { return aids_.ContextFor(game_, history_); }
+    MarkContext CurrentMarkContext() const { return aids_.ContextFor(game_.State(), game_.History()); }
     // The marks beneath the piece, clipped to the cell.
     void DrawMarks(QPainter& painter, const QRect& cell, std::uint8_t marks);
     void DrawFocusFrame(QPainter& painter, const QRect& cell);
@@ -578,52 +561,29 @@ private:
     void StartKeyboardPlay();
     void KeyboardAction();
 
-    // The promotion chooser (board/ChessBoardPromotion.cpp).
-    class PromotionChooser;
+    // The promotion chooser (board/ChessBoardPromotion.cpp): created with
+    // the view, shown while it waits for a person's piece.
+    void CreatePromotionChooser();
     // Opens the chooser when a person's legal move from -> to promotes and
     // AskPromotionPiece is set; true when it opened.
     bool OpenPromotionChooser(Square from, Square to);
-    // The chooser's answer: a piece letter, or 0 to cancel.
-    void PromotionChosen(char piece);
-    void ClosePromotionChooser();
+    // The chooser's answer: the move with that piece (a lower-case letter).
+    void PromotionChosen(Square from, Square to, char piece);
+    void ClosePromotionChooser() { chooser_->Close(); }
 
     // The switches of the play aids, the selection, the hint, the keyboard's
     // focus square and the marks shown.
     BoardPlayAids aids_;
+    // A child widget, owned by the board as its Qt parent.
     PromotionChooser* chooser_ = nullptr;
-    Square promotionFrom_ = Square::None;
-    Square promotionTo_ = Square::None;
 
     BoardCanvas canvas_;
     bool paintPending_ = true;
     bool inPaint_ = false;
     bool firingOnPaint_ = false;
 
-    int sizeOfSquare_ = 40;
-    int sizeOfBorder_ = 24;
-    int boardLeft_ = 24;
-    int boardTop_ = 24;
-    bool whiteOnTop_ = false;
-    CoordSet displayCoords_;
-    QFont coordFont_;
-    QColor coordFontColor_ = Qt::white;
-    QColor borderColor_ = Qt::black;
-    QImage borderBitmap_;
-    QColor squareColorDark_ = QColor(0x80, 0x80, 0x80);
-    QColor squareColorLight_ = QColor(0xC0, 0xC0, 0xC0);
-    QImage squareDark_;
-    QImage squareLight_;
-    bool boardLines_ = false;
-    QPen lineStyle_{Qt::black, 1, Qt::SolidLine};
-
-    StandardSet standardSize_ = StandardSet::Size40;
-    QImage standardSetBitmap_;
-    QImage customPieceSet_;
-    QImage customPieceSetLarge_;
-    TPieceImages pieceImages_;
-    qreal piecesRatio_ = 1.0; // the device ratio the piece images were made for
-    PieceIndexTable imageIndex_{};
-    int pieceSize_ = 40;
+    // The visual properties and the piece sets.
+    BoardLook look_;
 
     bool FirstPaintDone = false;
     bool resizing_ = false;

@@ -9,7 +9,7 @@ void TChessBoard::AnimateMove(Square FromSq, Square ToSq, int Delay)
     animation_.ForgetPath();
     if (!movingImage_.Active()) {
         const char piece = PieceAt(FromSq);
-        movingImage_.SetImage(pieceImages_.Masked(PieceImageIndex(piece)));
+        movingImage_.SetImage(look_.PieceImages().Masked(PieceImageIndex(piece)));
         QPoint offset;
         QWidget* host = ImageHost(offset);
         int x1 = 0, y1 = 0, x2 = 0, y2 = 0;

@@ -78,7 +78,7 @@ void TChessBoard::PaintDrawing(QPainter& painter, const QRect& area) const
         int x = 0;
         int y = 0;
         SquareOrigin(square, x, y);
-        return QRectF(x, y, sizeOfSquare_, sizeOfSquare_);
+        return QRectF(x, y, look_.SizeOfSquare, look_.SizeOfSquare);
     });
     painter.restore();
 }

@@ -19,35 +19,35 @@ constexpr int kMaxCanvasSide = 8 * kMaxSquare + 2 * kMaxBorder;
 
 void TChessBoard::SetSizeOfSquare(int value)
 {
-    sizeOfSquare_ = std::clamp(value, 1, kMaxSquare);
-    resize(8 * sizeOfSquare_ + 2 * sizeOfBorder_, height());
+    look_.SizeOfSquare = std::clamp(value, 1, kMaxSquare);
+    resize(8 * look_.SizeOfSquare + 2 * look_.SizeOfBorder, height());
 }
 
 void TChessBoard::SetSizeOfBorder(int value)
 {
-    sizeOfBorder_ = std::clamp(value, 0, kMaxBorder);
-    boardLeft_ = boardTop_ = sizeOfBorder_;
-    resize(8 * sizeOfSquare_ + 2 * sizeOfBorder_, height());
+    look_.SizeOfBorder = std::clamp(value, 0, kMaxBorder);
+    look_.BoardLeft = look_.BoardTop = look_.SizeOfBorder;
+    resize(8 * look_.SizeOfSquare + 2 * look_.SizeOfBorder, height());
 }
 
 void TChessBoard::ScreenCell(Square square, int& column, int& row) const
 {
     const int f = FileOf(square);
     const int k = RankOf(square);
-    column = whiteOnTop_ ? 8 - f : f - 1;
-    row = whiteOnTop_ ? k - 1 : 8 - k;
+    column = look_.WhiteOnTop ? 8 - f : f - 1;
+    row = look_.WhiteOnTop ? k - 1 : 8 - k;
 }
 
 Square TChessBoard::PointToSquare(int X, int Y) const
 {
-    const int S = sizeOfSquare_;
-    const int x = X - boardLeft_;
-    const int y = Y - boardTop_;
+    const int S = look_.SizeOfSquare;
+    const int x = X - look_.BoardLeft;
+    const int y = Y - look_.BoardTop;
     if (S <= 0 || x < 0 || x >= 8 * S || y < 0 || y >= 8 * S)
         return Square::None;
     int column = std::min(x / S, 7);
     int row = std::min(y / S, 7);
-    if (whiteOnTop_) {
+    if (look_.WhiteOnTop) {
         column = 7 - column;
         row = 7 - row;
     }
@@ -59,8 +59,8 @@ void TChessBoard::SquareOrigin(Square square, int& X, int& Y) const
     int column = 0;
     int row = 0;
     ScreenCell(square, column, row);
-    X = column * sizeOfSquare_ + boardLeft_;
-    Y = row * sizeOfSquare_ + boardTop_;
+    X = column * look_.SizeOfSquare + look_.BoardLeft;
+    Y = row * look_.SizeOfSquare + look_.BoardTop;
 }
 
 qreal TChessBoard::DeviceRatio() const
@@ -96,6 +96,6 @@ void TChessBoard::showEvent(QShowEvent* event)
 int TChessBoard::SquareSizeFromBounds() const
 {
     const long long mean = (static_cast<long long>(width()) + height()) / 2;
-    const long long S = (mean - 2LL * sizeOfBorder_) / 8;
+    const long long S = (mean - 2LL * look_.SizeOfBorder) / 8;
     return static_cast<int>(std::clamp<long long>(S, 1, kMaxSquare));
 }

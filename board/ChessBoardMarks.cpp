@@ -110,7 +110,7 @@ void TChessBoard::RefreshMarks()
     std::uint8_t wanted[65] = {};
     bool changed = false;
     for (int q = 1; q <= 64; ++q) {
-        wanted[q] = aids_.MarksAt(context, game_, SquareFromOrd(q));
+        wanted[q] = aids_.MarksAt(context, game_.State(), SquareFromOrd(q));
         changed = changed || wanted[q] != aids_.ShownMarks()[q];
     }
     if (!changed)
@@ -128,7 +128,7 @@ void TChessBoard::DrawAllMarks(QPainter& p, bool focusFrame)
         int x = 0;
         int y = 0;
         SquareOrigin(square, x, y);
-        const QRect cell(x, y, sizeOfSquare_, sizeOfSquare_);
+        const QRect cell(x, y, look_.SizeOfSquare, look_.SizeOfSquare);
         if (focusFrame) {
             if (aids_.ShownMarks()[q] & MarkFocus) {
                 p.save();
@@ -138,7 +138,7 @@ void TChessBoard::DrawAllMarks(QPainter& p, bool focusFrame)
             }
             continue;
         }
-        const std::uint8_t marks = aids_.MarksAt(context, game_, square);
+        const std::uint8_t marks = aids_.MarksAt(context, game_.State(), square);
         aids_.ShownMarks()[q] = marks;
         if (marks & ~MarkFocus) {
             p.save();

@@ -112,7 +112,7 @@ void TChessBoard::DragMoveTo(int X, int Y, TDragState state)
         // Outside the board the image keeps following the pointer.
         QPoint offset;
         ImageHost(offset);
-        const int h = sizeOfSquare_ / 2;
+        const int h = look_.SizeOfSquare / 2;
         movingImage_.MoveTo(offset + QPoint(X - h, Y - h));
     }
     QGuiApplication::changeOverrideCursor(accepted ? drag_.Cursor : Qt::ForbiddenCursor);
@@ -203,7 +203,7 @@ void TChessBoard::DragOver(QObject* Source, int X, int Y, TDragState State, bool
         OnDragOver(this, Source, X, Y, State, Accept);
     }
     const Square square = PointToSquare(X, Y);
-    const int h = sizeOfSquare_ / 2;
+    const int h = look_.SizeOfSquare / 2;
     QPoint offset;
     QWidget* host = ImageHost(offset);
     const QPoint at = offset + QPoint(X - h, Y - h);
@@ -211,7 +211,7 @@ void TChessBoard::DragOver(QObject* Source, int X, int Y, TDragState State, bool
         // The piece leaves its square and follows the pointer.
         DrawSquare(drag_.From());
         DrawBoardLines();
-        movingImage_.SetImage(pieceImages_.Masked(PieceImageIndex(PieceAt(drag_.From()))));
+        movingImage_.SetImage(look_.PieceImages().Masked(PieceImageIndex(PieceAt(drag_.From()))));
         movingImage_.Attach(host, at);
         movingImage_.Show();
     }

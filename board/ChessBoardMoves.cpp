@@ -42,10 +42,11 @@ bool TChessBoard::MakeMove(Square oldSq, Square newSq)
     if (!IsLegalMove(oldSq, newSq))
         return false;
 
-    const bool capturesEnPassant = IsEnPassantCapture(game_, oldSq, newSq);
-    history_.RecordMove(
-        game_.CurrentMove, game_.WhiteToMove,
-        MoveInfo{Position(), game_.CastlingAllowed, oldSq, newSq, game_.EnPassant, CapturableEnPassant(game_)});
+    // The position changes through the core's steps, run on the game's state
+    // between the drawing calls and the events.
+    GameState& state = game_.MutableState();
+    const bool capturesEnPassant = IsEnPassantCapture(state, oldSq, newSq);
+    game_.BeginMove(oldSq, newSq);
     // The selection, the hint and a waiting chooser belong to the position
     // being left; their marks go before the piece slides.
     ClosePromotionChooser();
@@ -54,7 +55,7 @@ bool TChessBoard::MakeMove(Square oldSq, Square newSq)
     RefreshMarks();
 
     // A Chess960 castling: the king moves onto its own rook's square.
-    const std::optional<CanStillCastle> castling960 = Chess960CastlingRight(game_, oldSq, newSq);
+    const std::optional<CanStillCastle> castling960 = Chess960CastlingRight(state, oldSq, newSq);
     const Square kingTo = castling960 ? CastledKingSquare(*castling960) : newSq;
     DrawSquare(oldSq);
     if (AnimateMoves() && (oldSq != drag_.From() || newSq != drag_.DropTo())) {
@@ -64,24 +65,24 @@ bool TChessBoard::MakeMove(Square oldSq, Square newSq)
 
     char captured = EmptySquare;
     if (castling960) {
-        PlaceChess960Castling(game_, *castling960);
+        PlaceChess960Castling(state, *castling960);
         for (Square s : {oldSq, newSq, kingTo, CastledRookSquare(*castling960)}) {
             DrawSquare(s);
-            if (game_.Board[Ord(s)] != EmptySquare)
-                DrawPiece(s, game_.Board[Ord(s)]);
+            if (state.Board[Ord(s)] != EmptySquare)
+                DrawPiece(s, state.Board[Ord(s)]);
         }
         const bool white = IsWhiteRight(*castling960);
-        game_.CastlingAllowed.Exclude(white ? CanStillCastle::WhiteKingSide : CanStillCastle::BlackKingSide);
-        game_.CastlingAllowed.Exclude(white ? CanStillCastle::WhiteQueenSide : CanStillCastle::BlackQueenSide);
+        state.CastlingAllowed.Exclude(white ? CanStillCastle::WhiteKingSide : CanStillCastle::BlackKingSide);
+        state.CastlingAllowed.Exclude(white ? CanStillCastle::WhiteQueenSide : CanStillCastle::BlackQueenSide);
     } else {
-        captured = MovePiece(game_, oldSq, newSq);
+        captured = MovePiece(state, oldSq, newSq);
         DrawSquare(newSq);
-        DrawPiece(newSq, game_.Board[Ord(newSq)]);
+        DrawPiece(newSq, state.Board[Ord(newSq)]);
     }
     DrawBoardLines();
 
-    PassTurn(game_);
-    history_.SetEndMarker(game_.CurrentMove, game_.WhiteToMove);
+    PassTurn(state);
+    game_.TurnPassed();
     aids_.SetPositionFromPlay(true);
     NotifySearchThread();
 
@@ -93,12 +94,12 @@ bool TChessBoard::MakeMove(Square oldSq, Square newSq)
     CarryOutPromotion(oldSq, newSq);
     if (capturesEnPassant)
         CarryOutEnPassant(oldSq, newSq);
-    UpdateEnPassantSquare(game_, oldSq, newSq);
+    UpdateEnPassantSquare(state, oldSq, newSq);
     if (castling960)
         Fire(OnCastle, this, oldSq, newSq);
     else
         CarryOutCastling(oldSq, newSq);
-    UpdateCastlingRights(game_, oldSq, newSq);
+    UpdateCastlingRights(state, oldSq, newSq);
     // The new position is complete: its marks (last move, check) show
     // before the handlers of what it means run.
     RefreshMarks();
@@ -106,14 +107,13 @@ bool TChessBoard::MakeMove(Square oldSq, Square newSq)
     std::optional<TGameEnd> draw;
     if (AnnounceMateOrStalemate(oldSq, newSq))
         draw = TGameEnd::Stalemate;
-    if (MatingMaterial(game_.Board, true) < 5 && MatingMaterial(game_.Board, false) < 5) {
+    if (MatingMaterial(state.Board, true) < 5 && MatingMaterial(state.Board, false) < 5) {
         Fire(OnNoMatingMaterial, this);
         draw = draw.value_or(TGameEnd::NoMatingMaterial);
     }
 
-    RecordCurrentPosition();
-    history_.SetEndMarker(game_.CurrentMove, game_.WhiteToMove);
-    if (threefoldEndsGame_ && ThreefoldRepetition()) {
+    game_.EndMove();
+    if (game_.ThreefoldEndsGame && ThreefoldRepetition()) {
         Fire(OnThreefoldPosition, this);
         draw = draw.value_or(TGameEnd::ThreefoldRepetition);
     }
@@ -132,36 +132,33 @@ bool TChessBoard::MakeMove(Square oldSq, Square newSq)
 
 void TChessBoard::CarryOutPromotion(Square oldSq, Square newSq)
 {
-    if (!NeedsPromotion(game_, newSq))
+    if (!NeedsPromotion(game_.State(), newSq))
         return;
     Fire(OnPromotion, this, oldSq, newSq, promotionPiece_);
     PromotePawn(newSq);
-    // The move was recorded from the slot before the turn passed.
-    const bool moverWasWhite = !game_.WhiteToMove;
-    const int moverMove = moverWasWhite ? game_.CurrentMove : game_.CurrentMove - 1;
-    history_.RecordPromotion(moverMove, moverWasWhite, game_.Board[Ord(newSq)]);
+    game_.NotePromotion(newSq);
 }
 
 void TChessBoard::PromotePawn(Square square)
 {
-    ::PromotePawn(game_, square, promotionPiece_);
+    ::PromotePawn(game_.MutableState(), square, promotionPiece_);
     DrawSquare(square);
-    DrawPiece(square, game_.Board[Ord(square)]);
+    DrawPiece(square, PieceAt(square));
     DrawBoardLines();
 }
 
 void TChessBoard::CarryOutEnPassant(Square oldSq, Square newSq)
 {
     const Square victim = EnPassantVictimSquare(oldSq, newSq);
-    Fire(OnCapture, this, oldSq, newSq, game_.Board[Ord(victim)]);
-    RemoveEnPassantVictim(game_, oldSq, newSq);
+    Fire(OnCapture, this, oldSq, newSq, PieceAt(victim));
+    RemoveEnPassantVictim(game_.MutableState(), oldSq, newSq);
     DrawSquare(victim);
     DrawBoardLines();
 }
 
 void TChessBoard::CarryOutCastling(Square oldSq, Square newSq)
 {
-    const std::optional<CastlingRookMove> rook = MoveCastlingRook(game_, oldSq, newSq);
+    const std::optional<CastlingRookMove> rook = MoveCastlingRook(game_.MutableState(), oldSq, newSq);
     if (!rook)
         return;
     DrawSquare(rook->from);
@@ -172,9 +169,10 @@ void TChessBoard::CarryOutCastling(Square oldSq, Square newSq)
 
 bool TChessBoard::AnnounceMateOrStalemate(Square oldSq, Square newSq)
 {
+    const GameState& state = game_.State();
     const bool check =
-        game_.WhiteToMove ? ::WhiteKingAttacked(game_, newSq, newSq) : ::BlackKingAttacked(game_, newSq, newSq);
-    const bool canMove = HasMobility(game_);
+        state.WhiteToMove ? ::WhiteKingAttacked(state, newSq, newSq) : ::BlackKingAttacked(state, newSq, newSq);
+    const bool canMove = HasMobility(state);
     if (check) {
         Fire(OnCheck, this, oldSq, newSq);
         if (!canMove && OnMate) {

@@ -84,10 +84,10 @@ void TChessBoard::Paint()
         ResumeThinking();
     }
 
-    if (piecesRatio_ != DeviceRatio())
-        BuildPieceImages();
-    sizeOfSquare_ = SquareSizeFromBounds();
-    const int side = 8 * sizeOfSquare_ + 2 * sizeOfBorder_;
+    if (look_.PiecesRatio() != DeviceRatio())
+        look_.CutPieces(DeviceRatio());
+    look_.SizeOfSquare = SquareSizeFromBounds();
+    const int side = 8 * look_.SizeOfSquare + 2 * look_.SizeOfBorder;
     inPaint_ = true;
     resize(side, side);
     inPaint_ = false;
@@ -120,36 +120,36 @@ void TChessBoard::DrawBorder()
     QPainter& p = *canvas;
     const int W = width();
     const int H = height();
-    const int B = sizeOfBorder_;
-    const int S = sizeOfSquare_;
+    const int B = look_.SizeOfBorder;
+    const int S = look_.SizeOfSquare;
 
     p.save();
     QRegion border(0, 0, W, H);
     if (W > 2 * B && H > 2 * B)
         border -= QRegion(B, B, W - 2 * B, H - 2 * B);
     p.setClipRegion(border, Qt::IntersectClip);
-    FillArea(p, borderBitmap_, borderColor_, border.boundingRect());
+    FillArea(p, look_.BorderBitmap, look_.BorderColor, border.boundingRect());
 
-    if (!displayCoords_.Empty()) {
-        p.setFont(coordFont_);
-        p.setPen(coordFontColor_);
+    if (!look_.DisplayCoords.Empty()) {
+        p.setFont(look_.CoordFont);
+        p.setPen(look_.CoordFontColor);
         const QFontMetrics metrics = p.fontMetrics();
-        const int F = FontSizeInPoints(coordFont_);
+        const int F = FontSizeInPoints(look_.CoordFont);
         const int a = std::max(0, (B - F) / 2 + 1);
         const int d = std::max(0, (S - F) / 2);
         const int lift = metrics.height() / 4;
-        const QString letters = whiteOnTop_ ? QStringLiteral("HGFEDCBA") : QStringLiteral("ABCDEFGH");
+        const QString letters = look_.WhiteOnTop ? QStringLiteral("HGFEDCBA") : QStringLiteral("ABCDEFGH");
         auto label = [&](int x, int y, const QString& text) { p.drawText(x, y + metrics.ascent(), text); };
         for (int i = 0; i < 8; ++i) {
-            const QString number = QString::number(whiteOnTop_ ? i + 1 : 8 - i);
+            const QString number = QString::number(look_.WhiteOnTop ? i + 1 : 8 - i);
             const QString letter = letters.mid(i, 1);
-            if (displayCoords_.Contains(DisplayCoords::West))
+            if (look_.DisplayCoords.Contains(DisplayCoords::West))
                 label(a, B + i * S + d, number);
-            if (displayCoords_.Contains(DisplayCoords::East))
+            if (look_.DisplayCoords.Contains(DisplayCoords::East))
                 label(W - B + a, B + i * S + d, number);
-            if (displayCoords_.Contains(DisplayCoords::North))
+            if (look_.DisplayCoords.Contains(DisplayCoords::North))
                 label(B + i * S + d, a - lift, letter);
-            if (displayCoords_.Contains(DisplayCoords::South))
+            if (look_.DisplayCoords.Contains(DisplayCoords::South))
                 label(B + i * S + d, H - B + a - lift, letter);
         }
     }
@@ -167,8 +167,8 @@ void TChessBoard::DrawSquares()
 {
     CanvasPainter canvas(*this);
     QPainter& p = *canvas;
-    const int S = sizeOfSquare_;
-    const int B = sizeOfBorder_;
+    const int S = look_.SizeOfSquare;
+    const int B = look_.SizeOfBorder;
     const QRect area(B, B, std::max(0, width() - 2 * B), std::max(0, height() - 2 * B));
 
     p.save();
@@ -180,12 +180,12 @@ void TChessBoard::DrawSquares()
         for (int r = 0; r < 8; ++r)
             for (int c = 0; c < 4; ++c) {
                 const int column = 2 * c + ((r % 2) ^ pass);
-                others += QRect(boardLeft_ + column * S, boardTop_ + r * S, S, S);
+                others += QRect(look_.BoardLeft + column * S, look_.BoardTop + r * S, S, S);
             }
         p.setClipRegion(QRegion(area) - others, Qt::IntersectClip);
         const bool light = pass == 1;
-        FillArea(p, light ? squareLight_ : squareDark_, light ? squareColorLight_ : squareColorDark_,
-                 p.clipBoundingRect().toAlignedRect());
+        FillArea(p, light ? look_.SquareLight : look_.SquareDark,
+                 light ? look_.SquareColorLight : look_.SquareColorDark, p.clipBoundingRect().toAlignedRect());
         p.restore();
     }
     DrawAllMarks(p, false);
@@ -198,7 +198,7 @@ void TChessBoard::UseLinePen(QPainter& p) const
 {
     const qreal ratio = canvas_.Ratio();
     if (ratio == 1.0) {
-        p.setPen(lineStyle_);
+        p.setPen(look_.LineStyle);
         return;
     }
     // At one device pixel per logical pixel a line of odd width has its
@@ -208,7 +208,7 @@ void TChessBoard::UseLinePen(QPainter& p) const
     // down puts it back. A cosmetic pen, one device pixel wide whatever the
     // scale, is one logical pixel wide, as it looks at one device pixel.
     // Mitred joins keep the frames' corners square, as thin lines meet.
-    QPen pen = lineStyle_;
+    QPen pen = look_.LineStyle;
     if (pen.widthF() == 0.0)
         pen.setWidth(1);
     pen.setJoinStyle(Qt::MiterJoin);
@@ -219,20 +219,20 @@ void TChessBoard::UseLinePen(QPainter& p) const
 
 void TChessBoard::DrawLinesWith(QPainter& p)
 {
-    const int S = sizeOfSquare_;
+    const int S = look_.SizeOfSquare;
     const int W = width();
     const int H = height();
     UseLinePen(p);
     // A line ends before its end point: the last pixel is one short of it.
     for (int i = 1; i <= 7; ++i) {
-        p.drawLine(boardLeft_ + i * S, boardTop_, boardLeft_ + i * S, H - boardTop_ - 1);
-        p.drawLine(boardLeft_, boardTop_ + i * S, W - boardLeft_ - 1, boardTop_ + i * S);
+        p.drawLine(look_.BoardLeft + i * S, look_.BoardTop, look_.BoardLeft + i * S, H - look_.BoardTop - 1);
+        p.drawLine(look_.BoardLeft, look_.BoardTop + i * S, W - look_.BoardLeft - 1, look_.BoardTop + i * S);
     }
 }
 
 void TChessBoard::DrawBoardLines()
 {
-    if (!boardLines_)
+    if (!look_.BoardLines)
         return;
     CanvasPainter canvas(*this);
     QPainter& p = *canvas;
@@ -260,17 +260,18 @@ void TChessBoard::DrawSquare(Square square)
     int x = 0;
     int y = 0;
     SquareOrigin(square, x, y);
-    const QRect cell(x, y, sizeOfSquare_, sizeOfSquare_);
+    const QRect cell(x, y, look_.SizeOfSquare, look_.SizeOfSquare);
 
     p.save();
     p.setClipRect(cell, Qt::IntersectClip);
     const bool light = IsLightSquare(square);
-    FillArea(p, light ? squareLight_ : squareDark_, light ? squareColorLight_ : squareColorDark_, cell);
-    const std::uint8_t marks = aids_.MarksAt(CurrentMarkContext(), game_, square);
+    FillArea(p, light ? look_.SquareLight : look_.SquareDark, light ? look_.SquareColorLight : look_.SquareColorDark,
+             cell);
+    const std::uint8_t marks = aids_.MarksAt(CurrentMarkContext(), game_.State(), square);
     aids_.ShownMarks()[Ord(square)] = marks;
     if (marks & ~MarkFocus)
         DrawMarks(p, cell, marks);
-    if (boardLines_)
+    if (look_.BoardLines)
         DrawLinesWith(p);
     if (marks & MarkFocus)
         DrawFocusFrame(p, cell);
@@ -286,10 +287,10 @@ void TChessBoard::DrawPiece(Square square, char piece)
     int x = 0;
     int y = 0;
     SquareOrigin(square, x, y);
-    const int offset = (sizeOfSquare_ - pieceSize_) / 2;
-    pieceImages_.Draw(*canvas, x + offset, y + offset, index);
+    const int offset = (look_.SizeOfSquare - look_.PieceSize()) / 2;
+    look_.PieceImages().Draw(*canvas, x + offset, y + offset, index);
     if (square == aids_.FocusSquare() && aids_.FocusFrameShown())
-        DrawFocusFrame(*canvas, QRect(x, y, sizeOfSquare_, sizeOfSquare_));
+        DrawFocusFrame(*canvas, QRect(x, y, look_.SizeOfSquare, look_.SizeOfSquare));
 }
 
 void TChessBoard::RedrawChangedSquares(const std::string& oldPosition)
@@ -313,7 +314,7 @@ void TChessBoard::paintEvent(QPaintEvent* event)
     if (canvas_.OpenPainter() == nullptr && canvas_.Ratio() != DeviceRatio()) {
         // Moved to a screen of another density: the same picture, drawn
         // anew with that screen's pixels.
-        BuildPieceImages();
+        look_.CutPieces(DeviceRatio());
         EnsureCanvas();
         CanvasPainter painter(*this);
         DrawBorder();

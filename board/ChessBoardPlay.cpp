@@ -79,7 +79,7 @@ bool TChessBoard::IsMoversPiece(Square square) const
     if (piece == EmptySquare || PieceImageIndex(piece) < 0)
         return false;
     const bool white = piece >= 'A' && piece <= 'Z';
-    return white == game_.WhiteToMove;
+    return white == game_.State().WhiteToMove;
 }
 
 void TChessBoard::SelectSquare(Square square)
@@ -96,7 +96,7 @@ void TChessBoard::ClearSelection()
 
 void TChessBoard::SquareClicked(Square square)
 {
-    if (Thinking() || chooser_ != nullptr) {
+    if (Thinking() || chooser_->IsOpen()) {
         ClearSelection();
         return;
     }
@@ -130,11 +130,12 @@ void TChessBoard::SquareClicked(Square square)
 
 Square TChessBoard::PersonTarget(Square from, Square to) const
 {
-    if (!game_.Chess960 || to == Square::None || IsLegalMove(from, to) || PieceAt(from) != (WhiteToMove() ? 'K' : 'k'))
+    if (!game_.State().Chess960 || to == Square::None || IsLegalMove(from, to) ||
+        PieceAt(from) != (WhiteToMove() ? 'K' : 'k'))
         return to;
     for (CanStillCastle right : {CanStillCastle::WhiteKingSide, CanStillCastle::WhiteQueenSide,
                                  CanStillCastle::BlackKingSide, CanStillCastle::BlackQueenSide}) {
-        const Square rook = CastlingRookSquare(game_, right);
+        const Square rook = CastlingRookSquare(game_.State(), right);
         if (CastledKingSquare(right) == to && IsWhiteRight(right) == WhiteToMove() && IsLegalMove(from, rook))
             return rook;
     }
@@ -167,7 +168,7 @@ void TChessBoard::StartKeyboardPlay()
 {
     aids_.SetKeyboardInUse(true);
     if (aids_.FocusSquare() == Square::None)
-        SetFocusSquare(game_.WhiteToMove ? Square::E2 : Square::E7);
+        SetFocusSquare(game_.State().WhiteToMove ? Square::E2 : Square::E7);
     RefreshMarks();
 }
 
@@ -183,8 +184,8 @@ void TChessBoard::MoveFocusSquare(int columns, int rows)
     column = std::clamp(column + columns, 0, 7);
     row = std::clamp(row + rows, 0, 7);
     // ScreenCell's inverse.
-    const int file = whiteOnTop_ ? 8 - column : column + 1;
-    const int rank = whiteOnTop_ ? row + 1 : 8 - row;
+    const int file = look_.WhiteOnTop ? 8 - column : column + 1;
+    const int rank = look_.WhiteOnTop ? row + 1 : 8 - row;
     SetFocusSquare(SquareAt(file, rank));
 }
 

@@ -12,12 +12,12 @@
 
 int TChessBoard::TakeBackCount() const
 {
-    return TakeBackLine::TakeBackCount(game_, history_);
+    return game_.TakeBackCount();
 }
 
 int TChessBoard::RedoCount() const
 {
-    return takeBack_.RedoCount(game_, history_);
+    return game_.RedoCount();
 }
 
 bool TChessBoard::TakeBack(int halfMoves)
@@ -30,7 +30,7 @@ bool TChessBoard::TakeBack(int halfMoves)
         return false;
 
     const std::string oldPosition = Position();
-    takeBack_.TakeBack(game_, history_, halfMoves);
+    game_.TakeBack(halfMoves);
     aids_.SetPositionFromPlay(true);
     RedrawChangedSquares(oldPosition);
     ShownPositionChanged();
@@ -46,7 +46,7 @@ bool TChessBoard::Redo(int halfMoves)
     if (halfMoves > RedoCount())
         return false;
 
-    std::vector<TakeBackLine::Move> line = takeBack_.Release();
+    std::vector<TakeBackLine::Move> line = game_.ReleaseRedo();
     const char promotionPiece = promotionPiece_;
     int played = 0;
     for (; played < halfMoves; ++played) {
@@ -59,7 +59,7 @@ bool TChessBoard::Redo(int halfMoves)
             break;
     }
     if (played == halfMoves)
-        takeBack_.Keep({line.begin() + halfMoves, line.end()}, game_, history_);
+        game_.KeepRedo({line.begin() + halfMoves, line.end()});
     ResumeThinking();
     return played == halfMoves;
 }

@@ -45,7 +45,7 @@ void TChessBoard::CreateSearchThread()
     thread->InputHandler = [this] {
         // The move from outside is asked for here, where the board's own
         // search would have begun; it comes back through PlayComputerMove.
-        if (computerMovesFromOutside_ && ComputerToMove() && acceptsMoves_) {
+        if (computerMovesFromOutside_ && ComputerToMove() && game_.AcceptsMoves) {
             TellThinking(true);
             emit computerMoveWanted();
         }
@@ -109,7 +109,7 @@ void TChessBoard::StopThinking()
 
 void TChessBoard::ResumeThinking()
 {
-    if (designMode_ || SearchThread == nullptr || !acceptsMoves_)
+    if (designMode_ || SearchThread == nullptr || !game_.AcceptsMoves)
         return;
     SearchThread->ClearStop();
     SearchThread->Resume();
@@ -143,7 +143,7 @@ void TChessBoard::SetAcceptsMoves(bool value)
 {
     if (!value)
         StopThinking();
-    acceptsMoves_ = value;
+    game_.AcceptsMoves = value;
 }
 
 void TChessBoard::SetComputerPlaysWhite(bool value)
@@ -199,7 +199,7 @@ void TChessBoard::SetComputerMovesFromOutside(bool value)
 
 bool TChessBoard::PlayComputerMove(Square from, Square to, char promotion)
 {
-    if (!acceptsMoves_ || !ComputerToMove() || !IsLegalMove(from, to))
+    if (!game_.AcceptsMoves || !ComputerToMove() || !IsLegalMove(from, to))
         return false;
     TellThinking(false);
     const char kept = promotionPiece_;

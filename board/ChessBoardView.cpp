@@ -11,19 +11,13 @@ void TChessBoard::InitView()
     setFocusPolicy(Qt::StrongFocus);
     // paintEvent copies the canvas over every pixel it is asked for.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    CreatePromotionChooser();
 
-    // The visual properties start at their in-class defaults (ChessBoard.h);
-    // only what needs more than a value is set up here.
-    pieceImages_.SetImageSize(pieceSize_);
-    LoadStandardSet();
-    BuildPieceImages();
+    // The look starts at its defaults (board/BoardLook.h); the piece images
+    // are cut for this screen.
+    look_.CutPieces(DeviceRatio());
 
-    // "Arial" is matched to an installed sans-serif face by the font system.
-    coordFont_ = QFont(QStringLiteral("Arial"));
-    coordFont_.setStyleHint(QFont::SansSerif);
-    coordFont_.setPointSize(7);
-
-    const int side = 8 * sizeOfSquare_ + 2 * sizeOfBorder_;
+    const int side = 8 * look_.SizeOfSquare + 2 * look_.SizeOfBorder;
     resize(side, side);
 }
 
@@ -38,73 +32,73 @@ void TChessBoard::DoneView()
 
 void TChessBoard::SetWhiteOnTop(bool value)
 {
-    whiteOnTop_ = value;
+    look_.WhiteOnTop = value;
     Paint();
 }
 
 void TChessBoard::SetDisplayCoords(CoordSet value)
 {
-    displayCoords_ = value;
+    look_.DisplayCoords = value;
     Paint();
 }
 
 void TChessBoard::SetCoordFont(const QFont& font)
 {
-    coordFont_ = font;
+    look_.CoordFont = font;
     Paint();
 }
 
 void TChessBoard::SetCoordFontColor(const QColor& color)
 {
-    coordFontColor_ = color;
+    look_.CoordFontColor = color;
     Paint();
 }
 
 void TChessBoard::SetBorderColor(const QColor& color)
 {
-    borderColor_ = color;
+    look_.BorderColor = color;
     Paint();
 }
 
 void TChessBoard::SetBorderBitmap(const QImage* bitmap)
 {
-    borderBitmap_ = bitmap ? bitmap->copy() : QImage();
+    look_.BorderBitmap = bitmap ? bitmap->copy() : QImage();
     Paint();
 }
 
 void TChessBoard::SetSquareColorDark(const QColor& color)
 {
-    squareColorDark_ = color;
+    look_.SquareColorDark = color;
     Paint();
 }
 
 void TChessBoard::SetSquareColorLight(const QColor& color)
 {
-    squareColorLight_ = color;
+    look_.SquareColorLight = color;
     Paint();
 }
 
 void TChessBoard::SetSquareDark(const QImage* bitmap)
 {
-    squareDark_ = bitmap ? bitmap->copy() : QImage();
+    look_.SquareDark = bitmap ? bitmap->copy() : QImage();
     Paint();
 }
 
 void TChessBoard::SetSquareLight(const QImage* bitmap)
 {
-    squareLight_ = bitmap ? bitmap->copy() : QImage();
+    look_.SquareLight = bitmap ? bitmap->copy() : QImage();
     Paint();
 }
 
 void TChessBoard::SetBoardLines(bool value)
 {
-    boardLines_ = value;
+    look_.BoardLines = value;
     Paint();
 }
 
 void TChessBoard::SetLineStyle(const QPen& pen)
 {
-    lineStyle_ = pen;
+    look_.LineStyle = pen;
     Paint();
 }
 

@@ -101,6 +101,13 @@ int Chess960NumberOfPlacement(const GameState& state)
     return Chess960Number(rank);
 }
 
+int Chess960StartNumber(const GameState& state)
+{
+    if (!state.Chess960 || state.CurrentMove != 1 || !state.WhiteToMove)
+        return -1;
+    return Chess960NumberOfPlacement(state);
+}
+
 bool IsWhiteRight(CanStillCastle right)
 {
     return right == CanStillCastle::WhiteKingSide || right == CanStillCastle::WhiteQueenSide;

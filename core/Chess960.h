@@ -27,6 +27,9 @@ GameState Chess960StartPosition(int number);
 // The number of a state's placement when it is a Chess960 start (pieces on
 // ranks 1, 2, 7 and 8 as the start has them), else -1.
 int Chess960NumberOfPlacement(const GameState& state);
+// The number of a Chess960 game's start: a Chess960 state at move 1, White
+// to move, with a start placement; else -1.
+int Chess960StartNumber(const GameState& state);
 
 // The right's colour: true for White.
 bool IsWhiteRight(CanStillCastle right);

@@ -222,6 +222,46 @@ bool ReadFen(std::string_view text, FenPosition& position, NotationError& error,
     return true;
 }
 
+namespace {
+
+bool CastlingRightsFit(const GameState& state)
+{
+    for (const CanStillCastle right : {CanStillCastle::WhiteKingSide, CanStillCastle::WhiteQueenSide,
+                                       CanStillCastle::BlackKingSide, CanStillCastle::BlackQueenSide})
+        if (state.CastlingAllowed.Contains(right) && !CastlingRightFits(state, right))
+            return false;
+    return true;
+}
+
+} // namespace
+
+bool ReadFenSyntaxEitherRules(std::string_view text, FenPosition& position, NotationError& error)
+{
+    FenPosition read;
+    if (!ReadFenSyntax(text, read, error))
+        return false;
+    if (!read.State.Chess960 && !CastlingRightsFit(read.State)) {
+        FenPosition chess960;
+        NotationError ignored;
+        if (ReadFenSyntax(text, chess960, ignored, true) && CastlingRightsFit(chess960.State))
+            read = chess960;
+    }
+    position = read;
+    return true;
+}
+
+bool ReadFenEitherRules(std::string_view text, FenPosition& position, NotationError& error)
+{
+    FenPosition read;
+    if (!ReadFenSyntaxEitherRules(text, read, error))
+        return false;
+    error = CheckPosition(read.State);
+    if (error.Reason != NotationReason::None)
+        return false;
+    position = read;
+    return true;
+}
+
 bool ReadFen(std::string_view text, FenPosition& position, std::string& error, bool chess960)
 {
     NotationError reason;

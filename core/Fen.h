@@ -42,6 +42,13 @@ bool ReadFen(std::string_view text, FenPosition& position, NotationError& error,
 // The same with the reason in Portuguese.
 bool ReadFen(std::string_view text, FenPosition& position, std::string& error, bool chess960 = false);
 
+// For a text that does not say which castling rules it follows (X-FEN's
+// KQkq reads the same in both): the standard rules, unless its castling
+// rights fit the placement only under Chess960's, as a Chess960 start
+// written in X-FEN does. ReadFenSyntax or ReadFen with that choice.
+bool ReadFenSyntaxEitherRules(std::string_view text, FenPosition& position, NotationError& error);
+bool ReadFenEitherRules(std::string_view text, FenPosition& position, NotationError& error);
+
 // The six fields; the move number is the state's CurrentMove. A castling
 // right whose king or rook has left home, and an en passant square that
 // does not follow a double step, are written as absent. A Chess960 state

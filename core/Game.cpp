@@ -1,6 +1,7 @@
 // The recorded game.
 #include "core/Game.h"
 
+#include "core/Chess960.h"
 #include "core/Rules.h"
 #include "core/San.h"
 
@@ -79,6 +80,10 @@ void Game::WriteStartTags()
         SetTag("Variant", "Chess960");
     else if (IsChess960Variant(Tag("Variant").value_or(std::string())))
         RemoveTag("Variant");
+    if (const int number = Chess960StartNumber(start_.State); number >= 0)
+        SetTag(Chess960NumberTag, std::to_string(number));
+    else
+        RemoveTag(Chess960NumberTag);
     if (StartsFromStandardPosition()) {
         RemoveTag("SetUp");
         RemoveTag("FEN");

@@ -42,6 +42,9 @@ struct GameMove {
 // A Variant tag's value names Chess960 ("Chess960", "chess 960",
 // "Fischerandom", any case).
 bool IsChess960Variant(std::string_view variant);
+// The tag that names a Chess960 game's start position by its number
+// (0..959), beside its FEN tag.
+inline constexpr std::string_view Chess960NumberTag = "Chess960Number";
 
 // Who plays a side, kept in the tags WhiteType and BlackType.
 enum class PlayerType { Human, Program };
@@ -59,7 +62,8 @@ public:
 
     // A game from a position; the moves are cleared. With the standard start
     // the SetUp and FEN tags go, else they are set. A Chess960 start always
-    // has them, with the tag Variant "Chess960".
+    // has them, with the tag Variant "Chess960", and one of the 960 start
+    // positions also the tag Chess960Number.
     void SetStart(const FenPosition& start);
     // Sets the move number and half-move clock of the start, keeping the
     // moves (recorded by something that does not count them).

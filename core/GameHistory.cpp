@@ -1,6 +1,8 @@
 // The slot table of the game record, its move list and the repetition test.
 #include "core/GameHistory.h"
 
+#include "core/Chess960.h"
+
 #include <string>
 
 long long GameHistory::SlotIndex(int moveNumber, bool whiteToMove)
@@ -93,7 +95,7 @@ void GameHistory::GetMoveList(std::vector<std::string>& list) const
         // A slot skipped by play (the side to move was written in between)
         // holds no move of this game: it shows as "...".
         const bool played = slot.OldSq != Square::None && slot.NewSq != Square::None;
-        const std::string move = played ? SquareName(slot.OldSq) + "-" + SquareName(slot.NewSq) : "...";
+        const std::string move = played ? MoveText(slot, white) : "...";
         if (white) {
             list.push_back(std::to_string(moveNumber) + ". " + move);
         } else {
@@ -102,6 +104,16 @@ void GameHistory::GetMoveList(std::vector<std::string>& list) const
             list.push_back(std::string(14, ' ') + move);
         }
     }
+}
+
+std::string GameHistory::MoveText(const MoveInfo& slot, bool white) const
+{
+    // A Chess960 castling is the king's move onto its own rook; "B1-A1"
+    // would read as a king going to a1, so it is written as castling.
+    if (chess960_)
+        if (const auto right = Chess960CastlingRight(SlotState(slot, white), slot.OldSq, slot.NewSq))
+            return IsKingSideRight(*right) ? "O-O" : "O-O-O";
+    return SquareName(slot.OldSq) + "-" + SquareName(slot.NewSq);
 }
 
 void GameHistory::SetCastlingRules(const GameState& rules)

@@ -63,7 +63,7 @@ public:
 
     // One line per half-move of the recorded game: "12. G1-F3" for White,
     // 14 blanks then "E7-E5" for Black. A game begun by Black starts with
-    // the line "1. ...".
+    // the line "1. ...". In Chess960 a castling is "O-O" or "O-O-O".
     void GetMoveList(std::vector<std::string>& list) const;
 
     // The position of slot (moveNumber, side) has stood at least twice
@@ -81,6 +81,8 @@ public:
 
 private:
     MoveInfo& SlotForWriting(long long index);
+    // "G1-F3", or a Chess960 castling's "O-O"/"O-O-O".
+    std::string MoveText(const MoveInfo& slot, bool white) const;
     // The position a slot holds (its move number left at 1).
     GameState SlotPosition(const MoveInfo& slot, bool whiteToMove) const { return SlotState(slot, whiteToMove); }
     bool chess960_ = false;

@@ -1,6 +1,7 @@
 // PGN import and export.
 #include "core/Pgn.h"
 
+#include "core/Chess960.h"
 #include "core/PgnCharacters.h"
 
 #include "core/San.h"
@@ -10,6 +11,18 @@
 #include <utility>
 
 namespace {
+
+// The start number of a Chess960Number tag: 0..959 written plainly, else
+// the usual array's.
+int Chess960TagNumber(const Game& game)
+{
+    const std::string text = game.Tag(Chess960NumberTag).value_or(std::string());
+    if (text.empty() || text.size() > 3 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return Chess960StandardNumber;
+    const int number = std::stoi(text);
+    return number < Chess960PositionCount ? number : Chess960StandardNumber;
+}
 
 enum class TokenType {
     End,
@@ -424,8 +437,10 @@ private:
                 throw GameFailure{*fenTag, error};
             game.SetStart(start);
         } else if (chess960) {
+            // Without a FEN tag the number names the start; without either,
+            // the usual array.
             FenPosition start;
-            start.State.Chess960 = true;
+            start.State = Chess960StartPosition(Chess960TagNumber(game));
             game.SetStart(start);
         }
 

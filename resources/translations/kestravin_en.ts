@@ -658,6 +658,53 @@
     </message>
 </context>
 <context>
+    <name>GameStartChooser</name>
+    <message>
+        <source>Posição inicial</source>
+        <translation>Starting position</translation>
+    </message>
+    <message>
+        <source>Xadrez 960</source>
+        <translation>Chess960</translation>
+    </message>
+    <message>
+        <source>Xadrez aleatório de Fischer: as peças da primeira fileira começam numa das 960 ordens possíveis, iguais para os dois lados.</source>
+        <translation>Fischer random chess: the pieces of the first rank start in one of 960 possible orders, the same for both sides.</translation>
+    </message>
+    <message>
+        <source>Posição montada</source>
+        <translation>Set-up position</translation>
+    </message>
+    <message>
+        <source>&amp;Início:</source>
+        <translation>&amp;Start:</translation>
+    </message>
+    <message>
+        <source>Número da posição do Xadrez 960</source>
+        <translation>Number of the Chess960 position</translation>
+    </message>
+    <message>
+        <source>De 0 a 959; 518 é a ordem de sempre.</source>
+        <translation>From 0 to 959; 518 is the usual order.</translation>
+    </message>
+    <message>
+        <source>S&amp;orteada</source>
+        <translation>R&amp;andom</translation>
+    </message>
+    <message>
+        <source>(sorteada ao começar)</source>
+        <translation>(drawn when the game starts)</translation>
+    </message>
+    <message>
+        <source>Primeira fileira</source>
+        <translation>First rank</translation>
+    </message>
+    <message>
+        <source>Posição &amp;960:</source>
+        <translation>Position &amp;960:</translation>
+    </message>
+</context>
+<context>
     <name>InterfaceLanguage</name>
     <message>
         <source>pt_BR</source>
@@ -924,14 +971,6 @@
         <translation>Another control for Black</translation>
     </message>
     <message>
-        <source>Posição inicial</source>
-        <translation>Starting position</translation>
-    </message>
-    <message>
-        <source>&amp;Início:</source>
-        <translation>&amp;Start:</translation>
-    </message>
-    <message>
         <source>Os relógios começam depois do primeiro lance das pretas.</source>
         <translation>The clocks start after Black&apos;s first move.</translation>
     </message>
@@ -990,10 +1029,6 @@
     <message>
         <source>Escolher o programa do motor</source>
         <translation>Choose the engine program</translation>
-    </message>
-    <message>
-        <source>Posição montada</source>
-        <translation>Set-up position</translation>
     </message>
 </context>
 <context>
@@ -1631,6 +1666,18 @@ Blunders (??): %3</translation>
         <source>A avaliação ao longo da partida, do lado das Brancas (até 10 peões; um mate fica na borda). Os pontos laranja são erros (?) e os vermelhos, erros graves (??). Clique para ver a posição.</source>
         <translation>The evaluation over the game, from White&apos;s side (up to 10 pawns; a mate lies on the edge). Orange dots are mistakes (?), red ones blunders (??). Click to see the position.</translation>
     </message>
+    <message>
+        <source>vantagem decisiva das Brancas</source>
+        <translation>decisive advantage for White</translation>
+    </message>
+    <message>
+        <source>vantagem decisiva das Pretas</source>
+        <translation>decisive advantage for Black</translation>
+    </message>
+    <message>
+        <source>Início: %1</source>
+        <translation>Start: %1</translation>
+    </message>
 </context>
 <context>
     <name>TExercisePlayer</name>
@@ -2113,6 +2160,14 @@ Open it in a web browser.</translation>
     <message>
         <source>Mostrar nome da abertura</source>
         <translation>Show the opening&apos;s name</translation>
+    </message>
+    <message>
+        <source>Xadrez 960 nº %1</source>
+        <translation>Chess960 no. %1</translation>
+    </message>
+    <message>
+        <source>Xadrez 960</source>
+        <translation>Chess960</translation>
     </message>
 </context>
 <context>

@@ -84,6 +84,34 @@ TEST(EvaluationGraph, ThePointsFollowAKnownReview)
     EXPECT_DOUBLE_EQ(short_[1].Pawns, -EvaluationLimitPawns);
 }
 
+TEST(EvaluationGraph, RestingOnAPointTellsItsMoveMarkAndScore)
+{
+    const KnownReview known;
+    const std::vector<EvaluationPoint> curve = EvaluationCurve(known.Review);
+    ASSERT_EQ(curve.size(), 8u);
+    EXPECT_EQ(EvaluationPointText(curve[0]), "Início: +0.30");
+    EXPECT_EQ(EvaluationPointText(curve[1]), "1. E2-E4: +0.35");
+    EXPECT_EQ(EvaluationPointText(curve[2]), "1... E7-E5: -0.20");
+    EXPECT_EQ(EvaluationPointText(curve[6]), "3... G8-F6 ??: vantagem decisiva das Brancas");
+    TGameReview black;
+    black.Moves.push_back({10, false, Square::E7, Square::E5, 0, TMoveMark::Mistake, -50, -2500});
+    const std::vector<EvaluationPoint> short_ = EvaluationCurve(black);
+    EXPECT_EQ(EvaluationPointText(short_[0]), "Início: -0.50");
+    EXPECT_EQ(EvaluationPointText(short_[1]), "10... E7-E5 ?: vantagem decisiva das Pretas");
+
+    // The widget tells of the point nearest to the pointer; without points
+    // it keeps its own tip.
+    TEvaluationGraph graph;
+    graph.resize(400, 140);
+    const QString ownTip = graph.ToolTipAt(200);
+    EXPECT_TRUE(ownTip.startsWith("A avaliação ao longo da partida")) << ownTip.toStdString();
+    graph.SetCurve(curve);
+    const QRectF area = graph.PlotArea();
+    EXPECT_EQ(graph.ToolTipAt(area.left()), "Início: +0.30");
+    EXPECT_EQ(graph.ToolTipAt(area.right()), EvaluationPointText(curve[7]));
+    EXPECT_EQ(graph.ToolTipAt(area.left() + area.width() / 7 + 1), "1. E2-E4: +0.35");
+}
+
 TEST(EvaluationGraph, PointsLieAcrossTheAreaAndAClickPicksTheNearest)
 {
     const EvaluationGraphGeometry geometry(QRectF(10, 20, 100, 200), 11);

@@ -106,3 +106,13 @@ TEST_F(OpeningNameDisplay, ATranspositionIsNamedByThePositionReached)
     EXPECT_TRUE(form.windowTitle().endsWith(" — E20 Defesa Nimzoíndia")) << form.windowTitle().toStdString();
     EXPECT_TRUE(boxes.errors.isEmpty());
 }
+
+TEST_F(OpeningNameDisplay, APastedPositionIsNamedAtOnce)
+{
+    TForm2 form(nullptr, true);
+    form.OpeningName->Action()->trigger();
+    RunGuarded(
+        [&form] { form.GameFiles->PasteFen("r1bqkbnr/pppp1ppp/2n5/1B2p3/4P3/5N2/PPPP1PPP/RNBQK2R b KQkq - 3 3"); });
+    EXPECT_TRUE(form.windowTitle().endsWith(" — C60 Abertura Espanhola")) << form.windowTitle().toStdString();
+    EXPECT_TRUE(boxes.errors.isEmpty());
+}

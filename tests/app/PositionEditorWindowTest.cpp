@@ -109,12 +109,12 @@ TEST_F(PositionEditorWindow, AGameStartsFromTheSetUpPositionAndIsSavedWithItsFen
 TEST(NewGameDialogStart, OffersTheSetUpPositionBesideTheUsualStart)
 {
     NewGameChoices current;
-    EXPECT_EQ(NewGameDialog(current).Start->count(), 1);
+    EXPECT_EQ(NewGameDialog(current).Start->findText("Posição montada"), -1);
     EXPECT_TRUE(NewGameDialog(current).Choices().StartFen.empty());
 
     current.StartFen = Ending;
     NewGameDialog dialog(current);
-    ASSERT_EQ(dialog.Start->count(), 2);
+    ASSERT_EQ(dialog.Start->count(), 3);
     EXPECT_EQ(dialog.Start->currentText(), "Posição montada");
     EXPECT_EQ(dialog.Choices().StartFen, Ending);
     dialog.Start->setCurrentIndex(0);

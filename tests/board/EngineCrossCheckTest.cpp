@@ -35,10 +35,11 @@ PairSet BoardPairs(const TChessBoard& board)
 PairSet EnginePairs(const TChessBoard& board)
 {
     TChessEngine engine;
-    engine.BoardRef = board.BoardLink();
-    engine.WhiteToMoveRef = board.WhiteToMoveLink();
-    engine.CastlingAllowedRef = board.CastlingAllowedLink();
-    engine.EnPassantRef = board.EnPassantLink();
+    const GameState& state = board.State();
+    engine.BoardRef = &state.Board;
+    engine.WhiteToMoveRef = &state.WhiteToMove;
+    engine.CastlingAllowedRef = &state.CastlingAllowed;
+    engine.EnPassantRef = &state.EnPassant;
     engine.LoadPosition();
     engine.GenerateMoves();
     PairSet pairs;

@@ -156,18 +156,16 @@ TEST(GameStateProperties, PieceColorByLetterRange)
     EXPECT_EQ(chessBoard.PieceAt(SquareFromOrd(255)), ' ');
 }
 
-TEST(GameStateProperties, LinksPointAtTheLiveFields)
+TEST(GameStateProperties, TheStateFollowsTheLiveGame)
 {
     TChessBoard board(nullptr, true);
-    const BoardArray* placement = board.BoardLink();
-    const bool* whiteToMove = board.WhiteToMoveLink();
-    const Square* enPassant = board.EnPassantLink();
+    const GameState& state = board.State();
     ASSERT_TRUE(board.MakeMove(Square::E2, Square::E4));
-    EXPECT_EQ((*placement)[Ord(Square::E4)], 'P');
-    EXPECT_FALSE(*whiteToMove);
-    EXPECT_EQ(*enPassant, Square::E3);
+    EXPECT_EQ(state.Board[Ord(Square::E4)], 'P');
+    EXPECT_FALSE(state.WhiteToMove);
+    EXPECT_EQ(state.EnPassant, Square::E3);
     board.SetCastlingAllowed(CastleSet(5));
-    EXPECT_EQ(board.CastlingAllowedLink()->Bits(), 5);
+    EXPECT_EQ(state.CastlingAllowed.Bits(), 5);
 }
 
 } // namespace

@@ -225,6 +225,78 @@ TEST(Chess960, SanAndPgnKeepAChess960Game)
     EXPECT_TRUE(tagged[0].Value.StartState().Chess960);
 }
 
+TEST(Chess960, TheStartNumberIsWrittenAndReadAsATag)
+{
+    const auto numberTag = [](const Game& game) { return game.Tag(Chess960NumberTag).value_or("none"); };
+    Game game;
+    FenPosition start;
+    start.State = Chess960StartPosition(747);
+    game.SetStart(start);
+    EXPECT_EQ(numberTag(game), "747");
+    const std::string text = WritePgn(game);
+    EXPECT_NE(text.find("[Chess960Number \"747\"]"), std::string::npos) << text;
+    // A standard game, a Chess960 position that is no start, and a start
+    // with Black to move carry no number.
+    start.State = GameState::Initial();
+    game.SetStart(start);
+    EXPECT_EQ(numberTag(game), "none");
+    start.State = Chess960StartPosition(747);
+    start.State.Put(Square::E2, EmptySquare);
+    start.State.Put(Square::E4, 'P');
+    game.SetStart(start);
+    EXPECT_EQ(numberTag(game), "none");
+    start.State = Chess960StartPosition(747);
+    start.State.WhiteToMove = false;
+    game.SetStart(start);
+    EXPECT_EQ(numberTag(game), "none");
+
+    // Read back: the FEN decides, and the tag follows it; without a FEN the
+    // number names the start; a number out of range or not a number is the
+    // usual array.
+    const auto startOf = [](const std::string& pgn) {
+        const std::vector<PgnGame> read = ReadPgn(pgn);
+        EXPECT_EQ(read.size(), 1u);
+        EXPECT_TRUE(read.front().Ok) << read.front().Error;
+        return read.front().Value;
+    };
+    const Game back = startOf(text);
+    EXPECT_EQ(back.StartState(), Chess960StartPosition(747));
+    EXPECT_EQ(numberTag(back), "747");
+    const Game wrongTag = startOf("[Variant \"Chess960\"]\n[Chess960Number \"3\"]\n[SetUp \"1\"]\n[FEN \"" +
+                                  WriteFen(Chess960StartPosition(12)) + "\"]\n\n*\n");
+    EXPECT_EQ(numberTag(wrongTag), "12");
+    EXPECT_EQ(startOf("[Variant \"Chess960\"]\n[Chess960Number \"0\"]\n\n1. Nd3 *\n").StartState(),
+              Chess960StartPosition(0));
+    for (const char* bad : {"960", "-1", "5x", "", "9999"})
+        EXPECT_EQ(startOf(std::string("[Variant \"Chess960\"]\n[Chess960Number \"") + bad + "\"]\n\n*\n").StartState(),
+                  Chess960StartPosition(518))
+            << bad;
+}
+
+TEST(Chess960, AFenThatDoesNotSayItsRulesIsReadByTheRulesItsCastlingFits)
+{
+    FenPosition read;
+    NotationError error;
+    // The usual start stays standard chess.
+    ASSERT_TRUE(ReadFenEitherRules(StandardStartFen, read, error));
+    EXPECT_FALSE(read.State.Chess960);
+    // A Chess960 start in X-FEN: KQkq fits only its own rooks.
+    ASSERT_TRUE(ReadFenEitherRules(WriteFen(Chess960StartPosition(747)), read, error)) << int(error.Reason);
+    EXPECT_EQ(read.State, Chess960StartPosition(747));
+    // In Shredder-FEN it says so itself.
+    ASSERT_TRUE(ReadFenEitherRules("rknnbqrb/pppppppp/8/8/8/8/PPPPPPPP/RKNNBQRB w GAga - 0 1", read, error));
+    EXPECT_EQ(read.State, Chess960StartPosition(747));
+    // Rights that fit neither rules: read as standard (its syntax is sound),
+    // refused as a position, with the right that does not fit.
+    const char* const lonely = "4k3/8/8/8/8/8/8/4K3 w K - 0 1";
+    ASSERT_TRUE(ReadFenSyntaxEitherRules(lonely, read, error));
+    EXPECT_FALSE(read.State.Chess960);
+    EXPECT_FALSE(ReadFenEitherRules(lonely, read, error));
+    EXPECT_EQ(error.Reason, NotationReason::FenCastlingRightWithoutPieces);
+    // A bad syntax is refused by both.
+    EXPECT_FALSE(ReadFenSyntaxEitherRules("rknnbqrb/pppppppp/8/8 w KQkq - 0 1", read, error));
+}
+
 TEST(Chess960, CorePerftMatchesStockfish)
 {
     const std::vector<Chess960PerftCase> cases = LoadChess960PerftCases();

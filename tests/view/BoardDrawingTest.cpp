@@ -187,3 +187,36 @@ TEST(BoardDrawing, TheMarksArePaintedOverTheBoardInBothOrientations)
         EXPECT_EQ(Shown(*b), plain);
     }
 }
+
+TEST(BoardDrawing, AKnightsArrowBendsAsTheKnightGoes)
+{
+    for (const bool whiteOnTop : {false, true}) {
+        SCOPED_TRACE(whiteOnTop ? "White on top" : "White below");
+        ShownBoard b(400);
+        b->SetWhiteOnTop(whiteOnTop);
+        b->SetDrawsMarks(true);
+        const QImage plain = Shown(*b);
+        // g1-f3: two squares up the g file, then one to f; b1-d2: two
+        // along the first rank, then one up.
+        RightDrag(*b, Square::G1, Square::F3);
+        RightDrag(*b, Square::B1, Square::D2);
+        const QImage drawn = Shown(*b);
+        for (const Square corner : {Square::G3, Square::D1}) {
+            const QPoint at = Centre(*b, corner);
+            EXPECT_TRUE(Greenish(drawn.pixelColor(at))) << SquareName(corner);
+        }
+        const QPoint onTheWayUp = Centre(*b, Square::G2);
+        EXPECT_NE(drawn.pixelColor(onTheWayUp), plain.pixelColor(onTheWayUp));
+        // Where a straight arrow would run, halfway between the squares,
+        // the board is as it was.
+        for (const auto& [from, to] : {std::pair{Square::G1, Square::F3}, std::pair{Square::B1, Square::D2}}) {
+            const QPoint middle = (Centre(*b, from) + Centre(*b, to)) / 2;
+            EXPECT_EQ(drawn.pixelColor(middle), plain.pixelColor(middle)) << SquareName(from) << SquareName(to);
+        }
+        // Other arrows stay straight: a rook's along its file.
+        RightDrag(*b, Square::A2, Square::A5);
+        const QImage straight = Shown(*b);
+        const QPoint shaft = OnTheWay(*b, Square::A2, Square::A5);
+        EXPECT_TRUE(Greenish(straight.pixelColor(shaft)));
+    }
+}

@@ -55,7 +55,6 @@ bool RecordGame(const std::string& startFen, const TGameResult& result, const st
     game.SetTag("Round", std::to_string(number));
     game.SetTag("White", white);
     game.SetTag("Black", black);
-    game.SetTag("Chess960Number", std::to_string(Chess960NumberOfPlacement(start.State)));
     switch (result.Outcome) {
     case TGameOutcome::WhiteWins: game.SetResult("1-0"); break;
     case TGameOutcome::BlackWins: game.SetResult("0-1"); break;

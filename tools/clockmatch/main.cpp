@@ -9,9 +9,11 @@
 // repetition) or after a cap of half-moves.
 //
 //   kestravin-clockmatch [--games N] [--levels 1-5] [--controls 60,180+2]
-//                        [--max-plies 300] [--seed S]
+//                        [--max-plies 300] [--seed S] [--beginners]
 //
-// Prints one line per level and control: games, losses on time, the least
+// --beginners plays the beginners' levels (Iniciante, Aprendiz) too, each
+// choosing its moves as the window has it do (ChooseWeakMove) within the
+// same budget. Prints one line per level and control: games, losses on time, the least
 // time left on any clock after a move, and the longest move.
 #include "core/Clock.h"
 #include "core/EndRules.h"
@@ -19,6 +21,7 @@
 #include "core/MoveList.h"
 #include "core/Rules.h"
 #include "engine/ChessEngine.h"
+#include "engine/PlayingLevels.h"
 
 #include <algorithm>
 #include <atomic>
@@ -39,6 +42,7 @@ struct Options {
     std::vector<std::string> Controls = {"60", "180+2"};
     int MaxPlies = 300;
     unsigned Seed = 2005;
+    bool Beginners = false;
 };
 
 struct Tally {
@@ -72,6 +76,10 @@ bool ReadOptions(int argc, char** argv, Options& options)
 {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
+        if (arg == "--beginners") {
+            options.Beginners = true;
+            continue;
+        }
         if (i + 1 >= argc) {
             std::fprintf(stderr, "kestravin-clockmatch: %s needs a value\n", arg.c_str());
             return false;
@@ -98,14 +106,15 @@ bool ReadOptions(int argc, char** argv, Options& options)
     return true;
 }
 
-// One game; true when a side lost on time.
-bool PlayGame(TChessEngine& engine, int level, const TimeControl& control, const Options& options, std::mt19937& random,
-              Tally& tally)
+// One game between two players of `level`; true when a side lost on time.
+bool PlayGame(TChessEngine& engine, const TPlayingLevel& level, const TimeControl& control, const Options& options,
+              std::mt19937& random, Tally& tally)
 {
     GameState state = GameState::Initial();
     GameClock clock(Now);
     clock.Start(control, control, true);
-    std::atomic<int> depth{level};
+    TWeakRandom weakRandom(random());
+    std::atomic<int> depth{std::max(1, level.SearchDepth)};
     engine.LinkTo(state);
     engine.SearchDepthRef = &depth;
     std::vector<RepetitionKey> keys{RepetitionKeyOf(state)};
@@ -122,10 +131,16 @@ bool PlayGame(TChessEngine& engine, int level, const TimeControl& control, const
         } else {
             const ClockMs budget = clock.MoveBudget();
             engine.SetDeadline(std::chrono::steady_clock::now() + std::chrono::milliseconds(budget));
-            engine.FindBestMove();
-            TEngineMove chosen = engine.BestMove();
-            if (engine.LimitReached() && !engine.MoveToPlay(chosen, false))
-                return false;
+            TEngineMove chosen;
+            if (level.Beginner()) {
+                if (!engine.ChooseWeakMove(level.Style, weakRandom, chosen))
+                    return false;
+            } else {
+                engine.FindBestMove();
+                chosen = engine.BestMove();
+                if (engine.LimitReached() && !engine.MoveToPlay(chosen, false))
+                    return false;
+            }
             move = ChessMove{SquareFromOrd(chosen.From + 1), SquareFromOrd(chosen.To + 1), EmptySquare};
             for (const ChessMove& candidate : legal)
                 if (candidate.From == move.From && candidate.To == move.To) {
@@ -168,18 +183,24 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "kestravin-clockmatch: not a time control: %s\n", text.c_str());
             return 2;
         }
-        for (int level = options.FirstLevel; level <= options.LastLevel; ++level) {
+        std::vector<const TPlayingLevel*> levels;
+        for (const TPlayingLevel& level : PlayingLevels())
+            if (level.Beginner() ? options.Beginners
+                                 : level.SearchDepth >= options.FirstLevel && level.SearchDepth <= options.LastLevel)
+                levels.push_back(&level);
+        for (const TPlayingLevel* level : levels) {
             Tally tally;
             for (int game = 0; game < options.Games; ++game) {
                 ++tally.Games;
-                if (PlayGame(*engine, level, *control, options, random, tally))
+                if (PlayGame(*engine, *level, *control, options, random, tally))
                     ++tally.LostOnTime;
             }
             lost += tally.LostOnTime;
-            std::printf("control %-8s level %d: %d games, %d lost on time, least time left %.1f s, longest move "
+            std::printf("control %-8s level %.*s: %d games, %d lost on time, least time left %.1f s, longest move "
                         "%.2f s\n",
-                        text.c_str(), level, tally.Games, tally.LostOnTime,
-                        static_cast<double>(tally.LeastLeft) / 1000.0, static_cast<double>(tally.LongestMove) / 1000.0);
+                        text.c_str(), static_cast<int>(level->PlainName.size()), level->PlainName.data(), tally.Games,
+                        tally.LostOnTime, static_cast<double>(tally.LeastLeft) / 1000.0,
+                        static_cast<double>(tally.LongestMove) / 1000.0);
             std::fflush(stdout);
         }
     }
