@@ -156,6 +156,10 @@ void GameClocks::FollowBoard()
     if (!clock_.Enabled())
         return;
     clock_.RestorePly(BoardPly());
+    // The clocks were put back, not run: a clock put below one minute or
+    // ten seconds is not announced as passing there.
+    announcedWhite_ = clock_.Remaining(true);
+    announcedBlack_ = clock_.Remaining(false);
     Refresh();
 }
 
@@ -258,8 +262,11 @@ void GameClocks::AnnounceLowTime(bool white)
     const ClockMs left = clock_.Remaining(white);
     if (before > 60000 && left <= 60000 && left > 10000 && announce_)
         announce_(white ? tr("Brancas: um minuto.") : tr("Pretas: um minuto."));
-    if (before > 10000 && left <= 10000 && announce_)
-        announce_(white ? tr("Brancas: dez segundos.") : tr("Pretas: dez segundos."));
+    if (before > 10000 && left <= 10000) {
+        if (announce_)
+            announce_(white ? tr("Brancas: dez segundos.") : tr("Pretas: dez segundos."));
+        emit TenSecondsLeft(white);
+    }
     before = left;
 }
 

@@ -79,6 +79,10 @@ signals:
     void FlagFell(bool white);
     // Twice a second while a clock runs, so that the autosave keeps up.
     void SecondPassed();
+    // The side's running clock passed ten seconds left: once each time it
+    // runs from above ten seconds to ten or below. Time given back by a
+    // take-back, a redo or a restored game is not a clock passing.
+    void TenSecondsLeft(bool white);
 
 private:
     void Refresh();
@@ -100,7 +104,7 @@ private:
     // The board's own thinking limit, given back when no clock runs.
     int boardTimeLimit_ = 0;
     // What each clock showed when last looked at, to tell when it passes
-    // one minute and ten seconds.
+    // one minute and ten seconds (set anew when the clocks follow the board).
     ClockMs announcedWhite_ = 0;
     ClockMs announcedBlack_ = 0;
     bool replaying_ = false;

@@ -214,6 +214,8 @@ void SoundPlayer::ReportOnce(const QString& fileName, const QString& cause)
     if (reportedFiles_.contains(fileName))
         return;
     reportedFiles_.insert(fileName);
+    if (!reportsFailures_)
+        return;
     const QString reason =
         cause.trimmed().isEmpty() ? QStringLiteral("The media system cannot play it.") : cause.trimmed();
     ShowErrorBox(QStringLiteral("Cannot play file \"%1\". %2").arg(fileName, reason));

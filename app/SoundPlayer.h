@@ -43,6 +43,10 @@ public:
     // Whether playback is going on right now.
     bool IsPlaying() const;
 
+    // Off: a sound that cannot be played is silent, with no box (for
+    // sounds that come in the middle of a game). On by default.
+    void SetReportsFailures(bool on) { reportsFailures_ = on; }
+
 private:
     LoadedSound* Load(const QString& fileName);
     void OnLoaded(LoadedSound* sound, const QString& error);
@@ -58,6 +62,7 @@ private:
     QTimer idleTimer_;
     QString fileName_;
     QSet<QString> reportedFiles_;
+    bool reportsFailures_ = true;
     // Only where the system has no audio output: see Play.
     QMediaPlayer* player_ = nullptr;
     QAudioOutput* output_ = nullptr;

@@ -80,7 +80,7 @@ void TForm1::ConnectKeyboard(HoverLabel* label)
         if (keyboardInUse_)
             Highlight(label);
     });
-    connect(label, &HoverLabel::FocusLeft, this, [this, label] {
+    connect(label, &HoverLabel::FocusLeft, this, [label] {
         if (!label->underMouse())
             SetLabelColor(label, NormalColor());
     });

@@ -5,7 +5,9 @@
 #include "app/AnalysisController.h"
 #include "app/Application.h"
 #include "app/GameClocks.h"
+#include "app/GameEnding.h"
 #include "app/GameFiles.h"
+#include "app/LowTimeSound.h"
 #include "app/MoveAnnouncer.h"
 #include "app/MoveListBox.h"
 #include "app/MoveListText.h"
@@ -94,6 +96,7 @@ TForm2::TForm2(QWidget* parent, bool designMode)
     ConnectControls();
     CreateHelpers();
     CreateGameFlow();
+    LowTime = new LowTimeSound(ChessBoard1, Clocks, Opcoes1, Ending->ThreefoldOnClaimAction(), this);
     CreatePositionEditorAction();
     ConnectGameFiles();
     SetAccessibleNames();

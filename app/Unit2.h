@@ -20,6 +20,7 @@
 
 class GameClocks;
 class GameEnding;
+class LowTimeSound;
 class MoveAnnouncer;
 class MoveListText;
 class TypedMoveEntry;
@@ -126,6 +127,8 @@ public:
     // pause, resign, draws, the flag (GameClocks, GameEnding).
     GameClocks* Clocks = nullptr;
     GameEnding* Ending = nullptr;
+    // "Som de pouco tempo": a person's clock passing ten seconds (LowTimeSound).
+    LowTimeSound* LowTime = nullptr;
     // The level among all seven and the opening book (OpponentController).
     TOpponentController* Opponent = nullptr;
     // "Mostrar nome da abertura" (OpeningNameDisplay).

@@ -87,8 +87,9 @@ void TForm2::ListBox1Click(QObject*)
     }
     const auto [moveNumber, whiteToMove] = MoveSlotOfLine(index);
     // A line that names no stored position (one left from an earlier game)
-    // is refused by the board; the position stays.
-    RunGuarded([this, moveNumber, whiteToMove] { ChessBoard1->GotoMove(moveNumber, whiteToMove); });
+    // is refused by the board; the position stays. (Init-captures: clang
+    // before 16 cannot capture a structured binding.)
+    RunGuarded([this, number = moveNumber, white = whiteToMove] { ChessBoard1->GotoMove(number, white); });
     FollowMoveList();
     GameChanged();
 }

@@ -25,7 +25,7 @@ void TForm2::CreateLanguageMenu()
         action->setCheckable(true);
         action->setChecked(language == current);
         group->addAction(action);
-        connect(action, &QAction::triggered, this, [this, language = language] {
+        connect(action, &QAction::triggered, this, [language = language] {
             if (language == ChosenLanguage())
                 return;
             StoreLanguage(language);

@@ -7,60 +7,13 @@
 #   game-clocks.png      a 3 + 2 game against the computer, a few moves in
 #   lost-on-time.png     a five-second game lost on time, with its notice
 # Usage: scripts/clock-screenshots.sh   (BUILD_DIR picks the build folder)
-set -euo pipefail
-cd "$(dirname "$0")/.."
-BUILD=${BUILD_DIR:-build}
-OUT=docs/screenshots
-CONVERT=/usr/bin/convert
-
-if [ "${1:-}" != "--on-virtual-screen" ]; then
-  # The probe tells where the program's windows put their parts.
-  cmake --build "$BUILD" --target kestravin kestravin_e2e_probe --parallel 2
-  exec bash tests/e2e/on-xvfb.sh -s "-screen 0 1280x1024x24" bash "$0" --on-virtual-screen
-fi
-
-prog=$BUILD/app/kestravin
-probe=$BUILD/tests/e2e/kestravin_e2e_probe
-mkdir -p "$OUT"
-work=$(mktemp -d)
-# A picture of the screen is left here when something goes wrong.
-out=${TMPDIR:-/tmp}/kestravin-clock-screenshots
-mkdir -p "$out"
-export XDG_RUNTIME_DIR=$work/runtime
-export XDG_CONFIG_HOME=$work/config
-source tests/e2e/x11-session.sh
-trap 'cleanup; rm -rf "$work"' EXIT
-load_geometry "$probe"
-export XDG_DATA_HOME=$work/data
-mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME/Kestravin"
-settings="$XDG_CONFIG_HOME/Kestravin/Kestravin 2005.conf"
-
-# Saves a window's screen area as a PNG (a running clock may go on
-# changing; it is pictured as it is).
-shoot() { # window-line file
-  local x y w h
-  read -r _ x y w h <<<"$1"
-  wait_screen_settles 5 "${w}x${h}+${x}+${y}" || true
-  "$IMPORT" -window root "$work/screen.png"
-  "$CONVERT" "$work/screen.png" -crop "${w}x${h}+${x}+${y}" +repage -colors 256 -strip \
-             -define png:compression-level=9 "$OUT/$2"
-  echo "clock-screenshots: $OUT/$2 (${w}x${h})"
-}
-open_game() {
-  "$prog" >"$work/program.log" 2>&1 &
-  pid=$!
-  start=$(wait_window_titled "$TITLE" 60 "$(window_width Form1)") || fail "the start screen did not appear"
-  read -r _ sx sy _ _ <<<"$start"
-  wait_screen_settles 30 || fail "the start screen never finished painting"
-  xdotool mousemove $(centre_of Form1.Label1 "$sx" "$sy") click 1
-  game=$(wait_window_titled "$TITLE" 60 "$(window_width Form2)") || fail "Novo Jogo did not open the game window"
-  read -r gid gx gy gw gh <<<"$game"
-  wait_screen_settles 30 || fail "the game window never finished painting"
-}
+source "$(dirname "$0")/screenshot-prelude.sh" clock-screenshots "$@"
+# A running clock may go on changing; it is pictured as it is.
+SHOT_SETTLE=5
 
 # ---- The dialog, over a custom control stored as a person left it ----
 printf '[Partida]\nControleDeTempo=40/5400+30:1800+30\nControleDeTempoPretas=40/4500+30:1800+30\n' >"$settings"
-open_game
+start_game
 menu_item "$gid" Partida1 NovaPartida1 "$gx" "$gy"
 dialog=$(wait_window_titled "Nova partida" 30) || fail "Nova partida… did not open its dialog"
 shoot "$dialog" new-game-dialog.png
@@ -70,7 +23,7 @@ pid=""
 
 # ---- The levels and the installed engine, as a person left them ----
 printf '[Partida]\nNivelDeIniciante=Aprendiz\nMotorInstalado=true\nProgramaDoMotor=/usr/games/stockfish\nForcaDoMotor=1800\n' >"$settings"
-open_game
+start_game
 menu_item "$gid" Partida1 NovaPartida1 "$gx" "$gy"
 dialog=$(wait_window_titled "Nova partida" 30) || fail "Nova partida… did not open its dialog"
 shoot "$dialog" new-game-engine.png
@@ -87,7 +40,7 @@ pid=""
 
 # ---- A 3 + 2 game a few moves in ----
 printf '[Partida]\nControleDeTempo=180+2\n' >"$settings"
-open_game
+start_game
 for move in e2-e4 d2-d4 b1-c3; do
   sleep 2
   play_against_computer "${move%-*}" "${move#*-}" "$gx" "$gy" 120 || fail "no answer from the computer to $move"
@@ -101,7 +54,7 @@ pid=""
 # ---- Five seconds, lost on time, with the notice ----
 rm -f "$XDG_DATA_HOME/kestravin/autosave.pgn"
 printf '[Partida]\nControleDeTempo=5\n[Opcoes]\nAvisarFim=true\n' >"$settings"
-open_game
+start_game
 play_against_computer e2 e4 "$gx" "$gy" 60 || fail "no answer from the computer to e4"
 notice=""
 _notice() { notice=$(windows | awk -v a="$(window_width Form1)" -v b="$(window_width Form2)" '$4 != a && $4 != b' | head -n 1); [ -n "$notice" ]; }

@@ -6,43 +6,8 @@
 #   new-game-chess960.png         "Nova partida…" with Chess960 start 747
 #   chess960-game.png             that game after both sides castled
 # Usage: scripts/editor-screenshots.sh   (BUILD_DIR picks the build folder)
-set -euo pipefail
-cd "$(dirname "$0")/.."
-BUILD=${BUILD_DIR:-build}
-OUT=docs/screenshots
-CONVERT=/usr/bin/convert
-
-if [ "${1:-}" != "--on-virtual-screen" ]; then
-  # The probe tells where the program's windows put their parts.
-  cmake --build "$BUILD" --target kestravin kestravin_e2e_probe --parallel 2
-  exec bash tests/e2e/on-xvfb.sh -s "-screen 0 1280x1024x24" bash "$0" --on-virtual-screen
-fi
-
-prog=$BUILD/app/kestravin
-probe=$BUILD/tests/e2e/kestravin_e2e_probe
-mkdir -p "$OUT"
-work=$(mktemp -d)
-# A picture of the screen is left here when something goes wrong.
-out=${TMPDIR:-/tmp}/kestravin-editor-screenshots
-mkdir -p "$out"
-export XDG_RUNTIME_DIR=$work/runtime
-export XDG_CONFIG_HOME=$work/config
-source tests/e2e/x11-session.sh
-trap 'cleanup; rm -rf "$work"' EXIT
-load_geometry "$probe"
-export XDG_DATA_HOME=$work/data
-mkdir -p "$XDG_DATA_HOME"
-
-# Saves a window's screen area as a PNG.
-shoot() { # window-line file
-  local x y w h
-  read -r _ x y w h <<<"$1"
-  wait_screen_settles 5 "${w}x${h}+${x}+${y}" || true
-  "$IMPORT" -window root "$work/screen.png"
-  "$CONVERT" "$work/screen.png" -crop "${w}x${h}+${x}+${y}" +repage -colors 256 -strip \
-             -define png:compression-level=9 "$OUT/$2"
-  echo "editor-screenshots: $OUT/$2 (${w}x${h})"
-}
+source "$(dirname "$0")/screenshot-prelude.sh" editor-screenshots "$@"
+SHOT_SETTLE=5
 
 "$prog" >"$work/program.log" 2>&1 &
 pid=$!

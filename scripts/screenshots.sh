@@ -21,17 +21,16 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD=${BUILD_DIR:-build}
-OUT=docs/screenshots
-CONVERT=/usr/bin/convert
 
-if [ "${1:-}" != "--on-virtual-screen" ] && [ "${1:-}" != "--scaled" ]; then
+if [ -z "${KESTRAVIN_ON_VIRTUAL_SCREEN:-}" ]; then
   scripts/setup.sh
   if [ ! -f "$BUILD/CMakeCache.txt" ]; then
     cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
   fi
   # The probe tells where the program's windows put their parts.
   cmake --build "$BUILD" --target kestravin kestravin_e2e_probe --parallel "$(nproc)"
-  bash tests/e2e/on-xvfb.sh -s "-screen 0 1280x1024x24" bash "$0" --on-virtual-screen
+  export KESTRAVIN_ON_VIRTUAL_SCREEN=1
+  bash tests/e2e/on-xvfb.sh -s "-screen 0 1280x1024x24" bash "$0"
   # A screen large enough for the game window at twice its size.
   for scale in 1 1.5 2; do
     bash tests/e2e/on-xvfb.sh -s "-screen 0 1800x1400x24" bash "$0" --scaled "$scale"
@@ -40,45 +39,13 @@ if [ "${1:-}" != "--on-virtual-screen" ] && [ "${1:-}" != "--scaled" ]; then
 fi
 
 # ---------------------------------------------------------------------------
-# From here on the script runs on the virtual screen.
-
-prog=$BUILD/app/kestravin
-probe=$BUILD/tests/e2e/kestravin_e2e_probe
-mkdir -p "$OUT"
-work=$(mktemp -d)
-# A picture of the screen is left here when something goes wrong.
-out=${TMPDIR:-/tmp}/kestravin-screenshots
-mkdir -p "$out"
-# A private runtime folder; the browser engine runs without its sandbox,
-# which it cannot set up as root or in a container.
-export XDG_RUNTIME_DIR=$work/runtime
-export QTWEBENGINE_DISABLE_SANDBOX=1
-source tests/e2e/x11-session.sh
-trap 'cleanup; cp "$work/program.log" "$out/" 2>/dev/null; rm -rf "$work"' EXIT
-# A first run: none of the person's stored choices.
-export XDG_CONFIG_HOME=$work/config
-mkdir -p "$XDG_CONFIG_HOME"
-load_geometry "$probe"
-# No autosave of a person's own games is read or left behind.
-export XDG_DATA_HOME=$work/data
-mkdir -p "$XDG_DATA_HOME"
-
-# Saves the screen area of a window line ("id x y width height") as a PNG,
-# once what it shows has come to rest.
-shoot() { # window-line file
-  local x y w h
-  read -r _ x y w h <<<"$1"
-  wait_screen_settles 30 "${w}x${h}+${x}+${y}" || fail "the window for $2 never came to rest"
-  "$IMPORT" -window root "$work/screen.png"
-  # 256 colours keep the files small; the pictures of the start screen and
-  # the about box are the only ones with more, and they stay faithful.
-  "$CONVERT" "$work/screen.png" -crop "${w}x${h}+${x}+${y}" +repage -colors 256 -strip \
-             -define png:compression-level=9 "$OUT/$2"
-  echo "screenshots: $OUT/$2 (${w}x${h})"
-}
+# From here on the script runs on the virtual screen, as a first run: none
+# of the person's stored choices, no autosave read or left behind.
+source scripts/screenshot-prelude.sh screenshots "$@"
+SHOT_MUST_SETTLE=1
 
 # ---- The game window on a denser screen: the program at QT_SCALE_FACTOR ----
-if [ "$1" = "--scaled" ]; then
+if [ "${1:-}" = "--scaled" ]; then
   scale=$2
   # The probe's places are logical pixels; the screen's are these times scale.
   px() { awk -v v="$1" -v s="$scale" 'BEGIN { printf "%d", v * s + 0.5 }'; }

@@ -713,6 +713,17 @@
     </message>
 </context>
 <context>
+    <name>LowTimeSound</name>
+    <message>
+        <source>Som de pouco tempo</source>
+        <translation>Low-time sound</translation>
+    </message>
+    <message>
+        <source>Um som curto quando o seu relógio passa de dez segundos.</source>
+        <translation>A short sound when your clock passes ten seconds.</translation>
+    </message>
+</context>
+<context>
     <name>MediaPlayerBar</name>
     <message>
         <source>Tocar</source>

@@ -63,9 +63,6 @@ const std::initializer_list<Move> Italian = {
     {Square::E2, Square::E4}, {Square::E7, Square::E5}, {Square::G1, Square::F3}, {Square::B8, Square::C6},
     {Square::F1, Square::C4}, {Square::F8, Square::C5}, {Square::E1, Square::G1}, {Square::G8, Square::F6}};
 
-const std::initializer_list<Move> FoolsMate = {
-    {Square::F2, Square::F3}, {Square::E7, Square::E5}, {Square::G2, Square::G4}, {Square::D8, Square::H4}};
-
 class GameFiles : public ::testing::Test {
 protected:
     void SetUp() override

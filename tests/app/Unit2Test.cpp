@@ -54,7 +54,7 @@ protected:
         return lines;
     }
     // Sets a position with the given side to move, e.g. for end games.
-    void SetUp(const std::string& position, bool whiteToMove)
+    void SetUpPosition(const std::string& position, bool whiteToMove)
     {
         form.ChessBoard1->SetPosition(position);
         form.ChessBoard1->SetWhiteToMove(whiteToMove);
@@ -267,14 +267,14 @@ TEST_F(GameWindow, AQuietMoveAfterCheckLeavesCheck)
 
 TEST_F(GameWindow, ACaptureThatPromotesEndsOnPromotion)
 {
-    SetUp(PlacementOf({{Square::A8, 'r'}, {Square::B7, 'P'}, {Square::H6, 'k'}, {Square::E1, 'K'}}), true);
+    SetUpPosition(PlacementOf({{Square::A8, 'r'}, {Square::B7, 'P'}, {Square::H6, 'k'}, {Square::E1, 'K'}}), true);
     Play({{Square::B7, Square::A8}});
     EXPECT_EQ(Status(), "Peão promovido!");
 }
 
 TEST_F(GameWindow, StalemateShowsDrawWithoutAMessageBox)
 {
-    SetUp(PlacementOf({{Square::A8, 'k'}, {Square::B6, 'K'}, {Square::D7, 'Q'}}), true);
+    SetUpPosition(PlacementOf({{Square::A8, 'k'}, {Square::B6, 'K'}, {Square::D7, 'Q'}}), true);
     Play({{Square::D7, Square::C7}});
     EXPECT_EQ(Status(), "Empate!");
     EXPECT_TRUE(boxes.messages.isEmpty());

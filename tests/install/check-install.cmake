@@ -7,7 +7,7 @@ if(NOT rc EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${rc}")
 endif()
 set(root ${STAGE}/usr/local)
-foreach(f lib/kestravin/kestravin lib/kestravin/FX/click.wav lib/kestravin/FX/click2.wav
+foreach(f lib/kestravin/kestravin lib/kestravin/FX/click.wav lib/kestravin/FX/click2.wav lib/kestravin/FX/lowtime.wav
           lib/kestravin/DOC/JOGO.html lib/kestravin/DOC/HISTORIA.html
           lib/kestravin/DOC/JOGO_en.html lib/kestravin/DOC/HISTORIA_en.html
           share/applications/kestravin.desktop share/icons/hicolor/128x128/apps/kestravin.png

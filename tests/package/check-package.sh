@@ -35,7 +35,7 @@ dpkg-deb -c "$deb" | awk '{ print $6 ($7 == "->" ? " -> " $8 : "") }' | sed 's|^
 expect=(
   usr/games/kestravin\ -\>\ ../lib/kestravin/kestravin
   usr/lib/kestravin/kestravin
-  usr/lib/kestravin/FX/click.wav usr/lib/kestravin/FX/click2.wav
+  usr/lib/kestravin/FX/click.wav usr/lib/kestravin/FX/click2.wav usr/lib/kestravin/FX/lowtime.wav
   usr/lib/kestravin/MUSICAS/Abertura.wav
   usr/lib/kestravin/DOC/JOGO.html usr/lib/kestravin/DOC/HISTORIA.html
   usr/lib/kestravin/DOC/JOGO_en.html usr/lib/kestravin/DOC/HISTORIA_en.html

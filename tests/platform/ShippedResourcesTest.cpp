@@ -220,6 +220,7 @@ TEST(ShippedSounds, EffectsAndMusicArePlayablePcmOfFittingLength)
     } sounds[] = {
         {"FX/click.wav", 0.01, 0.15},
         {"FX/click2.wav", 0.02, 0.3},
+        {"FX/lowtime.wav", 0.2, 0.5},
         {"MUSICAS/Abertura.wav", 20.0, 40.0},
     };
     for (const auto& sound : sounds) {

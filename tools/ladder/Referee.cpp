@@ -38,7 +38,9 @@ bool TReferee::Play(const std::string& uciMove)
     const bool pawn = piece == 'P' || piece == 'p';
     quietPlies_ = (pawn || outcome.captured != EmptySquare) ? 0 : quietPlies_ + 1;
     ++plies_;
-    moveText_ += (moveText_.empty() ? "" : " ") + UciMoveText(move);
+    if (!moveText_.empty())
+        moveText_ += ' ';
+    moveText_ += UciMoveText(move);
     positions_.push_back(state_);
     Judge();
     return true;

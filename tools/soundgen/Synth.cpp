@@ -175,6 +175,30 @@ std::vector<float> ButtonClick(int sampleRate)
     return out;
 }
 
+std::vector<float> LowTimeChime(int sampleRate)
+{
+    std::vector<float> out = Silence(0.34, sampleRate);
+    // Two beeps a fifth apart (E6, then B6), each a sine with a weaker
+    // octave, a 3 ms rise and a quick decay, so the sound stays short and
+    // clear over the board's own quiet.
+    const struct {
+        double start;
+        double frequency;
+    } beeps[] = {{0.0, NoteFrequency(88)}, {0.14, NoteFrequency(95)}};
+    const double rise = 0.003;
+    for (const auto& beep : beeps) {
+        const std::size_t first = static_cast<std::size_t>(beep.start * sampleRate);
+        for (std::size_t n = first; n < out.size(); ++n) {
+            const double t = static_cast<double>(n - first) / sampleRate;
+            const double envelope = std::min(1.0, t / rise) * std::exp(-t / 0.045);
+            const double tone =
+                std::sin(kTwoPi * beep.frequency * t) + 0.3 * std::sin(kTwoPi * 2.0 * beep.frequency * t);
+            out[n] += static_cast<float>(envelope * tone);
+        }
+    }
+    return out;
+}
+
 void MixInto(std::vector<float>& mix, const std::vector<float>& voice, double atSeconds, int sampleRate, float gain)
 {
     const std::size_t start = static_cast<std::size_t>(std::lround(atSeconds * sampleRate));

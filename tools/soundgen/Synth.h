@@ -19,6 +19,10 @@ std::vector<float> SoftTick(int sampleRate);
 // The click sound: a button's press and, a little later, its release.
 std::vector<float> ButtonClick(int sampleRate);
 
+// The low-time warning: two short bell-like beeps, the second higher, about
+// a third of a second in all.
+std::vector<float> LowTimeChime(int sampleRate);
+
 // Adds `voice` into `mix` starting at `atSeconds`, scaled by `gain`,
 // growing the mix as needed.
 void MixInto(std::vector<float>& mix, const std::vector<float>& voice, double atSeconds, int sampleRate, float gain);

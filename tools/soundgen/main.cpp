@@ -1,6 +1,7 @@
 // soundgen <resources folder>: writes FX/click.wav (the hover tick),
-// FX/click2.wav (the click) and MUSICAS/Abertura.wav (the short piece of
-// music) into the folder.
+// FX/click2.wav (the click), FX/lowtime.wav (the game window's low-time
+// warning) and MUSICAS/Abertura.wav (the short piece of music) into the
+// folder.
 #include "Score.h"
 #include "Synth.h"
 #include "WavWriter.h"
@@ -40,12 +41,16 @@ int main(int argc, char** argv)
     std::vector<float> click = ButtonClick(kEffectsRate);
     Normalise(click, 0.7f);
     FadeOut(click, kEffectsRate, 0.01);
+    std::vector<float> lowTime = LowTimeChime(kEffectsRate);
+    Normalise(lowTime, 0.5f);
+    FadeOut(lowTime, kEffectsRate, 0.02);
     std::vector<float> music = RenderAbertura(kMusicRate);
     Normalise(music, 0.85f);
     FadeOut(music, kMusicRate, 1.2);
 
     const bool ok = Save(root / "FX" / "click.wav", tick, kEffectsRate) &&
         Save(root / "FX" / "click2.wav", click, kEffectsRate) &&
+        Save(root / "FX" / "lowtime.wav", lowTime, kEffectsRate) &&
         Save(root / "MUSICAS" / "Abertura.wav", music, kMusicRate);
     return ok ? 0 : 1;
 }
