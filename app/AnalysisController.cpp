@@ -11,6 +11,7 @@
 #include "enginehelp/GameReviewer.h"
 #include "enginehelp/MoveLine.h"
 #include "platform/ErrorBox.h"
+#include "platform/ProgramSettings.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -66,11 +67,6 @@ QString DifficultyStatusTip(int level)
 
 namespace {
 
-QSettings Settings()
-{
-    return QSettings(QStringLiteral("Kestravin"), QStringLiteral("Kestravin 2005"));
-}
-
 Square SquareOfUci(QStringView text)
 {
     if (text.size() < 2)
@@ -103,7 +99,7 @@ TAnalysisController::TAnalysisController(TChessBoard* board, MoveListText* moveT
     CreatePanel();
     CreateMenus(gameMenu, optionsMenu);
     FollowBoard();
-    ApplyEngine(EngineChoice::Chosen(Settings()));
+    ApplyEngine(EngineChoice::Chosen(ProgramSettings()));
     shownPosition_ = ShownState();
     // The panel's line is written as the move list is.
     SetAlgebraic(moveText_->Algebraic());
@@ -179,7 +175,7 @@ void TAnalysisController::RebuildEngineMenu()
     engineMenu_->clear();
     for (QAction* action : engineGroup_->actions())
         engineGroup_->removeAction(action);
-    const QSettings settings = Settings();
+    const QSettings settings = ProgramSettings();
     const QString chosen = panelService_->UsingUci() ? panelService_->UciEngine() : QString();
     for (const TEngineEntry& entry : EngineChoice::Available(settings)) {
         QAction* action = engineMenu_->addAction(entry.Name);
@@ -208,14 +204,14 @@ void TAnalysisController::AddEngine()
                              tr("“%1” não é um programa que possa ser executado.").arg(info.fileName()));
         return;
     }
-    QSettings settings = Settings();
+    QSettings settings = ProgramSettings();
     EngineChoice::Add(settings, info.absoluteFilePath());
     ChooseEngine(info.absoluteFilePath());
 }
 
 void TAnalysisController::ChooseEngine(const QString& program)
 {
-    QSettings settings = Settings();
+    QSettings settings = ProgramSettings();
     EngineChoice::Choose(settings, program);
     failedPrograms_.removeAll(program);
     ApplyEngine(program);

@@ -6,6 +6,7 @@
 #include "board/ChessBoard.h"
 #include "core/EndRules.h"
 #include "enginehelp/BuiltinAnalyser.h"
+#include "platform/ProgramSettings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -58,13 +59,13 @@ void GameEnding::AddMenuItems(QMenu* game, QAction* gameBefore, QMenu* options, 
     threefoldOnClaim_->setCheckable(true);
     options->insertAction(optionsBefore, threefoldOnClaim_);
     {
-        const QSettings settings(QStringLiteral("Kestravin"), QStringLiteral("Kestravin 2005"));
+        const QSettings settings = ProgramSettings();
         threefoldOnClaim_->setChecked(settings.value(ThreefoldKey, false).toBool());
         ApplyThreefoldOption(threefoldOnClaim_->isChecked());
     }
     game->insertSeparator(gameBefore);
     connect(threefoldOnClaim_, &QAction::toggled, this, [this](bool on) {
-        QSettings(QStringLiteral("Kestravin"), QStringLiteral("Kestravin 2005")).setValue(ThreefoldKey, on);
+        ProgramSettings().setValue(ThreefoldKey, on);
         ApplyThreefoldOption(on);
         GameChanged();
     });

@@ -14,6 +14,7 @@
 #include "core/MoveList.h"
 #include "core/OpeningNames.h"
 #include "platform/ErrorBox.h"
+#include "platform/ProgramSettings.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -39,11 +40,6 @@
 namespace {
 
 const QString NotationKey = QStringLiteral("Opcoes/NotacaoAlgebrica");
-
-QSettings ProgramSettings()
-{
-    return QSettings(QStringLiteral("Kestravin"), QStringLiteral("Kestravin 2005"));
-}
 
 [[noreturn]] void Fail(const QString& message)
 {

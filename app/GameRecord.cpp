@@ -6,6 +6,7 @@
 #include "board/ChessBoard.h"
 #include "core/MoveList.h"
 #include "core/OpeningNames.h"
+#include "platform/ProgramSettings.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -387,21 +388,16 @@ namespace {
 
 const QString ShowOpeningNamesKey = QStringLiteral("Opcoes/MostrarNomeDaAbertura");
 
-QSettings OpeningSettings()
-{
-    return QSettings(QStringLiteral("Kestravin"), QStringLiteral("Kestravin 2005"));
-}
-
 } // namespace
 
 bool ShowOpeningNames()
 {
-    return OpeningSettings().value(ShowOpeningNamesKey, false).toBool();
+    return ProgramSettings().value(ShowOpeningNamesKey, false).toBool();
 }
 
 void SetShowOpeningNames(bool on)
 {
-    OpeningSettings().setValue(ShowOpeningNamesKey, on);
+    ProgramSettings().setValue(ShowOpeningNamesKey, on);
 }
 
 QString OpeningNameText(const TOpeningName& name, bool portuguese)

@@ -2,6 +2,7 @@
 #include "app/Language.h"
 
 #include "platform/DataPaths.h"
+#include "platform/ProgramSettings.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -13,11 +14,6 @@
 namespace {
 
 const char* const LanguageKey = "interface/language";
-
-QSettings ProgramSettings()
-{
-    return QSettings(QStringLiteral("Kestravin"), QStringLiteral("Kestravin 2005"));
-}
 
 } // namespace
 

@@ -5,6 +5,7 @@
 #include "app/SoundPlayer.h"
 #include "board/ChessBoard.h"
 #include "platform/DataPaths.h"
+#include "platform/ProgramSettings.h"
 
 #include <QAction>
 #include <QMenu>
@@ -13,11 +14,6 @@
 namespace {
 
 const QString SwitchKey = QStringLiteral("Opcoes/SomDePoucoTempo");
-
-QSettings ProgramSettings()
-{
-    return QSettings(QStringLiteral("Kestravin"), QStringLiteral("Kestravin 2005"));
-}
 
 } // namespace
 

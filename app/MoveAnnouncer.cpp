@@ -6,6 +6,7 @@
 #include "app/SpokenNotice.h"
 #include "board/ChessBoard.h"
 #include "core/Rules.h"
+#include "platform/ProgramSettings.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -21,11 +22,6 @@
 namespace {
 
 const char* const SpeakKey = "options/speakMoves";
-
-QSettings ProgramSettings()
-{
-    return QSettings(QStringLiteral("Kestravin"), QStringLiteral("Kestravin 2005"));
-}
 
 } // namespace
 

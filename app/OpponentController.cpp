@@ -6,6 +6,7 @@
 #include "engine/BookPlay.h"
 #include "engine/ComputerStyle.h"
 #include "platform/ErrorBox.h"
+#include "platform/ProgramSettings.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -19,11 +20,6 @@ const QString BookEnabledKey = QStringLiteral("Opcoes/LivroDeAberturas");
 const QString BookFileKey = QStringLiteral("Opcoes/ArquivoDoLivro");
 // A beginners' level, which "Dificuldade" does not list, by its plain name.
 const QString BeginnerLevelKey = QStringLiteral("Partida/NivelDeIniciante");
-
-QSettings ProgramSettings()
-{
-    return QSettings(QStringLiteral("Kestravin"), QStringLiteral("Kestravin 2005"));
-}
 
 } // namespace
 

@@ -4,6 +4,7 @@
 #include "app/GameRecord.h"
 #include "board/ChessBoard.h"
 #include "core/Fen.h"
+#include "platform/ProgramSettings.h"
 
 #include <QAction>
 #include <QMenu>
@@ -16,11 +17,6 @@
 namespace {
 
 const QString SwitchKey = QStringLiteral("Opcoes/SetasECirculos");
-
-QSettings ProgramSettings()
-{
-    return QSettings(QStringLiteral("Kestravin"), QStringLiteral("Kestravin 2005"));
-}
 
 // Walks a line of moves and its variations, depth first, with the key of
 // the position after each move.

@@ -8,6 +8,7 @@
 #include "app/GameFile.h"
 #include "app/NewGameDialog.h"
 #include "core/Square.h"
+#include "platform/ProgramSettings.h"
 
 #include <QCoreApplication>
 #include <QMainWindow>
@@ -189,8 +190,8 @@ public:
 
     // Where the window keeps the user's choices: organisation "Kestravin",
     // application "Kestravin 2005".
-    static QString SettingsOrganisation() { return QStringLiteral("Kestravin"); }
-    static QString SettingsApplication() { return QStringLiteral("Kestravin 2005"); }
+    static QString SettingsOrganisation() { return ProgramSettingsOrganisation(); }
+    static QString SettingsApplication() { return ProgramSettingsApplication(); }
     // The step of the slow animation: AnimationDelay, in ms per pixel.
     static constexpr int SlowAnimationDelay = 1;
 
