@@ -5,17 +5,6 @@
 
 #include <QCoreApplication>
 
-#include <algorithm>
-
-namespace {
-
-double ClampedPawns(int centipawns)
-{
-    return std::clamp(centipawns / 100.0, -EvaluationLimitPawns, EvaluationLimitPawns);
-}
-
-} // namespace
-
 std::vector<EvaluationPoint> EvaluationCurve(const TGameReview& review)
 {
     std::vector<EvaluationPoint> curve;
@@ -23,14 +12,12 @@ std::vector<EvaluationPoint> EvaluationCurve(const TGameReview& review)
         return curve;
     curve.reserve(review.Moves.size() + 1);
     const TReviewedMove& first = review.Moves.front();
-    curve.push_back(
-        {ClampedPawns(first.ScoreBeforeCp), first.ScoreBeforeCp, TMoveMark::None, first.MoveNumber, first.WhiteMoved});
+    curve.push_back({first.ScoreBeforeCp, TMoveMark::None, first.MoveNumber, first.WhiteMoved});
     for (const TReviewedMove& move : review.Moves) {
         // After White's move Black is to move at the same number; after
         // Black's, White at the next.
         const int slotMove = move.WhiteMoved ? move.MoveNumber : move.MoveNumber + 1;
-        curve.push_back({ClampedPawns(move.ScoreAfterCp), move.ScoreAfterCp, move.Mark, slotMove, !move.WhiteMoved,
-                         move.From, move.To});
+        curve.push_back({move.ScoreAfterCp, move.Mark, slotMove, !move.WhiteMoved, move.From, move.To});
     }
     return curve;
 }

@@ -9,13 +9,13 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <vector>
 
 inline constexpr double EvaluationLimitPawns = 10.0;
 
 struct EvaluationPoint {
-    double Pawns = 0.0; // White's side, within +-EvaluationLimitPawns
-    int Centipawns = 0; // the same as the review has it (mates capped)
+    int Centipawns = 0; // White's side, as the review has it (mates capped)
     // The mark of the move that led here (None for the first point).
     TMoveMark Mark = TMoveMark::None;
     // The board's slot of the position: its move number and side to move.
@@ -24,6 +24,9 @@ struct EvaluationPoint {
     // The move that led here (None for the first point).
     Square From = Square::None;
     Square To = Square::None;
+
+    // White's side in pawns, within +-EvaluationLimitPawns.
+    double Pawns() const { return std::clamp(Centipawns / 100.0, -EvaluationLimitPawns, EvaluationLimitPawns); }
 
     friend bool operator==(const EvaluationPoint&, const EvaluationPoint&) = default;
 };

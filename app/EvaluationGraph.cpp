@@ -54,7 +54,7 @@ void PaintEvaluationGraph(QPainter& painter, const QRectF& area, const std::vect
         QPainterPath share;
         share.moveTo(area.bottomLeft());
         for (int i = 0; i < count; ++i)
-            share.lineTo(geometry.PointAt(i, curve[static_cast<std::size_t>(i)].Pawns));
+            share.lineTo(geometry.PointAt(i, curve[static_cast<std::size_t>(i)].Pawns()));
         share.lineTo(count > 1 ? area.bottomRight() : geometry.PointAt(0, -EvaluationLimitPawns));
         share.closeSubpath();
         painter.setPen(Qt::NoPen);
@@ -66,9 +66,9 @@ void PaintEvaluationGraph(QPainter& painter, const QRectF& area, const std::vect
     painter.drawLine(QPointF(area.left(), middle), QPointF(area.right(), middle));
     if (count > 0) {
         QPainterPath line;
-        line.moveTo(geometry.PointAt(0, curve.front().Pawns));
+        line.moveTo(geometry.PointAt(0, curve.front().Pawns()));
         for (int i = 1; i < count; ++i)
-            line.lineTo(geometry.PointAt(i, curve[static_cast<std::size_t>(i)].Pawns));
+            line.lineTo(geometry.PointAt(i, curve[static_cast<std::size_t>(i)].Pawns()));
         painter.setPen(QPen(kCurveLine, 1.5 * unit));
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(line);
@@ -85,7 +85,7 @@ void PaintEvaluationGraph(QPainter& painter, const QRectF& area, const std::vect
             continue;
         painter.setPen(QPen(Qt::white, unit));
         painter.setBrush(point.Mark == TMoveMark::Blunder ? kBlunder : kMistake);
-        painter.drawEllipse(geometry.PointAt(i, point.Pawns), radius, radius);
+        painter.drawEllipse(geometry.PointAt(i, point.Pawns()), radius, radius);
     }
     painter.setPen(QPen(kEvenLine, unit));
     painter.setBrush(Qt::NoBrush);

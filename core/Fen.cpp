@@ -230,19 +230,6 @@ bool ReadFen(std::string_view text, FenPosition& position, NotationError& error,
     return ReadFenSyntax(text, read, error, chess960) && TakeIfPossible(read, position, error);
 }
 
-namespace {
-
-bool CastlingRightsFit(const GameState& state)
-{
-    for (const CanStillCastle right : {CanStillCastle::WhiteKingSide, CanStillCastle::WhiteQueenSide,
-                                       CanStillCastle::BlackKingSide, CanStillCastle::BlackQueenSide})
-        if (state.CastlingAllowed.Contains(right) && !CastlingRightFits(state, right))
-            return false;
-    return true;
-}
-
-} // namespace
-
 bool ReadFenSyntaxEitherRules(std::string_view text, FenPosition& position, NotationError& error)
 {
     FenPosition read;

@@ -7,6 +7,7 @@
 #include "core/San.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <utility>
 
@@ -17,11 +18,11 @@ namespace {
 int Chess960TagNumber(const Game& game)
 {
     const std::string text = game.Tag(Chess960NumberTag).value_or(std::string());
-    if (text.empty() || text.size() > 3 ||
-        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return Chess960StandardNumber;
-    const int number = std::stoi(text);
-    return number < Chess960PositionCount ? number : Chess960StandardNumber;
+    const char* const end = text.data() + text.size();
+    int number = -1;
+    const auto [stop, problem] = std::from_chars(text.data(), end, number);
+    const bool fits = problem == std::errc() && stop == end && number >= 0 && number < Chess960PositionCount;
+    return fits ? number : Chess960StandardNumber;
 }
 
 enum class TokenType {

@@ -120,6 +120,14 @@ bool CastlingRightFits(const GameState& state, CanStillCastle right)
     return false;
 }
 
+bool CastlingRightsFit(const GameState& state)
+{
+    for (const CastlingHome& home : CastlingHomes)
+        if (state.CastlingAllowed.Contains(home.Right) && !CastlingRightFits(state, home.Right))
+            return false;
+    return true;
+}
+
 bool EnPassantFits(const GameState& state)
 {
     const Square square = state.EnPassant;

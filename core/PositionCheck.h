@@ -27,6 +27,8 @@ std::vector<NotationError> PositionProblems(const GameState& state);
 // Chess960: the king on its first rank, the right's rook there on the
 // right's side of it).
 bool CastlingRightFits(const GameState& state, CanStillCastle right);
+// Every right the state holds fits.
+bool CastlingRightsFit(const GameState& state);
 // The state's en passant square (not None) lies behind a pawn of the side
 // that has just moved, which stands where its double step put it, with the
 // square it passed over and the one it came from empty.

@@ -57,7 +57,7 @@ TEST(EvaluationGraph, ThePointsFollowAKnownReview)
     ASSERT_EQ(curve.size(), 8u) << "the start and one point after each move";
     const double expected[] = {0.30, 0.35, -0.20, 0.40, 0.60, 0.80, 10.0, 10.0};
     for (std::size_t i = 0; i < curve.size(); ++i)
-        EXPECT_NEAR(curve[i].Pawns, expected[i], 1e-9) << i;
+        EXPECT_NEAR(curve[i].Pawns(), expected[i], 1e-9) << i;
     // 3... Nf6 lets the mate in: a blunder, on the point after it.
     EXPECT_EQ(curve[6].Mark, TMoveMark::Blunder);
     EXPECT_EQ(curve[4].Mark, TMoveMark::None) << "Qh5 and Nc6 lose little";
@@ -80,8 +80,8 @@ TEST(EvaluationGraph, ThePointsFollowAKnownReview)
     ASSERT_EQ(short_.size(), 2u);
     EXPECT_EQ(std::make_pair(short_[0].SlotMove, short_[0].SlotWhiteToMove), std::make_pair(10, false));
     EXPECT_EQ(std::make_pair(short_[1].SlotMove, short_[1].SlotWhiteToMove), std::make_pair(11, true));
-    EXPECT_DOUBLE_EQ(short_[0].Pawns, -0.5);
-    EXPECT_DOUBLE_EQ(short_[1].Pawns, -EvaluationLimitPawns);
+    EXPECT_DOUBLE_EQ(short_[0].Pawns(), -0.5);
+    EXPECT_DOUBLE_EQ(short_[1].Pawns(), -EvaluationLimitPawns);
 }
 
 TEST(EvaluationGraph, RestingOnAPointTellsItsMoveMarkAndScore)
@@ -184,7 +184,7 @@ TEST(EvaluationGraph, TheReviewShowsTheGraphAndAClickGoesToThePosition)
     ASSERT_EQ(graph->Curve().size(), 7u);
     EXPECT_EQ(graph->Curve(), EvaluationCurve(form.Analysis->LastReview()));
     EXPECT_EQ(graph->Curve()[5].Mark, TMoveMark::Blunder) << "the queen lost";
-    EXPECT_LT(graph->Curve()[6].Pawns, -5.0) << "Black a queen up";
+    EXPECT_LT(graph->Curve()[6].Pawns(), -5.0) << "Black a queen up";
     EXPECT_EQ(graph->CurrentIndex(), 6) << "the last position is shown";
 
     emit graph->slotChosen(graph->Curve()[3].SlotMove, graph->Curve()[3].SlotWhiteToMove);

@@ -109,6 +109,8 @@ TEST_F(PositionEditorWindow, AGameStartsFromTheSetUpPositionAndIsSavedWithItsFen
 TEST(NewGameDialogStart, OffersTheSetUpPositionBesideTheUsualStart)
 {
     NewGameChoices current;
+    // Without a set-up position: the usual start and Chess960 alone.
+    EXPECT_EQ(NewGameDialog(current).Start->count(), 2);
     EXPECT_EQ(NewGameDialog(current).Start->findText("Posição montada"), -1);
     EXPECT_TRUE(NewGameDialog(current).Choices().StartFen.empty());
 
