@@ -33,8 +33,7 @@ QString PieceFigures(const std::string& backRank)
 
 } // namespace
 
-GameStartChooser::GameStartChooser(bool chess960, int chess960Number, bool random, std::string setUpFen,
-                                   QWidget* parent)
+GameStartChooser::GameStartChooser(int chess960Number, bool random, std::string setUpFen, QWidget* parent)
     : QWidget(parent)
     , setUpFen_(std::move(setUpFen))
 {
@@ -54,6 +53,7 @@ GameStartChooser::GameStartChooser(bool chess960, int chess960Number, bool rando
         Start->addItem(tr("Posição montada"));
         Start->setItemData(setUpItem_, QString::fromStdString(setUpFen_), Qt::ToolTipRole);
     }
+    const bool chess960 = chess960Number >= 0 && chess960Number < Chess960PositionCount;
     Start->setCurrentIndex(setUpItem_ >= 0 ? setUpItem_ : chess960 ? chess960Item_ : 0);
     form->addRow(tr("&Início:"), Start);
 

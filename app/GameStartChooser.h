@@ -17,10 +17,11 @@ class GameStartChooser : public QWidget {
     Q_OBJECT
 
 public:
-    // The Chess960 row shows `chess960Number` (-1: the usual array's number)
-    // and `random`; with `chess960` its item is chosen. A set-up position
-    // (its FEN, empty for none) is offered, and then chosen.
-    GameStartChooser(bool chess960, int chess960Number, bool random, std::string setUpFen, QWidget* parent = nullptr);
+    // With a `chess960Number` (0..959; -1: none) the Chess960 item is
+    // chosen and its row shows the number, else the usual array's; `random`
+    // ticks "Sorteada". A set-up position (its FEN, empty for none) is
+    // offered, and then chosen.
+    GameStartChooser(int chess960Number, bool random, std::string setUpFen, QWidget* parent = nullptr);
 
     // The set-up position's FEN when it is chosen, else empty.
     std::string SetUpFen() const;

@@ -246,8 +246,7 @@ NewGameDialog::NewGameDialog(const NewGameChoices& current, QWidget* parent) : Q
     customLayout->addWidget(BlackControl);
     layout->addWidget(Custom);
 
-    StartChooser = new GameStartChooser(current.Chess960Number >= 0, current.Chess960Number, current.Chess960Random,
-                                        current.StartFen, this);
+    StartChooser = new GameStartChooser(current.Chess960Number, current.Chess960Random, current.StartFen, this);
     Start = StartChooser->Start;
     layout->addWidget(StartChooser);
 

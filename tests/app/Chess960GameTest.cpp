@@ -36,7 +36,7 @@ std::string Fen(int number)
 
 TEST(GameStartChooserTest, OffersChess960ByNumberOrAtRandom)
 {
-    GameStartChooser chooser(false, -1, false, {});
+    GameStartChooser chooser(-1, false, {});
     ASSERT_EQ(chooser.Start->count(), 2);
     EXPECT_EQ(chooser.Start->itemText(1), "Xadrez 960");
     // The usual start: no Chess960, its row disabled.
@@ -72,7 +72,7 @@ TEST(GameStartChooserTest, OffersChess960ByNumberOrAtRandom)
 
 TEST(GameStartChooserTest, ASetUpPositionIsOfferedAndChosen)
 {
-    GameStartChooser chooser(true, 12, false, Ending);
+    GameStartChooser chooser(12, false, Ending);
     ASSERT_EQ(chooser.Start->count(), 3);
     EXPECT_EQ(chooser.Start->currentText(), "Posição montada");
     EXPECT_EQ(chooser.SetUpFen(), Ending);
@@ -81,11 +81,13 @@ TEST(GameStartChooserTest, ASetUpPositionIsOfferedAndChosen)
     EXPECT_TRUE(chooser.SetUpFen().empty());
     EXPECT_EQ(chooser.Chess960Number(), 12);
     // Without a set-up position a remembered Chess960 start is chosen.
-    GameStartChooser remembered(true, 12, false, {});
+    GameStartChooser remembered(12, false, {});
     EXPECT_EQ(remembered.Chess960Number(), 12);
-    // An absurd stored number shows the usual array's.
-    GameStartChooser absurd(true, 5000, false, {});
-    EXPECT_EQ(absurd.Chess960Number(), Chess960StandardNumber);
+    // An absurd number is no Chess960 start: the usual position is chosen,
+    // and the row waits with the usual array's number.
+    GameStartChooser absurd(5000, false, {});
+    EXPECT_EQ(absurd.Chess960Number(), -1);
+    EXPECT_EQ(absurd.Number->value(), Chess960StandardNumber);
 }
 
 TEST(NewGameDialogStart, TheChess960StartIsChosenAndStored)
