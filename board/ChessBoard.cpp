@@ -3,10 +3,15 @@
 // move number, new game, and the rule tests asked of the current position.
 #include "board/ChessBoard.h"
 #include "board/ChessBoardAccessible.h"
+#include "board/ChessBoardInputHost.h"
 
 #include "core/Rules.h"
 
-TChessBoard::TChessBoard(QWidget* parent, bool designMode) : QWidget(parent), designMode_(designMode)
+TChessBoard::TChessBoard(QWidget* parent, bool designMode)
+    : QWidget(parent)
+    , designMode_(designMode)
+    , inputHost_(std::make_unique<InputHost>(*this))
+    , input_(*inputHost_)
 {
     InstallBoardAccessibility();
     setAccessibleName(tr("Tabuleiro"));

@@ -10,8 +10,8 @@
 #pragma once
 
 #include "board/BoardCanvas.h"
-#include "board/BoardDrag.h"
 #include "board/BoardGameCore.h"
+#include "board/BoardInput.h"
 #include "board/BoardLook.h"
 #include "board/BoardMarks.h"
 #include "board/BoardPlayAids.h"
@@ -31,6 +31,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -310,23 +311,23 @@ public:
     int PieceImageIndex(char piece) const;
 
     // Mouse play, resizing and animation.
-    bool Resizable() const { return resizable_; }
-    void SetResizable(bool value) { resizable_ = value; }
-    int ResizeMinSize() const { return resizeMinSize_; }
-    void SetResizeMinSize(int value);
-    int ResizeMaxSize() const { return resizeMaxSize_; }
-    void SetResizeMaxSize(int value);
+    bool Resizable() const { return input_.Grip.Resizable; }
+    void SetResizable(bool value) { input_.Grip.Resizable = value; }
+    int ResizeMinSize() const { return input_.Grip.MinSize(); }
+    void SetResizeMinSize(int value) { input_.Grip.SetMinSize(value); }
+    int ResizeMaxSize() const { return input_.Grip.MaxSize(); }
+    void SetResizeMaxSize(int value) { input_.Grip.SetMaxSize(value); }
     bool AnimateMoves() const { return animation_.Enabled; }
     void SetAnimateMoves(bool value) { animation_.Enabled = value; }
     int AnimationDelay() const { return animation_.Delay; }
     void SetAnimationDelay(int value) { animation_.Delay = value; }
     // The pointer over a square that accepts the drop.
-    Qt::CursorShape DragCursor() const { return drag_.Cursor; }
-    void SetDragCursor(Qt::CursorShape shape) { drag_.Cursor = shape; }
+    Qt::CursorShape DragCursor() const { return input_.Drag().Cursor; }
+    void SetDragCursor(Qt::CursorShape shape) { input_.Drag().Cursor = shape; }
     // The squares of the last drag and of the last accepted drop.
-    Square LastDragFrom() const { return drag_.From(); }
-    Square LastDropTo() const { return drag_.DropTo(); }
-    bool Resizing() const { return resizing_; }
+    Square LastDragFrom() const { return input_.Drag().From(); }
+    Square LastDropTo() const { return input_.Drag().DropTo(); }
+    bool Resizing() const { return input_.Grip.Resizing(); }
     // The moving image (drags and animations).
     const TDragImage& MovingImage() const { return movingImage_; }
     // The points the last animation moved the image through, in the parent
@@ -506,12 +507,6 @@ private:
     // Sets LineStyle on the painter so that lines and frames cover the
     // device pixels they cover at one device pixel per logical pixel.
     void UseLinePen(QPainter& painter) const;
-    // Drag helpers.
-    using DragPhase = BoardDrag::Phase;
-    void DragMoveTo(int X, int Y, TDragState state);
-    // Ends a pending or active drag: the drop when accepted, otherwise the
-    // cancellation, then OnEndDrag.
-    void EndDrag(bool accepted, int X, int Y);
     // The window the moving image is shown over and the board's offset in it.
     QWidget* ImageHost(QPoint& offset);
 
@@ -586,13 +581,12 @@ private:
     BoardLook look_;
 
     bool FirstPaintDone = false;
-    bool resizing_ = false;
-    Qt::CursorShape NormalCursor = Qt::ArrowCursor;
-    bool resizable_ = false;
-    int resizeMinSize_ = 100;
-    int resizeMaxSize_ = 1000;
-    // The drag's state, the move animation, and the moving image both use.
-    BoardDrag drag_;
+    // The mouse and the keys: the drag's state and the resize grip's. The
+    // board is the part's host (board/ChessBoardInputHost.h).
+    class InputHost;
+    std::unique_ptr<InputHost> inputHost_;
+    BoardInput input_;
+    // The move animation, and the moving image it and the drag use.
     MoveAnimation animation_;
     TDragImage movingImage_;
     // ---- End of view ----

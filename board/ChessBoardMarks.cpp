@@ -99,7 +99,8 @@ void TChessBoard::RedrawSquare(Square square)
 {
     DrawSquare(square);
     // The dragged piece is away from its square until the drop.
-    const bool inFlight = drag_.State() == DragPhase::Active && square == drag_.From() && movingImage_.Active();
+    const bool inFlight =
+        input_.Drag().State() == BoardDrag::Phase::Active && square == input_.Drag().From() && movingImage_.Active();
     if (!inFlight)
         DrawPiece(square, PieceAt(square));
 }

@@ -58,7 +58,7 @@ bool TChessBoard::MakeMove(Square oldSq, Square newSq)
     const std::optional<CanStillCastle> castling960 = Chess960CastlingRight(state, oldSq, newSq);
     const Square kingTo = castling960 ? CastledKingSquare(*castling960) : newSq;
     DrawSquare(oldSq);
-    if (AnimateMoves() && (oldSq != drag_.From() || newSq != drag_.DropTo())) {
+    if (AnimateMoves() && (oldSq != input_.Drag().From() || newSq != input_.Drag().DropTo())) {
         DrawBoardLines();
         AnimateMove(oldSq, kingTo, AnimationDelay());
     }

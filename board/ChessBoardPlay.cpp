@@ -1,19 +1,17 @@
 // Playing without dragging: click-to-move and the keyboard. Both pick a
 // piece up (the selection) and put it down on a square it can reach through
-// PlayerMove, like a drop. The keyboard moves a focus square with the arrow
-// keys, in the board's orientation; Enter or Space acts on it, Escape puts
-// the piece back. The focus frame shows only once the keyboard has been used
-// and while the board has the focus, so mouse users never see it.
+// PlayerMove, like a drop. Which key does what is the input part's
+// (board/BoardInput.h); the focus square and the selection are here. The focus frame shows only once the keyboard has
+// been used and while the board has the focus, so mouse users never see it.
 #include "board/ChessBoard.h"
 
 #include "board/ChessBoardAccessible.h"
+#include "board/ChessBoardInputHost.h"
 #include "core/Chess960.h"
 
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
-
-#include <algorithm>
 
 void TChessBoard::SetClickToMove(bool value)
 {
@@ -178,15 +176,7 @@ void TChessBoard::MoveFocusSquare(int columns, int rows)
         StartKeyboardPlay();
         return;
     }
-    int column = 0;
-    int row = 0;
-    ScreenCell(aids_.FocusSquare(), column, row);
-    column = std::clamp(column + columns, 0, 7);
-    row = std::clamp(row + rows, 0, 7);
-    // ScreenCell's inverse.
-    const int file = look_.WhiteOnTop ? 8 - column : column + 1;
-    const int rank = look_.WhiteOnTop ? row + 1 : 8 - row;
-    SetFocusSquare(SquareAt(file, rank));
+    SetFocusSquare(StepOnScreen(aids_.FocusSquare(), columns, rows, look_.WhiteOnTop));
 }
 
 void TChessBoard::KeyboardAction()
@@ -200,49 +190,23 @@ void TChessBoard::KeyboardAction()
 
 void TChessBoard::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape && drag_.InProgress()) {
-        EndDrag(false, 0, 0);
-        if (QGuiApplication::mouseButtons() != Qt::NoButton)
-            drag_.SetState(DragPhase::Finished);
+    if (input_.Key(event->key(), event->modifiers()))
         event->accept();
-        return;
-    }
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (modifiers == Qt::NoModifier && drag_.State() == DragPhase::Idle) {
-        switch (event->key()) {
-        case Qt::Key_Left:
-            MoveFocusSquare(-1, 0);
-            event->accept();
-            return;
-        case Qt::Key_Right:
-            MoveFocusSquare(1, 0);
-            event->accept();
-            return;
-        case Qt::Key_Up:
-            MoveFocusSquare(0, -1);
-            event->accept();
-            return;
-        case Qt::Key_Down:
-            MoveFocusSquare(0, 1);
-            event->accept();
-            return;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Space:
-            KeyboardAction();
-            event->accept();
-            return;
-        case Qt::Key_Escape:
-            if (aids_.Selected() != Square::None) {
-                ClearSelection();
-                event->accept();
-                return;
-            }
-            break;
-        default: break;
-        }
-    }
-    QWidget::keyPressEvent(event);
+    else
+        QWidget::keyPressEvent(event);
+}
+
+bool TChessBoard::InputHost::DropSelection()
+{
+    if (board_.aids_.Selected() == Square::None)
+        return false;
+    board_.ClearSelection();
+    return true;
+}
+
+bool TChessBoard::InputHost::AnyMouseButtonDown() const
+{
+    return QGuiApplication::mouseButtons() != Qt::NoButton;
 }
 
 void TChessBoard::focusInEvent(QFocusEvent* event)

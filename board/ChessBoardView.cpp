@@ -1,5 +1,5 @@
 // The board view's set-up and its plain property writers: the visual
-// properties that store and paint, and the resize limits.
+// properties that store and paint.
 #include "board/ChessBoard.h"
 
 #include <QGuiApplication>
@@ -25,9 +25,9 @@ void TChessBoard::DoneView()
 {
     ClosePromotionChooser();
     movingImage_.Release();
-    if (drag_.State() == DragPhase::Active)
+    if (input_.Drag().State() == BoardDrag::Phase::Active)
         QGuiApplication::restoreOverrideCursor();
-    drag_.SetState(DragPhase::Idle);
+    input_.Drag().SetState(BoardDrag::Phase::Idle);
 }
 
 void TChessBoard::SetWhiteOnTop(bool value)
@@ -100,14 +100,4 @@ void TChessBoard::SetLineStyle(const QPen& pen)
 {
     look_.LineStyle = pen;
     Paint();
-}
-
-void TChessBoard::SetResizeMinSize(int value)
-{
-    resizeMinSize_ = value < resizeMaxSize_ ? value : resizeMaxSize_;
-}
-
-void TChessBoard::SetResizeMaxSize(int value)
-{
-    resizeMaxSize_ = value > resizeMinSize_ ? value : resizeMinSize_;
 }
