@@ -47,9 +47,7 @@ bool BoardGameCore::ThreefoldRepetition() const
 
 void BoardGameCore::BeginMove(Square from, Square to)
 {
-    history_.RecordMove(state_.CurrentMove, state_.WhiteToMove,
-                        MoveInfo{PositionString(state_.Board), state_.CastlingAllowed, from, to, state_.EnPassant,
-                                 CapturableEnPassant(state_)});
+    history_.RecordMoveFrom(state_, from, to);
 }
 
 void BoardGameCore::TurnPassed()
@@ -67,9 +65,7 @@ void BoardGameCore::NotePromotion(Square square)
 
 void BoardGameCore::EndMove()
 {
-    history_.RecordPosition(state_.CurrentMove, state_.WhiteToMove, PositionString(state_.Board),
-                            state_.CastlingAllowed, state_.EnPassant, CapturableEnPassant(state_));
-    history_.SetEndMarker(state_.CurrentMove, state_.WhiteToMove);
+    history_.RecordReached(state_);
 }
 
 bool BoardGameCore::Goto(int moveNumber, bool whiteToMove)

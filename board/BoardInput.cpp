@@ -74,8 +74,7 @@ void BoardInput::Move(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
     }
 }
 
-void BoardInput::Release(Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
-                         QPoint at)
+void BoardInput::Release(Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint at)
 {
     const bool leftClick = button == Qt::LeftButton;
     switch (drag_.State()) {

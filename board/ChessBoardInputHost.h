@@ -27,8 +27,7 @@ public:
     {
         board_.MouseMove(buttons, modifiers, at.x(), at.y());
     }
-    void MouseUp(Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers,
-                 QPoint at) override
+    void MouseUp(Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint at) override
     {
         board_.MouseUp(button, buttons, modifiers, at.x(), at.y());
     }

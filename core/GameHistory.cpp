@@ -2,6 +2,7 @@
 #include "core/GameHistory.h"
 
 #include "core/Chess960.h"
+#include "core/Rules.h"
 
 #include <string>
 
@@ -37,6 +38,20 @@ void GameHistory::RecordPosition(int moveNumber, bool whiteToMove, const std::st
     // The move squares are written when the half-move is played; until then
     // the slot holds none, not those of an abandoned line.
     SlotForWriting(index) = MoveInfo{placement, castling, Square::None, Square::None, enPassant, capturableEnPassant};
+}
+
+void GameHistory::RecordMoveFrom(const GameState& before, Square from, Square to)
+{
+    RecordMove(before.CurrentMove, before.WhiteToMove,
+               MoveInfo{PositionString(before.Board), before.CastlingAllowed, from, to, before.EnPassant,
+                        CapturableEnPassant(before)});
+}
+
+void GameHistory::RecordReached(const GameState& after)
+{
+    RecordPosition(after.CurrentMove, after.WhiteToMove, PositionString(after.Board), after.CastlingAllowed,
+                   after.EnPassant, CapturableEnPassant(after));
+    SetEndMarker(after.CurrentMove, after.WhiteToMove);
 }
 
 void GameHistory::RecordPromotion(int moveNumber, bool whiteToMove, char piece)

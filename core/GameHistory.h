@@ -39,6 +39,12 @@ public:
     void RecordPosition(int moveNumber, bool whiteToMove, const std::string& placement, CastleSet castling,
                         Square enPassant, Square capturableEnPassant);
 
+    // The same two writes for a move played from the position `before`
+    // (its slot gets the position as it stands and the move), and for the
+    // position `after` it reached, where the record then ends.
+    void RecordMoveFrom(const GameState& before, Square from, Square to);
+    void RecordReached(const GameState& after);
+
     // Notes the piece the pawn of the half-move played from slot (n, side)
     // became.
     void RecordPromotion(int moveNumber, bool whiteToMove, char piece);

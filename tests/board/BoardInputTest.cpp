@@ -55,10 +55,7 @@ public:
             input->PickUp(SquareAt(at), at);
     }
     void MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint) override { steps.push_back("move"); }
-    void MouseUp(Qt::MouseButton, Qt::MouseButtons, Qt::KeyboardModifiers, QPoint) override
-    {
-        steps.push_back("up");
-    }
+    void MouseUp(Qt::MouseButton, Qt::MouseButtons, Qt::KeyboardModifiers, QPoint) override { steps.push_back("up"); }
     void Click() override { steps.push_back("click"); }
     bool ClickToMove() const override { return clickToMove; }
     void SquareClicked(Square square) override { steps.push_back("square " + Name(square)); }
@@ -240,16 +237,11 @@ TEST_F(BoardInputTest, TheKeysMoveTheFocusActOnItAndPutAPickedPieceBack)
         const char* step;
     };
     const Case cases[] = {
-        {Qt::Key_Left, Qt::NoModifier, true, "focus -1,0"},
-        {Qt::Key_Right, Qt::NoModifier, true, "focus 1,0"},
-        {Qt::Key_Up, Qt::NoModifier, true, "focus 0,-1"},
-        {Qt::Key_Down, Qt::KeypadModifier, true, "focus 0,1"},
-        {Qt::Key_Return, Qt::NoModifier, true, "action"},
-        {Qt::Key_Enter, Qt::KeypadModifier, true, "action"},
-        {Qt::Key_Space, Qt::NoModifier, true, "action"},
-        {Qt::Key_Left, Qt::ControlModifier, false, nullptr},
-        {Qt::Key_Space, Qt::ShiftModifier, false, nullptr},
-        {Qt::Key_A, Qt::NoModifier, false, nullptr},
+        {Qt::Key_Left, Qt::NoModifier, true, "focus -1,0"}, {Qt::Key_Right, Qt::NoModifier, true, "focus 1,0"},
+        {Qt::Key_Up, Qt::NoModifier, true, "focus 0,-1"},   {Qt::Key_Down, Qt::KeypadModifier, true, "focus 0,1"},
+        {Qt::Key_Return, Qt::NoModifier, true, "action"},   {Qt::Key_Enter, Qt::KeypadModifier, true, "action"},
+        {Qt::Key_Space, Qt::NoModifier, true, "action"},    {Qt::Key_Left, Qt::ControlModifier, false, nullptr},
+        {Qt::Key_Space, Qt::ShiftModifier, false, nullptr}, {Qt::Key_A, Qt::NoModifier, false, nullptr},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(input.Key(c.key, c.modifiers), c.taken) << c.key;

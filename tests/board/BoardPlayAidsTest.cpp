@@ -76,14 +76,10 @@ TEST(BoardPlayAids, CheckAndLastMoveFollowTheirSwitches)
     BoardPlayAids aids;
     GameState game = StateOf("4k3/8/8/8/8/8/8/R3K3");
     GameHistory history;
-    history.RecordMove(
-        game.CurrentMove, game.WhiteToMove,
-        MoveInfo{PositionString(game.Board), game.CastlingAllowed, Square::A1, Square::A8, Square::None, Square::None});
+    history.RecordMoveFrom(game, Square::A1, Square::A8);
     MovePiece(game, Square::A1, Square::A8);
     PassTurn(game);
-    history.RecordPosition(game.CurrentMove, game.WhiteToMove, PositionString(game.Board), game.CastlingAllowed,
-                           game.EnPassant, Square::None);
-    history.SetEndMarker(game.CurrentMove, game.WhiteToMove);
+    history.RecordReached(game);
 
     aids.HighlightCheck = true;
     aids.HighlightLastMove = true;

@@ -17,16 +17,11 @@ struct Game {
     GameState state;
     GameHistory history;
 
-    // What the board records around a move.
     void Play(Square from, Square to)
     {
-        history.RecordMove(state.CurrentMove, state.WhiteToMove,
-                           MoveInfo{PositionString(state.Board), state.CastlingAllowed, from, to, state.EnPassant,
-                                    CapturableEnPassant(state)});
+        history.RecordMoveFrom(state, from, to);
         ApplyMove(state, from, to);
-        history.RecordPosition(state.CurrentMove, state.WhiteToMove, PositionString(state.Board), state.CastlingAllowed,
-                               state.EnPassant, CapturableEnPassant(state));
-        history.SetEndMarker(state.CurrentMove, state.WhiteToMove);
+        history.RecordReached(state);
     }
 };
 

@@ -191,13 +191,9 @@ GameHistory Recorded(GameState state, const std::string& moves, GameState& final
         ChessMove move;
         std::string error;
         EXPECT_TRUE(ReadMoveText(state, text, move, error)) << text << ": " << error;
-        history.RecordMove(state.CurrentMove, state.WhiteToMove,
-                           MoveInfo{PositionString(state.Board), state.CastlingAllowed, move.From, move.To,
-                                    state.EnPassant, CapturableEnPassant(state)});
+        history.RecordMoveFrom(state, move.From, move.To);
         state = PositionAfter(state, move);
-        history.RecordPosition(state.CurrentMove, state.WhiteToMove, PositionString(state.Board), state.CastlingAllowed,
-                               state.EnPassant, CapturableEnPassant(state));
-        history.SetEndMarker(state.CurrentMove, state.WhiteToMove);
+        history.RecordReached(state);
     }
     final = state;
     return history;
