@@ -103,6 +103,9 @@ public:
     int Evaluate() const;
 
     // Search.
+    // What every search starts from: the position loaded, the tables and
+    // counters cleared, the limits armed.
+    void BeginSearch(bool followingPV);
     void FindBestMove();
     // A beginners' level's move, chosen instead of FindBestMove's
     // (engine/WeakPlay.cpp); the limits and the root moves apply. False when

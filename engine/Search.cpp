@@ -19,19 +19,24 @@ bool SameSquares(TEngineMove a, TEngineMove b)
 
 } // namespace
 
-void TChessEngine::FindBestMove()
+void TChessEngine::BeginSearch(bool followingPV)
 {
     LoadPosition();
     PrepareEvalTables();
     for (auto& row : HistoryScore)
         row.fill(0);
-    FollowingPV = true;
+    FollowingPV = followingPV;
     Nodes_ = 0;
     LimitReached_ = false;
     NextLimitCheck_ = NodeLimit_ != 0 ? std::min<std::uint64_t>(NodeLimit_, LimitCheckInterval) : LimitCheckInterval;
     RootMoveFound_ = false;
     CompletedDepth_ = 0;
     CompletedMove_ = {};
+}
+
+void TChessEngine::FindBestMove()
+{
+    BeginSearch(true);
 
     const int depth = SearchDepthRef ? SearchDepthRef->load() : 0;
     for (int d = 1; d <= depth; ++d) {

@@ -35,17 +35,7 @@ bool TChessEngine::SideToMoveIsMated()
 
 bool TChessEngine::ChooseWeakMove(const TWeakPlayStyle& style, TWeakRandom& random, TEngineMove& move)
 {
-    LoadPosition();
-    PrepareEvalTables();
-    for (auto& row : HistoryScore)
-        row.fill(0);
-    FollowingPV = false;
-    Nodes_ = 0;
-    LimitReached_ = false;
-    NextLimitCheck_ = NodeLimit_ != 0 ? std::min<std::uint64_t>(NodeLimit_, LimitCheckInterval) : LimitCheckInterval;
-    RootMoveFound_ = false;
-    CompletedDepth_ = 0;
-    CompletedMove_ = {};
+    BeginSearch(false);
 
     GenerateMoves();
     if (RootMoveCount_ > 0)
