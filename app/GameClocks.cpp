@@ -188,8 +188,22 @@ void GameClocks::Stop()
     Refresh();
 }
 
+bool GameClocks::BoardEndedGame() const
+{
+    // Mate or stalemate, or the repetition that ends the board's game: its
+    // events run before the window hears of the end, and a message box among
+    // them (mate) may stay open for a long while.
+    return !board_->HasLegalMove() || (board_->ThreefoldEndsGame() && board_->ThreefoldRepetition());
+}
+
 void GameClocks::Tick()
 {
+    // A game the board has ended is decided: no flag falls after it.
+    if (clock_.Running() && BoardEndedGame()) {
+        clock_.Stop();
+        Refresh();
+        return;
+    }
     if (clock_.Running() && clock_.FlagFallen()) {
         const bool white = clock_.WhiteToMove();
         clock_.Stop();

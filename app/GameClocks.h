@@ -91,6 +91,8 @@ private:
     void BudgetComputer();
     void AnnounceLowTime(bool white);
     std::size_t BoardPly() const;
+    // The board's own rules have ended the game in its position.
+    bool BoardEndedGame() const;
     int lastSecond_ = -1;
 
     TChessBoard* board_;

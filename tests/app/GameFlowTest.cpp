@@ -270,6 +270,64 @@ TEST_F(GameFlow, TheFlagAgainstALoneKingIsADraw)
     EXPECT_EQ(form.Ending->Outcome(), (GameOutcome{GameResult::Draw, EndReason::TimeoutNoMaterial}));
 }
 
+TEST_F(GameFlow, NoFlagFallsAfterTheBoardHasEndedTheGame)
+{
+    // Mate: the clock of the side mated stops, also while the mate's box
+    // is open (its event loop runs the clocks' timer), and after it.
+    SetMessageSink([this](const QString& text) {
+        boxes.messages.append(text);
+        now += 60000;
+        form.Clocks->Tick();
+    });
+    StartGame("8");
+    Play(Square::F2, Square::F3);
+    Play(Square::E7, Square::E5);
+    Play(Square::G2, Square::G4, 1000);
+    Play(Square::D8, Square::H4, 1000);
+    ASSERT_EQ(boxes.messages, QStringList{"Cheque Mate!"});
+    now += 60000;
+    form.Clocks->Tick();
+    Settle();
+    EXPECT_TRUE(form.Clocks->Clock().Stopped());
+    EXPECT_NE(form.Ending->Outcome().Reason, EndReason::TimeForfeit);
+    EXPECT_EQ(Status(), "Cheque Mate!");
+    Game game = Record();
+    EXPECT_EQ(game.Result(), "0-1");
+    EXPECT_NE(game.Tag("Termination"), "time forfeit");
+    // Taken back, the game and White's clock go on.
+    form.VoltarLance1->trigger();
+    Settle();
+    EXPECT_TRUE(form.Clocks->Clock().Running());
+    EXPECT_EQ(form.Clocks->Clock().Remaining(false), 8000);
+    SetMessageSink([this](const QString& text) { boxes.messages.append(text); });
+
+    // Stalemate stays a draw however long the side without a move waits.
+    StartFrom({{Square::H7, 'k'}, {Square::F7, 'K'}, {Square::G4, 'Q'}}, "5");
+    Play(Square::G4, Square::G5);
+    Play(Square::H7, Square::H8);
+    Play(Square::G5, Square::G6);
+    now += 60000;
+    form.Clocks->Tick();
+    Settle();
+    EXPECT_FALSE(form.Ending->Over());
+    EXPECT_EQ(Record().Result(), "1/2-1/2");
+
+    // So does the repetition with which the board ends the game.
+    StartGame("10");
+    for (int i = 0; i < 2; ++i) {
+        Play(Square::G1, Square::F3);
+        Play(Square::G8, Square::F6);
+        Play(Square::F3, Square::G1);
+        Play(Square::F6, Square::G8);
+    }
+    ASSERT_FALSE(form.ChessBoard1->IsLegalMove(Square::G1, Square::F3));
+    now += 60000;
+    form.Clocks->Tick();
+    Settle();
+    EXPECT_NE(form.Ending->Outcome().Reason, EndReason::TimeForfeit);
+    EXPECT_NE(Record().Result(), "0-1");
+}
+
 TEST_F(GameFlow, TakingBackAndRedoingRestoreTheClocks)
 {
     StartGame("60+1");
