@@ -324,7 +324,7 @@ void TGameFiles::PutOnBoard(const Game& game, std::size_t ply, bool opened, bool
     opened_ = waiting_ = opened;
     moveText_->SetGame(base_);
     if (GamePut)
-        GamePut(game, restored);
+        GamePut(game, restored || opened);
     // Setting the players starts the computer; an opened game stops it again.
     RestorePlayers(game, *board_);
     ShowPlayers();

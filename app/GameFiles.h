@@ -117,8 +117,10 @@ public:
     // Called on every record of the board's game (save, autosave, print):
     // the clocks' tags and comments and how the game ended.
     std::function<void(Game&)> AddToRecord;
-    // A recorded game is on the board (`restored`: from the autosave).
-    std::function<void(const Game& game, bool restored)> GamePut;
+    // A recorded game is on the board. `waits`: it comes back from the
+    // autosave or is opened from a file, and its clocks wait for play to
+    // go on; false for a position pasted to start a game from.
+    std::function<void(const Game& game, bool waits)> GamePut;
     // A pasted position begins a new game.
     std::function<void()> NewPosition;
 

@@ -103,12 +103,13 @@ void TForm2::ConnectGameFiles()
         Ending->AddToRecord(game);
         Drawings->WriteInto(game);
     };
-    GameFiles->GamePut = [this](const Game& game, bool restored) {
+    GameFiles->GamePut = [this](const Game& game, bool waits) {
         Clocks->StartFromRecord(game, false);
         Ending->RestoreFrom(game);
         Drawings->ReadFrom(game);
-        // A timed game back after the program ended waits for "Continuar".
-        if (restored && Clocks->Enabled() && !Ending->Over())
+        // A timed game back after the program ended, or opened from a file
+        // for study, waits for "Continuar": its clocks do not run meanwhile.
+        if (waits && Clocks->Enabled() && !Ending->Over())
             Ending->Pause();
     };
     GameFiles->NewPosition = [this] {

@@ -4,6 +4,8 @@
 // list, the FEN, the score sheet and the autosave, and the computer does
 // not play on with it by itself.
 #include "AppTestSupport.h"
+#include "app/GameClocks.h"
+#include "app/GameEnding.h"
 #include "app/GameFiles.h"
 #include "app/GameRecord.h"
 #include "app/MoveListBox.h"
@@ -184,6 +186,34 @@ TEST_F(OpenedGame, ItsPlayersAreTheFilesAndOnlyAGamePlayedHereGetsTheWindows)
     text = QString::fromUtf8(ReadFile(saved));
     EXPECT_TRUE(text.contains("[WhiteType \"program\"]")) << text.toStdString();
     EXPECT_TRUE(text.contains("[KestravinLevel \"5\"]")) << text.toStdString();
+}
+
+TEST_F(OpenedGame, ATimedRecordWaitsWithItsClocksUntilContinuar)
+{
+    TForm2 form(nullptr, true);
+    ClockMs now = 1'000'000;
+    form.Clocks->SetTimeSource([&now] { return now; });
+    const QString file = dir.filePath("relogio.pgn");
+    WriteFile(file,
+              "[Event \"Blitz\"]\n[TimeControl \"20\"]\n\n"
+              "1. e4 {[%clk 0:00:15]} e5 {[%clk 0:00:12]} 2. Nf3 {[%clk 0:00:10]} Nc6 {[%clk 0:00:08]} *\n");
+    Open(form, file, 0);
+    ASSERT_TRUE(form.Clocks->Enabled());
+    EXPECT_EQ(form.Clocks->Clock().Remaining(true), 10000);
+    // A record read for study loses nothing on time while it is read.
+    now += 60000;
+    form.Clocks->Tick();
+    PumpFor(20);
+    EXPECT_FALSE(form.Ending->Over());
+    EXPECT_EQ(form.GameFiles->CurrentGame().Result(), "*");
+    EXPECT_EQ(form.Clocks->Clock().Remaining(true), 10000);
+    EXPECT_TRUE(form.Continuar1->isEnabled());
+    // "Continuar" sets White's clock going from where the record left it.
+    form.Continuar1->trigger();
+    now += 1000;
+    EXPECT_EQ(form.Clocks->Clock().Remaining(true), 9000);
+    EXPECT_TRUE(form.ChessBoard1->IsLegalMove(Square::F1, Square::C4));
+    EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
 }
 
 namespace {
