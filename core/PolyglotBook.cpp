@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -59,6 +60,12 @@ ChessMove DecodeMove(const GameState& state, std::uint16_t field)
 TBookError TPolyglotBook::Load(const std::string& path)
 {
     entries_.clear();
+    // Only a regular file can be a book: opening a FIFO would wait for a
+    // writer for ever, and a device or a folder holds no entries.
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (!error && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        return TBookError::NotABook;
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return TBookError::CannotRead;

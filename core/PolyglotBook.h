@@ -26,7 +26,7 @@ struct TBookMove {
 enum class TBookError {
     None,
     CannotRead, // the file cannot be opened or read
-    NotABook,   // empty, not a whole number of entries, or its keys out of order
+    NotABook,   // no regular file, empty, not a whole number of entries, or its keys out of order
 };
 
 class TPolyglotBook {

@@ -7,10 +7,17 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -152,4 +159,38 @@ TEST(PolyglotBook, DebiansBook)
     EXPECT_EQ(weights.size(), 13u);
     EXPECT_EQ(weights["e2e4"], 12135);
     EXPECT_EQ(weights["d2d4"], 11257);
+}
+
+TEST(PolyglotBook, WhatIsNoRegularFileIsRefusedWithoutBeingOpened)
+{
+    TPolyglotBook book;
+    const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / "kestravin-book-not-a-file";
+    std::filesystem::remove_all(folder);
+    ASSERT_TRUE(std::filesystem::create_directories(folder));
+    EXPECT_EQ(book.Load(folder.string()), TBookError::NotABook);
+    // A FIFO: a reader that opened it would wait for a writer for ever. The
+    // writer here looks for such a reader (opening without a reader fails)
+    // and lets it go, so that a failure is seen rather than a hang.
+    const std::filesystem::path fifo = folder / "book.bin";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::atomic<bool> done{false};
+    std::atomic<bool> readerWaited{false};
+    std::thread writer([&] {
+        for (int i = 0; i < 100 && !done; ++i) {
+            const int fd = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) {
+                readerWaited = true;
+                ::close(fd);
+                return;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    });
+    const TBookError error = book.Load(fifo.string());
+    done = true;
+    writer.join();
+    EXPECT_FALSE(readerWaited) << "the book's reader opened the FIFO and waited";
+    EXPECT_EQ(error, TBookError::NotABook);
+    EXPECT_TRUE(book.Empty());
+    std::filesystem::remove_all(folder);
 }
