@@ -141,6 +141,11 @@ void TInstalledEngineOpponent::BestMoveArrived(const QString& move)
         return;
     if (move.isEmpty())
         return; // no legal move: the board has ended the game itself
+    // The game was paused or ended meanwhile, or a person took the side
+    // over: the answer is not wanted now, which is no fault of the engine.
+    // The board asks again when the computer is to move.
+    if (!board_->AcceptsMoves() || !board_->ComputerToMove())
+        return;
     const std::string text = move.toStdString();
     const Square from = SquareFromName(text[0], text[1]);
     const Square to = SquareFromName(text[2], text[3]);

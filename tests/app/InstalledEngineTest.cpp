@@ -2,6 +2,7 @@
 // the chosen strength with the clocks passed on, and an engine that fails
 // leaves the game to the program's own level with a word to the person.
 #include "AppTestSupport.h"
+#include "app/GameEnding.h"
 #include "app/InstalledEngineOpponent.h"
 #include "app/MoveListBox.h"
 #include "app/NewGameDialog.h"
@@ -27,8 +28,8 @@
 namespace {
 
 // An engine that writes what it is told to a log and answers every search
-// with the same move.
-QString WriteFixedEngine(const QTemporaryDir& dir, const QString& reply)
+// with the same move, after `delay` seconds.
+QString WriteFixedEngine(const QTemporaryDir& dir, const QString& reply, const QString& delay = QStringLiteral("0"))
 {
     const QString path = dir.filePath("fixed");
     QFile file(path);
@@ -42,11 +43,11 @@ QString WriteFixedEngine(const QTemporaryDir& dir, const QString& reply)
                               "         echo 'option name UCI_Elo type spin default 1320 min 1320 max 3190'\n"
                               "         echo uciok;;\n"
                               "    isready) echo readyok;;\n"
-                              "    go*) echo 'bestmove %2';;\n"
+                              "    go*) sleep %3; echo 'bestmove %2';;\n"
                               "    quit) exit 0;;\n"
                               "  esac\n"
                               "done\n")
-                   .arg(dir.filePath("log"), reply)
+                   .arg(dir.filePath("log"), reply, delay)
                    .toUtf8());
     file.close();
     file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
@@ -149,6 +150,35 @@ TEST_F(InstalledEngine, AnIllegalAnswerOrACrashLeavesTheGameToTheProgramsLevel)
         ASSERT_EQ(boxes.errors.size(), 1) << program.toStdString();
         EXPECT_TRUE(boxes.errors.front().contains("continua a partida")) << boxes.errors.front().toStdString();
     }
+}
+
+TEST_F(InstalledEngine, AnAnswerArrivingWhenTheComputerNoLongerMovesIsNoFaultOfTheEngine)
+{
+    // The person takes the engine's side over while it thinks: its answer
+    // is dropped, and it plays the side again once given it back.
+    StartAgainst(WriteFixedEngine(dir, "e7e5", "0.6"), 1600, "180");
+    ASSERT_TRUE(form.Engine->Active());
+    ASSERT_TRUE(form.ChessBoard1->PlayerMove(Square::E2, Square::E4));
+    ASSERT_TRUE(PumpUntil([this] { return Log().contains("go "); }, 20000));
+    form.Humano1->setChecked(true);
+    PumpFor(1500);
+    EXPECT_EQ(Lines(), 1);
+    EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
+    EXPECT_TRUE(form.Engine->Active());
+    form.Computador1->setChecked(true);
+    ASSERT_TRUE(PumpUntil([this] { return Lines() == 2; }, 20000)) << "the engine did not play again";
+    EXPECT_EQ(form.ChessBoard1->State().At(Square::E5), 'p');
+
+    // A pause while it thinks: its answer waits for "Continuar".
+    ASSERT_TRUE(form.ChessBoard1->PlayerMove(Square::G1, Square::F3));
+    ASSERT_TRUE(PumpUntil([this] { return Log().count("go ") == 3; }, 20000));
+    ASSERT_TRUE(form.Ending->PauseAction()->isEnabled());
+    form.Ending->PauseAction()->trigger();
+    PumpFor(1500);
+    EXPECT_EQ(Lines(), 3);
+    EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
+    EXPECT_TRUE(form.Engine->Active());
+    EXPECT_TRUE(form.ChessBoard1->ComputerMovesFromOutside());
 }
 
 TEST_F(InstalledEngine, NoProgramFoundIsSaidAndTheLevelPlays)
