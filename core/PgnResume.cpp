@@ -18,8 +18,10 @@ bool IsTermination(std::string_view symbol)
 class Scan {
 public:
     Scan(std::string_view text, const PgnTextPlace& from)
-        : text_(text), here_(from), lineOpensTags_(LineOpensTags(text, from.LineStart)),
-          previousOpensTags_(from.PreviousLineStart != from.LineStart && LineOpensTags(text, from.PreviousLineStart))
+        : text_(text)
+        , here_(from)
+        , lineOpensTags_(LineOpensTags(text, from.LineStart))
+        , previousOpensTags_(from.PreviousLineStart != from.LineStart && LineOpensTags(text, from.PreviousLineStart))
     {
     }
 

@@ -36,13 +36,13 @@ TEST(PgnResume, EachEndOfTheSearchIsFoundAndWhatHidesOneIsSteppedOverWhole)
         {"X e4 1-0 d4 *", " d4 *", false},
         {"X e4 1/2-1/2", "", false},
         {"X e4 * 1-0", " 1-0", false},
-        {"X 1-00 e4 0-1\n", "\n", false},                            // a longer symbol is no marker
+        {"X 1-00 e4 0-1\n", "\n", false},                                 // a longer symbol is no marker
         {"X e4\n[Event \"B\"]\n1. d4 *", "[Event \"B\"]\n1. d4 *", true}, // the next tag section
-        {"X e4 [Event \"B\"] *", "", false},                          // a bracket inside a line
-        {"X {1-0 * \n[Event \"C\"]} e4 0-1 d4", " d4", false},          // a comment
-        {"X ; 1-0\n% *\n e5 1-0", "", false},                         // escape lines
-        {"X \"a \\\" * \" 0-1.", ".", false},                         // a string with an escape
-        {"X { 1-0 never closed", " never closed", false},             // an unclosed brace is a character
+        {"X e4 [Event \"B\"] *", "", false},                              // a bracket inside a line
+        {"X {1-0 * \n[Event \"C\"]} e4 0-1 d4", " d4", false},            // a comment
+        {"X ; 1-0\n% *\n e5 1-0", "", false},                             // escape lines
+        {"X \"a \\\" * \" 0-1.", ".", false},                             // a string with an escape
+        {"X { 1-0 never closed", " never closed", false},                 // an unclosed brace is a character
         {"X e4 e5", "", false},
     };
     for (const Case& c : cases) {
