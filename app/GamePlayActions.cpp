@@ -210,7 +210,7 @@ void TForm2::Continuar1Click(QObject*)
     // Also the end of a pause.
     Ending->Resume();
     // A finished game (one opened from a file with its result) stays so.
-    if (GameFiles != nullptr && !GameFiles->MayContinue()) {
+    if (!GameFiles->MayContinue()) {
         GameChanged();
         return;
     }
@@ -277,7 +277,7 @@ void TForm2::UpdatePlayActions()
     VoltarLance1->setEnabled(TakeBackStep() > 0);
     RefazerLance1->setEnabled(RedoStep() > 0);
     const TChessBoard& board = *ChessBoard1;
-    Continuar1->setEnabled((board.ComputerToMove() && (GameFiles == nullptr || !GameFiles->GameHasEnded())) ||
+    Continuar1->setEnabled((board.ComputerToMove() && !GameFiles->GameHasEnded()) ||
                            (Ending != nullptr && Ending->Paused()));
 }
 
@@ -315,7 +315,7 @@ void TForm2::FollowMoveList()
     // The line of the move that led to the current position: the inverse
     // of MoveSlotOfLine, or the line GameFiles knows in a list with a
     // game's variations.
-    const std::optional<int> treeRow = GameFiles != nullptr ? GameFiles->ListLineShown() : std::nullopt;
+    const std::optional<int> treeRow = GameFiles->ListLineShown();
     const int row =
         treeRow ? *treeRow : 2 * (ChessBoard1->CurrentMove() - 1) + (ChessBoard1->WhiteToMove() ? 0 : 1) - 1;
     if (row < 0 || row >= ListBox1->count()) {

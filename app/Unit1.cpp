@@ -82,7 +82,7 @@ void TForm1::ConnectKeyboard(HoverLabel* label)
     });
     connect(label, &HoverLabel::FocusLeft, this, [label] {
         if (!label->underMouse())
-            SetLabelColor(label, NormalColor());
+            SetLabelColour(label, NormalColour());
     });
 }
 
@@ -95,7 +95,7 @@ void TForm1::KeyboardUsed()
     // that has the focus then lights up.
     QTimer::singleShot(0, this, [this] {
         auto* label = qobject_cast<HoverLabel*>(focusWidget());
-        if (label && label->palette().color(QPalette::WindowText) != HoverColor())
+        if (label && label->palette().color(QPalette::WindowText) != HoverColour())
             Highlight(label);
     });
 }
@@ -108,17 +108,17 @@ HoverLabel* TForm1::MakeLabel(const QString& caption, int left, int top, const Q
     label->setFont(font);
     label->setAttribute(Qt::WA_TranslucentBackground);
     label->setAutoFillBackground(false);
-    SetLabelColor(label, NormalColor());
+    SetLabelColour(label, NormalColour());
     label->move(left, top);
     label->adjustSize();
     label->setCursor(Qt::PointingHandCursor);
     return label;
 }
 
-void TForm1::SetLabelColor(QLabel* label, const QColor& color)
+void TForm1::SetLabelColour(QLabel* label, const QColor& colour)
 {
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
 }
 
@@ -134,7 +134,7 @@ QString TForm1::ClickSoundFile() const
 
 void TForm1::Highlight(QLabel* label)
 {
-    SetLabelColor(label, HoverColor());
+    SetLabelColour(label, HoverColour());
     MediaPlayer1->Play(HoverSoundFile());
 }
 
@@ -159,7 +159,7 @@ void TForm1::Label3MouseEnter(QObject*)
 void TForm1::Unlight(QLabel* label)
 {
     if (!(keyboardInUse_ && label->hasFocus()))
-        SetLabelColor(label, NormalColor());
+        SetLabelColour(label, NormalColour());
 }
 
 void TForm1::Label1MouseLeave(QObject*)

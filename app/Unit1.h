@@ -51,8 +51,8 @@ public:
     SoundPlayer* MediaPlayer1 = nullptr;
 
     // The labels' colours.
-    static QColor NormalColor() { return QColor(0xC0, 0xC0, 0xC0); }
-    static QColor HoverColor() { return QColor(0xFF, 0x00, 0x00); }
+    static QColor NormalColour() { return QColor(0xC0, 0xC0, 0xC0); }
+    static QColor HoverColour() { return QColor(0xFF, 0x00, 0x00); }
 
 protected:
     bool event(QEvent* event) override;
@@ -61,7 +61,7 @@ protected:
 
 private:
     HoverLabel* MakeLabel(const QString& caption, int left, int top, const QFont& font);
-    static void SetLabelColor(QLabel* label, const QColor& color);
+    static void SetLabelColour(QLabel* label, const QColor& colour);
     void Highlight(QLabel* label);
     // Back to the normal colour, unless the keyboard's focus is on it.
     void Unlight(QLabel* label);

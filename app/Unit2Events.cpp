@@ -80,7 +80,7 @@ void TForm2::ListBox1Click(QObject*)
     if (index < 0)
         return;
     // A game's variations have lines of their own in the list.
-    if (GameFiles != nullptr && GameFiles->ShowListLine(index)) {
+    if (GameFiles->ShowListLine(index)) {
         FollowMoveList();
         GameChanged();
         return;

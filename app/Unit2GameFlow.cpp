@@ -61,10 +61,7 @@ void TForm2::CreateGameFlow()
     connect(NovaPartida1, &QAction::triggered, this, [this] { NovaPartida1Click(NovaPartida1); });
 
     // The autosave keeps up with a running clock.
-    connect(Clocks, &GameClocks::SecondPassed, this, [this] {
-        if (GameFiles != nullptr)
-            GameFiles->GameMayHaveChanged();
-    });
+    connect(Clocks, &GameClocks::SecondPassed, GameFiles, &TGameFiles::GameMayHaveChanged);
     // A control stored before start-up applies to the first game.
     const QSettings settings(SettingsOrganisation(), SettingsApplication());
     std::tie(whiteControl_, blackControl_) = NewGameChoices::StoredTimeControls(settings);

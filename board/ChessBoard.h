@@ -204,7 +204,7 @@ public:
     // changed, when the computer is not to move or the move is not legal.
     bool PlayComputerMove(Square from, Square to, char promotion = 0);
     // The search thread (none in design mode), for measurements and tests.
-    const TChessThread* ComputerPlayer() const { return SearchThread; }
+    const TChessThread* ComputerPlayer() const { return searchThread_; }
     void SetThinking(bool) {}
     // Makes the search thread stand still before the position changes.
     void StopThinking();
@@ -458,7 +458,7 @@ private:
     TComputerStyle computerStyle_;
     bool computerMovesFromOutside_ = false;
     // The search thread, owned by the board; none in design mode.
-    TChessThread* SearchThread = nullptr;
+    TChessThread* searchThread_ = nullptr;
     // Creates the search thread outside design mode (constructor) and
     // suspends and frees it (destructor).
     void CreateSearchThread();
@@ -580,7 +580,7 @@ private:
     // The visual properties and the piece sets.
     BoardLook look_;
 
-    bool FirstPaintDone = false;
+    bool firstPaintDone_ = false;
     // The mouse and the keys: the drag's state and the resize grip's. The
     // board is the part's host (board/ChessBoardInputHost.h).
     class InputHost;

@@ -79,8 +79,8 @@ void TChessBoard::Paint()
         } reset{firingOnPaint_};
         OnPaint(this);
     }
-    if (!FirstPaintDone) {
-        FirstPaintDone = true;
+    if (!firstPaintDone_) {
+        firstPaintDone_ = true;
         ResumeThinking();
     }
 

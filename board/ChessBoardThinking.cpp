@@ -58,30 +58,30 @@ void TChessBoard::CreateSearchThread()
     thread->SearchStarting = [this] { TellThinking(true); };
     thread->PassDoneHandler = [this] { ThinkingPassDone(); };
     thread->SetPriority(thinkingPriority_);
-    SearchThread = thread;
+    searchThread_ = thread;
 }
 
 void TChessBoard::DestroySearchThread()
 {
     // The thread goes first: its destructor ends a running search, delivers
     // nothing and waits for the body, while the board is still whole.
-    delete SearchThread;
-    SearchThread = nullptr;
+    delete searchThread_;
+    searchThread_ = nullptr;
 }
 
 void TChessBoard::NotifySearchThread()
 {
-    if (SearchThread != nullptr)
-        SearchThread->NotifyChange();
+    if (searchThread_ != nullptr)
+        searchThread_->NotifyChange();
 }
 
 void TChessBoard::StopThinking()
 {
-    if (SearchThread == nullptr)
+    if (searchThread_ == nullptr)
         return;
     // Whatever the caller changes next must wake an idle pass and must keep a
     // move computed for the old position from being made.
-    SearchThread->NotifyChange();
+    searchThread_->NotifyChange();
     // Inside the events of a move (after OnMate or OnDraw was announced) the
     // thread may be waiting for that very move to be made, so waiting for it
     // would never end. It reads nothing of the board meanwhile (it searches
@@ -92,37 +92,37 @@ void TChessBoard::StopThinking()
     // waits for this very call to return, so it cannot suspend now. It reads
     // nothing of the board meanwhile; the request makes its pass end leave it
     // stopped.
-    if (SearchThread->ServingSynchronize()) {
-        SearchThread->RequestStop();
+    if (searchThread_->ServingSynchronize()) {
+        searchThread_->RequestStop();
         return;
     }
-    while (!SearchThread->Suspended()) {
+    while (!searchThread_->Suspended()) {
         // Asserted again at every round: a handler served while waiting may
         // have called ResumeThinking, which clears it.
-        SearchThread->RequestStop();
-        if (!SearchThread->ServeSynchronize())
+        searchThread_->RequestStop();
+        if (!searchThread_->ServeSynchronize())
             QCoreApplication::processEvents();
-        if (!SearchThread->Suspended())
-            SearchThread->WaitForWorkerEvent(5);
+        if (!searchThread_->Suspended())
+            searchThread_->WaitForWorkerEvent(5);
     }
 }
 
 void TChessBoard::ResumeThinking()
 {
-    if (designMode_ || SearchThread == nullptr || !game_.AcceptsMoves)
+    if (designMode_ || searchThread_ == nullptr || !game_.AcceptsMoves)
         return;
-    SearchThread->ClearStop();
-    SearchThread->Resume();
+    searchThread_->ClearStop();
+    searchThread_->Resume();
 }
 
 void TChessBoard::ThinkingPassDone()
 {
-    if (SearchThread == nullptr)
+    if (searchThread_ == nullptr)
         return;
-    SearchThread->IsThinking.store(false);
+    searchThread_->IsThinking.store(false);
     TellThinking(false);
-    SearchThread->Suspend();
-    if (!SearchThread->StopRequested())
+    searchThread_->Suspend();
+    if (!searchThread_->StopRequested())
         ResumeThinking();
 }
 
@@ -136,7 +136,7 @@ void TChessBoard::TellThinking(bool thinking)
 
 bool TChessBoard::Thinking() const
 {
-    return SearchThread != nullptr && SearchThread->IsThinking.load();
+    return searchThread_ != nullptr && searchThread_->IsThinking.load();
 }
 
 void TChessBoard::SetAcceptsMoves(bool value)
@@ -175,8 +175,8 @@ void TChessBoard::SetThinkingTimeLimit(int value)
 void TChessBoard::SetThinkingPriority(TThreadPriority value)
 {
     thinkingPriority_ = value;
-    if (SearchThread != nullptr)
-        SearchThread->SetPriority(value);
+    if (searchThread_ != nullptr)
+        searchThread_->SetPriority(value);
 }
 
 bool TChessBoard::ComputerToMove() const

@@ -3,11 +3,13 @@
 
 #include "core/Chess960.h"
 #include "core/PgnCharacters.h"
+#include "core/PgnResume.h"
 
 #include "core/San.h"
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <utility>
 
@@ -51,24 +53,12 @@ struct Token {
 };
 
 using pgnchars::ByteOrderMark;
+using pgnchars::EndsLine;
 using pgnchars::IsLineBreak;
 using pgnchars::IsSpace;
 using pgnchars::IsSymbolChar;
 using pgnchars::IsSymbolStart;
-
-// CR, LF and CRLF all end a line: a line ends at a LF, or at a CR that no
-// LF follows.
-bool EndsLine(std::string_view text, std::size_t pos)
-{
-    return text[pos] == '\n' || (text[pos] == '\r' && (pos + 1 >= text.size() || text[pos + 1] != '\n'));
-}
-
-// Where a line's text begins: after a byte-order mark at its start, which
-// files joined into one carry at the start of each.
-std::size_t LineTextStart(std::string_view text, std::size_t lineStart)
-{
-    return text.substr(lineStart, ByteOrderMark.size()) == ByteOrderMark ? lineStart + ByteOrderMark.size() : lineStart;
-}
+using pgnchars::LineTextStart;
 
 // A comment's words with single blanks between them: line breaks in a
 // comment are the file's layout, not its text.
@@ -599,97 +589,25 @@ private:
     }
 
     // After a broken game: past its termination marker, or to the first
-    // line of the next tag section, whichever comes first. A plain scan of
-    // the characters from the error on, not of tokens: it keeps no token
-    // and looks at each character a bounded number of times, whatever the
-    // text holds and however long its lines are.
+    // line of the next tag section, whichever comes first (core/PgnResume.h).
+    // A plain scan of the characters from the error on, not of tokens: it
+    // keeps no token and looks at each character a bounded number of times,
+    // whatever the text holds and however long its lines are.
     void Recover(const Token& at)
     {
         peeked_ = false;
         const std::string_view text = lexer_.Text();
+        PgnTextPlace fault;
+        fault.Pos = at.Offset;
+        fault.Line = static_cast<std::uint32_t>(at.Line);
+        fault.LineStart = at.Offset - static_cast<std::size_t>(at.Column - 1);
+        fault.PreviousLineStart = fault.LineStart; // not asked: the search leaves the line first
+        const PgnResume resume = FindPgnResume(text, fault, unclosedBraceFrom_);
         Lexer::Place place;
-        place.Line = at.Line;
-        place.LineStart = at.Offset - static_cast<std::size_t>(at.Column - 1);
-        auto opensTags = [&text](std::size_t lineStart) {
-            const std::size_t first = LineTextStart(text, lineStart);
-            return first < text.size() && text[first] == '[';
-        };
-        // A tag line right after another belongs to the same tag section.
-        bool lineOpensTags = opensTags(place.LineStart);
-        bool previousOpensTags = lineOpensTags;
-        auto step = [&](std::size_t& pos) {
-            if (EndsLine(text, pos)) {
-                ++place.Line;
-                place.LineStart = pos + 1;
-                previousOpensTags = lineOpensTags;
-                lineOpensTags = opensTags(place.LineStart);
-            }
-            ++pos;
-        };
-        auto resumeAt = [&](std::size_t pos) {
-            place.Pos = pos;
-            lexer_.Restore(place);
-        };
-        enum class Inside { Nothing, Brace, Line, String };
-        Inside inside = Inside::Nothing;
-        std::size_t i = at.Offset + 1;
-        while (i < text.size()) {
-            const char c = text[i];
-            switch (inside) {
-            case Inside::Brace:
-                if (c == '}')
-                    inside = Inside::Nothing;
-                step(i);
-                continue;
-            case Inside::Line:
-                if (IsLineBreak(c))
-                    inside = Inside::Nothing;
-                step(i);
-                continue;
-            case Inside::String:
-                if (c == '"' || IsLineBreak(c))
-                    inside = Inside::Nothing;
-                else if (c == '\\' && i + 1 < text.size() && !IsLineBreak(text[i + 1]))
-                    ++i;
-                step(i);
-                continue;
-            case Inside::Nothing: break;
-            }
-            const bool lineStart = i == LineTextStart(text, place.LineStart);
-            if (lineStart && c == '[' && !previousOpensTags) {
-                resumeAt(place.LineStart);
-                return;
-            }
-            if (lineStart && c == '%') {
-                inside = Inside::Line;
-            } else if (c == ';') {
-                inside = Inside::Line;
-            } else if (c == '"') {
-                inside = Inside::String;
-            } else if (c == '{') {
-                // A brace that nothing closes is only a character.
-                if (i >= unclosedBraceFrom_ || text.find('}', i + 1) == std::string_view::npos)
-                    unclosedBraceFrom_ = std::min(unclosedBraceFrom_, i);
-                else
-                    inside = Inside::Brace;
-            } else if (c == '*') {
-                step(i);
-                resumeAt(i);
-                return;
-            } else if (IsSymbolStart(c)) {
-                const std::size_t start = i;
-                while (i < text.size() && IsSymbolChar(text[i]))
-                    ++i;
-                const std::string_view symbol = text.substr(start, i - start);
-                if (symbol == "1-0" || symbol == "0-1" || symbol == "1/2-1/2") {
-                    resumeAt(i);
-                    return;
-                }
-                continue; // a symbol holds no line break
-            }
-            step(i);
-        }
-        resumeAt(text.size());
+        place.Line = static_cast<int>(resume.Place.Line);
+        place.LineStart = resume.Place.LineStart;
+        place.Pos = resume.AtTagSection ? resume.Place.LineStart : resume.Place.Pos;
+        lexer_.Restore(place);
     }
 
     Lexer lexer_;

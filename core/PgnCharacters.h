@@ -2,6 +2,7 @@
 // and the one-pass index of a file's games.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 namespace pgnchars {
@@ -35,6 +36,27 @@ inline bool IsSpace(char c)
 inline bool IsLineBreak(char c)
 {
     return c == '\n' || c == '\r';
+}
+
+// CR, LF and CRLF all end a line: a line ends at a LF, or at a CR that no
+// LF follows.
+inline bool EndsLine(std::string_view text, std::size_t pos)
+{
+    return text[pos] == '\n' || (text[pos] == '\r' && (pos + 1 >= text.size() || text[pos + 1] != '\n'));
+}
+
+// Where a line's text begins: after a byte-order mark at its start, which
+// files joined into one carry at the start of each.
+inline std::size_t LineTextStart(std::string_view text, std::size_t lineStart)
+{
+    return text.substr(lineStart, ByteOrderMark.size()) == ByteOrderMark ? lineStart + ByteOrderMark.size() : lineStart;
+}
+
+// Whether the line that begins at lineStart begins a tag section.
+inline bool LineOpensTags(std::string_view text, std::size_t lineStart)
+{
+    const std::size_t first = LineTextStart(text, lineStart);
+    return first < text.size() && text[first] == '[';
 }
 
 } // namespace pgnchars

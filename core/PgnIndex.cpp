@@ -5,6 +5,7 @@
 #include "core/PgnIndex.h"
 
 #include "core/PgnCharacters.h"
+#include "core/PgnResume.h"
 
 #include "core/Game.h"
 
@@ -21,13 +22,8 @@ using pgnchars::IsLineBreak;
 using pgnchars::IsSpace;
 using pgnchars::IsSymbolChar;
 using pgnchars::IsSymbolStart;
-
-// Where a line's text begins: after a byte-order mark at its start (files
-// joined into one keep the mark each began with).
-std::size_t LineTextStart(std::string_view text, std::size_t lineStart)
-{
-    return text.substr(lineStart, ByteOrderMark.size()) == ByteOrderMark ? lineStart + ByteOrderMark.size() : lineStart;
-}
+using pgnchars::LineOpensTags;
+using pgnchars::LineTextStart;
 
 bool AllDigits(std::string_view text)
 {
@@ -409,13 +405,7 @@ private:
 
     // Whether the line that begins at `lineStart` begins with a tag; the
     // first line has no line before it.
-    bool OpensTags(std::size_t lineStart) const
-    {
-        if (lineStart == lineStart_)
-            return false;
-        const std::size_t first = LineTextStart(text_, lineStart);
-        return first < text_.size() && text_[first] == '[';
-    }
+    bool OpensTags(std::size_t lineStart) const { return lineStart != lineStart_ && LineOpensTags(text_, lineStart); }
 
     // Puts the scan back at `at` (a place already passed).
     void Restore(const PgnGamePlace& at)
@@ -436,73 +426,19 @@ private:
         }
     }
 
-    // After a broken game, as the reader does: past its termination marker,
-    // or to the first line of the next tag section (a line that begins
-    // with '[' after one that does not), whichever comes first. Only
-    // comments, strings and escape lines are stepped over whole.
+    // After a broken game, as the reader does (core/PgnResume.h).
     void Recover(const PgnGamePlace& at)
     {
         content_ = true;
         Restore(at);
-        Advance();
-        enum class Inside { Nothing, Brace, Line, String };
-        Inside inside = Inside::Nothing;
-        while (pos_ < text_.size()) {
-            const char c = text_[pos_];
-            switch (inside) {
-            case Inside::Brace:
-                if (c == '}')
-                    inside = Inside::Nothing;
-                Advance();
-                continue;
-            case Inside::Line:
-                if (IsLineBreak(c))
-                    inside = Inside::Nothing;
-                Advance();
-                continue;
-            case Inside::String:
-                if (c == '"' || IsLineBreak(c))
-                    inside = Inside::Nothing;
-                else if (c == '\\' && pos_ + 1 < text_.size() && !IsLineBreak(text_[pos_ + 1]))
-                    Advance();
-                Advance();
-                continue;
-            case Inside::Nothing: break;
-            }
-            const bool lineStart = pos_ == LineTextStart(text_, lineStart_);
-            if (lineStart && c == '[' && !OpensTags(previousLineStart_)) {
-                Close(true);
-                return;
-            }
-            if (lineStart && c == '%') {
-                inside = Inside::Line;
-            } else if (c == ';') {
-                inside = Inside::Line;
-            } else if (c == '"') {
-                inside = Inside::String;
-            } else if (c == '{') {
-                // A brace that nothing closes is only a character.
-                if (pos_ >= unclosedBraceFrom_ || text_.find('}', pos_ + 1) == std::string_view::npos)
-                    unclosedBraceFrom_ = std::min(unclosedBraceFrom_, pos_);
-                else
-                    inside = Inside::Brace;
-            } else if (c == '*') {
-                Advance();
-                Close(true);
-                return;
-            } else if (IsSymbolStart(c)) {
-                const std::size_t start = pos_;
-                while (pos_ < text_.size() && IsSymbolChar(text_[pos_]))
-                    Advance();
-                const std::string_view symbol = text_.substr(start, pos_ - start);
-                if (symbol == "1-0" || symbol == "0-1" || symbol == "1/2-1/2") {
-                    Close(true);
-                    return;
-                }
-                continue;
-            }
-            Advance();
-        }
+        const PgnTextPlace fault{pos_, line_, lineStart_, previousLineStart_};
+        const PgnResume resume = FindPgnResume(text_, fault, unclosedBraceFrom_);
+        pos_ = resume.Place.Pos;
+        line_ = resume.Place.Line;
+        lineStart_ = resume.Place.LineStart;
+        previousLineStart_ = resume.Place.PreviousLineStart;
+        // The reader has looked at the fault's character at least.
+        furthest_ = std::max({furthest_, pos_, static_cast<std::size_t>(at.Offset) + 1});
         Close(true);
     }
 

@@ -299,14 +299,14 @@ bool IsMoveAllowed(const GameState& state, Square from, Square to)
 {
     if (!OnBoard(from) || !OnBoard(to))
         return false;
-    const int color = PieceColor(state.Board, from);
-    if (color != (state.WhiteToMove ? 1 : 0))
+    const int colour = PieceColor(state.Board, from);
+    if (colour != (state.WhiteToMove ? 1 : 0))
         return false;
     if (state.Chess960) {
         if (const std::optional<CanStillCastle> right = Chess960CastlingRight(state, from, to))
             return Chess960CastlingAllowed(state, *right);
     }
-    if (PieceColor(state.Board, to) == color)
+    if (PieceColor(state.Board, to) == colour)
         return false;
     bool byRule = true;
     switch (At(state.Board, from)) {
@@ -326,7 +326,7 @@ bool IsMoveAllowed(const GameState& state, Square from, Square to)
     }
     if (!byRule)
         return false;
-    return color == 1 ? !WhiteKingAttacked(state, from, to) : !BlackKingAttacked(state, from, to);
+    return colour == 1 ? !WhiteKingAttacked(state, from, to) : !BlackKingAttacked(state, from, to);
 }
 
 bool HasMobility(const GameState& state)
