@@ -109,7 +109,10 @@ void TChessBoard::StopThinking()
 
 void TChessBoard::ResumeThinking()
 {
-    if (designMode_ || searchThread_ == nullptr || !game_.AcceptsMoves)
+    // The thread starts with the board's first paint (which calls this once
+    // it is done): a side given to the computer before the board is ever
+    // shown waits for it, rather than a game played out of sight.
+    if (designMode_ || searchThread_ == nullptr || !firstPaintDone_ || !game_.AcceptsMoves)
         return;
     searchThread_->ClearStop();
     searchThread_->Resume();

@@ -61,6 +61,24 @@ TEST(ComputerPlayer, RunsNoPassBeforeTheFirstPaint)
     ASSERT_TRUE(PumpUntil([&] { return board.ComputerPlayer()->PassCount() >= 1; }));
 }
 
+TEST(ComputerPlayer, ASideGivenToItBeforeTheFirstPaintWaitsForThatPaint)
+{
+    // A window that sets its players before it is first shown (from its
+    // stored settings, say) has no game played behind the user's back.
+    TChessBoard board;
+    MoveLog log;
+    Watch(board, log);
+    board.SetSearchDepth(1);
+    board.SetComputerPlaysWhite(true);
+    board.SetComputerPlaysBlack(true);
+    board.ResumeThinking();
+    PumpFor(300);
+    EXPECT_EQ(board.ComputerPlayer()->PassCount(), 0u);
+    EXPECT_TRUE(log.moves.empty());
+    board.show(); // the first paint starts the thread
+    ASSERT_TRUE(PumpUntil([&] { return log.moves.size() >= 2; }));
+}
+
 TEST(ComputerPlayer, AnswersForTheSideItPlaysThenIdles)
 {
     TChessBoard board;
