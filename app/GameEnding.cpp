@@ -313,11 +313,8 @@ void GameEnding::OfferDraw()
                 ComputerAnswers(board_->ComputerPlaysWhite() ? lastScore_ : -lastScore_);
         });
     }
-    GameState state;
-    state.Board = board_->Board();
-    state.WhiteToMove = board_->WhiteToMove();
-    state.CastlingAllowed = board_->CastlingAllowed();
-    state.EnPassant = board_->EnPassant();
+    // The whole position, so a Chess960 game is judged by its own castling.
+    const GameState state = board_->State();
     lastScore_ = 0;
     if (hooks_.SetStatus)
         hooks_.SetStatus(tr("O computador pensa na proposta…"));

@@ -446,6 +446,35 @@ TEST_F(GameFlow, TheComputerSearchesBeforeAnsweringADrawOffer)
     EXPECT_EQ(boxes.messages.value(0), "O computador recusou o empate.");
 }
 
+TEST_F(GameFlow, TheComputerJudgesADrawOfferInChess960ByItsOwnCastling)
+{
+    // Black (the computer) is two rooks down, but castling onto its rook
+    // (king b8 to c8, rook a8 to d8) mates the king boxed in on d1: only
+    // Chess960's castling sees it, and then the offer is declined.
+    StartFrom({{Square::A8, 'r'},
+               {Square::B8, 'k'},
+               {Square::C1, 'R'},
+               {Square::D1, 'K'},
+               {Square::E1, 'R'},
+               {Square::C2, 'P'},
+               {Square::E2, 'P'},
+               {Square::H2, 'P'}},
+              "-", true);
+    TChessBoard& board = *form.ChessBoard1;
+    board.SetChess960(true);
+    board.SetCastlingRookFiles({8, 1, 8, 1});
+    CastleSet rights;
+    rights.Include(CanStillCastle::BlackQueenSide);
+    board.SetCastlingAllowed(rights);
+    Play(Square::H2, Square::H3);
+    ASSERT_TRUE(board.IsLegalMove(Square::B8, Square::A8)) << "the castling the computer must see";
+    form.Ending->OfferDrawAction()->trigger();
+    for (int i = 0; i < 300 && boxes.messages.isEmpty() && !form.Ending->Over(); ++i)
+        QTest::qWait(10);
+    EXPECT_FALSE(form.Ending->Over()) << "a mate in one is no draw";
+    EXPECT_EQ(boxes.messages.value(0), "O computador recusou o empate.");
+}
+
 TEST_F(GameFlow, FiftyMoveClaimFromTheHundredthHalfMoveAndTheEndAtTheHundredAndFiftieth)
 {
     // A king, a rook and a knight each: quiet moves enough.
