@@ -320,6 +320,11 @@ QString GameOverRefusal()
     return Tr(QT_TRANSLATE_NOOP("MoveRefusal", "A partida terminou: o tabuleiro não aceita mais lances."));
 }
 
+QString PausedRefusal()
+{
+    return Tr(QT_TRANSLATE_NOOP("MoveRefusal", "A partida está em pausa: escolha Partida › Continuar para seguir."));
+}
+
 QString ThinkingRefusal()
 {
     return Tr(QT_TRANSLATE_NOOP("MoveRefusal", "O computador está pensando: espere o lance dele."));

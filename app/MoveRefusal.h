@@ -20,5 +20,6 @@ QString AmbiguousLettersRefusal(const std::string& text, const std::string& firs
 
 // The board would not take a move the rules allow (its game has ended).
 QString GameOverRefusal();
+QString PausedRefusal();
 // The computer is choosing its move.
 QString ThinkingRefusal();

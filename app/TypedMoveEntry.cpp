@@ -97,7 +97,7 @@ bool TypedMoveEntry::Submit()
     }
     // The board's own rules have the last word (its end of game, too).
     if (!board_->IsLegalMove(typed.move.From, typed.move.To)) {
-        Refuse(GameOverRefusal());
+        Refuse(HeldBackReason());
         return false;
     }
     const char promotion = board_->PromotionPiece();
@@ -106,11 +106,16 @@ bool TypedMoveEntry::Submit()
     const bool made = board_->PlayerMove(typed.move.From, typed.move.To);
     board_->SetPromotionPiece(promotion);
     if (!made) {
-        Refuse(GameOverRefusal());
+        Refuse(HeldBackReason());
         return false;
     }
     Close();
     return true;
+}
+
+QString TypedMoveEntry::HeldBackReason() const
+{
+    return paused_ && paused_() ? PausedRefusal() : GameOverRefusal();
 }
 
 void TypedMoveEntry::Refuse(const QString& reason)

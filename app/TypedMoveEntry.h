@@ -12,7 +12,9 @@
 #include <QFrame>
 #include <QString>
 
+#include <functional>
 #include <string>
+#include <utility>
 
 class QLabel;
 class QLineEdit;
@@ -38,6 +40,10 @@ public:
     // Plays what the entry holds; false (and the reason shown) when refused.
     bool Submit();
 
+    // Whether the game is paused: then a move the board holds back is
+    // refused for the pause, not as the game's end. Unset, never.
+    void SetPauseCheck(std::function<bool()> paused) { paused_ = std::move(paused); }
+
     QLineEdit* Edit() const { return edit_; }
     QLabel* Message() const { return message_; }
 
@@ -48,9 +54,12 @@ private:
     void Close();
     // Shows why the entry was not played.
     void Refuse(const QString& reason);
+    // Why the board holds a legal move back: a pause or the game's end.
+    QString HeldBackReason() const;
 
     TChessBoard* board_;
     QLabel* prompt_;
     QLineEdit* edit_;
     QLabel* message_;
+    std::function<bool()> paused_;
 };

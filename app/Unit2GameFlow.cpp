@@ -10,6 +10,7 @@
 #include "app/NewGameDialog.h"
 #include "app/OpponentController.h"
 #include "app/PositionDrawings.h"
+#include "app/TypedMoveEntry.h"
 #include "app/Unit2.h"
 #include "board/ChessBoard.h"
 #include "platform/ErrorBox.h"
@@ -42,6 +43,7 @@ void TForm2::CreateGameFlow()
         GameFiles->GameMayHaveChanged();
     };
     Ending = new GameEnding(ChessBoard1, Clocks, std::move(hooks), this);
+    MoveEntry->SetPauseCheck([this] { return Ending->Paused(); });
     // The option goes with the other switches, before the language's submenu.
     QAction* before = nullptr;
     const QList<QAction*> options = Opcoes1->actions();

@@ -923,6 +923,10 @@
         <source>O computador está pensando: espere o lance dele.</source>
         <translation>The computer is thinking: wait for its move.</translation>
     </message>
+    <message>
+        <source>A partida está em pausa: escolha Partida › Continuar para seguir.</source>
+        <translation>The game is paused: choose Game › Continue to go on.</translation>
+    </message>
 </context>
 <context>
     <name>NewGameDialog</name>

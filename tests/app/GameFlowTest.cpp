@@ -11,6 +11,7 @@
 #include "app/GameFiles.h"
 #include "app/GameRecord.h"
 #include "app/ScoreSheet.h"
+#include "app/TypedMoveEntry.h"
 #include "app/Unit2.h"
 #include "board/ChessBoard.h"
 #include "core/ClockComment.h"
@@ -19,6 +20,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QSettings>
 #include <gtest/gtest.h>
@@ -375,6 +377,12 @@ TEST_F(GameFlow, PauseHoldsTheBoardAndTheClocks)
     form.Clocks->Tick();
     EXPECT_FALSE(form.Ending->Over());
     EXPECT_EQ(form.Clocks->Clock().Remaining(true), 59000);
+    // A typed move is refused for the pause, not as if the game had ended.
+    form.MoveEntry->Open(QStringLiteral("Cf3"));
+    EXPECT_FALSE(form.MoveEntry->Submit());
+    EXPECT_EQ(form.MoveEntry->Message()->text(), "A partida está em pausa: escolha Partida › Continuar para seguir.");
+    form.MoveEntry->Edit()->setText(QString());
+    form.MoveEntry->hide();
     form.Continuar1->trigger();
     Settle();
     EXPECT_TRUE(form.ChessBoard1->IsLegalMove(Square::G1, Square::F3));
