@@ -602,11 +602,11 @@ private:
         fault.Line = static_cast<std::uint32_t>(at.Line);
         fault.LineStart = at.Offset - static_cast<std::size_t>(at.Column - 1);
         fault.PreviousLineStart = fault.LineStart; // not asked: the search leaves the line first
-        const PgnResume resume = FindPgnResume(text, fault, unclosedBraceFrom_);
+        const PgnTextPlace resume = FindPgnResume(text, fault, unclosedBraceFrom_);
         Lexer::Place place;
-        place.Line = static_cast<int>(resume.Place.Line);
-        place.LineStart = resume.Place.LineStart;
-        place.Pos = resume.AtTagSection ? resume.Place.LineStart : resume.Place.Pos;
+        place.Line = static_cast<int>(resume.Line);
+        place.LineStart = resume.LineStart;
+        place.Pos = resume.Pos;
         lexer_.Restore(place);
     }
 

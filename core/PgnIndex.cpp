@@ -432,11 +432,11 @@ private:
         content_ = true;
         Restore(at);
         const PgnTextPlace fault{pos_, line_, lineStart_, previousLineStart_};
-        const PgnResume resume = FindPgnResume(text_, fault, unclosedBraceFrom_);
-        pos_ = resume.Place.Pos;
-        line_ = resume.Place.Line;
-        lineStart_ = resume.Place.LineStart;
-        previousLineStart_ = resume.Place.PreviousLineStart;
+        const PgnTextPlace resume = FindPgnResume(text_, fault, unclosedBraceFrom_);
+        pos_ = resume.Pos;
+        line_ = resume.Line;
+        lineStart_ = resume.LineStart;
+        previousLineStart_ = resume.PreviousLineStart;
         // The reader has looked at the fault's character at least.
         furthest_ = std::max({furthest_, pos_, static_cast<std::size_t>(at.Offset) + 1});
         Close(true);

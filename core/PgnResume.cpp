@@ -53,7 +53,7 @@ private:
 
 } // namespace
 
-PgnResume FindPgnResume(std::string_view text, const PgnTextPlace& fault, std::size_t& unclosedBraceFrom)
+PgnTextPlace FindPgnResume(std::string_view text, const PgnTextPlace& fault, std::size_t& unclosedBraceFrom)
 {
     Scan scan(text, fault);
     if (!scan.AtEnd())
@@ -84,7 +84,7 @@ PgnResume FindPgnResume(std::string_view text, const PgnTextPlace& fault, std::s
         }
         const bool lineText = scan.AtLineText();
         if (lineText && c == '[' && !scan.PreviousOpensTags())
-            return {scan.Place(), true};
+            return scan.Place();
         if (lineText && c == '%') {
             inside = Inside::Line;
         } else if (c == ';') {
@@ -98,16 +98,16 @@ PgnResume FindPgnResume(std::string_view text, const PgnTextPlace& fault, std::s
                 inside = Inside::Brace;
         } else if (c == '*') {
             scan.Step();
-            return {scan.Place(), false};
+            return scan.Place();
         } else if (IsSymbolStart(c)) {
             const std::size_t start = scan.Pos();
             while (!scan.AtEnd() && IsSymbolChar(scan.Char()))
                 scan.Step(); // a symbol holds no line break
             if (IsTermination(text.substr(start, scan.Pos() - start)))
-                return {scan.Place(), false};
+                return scan.Place();
             continue;
         }
         scan.Step();
     }
-    return {scan.Place(), false};
+    return scan.Place();
 }

@@ -20,16 +20,10 @@ struct PgnTextPlace {
     std::size_t PreviousLineStart = 0;
 };
 
-struct PgnResume {
-    // Just past the termination marker, or at the first character of the
-    // tag section's line, or the end of the text.
-    PgnTextPlace Place;
-    // Ended by a tag section rather than a marker or the end.
-    bool AtTagSection = false;
-};
-
-// From the fault at `fault` (a character that is not a line break, or the
-// end of the text). `unclosedBraceFrom` remembers, from one search to the
+// Where reading goes on after the fault at `fault` (a character that is not
+// a line break, or the end of the text): just past the termination marker,
+// at the first character of the tag section's line (after a byte-order
+// mark), or at the end of the text. `unclosedBraceFrom` remembers, from one search to the
 // next, from where on no closing brace follows (a brace that nothing closes
 // is only a character).
-PgnResume FindPgnResume(std::string_view text, const PgnTextPlace& fault, std::size_t& unclosedBraceFrom);
+PgnTextPlace FindPgnResume(std::string_view text, const PgnTextPlace& fault, std::size_t& unclosedBraceFrom);

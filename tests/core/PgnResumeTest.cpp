@@ -11,16 +11,16 @@
 namespace {
 
 // The search from the first character of `text`, on its first line.
-PgnResume From(std::string_view text)
+PgnTextPlace From(std::string_view text)
 {
     std::size_t unclosed = std::string_view::npos;
     return FindPgnResume(text, PgnTextPlace{}, unclosed);
 }
 
 // What follows the place the search stopped at.
-std::string After(std::string_view text, const PgnResume& resume)
+std::string After(std::string_view text, const PgnTextPlace& resume)
 {
-    return std::string(text.substr(resume.Place.Pos));
+    return std::string(text.substr(resume.Pos));
 }
 
 } // namespace
@@ -46,9 +46,11 @@ TEST(PgnResume, EachEndOfTheSearchIsFoundAndWhatHidesOneIsSteppedOverWhole)
         {"X e4 e5", "", false},
     };
     for (const Case& c : cases) {
-        const PgnResume resume = From(c.text);
+        const PgnTextPlace resume = From(c.text);
         EXPECT_EQ(After(c.text, resume), c.rest) << c.text;
-        EXPECT_EQ(resume.AtTagSection, c.tags) << c.text;
+        if (c.tags) {
+            EXPECT_EQ(resume.Pos, resume.LineStart) << "a tag section begins its line: " << c.text;
+        }
     }
 }
 
@@ -57,20 +59,18 @@ TEST(PgnResume, ATagLineRightAfterAnotherIsPartOfTheSameSectionAndLinesAreCounte
     // A tag line after the fault's line begins a section; one after a move
     // line does.
     const std::string text = "X\r\n1. e4\r[C \"3\"]\n1. d4 *";
-    const PgnResume resume = From(text);
-    ASSERT_TRUE(resume.AtTagSection);
+    const PgnTextPlace resume = From(text);
     EXPECT_EQ(After(text, resume), "[C \"3\"]\n1. d4 *");
-    EXPECT_EQ(resume.Place.Line, 3u) << "CR LF counts once, a lone CR once";
-    EXPECT_EQ(resume.Place.LineStart, resume.Place.Pos);
-    EXPECT_EQ(text.substr(resume.Place.PreviousLineStart, 5), "1. e4");
+    EXPECT_EQ(resume.Line, 3u) << "CR LF counts once, a lone CR once";
+    EXPECT_EQ(resume.LineStart, resume.Pos);
+    EXPECT_EQ(text.substr(resume.PreviousLineStart, 5), "1. e4");
 
     // A fault on a tag line: the tag line after it still belongs to its
     // section, and the search goes on to the marker.
     const std::string second = "[Z \"0\"] X\n[D \"4\"]\n1. c4 *";
-    const PgnResume onTags = From(second);
-    EXPECT_FALSE(onTags.AtTagSection);
+    const PgnTextPlace onTags = From(second);
     EXPECT_EQ(After(second, onTags), "");
-    EXPECT_EQ(onTags.Place.Line, 3u);
+    EXPECT_EQ(onTags.Line, 3u);
 }
 
 TEST(PgnResume, AFaultAtTheEndOfTheTextStaysThere)
@@ -79,5 +79,5 @@ TEST(PgnResume, AFaultAtTheEndOfTheTextStaysThere)
     std::size_t unclosed = std::string_view::npos;
     PgnTextPlace fault;
     fault.Pos = text.size();
-    EXPECT_EQ(FindPgnResume(text, fault, unclosed).Place.Pos, text.size());
+    EXPECT_EQ(FindPgnResume(text, fault, unclosed).Pos, text.size());
 }
